@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cmath>
+#include <initializer_list>
+
+namespace sheet {
+
+// Why a sheet refused to compute. Each refusal has its own warning window:
+// Missing -> "errore", Negative -> "errore2", OutOfRange -> "errore3".
+enum class Refusal { None, Missing, Negative, OutOfRange };
+
+// Zero stands for a value that was never entered (a reset writes 0 into every field, and no
+// required value of any sheet can be zero), so a required zero is a missing value.
+bool CheckPresent(std::initializer_list<double> values);
+
+// True when no value is below zero.
+bool CheckPositive(std::initializer_list<double> values);
+
+// The angle factors every compute builds first: pi from four times the arc tangent of 1,
+// and the degree-to-radian and radian-to-degree factors made from it.
+struct AngleFactors {
+    double pi = 4.0 * std::atan(1.0);
+    double rad = pi / 180.0;
+    double deg = 180.0 / pi;
+};
+
+inline const AngleFactors &angles()
+{
+    static const AngleFactors factors;
+    return factors;
+}
+
+} // namespace sheet

@@ -1,0 +1,30 @@
+#include "sheet/report.h"
+
+namespace sheet {
+
+std::string projectLine(int noteUnderscores)
+{
+    return "Progetto:_______________________________  Data____/_____/_____ Note:"
+        + std::string(static_cast<std::size_t>(noteUnderscores), '_');
+}
+
+bool PrintPage(const ReportPage &page, PageSink &sink)
+{
+    if (!sink.begin(page.fontPt)) {
+        sink.cancel();
+        return false;
+    }
+    for (const ReportItem &item : page.items) {
+        if (!sink.printLine(item.xMm, item.yMm, item.text)) {
+            sink.cancel();
+            return false;
+        }
+    }
+    if (!sink.end()) {
+        sink.cancel();
+        return false;
+    }
+    return true;
+}
+
+} // namespace sheet

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sheet {
+
+// One line of a printed report: its text starts at (xMm, yMm), measured from the top-left
+// corner of the printable area of an A4 portrait page; y is the top of the line's text.
+struct ReportItem {
+    double xMm = 0;
+    double yMm = 0;
+    std::string text;
+    bool operator==(const ReportItem &) const = default;
+};
+
+// A whole one-page report: every line at its place, all in one font size, bold off.
+struct ReportPage {
+    int fontPt = 12;
+    std::vector<ReportItem> items;
+
+    void add(double xMm, double yMm, std::string text) { items.push_back({xMm, yMm, std::move(text)}); }
+};
+
+// The credit line at the foot of every report: the program names itself, nobody else.
+inline constexpr const char *kCreditLine = "Horalo 2002 - programma per la costruzione di orologi solari";
+
+// The line left for the maker to fill in by hand, ending in the given number of underscores
+// after "Note:".
+std::string projectLine(int noteUnderscores);
+
+// Where a page is sent. A printer implements it; so can a test that only records lines.
+class PageSink {
+public:
+    virtual ~PageSink() = default;
+    virtual bool begin(int fontPt) = 0;
+    virtual bool printLine(double xMm, double yMm, const std::string &text) = 0;
+    virtual bool end() = 0;
+    virtual void cancel() = 0;
+};
+
+// Sends the page line by line, in its order. On any refusal the document is cancelled and
+// false is returned; nothing half-printed is ever sent as if complete.
+bool PrintPage(const ReportPage &page, PageSink &sink);
+
+} // namespace sheet
