@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct ReportPage {
 
     void add(double xMm, double yMm, std::string text) { items.push_back({xMm, yMm, std::move(text)}); }
 };
+
+// What a report reads from its sheet: the current text of the field with the given name.
+using FieldText = std::function<std::string(const std::string &name)>;
 
 // The credit line at the foot of every report: the program names itself, nobody else.
 inline constexpr const char *kCreditLine = "Horalo 2002 - programma per la costruzione di orologi solari";

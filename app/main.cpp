@@ -1,0 +1,21 @@
+#include "horizontal/horizontalwindows.h"
+#include "shell/registry.h"
+#include "vertical/verticalwindows.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Horalo 2002"));
+    QApplication::setDesktopFileName(QStringLiteral("horalo"));
+
+    auto &registry = shell::WindowRegistry::instance();
+    shell::registerShellWindows(registry);
+    horizontal::registerHorizontalWindows(registry);
+    vertical::registerVerticalWindows(registry);
+
+    // Only the main menu is made at start; every other window is made when it is asked for.
+    shell::showWindow(QStringLiteral("Meridiane"));
+    return QApplication::exec();
+}

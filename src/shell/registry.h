@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+namespace shell {
+
+// Every window of the program exists at most once. Asking for a window by its name creates
+// it from its defaults (centred on its screen before it is first shown) when it is not open,
+// or brings the open one to the front with the texts it has. Windows delete themselves when
+// closed, so the next request starts afresh.
+class WindowRegistry {
+public:
+    using Factory = std::function<QWidget *()>;
+
+    static WindowRegistry &instance();
+
+    void add(const QString &name, Factory factory);
+    bool has(const QString &name) const;
+
+    // Shows the window; returns it, or nullptr when no window of that name is known.
+    QWidget *show(const QString &name);
+
+    // The open window of that name, or nullptr.
+    QWidget *open(const QString &name) const;
+
+private:
+    QHash<QString, Factory> factories_;
+    QHash<QString, QPointer<QWidget>> open_;
+};
+
+inline QWidget *showWindow(const QString &name) { return WindowRegistry::instance().show(name); }
+
+// Registers the menus, warnings, notes and example drawings.
+void registerShellWindows(WindowRegistry &registry);
+
+} // namespace shell

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace shell {
+
+// A small window of fixed texts, one label each, top to bottom: the warnings the sheets show
+// and the note windows. Nothing in it can be clicked; the user closes it with its close box.
+QWidget *makeTextWindow(const QString &title, const QStringList &labels, int width,
+                        bool withPicture = false);
+
+// The warnings. A sheet shows them by name when it refuses to compute.
+inline constexpr const char *kWarningMissing = "errore";
+inline constexpr const char *kWarningNegative = "errore2";
+inline constexpr const char *kWarningRange = "errore3";
+
+} // namespace shell

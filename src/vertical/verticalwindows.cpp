@@ -1,0 +1,12 @@
+#include "vertical/verticalwindows.h"
+
+#include "shell/registry.h"
+
+namespace vertical {
+
+void registerVerticalWindows(shell::WindowRegistry &registry)
+{
+    (void)registry;
+}
+
+} // namespace vertical
