@@ -12,8 +12,6 @@
 #include <QtTest/QtTest>
 
 #include <cmath>
-#include <cstdint>
-#include <random>
 
 using namespace gnomonics;
 
@@ -29,32 +27,13 @@ constexpr double kHalfCellUnitMm = 0.05;
 constexpr double kGrazingRelative = 1e-9;
 // Directions on the wall from two independent computations agree to the last bits.
 constexpr double kDirectionTolDeg = 1e-7;
-// Three decimals of the substyle time angle, as the sheet rounds it before its rows.
-constexpr double kSubstyleTimeAngleStepDeg = 0.001;
+using shadowframe::Uniform;
 
-// A deterministic stream of numbers in [0, 1), the same on every machine and library.
-class Uniform {
-public:
-    explicit Uniform(std::uint64_t seed) : engine_(seed) {}
-    double next() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-    double in(double lo, double hi) { return lo + (hi - lo) * next(); }
-
-private:
-    std::mt19937_64 engine_;
-};
-
-// The hour angle from noon, in degrees, at which the sheet's row of clock hour t really
-// stands. The sheet counts its hours from the substyle time angle rounded to three decimals,
-// so its row sits that rounding away from the exact clock hour; the rounding is redone here
-// from the wall's normal, independently of the code under test.
 double sheetRowHourAngleFromNoonDeg(double latitudeDeg, double declinationDeg,
                                     double inclinationDeg, double clockHour)
 {
-    const double normalHour = shadowframe::normalHourAngleDeg(
-        latitudeDeg, shadowframe::wallNormal(declinationDeg, inclinationDeg));
-    const double exact = 180.0 + normalHour; // from midnight, as the sheet counts it
-    const double rounded = std::round(exact / kSubstyleTimeAngleStepDeg) * kSubstyleTimeAngleStepDeg;
-    return 15.0 * (clockHour - 12.0) + (exact - rounded);
+    return shadowframe::rowHourAngleFromNoonDeg(latitudeDeg, declinationDeg, inclinationDeg,
+                                                clockHour);
 }
 
 bool isDash(const std::string &text)

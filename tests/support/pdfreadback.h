@@ -82,8 +82,8 @@ inline QList<PdfWord> readPdfWords(const QString &path)
                                           QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
     p.waitForFinished(30000);
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(QStringLiteral(
-        R"(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)"));
+    static const QRegularExpression word(QString::fromLatin1(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     QList<PdfWord> words;
     constexpr double mmPerPt = 25.4 / 72.0;
     for (auto it = word.globalMatch(html); it.hasNext();) {

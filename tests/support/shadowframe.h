@@ -10,6 +10,8 @@
 #include "sunframe.h"
 
 #include <cmath>
+#include <cstdint>
+#include <random>
 
 namespace shadowframe {
 
@@ -39,6 +41,32 @@ inline double normalHourAngleDeg(double latitudeDeg, Vec3 normal)
     // meridian (0, -sin phi, cos phi), the two axes of the hour angle in sunframe::sunDirection.
     return toDeg(std::atan2(-normal.x, -normal.y * std::sin(p) + normal.z * std::cos(p)));
 }
+
+// The hour angle from noon, in degrees, at which a vertical-curve sheet's row of clock hour t
+// really stands. Those sheets count their hours from the substyle's hour angle (counted from
+// midnight) rounded to three decimals, so each row sits that rounding away from the exact
+// clock hour; the rounding is redone here from the wall's normal.
+inline double rowHourAngleFromNoonDeg(double latitudeDeg, double declinationEastDeg,
+                                      double inclinationDeg, double clockHour)
+{
+    constexpr double kStepDeg = 0.001;
+    const double exact = 180.0 + normalHourAngleDeg(latitudeDeg,
+                                                    wallNormal(declinationEastDeg, inclinationDeg));
+    const double rounded = std::round(exact / kStepDeg) * kStepDeg;
+    return 15.0 * (clockHour - 12.0) + (exact - rounded);
+}
+
+// A deterministic stream of numbers in [0, 1), the same on every machine and library (the
+// standard distributions are not).
+class Uniform {
+public:
+    explicit Uniform(std::uint64_t seed) : engine_(seed) {}
+    double next() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+    double in(double lo, double hi) { return lo + (hi - lo) * next(); }
+
+private:
+    std::mt19937_64 engine_;
+};
 
 struct Shadow {
     bool sunInFront = false; // the Sun lights the face of the wall
