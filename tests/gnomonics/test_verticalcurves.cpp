@@ -22,19 +22,14 @@ namespace {
 constexpr double kHalfCellUnitMm = 0.05;
 // Double arithmetic on a shadow that grazes the wall: the distance grows like s / N with N
 // the Sun's component along the normal, and so does its relative rounding error. One part in
-// 10^9 of the distance covers the grazing points the random walls produce (far beyond any
-// real wall) and is invisible on every ordinary point.
+// 10^9 of the distance covers the grazing points random walls can produce (far beyond any
+// real wall) and is invisible on every ordinary point; the run prints how much of it was used.
 constexpr double kGrazingRelative = 1e-9;
 // Directions on the wall from two independent computations agree to the last bits.
 constexpr double kDirectionTolDeg = 1e-7;
-using shadowframe::Uniform;
 
-double sheetRowHourAngleFromNoonDeg(double latitudeDeg, double declinationDeg,
-                                    double inclinationDeg, double clockHour)
-{
-    return shadowframe::rowHourAngleFromNoonDeg(latitudeDeg, declinationDeg, inclinationDeg,
-                                                clockHour);
-}
+using shadowframe::Uniform;
+using shadowframe::rowHourAngleFromNoonDeg;
 
 bool isDash(const std::string &text)
 {
@@ -416,7 +411,7 @@ void TestVerticalCurves::tableMatchesTheShadowOfTheTip()
         const VerticalStyle style = MakeVerticalStyle(lat, dcl, styleMm, 0);
         for (int row = 0; row < kVerticalRows; ++row) {
             const int hour = kVerticalFirstHour + row;
-            const double h = sheetRowHourAngleFromNoonDeg(lat, dcl, 0, hour);
+            const double h = rowHourAngleFromNoonDeg(lat, dcl, 0, hour);
             for (int c = 0; c < 3; ++c) {
                 const double d = kSolsticeDeclinationsDeg[c];
                 const auto shadow = shadowframe::tipShadow(lat, dcl, 0, styleMm, h, d);
@@ -468,7 +463,7 @@ void TestVerticalCurves::inclinedWallsMatchTheShadowOfTheTip()
         const VerticalCurvesResult r = ComputeVerticalCurves(lat, dcl, styleMm, incl);
         for (int row = 0; row < kVerticalRows; ++row) {
             const int hour = kVerticalFirstHour + row;
-            const double h = sheetRowHourAngleFromNoonDeg(lat, dcl, incl, hour);
+            const double h = rowHourAngleFromNoonDeg(lat, dcl, incl, hour);
             for (int c = 0; c < 3; ++c) {
                 const auto shadow =
                     shadowframe::tipShadow(lat, dcl, incl, styleMm, h, kSolsticeDeclinationsDeg[c]);
@@ -541,7 +536,7 @@ void TestVerticalCurves::afternoonShadowTurnsToTheRight()
     const sunframe::Vec3 right = sunframe::rightOnWall(sunframe::verticalWallNormal(10, true));
     for (double hour : {9.0, 15.0}) {
         const auto shadow = shadowframe::tipShadow(45, 10, 0, 50,
-                                                   sheetRowHourAngleFromNoonDeg(45, 10, 0, hour), 0);
+                                                   rowHourAngleFromNoonDeg(45, 10, 0, hour), 0);
         QVERIFY(shadow.sunInFront);
         const double towardsRight = sunframe::dot(shadow.point, right);
         const double direction = HourLineDirectionDeg(style, HourAngleRad(style, hour));
