@@ -1,0 +1,63 @@
+#include "sheet/dates.h"
+
+#include <cctype>
+#include <charconv>
+#include <string>
+#include <vector>
+
+namespace sheet {
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+namespace {
+
+std::optional<int> readDigits(std::string_view part, std::size_t maxDigits)
+{
+    if (part.empty() || part.size() > maxDigits)
+        return std::nullopt;
+    for (char c : part)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+    int value = 0;
+    std::from_chars(part.data(), part.data() + part.size(), value);
+    return value;
+}
+
+} // namespace
+
+std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == '/') {
+            parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    if (parts.size() == 3 && parts[2].empty())
+        parts.pop_back();
+    if (parts.size() != 2 && parts.size() != 3)
+        return std::nullopt;
+
+    const auto day = readDigits(parts[0], 2);
+    const auto month = readDigits(parts[1], 2);
+    const auto year = parts.size() == 3 ? readDigits(parts[2], 4) : std::optional<int>(currentYear);
+    if (!day || !month || !year || *year < 1 || *year > 9999 || *month < 1 || *month > 12)
+        return std::nullopt;
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int length = kDays[*month - 1] + (*month == 2 && isLeapYear(*year) ? 1 : 0);
+    if (*day < 1 || *day > length)
+        return std::nullopt;
+    return CivilDate{*year, *month, *day};
+}
+
+} // namespace sheet
