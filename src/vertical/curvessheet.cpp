@@ -1,0 +1,225 @@
+#include "vertical/curvessheet.h"
+
+#include "gnomonics/verticalcurves.h"
+#include "shell/registry.h"
+#include "vertical/curvesreport.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace vertical {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Curve solstiziali ed equinoziali verticale.");
+const QString kHint = QStringLiteral("Per i decimali usare la virgola");
+const QString kDefaultLatitude = QStringLiteral("38,1217");
+const QString kHeightCaption = QStringLiteral("Altezza Stilo                 ");
+const QString kBaseCaption = QStringLiteral("Base stilo   ");
+const QString kSubstyleCaption = QStringLiteral("Ang. substilo");
+const QString kSubstyleSymbol = QStringLiteral("σ°");
+const QString kElevationCaption = QStringLiteral("Ang. El.zione");
+const QString kElevationSymbol = QStringLiteral("ε°");
+const QString kSubstyleHourCaption = QStringLiteral("Ora sustilare       t");
+const QString kSubstyleHourSymbol = QStringLiteral("σ°");
+const QString kHourHeading = QStringLiteral("h");
+const QString kSummerHeading = QStringLiteral("Estate");
+const QString kWinterHeading = QStringLiteral("Inverno");
+const QString kEquinoxHeadingLeft = QStringLiteral("Eq");
+const QString kEquinoxHeadingRight = QStringLiteral("Eq.");
+const QString kEastSign = QStringLiteral("-");
+const QString kWestSign = QStringLiteral("+");
+const QString kCompute = QStringLiteral("Calcola");
+const QString kReset = QStringLiteral("Azzera");
+const QString kEast = QStringLiteral(" Est");
+const QString kWest = QStringLiteral("Ovest");
+const QString kPrintEast = QStringLiteral("Stampa Est");
+const QString kPrintWest = QStringLiteral("Stampa Ovest");
+const QString kInfo = QStringLiteral("Info");
+const QString kExample = QStringLiteral("Esempio");
+const QString kZero = QStringLiteral("0");
+
+constexpr int kColumns = 3;
+// Morning rows 5 to 12 stand in the left block, the afternoon 13 to 19 in the right one.
+constexpr int kLeftBlockRows = 12 - gnomonics::kVerticalFirstHour + 1;
+
+// The fields "Azzera" clears after the table, in the order the sheet has always cleared them.
+const QStringList kResetAfterTable{QStringLiteral("Latx"), QStringLiteral("DCL1"), QStringLiteral("b"),
+                                   QStringLiteral("s"),    QStringLiteral("h"),    QStringLiteral("f"),
+                                   QStringLiteral("i"),    QStringLiteral("ts5"),  QStringLiteral("e3")};
+
+} // namespace
+
+CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
+{
+    auto *page = new QHBoxLayout(this);
+    page->setContentsMargins(14, 12, 14, 12);
+    page->setSpacing(16);
+
+    auto *left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(addCaption(kHint, QStringLiteral("LabelHint")));
+
+    auto *box = new QFrame(this);
+    box->setFrameShape(QFrame::Box);
+    QGridLayout *inputs = addWallInputs(kDefaultLatitude);
+    inputs->setContentsMargins(10, 8, 10, 8);
+    box->setLayout(inputs);
+    auto *boxRow = new QHBoxLayout;
+    boxRow->addWidget(box);
+    boxRow->addStretch();
+    left->addLayout(boxRow);
+
+    auto *derived = new QGridLayout;
+    derived->setHorizontalSpacing(6);
+    derived->setVerticalSpacing(4);
+    derived->addWidget(addCaption(kHeightCaption, QStringLiteral("captionH")), 0, 0, 1, 2);
+    derived->addWidget(addCell(QStringLiteral("h")), 0, 3);
+    derived->addWidget(addCaption(kBaseCaption, QStringLiteral("captionB")), 1, 0, 1, 2);
+    derived->addWidget(addCell(QStringLiteral("b")), 1, 3);
+    derived->addWidget(addCaption(kSubstyleCaption, QStringLiteral("captionF")), 2, 0);
+    derived->addWidget(addSymbol(kSubstyleSymbol, QStringLiteral("symbolF")), 2, 1);
+    sign_ = addLabel(QString(), QStringLiteral("Label15"));
+    QFont signFont(QStringLiteral("Arial"));
+    signFont.setPointSizeF(13.5);
+    signFont.setBold(true);
+    sign_->setFont(signFont);
+    sign_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sign_->setMinimumWidth(QFontMetrics(signFont).horizontalAdvance(kWestSign) + 4);
+    derived->addWidget(sign_, 2, 2);
+    derived->addWidget(addCell(QStringLiteral("f")), 2, 3);
+    derived->addWidget(addCaption(kElevationCaption, QStringLiteral("captionE3")), 3, 0);
+    derived->addWidget(addSymbol(kElevationSymbol, QStringLiteral("symbolE3")), 3, 1);
+    derived->addWidget(addCell(QStringLiteral("e3")), 3, 3);
+    // The substyle hour is worked out and kept with the sheet, but a maker traces the dial
+    // without it, so it stays out of sight.
+    QLabel *hourCaption = addCaption(kSubstyleHourCaption, QStringLiteral("captionTs5"));
+    QLabel *hourSymbol = addSymbol(kSubstyleHourSymbol, QStringLiteral("symbolTs5"));
+    QLineEdit *hour = addCell(QStringLiteral("ts5"));
+    hourCaption->hide();
+    hourSymbol->hide();
+    hour->hide();
+    derived->addWidget(hourCaption, 4, 0);
+    derived->addWidget(hourSymbol, 4, 1);
+    derived->addWidget(hour, 4, 3);
+    derived->setColumnStretch(4, 1);
+    left->addLayout(derived);
+
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    QPushButton *compute = addButton(QStringLiteral("calcola"), kCompute, [this] { onCompute(); });
+    setComputeButton(compute);
+    buttons->addWidget(addButton(QStringLiteral("Est"), kEast, [this] { onEast(); }), 0, 0);
+    buttons->addWidget(addButton(QStringLiteral("Ovest"), kWest, [this] { onWest(); }), 0, 1);
+    buttons->addWidget(compute, 1, 0);
+    buttons->addWidget(addButton(QStringLiteral("azzera"), kReset, [this] { onReset(); }), 1, 1);
+    buttons->addWidget(addButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }), 2, 0);
+    buttons->addWidget(addButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }), 2, 1);
+    buttons->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }), 3, 0);
+    buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }), 3, 1);
+    left->addLayout(buttons);
+    left->addStretch();
+    page->addLayout(left);
+
+    auto *table = new QGridLayout;
+    table->setHorizontalSpacing(4);
+    table->setVerticalSpacing(3);
+    const int rightBlock = 1 + kColumns + 1; // the left block, then a gap column
+    table->setColumnMinimumWidth(kColumns + 1, 14);
+    for (int block = 0; block < 2; ++block) {
+        const int x = block == 0 ? 0 : rightBlock;
+        auto heading = [&](const QString &text, int column) {
+            QLabel *label = addCaption(text);
+            label->setAlignment(Qt::AlignCenter);
+            table->addWidget(label, 0, x + column);
+        };
+        heading(kHourHeading, 0);
+        heading(kSummerHeading, 1);
+        heading(kWinterHeading, 2);
+        heading(block == 0 ? kEquinoxHeadingLeft : kEquinoxHeadingRight, 3);
+    }
+    for (int row = 0; row < kRows; ++row) {
+        const bool leftBlock = row < kLeftBlockRows;
+        const int x = leftBlock ? 0 : rightBlock;
+        const int y = 1 + (leftBlock ? row : row - kLeftBlockRows);
+        table->addWidget(addRowLabel(row, QString()), y, x);
+        for (int column = 1; column <= kColumns; ++column)
+            table->addWidget(addCell(cellName(row, column)), y, x + column);
+    }
+    table->setRowStretch(kLeftBlockRows + 1, 1);
+    page->addLayout(table);
+}
+
+void CurvesSheet::onCompute()
+{
+    const std::optional<Wall> wall = readWall();
+    if (!wall) {
+        refuse(sheet::Refusal::Missing);
+        return;
+    }
+    const gnomonics::VerticalCurvesResult result =
+        gnomonics::ComputeVerticalCurves(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg);
+    if (result.refusal != sheet::Refusal::None) {
+        refuse(result.refusal);
+        return;
+    }
+    setText(QStringLiteral("e3"), result.e3);
+    setText(QStringLiteral("b"), result.b);
+    setText(QStringLiteral("h"), result.h);
+    setText(QStringLiteral("f"), result.f);
+    setText(QStringLiteral("ts5"), result.ts5);
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 1; column <= kColumns; ++column)
+            setText(QString::fromStdString(cellName(row, column)),
+                    result.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column - 1)]);
+}
+
+void CurvesSheet::onReset()
+{
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 1; column <= kColumns; ++column)
+            setText(QString::fromStdString(cellName(row, column)), kZero);
+    for (const QString &name : kResetAfterTable)
+        setText(name, kZero);
+}
+
+void CurvesSheet::showSide(Side side)
+{
+    relabel(side);
+    // The substyle turns from the vertical to one side on a wall declining East and to the
+    // other on its West mirror image; the sign before its angle tells the maker which.
+    sign_->setText(side == Side::East ? kEastSign : kWestSign);
+}
+
+void CurvesSheet::onEast()
+{
+    showSide(Side::East);
+}
+
+void CurvesSheet::onWest()
+{
+    showSide(Side::West);
+}
+
+void CurvesSheet::onInfo()
+{
+    shell::showWindow(QStringLiteral("InfoDCL"));
+}
+
+void CurvesSheet::onExample()
+{
+    shell::showWindow(QStringLiteral("DisCurveV"));
+}
+
+void CurvesSheet::onPrintEast()
+{
+    print(BuildCurvesReport(fieldTexts(), Side::East));
+}
+
+void CurvesSheet::onPrintWest()
+{
+    print(BuildCurvesReport(fieldTexts(), Side::West));
+}
+
+} // namespace vertical

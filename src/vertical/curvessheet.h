@@ -1,0 +1,28 @@
+#pragma once
+
+#include "vertical/verticalsheet.h"
+
+namespace vertical {
+
+// CurveVrt: the style's construction values and the summer solstice, winter solstice and
+// equinox curves of a vertical wall declining East or West, hour by hour from 5 to 19.
+class CurvesSheet final : public VerticalSheet {
+public:
+    explicit CurvesSheet(QWidget *parent = nullptr);
+
+    void onCompute();
+    void onReset();
+    void onEast();
+    void onWest();
+    void onInfo();
+    void onExample();
+    void onPrintEast();
+    void onPrintWest();
+
+private:
+    void showSide(Side side);
+
+    QLabel *sign_ = nullptr;
+};
+
+} // namespace vertical

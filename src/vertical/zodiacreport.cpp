@@ -1,0 +1,55 @@
+#include "vertical/zodiacreport.h"
+
+#include "gnomonics/zodiac.h"
+#include "vertical/verticalreport.h"
+
+#include <array>
+
+namespace vertical {
+
+namespace {
+
+const char *const kDeclinationEast = "DCL EST =";
+const char *const kDeclinationWest = "DCL Ovest =";
+
+struct Column {
+    double xMm;
+    const char *firstHeading;
+    const char *secondHeading; // nullptr: the anniversary has one heading line
+};
+
+// Each sign pair shares one curve: the Sun crosses the same declination entering both signs.
+constexpr std::array<Column, gnomonics::kZodiacColumns> kColumns{{
+    {50, "Gem.li", "Leone"},
+    {80, "Toro", "Vergine"},
+    {110, "Scorp", "Pesci"},
+    {140, "Acq.", "Sagit."},
+    {170, "An.rio", nullptr},
+}};
+constexpr double kHourXMm = 30;
+constexpr double kFirstHeadingYMm = 29;
+constexpr double kSecondHeadingYMm = 33;
+
+} // namespace
+
+sheet::ReportPage BuildZodiacReport(const sheet::FieldText &field, Side side)
+{
+    sheet::ReportPage page = StartVerticalReport(field, side == Side::East ? kDeclinationEast : kDeclinationWest);
+    page.add(kHourXMm, kFirstHeadingYMm, "Ore");
+    for (const Column &column : kColumns)
+        page.add(column.xMm, kFirstHeadingYMm, column.firstHeading);
+    for (const Column &column : kColumns)
+        if (column.secondHeading)
+            page.add(column.xMm, kSecondHeadingYMm, column.secondHeading);
+    for (int hour = gnomonics::kVerticalFirstHour; hour <= gnomonics::kVerticalLastHour; ++hour) {
+        const double y = hourLineYMm(hour);
+        const int row = rowOfClockHour(hour, side);
+        page.add(kHourXMm, y, hourText(hour));
+        for (int c = 0; c < gnomonics::kZodiacColumns; ++c)
+            page.add(kColumns[static_cast<std::size_t>(c)].xMm, y, field(cellName(row, c + 1)));
+    }
+    FinishVerticalReport(page);
+    return page;
+}
+
+} // namespace vertical

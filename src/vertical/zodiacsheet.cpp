@@ -1,0 +1,209 @@
+#include "vertical/zodiacsheet.h"
+
+#include "gnomonics/zodiac.h"
+#include "sheet/numbers.h"
+#include "shell/registry.h"
+#include "vertical/zodiacreport.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace vertical {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Curve solstiziali ed equinoziali verticale.");
+const QString kHint = QStringLiteral("Per i decimali usare la virgola");
+const QString kDefaultLatitude = QStringLiteral("38,1167");
+const QString kDeclinationSymbol = QStringLiteral("δ°");
+const QString kAnniversaryHeading = QStringLiteral("Anniversario");
+const QString kCompute = QStringLiteral("Calcola");
+const QString kReset = QStringLiteral("Azzera");
+const QString kEast = QStringLiteral(" Est");
+const QString kWest = QStringLiteral("Ovest");
+const QString kPrintEast = QStringLiteral("Stampa Est");
+const QString kPrintWest = QStringLiteral("Stampa Ovst");
+const QString kInfo = QStringLiteral("Info");
+const QString kExample = QStringLiteral("Esempio");
+const QString kZero = QStringLiteral("0");
+
+struct SignColumn {
+    const char *field;
+    const char *firstHeading;
+    const char *secondHeading;
+    const char *defaultText;
+};
+
+// The Sun stands at the same declination when it enters the two signs of a pair, so one curve
+// serves both; the southern pairs mirror the northern ones.
+constexpr std::array<SignColumn, 4> kSignColumns{{
+    {"dlc1", "Gemelli", "Leone", "20,16"},
+    {"dlc2", "Toro", "Vergine", "11,48"},
+    {"dlc3", "Scorpio.", "Pesci", "0"},
+    {"dlc4", "Acqu.", "Sagittario", "0"},
+}};
+const QString kAnniversary = QStringLiteral("an");
+
+// Red for what the maker enters, blue for the sign declinations he may adjust.
+const QColor kEntryColour = Qt::red;
+const QColor kSignColour = Qt::blue;
+
+void colourText(QLineEdit *edit, const QColor &colour)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, colour);
+    edit->setPalette(palette);
+}
+
+} // namespace
+
+ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
+{
+    auto *page = new QHBoxLayout(this);
+    page->setContentsMargins(14, 12, 14, 12);
+    page->setSpacing(18);
+
+    auto *left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(addCaption(kHint, QStringLiteral("LabelHint")));
+    left->addLayout(addWallInputs(kDefaultLatitude));
+    for (const char *name : {"Latx", "DCL1", "s", "i"})
+        colourText(field(QString::fromLatin1(name)), kEntryColour);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(6);
+    QPushButton *compute = addButton(QStringLiteral("calcola"), kCompute, [this] { onCompute(); });
+    setComputeButton(compute);
+    buttons->addWidget(addButton(QStringLiteral("Est"), kEast, [this] { onEast(); }));
+    buttons->addWidget(addButton(QStringLiteral("Ovest"), kWest, [this] { onWest(); }));
+    buttons->addWidget(compute);
+    buttons->addWidget(addButton(QStringLiteral("azzera"), kReset, [this] { onReset(); }));
+    buttons->addWidget(addButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }));
+    buttons->addWidget(addButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }));
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addLayout(buttons);
+    buttonRow->addStretch();
+    left->addSpacing(10);
+    left->addLayout(buttonRow);
+    left->addStretch();
+    page->addLayout(left);
+
+    auto *right = new QVBoxLayout;
+    right->setSpacing(8);
+    auto *top = new QHBoxLayout;
+    top->addStretch();
+    top->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
+    top->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }));
+    right->addLayout(top);
+
+    auto *table = new QGridLayout;
+    table->setHorizontalSpacing(4);
+    table->setVerticalSpacing(3);
+    for (std::size_t c = 0; c < kSignColumns.size(); ++c) {
+        const int column = static_cast<int>(c) + 1;
+        for (int line = 0; line < 2; ++line) {
+            QLabel *heading =
+                addCaption(QString::fromLatin1(line == 0 ? kSignColumns[c].firstHeading : kSignColumns[c].secondHeading));
+            heading->setAlignment(Qt::AlignCenter);
+            table->addWidget(heading, line, column);
+        }
+    }
+    QLabel *anniversary = addCaption(kAnniversaryHeading);
+    anniversary->setAlignment(Qt::AlignCenter);
+    table->addWidget(anniversary, 0, 5, 2, 1);
+
+    table->addWidget(addSymbol(kDeclinationSymbol, QStringLiteral("symbolDlc")), 2, 0, Qt::AlignRight);
+    for (std::size_t c = 0; c < kSignColumns.size(); ++c) {
+        const QString name = QString::fromLatin1(kSignColumns[c].field);
+        const bool shown = c >= 2; // the southern signs follow from the northern ones
+        QLineEdit *edit = shown ? addCell(name) : addInput(name, QString::fromLatin1(kSignColumns[c].defaultText));
+        edit->setFixedWidth(kCellWidth);
+        if (!shown)
+            colourText(edit, kSignColour);
+        table->addWidget(edit, 2, static_cast<int>(c) + 1);
+    }
+    QLineEdit *an = addInput(kAnniversary, kZero);
+    an->setFixedWidth(kCellWidth);
+    colourText(an, kEntryColour);
+    table->addWidget(an, 2, 5);
+    table->setRowMinimumHeight(3, 6);
+
+    for (int row = 0; row < kRows; ++row) {
+        table->addWidget(addRowLabel(row, QString::fromStdString(hourText(clockHourOfRow(row, Side::East)))), 4 + row, 0);
+        for (int column = 1; column <= gnomonics::kZodiacColumns; ++column)
+            table->addWidget(addCell(cellName(row, column)), 4 + row, column);
+    }
+    right->addLayout(table);
+    right->addStretch();
+    page->addLayout(right);
+}
+
+void ZodiacSheet::onCompute()
+{
+    const std::optional<Wall> wall = readWall();
+    const auto sign1 = number(QStringLiteral("dlc1"));
+    const auto sign2 = number(QStringLiteral("dlc2"));
+    // An empty anniversary box means no date was chosen: its column then shows the equinox.
+    const auto anniversary = text(kAnniversary).trimmed().isEmpty() ? std::optional<double>(0.0) : number(kAnniversary);
+    if (!wall || !sign1 || !sign2 || !anniversary) {
+        refuse(sheet::Refusal::Missing);
+        return;
+    }
+    const gnomonics::ZodiacSheetResult result =
+        gnomonics::ComputeZodiacSheet(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg,
+                                      *sign1, *sign2, *anniversary);
+    if (result.refusal != sheet::Refusal::None) {
+        refuse(result.refusal);
+        return;
+    }
+    setText(QStringLiteral("dlc4"), result.dlc4);
+    setText(QStringLiteral("dlc3"), result.dlc3);
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 1; column <= gnomonics::kZodiacColumns; ++column)
+            setText(QString::fromStdString(cellName(row, column)),
+                    result.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column - 1)]);
+}
+
+void ZodiacSheet::onReset()
+{
+    // The sign declinations and the anniversary are kept: they rarely change between walls.
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 1; column <= gnomonics::kZodiacColumns; ++column)
+            setText(QString::fromStdString(cellName(row, column)), kZero);
+    for (const char *name : {"Latx", "DCL1", "s", "i"})
+        setText(QString::fromLatin1(name), kZero);
+}
+
+void ZodiacSheet::onEast()
+{
+    relabel(Side::East);
+}
+
+void ZodiacSheet::onWest()
+{
+    relabel(Side::West);
+}
+
+void ZodiacSheet::onInfo()
+{
+    shell::showWindow(QStringLiteral("Declinazione"));
+}
+
+void ZodiacSheet::onExample()
+{
+    shell::showWindow(QStringLiteral("DisCurveV"));
+}
+
+void ZodiacSheet::onPrintEast()
+{
+    print(BuildZodiacReport(fieldTexts(), Side::East));
+}
+
+void ZodiacSheet::onPrintWest()
+{
+    print(BuildZodiacReport(fieldTexts(), Side::West));
+}
+
+} // namespace vertical
