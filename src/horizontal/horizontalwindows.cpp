@@ -1,5 +1,6 @@
 #include "horizontal/horizontalwindows.h"
 
+#include "horizontal/curvessheet.h"
 #include "horizontal/hoursheet.h"
 #include "shell/registry.h"
 
@@ -8,6 +9,7 @@ namespace horizontal {
 void registerHorizontalWindows(shell::WindowRegistry &registry)
 {
     registry.add(QStringLiteral("GonOrz"), [] { return new HourSheet; });
+    registry.add(QStringLiteral("CurveOrizz"), [] { return new CurvesSheet; });
 }
 
 } // namespace horizontal

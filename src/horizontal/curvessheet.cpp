@@ -1,0 +1,184 @@
+#include "horizontal/curvessheet.h"
+
+#include "gnomonics/horizontalcurves.h"
+#include "horizontal/curvefields.h"
+#include "horizontal/curvesreport.h"
+#include "shell/registry.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace horizontal {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Curve solstiziali ed equinoziali orizzontale.");
+const QString kHint = QStringLiteral("Per i decimali usare la virgola");
+const QString kLatCaption = QStringLiteral("Latitudine");
+const QString kPhiCaption = QStringLiteral("φ°");
+const QString kStyleCaption = QStringLiteral("Stilo");
+const QString kHeightCaption = QStringLiteral("Altezza Stilo");
+const QString kBaseCaption = QStringLiteral("Base stilo");
+const QString kHourHeading = QStringLiteral("h");
+const QString kSummerHeading = QStringLiteral("Estate");
+const QString kWinterHeading = QStringLiteral("Inverno");
+const QString kEquinoxHeading = QStringLiteral("Equinozi");
+const QString kCompute = QStringLiteral("Calcola");
+const QString kReset = QStringLiteral("Azzera");
+const QString kPrint = QStringLiteral("Stampa");
+const QString kExample = QStringLiteral("Esempio");
+
+const QString kDefaultLatitude = QStringLiteral("38");
+const QString kDefaultStyle = QStringLiteral("10");
+const QString kZero = QStringLiteral("0");
+
+const QString kLatitude = QStringLiteral("Latx");
+const QString kStyle = QStringLiteral("s");
+const QString kHeight = QStringLiteral("h");
+const QString kBase = QStringLiteral("b");
+
+constexpr int kFieldWidth = 80;
+
+QString name(const char *fieldName) { return QString::fromLatin1(fieldName); }
+
+} // namespace
+
+CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(16, 14, 16, 14);
+    outer->setSpacing(12);
+    auto *body = new QHBoxLayout;
+    body->setSpacing(28);
+    outer->addLayout(body);
+
+    // Left: what the maker gives and the two style measures he needs to plant it.
+    auto *left = new QVBoxLayout;
+    left->addWidget(addLabel(kHint, QStringLiteral("Label1")));
+    auto *inputs = new QGridLayout;
+    inputs->setHorizontalSpacing(8);
+    inputs->setVerticalSpacing(6);
+    auto *latCaption = new QHBoxLayout;
+    latCaption->setSpacing(4);
+    latCaption->addWidget(addLabel(kLatCaption, QStringLiteral("Label2")));
+    QLabel *phi = addLabel(kPhiCaption, QStringLiteral("Label3"));
+    QFont greek(QStringLiteral("Arial"));
+    greek.setBold(true);
+    greek.setPointSizeF(11);
+    phi->setFont(greek);
+    latCaption->addWidget(phi);
+    latCaption->addStretch();
+    inputs->addLayout(latCaption, 0, 0);
+    const struct {
+        const QString &caption;
+        const QString &field;
+        const QString &defaultText;
+    } measures[] = {
+        {kStyleCaption, kStyle, kDefaultStyle},
+        {kHeightCaption, kHeight, kZero},
+        {kBaseCaption, kBase, kZero},
+    };
+    QLineEdit *lat = addField(kLatitude, kDefaultLatitude, Kind::Input);
+    lat->setFixedWidth(kFieldWidth);
+    inputs->addWidget(lat, 0, 1);
+    int row = 1;
+    for (const auto &m : measures) {
+        inputs->addWidget(addLabel(m.caption), row, 0);
+        // The style's height and base are results, but the maker may note his own there.
+        QLineEdit *edit = addField(m.field, m.defaultText, Kind::Input);
+        edit->setFixedWidth(kFieldWidth);
+        inputs->addWidget(edit, row, 1);
+        ++row;
+    }
+    left->addLayout(inputs);
+    left->addStretch();
+    body->addLayout(left);
+
+    // Right: the distances from the dial centre along each hour line.
+    auto *table = new QGridLayout;
+    table->setHorizontalSpacing(10);
+    table->setVerticalSpacing(3);
+    QFont bold = font();
+    bold.setBold(true);
+    const QString headings[] = {kHourHeading, kSummerHeading, kWinterHeading, kEquinoxHeading};
+    for (int column = 0; column < 4; ++column) {
+        QLabel *heading = addLabel(headings[column]);
+        heading->setFont(bold);
+        heading->setAlignment(Qt::AlignCenter);
+        table->addWidget(heading, 0, column);
+    }
+    for (std::size_t r = 0; r < kCurveRows.size(); ++r) {
+        const int gridRow = static_cast<int>(r) + 1;
+        QLabel *label = addLabel(name(kCurveRows[r].label));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->addWidget(label, gridRow, 0);
+        QLineEdit *summer = addField(name(kCurveRows[r].summer), kZero, Kind::Output);
+        summer->setFixedWidth(kFieldWidth);
+        table->addWidget(summer, gridRow, 1);
+        QLineEdit *winter = addField(name(kCurveRows[r].winter), kZero, Kind::Output);
+        winter->setFixedWidth(kFieldWidth);
+        table->addWidget(winter, gridRow, 2);
+        if (r == gnomonics::kHorizontalCurveNoonRow) {
+            QLineEdit *equinox = addField(name(kEquinoxNoonField), kZero, Kind::Output);
+            equinox->setFixedWidth(kFieldWidth);
+            table->addWidget(equinox, gridRow, 3);
+        }
+    }
+    body->addLayout(table);
+
+    auto *buttons = new QHBoxLayout;
+    QPushButton *compute = addButton(kCompute, kCompute, [this] { onCompute(); });
+    setComputeButton(compute);
+    buttons->addWidget(compute);
+    buttons->addWidget(addButton(kReset, kReset, [this] { onReset(); }));
+    buttons->addWidget(addButton(kPrint, kPrint, [this] { onPrint(); }));
+    buttons->addWidget(addButton(kExample, kExample, [this] { onExample(); }));
+    outer->addLayout(buttons);
+}
+
+void CurvesSheet::onCompute()
+{
+    // A text that is not a number is as good as a value never entered.
+    const auto latitude = number(kLatitude);
+    const auto style = number(kStyle);
+    if (!latitude || !style) {
+        refuse(sheet::Refusal::Missing);
+        return;
+    }
+    const gnomonics::HorizontalCurvesResult result = gnomonics::ComputeHorizontalCurves(*latitude, *style);
+    if (result.refusal != sheet::Refusal::None) {
+        refuse(result.refusal);
+        return;
+    }
+    setText(kHeight, result.styleHeight);
+    setText(kBase, result.styleBase);
+    for (std::size_t r = 0; r < kCurveRows.size(); ++r) {
+        setText(name(kCurveRows[r].summer), result.summer[r]);
+        setText(name(kCurveRows[r].winter), result.winter[r]);
+    }
+    setText(name(kEquinoxNoonField), result.equinoxNoon);
+}
+
+void CurvesSheet::onReset()
+{
+    for (const QString &field : {kLatitude, kHeight, kBase, kStyle})
+        setText(field, kZero);
+    for (const CurveRow &row : kCurveRows) {
+        setText(name(row.summer), kZero);
+        setText(name(row.winter), kZero);
+    }
+    setText(name(kEquinoxNoonField), kZero);
+}
+
+void CurvesSheet::onExample()
+{
+    shell::showWindow(QStringLiteral("DisCurveO"));
+}
+
+void CurvesSheet::onPrint()
+{
+    print(BuildCurvesReport(fieldTexts()));
+}
+
+} // namespace horizontal

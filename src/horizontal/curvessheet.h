@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/sheetwindow.h"
+
+namespace horizontal {
+
+// CurveOrizz: the style's height and base of a horizontal dial and, hour by hour, how far
+// from the dial centre the shadow of the style's tip falls on the solstice and equinox days.
+class CurvesSheet final : public shell::SheetWindow {
+public:
+    explicit CurvesSheet(QWidget *parent = nullptr);
+
+    void onCompute();
+    void onReset();
+    void onExample();
+    void onPrint();
+};
+
+} // namespace horizontal
