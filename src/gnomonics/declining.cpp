@@ -16,11 +16,12 @@ constexpr double kUnitLength = 10.0; // L of the construction
 // - a wall that barely declines: x = cos(declination) cos(theta) comes so close to 1 that
 //   1 - x^2 keeps few correct digits (at a declination of a millionth of a degree the lines
 //   come out degrees wrong, even at latitudes where x does not round to exactly 1);
-// - a place near the equator, where the colatitude leg e outgrows the latitude leg c.
-// Below these limits the construction keeps better than 1e-8 degree; beyond them the closed
+// - a place near the equator or near the pole, where one of the legs c and e (in the ratio
+//   tan^2 of the latitude) outgrows the other.
+// Inside these limits the construction keeps better than 1e-8 degree; beyond them the closed
 // form, which draws the same dial, is used instead.
-constexpr double kLeastOneMinusXX = 1e-6;   // psi of about 0.06 degree
-constexpr double kLeastLegRatio = 1e-6;     // c / e = tan^2(latitude): about 0.06 degree
+constexpr double kLeastOneMinusXX = 1e-6; // psi of about 0.06 degree
+constexpr double kLeastLegRatio = 1e-6;   // within about 0.06 degree of the equator or pole
 
 bool allFinite(std::initializer_list<double> values)
 {
@@ -88,8 +89,10 @@ DecliningConstruction BuildDecliningConstruction(double latitudeDeg, double decl
     // circle would have no radius and nothing below could be laid out. The tests are written
     // so that a value that is not a number fails them too.
     const double oneMinusXX = 1.0 - x * x;
+    const double shortLeg = std::fmin(std::fabs(cLen), std::fabs(e));
+    const double longLeg = std::fmax(std::fabs(cLen), std::fabs(e));
     if (!allFinite({t, a, b, cLen, e, g, h, s, theta, m, n, p, q, x}) ||
-        !(oneMinusXX >= kLeastOneMinusXX) || !(std::fabs(cLen) >= kLeastLegRatio * std::fabs(e))) {
+        !(oneMinusXX >= kLeastOneMinusXX) || !(shortLeg >= kLeastLegRatio * longLeg)) {
         c.usesClosedForm = true;
         return c;
     }
