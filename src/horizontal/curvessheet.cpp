@@ -55,7 +55,10 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
 
     // Left: what the maker gives and the two style measures he needs to plant it.
     auto *left = new QVBoxLayout;
-    left->addWidget(addLabel(kHint, QStringLiteral("Label1")));
+    left->setSpacing(10);
+    QLabel *hint = addLabel(kHint, QStringLiteral("Label1"));
+    hint->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    left->addWidget(hint);
     auto *inputs = new QGridLayout;
     inputs->setHorizontalSpacing(8);
     inputs->setVerticalSpacing(6);
