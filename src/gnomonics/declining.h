@@ -22,9 +22,10 @@ struct DecliningConstruction {
     WallSide side = WallSide::East;
     double latitudeDeg = 0;
     double declinationDeg = 0;
-    // True when the construction cannot be laid out in double precision (a wall that barely
-    // declines makes its equatorial circle collapse to a point): every hour then comes from
-    // the closed form, which draws the same dial.
+    // True when the construction cannot be laid out well in double precision: a wall within
+    // a few hundredths of a degree of not declining (its equatorial circle shrinks to a point)
+    // or a place as close to the equator or to the pole. Every hour then comes from the
+    // closed form, which draws the same dial.
     bool usesClosedForm = false;
     double substyleRad = 0;     // theta: angle between the substyle and the noon line
     double substyleHourRad = 0; // sigma: hour angle of the substyle (the longitude difference)
@@ -36,8 +37,8 @@ struct DecliningConstruction {
 
 // Builds the construction for a wall at the given latitude and declination (degrees, both
 // meaningful strictly between 0 and 90; other values are constructed by the same steps and
-// carry no meaning). Never fails: where a step would divide by zero or give a value that is not
-// finite, the result is marked to use the closed form instead.
+// carry no meaning). Never fails: where a step would divide by zero, give a value that is not
+// finite or lose digits to cancellation, the result is marked to use the closed form instead.
 DecliningConstruction BuildDecliningConstruction(double latitudeDeg, double declinationDeg,
                                                  WallSide side);
 
