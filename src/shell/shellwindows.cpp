@@ -29,6 +29,10 @@ void registerShellWindows(WindowRegistry &registry)
                                QStringLiteral("minori di 90°.")}, 330);
     });
 
+    registry.add(QString::fromLatin1(kWarningDate), [] {
+        return makeTextWindow(QStringLiteral("Errore"), {QStringLiteral("Data non valida: usare gg/mm/aaaa")}, 300);
+    });
+
     registry.add(QStringLiteral("Note"), [] {
         return makeTextWindow(
             QStringLiteral("Note"),

@@ -14,5 +14,6 @@ QWidget *makeTextWindow(const QString &title, const QStringList &labels, int wid
 inline constexpr const char *kWarningMissing = "errore";
 inline constexpr const char *kWarningNegative = "errore2";
 inline constexpr const char *kWarningRange = "errore3";
+inline constexpr const char *kWarningDate = "errore4";
 
 } // namespace shell

@@ -1,10 +1,14 @@
 #include "vertical/zodiacsheet.h"
 
+#include "gnomonics/solardeclination.h"
 #include "gnomonics/zodiac.h"
+#include "sheet/dates.h"
 #include "sheet/numbers.h"
 #include "shell/registry.h"
+#include "shell/textwindows.h"
 #include "vertical/zodiacreport.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -28,6 +32,9 @@ const QString kPrintWest = QStringLiteral("Stampa Ovst");
 const QString kInfo = QStringLiteral("Info");
 const QString kExample = QStringLiteral("Esempio");
 const QString kZero = QStringLiteral("0");
+const QString kDateCaption = QStringLiteral("Data (gg/mm/aaaa)");
+const QString kDateButton = QStringLiteral("Declinazione");
+const QString kDate = QStringLiteral("dataan");
 
 struct SignColumn {
     const char *field;
@@ -94,6 +101,15 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     right->setSpacing(8);
     auto *top = new QHBoxLayout;
     top->addStretch();
+    // A helper for the anniversary: the Sun's declination of a chosen day, so the maker need
+    // not look it up elsewhere. Typing a declination into the box by hand still works.
+    top->addWidget(addCaption(kDateCaption, QStringLiteral("LabelData")));
+    QLineEdit *date = addInput(kDate, QString());
+    date->setFixedWidth(95);
+    date->setPlaceholderText(QStringLiteral("gg/mm/aaaa"));
+    top->addWidget(date);
+    top->addWidget(addButton(QStringLiteral("Declinazione"), kDateButton, [this] { onAnniversaryFromDate(); }));
+    top->addSpacing(16);
     top->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
     top->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }));
     right->addLayout(top);
@@ -184,6 +200,17 @@ void ZodiacSheet::onEast()
 void ZodiacSheet::onWest()
 {
     relabel(Side::West);
+}
+
+void ZodiacSheet::onAnniversaryFromDate()
+{
+    const auto date = sheet::ReadDate(text(kDate).toStdString(), QDate::currentDate().year());
+    if (!date) {
+        shell::showWindow(QString::fromLatin1(shell::kWarningDate));
+        return;
+    }
+    const double declination = gnomonics::SolarDeclinationAtNoonDeg(date->year, date->month, date->day);
+    setText(kAnniversary, sheet::FormatFixed(declination, sheet::Mask::TwoDecimals));
 }
 
 void ZodiacSheet::onInfo()

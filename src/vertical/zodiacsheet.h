@@ -14,6 +14,7 @@ public:
     void onReset();
     void onEast();
     void onWest();
+    void onAnniversaryFromDate();
     void onInfo();
     void onExample();
     void onPrintEast();
