@@ -2,6 +2,7 @@
 
 #include "shell/registry.h"
 #include "vertical/curvessheet.h"
+#include "vertical/decliningsheet.h"
 #include "vertical/zodiacsheet.h"
 
 namespace vertical {
@@ -10,6 +11,8 @@ void registerVerticalWindows(shell::WindowRegistry &registry)
 {
     registry.add(QStringLiteral("CurveVrt"), [] { return new CurvesSheet; });
     registry.add(QStringLiteral("ZodiacoVrt"), [] { return new ZodiacSheet; });
+    registry.add(QStringLiteral("GonvrtEst"), [] { return new DecliningSheet(gnomonics::WallSide::East); });
+    registry.add(QStringLiteral("GonvrtOvest"), [] { return new DecliningSheet(gnomonics::WallSide::West); });
 }
 
 } // namespace vertical
