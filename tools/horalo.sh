@@ -21,7 +21,7 @@ install_missing() {
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"
         $sudo apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
     fi
 }
 
