@@ -35,11 +35,7 @@ private Q_SLOTS:
         QApplication::setQuitOnLastWindowClosed(false);
         shell::registerShellWindows(shell::WindowRegistry::instance());
         vertical::registerVerticalWindows(shell::WindowRegistry::instance());
-        if (QPrinterInfo::defaultPrinter().isNull()) {
-            if (printerRequired())
-                QFAIL("no default printer: the PDF queue of the test set-up is missing");
-            QSKIP("no default printer on this machine");
-        }
+        HORALO_REQUIRE_DEFAULT_PRINTER();
     }
     void cleanup() { closeAllWindows(); }
 
