@@ -86,26 +86,43 @@ void paintCurvesFigure(QPainter &p, bool vertical)
     const double sampleDeg = vertical ? 22 : -22;
     p.drawLine(o, along(o, sampleDeg, 270));
     label(p, along(o, sampleDeg, 285), sample);
-    // Equinox line (straight) and the two solstice curves, drawn crossing both lines.
+    // Equinox line (straight) and the two solstice curves, as functions of x, so that the
+    // sample points can be put where the hour line really crosses them.
     const double rNear = 110, rMid = 165, rFar = 235;
-    p.setPen(QPen(Qt::darkBlue, 1.2, Qt::DashLine));
-    p.drawLine(QPointF(90, o.y() + rMid + 12), QPointF(370, o.y() + rMid - 12));
-    p.setPen(QPen(Qt::darkRed, 1.2));
-    for (double r : {rNear, rFar}) {
-        QPainterPath curve;
-        const double bend = r == rNear ? -1 : 1;
-        curve.moveTo(90, o.y() + r + bend * 20);
-        curve.quadTo(QPointF(o.x(), o.y() + r - bend * 18), QPointF(370, o.y() + r + bend * 20));
-        p.drawPath(curve);
+    auto curveY = [&](int which, double x) {
+        const double u = (x - o.x()) / 140.0;
+        switch (which) {
+        case 0: // the curve nearer O, bending towards it at its ends
+            return o.y() + rNear + 8 - 28 * u * u;
+        case 1: // the equinox line
+            return o.y() + rMid - 12 * u;
+        default: // the curve farther from O, bending away
+            return o.y() + rFar - 8 + 28 * u * u;
+        }
+    };
+    const QPen pens[3] = {QPen(Qt::darkRed, 1.2), QPen(Qt::darkBlue, 1.2, Qt::DashLine), QPen(Qt::darkRed, 1.2)};
+    for (int which = 0; which < 3; ++which) {
+        QPolygonF line;
+        for (double x = 90; x <= 370.01; x += 5)
+            line << QPointF(x, curveY(which, x));
+        p.setPen(pens[which]);
+        p.drawPolyline(line);
     }
     p.setPen(QPen(Qt::black, 1.5));
+    // Where the sample hour line meets each curve: bisection along the line from O.
+    auto crossing = [&](int which) {
+        double lo = 0, hi = 300;
+        for (int i = 0; i < 60; ++i) {
+            const double mid = (lo + hi) / 2;
+            const QPointF pt = along(o, sampleDeg, mid);
+            (pt.y() < curveY(which, pt.x()) ? lo : hi) = mid;
+        }
+        return along(o, sampleDeg, lo);
+    };
     // A is the summer point, C the winter one: near O on a horizontal dial, far on a wall.
-    const double rA = vertical ? rFar : rNear;
-    const double rC = vertical ? rNear : rFar;
-    const double k = 1.0 / std::cos(qDegreesToRadians(sampleDeg));
-    const QPointF a = along(o, sampleDeg, rA * k * 0.97);
-    const QPointF b = along(o, sampleDeg, rMid * k);
-    const QPointF c = along(o, sampleDeg, rC * k * 1.03);
+    const QPointF a = crossing(vertical ? 2 : 0);
+    const QPointF b = crossing(1);
+    const QPointF c = crossing(vertical ? 0 : 2);
     for (const auto &[pt, name] : {std::pair{a, "A"}, std::pair{b, "B"}, std::pair{c, "C"}}) {
         dot(p, pt);
         label(p, pt + QPointF(vertical ? 16 : -16, -4), QString::fromLatin1(name));
@@ -114,9 +131,7 @@ void paintCurvesFigure(QPainter &p, bool vertical)
     small.setPointSizeF(9);
     p.setFont(small);
     const double y0 = 335;
-    const QString first = vertical ? QStringLiteral("A= Distanza in mm dal punto O del Solstizio Estivo")
-                                   : QStringLiteral("A= Distanza in mm dal punto O del Solstizio Estivo");
-    p.drawText(QPointF(20, y0), first);
+    p.drawText(QPointF(20, y0), QStringLiteral("A= Distanza in mm dal punto O del Solstizio Estivo"));
     p.drawText(QPointF(20, y0 + 18), QStringLiteral("B=Distanza in mm dal punto O dell'Equinozio"));
     p.drawText(QPointF(20, y0 + 36), QStringLiteral("C= Distanza in mm dal centro O del Solstizio Invernale"));
 }
