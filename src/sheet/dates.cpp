@@ -50,7 +50,9 @@ std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
 
     const auto day = readDigits(parts[0], 2);
     const auto month = readDigits(parts[1], 2);
-    const auto year = parts.size() == 3 ? readDigits(parts[2], 4) : std::optional<int>(currentYear);
+    // The year is written in full (aaaa): "26" could mean 1926 or 2026, so it is refused.
+    const auto year = parts.size() == 3 ? (parts[2].size() == 4 ? readDigits(parts[2], 4) : std::nullopt)
+                                        : std::optional<int>(currentYear);
     if (!day || !month || !year || *year < 1 || *year > 9999 || *month < 1 || *month > 12)
         return std::nullopt;
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

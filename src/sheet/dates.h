@@ -13,7 +13,7 @@ struct CivilDate {
 };
 
 // Reads a date written "gg/mm/aaaa" (day, month, year of the Gregorian calendar; blanks
-// around it ignored, one or two digits for day and month). Without a year ("15/08" or
+// around it ignored, one or two digits for day and month, four for the year). Without a year ("15/08" or
 // "15/08/") the given current year is meant. A date that does not exist ("31/02/2026"),
 // letters, or a year outside 1 to 9999 give nothing.
 std::optional<CivilDate> ReadDate(std::string_view text, int currentYear);

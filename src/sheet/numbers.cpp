@@ -85,14 +85,6 @@ Decimal toDecimal(double value)
     return d;
 }
 
-std::string withComma(std::string text)
-{
-    for (char &c : text)
-        if (c == '.')
-            c = ',';
-    return text;
-}
-
 } // namespace
 
 std::string FormatFixed(double value, Mask mask)
@@ -145,18 +137,26 @@ std::string FormatGeneral(double value)
         return {};
     if (value == 0.0)
         return "0";
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    std::string text = buf;
-    if (text.find('e') == std::string::npos && text.find('.') != std::string::npos) {
-        while (text.back() == '0')
-            text.pop_back();
-        if (text.back() == '.')
-            text.pop_back();
+    // Fifteen significant digits, then written out in plain positional form: a sheet never
+    // shows an exponent, however small or large the number.
+    const Decimal d = toDecimal(value);
+    std::string digits = d.digits;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string text;
+    if (d.exponent >= 0) {
+        const std::size_t intDigits = static_cast<std::size_t>(d.exponent) + 1;
+        if (digits.size() <= intDigits) {
+            text = digits + std::string(intDigits - digits.size(), '0');
+        } else {
+            text = digits.substr(0, intDigits) + "," + digits.substr(intDigits);
+        }
+    } else {
+        text = "0," + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
     }
-    if (text == "-0")
+    if (text.find_first_not_of("0,") == std::string::npos)
         return "0";
-    return withComma(text);
+    return (d.negative ? "-" : "") + text;
 }
 
 double shownValue(double value, Mask mask)

@@ -83,7 +83,7 @@ void paintCurvesFigure(QPainter &p, bool vertical)
     label(p, o + QPointF(-12, -14), QStringLiteral("O"));
     dot(p, o);
     // The sample hour line, 20 degrees from noon on the side of the figure.
-    const double sampleDeg = vertical ? 22 : -22;
+    const double sampleDeg = 22; // 11 lies towards 6 on a wall, 13 towards 18 on the ground: both left
     p.drawLine(o, along(o, sampleDeg, 270));
     label(p, along(o, sampleDeg, 285), sample);
     // Equinox line (straight) and the two solstice curves, as functions of x, so that the
@@ -125,7 +125,7 @@ void paintCurvesFigure(QPainter &p, bool vertical)
     const QPointF c = crossing(vertical ? 0 : 2);
     for (const auto &[pt, name] : {std::pair{a, "A"}, std::pair{b, "B"}, std::pair{c, "C"}}) {
         dot(p, pt);
-        label(p, pt + QPointF(vertical ? 16 : -16, -4), QString::fromLatin1(name));
+        label(p, pt + QPointF(16, -4), QString::fromLatin1(name));
     }
     QFont small = p.font();
     small.setPointSizeF(9);

@@ -131,7 +131,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << false << 0 << 0 << 0;
         QTest::newRow("dots instead of slashes") << "15.08.2026" << false << 0 << 0 << 0;
         QTest::newRow("too many parts") << "1/2/3/4" << false << 0 << 0 << 0;
-        QTest::newRow("year zero") << "01/01/0" << false << 0 << 0 << 0;
+        QTest::newRow("year zero") << "01/01/0000" << false << 0 << 0 << 0;
+        QTest::newRow("two-digit year is ambiguous") << "21/06/26" << false << 0 << 0 << 0;
     }
     void readsDates()
     {

@@ -111,6 +111,11 @@ private Q_SLOTS:
         QTest::newRow("negated sign declination") << -20.16 << "-20,16";
         QTest::newRow("fifteen digits at most") << 1.0 / 3.0 << "0,333333333333333";
         QTest::newRow("one decimal angle") << -176.1 << "-176,1";
+        QTest::newRow("tiny value without exponent") << 0.00001 << "0,00001";
+        QTest::newRow("tiny negative value") << -1e-7 << "-0,0000001";
+        QTest::newRow("large whole number without exponent") << 1e15 << "1000000000000000";
+        QTest::newRow("large value keeps fifteen digits") << 123456789012345678.0 << "123456789012346000";
+        QTest::newRow("rounds at the fifteenth digit") << 0.1 + 0.2 << "0,3";
     }
     void formatsGeneral()
     {

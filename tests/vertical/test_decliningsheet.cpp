@@ -326,7 +326,7 @@ private Q_SLOTS:
     }
 
     // Both sheets with the default inputs: the worked examples of the design.
-    void computesTheSpecificationExamples_data()
+    void computesTheWorkedExamples_data()
     {
         addSheetColumn();
         QTest::addColumn<QStringList>("texts"); // positions 4.30 to 20
@@ -342,7 +342,7 @@ private Q_SLOTS:
                                  "-46,7",  "-41,9",  "-36,9",  "-31,6",  "-25,8",  "-19,4",  "-12,1",  "-3,9"}
                    + dashes(1);
     }
-    void computesTheSpecificationExamples()
+    void computesTheWorkedExamples()
     {
         QFETCH(QString, name);
         QFETCH(QStringList, texts);
