@@ -1,6 +1,7 @@
 #include "shell/registry.h"
 
 #include "shell/drawings.h"
+#include "shell/drawingwindow.h"
 #include "shell/menus.h"
 #include "shell/textwindows.h"
 
@@ -60,6 +61,7 @@ void registerShellWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("DisGonVrt"), makeDecliningDrawing);
     registry.add(QStringLiteral("DisCurveO"), makeHorizontalCurvesDrawing);
     registry.add(QStringLiteral("DisCurveV"), makeVerticalCurvesDrawing);
+    registry.add(DrawingWindow::kName, makeDrawingWindow);
 }
 
 } // namespace shell

@@ -3,8 +3,11 @@
 #include "sheet/report.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
+class QPainter;
+class QPrinter;
 class QWidget;
 
 namespace sheet {
@@ -28,5 +31,15 @@ PrintNotifier *setPrintNotifier(PrintNotifier *notifier);
 // Prints the page on the default printer and tells the user how it went. Returns true when
 // the job was handed to the printer.
 bool printReport(const ReportPage &page, QWidget *parent);
+
+// Paints the pages of a job on a printer that is open and set up; it starts each page after
+// the first with printer.newPage() and returns false to abandon the job.
+using PagePainter = std::function<bool(QPainter &painter, QPrinter &printer)>;
+
+// Prints a job of one or more pages on the default printer, set up as for the reports (A4,
+// portrait, one copy, origin at the top-left corner of the printable area), and tells the
+// user how it went with the same two messages. Returns true when the job was handed to the
+// printer.
+bool printPages(const PagePainter &paintPages, QWidget *parent);
 
 } // namespace sheet

@@ -1,0 +1,190 @@
+#include "shell/drawingcanvas.h"
+
+#include "shell/drawingrender.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace shell {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+// What a desktop screen reports when it knows nothing better.
+constexpr double kFallbackDpi = 96.0;
+// A screen claiming less or more than this has told the system a wrong physical size.
+constexpr double kPlausibleDpiMin = 30.0;
+constexpr double kPlausibleDpiMax = 1200.0;
+// From a whole wall reduced to a hand's width up to a few millimetres across the screen.
+constexpr double kMinZoom = 0.005;
+constexpr double kMaxZoom = 40.0;
+// One notch of the wheel.
+constexpr double kWheelStep = 1.25;
+constexpr double kFitBorderMm = 5.0;
+
+const QColor kDeskColour(0x9a, 0x9a, 0x9a);
+const QColor kPaperEdgeColour(0x60, 0x60, 0x60);
+
+bool finiteSize(const sheet::Drawing &d)
+{
+    return std::isfinite(d.widthMm) && std::isfinite(d.heightMm) && d.widthMm > 0 && d.heightMm > 0;
+}
+
+} // namespace
+
+DrawingCanvas::DrawingCanvas(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(false);
+    setCursor(Qt::OpenHandCursor);
+    setFocusPolicy(Qt::WheelFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingCanvas::setDrawing(const sheet::Drawing &drawing)
+{
+    drawing_ = drawing;
+    setTrueScale();
+}
+
+double DrawingCanvas::trueScaleDotsPerMm() const
+{
+    // Qt gives the physical resolution in device-independent pixels, the unit widgets paint
+    // in, so a millimetre on the glass is this many of them.
+    const QScreen *s = screen();
+    double dpi = s ? s->physicalDotsPerInch() : 0.0;
+    if (!(std::isfinite(dpi) && dpi >= kPlausibleDpiMin && dpi <= kPlausibleDpiMax))
+        dpi = s ? s->logicalDotsPerInch() : kFallbackDpi;
+    if (!(std::isfinite(dpi) && dpi >= kPlausibleDpiMin && dpi <= kPlausibleDpiMax))
+        dpi = kFallbackDpi;
+    return dpi / kMmPerInch;
+}
+
+QPointF DrawingCanvas::toWidget(sheet::DrawingPoint mm) const
+{
+    const double k = dotsPerMm();
+    return QPointF(width() / 2.0 + (mm.xMm - centreMm_.xMm) * k, height() / 2.0 + (mm.yMm - centreMm_.yMm) * k);
+}
+
+sheet::DrawingPoint DrawingCanvas::toDrawing(QPointF widgetPos) const
+{
+    const double k = dotsPerMm();
+    return {centreMm_.xMm + (widgetPos.x() - width() / 2.0) / k, centreMm_.yMm + (widgetPos.y() - height() / 2.0) / k};
+}
+
+void DrawingCanvas::setView(double zoom, sheet::DrawingPoint centreMm)
+{
+    if (!std::isfinite(zoom) || !std::isfinite(centreMm.xMm) || !std::isfinite(centreMm.yMm))
+        return;
+    zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+    centreMm_ = centreMm;
+    update();
+    if (viewChanged_)
+        viewChanged_();
+}
+
+void DrawingCanvas::zoomBy(double factor, QPointF widgetPos)
+{
+    if (!(std::isfinite(factor) && factor > 0))
+        return;
+    const sheet::DrawingPoint fixed = toDrawing(widgetPos);
+    const double zoom = std::clamp(zoom_ * factor, kMinZoom, kMaxZoom);
+    // Keep the point under the cursor in place: it moves from the centre by its offset in
+    // pixels, which stays the same while the millimetres per pixel change.
+    const double k = trueScaleDotsPerMm() * zoom;
+    setView(zoom, {fixed.xMm - (widgetPos.x() - width() / 2.0) / k, fixed.yMm - (widgetPos.y() - height() / 2.0) / k});
+}
+
+void DrawingCanvas::fitToView()
+{
+    const sheet::DrawingPoint middle{drawing_.widthMm / 2, drawing_.heightMm / 2};
+    if (!finiteSize(drawing_) || width() <= 0 || height() <= 0) {
+        setView(1.0, finiteSize(drawing_) ? middle : sheet::DrawingPoint{});
+        return;
+    }
+    const double k = std::min(width() / (drawing_.widthMm + 2 * kFitBorderMm),
+                              height() / (drawing_.heightMm + 2 * kFitBorderMm));
+    setView(k / trueScaleDotsPerMm(), middle);
+}
+
+void DrawingCanvas::setTrueScale()
+{
+    setView(1.0, finiteSize(drawing_) ? sheet::DrawingPoint{drawing_.widthMm / 2, drawing_.heightMm / 2}
+                                      : sheet::DrawingPoint{});
+}
+
+QSize DrawingCanvas::sizeHint() const
+{
+    QSize size(960, 680);
+    if (const QScreen *s = screen())
+        size = size.boundedTo(s->availableGeometry().size() * 0.8);
+    return size;
+}
+
+void DrawingCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kDeskColour);
+    if (!finiteSize(drawing_))
+        return;
+    const QPointF topLeft = toWidget({0, 0});
+    const QPointF bottomRight = toWidget({drawing_.widthMm, drawing_.heightMm});
+    const QRectF paper(topLeft, bottomRight);
+    painter.fillRect(paper, Qt::white);
+    painter.setPen(QPen(kPaperEdgeColour, 1));
+    painter.drawRect(paper);
+    DrawingRender render(dotsPerMm(), topLeft);
+    render.setMinimumPenDots(1.0);
+    render.paint(painter, drawing_);
+}
+
+void DrawingCanvas::wheelEvent(QWheelEvent *event)
+{
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches != 0)
+        zoomBy(std::pow(kWheelStep, notches), event->position());
+    event->accept();
+}
+
+void DrawingCanvas::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    dragging_ = true;
+    dragStart_ = event->position();
+    dragCentre_ = centreMm_;
+    setCursor(Qt::ClosedHandCursor);
+    event->accept();
+}
+
+void DrawingCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!dragging_) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    // The paper follows the hand: moving right brings the drawing's left part into view.
+    const QPointF moved = event->position() - dragStart_;
+    const double k = dotsPerMm();
+    setView(zoom_, {dragCentre_.xMm - moved.x() / k, dragCentre_.yMm - moved.y() / k});
+    event->accept();
+}
+
+void DrawingCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !dragging_) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    dragging_ = false;
+    setCursor(Qt::OpenHandCursor);
+    event->accept();
+}
+
+} // namespace shell

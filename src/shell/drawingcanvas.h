@@ -1,0 +1,63 @@
+#pragma once
+
+#include "sheet/drawing.h"
+
+#include <QPointF>
+#include <QWidget>
+
+#include <functional>
+
+namespace shell {
+
+// The sheet of paper on screen: a drawing shown at its true size (the screen's physical
+// resolution) or zoomed with the wheel, moved by dragging it with the mouse.
+class DrawingCanvas final : public QWidget {
+public:
+    explicit DrawingCanvas(QWidget *parent = nullptr);
+
+    // Shows a new drawing at true scale, its middle in the middle of the view.
+    void setDrawing(const sheet::Drawing &drawing);
+    const sheet::Drawing &drawing() const { return drawing_; }
+
+    // Screen pixels to the millimetre at 1:1, and as shown now.
+    double trueScaleDotsPerMm() const;
+    double dotsPerMm() const { return trueScaleDotsPerMm() * zoom_; }
+    // The shown size over the true size: 1 is 1:1.
+    double zoom() const { return zoom_; }
+
+    // Where a point of the drawing stands in the widget, and the inverse.
+    QPointF toWidget(sheet::DrawingPoint mm) const;
+    sheet::DrawingPoint toDrawing(QPointF widgetPos) const;
+
+    // Zooms by a factor keeping the drawing's point under widgetPos where it is.
+    void zoomBy(double factor, QPointF widgetPos);
+    // The whole drawing, with a little border, as large as the view allows.
+    void fitToView();
+    void setTrueScale();
+
+    // Called whenever the scale or the place of the drawing changes.
+    void setViewChanged(std::function<void()> callback) { viewChanged_ = std::move(callback); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void setView(double zoom, sheet::DrawingPoint centreMm);
+
+    sheet::Drawing drawing_;
+    double zoom_ = 1.0;
+    // The drawing's point shown in the middle of the widget; resizing keeps it there.
+    sheet::DrawingPoint centreMm_;
+    bool dragging_ = false;
+    QPointF dragStart_;
+    sheet::DrawingPoint dragCentre_;
+    std::function<void()> viewChanged_;
+};
+
+} // namespace shell

@@ -1,0 +1,215 @@
+#include "shell/drawingrender.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace shell {
+
+namespace {
+
+const QString kTypeface = QStringLiteral("Arial");
+
+// Texts are laid out at this pixel size and then scaled to their height in millimetres, so
+// that a letter keeps its size on a 96 dpi screen, a 1200 dpi printer and in a file alike.
+constexpr int kReferencePixels = 100;
+
+// Dashes of the construction lines, in millimetres on the paper.
+constexpr double kDashMm = 3.0;
+constexpr double kDashGapMm = 1.5;
+
+bool finite(sheet::DrawingPoint p)
+{
+    return std::isfinite(p.xMm) && std::isfinite(p.yMm);
+}
+
+QColor colourOf(unsigned rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(rgb & 0xFFFFFFu));
+}
+
+QFont referenceFont()
+{
+    QFont font(kTypeface);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kReferencePixels);
+    // Unhinted outlines scale evenly; hinting would snap them to the reference size's pixels.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+} // namespace
+
+DrawingRender::DrawingRender(double dotsPerMm, QPointF originDots) : dotsPerMm_(dotsPerMm), origin_(originDots) {}
+
+QPointF DrawingRender::toDevice(double xMm, double yMm) const
+{
+    return origin_ + QPointF(xMm * dotsPerMm_, yMm * dotsPerMm_);
+}
+
+QPointF DrawingRender::toDevice(sheet::DrawingPoint point) const
+{
+    return toDevice(point.xMm, point.yMm);
+}
+
+QRectF DrawingRender::toDevice(const QRectF &mm) const
+{
+    return QRectF(toDevice(mm.left(), mm.top()), toDevice(mm.right(), mm.bottom()));
+}
+
+double DrawingRender::penWidthMm(sheet::DrawingPen pen)
+{
+    // The widths of a technical pen set: fine for what only guides the construction, bold
+    // for the date curves the maker paints over.
+    switch (pen) {
+    case sheet::DrawingPen::Construction:
+        return 0.18;
+    case sheet::DrawingPen::HourLine:
+        return 0.35;
+    case sheet::DrawingPen::Curve:
+        return 0.5;
+    case sheet::DrawingPen::Frame:
+        return 0.25;
+    }
+    return 0.35;
+}
+
+void DrawingRender::paint(QPainter &painter, const sheet::Drawing &drawing) const
+{
+    if (!(std::isfinite(dotsPerMm_) && dotsPerMm_ > 0))
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const sheet::DrawingPolyline &line : drawing.lines)
+        paintLine(painter, line);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (const sheet::DrawingDot &dot : drawing.dots) {
+        if (!finite(dot.at) || !(std::isfinite(dot.radiusMm) && dot.radiusMm > 0))
+            continue;
+        const double r = dot.radiusMm * dotsPerMm_;
+        painter.drawEllipse(toDevice(dot.at), r, r);
+    }
+    for (const sheet::DrawingText &text : drawing.texts)
+        paintText(painter, text);
+    painter.restore();
+}
+
+void DrawingRender::paintLine(QPainter &painter, const sheet::DrawingPolyline &line) const
+{
+    // A point that is not a number breaks the line rather than sending it to infinity.
+    std::vector<std::vector<QPointF>> runs(1);
+    for (const sheet::DrawingPoint &p : line.points) {
+        if (finite(p))
+            runs.back().push_back(toDevice(p));
+        else if (!runs.back().empty())
+            runs.emplace_back();
+    }
+    const bool whole = runs.size() == 1 && runs.front().size() == line.points.size();
+    if (line.closed && whole && runs.front().size() > 2)
+        runs.front().push_back(runs.front().front());
+
+    QPainterPath path;
+    if (line.dashed) {
+        // The dashes are cut here, in millimetres, rather than left to each device's dash
+        // pattern: an SVG reader and a printer driver do not agree on what a dash unit is.
+        const double dash = kDashMm * dotsPerMm_;
+        const double period = (kDashMm + kDashGapMm) * dotsPerMm_;
+        for (const std::vector<QPointF> &run : runs) {
+            double along = 0; // distance from the start of the run, in device units
+            for (std::size_t i = 1; i < run.size(); ++i) {
+                const QPointF a = run[i - 1];
+                const QPointF d = run[i] - a;
+                const double length = std::hypot(d.x(), d.y());
+                if (!(length > 0))
+                    continue;
+                double t = 0;
+                while (t < length) {
+                    const double phase = std::fmod(along + t, period);
+                    const double step = phase < dash ? std::min(dash - phase, length - t)
+                                                     : std::min(period - phase, length - t);
+                    if (phase < dash) {
+                        path.moveTo(a + d * (t / length));
+                        path.lineTo(a + d * ((t + step) / length));
+                    }
+                    t += std::max(step, 1e-9 * length);
+                }
+                along += length;
+            }
+        }
+    } else {
+        for (const std::vector<QPointF> &run : runs) {
+            if (run.size() < 2)
+                continue;
+            path.moveTo(run.front());
+            for (std::size_t i = 1; i < run.size(); ++i)
+                path.lineTo(run[i]);
+        }
+    }
+    if (path.isEmpty())
+        return;
+
+    const double widthDots = std::max(penWidthMm(line.pen) * dotsPerMm_, minimumPenDots_);
+    painter.setPen(QPen(colourOf(line.rgb), widthDots, Qt::SolidLine, line.dashed ? Qt::FlatCap : Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+}
+
+void DrawingRender::paintText(QPainter &painter, const sheet::DrawingText &text) const
+{
+    if (!finite(text.at) || !(std::isfinite(text.heightMm) && text.heightMm > 0) || text.text.empty())
+        return;
+    const QFont font = referenceFont();
+    const QFontMetricsF metrics(font);
+    const double capRef = metrics.capHeight() > 0 ? metrics.capHeight() : 0.716 * kReferencePixels;
+    const double scale = text.heightMm * dotsPerMm_ / capRef;
+    const QStringList lines = QString::fromStdString(text.text).split(QLatin1Char('\n'));
+    const double pitch = metrics.lineSpacing();
+    const double blockHeight = capRef + (lines.size() - 1) * pitch;
+
+    // The anchor names a corner or the middle of the box from the top of the capitals of the
+    // first line to the baseline of the last.
+    double firstBaseline = 0;
+    bool centred = false;
+    switch (text.anchor) {
+    case sheet::TextAnchor::TopLeft:
+        firstBaseline = capRef;
+        break;
+    case sheet::TextAnchor::Centre:
+        firstBaseline = capRef - blockHeight / 2;
+        centred = true;
+        break;
+    case sheet::TextAnchor::BottomLeft:
+        firstBaseline = capRef - blockHeight;
+        break;
+    case sheet::TextAnchor::BottomCentre:
+        firstBaseline = capRef - blockHeight;
+        centred = true;
+        break;
+    case sheet::TextAnchor::TopCentre:
+        firstBaseline = capRef;
+        centred = true;
+        break;
+    }
+
+    painter.save();
+    painter.translate(toDevice(text.at));
+    painter.scale(scale, scale);
+    painter.setFont(font);
+    painter.setPen(colourOf(text.rgb));
+    for (int i = 0; i < lines.size(); ++i) {
+        const double x = centred ? -metrics.horizontalAdvance(lines[i]) / 2 : 0.0;
+        painter.drawText(QPointF(x, firstBaseline + i * pitch), lines[i]);
+    }
+    painter.restore();
+}
+
+} // namespace shell

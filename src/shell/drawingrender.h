@@ -1,0 +1,43 @@
+#pragma once
+
+#include "sheet/drawing.h"
+
+#include <QPointF>
+#include <QRectF>
+
+class QPainter;
+
+namespace shell {
+
+// Paints a full-scale drawing on any device a QPainter opens: the screen, a printer page, a
+// PDF or an SVG file. The drawing's millimetres become device units through one scale and
+// one offset, so the same item lands in the same place on every device.
+class DrawingRender {
+public:
+    // dotsPerMm: device units per millimetre of the drawing. originDots: where, in device
+    // units, the drawing's top-left corner (0, 0) stands.
+    DrawingRender(double dotsPerMm, QPointF originDots);
+
+    // Lines never get thinner than this many device units: a hair line that vanishes between
+    // the pixels of a screen is no use to the eye (paper and files keep their true widths).
+    void setMinimumPenDots(double dots) { minimumPenDots_ = dots; }
+
+    void paint(QPainter &painter, const sheet::Drawing &drawing) const;
+
+    QPointF toDevice(sheet::DrawingPoint point) const;
+    QPointF toDevice(double xMm, double yMm) const;
+    QRectF toDevice(const QRectF &mm) const;
+
+    // Width of the line a pen draws, in millimetres of the drawing.
+    static double penWidthMm(sheet::DrawingPen pen);
+
+private:
+    void paintLine(QPainter &painter, const sheet::DrawingPolyline &line) const;
+    void paintText(QPainter &painter, const sheet::DrawingText &text) const;
+
+    double dotsPerMm_;
+    QPointF origin_;
+    double minimumPenDots_ = 0;
+};
+
+} // namespace shell

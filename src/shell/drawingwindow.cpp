@@ -1,0 +1,167 @@
+#include "shell/drawingwindow.h"
+
+#include "shell/drawingcanvas.h"
+#include "shell/drawingexport.h"
+#include "shell/drawingprint.h"
+#include "shell/exportdialogs.h"
+#include "shell/registry.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace shell {
+
+const QString DrawingWindow::kName = QStringLiteral("Disegno");
+
+namespace {
+
+const QString kTitle = QStringLiteral("Disegno");
+const QString kFit = QStringLiteral("Adatta");
+const QString kPrintTiles = QStringLiteral("Stampa 1:1");
+const QString kExportPdf = QStringLiteral("Esporta PDF");
+const QString kExportSvg = QStringLiteral("Esporta SVG");
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+const QString kSvgFilter = QStringLiteral("SVG (*.svg)");
+const QString kZoomFormat = QStringLiteral("%1 %");
+
+bool drawable(const sheet::Drawing &d)
+{
+    return std::isfinite(d.widthMm) && std::isfinite(d.heightMm) && d.widthMm > 0 && d.heightMm > 0;
+}
+
+// A file name made from the drawing's title: letters, digits and a few safe marks only.
+QString fileStem(const std::string &title)
+{
+    QString stem;
+    for (const QChar c : QString::fromStdString(title).trimmed()) {
+        if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_'))
+            stem += c;
+        else if (!stem.endsWith(QLatin1Char('_')))
+            stem += QLatin1Char('_');
+    }
+    while (stem.endsWith(QLatin1Char('_')))
+        stem.chop(1);
+    return stem.isEmpty() ? kTitle : stem;
+}
+
+} // namespace
+
+DrawingWindow::DrawingWindow(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(kTitle);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->setSpacing(6);
+
+    auto *buttons = new QHBoxLayout;
+    auto addButton = [&](const QString &name, const QString &text, void (DrawingWindow::*action)()) {
+        auto *button = new QPushButton(text, this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
+        buttons->addWidget(button);
+        return button;
+    };
+    addButton(QStringLiteral("Adatta"), kFit, &DrawingWindow::onFit);
+    fileButtons_ << addButton(QStringLiteral("Stampa"), kPrintTiles, &DrawingWindow::onPrintTiles)
+                 << addButton(QStringLiteral("EsportaPDF"), kExportPdf, &DrawingWindow::onExportPdf)
+                 << addButton(QStringLiteral("EsportaSVG"), kExportSvg, &DrawingWindow::onExportSvg);
+    buttons->addStretch();
+    zoom_ = new QLabel(this);
+    zoom_->setObjectName(QStringLiteral("Zoom"));
+    buttons->addWidget(zoom_);
+    page->addLayout(buttons);
+
+    canvas_ = new DrawingCanvas(this);
+    canvas_->setObjectName(QStringLiteral("Foglio"));
+    canvas_->setViewChanged([this] { showZoom(); });
+    page->addWidget(canvas_, 1);
+
+    setDrawing(sheet::Drawing{});
+}
+
+void DrawingWindow::setDrawing(const sheet::Drawing &drawing)
+{
+    canvas_->setDrawing(drawing);
+    setWindowTitle(drawing.title.empty() ? kTitle : QString::fromStdString(drawing.title));
+    for (QPushButton *button : fileButtons_)
+        button->setEnabled(drawable(drawing));
+    showZoom();
+}
+
+const sheet::Drawing &DrawingWindow::drawing() const
+{
+    return canvas_->drawing();
+}
+
+void DrawingWindow::showZoom()
+{
+    // The scale a maker checks at a glance: 100 % is the dial as large as it will be.
+    const double percent = canvas_->zoom() * 100;
+    zoom_->setText(kZoomFormat.arg(percent >= 10 ? std::round(percent) : std::round(percent * 10) / 10));
+}
+
+void DrawingWindow::onFit()
+{
+    canvas_->fitToView();
+}
+
+void DrawingWindow::onPrintTiles()
+{
+    if (!drawable(drawing()))
+        return;
+    printDrawingTiles(drawing(), this);
+}
+
+QString DrawingWindow::suggestedPath(const QString &suffix) const
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty())
+        dir = QDir::homePath();
+    return QDir(dir).filePath(fileStem(drawing().title) + QLatin1Char('.') + suffix);
+}
+
+void DrawingWindow::exportTo(const QString &suffix, const QString &filter,
+                             bool (*write)(const sheet::Drawing &, const QString &))
+{
+    if (!drawable(drawing()))
+        return;
+    QString path = exportDialogs().chooseSavePath(this, suggestedPath(suffix), filter);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
+        path += QLatin1Char('.') + suffix;
+    if (!write(drawing(), path))
+        exportDialogs().exportFailed(this, path);
+}
+
+void DrawingWindow::onExportPdf()
+{
+    exportTo(QStringLiteral("pdf"), kPdfFilter, &exportDrawingPdf);
+}
+
+void DrawingWindow::onExportSvg()
+{
+    exportTo(QStringLiteral("svg"), kSvgFilter, &exportDrawingSvg);
+}
+
+QWidget *makeDrawingWindow()
+{
+    return new DrawingWindow;
+}
+
+DrawingWindow *showDrawing(const sheet::Drawing &drawing)
+{
+    auto *window = dynamic_cast<DrawingWindow *>(showWindow(DrawingWindow::kName));
+    if (window)
+        window->setDrawing(drawing);
+    return window;
+}
+
+} // namespace shell

@@ -1,0 +1,766 @@
+// The full-scale drawing window and what it writes: the drawing measured back from the SVG
+// and PDF files, the tile plan, each tile's part of the dial, and a tiled print on the PDF
+// printer read back page by page.
+
+#include "pdfreadback.h"
+#include "testsupport.h"
+
+#include "sheet/qt/printjob.h"
+#include "shell/drawingcanvas.h"
+#include "shell/drawingexport.h"
+#include "shell/drawingprint.h"
+#include "shell/drawingrender.h"
+#include "shell/drawingwindow.h"
+#include "shell/exportdialogs.h"
+#include "shell/registry.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPdfWriter>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTransform>
+#include <QXmlStreamReader>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kMmPerPt = 25.4 / 72.0;
+
+// Answers the save dialog with a prepared path and records the failures it is told of.
+class DialogRecorder final : public shell::ExportDialogs {
+public:
+    QString answer;
+    QStringList asked;
+    QStringList failures;
+    DialogRecorder() { previous_ = shell::setExportDialogs(this); }
+    ~DialogRecorder() override { shell::setExportDialogs(previous_); }
+    QString chooseSavePath(QWidget *, const QString &suggestedPath, const QString &) override
+    {
+        asked << suggestedPath;
+        return answer;
+    }
+    void exportFailed(QWidget *, const QString &path) override { failures << path; }
+
+private:
+    shell::ExportDialogs *previous_ = nullptr;
+};
+
+class PrintRecorder final : public sheet::PrintNotifier {
+public:
+    QStringList messages;
+    PrintRecorder() { previous_ = sheet::setPrintNotifier(this); }
+    ~PrintRecorder() override { sheet::setPrintNotifier(previous_); }
+    void printSent(QWidget *) override { messages << sheet::kPrintSent; }
+    void printFailed(QWidget *) override { messages << sheet::kPrintFailed; }
+
+private:
+    sheet::PrintNotifier *previous_ = nullptr;
+};
+
+void closeAll()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+sheet::DrawingPolyline line(sheet::DrawingPoint a, sheet::DrawingPoint b, bool dashed = false)
+{
+    return {{a, b}, sheet::DrawingPen::Frame, dashed, false, 0x000000};
+}
+
+// A drawing with a 100 mm bar at a known place, the two ticks at its ends, a dashed line and
+// two words whose left edges stand 100 mm apart.
+sheet::Drawing testDrawing()
+{
+    sheet::Drawing d;
+    d.title = "Prova di scala";
+    d.widthMm = 203.46;
+    d.heightMm = 150.04;
+    d.lines.push_back(line({20, 80}, {120, 80}));                      // the bar
+    d.lines.push_back(line({20, 30}, {20, 60}));                       // tick at 20 mm
+    d.lines.push_back(line({120, 30}, {120, 60}));                     // tick at 120 mm
+    d.lines.push_back(line({20, 120}, {80, 120}, true));               // dashed
+    d.texts.push_back({{20, 100}, "Inizio", 3.5, sheet::TextAnchor::TopLeft, 0});
+    d.texts.push_back({{120, 100}, "Fine", 3.5, sheet::TextAnchor::TopLeft, 0});
+    d.texts.push_back({{100, 140}, "Scala 1:1", 3.5, sheet::TextAnchor::BottomCentre, 0});
+    d.dots.push_back({{160, 40}, 0.8});
+    return d;
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(60000))
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString &path)
+{
+    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    const auto m = pages.match(run(QStringLiteral("pdfinfo"), {path}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// Page size in points of one page, as pdfinfo reports it.
+QSizeF pdfPageSizePt(const QString &path, int page)
+{
+    static const QRegularExpression size(QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+    const QString info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QString::number(page),
+                                                          QStringLiteral("-l"), QString::number(page), path});
+    const auto m = size.match(info);
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+// The words of one page with their boxes, in millimetres from the page's top-left corner.
+struct Word {
+    QRectF boxMm;
+    QString text;
+};
+QList<Word> pageWords(const QString &path, int page)
+{
+    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"),
+                                                            QString::number(page), QStringLiteral("-l"),
+                                                            QString::number(page), path, QStringLiteral("-")});
+    static const QRegularExpression word(QString::fromLatin1(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<Word> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.append({QRectF(QPointF(m.captured(1).toDouble() * kMmPerPt, m.captured(2).toDouble() * kMmPerPt),
+                             QPointF(m.captured(3).toDouble() * kMmPerPt, m.captured(4).toDouble() * kMmPerPt)),
+                      m.captured(5)});
+    }
+    return words;
+}
+
+QList<Word> wordsReading(const QList<Word> &words, const QString &text)
+{
+    QList<Word> found;
+    for (const Word &w : words)
+        if (w.text == text)
+            found << w;
+    return found;
+}
+
+QString pageText(const QString &path, int page)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                                             QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")})
+        .simplified();
+}
+
+// The centres of the dark runs along one row of pixels, in pixels.
+QList<double> darkRuns(const QImage &image, int y)
+{
+    QList<double> centres;
+    int start = -1;
+    for (int x = 0; x <= image.width(); ++x) {
+        const bool dark = x < image.width() && qGray(image.pixel(x, y)) < 128;
+        if (dark && start < 0)
+            start = x;
+        if (!dark && start >= 0) {
+            centres << (start + x - 1) / 2.0;
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+// The two ends of the dark run that crosses a given column along one row.
+QPair<int, int> darkSpan(const QImage &image, int y, int x)
+{
+    int left = x;
+    int right = x;
+    while (left > 0 && qGray(image.pixel(left - 1, y)) < 128)
+        --left;
+    while (right + 1 < image.width() && qGray(image.pixel(right + 1, y)) < 128)
+        ++right;
+    return {left, right};
+}
+
+// What an SVG holds, in the units of its viewBox: every path as its subpaths of points, with
+// the transforms of the groups around it applied, and every text.
+struct SvgContent {
+    QString width;
+    QString height;
+    QString viewBox;
+    QList<QList<QPointF>> subpaths;
+    QStringList texts;
+    bool wellFormed = false;
+};
+
+QTransform svgMatrix(const QString &transform)
+{
+    static const QRegularExpression matrix(QStringLiteral("matrix\\(([^)]*)\\)"));
+    const auto m = matrix.match(transform);
+    if (!m.hasMatch())
+        return {};
+    const QStringList v = m.captured(1).split(QLatin1Char(','));
+    if (v.size() != 6)
+        return {};
+    return QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble(), v[4].toDouble(),
+                      v[5].toDouble());
+}
+
+SvgContent readSvg(const QString &path)
+{
+    SvgContent svg;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return svg;
+    QXmlStreamReader xml(&file);
+    QList<QTransform> stack{QTransform()};
+    static const QRegularExpression command(QStringLiteral("([ML])\\s*(-?[\\d.eE+-]+)[ ,]+(-?[\\d.eE+-]+)"));
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto attributes = xml.attributes();
+            if (xml.name() == QStringLiteral("svg")) {
+                svg.width = attributes.value(QStringLiteral("width")).toString();
+                svg.height = attributes.value(QStringLiteral("height")).toString();
+                svg.viewBox = attributes.value(QStringLiteral("viewBox")).toString();
+            }
+            const QTransform local = svgMatrix(attributes.value(QStringLiteral("transform")).toString());
+            stack.push_back(local * stack.back());
+            if (xml.name() == QStringLiteral("path")) {
+                const QString d = attributes.value(QStringLiteral("d")).toString();
+                for (auto it = command.globalMatch(d); it.hasNext();) {
+                    const auto m = it.next();
+                    const QPointF p = stack.back().map(QPointF(m.captured(2).toDouble(), m.captured(3).toDouble()));
+                    if (m.captured(1) == QStringLiteral("M"))
+                        svg.subpaths.append(QList<QPointF>{});
+                    if (!svg.subpaths.isEmpty())
+                        svg.subpaths.back().append(p);
+                }
+            } else if (xml.name() == QStringLiteral("text")) {
+                svg.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                stack.pop_back();
+            }
+        } else if (xml.isEndElement()) {
+            stack.pop_back();
+        }
+    }
+    svg.wellFormed = !xml.hasError();
+    return svg;
+}
+
+double length(const QList<QPointF> &points)
+{
+    double total = 0;
+    for (int i = 1; i < points.size(); ++i)
+        total += std::hypot(points[i].x() - points[i - 1].x(), points[i].y() - points[i - 1].y());
+    return total;
+}
+
+bool fileHasNoBadNumbers(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray all = file.readAll().toLower();
+    return !all.contains("nan") && !all.contains("inf\"") && !all.contains("inf,") && !all.contains("inf ");
+}
+
+shell::DrawingWindow *openWith(const sheet::Drawing &drawing)
+{
+    return shell::showDrawing(drawing);
+}
+
+QPushButton *button(QWidget *window, const char *name)
+{
+    return window->findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestDrawingWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QStandardPaths::setTestModeEnabled(true);
+        QApplication::setQuitOnLastWindowClosed(false);
+        shell::registerShellWindows(shell::WindowRegistry::instance());
+    }
+    void cleanup() { closeAll(); }
+
+    void tilePlan_data()
+    {
+        QTest::addColumn<double>("widthMm");
+        QTest::addColumn<double>("heightMm");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        // Tiles of 200 x 280 mm overlapping by 10: each further tile adds 190 mm across and
+        // 270 mm down (counted by hand).
+        QTest::newRow("small drawing, one tile") << 120.0 << 90.0 << 1 << 1;
+        QTest::newRow("exact fit of one tile") << 200.0 << 280.0 << 1 << 1;
+        QTest::newRow("one mm wider than a tile") << 201.0 << 280.0 << 1 << 2;
+        QTest::newRow("one mm taller than a tile") << 200.0 << 281.0 << 2 << 1;
+        QTest::newRow("two columns exactly, 200 + 190") << 390.0 << 100.0 << 1 << 2;
+        QTest::newRow("one mm beyond two columns") << 391.0 << 100.0 << 1 << 3;
+        QTest::newRow("large wall, 1 m by 1.5 m") << 1000.0 << 1500.0 << 6 << 6;
+        QTest::newRow("empty drawing still one page") << 0.0 << 0.0 << 1 << 1;
+    }
+    void tilePlan()
+    {
+        QFETCH(double, widthMm);
+        QFETCH(double, heightMm);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        sheet::Drawing d;
+        d.widthMm = widthMm;
+        d.heightMm = heightMm;
+        const sheet::TileGrid grid = shell::planDrawingTiles(d, QSizeF(200, 280));
+        QCOMPARE(grid.rows, rows);
+        QCOMPARE(grid.columns, columns);
+        QCOMPARE(grid.overlapMm, shell::kTileOverlapMm);
+        // The grid covers the drawing, and one tile fewer either way would not.
+        const sheet::DrawingPoint last = grid.offset(rows - 1, columns - 1);
+        QVERIFY(last.xMm + grid.tileWidthMm >= widthMm);
+        QVERIFY(last.yMm + grid.tileHeightMm >= heightMm);
+        if (columns > 1)
+            QVERIFY(grid.offset(0, columns - 2).xMm + grid.tileWidthMm < widthMm);
+        if (rows > 1)
+            QVERIFY(grid.offset(rows - 2, 0).yMm + grid.tileHeightMm < heightMm);
+    }
+
+    void tileLabels_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("first tile") << 0 << 0 << "riga 1, colonna 1 (di 2 x 3)";
+        QTest::newRow("first row, second column") << 0 << 1 << "riga 1, colonna 2 (di 2 x 3)";
+        QTest::newRow("last tile") << 1 << 2 << "riga 2, colonna 3 (di 2 x 3)";
+    }
+    void tileLabels()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, label);
+        sheet::TileGrid grid{2, 3, 190, 277, 10};
+        QCOMPARE(shell::tileLabel(grid, row, column), label);
+    }
+
+    void tileContentIsOffsetByItsPlace_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<double>("xMm"); // where the word starts in the drawing
+        // A 400 x 500 mm drawing on pages printing 200 x 287 mm: columns start at 0, 190 and
+        // 380 mm, rows at 0 and 277 mm.
+        QTest::newRow("first tile") << "Alfa" << 0 << 0 << 50.0;
+        QTest::newRow("second column") << "Beta" << 0 << 1 << 250.0;
+        QTest::newRow("third column") << "Gamma" << 0 << 2 << 385.0;
+        QTest::newRow("second row") << "Delta" << 1 << 0 << 100.0;
+        QTest::newRow("column overlap seen from the left tile") << "Q" << 0 << 0 << 192.0;
+        QTest::newRow("column overlap seen from the right tile") << "Q" << 0 << 1 << 192.0;
+        QTest::newRow("row overlap seen from the upper tile") << "R" << 0 << 0 << 60.0;
+        QTest::newRow("row overlap seen from the lower tile") << "R" << 1 << 0 << 60.0;
+    }
+    void tileContentIsOffsetByItsPlace()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(double, xMm);
+        sheet::Drawing d;
+        d.widthMm = 400;
+        d.heightMm = 500;
+        const auto add = [&](const char *text, double x, double y) {
+            d.texts.push_back({{x, y}, text, 4.0, sheet::TextAnchor::TopLeft, 0});
+        };
+        add("Alfa", 50, 60);
+        add("Beta", 250, 100);
+        add("Gamma", 385, 40);
+        add("Delta", 100, 350);
+        add("Q", 192, 150); // inside the 190..200 mm strip two columns share
+        add("R", 60, 279);  // inside the 277..287 mm strip two rows share
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("tiles.pdf"));
+        constexpr double kMarginMm = 5;
+        {
+            QPdfWriter writer(path);
+            writer.setResolution(600);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+            QPainter painter(&writer);
+            const QSizeF printable = writer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+            HORALO_COMPARE_NEAR(printable.width(), 200.0, 0.01);
+            HORALO_COMPARE_NEAR(printable.height(), 287.0, 0.01);
+            QVERIFY(shell::paintTiledPages(painter, writer, d, printable, 600 / 25.4));
+        }
+        const sheet::TileGrid grid = shell::planDrawingTiles(d, QSizeF(200, 287));
+        QCOMPARE(grid.rows, 2);
+        QCOMPARE(grid.columns, 3);
+        QCOMPARE(pdfPages(path), grid.count() + 1);
+
+        const int page = 2 + row * grid.columns + column; // the overview comes first
+        const QList<Word> words = pageWords(path, page);
+        const QList<Word> found = wordsReading(words, word);
+        QVERIFY2(found.size() == 1, qPrintable(QStringLiteral("%1 on page %2: %3 times").arg(word).arg(page).arg(found.size())));
+        // Text boxes of pdftotext start at the glyph origin: exact to the PDF's own rounding.
+        const double tolMm = 0.05;
+        HORALO_COMPARE_NEAR(found[0].boxMm.left(), kMarginMm + xMm - grid.offset(row, column).xMm, tolMm);
+        QVERIFY2(pageText(path, page).contains(shell::tileLabel(grid, row, column)),
+                 qPrintable(pageText(path, page)));
+
+        // Down the page the box starts at the font's ascent above the baseline, the same on
+        // every page, so a word seen on two tiles moves by the difference of their offsets.
+        const QList<Word> onFirst = wordsReading(pageWords(path, 2), word);
+        if (row == 1 && !onFirst.isEmpty())
+            HORALO_COMPARE_NEAR(onFirst[0].boxMm.top() - found[0].boxMm.top(), grid.offset(1, 0).yMm, tolMm);
+    }
+
+    void svgHoldsTheDrawingInMillimetres()
+    {
+        DialogRecorder dialogs;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        dialogs.answer = dir.filePath(QStringLiteral("disegno.svg"));
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QTest::mouseClick(button(window, "EsportaSVG"), Qt::LeftButton);
+        QCOMPARE(dialogs.asked.size(), 1);
+        QVERIFY2(dialogs.asked[0].endsWith(QStringLiteral("Prova_di_scala.svg")), qPrintable(dialogs.asked[0]));
+        QVERIFY(dialogs.failures.isEmpty());
+
+        const SvgContent svg = readSvg(dialogs.answer);
+        QVERIFY(svg.wellFormed);
+        // 203,46 + 2 x 10 mm of border, rounded up to the tenth: 223,5 mm; 150,04 + 20: 170,1.
+        QCOMPARE(svg.width, QStringLiteral("223.5mm"));
+        QCOMPARE(svg.height, QStringLiteral("170.1mm"));
+        QCOMPARE(svg.viewBox, QStringLiteral("0 0 223.5 170.1"));
+        QVERIFY(QSvgRenderer(dialogs.answer).isValid());
+        QVERIFY(fileHasNoBadNumbers(dialogs.answer));
+
+        // One viewBox unit is one millimetre: the bar, moved by the border, is 100 units long.
+        const double tolMm = 0.001;
+        bool foundBar = false;
+        int dashes = 0;
+        for (const QList<QPointF> &sub : svg.subpaths) {
+            if (sub.size() == 2 && std::abs(sub[0].y() - 90) < tolMm && std::abs(sub[0].x() - 30) < tolMm) {
+                HORALO_COMPARE_NEAR(length(sub), 100.0, tolMm);
+                HORALO_COMPARE_NEAR(sub[1].x(), 130.0, tolMm);
+                foundBar = true;
+            }
+            // The dashed line from 30 to 90 mm: fourteen dashes of 3 mm every 4,5 mm, the
+            // last one starting at 88,5 mm and cut at 90.
+            if (sub.size() == 2 && std::abs(sub[0].y() - 130) < tolMm) {
+                ++dashes;
+                const double want = sub[0].x() < 88 ? 3.0 : 90.0 - 88.5;
+                HORALO_COMPARE_NEAR(length(sub), want, tolMm);
+            }
+        }
+        QVERIFY(foundBar);
+        QCOMPARE(dashes, 14);
+        QVERIFY2(svg.texts.contains(QStringLiteral("Inizio")), qPrintable(svg.texts.join('|')));
+        QVERIFY(svg.texts.contains(QStringLiteral("Fine")));
+        QVERIFY(svg.texts.contains(QStringLiteral("Scala 1:1")));
+    }
+
+    void pdfHoldsTheDrawingAtFullScale()
+    {
+        DialogRecorder dialogs;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        // Without the suffix: the window adds it.
+        dialogs.answer = dir.filePath(QStringLiteral("disegno"));
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QTest::mouseClick(button(window, "EsportaPDF"), Qt::LeftButton);
+        QVERIFY(dialogs.failures.isEmpty());
+        const QString path = dialogs.answer + QStringLiteral(".pdf");
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(pdfPages(path), 1);
+
+        // The page: 223,46 x 170,04 mm are 633,43 x 482,01 pt, rounded up to whole points.
+        const QSizeF pagePt = pdfPageSizePt(path, 1);
+        QCOMPARE(pagePt, QSizeF(634, 483));
+        const QSizeF pageMm = shell::pdfPageSizeMm(testDrawing());
+        HORALO_COMPARE_NEAR(pageMm.width(), 634 * kMmPerPt, 1e-9);
+        QVERIFY(pageMm.width() >= 223.46 && pageMm.height() >= 170.04);
+
+        // The words at the two ends of the bar start 100 mm apart, the first at 10 + 20 mm.
+        const QList<Word> words = pageWords(path, 1);
+        const QList<Word> start = wordsReading(words, QStringLiteral("Inizio"));
+        const QList<Word> end = wordsReading(words, QStringLiteral("Fine"));
+        QCOMPARE(start.size(), 1);
+        QCOMPARE(end.size(), 1);
+        const double textTolMm = 0.05;
+        HORALO_COMPARE_NEAR(start[0].boxMm.left(), 30.0, textTolMm);
+        HORALO_COMPARE_NEAR(end[0].boxMm.left() - start[0].boxMm.left(), 100.0, textTolMm);
+
+        // The lines themselves, rasterised at ten pixels to the millimetre: the two ticks
+        // stand 100 mm apart, and the bar between them is 100 mm plus its round caps.
+        QVERIFY(QProcess::execute(QStringLiteral("pdftoppm"),
+                                  {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+                                   QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("page"))}) == 0);
+        const QImage image(dir.filePath(QStringLiteral("page.png")));
+        QVERIFY(!image.isNull());
+        constexpr double pxPerMm = 10.0;
+        const QList<double> ticks = darkRuns(image, static_cast<int>((10 + 45) * pxPerMm));
+        QCOMPARE(ticks.size(), 2);
+        const double pixelTolMm = 0.15; // one pixel and a half of antialiasing
+        HORALO_COMPARE_NEAR(ticks[0] / pxPerMm, 30.0, pixelTolMm);
+        HORALO_COMPARE_NEAR((ticks[1] - ticks[0]) / pxPerMm, 100.0, pixelTolMm);
+        const auto [left, right] = darkSpan(image, static_cast<int>((10 + 80) * pxPerMm), static_cast<int>(80 * pxPerMm));
+        const double capsMm = shell::DrawingRender::penWidthMm(sheet::DrawingPen::Frame);
+        HORALO_COMPARE_NEAR((right - left + 1) / pxPerMm - capsMm, 100.0, pixelTolMm);
+    }
+
+    void failedExportSaysSoAndLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("PDF") << "EsportaPDF";
+        QTest::newRow("SVG") << "EsportaSVG";
+    }
+    void failedExportSaysSoAndLeavesNoFile()
+    {
+        QFETCH(QString, button);
+        DialogRecorder dialogs;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        dialogs.answer = dir.filePath(QStringLiteral("no such folder/disegno"));
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(dialogs.failures.size(), 1);
+        QVERIFY(!QFileInfo::exists(dialogs.failures[0]));
+        QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    void cancelledDialogWritesNothing()
+    {
+        DialogRecorder dialogs; // answers with an empty path, as Cancel does
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QTest::mouseClick(button(window, "EsportaPDF"), Qt::LeftButton);
+        QTest::mouseClick(button(window, "EsportaSVG"), Qt::LeftButton);
+        QCOMPARE(dialogs.asked.size(), 2);
+        QVERIFY(dialogs.failures.isEmpty());
+    }
+
+    void drawingThatIsNotANumberWritesNoNumberThatIsNot()
+    {
+        DialogRecorder dialogs;
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        sheet::Drawing d = testDrawing();
+        const double nan = std::nan("");
+        d.lines.push_back({{{10, 10}, {nan, 20}, {30, 30}, {40, 45}}, sheet::DrawingPen::Curve, false, false, 0});
+        d.lines.push_back({{{10, 10}, {INFINITY, 20}}, sheet::DrawingPen::Curve, true, false, 0});
+        d.texts.push_back({{nan, 10}, "perso", 3.5, sheet::TextAnchor::Centre, 0});
+        d.texts.push_back({{10, 10}, "alto", nan, sheet::TextAnchor::Centre, 0});
+        d.dots.push_back({{10, INFINITY}, 1});
+        shell::DrawingWindow *window = openWith(d);
+        dialogs.answer = dir.filePath(QStringLiteral("guasto.svg"));
+        QTest::mouseClick(button(window, "EsportaSVG"), Qt::LeftButton);
+        QVERIFY(dialogs.failures.isEmpty());
+        QVERIFY(fileHasNoBadNumbers(dialogs.answer));
+        const SvgContent svg = readSvg(dialogs.answer);
+        QVERIFY(svg.wellFormed);
+        QVERIFY(!svg.texts.contains(QStringLiteral("perso")));
+        // The curve keeps its finite stretch from (30, 30) to (40, 45).
+        bool kept = false;
+        for (const QList<QPointF> &sub : svg.subpaths)
+            kept = kept || (sub.size() == 2 && sub[0] == QPointF(40, 40) && sub[1] == QPointF(50, 55));
+        QVERIFY(kept);
+        window->grab(); // and the screen paints it without trouble
+    }
+
+    void windowIsNamedAndHasItsButtons_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("fit") << "Adatta" << "Adatta";
+        QTest::newRow("tiled print") << "Stampa" << "Stampa 1:1";
+        QTest::newRow("PDF") << "EsportaPDF" << "Esporta PDF";
+        QTest::newRow("SVG") << "EsportaSVG" << "Esporta SVG";
+    }
+    void windowIsNamedAndHasItsButtons()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QVERIFY(window);
+        QCOMPARE(window->objectName(), QStringLiteral("Disegno"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Prova di scala"));
+        QVERIFY(window->isWindow());
+        QVERIFY(!window->isModal());
+        auto *b = window->findChild<QPushButton *>(name);
+        QVERIFY2(b, qPrintable(name));
+        QCOMPARE(b->text(), text);
+        QVERIFY(b->isEnabled());
+    }
+
+    void windowWithoutADrawingOffersNothingToWrite()
+    {
+        QWidget *window = shell::showWindow(QStringLiteral("Disegno"));
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Disegno"));
+        for (const char *name : {"Stampa", "EsportaPDF", "EsportaSVG"})
+            QVERIFY2(!button(window, name)->isEnabled(), name);
+        QVERIFY(button(window, "Adatta")->isEnabled());
+        QTest::mouseClick(button(window, "Adatta"), Qt::LeftButton);
+        window->grab();
+    }
+
+    void secondDrawingReplacesTheFirstInTheSameWindow()
+    {
+        shell::DrawingWindow *first = openWith(testDrawing());
+        first->canvas()->zoomBy(3, QPointF(10, 10));
+        sheet::Drawing other;
+        other.title = "Altro";
+        other.widthMm = 50;
+        other.heightMm = 40;
+        shell::DrawingWindow *second = openWith(other);
+        QCOMPARE(second, first);
+        QCOMPARE(second->drawing().title, std::string("Altro"));
+        QCOMPARE(second->drawing().widthMm, 50.0);
+        QCOMPARE(second->windowTitle(), QStringLiteral("Altro"));
+        QCOMPARE(second->canvas()->zoom(), 1.0); // a new drawing comes back at true scale
+    }
+
+    void opensAtTheScreensTrueScale()
+    {
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        shell::DrawingCanvas *canvas = window->canvas();
+        const double dpi = canvas->screen()->physicalDotsPerInch();
+        HORALO_COMPARE_NEAR(canvas->dotsPerMm(), dpi / 25.4, 1e-9);
+        // 100 mm of the drawing cover 100 mm of glass.
+        const double pixels = canvas->toWidget({120, 80}).x() - canvas->toWidget({20, 80}).x();
+        HORALO_COMPARE_NEAR(pixels / (dpi / 25.4), 100.0, 1e-9);
+        // The middle of the drawing in the middle of the view.
+        HORALO_COMPARE_NEAR(canvas->toWidget({203.46 / 2, 150.04 / 2}).x(), canvas->width() / 2.0, 1e-9);
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Zoom"))->text(), QStringLiteral("100 %"));
+    }
+
+    void wheelZoomsAboutTheCursor_data()
+    {
+        QTest::addColumn<int>("notches");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("one notch in") << 1 << 1.25;
+        QTest::newRow("two notches out") << -2 << 0.64;
+    }
+    void wheelZoomsAboutTheCursor()
+    {
+        QFETCH(int, notches);
+        QFETCH(double, zoom);
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        shell::DrawingCanvas *canvas = window->canvas();
+        const QPointF cursor(canvas->width() * 0.3, canvas->height() * 0.6);
+        const sheet::DrawingPoint under = canvas->toDrawing(cursor);
+        QWheelEvent wheel(cursor, canvas->mapToGlobal(cursor), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas, &wheel);
+        HORALO_COMPARE_NEAR(canvas->zoom(), zoom, 1e-12);
+        const QPointF back = canvas->toWidget(under);
+        HORALO_COMPARE_NEAR(back.x(), cursor.x(), 1e-9);
+        HORALO_COMPARE_NEAR(back.y(), cursor.y(), 1e-9);
+    }
+
+    void fitShowsTheWholeDrawing()
+    {
+        sheet::Drawing wall = testDrawing();
+        wall.widthMm = 1200; // far larger than any screen at 1:1
+        wall.heightMm = 900;
+        shell::DrawingWindow *window = openWith(wall);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::mouseClick(button(window, "Adatta"), Qt::LeftButton);
+        shell::DrawingCanvas *canvas = window->canvas();
+        const QPointF topLeft = canvas->toWidget({0, 0});
+        const QPointF bottomRight = canvas->toWidget({1200, 900});
+        QVERIFY(topLeft.x() >= 0 && topLeft.y() >= 0);
+        QVERIFY(bottomRight.x() <= canvas->width() && bottomRight.y() <= canvas->height());
+        // ... and as large as it can: it touches two opposite sides but for the small border.
+        const double border = 5 * canvas->dotsPerMm();
+        const bool touches = std::abs(topLeft.x() - border) < 1e-6 || std::abs(topLeft.y() - border) < 1e-6;
+        QVERIFY(touches);
+        QVERIFY(canvas->zoom() < 1);
+    }
+
+    void draggingMovesThePaperWithTheHand()
+    {
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        shell::DrawingCanvas *canvas = window->canvas();
+        const QPointF before = canvas->toWidget({20, 80});
+        const QPoint start(100, 100);
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, start);
+        QTest::mouseMove(canvas, start + QPoint(40, -25));
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, start + QPoint(40, -25));
+        const QPointF after = canvas->toWidget({20, 80});
+        HORALO_COMPARE_NEAR(after.x() - before.x(), 40.0, 1e-9);
+        HORALO_COMPARE_NEAR(after.y() - before.y(), -25.0, 1e-9);
+        QCOMPARE(canvas->zoom(), 1.0);
+    }
+
+    void printsTilesOnThePdfPrinter()
+    {
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            if (printerRequired())
+                QFAIL("no default printer: the PDF queue of the test set-up is missing");
+            QSKIP("no default printer on this machine");
+        }
+        PrintRecorder recorder;
+        sheet::Drawing wall = testDrawing();
+        wall.widthMm = 400;
+        wall.heightMm = 300;
+        wall.texts.push_back({{300, 200}, "Lontano", 4, sheet::TextAnchor::TopLeft, 0});
+        shell::DrawingWindow *window = openWith(wall);
+        const QStringList before = pdfFiles();
+        QTest::mouseClick(button(window, "Stampa"), Qt::LeftButton);
+        QCOMPARE(recorder.messages, QStringList{sheet::kPrintSent});
+        const QString pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(pdfOutputDir())));
+
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        const sheet::TileGrid grid = shell::planDrawingTiles(wall, printable.size());
+        qInfo("printable area %.2f x %.2f mm at (%.2f, %.2f): %d x %d tiles", printable.width(), printable.height(),
+              printable.left(), printable.top(), grid.rows, grid.columns);
+        QVERIFY(grid.count() > 1);
+        QCOMPARE(pdfPages(pdf), grid.count() + 1);
+        for (int page = 1; page <= grid.count() + 1; ++page) {
+            const QSizeF a4 = pdfPageSizePt(pdf, page);
+            HORALO_COMPARE_NEAR(a4.width(), 595.0, 1.0);
+            HORALO_COMPARE_NEAR(a4.height(), 842.0, 1.0);
+        }
+        // Each tile page says which it is; the far word stands on its tile at its place.
+        for (int r = 0; r < grid.rows; ++r)
+            for (int c = 0; c < grid.columns; ++c)
+                QVERIFY(pageText(pdf, 2 + r * grid.columns + c).contains(shell::tileLabel(grid, r, c)));
+        int seen = 0;
+        for (int r = 0; r < grid.rows; ++r) {
+            for (int c = 0; c < grid.columns; ++c) {
+                const QList<Word> far = wordsReading(pageWords(pdf, 2 + r * grid.columns + c), QStringLiteral("Lontano"));
+                const sheet::DrawingPoint o = grid.offset(r, c);
+                const bool inside = 300 >= o.xMm && 300 + 15 <= o.xMm + grid.tileWidthMm && 200 >= o.yMm &&
+                                    200 + 4 <= o.yMm + grid.tileHeightMm;
+                if (!inside)
+                    continue;
+                QCOMPARE(far.size(), 1);
+                HORALO_COMPARE_NEAR(far[0].boxMm.left(), printable.left() + 300 - o.xMm, 0.1);
+                ++seen;
+            }
+        }
+        QVERIFY(seen >= 1);
+    }
+};
+
+QTEST_MAIN(TestDrawingWindow)
+#include "test_drawingwindow.moc"
