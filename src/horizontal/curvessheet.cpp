@@ -1,8 +1,10 @@
 #include "horizontal/curvessheet.h"
 
+#include "gnomonics/dialdrawing.h"
 #include "gnomonics/horizontalcurves.h"
 #include "horizontal/curvefields.h"
 #include "horizontal/curvesreport.h"
+#include "shell/drawingwindow.h"
 #include "shell/registry.h"
 
 #include <QGridLayout>
@@ -28,6 +30,7 @@ const QString kCompute = QStringLiteral("Calcola");
 const QString kReset = QStringLiteral("Azzera");
 const QString kPrint = QStringLiteral("Stampa");
 const QString kExample = QStringLiteral("Esempio");
+const QString kDrawing = QStringLiteral("Disegno");
 
 const QString kDefaultLatitude = QStringLiteral("38");
 const QString kDefaultStyle = QStringLiteral("10");
@@ -136,20 +139,30 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     buttons->addWidget(compute);
     buttons->addWidget(addButton(kReset, kReset, [this] { onReset(); }));
     buttons->addWidget(addButton(kPrint, kPrint, [this] { onPrint(); }));
+    buttons->addWidget(addButton(kDrawing, kDrawing, [this] { onDrawing(); }));
     buttons->addWidget(addButton(kExample, kExample, [this] { onExample(); }));
     outer->addLayout(buttons);
 }
 
-void CurvesSheet::onCompute()
+std::optional<CurvesSheet::Inputs> CurvesSheet::readInputs() const
 {
     // A text that is not a number is as good as a value never entered.
     const auto latitude = number(kLatitude);
     const auto style = number(kStyle);
     if (!latitude || !style) {
         refuse(sheet::Refusal::Missing);
-        return;
+        return std::nullopt;
     }
-    const gnomonics::HorizontalCurvesResult result = gnomonics::ComputeHorizontalCurves(*latitude, *style);
+    return Inputs{*latitude, *style};
+}
+
+void CurvesSheet::onCompute()
+{
+    const std::optional<Inputs> inputs = readInputs();
+    if (!inputs)
+        return;
+    const gnomonics::HorizontalCurvesResult result =
+        gnomonics::ComputeHorizontalCurves(inputs->latitudeDeg, inputs->styleMm);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
         return;
@@ -182,6 +195,25 @@ void CurvesSheet::onExample()
 void CurvesSheet::onPrint()
 {
     print(BuildCurvesReport(fieldTexts()));
+}
+
+void CurvesSheet::onDrawing()
+{
+    const std::optional<Inputs> inputs = readInputs();
+    if (!inputs)
+        return;
+    // The drawing refuses exactly what "Calcola" refuses, with the same warning.
+    const sheet::Refusal refusal = gnomonics::ComputeHorizontalCurves(inputs->latitudeDeg, inputs->styleMm).refusal;
+    if (refusal != sheet::Refusal::None) {
+        refuse(refusal);
+        return;
+    }
+    const gnomonics::DialDrawing dial = gnomonics::BuildHorizontalDialDrawing(inputs->latitudeDeg, inputs->styleMm);
+    if (dial.refusal != sheet::Refusal::None) {
+        refuse(dial.refusal);
+        return;
+    }
+    shell::showDrawing(dial.drawing);
 }
 
 } // namespace horizontal

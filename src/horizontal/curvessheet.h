@@ -2,6 +2,8 @@
 
 #include "shell/sheetwindow.h"
 
+#include <optional>
+
 namespace horizontal {
 
 // CurveOrizz: the style's height and base of a horizontal dial and, hour by hour, how far
@@ -14,6 +16,15 @@ public:
     void onReset();
     void onExample();
     void onPrint();
+    void onDrawing();
+
+private:
+    struct Inputs {
+        double latitudeDeg = 0;
+        double styleMm = 0;
+    };
+    // The latitude and the style as numbers; warns and gives nothing when one is missing.
+    std::optional<Inputs> readInputs() const;
 };
 
 } // namespace horizontal
