@@ -1,6 +1,8 @@
 #include "vertical/curvessheet.h"
 
+#include "gnomonics/dialdrawing.h"
 #include "gnomonics/verticalcurves.h"
+#include "shell/drawingwindow.h"
 #include "shell/registry.h"
 #include "vertical/curvesreport.h"
 
@@ -36,6 +38,8 @@ const QString kEast = QStringLiteral(" Est");
 const QString kWest = QStringLiteral("Ovest");
 const QString kPrintEast = QStringLiteral("Stampa Est");
 const QString kPrintWest = QStringLiteral("Stampa Ovest");
+const QString kDrawingEast = QStringLiteral("Disegno Est");
+const QString kDrawingWest = QStringLiteral("Disegno Ovest");
 const QString kInfo = QStringLiteral("Info");
 const QString kExample = QStringLiteral("Esempio");
 const QString kZero = QStringLiteral("0");
@@ -116,8 +120,10 @@ CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     buttons->addWidget(addButton(QStringLiteral("azzera"), kReset, [this] { onReset(); }), 1, 1);
     buttons->addWidget(addButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }), 2, 0);
     buttons->addWidget(addButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }), 2, 1);
-    buttons->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }), 3, 0);
-    buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }), 3, 1);
+    buttons->addWidget(addButton(QStringLiteral("DisegnoEst"), kDrawingEast, [this] { onDrawingEast(); }), 3, 0);
+    buttons->addWidget(addButton(QStringLiteral("DisegnoOvest"), kDrawingWest, [this] { onDrawingWest(); }), 3, 1);
+    buttons->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }), 4, 0);
+    buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }), 4, 1);
     left->addLayout(buttons);
     left->addStretch();
     page->addLayout(left);
@@ -220,6 +226,41 @@ void CurvesSheet::onPrintEast()
 void CurvesSheet::onPrintWest()
 {
     print(BuildCurvesReport(fieldTexts(), Side::West));
+}
+
+void CurvesSheet::drawSide(Side side)
+{
+    const std::optional<Wall> wall = readWall();
+    if (!wall) {
+        refuse(sheet::Refusal::Missing);
+        return;
+    }
+    // The drawing refuses exactly what "Calcola" refuses, with the same warning.
+    const sheet::Refusal refusal =
+        gnomonics::ComputeVerticalCurves(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg)
+            .refusal;
+    if (refusal != sheet::Refusal::None) {
+        refuse(refusal);
+        return;
+    }
+    const gnomonics::DialDrawing dial = gnomonics::BuildVerticalDialDrawing(
+        wall->latitudeDeg, wall->declinationDeg, wall->styleMm,
+        side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West);
+    if (dial.refusal != sheet::Refusal::None) {
+        refuse(dial.refusal);
+        return;
+    }
+    shell::showDrawing(dial.drawing);
+}
+
+void CurvesSheet::onDrawingEast()
+{
+    drawSide(Side::East);
+}
+
+void CurvesSheet::onDrawingWest()
+{
+    drawSide(Side::West);
 }
 
 } // namespace vertical

@@ -18,9 +18,12 @@ public:
     void onExample();
     void onPrintEast();
     void onPrintWest();
+    void onDrawingEast();
+    void onDrawingWest();
 
 private:
     void showSide(Side side);
+    void drawSide(Side side);
 
     QLabel *sign_ = nullptr;
 };

@@ -1,9 +1,11 @@
 #include "vertical/zodiacsheet.h"
 
+#include "gnomonics/dialdrawing.h"
 #include "gnomonics/solardeclination.h"
 #include "gnomonics/zodiac.h"
 #include "sheet/dates.h"
 #include "sheet/numbers.h"
+#include "shell/drawingwindow.h"
 #include "shell/registry.h"
 #include "shell/textwindows.h"
 #include "vertical/zodiacreport.h"
@@ -29,6 +31,8 @@ const QString kEast = QStringLiteral(" Est");
 const QString kWest = QStringLiteral("Ovest");
 const QString kPrintEast = QStringLiteral("Stampa Est");
 const QString kPrintWest = QStringLiteral("Stampa Ovst");
+const QString kDrawingEast = QStringLiteral("Disegno Est");
+const QString kDrawingWest = QStringLiteral("Disegno Ovest");
 const QString kInfo = QStringLiteral("Info");
 const QString kExample = QStringLiteral("Esempio");
 const QString kZero = QStringLiteral("0");
@@ -89,6 +93,8 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     buttons->addWidget(addButton(QStringLiteral("azzera"), kReset, [this] { onReset(); }));
     buttons->addWidget(addButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }));
     buttons->addWidget(addButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }));
+    buttons->addWidget(addButton(QStringLiteral("DisegnoEst"), kDrawingEast, [this] { onDrawingEast(); }));
+    buttons->addWidget(addButton(QStringLiteral("DisegnoOvest"), kDrawingWest, [this] { onDrawingWest(); }));
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addLayout(buttons);
     buttonRow->addStretch();
@@ -156,7 +162,7 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     page->addLayout(right);
 }
 
-void ZodiacSheet::onCompute()
+std::optional<ZodiacSheet::Inputs> ZodiacSheet::readInputs() const
 {
     const std::optional<Wall> wall = readWall();
     const auto sign1 = number(QStringLiteral("dlc1"));
@@ -165,11 +171,20 @@ void ZodiacSheet::onCompute()
     const auto anniversary = text(kAnniversary).trimmed().isEmpty() ? std::optional<double>(0.0) : number(kAnniversary);
     if (!wall || !sign1 || !sign2 || !anniversary) {
         refuse(sheet::Refusal::Missing);
-        return;
+        return std::nullopt;
     }
+    return Inputs{*wall, *sign1, *sign2, *anniversary};
+}
+
+void ZodiacSheet::onCompute()
+{
+    const std::optional<Inputs> in = readInputs();
+    if (!in)
+        return;
+    const Wall &wall = in->wall;
     const gnomonics::ZodiacSheetResult result =
-        gnomonics::ComputeZodiacSheet(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg,
-                                      *sign1, *sign2, *anniversary);
+        gnomonics::ComputeZodiacSheet(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, wall.inclinationDeg,
+                                      in->sign1Deg, in->sign2Deg, in->anniversaryDeg);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
         return;
@@ -211,6 +226,15 @@ void ZodiacSheet::onAnniversaryFromDate()
     }
     const double declination = gnomonics::SolarDeclinationAtNoonDeg(date->year, date->month, date->day);
     setText(kAnniversary, sheet::FormatFixed(declination, sheet::Mask::TwoDecimals));
+    anniversaryDate_ = text(kDate);
+    anniversaryWritten_ = text(kAnniversary);
+}
+
+QString ZodiacSheet::anniversaryLabel() const
+{
+    const bool fromDate = !anniversaryWritten_.isEmpty() && text(kAnniversary) == anniversaryWritten_ &&
+                          text(kDate) == anniversaryDate_ && !anniversaryDate_.trimmed().isEmpty();
+    return fromDate ? anniversaryDate_.trimmed() : kAnniversaryHeading;
 }
 
 void ZodiacSheet::onInfo()
@@ -231,6 +255,42 @@ void ZodiacSheet::onPrintEast()
 void ZodiacSheet::onPrintWest()
 {
     print(BuildZodiacReport(fieldTexts(), Side::West));
+}
+
+void ZodiacSheet::drawSide(Side side)
+{
+    const std::optional<Inputs> in = readInputs();
+    if (!in)
+        return;
+    const Wall &wall = in->wall;
+    // The drawing refuses exactly what "Calcola" refuses, with the same warning.
+    const sheet::Refusal refusal =
+        gnomonics::ComputeZodiacSheet(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, wall.inclinationDeg,
+                                      in->sign1Deg, in->sign2Deg, in->anniversaryDeg)
+            .refusal;
+    if (refusal != sheet::Refusal::None) {
+        refuse(refusal);
+        return;
+    }
+    const gnomonics::DialDrawing dial = gnomonics::BuildZodiacDialDrawing(
+        wall.latitudeDeg, wall.declinationDeg, wall.styleMm,
+        side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West, in->sign1Deg, in->sign2Deg,
+        in->anniversaryDeg, anniversaryLabel().toStdString());
+    if (dial.refusal != sheet::Refusal::None) {
+        refuse(dial.refusal);
+        return;
+    }
+    shell::showDrawing(dial.drawing);
+}
+
+void ZodiacSheet::onDrawingEast()
+{
+    drawSide(Side::East);
+}
+
+void ZodiacSheet::onDrawingWest()
+{
+    drawSide(Side::West);
 }
 
 } // namespace vertical

@@ -19,6 +19,28 @@ public:
     void onExample();
     void onPrintEast();
     void onPrintWest();
+    void onDrawingEast();
+    void onDrawingWest();
+
+    // The name the drawing gives the fifth curve: the date the anniversary box was filled
+    // from, while the box and the date still hold what "Declinazione" worked with, and
+    // "Anniversario" otherwise.
+    QString anniversaryLabel() const;
+
+private:
+    struct Inputs {
+        Wall wall;
+        double sign1Deg = 0;
+        double sign2Deg = 0;
+        double anniversaryDeg = 0;
+    };
+    // Every number the curves need; warns and gives nothing when one is missing.
+    std::optional<Inputs> readInputs() const;
+    void drawSide(Side side);
+
+    // What "Declinazione" last read and wrote.
+    QString anniversaryDate_;
+    QString anniversaryWritten_;
 };
 
 } // namespace vertical
