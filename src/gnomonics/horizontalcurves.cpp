@@ -46,6 +46,16 @@ double HorizontalCurveDistanceMm(double latitudeDeg, double styleMm, double hour
     return styleMm * std::cos(decl) / std::cos(x - decl);
 }
 
+double HorizontalStyleHeightMm(double latitudeDeg, double styleMm)
+{
+    return styleMm * std::sin(latitudeDeg * sheet::angles().rad);
+}
+
+double HorizontalStyleBaseMm(double latitudeDeg, double styleMm)
+{
+    return styleMm * std::cos(latitudeDeg * sheet::angles().rad);
+}
+
 HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleMm)
 {
     HorizontalCurvesResult out;
@@ -54,10 +64,8 @@ HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleM
         return out;
     }
 
-    const auto &k = sheet::angles();
-    const double phi = latitudeDeg * k.rad;
-    out.styleHeight = measureText(styleMm * std::sin(phi));
-    out.styleBase = measureText(styleMm * std::cos(phi));
+    out.styleHeight = measureText(HorizontalStyleHeightMm(latitudeDeg, styleMm));
+    out.styleBase = measureText(HorizontalStyleBaseMm(latitudeDeg, styleMm));
 
     for (std::size_t row = 0; row <= kHorizontalCurveNoonRow; ++row) {
         const double hourAngleDeg = 15.0 * static_cast<double>(kHorizontalCurveNoonRow - row);

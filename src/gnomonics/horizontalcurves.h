@@ -30,6 +30,13 @@ inline constexpr double kWinterSolsticeDeclinationDeg = -23.45;
 double HorizontalCurveDistanceMm(double latitudeDeg, double styleMm, double hourAngleDeg,
                                  double solarDeclinationDeg);
 
+// Height of the style's tip above a horizontal dial, styleMm sin(latitude), and the style's
+// base, styleMm cos(latitude): the distance from the centre O, along the noon line towards the
+// pole, of the foot of the tip's perpendicular. Millimetres (the unit of the style), latitude
+// in degrees; the height carries the latitude's sign, as the sheet shows it.
+double HorizontalStyleHeightMm(double latitudeDeg, double styleMm);
+double HorizontalStyleBaseMm(double latitudeDeg, double styleMm);
+
 // Rows of the curve table: the whole hours 6 to 18; index 0 is 6 o'clock, 6 is noon, 12 is 18.
 inline constexpr std::size_t kHorizontalCurveRows = 13;
 inline constexpr std::size_t kHorizontalCurveNoonRow = 6;

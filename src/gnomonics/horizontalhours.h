@@ -23,6 +23,17 @@ struct HorizontalHourTexts {
 // the 5 and 5.30 lines point the other way (180,00).
 HorizontalHourTexts ComputeHorizontalHourAngles(double latitudeDeg);
 
+// Direction, in degrees in (-180, 180], of the half-line from the dial centre on which the
+// shadow of the polar style falls at the hour angle H (degrees from noon, positive in the
+// afternoon, any value): measured from the noon half-line (the one that runs from the centre
+// towards the pole the style points to: North for a northern dial, South for a southern one),
+// positive clockwise as seen from above the dial (towards East on a northern dial). Between
+// 6 and 18 o'clock it is the angle A of the sheet, tan A = sin(latitude) tan H, computed the
+// same way; beyond (|H| > 90) the shadow falls on the continuation of the line through the
+// centre, so the angle is turned by half a circle towards the side of sin(latitude) sin H.
+// Latitude in degrees, any value; at latitude 0 every hour from 6 to 18 lies on the noon line.
+double HorizontalHourLineDirectionDeg(double latitudeDeg, double hourAngleDeg);
+
 // Hour angle in degrees (from noon) of each morning row, 5 o'clock first.
 inline constexpr std::array<double, 14> kHorizontalMorningHourAngles{
     105, 97.5, 90, 82.5, 75, 67.5, 60, 52.5, 45, 37.5, 30, 22.5, 15, 7.5};

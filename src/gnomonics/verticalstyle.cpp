@@ -105,6 +105,17 @@ bool SunInFrontOfWall(const VerticalStyle &style, double hourAngleRad, double su
     return towardsNormal > 0.0; // false for NaN as well
 }
 
+bool SunAboveHorizon(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg)
+{
+    const auto &k = sheet::angles();
+    const double phi = style.latitudeDeg * k.rad;
+    const double delta = sunDeclinationDeg * k.rad;
+    const double fromNoon = hourAngleRad - style.longitudeDifferenceDeg * k.rad;
+    const double sinAltitude =
+        std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(fromNoon);
+    return sinAltitude > 0.0; // false for NaN as well
+}
+
 std::optional<double> ShadowDistanceMm(const VerticalStyle &style, double hourAngleRad,
                                        double sunDeclinationDeg)
 {

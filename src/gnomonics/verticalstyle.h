@@ -109,6 +109,14 @@ double CurveDistanceMm(const VerticalStyle &style, double hourAngleRad, double s
 // the Sun's direction and the wall's outward normal. False also for NaN inputs.
 bool SunInFrontOfWall(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg);
 
+// True when the Sun of declination delta (degrees) at hour angle H (radians, counted from the
+// style-substyle plane as everywhere here) stands above the horizon:
+// sin(lat) sin(delta) + cos(lat) cos(delta) cos(H - L) > 0, the sine of the Sun's altitude,
+// with H - L the hour angle from noon (L the longitude difference). A drawing needs it on top
+// of SunInFrontOfWall: the tables do not test the horizon, a traced curve must. False also for
+// NaN inputs.
+bool SunAboveHorizon(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg);
+
 // The distance in mm of the tip's shadow from the root when it exists: the magnitude of
 // CurveDistanceMm while the Sun is in front of the wall and the distance is finite; no value
 // otherwise (the Sun behind the wall, or a degenerate angle). The horizon is not tested: a
