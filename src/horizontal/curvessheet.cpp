@@ -172,8 +172,9 @@ void CurvesSheet::onCompute()
     for (std::size_t r = 0; r < kCurveRows.size(); ++r) {
         setText(name(kCurveRows[r].summer), result.summer[r]);
         setText(name(kCurveRows[r].winter), result.winter[r]);
+        if (r == gnomonics::kHorizontalCurveNoonRow) // the equinox distance belongs to noon
+            setText(name(kEquinoxNoonField), result.equinoxNoon);
     }
-    setText(name(kEquinoxNoonField), result.equinoxNoon);
 }
 
 void CurvesSheet::onReset()

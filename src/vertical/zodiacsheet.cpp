@@ -113,6 +113,9 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     QLineEdit *date = addInput(kDate, QString());
     date->setFixedWidth(95);
     date->setPlaceholderText(QStringLiteral("gg/mm/aaaa"));
+    // Enter in the date asks for its declination, not for the table.
+    disconnect(date, &QLineEdit::returnPressed, this, nullptr);
+    connect(date, &QLineEdit::returnPressed, this, [this] { onAnniversaryFromDate(); });
     top->addWidget(date);
     top->addWidget(addButton(QStringLiteral("Declinazione"), kDateButton, [this] { onAnniversaryFromDate(); }));
     top->addSpacing(16);

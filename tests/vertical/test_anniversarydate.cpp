@@ -55,6 +55,15 @@ private Q_SLOTS:
         QVERIFY(!warningOpen("errore4"));
     }
 
+    void enterInTheDateFillsTheBox()
+    {
+        QWidget *sheet = openSheet();
+        typeInto(sheet, "dataan", "21/06/2026");
+        QTest::keyClick(fieldOf(sheet, "dataan"), Qt::Key_Return);
+        QCOMPARE(textOf(sheet, "an"), QStringLiteral("23,44"));
+        QCOMPARE(textOf(sheet, "cinque1"), QStringLiteral("0")); // the table waits for "Calcola"
+    }
+
     void emptyYearMeansThisYear()
     {
         QWidget *sheet = openSheet();
