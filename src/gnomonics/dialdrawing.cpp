@@ -285,7 +285,7 @@ struct TemplateSpec {
 };
 
 // Everything a builder hands to the common layout.
-struct DialSpec {
+struct DialPlan {
     DialPlane plane;
     bool horizontal = false;
     int firstHour = 0;
@@ -302,14 +302,14 @@ struct DialSpec {
 
 // One curve's pieces in the dial's frame (O at the origin), points every kSampleMinutes from
 // the first to the last hour, each piece closed by the exact point where the shadow stops.
-std::vector<std::vector<DrawingPoint>> traceCurve(const DialSpec &spec, double sunDeclinationDeg,
+std::vector<std::vector<DrawingPoint>> traceCurve(const DialPlan &plan, double sunDeclinationDeg,
                                                   double reachMm)
 {
     auto pointAt = [&](double clockHour) -> std::optional<DrawingPoint> {
-        const auto d = spec.plane.shadowDistanceMm(clockHour, sunDeclinationDeg);
+        const auto d = plan.plane.shadowDistanceMm(clockHour, sunDeclinationDeg);
         if (!d || !(*d <= reachMm))
             return std::nullopt;
-        const DrawingPoint p = along(spec.plane.hourDirection(clockHour), *d);
+        const DrawingPoint p = along(plan.plane.hourDirection(clockHour), *d);
         if (!std::isfinite(p.xMm) || !std::isfinite(p.yMm))
             return std::nullopt;
         return p;
@@ -332,11 +332,11 @@ std::vector<std::vector<DrawingPoint>> traceCurve(const DialSpec &spec, double s
     std::vector<std::vector<DrawingPoint>> pieces;
     std::vector<DrawingPoint> piece;
     double previous = 0;
-    for (int minute = spec.firstHour * 60; minute <= spec.lastHour * 60; minute += kSampleMinutes) {
+    for (int minute = plan.firstHour * 60; minute <= plan.lastHour * 60; minute += kSampleMinutes) {
         const double clockHour = minute / 60.0;
         const auto p = pointAt(clockHour);
         if (p) {
-            if (piece.empty() && minute > spec.firstHour * 60) {
+            if (piece.empty() && minute > plan.firstHour * 60) {
                 const DrawingPoint edge = boundary(clockHour, previous);
                 if (distinct(edge, *p))
                     piece.push_back(edge);
@@ -360,18 +360,18 @@ std::vector<std::vector<DrawingPoint>> traceCurve(const DialSpec &spec, double s
 // How far along its line the shadow reaches at a whole hour on the days the drawing covers
 // (the year's declinations and its curves'), within the reach; no value when no such Sun
 // lights the plane at that hour.
-std::optional<double> hourLineReach(const DialSpec &spec, int clockHour, double reachMm)
+std::optional<double> hourLineReach(const DialPlan &plan, int clockHour, double reachMm)
 {
     std::vector<double> days;
     const int steps = static_cast<int>(std::lround(2.0 * kSummerSolsticeDeclinationDeg / kYearStepDeg));
     for (int i = 0; i <= steps; ++i)
         days.push_back(kWinterSolsticeDeclinationDeg + i * kYearStepDeg);
     days.push_back(kSummerSolsticeDeclinationDeg);
-    for (const auto &c : spec.curves)
+    for (const auto &c : plan.curves)
         days.push_back(c.sunDeclinationDeg);
     std::optional<double> farthest;
     for (double day : days) {
-        const auto d = spec.plane.shadowDistanceMm(clockHour, day);
+        const auto d = plan.plane.shadowDistanceMm(clockHour, day);
         if (d)
             farthest = std::max(farthest.value_or(0.0), std::min(*d, reachMm));
     }
@@ -443,7 +443,7 @@ DrawingPolyline polyline(std::vector<DrawingPoint> points, DrawingPen pen, unsig
 
 // The title block, the style template and the scale bar, stacked, with the top-left corner of
 // their extent at the origin.
-Drawing extrasBlock(const DialSpec &spec)
+Drawing extrasBlock(const DialPlan &plan)
 {
     Drawing block;
 
@@ -451,10 +451,10 @@ Drawing extrasBlock(const DialSpec &spec)
     const double pad = 3.0;
     double y = pad;
     double widest = 0;
-    for (std::size_t i = 0; i < spec.titleLines.size(); ++i) {
+    for (std::size_t i = 0; i < plan.titleLines.size(); ++i) {
         const double h = i == 0 ? kTitleTextMm : kHourTextMm;
-        block.texts.push_back({{pad, y}, spec.titleLines[i], h, TextAnchor::TopLeft, kInk});
-        widest = std::max(widest, textWidthMm(spec.titleLines[i], h));
+        block.texts.push_back({{pad, y}, plan.titleLines[i], h, TextAnchor::TopLeft, kInk});
+        widest = std::max(widest, textWidthMm(plan.titleLines[i], h));
         y += h * 1.7;
     }
     const double frameW = widest + 2 * pad;
@@ -465,7 +465,7 @@ Drawing extrasBlock(const DialSpec &spec)
 
     // The style template: O at the left, the base b along the bottom, the height h up at the
     // foot, the style s from O to the tip. The angle at O is written to the left of O.
-    const TemplateSpec &t = spec.styleTemplate;
+    const TemplateSpec &t = plan.styleTemplate;
     const double angleW = textWidthMm(t.angle, kSmallTextMm);
     const double ox = angleW + 4.0;
     const double oy = y + t.heightMm + 1.0;
@@ -509,10 +509,10 @@ Drawing extrasBlock(const DialSpec &spec)
 
 // The dial in its own frame, then the extras in a free corner, then everything moved into the
 // drawing's frame with its margin.
-DialDrawing layOut(const DialSpec &spec)
+DialDrawing layOut(const DialPlan &plan)
 {
     DialDrawing out;
-    const double reach = kDrawingReachStyles * spec.styleMm;
+    const double reach = kDrawingReachStyles * plan.styleMm;
     out.reachMm = reach;
     Drawing dial;
     Occupancy occupied;
@@ -526,11 +526,11 @@ DialDrawing layOut(const DialSpec &spec)
     std::vector<PendingHour> hours;
     Box dialBox;
     dialBox.add(DrawingPoint{0, 0});
-    for (int t = spec.firstHour; t <= spec.lastHour; ++t) {
-        const auto farthest = hourLineReach(spec, t, reach);
+    for (int t = plan.firstHour; t <= plan.lastHour; ++t) {
+        const auto farthest = hourLineReach(plan, t, reach);
         if (!farthest)
             continue;
-        const DrawingPoint u = spec.plane.hourDirection(t);
+        const DrawingPoint u = plan.plane.hourDirection(t);
         const double length = *farthest + kHourLineOvershootMm;
         dial.lines.push_back(polyline({{0, 0}, along(u, length)}, DrawingPen::HourLine, kInk));
         out.hourLines.push_back({t, dial.lines.size() - 1, 0, length});
@@ -539,11 +539,11 @@ DialDrawing layOut(const DialSpec &spec)
 
     // Curves.
     std::vector<std::vector<std::vector<DrawingPoint>>> traced;
-    for (const auto &c : spec.curves) {
+    for (const auto &c : plan.curves) {
         DialCurve curve;
         curve.sunDeclinationDeg = c.sunDeclinationDeg;
         curve.name = c.name;
-        traced.push_back(traceCurve(spec, c.sunDeclinationDeg, reach));
+        traced.push_back(traceCurve(plan, c.sunDeclinationDeg, reach));
         for (const auto &piece : traced.back()) {
             dial.lines.push_back(polyline(piece, DrawingPen::Curve, c.rgb));
             curve.lines.push_back(dial.lines.size() - 1);
@@ -557,14 +557,14 @@ DialDrawing layOut(const DialSpec &spec)
     // Construction: the line across through O, the noon line, the substyle and the foot.
     const double across0 = dialBox.x0 - 3.0, across1 = dialBox.x1 + 3.0;
     dial.lines.push_back(polyline({{across0, 0}, {across1, 0}}, DrawingPen::Construction, kConstructionInk));
-    const DrawingPoint noonFar = spec.horizontal ? DrawingPoint{0, dialBox.y0} : DrawingPoint{0, dialBox.y1};
-    const DrawingPoint noonNear = spec.horizontal ? DrawingPoint{0, 8.0} : DrawingPoint{0, -8.0};
+    const DrawingPoint noonFar = plan.horizontal ? DrawingPoint{0, dialBox.y0} : DrawingPoint{0, dialBox.y1};
+    const DrawingPoint noonNear = plan.horizontal ? DrawingPoint{0, 8.0} : DrawingPoint{0, -8.0};
     dial.lines.push_back(polyline({noonNear, noonFar}, DrawingPen::Construction, kConstructionInk));
     std::optional<std::size_t> substyleLine;
-    if (!spec.horizontal) {
+    if (!plan.horizontal) {
         // As long as the hour lines on either side of it, and past the foot.
-        const double b = lengthOf(spec.foot);
-        const DrawingPoint u = b > 0 ? DrawingPoint{spec.foot.xMm / b, spec.foot.yMm / b} : DrawingPoint{0, 1};
+        const double b = lengthOf(plan.foot);
+        const DrawingPoint u = b > 0 ? DrawingPoint{plan.foot.xMm / b, plan.foot.yMm / b} : DrawingPoint{0, 1};
         double nearestLeft = 4.0, nearestRight = 4.0; // beyond any turn, in radians
         double leftMm = 0, rightMm = 0;
         for (const auto &h : hours) {
@@ -584,7 +584,7 @@ DialDrawing layOut(const DialSpec &spec)
         substyleLine = dial.lines.size() - 1;
     }
     dial.dots.push_back({{0, 0}, 0.8});
-    dial.dots.push_back({spec.foot, 0.8});
+    dial.dots.push_back({plan.foot, 0.8});
     for (const auto &line : dial.lines)
         occupied.addLine(line);
 
@@ -594,13 +594,13 @@ DialDrawing layOut(const DialSpec &spec)
         out.hourLines[i].label = placeText(
             dial, occupied, hourLabelCandidates(hours[i].direction, hours[i].endMm, std::to_string(hours[i].clockHour)));
     }
-    for (std::size_t i = 0; i < spec.curves.size(); ++i) {
+    for (std::size_t i = 0; i < plan.curves.size(); ++i) {
         if (traced[i].empty())
             continue;
-        out.curves[i].label = placeText(dial, occupied, curveLabelCandidates(traced[i], spec.curves[i]));
+        out.curves[i].label = placeText(dial, occupied, curveLabelCandidates(traced[i], plan.curves[i]));
     }
     placeText(dial, occupied, pointLabelCandidates({0, 0}, kCentreText, kHourTextMm));
-    placeText(dial, occupied, pointLabelCandidates(spec.foot, kFootText, kSmallTextMm));
+    placeText(dial, occupied, pointLabelCandidates(plan.foot, kFootText, kSmallTextMm));
     if (substyleLine) {
         const auto &p = dial.lines[*substyleLine].points;
         std::vector<DrawingText> candidates;
@@ -611,7 +611,7 @@ DialDrawing layOut(const DialSpec &spec)
         }
         placeText(dial, occupied, candidates);
     }
-    if (!spec.leftEnd.empty()) {
+    if (!plan.leftEnd.empty()) {
         auto endCandidates = [](double x, double towards, const std::string &text) {
             const double w = textWidthMm(text, kSmallTextMm);
             std::vector<DrawingText> c;
@@ -622,14 +622,14 @@ DialDrawing layOut(const DialSpec &spec)
             }
             return c;
         };
-        placeText(dial, occupied, endCandidates(across0, 1.0, spec.leftEnd));
-        placeText(dial, occupied, endCandidates(across1, -1.0, spec.rightEnd));
+        placeText(dial, occupied, endCandidates(across0, 1.0, plan.leftEnd));
+        placeText(dial, occupied, endCandidates(across1, -1.0, plan.rightEnd));
     }
 
     // The extras: in a corner of the dial where nothing is drawn, else beside the dial where the
     // sheet stays smallest.
     const Box dialExtent = extentOf(dial);
-    Drawing block = extrasBlock(spec);
+    Drawing block = extrasBlock(plan);
     const Box blockBox = extentOf(block);
     const double bw = blockBox.width(), bh = blockBox.height();
     std::optional<DrawingPoint> corner;
@@ -673,7 +673,7 @@ DialDrawing layOut(const DialSpec &spec)
     translate(d, dx, dy);
     d.widthMm = all.width() + 2 * kMarginMm;
     d.heightMm = all.height() + 2 * kMarginMm;
-    d.title = spec.title;
+    d.title = plan.title;
     out.centre = {dx, dy};
     return out;
 }
@@ -693,17 +693,17 @@ bool allFinite(std::initializer_list<double> values)
 const char *sideText(WallSide side) { return side == WallSide::East ? kEastText : kWestText; }
 
 // What the vertical and the zodiac drawings share: the wall, its style template, its title.
-DialSpec verticalSpec(double latitudeDeg, double declinationDeg, double styleMm, WallSide side,
+DialPlan verticalSpec(double latitudeDeg, double declinationDeg, double styleMm, WallSide side,
                       const char *sheetText, const char *title)
 {
-    DialSpec spec;
-    spec.plane = VerticalDialPlane(latitudeDeg, declinationDeg, styleMm, side);
-    spec.firstHour = kVerticalFirstHour;
-    spec.lastHour = kVerticalLastHour;
-    spec.styleMm = styleMm;
-    spec.foot = VerticalStyleFoot(latitudeDeg, declinationDeg, styleMm, side);
+    DialPlan plan;
+    plan.plane = VerticalDialPlane(latitudeDeg, declinationDeg, styleMm, side);
+    plan.firstHour = kVerticalFirstHour;
+    plan.lastHour = kVerticalLastHour;
+    plan.styleMm = styleMm;
+    plan.foot = VerticalStyleFoot(latitudeDeg, declinationDeg, styleMm, side);
     const VerticalStyle style = MakeVerticalStyle(latitudeDeg, declinationDeg, styleMm, 0.0);
-    spec.styleTemplate = {StyleBaseMm(style),
+    plan.styleTemplate = {StyleBaseMm(style),
                           StyleHeightMm(style),
                           styleMm,
                           FiniteOrDash(StyleBaseMm(style), Mask::TwoDecimals),
@@ -711,13 +711,13 @@ DialSpec verticalSpec(double latitudeDeg, double declinationDeg, double styleMm,
                           number(styleMm),
                           FiniteOrDash(StyleElevationDeg(style), Mask::TwoDecimals) + kDegreeText,
                           StyleElevationDeg(style)};
-    spec.titleLines = {sheetText,
+    plan.titleLines = {sheetText,
                        kLatitudeCaption + number(latitudeDeg) + kDegreeText,
                        kDeclinationCaption + number(declinationDeg) + kDegreeText + " " + sideText(side),
                        kStyleCaption + number(styleMm) + kMmText,
                        kScaleText};
-    spec.title = std::string(title) + " " + sideText(side);
-    return spec;
+    plan.title = std::string(title) + " " + sideText(side);
+    return plan;
 }
 
 } // namespace
@@ -731,24 +731,24 @@ DialDrawing BuildHorizontalDialDrawing(double latitudeDeg, double styleMm)
     if (!allFinite({latitudeDeg, styleMm}) || !(std::abs(latitudeDeg) < 90.0))
         return refused(sheet::Refusal::OutOfRange);
 
-    DialSpec spec;
-    spec.horizontal = true;
-    spec.plane = HorizontalDialPlane(latitudeDeg, styleMm);
-    spec.firstHour = HorizontalCurveHour(0);
-    spec.lastHour = HorizontalCurveHour(kHorizontalCurveRows - 1);
-    spec.styleMm = styleMm;
-    spec.foot = HorizontalStyleFoot(latitudeDeg, styleMm);
+    DialPlan plan;
+    plan.horizontal = true;
+    plan.plane = HorizontalDialPlane(latitudeDeg, styleMm);
+    plan.firstHour = HorizontalCurveHour(0);
+    plan.lastHour = HorizontalCurveHour(kHorizontalCurveRows - 1);
+    plan.styleMm = styleMm;
+    plan.foot = HorizontalStyleFoot(latitudeDeg, styleMm);
     const bool north = latitudeDeg > 0;
     // The summer of the dial's own hemisphere; seen from above with the noon line towards the
     // pole, West lies to the left of a northern dial and to the right of a southern one.
-    spec.curves = {{north ? kSummerSolsticeDeclinationDeg : kWinterSolsticeDeclinationDeg, kSummerText, kSummerInk},
+    plan.curves = {{north ? kSummerSolsticeDeclinationDeg : kWinterSolsticeDeclinationDeg, kSummerText, kSummerInk},
                    {0.0, kEquinoxText, kEquinoxInk},
                    {north ? kWinterSolsticeDeclinationDeg : kSummerSolsticeDeclinationDeg, kWinterText, kWinterInk}};
-    spec.leftEnd = north ? kWestText : kEastText;
-    spec.rightEnd = north ? kEastText : kWestText;
+    plan.leftEnd = north ? kWestText : kEastText;
+    plan.rightEnd = north ? kEastText : kWestText;
     const double h = std::abs(HorizontalStyleHeightMm(latitudeDeg, styleMm));
     const double b = HorizontalStyleBaseMm(latitudeDeg, styleMm);
-    spec.styleTemplate = {b,
+    plan.styleTemplate = {b,
                           h,
                           styleMm,
                           sheet::FormatFixed(b, Mask::OneDecimal),
@@ -756,10 +756,10 @@ DialDrawing BuildHorizontalDialDrawing(double latitudeDeg, double styleMm)
                           number(styleMm),
                           number(std::abs(latitudeDeg)) + kDegreeText,
                           std::abs(latitudeDeg)};
-    spec.titleLines = {kHorizontalSheetText, kLatitudeCaption + number(latitudeDeg) + kDegreeText,
+    plan.titleLines = {kHorizontalSheetText, kLatitudeCaption + number(latitudeDeg) + kDegreeText,
                        kStyleCaption + number(styleMm) + kMmText, kScaleText};
-    spec.title = kHorizontalTitle;
-    return layOut(spec);
+    plan.title = kHorizontalTitle;
+    return layOut(plan);
 }
 
 DialDrawing BuildVerticalDialDrawing(double latitudeDeg, double declinationDeg, double styleMm,
@@ -771,12 +771,12 @@ DialDrawing BuildVerticalDialDrawing(double latitudeDeg, double declinationDeg, 
     if (!allFinite({latitudeDeg, declinationDeg, styleMm}))
         return refused(sheet::Refusal::OutOfRange);
 
-    DialSpec spec = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kVerticalSheetText,
+    DialPlan plan = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kVerticalSheetText,
                                  kVerticalTitle);
-    spec.curves = {{kSolsticeDeclinationsDeg[0], kSummerText, kSummerInk},
+    plan.curves = {{kSolsticeDeclinationsDeg[0], kSummerText, kSummerInk},
                    {kSolsticeDeclinationsDeg[2], kEquinoxText, kEquinoxInk},
                    {kSolsticeDeclinationsDeg[1], kWinterText, kWinterInk}};
-    return layOut(spec);
+    return layOut(plan);
 }
 
 DialDrawing BuildZodiacDialDrawing(double latitudeDeg, double declinationDeg, double styleMm,
@@ -793,13 +793,13 @@ DialDrawing BuildZodiacDialDrawing(double latitudeDeg, double declinationDeg, do
         if (!(std::abs(d) < 90.0))
             return refused(sheet::Refusal::OutOfRange);
 
-    DialSpec spec = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kZodiacSheetText,
+    DialPlan plan = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kZodiacSheetText,
                                  kZodiacTitle);
     for (std::size_t i = 0; i < declinations.size(); ++i) {
         const std::string name = i < kSignTexts.size() ? kSignTexts[i] : anniversaryLabel;
-        spec.curves.push_back({declinations[i], name, kZodiacInks[i]});
+        plan.curves.push_back({declinations[i], name, kZodiacInks[i]});
     }
-    return layOut(spec);
+    return layOut(plan);
 }
 
 } // namespace gnomonics
