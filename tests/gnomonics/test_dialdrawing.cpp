@@ -350,7 +350,7 @@ private Q_SLOTS:
     // Vertical walls, both sides: every whole-hour point of every curve against the curve sheet's
     // cell (CurveVrt "#0.0", ZodiacoVrt "#0.00") and the declining-wall sheet's angle for the same
     // latitude, declination and side (DecliningHourAngle, one decimal), at the clock hour the
-    // sheets label the row with. Sources: the sheets' default walls, the edge cases of Part 5.1
+    // sheets label the row with. Sources: the sheets' default walls, the worked wall of the curve sheet
     // (latitude 45, declination 10), and walls far from them.
     void verticalWholeHoursMatchTheSheets_data()
     {
