@@ -48,18 +48,27 @@ std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
     if (parts.size() != 2 && parts.size() != 3)
         return std::nullopt;
 
-    const auto day = readDigits(parts[0], 2);
-    const auto month = readDigits(parts[1], 2);
-    // The year is written in full (aaaa): "26" could mean 1926 or 2026, so it is refused.
-    const auto year = parts.size() == 3 ? (parts[2].size() == 4 ? readDigits(parts[2], 4) : std::nullopt)
-                                        : std::optional<int>(currentYear);
-    if (!day || !month || !year || *year < 1 || *year > 9999 || *month < 1 || *month > 12)
+    const auto dayRead = readDigits(parts[0], 2);
+    const auto monthRead = readDigits(parts[1], 2);
+    int year = currentYear;
+    if (parts.size() == 3) {
+        // The year is written in full (aaaa): "26" could mean 1926 or 2026, so it is refused.
+        const auto yearRead = parts[2].size() == 4 ? readDigits(parts[2], 4) : std::nullopt;
+        if (!yearRead)
+            return std::nullopt;
+        year = *yearRead;
+    }
+    if (!dayRead || !monthRead)
+        return std::nullopt;
+    const int day = *dayRead;
+    const int month = *monthRead;
+    if (year < 1 || year > 9999 || month < 1 || month > 12)
         return std::nullopt;
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int length = kDays[*month - 1] + (*month == 2 && isLeapYear(*year) ? 1 : 0);
-    if (*day < 1 || *day > length)
+    const int length = kDays[month - 1] + (month == 2 && isLeapYear(year) ? 1 : 0);
+    if (day < 1 || day > length)
         return std::nullopt;
-    return CivilDate{*year, *month, *day};
+    return CivilDate{year, month, day};
 }
 
 } // namespace sheet
