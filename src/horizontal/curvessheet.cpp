@@ -203,12 +203,7 @@ void CurvesSheet::onDrawing()
     const std::optional<Inputs> inputs = readInputs();
     if (!inputs)
         return;
-    // The drawing refuses exactly what "Calcola" refuses, with the same warning.
-    const sheet::Refusal refusal = gnomonics::ComputeHorizontalCurves(inputs->latitudeDeg, inputs->styleMm).refusal;
-    if (refusal != sheet::Refusal::None) {
-        refuse(refusal);
-        return;
-    }
+    // The builder runs the sheet's own checks (and refuses a style of no length too).
     const gnomonics::DialDrawing dial = gnomonics::BuildHorizontalDialDrawing(inputs->latitudeDeg, inputs->styleMm);
     if (dial.refusal != sheet::Refusal::None) {
         refuse(dial.refusal);

@@ -235,14 +235,7 @@ void CurvesSheet::drawSide(Side side)
         refuse(sheet::Refusal::Missing);
         return;
     }
-    // The drawing refuses exactly what "Calcola" refuses, with the same warning.
-    const sheet::Refusal refusal =
-        gnomonics::ComputeVerticalCurves(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg)
-            .refusal;
-    if (refusal != sheet::Refusal::None) {
-        refuse(refusal);
-        return;
-    }
+    // The builder runs the sheet's own checks on the wall, with the same warnings.
     const gnomonics::DialDrawing dial = gnomonics::BuildVerticalDialDrawing(
         wall->latitudeDeg, wall->declinationDeg, wall->styleMm,
         side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West);

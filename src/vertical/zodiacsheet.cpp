@@ -266,15 +266,7 @@ void ZodiacSheet::drawSide(Side side)
     if (!in)
         return;
     const Wall &wall = in->wall;
-    // The drawing refuses exactly what "Calcola" refuses, with the same warning.
-    const sheet::Refusal refusal =
-        gnomonics::ComputeZodiacSheet(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, wall.inclinationDeg,
-                                      in->sign1Deg, in->sign2Deg, in->anniversaryDeg)
-            .refusal;
-    if (refusal != sheet::Refusal::None) {
-        refuse(refusal);
-        return;
-    }
+    // The builder runs the sheet's own checks on the wall, with the same warnings.
     const gnomonics::DialDrawing dial = gnomonics::BuildZodiacDialDrawing(
         wall.latitudeDeg, wall.declinationDeg, wall.styleMm,
         side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West, in->sign1Deg, in->sign2Deg,
