@@ -1,4 +1,5 @@
 #include "horizontal/horizontalwindows.h"
+#include "shell/language.h"
 #include "shell/registry.h"
 #include "vertical/verticalwindows.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalo 2002"));
     QApplication::setDesktopFileName(QStringLiteral("horalo"));
+    // The program speaks Italian, and so must the dialogs Qt makes for it.
+    shell::installQtCatalogue(QStringLiteral("it"));
 
     auto &registry = shell::WindowRegistry::instance();
     shell::registerShellWindows(registry);

@@ -2,8 +2,10 @@
 
 #include "sheet/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 namespace gnomonics {
 
@@ -50,7 +52,64 @@ DecliningHourLine lineFromAngle(double positionHours, double angleDeg)
     return {angleDeg, sheet::FormatGeneral(-shown + 0.0)};
 }
 
+// a sin(d) + b cos(d) for the declination d in radians.
+struct Wave {
+    double a = 0;
+    double b = 0;
+    double at(double d) const { return a * std::sin(d) + b * std::cos(d); }
+};
+
+// The declinations of [lo, hi] where the wave is not below zero: one interval, since the range
+// is far shorter than the half period that separates two roots. Empty when lo > hi.
+std::pair<double, double> notBelowZero(const Wave &w, double lo, double hi)
+{
+    const double fLo = w.at(lo);
+    const double fHi = w.at(hi);
+    if (fLo >= 0.0 && fHi >= 0.0)
+        return {lo, hi};
+    if (!(fLo >= 0.0) && !(fHi >= 0.0))
+        return {1.0, -1.0};
+    double below = fLo >= 0.0 ? hi : lo;
+    double above = fLo >= 0.0 ? lo : hi;
+    for (int i = 0; i < 80; ++i) {
+        const double mid = 0.5 * (below + above);
+        (w.at(mid) >= 0.0 ? above : below) = mid;
+    }
+    return fLo >= 0.0 ? std::pair{lo, above} : std::pair{above, hi};
+}
+
+// The largest value of the wave over [lo, hi]: at an end, or at its crest when that lies inside.
+double largest(const Wave &w, double lo, double hi)
+{
+    double best = std::max(w.at(lo), w.at(hi));
+    const double crest = std::atan2(w.a, w.b);
+    const double turn = 2.0 * sheet::angles().pi;
+    for (double d : {crest, crest - turn, crest + turn})
+        if (d > lo && d < hi)
+            best = std::max(best, w.at(d));
+    return best;
+}
+
 } // namespace
+
+bool DecliningHourLineLit(double latitudeDeg, double declinationDeg, WallSide side,
+                          double positionHours)
+{
+    const auto &k = sheet::angles();
+    const double phi = latitudeDeg * k.rad;
+    const double wall = declinationDeg * k.rad;
+    const double hour = hourAngleDeg(positionHours) * k.rad;
+    // The Sun in East-North-Up axes: (-cos d sin H, sin d cos phi - cos d cos H sin phi,
+    // sin d sin phi + cos d cos H cos phi). The wall faces (sin D, -cos D, 0) when it turns
+    // East, (-sin D, -cos D, 0) when it turns West.
+    const Wave up{std::sin(phi), std::cos(phi) * std::cos(hour)};
+    const double eastward = side == WallSide::East ? std::sin(wall) : -std::sin(wall);
+    const Wave front{-std::cos(wall) * std::cos(phi),
+                     -eastward * std::sin(hour) + std::cos(wall) * std::cos(hour) * std::sin(phi)};
+    const double solstice = 23.45 * k.rad;
+    const auto [lo, hi] = notBelowZero(up, -solstice, solstice);
+    return lo <= hi && largest(front, lo, hi) > 0.0;
+}
 
 DecliningConstruction BuildDecliningConstruction(double latitudeDeg, double declinationDeg,
                                                  WallSide side)
@@ -174,7 +233,8 @@ DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinatio
                                            WallSide side)
 {
     DecliningSheetResult out;
-    if (!sheet::CheckPresent({latitudeDeg, declinationDeg})) {
+    // A declination of 0 is the wall facing due South; only the latitude is missing at zero.
+    if (!sheet::CheckPresent({latitudeDeg})) {
         out.refusal = sheet::Refusal::Missing;
         return out;
     }
@@ -191,9 +251,13 @@ DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinatio
     const DecliningConstruction construction =
         BuildDecliningConstruction(latitudeDeg, declinationDeg, side);
     for (std::size_t i = 0; i < kDecliningPositions; ++i) {
-        out.texts[i] = i == kDecliningNoonIndex
-                           ? std::string("-90")
-                           : DecliningHourAngle(construction, DecliningPositionHours(i)).text;
+        const double position = DecliningPositionHours(i);
+        if (i == kDecliningNoonIndex)
+            out.texts[i] = "-90";
+        else if (!DecliningHourLineLit(latitudeDeg, declinationDeg, side, position))
+            out.texts[i] = kDecliningDash;
+        else
+            out.texts[i] = DecliningHourAngle(construction, position).text;
     }
     return out;
 }

@@ -79,6 +79,19 @@ DecliningHourLine DecliningHourAngle(double latitudeDeg, double declinationDeg, 
 double DecliningHourAngleClosedForm(double latitudeDeg, double declinationDeg, WallSide side,
                                     double positionHours);
 
+// True when some day between the solstices (solar declination -23.45 to 23.45 degrees) lights
+// the hour line at that clock position: the Sun's centre on or above the geometric horizon and
+// the Sun strictly in front of the wall. A line no day lights carries no shadow all year, so
+// the sheet dashes it as the drawing leaves it out. Latitude and declination in degrees (the
+// side says which way the wall turns), position in hours of apparent time (12 is noon).
+//
+// Both conditions are of the form a sin(delta) + b cos(delta) >= 0 in the Sun's declination,
+// and a 47-degree range of declinations holds at most one root of each, so the days that
+// satisfy the first form one interval; the second is then tested at that interval's ends and
+// at its own extremum.
+bool DecliningHourLineLit(double latitudeDeg, double declinationDeg, WallSide side,
+                          double positionHours);
+
 // Clock position of each of the sheet's 32 hour places: index 0 is 4.30, 1 is 5, ... 15 is
 // noon, ... 31 is 20.
 inline constexpr std::size_t kDecliningPositions = 32;
@@ -94,7 +107,7 @@ struct DecliningSheetResult {
 
 // Every hour text of a declining-wall sheet for a latitude and a declination in degrees, both
 // entered as positive numbers; the side says which way the wall turns. Refuses, in this order:
-// a zero latitude or declination (Missing), a negative one (Negative), then a latitude or a
+// a zero latitude (Missing; a declination of 0 is the wall facing due South), a negative one (Negative), then a latitude or a
 // declination of 90 or more, or one that is not a number (OutOfRange), since such a wall would
 // not face the southern half of the sky. The latitude is tested before the declination.
 DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinationDeg,

@@ -713,7 +713,9 @@ DialPlan verticalSpec(double latitudeDeg, double declinationDeg, double styleMm,
                           StyleElevationDeg(style)};
     plan.titleLines = {sheetText,
                        kLatitudeCaption + number(latitudeDeg) + kDegreeText,
-                       kDeclinationCaption + number(declinationDeg) + kDegreeText + " " + sideText(side),
+                       // A wall that does not decline turns to neither side.
+                       kDeclinationCaption + number(declinationDeg) + kDegreeText
+                           + (declinationDeg == 0.0 ? std::string() : std::string(" ") + sideText(side)),
                        kStyleCaption + number(styleMm) + kMmText,
                        kScaleText};
     plan.title = std::string(title) + " " + sideText(side);

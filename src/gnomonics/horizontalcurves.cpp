@@ -14,6 +14,9 @@ using sheet::Mask;
 // reads below zero once rounded) or where there is no number at all.
 std::string distanceText(double distanceMm, Mask mask)
 {
+    // Near the horizon the shadow runs off towards infinity: kilometres are no point to trace.
+    if (!(std::fabs(distanceMm) <= kFarthestHorizontalCellMm))
+        return kHorizontalCurveDash;
     const std::string text = sheet::FormatFixed(distanceMm, mask);
     const auto shown = sheet::ReadNumber(text);
     if (!shown || *shown < 0.0)
@@ -59,13 +62,28 @@ double HorizontalStyleBaseMm(double latitudeDeg, double styleMm)
 HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleMm)
 {
     HorizontalCurvesResult out;
-    if (!sheet::CheckPresent({latitudeDeg})) {
+    if (!sheet::CheckPresent({latitudeDeg, styleMm})) {
         out.refusal = sheet::Refusal::Missing;
         return out;
     }
+    if (!sheet::CheckPositive({styleMm})) {
+        out.refusal = sheet::Refusal::Negative;
+        return out;
+    }
+    // Written so that a value that is not a number is refused as well.
+    if (!(std::fabs(latitudeDeg) <= 90.0) || !std::isfinite(styleMm)) {
+        out.refusal = sheet::Refusal::LatitudeRange;
+        return out;
+    }
 
-    out.styleHeight = measureText(HorizontalStyleHeightMm(latitudeDeg, styleMm));
-    out.styleBase = measureText(HorizontalStyleBaseMm(latitudeDeg, styleMm));
+    // Lengths: a southern dial's style stands as high as a northern one's.
+    out.styleHeight = measureText(std::fabs(HorizontalStyleHeightMm(latitudeDeg, styleMm)));
+    out.styleBase = measureText(std::fabs(HorizontalStyleBaseMm(latitudeDeg, styleMm)));
+    // Each column is the dial's own season: south of the equator summer comes with the
+    // December solstice.
+    const bool north = latitudeDeg > 0.0;
+    const double summerDeclinationDeg = north ? kSummerSolsticeDeclinationDeg : kWinterSolsticeDeclinationDeg;
+    const double winterDeclinationDeg = north ? kWinterSolsticeDeclinationDeg : kSummerSolsticeDeclinationDeg;
 
     for (std::size_t row = 0; row <= kHorizontalCurveNoonRow; ++row) {
         const double hourAngleDeg = 15.0 * static_cast<double>(kHorizontalCurveNoonRow - row);
@@ -73,12 +91,10 @@ HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleM
         // for the maker, as for the style's height and base.
         const Mask summerMask = row == 0 ? Mask::OneDecimal : Mask::TwoDecimals;
         out.summer[row] = distanceText(
-            HorizontalCurveDistanceMm(latitudeDeg, styleMm, hourAngleDeg,
-                                      kSummerSolsticeDeclinationDeg),
+            HorizontalCurveDistanceMm(latitudeDeg, styleMm, hourAngleDeg, summerDeclinationDeg),
             summerMask);
         out.winter[row] = distanceText(
-            HorizontalCurveDistanceMm(latitudeDeg, styleMm, hourAngleDeg,
-                                      kWinterSolsticeDeclinationDeg),
+            HorizontalCurveDistanceMm(latitudeDeg, styleMm, hourAngleDeg, winterDeclinationDeg),
             Mask::TwoDecimals);
     }
     out.equinoxNoon =

@@ -11,6 +11,9 @@ namespace gnomonics {
 // The text of a curve point that does not exist (the Sun is below the horizon at that hour).
 inline constexpr const char *kHorizontalCurveDash = "--------";
 
+// Farthest distance the table shows, in mm; beyond it the Sun grazes the horizon.
+inline constexpr double kFarthestHorizontalCellMm = 1e6;
+
 // Solar declinations of the curves, degrees.
 inline constexpr double kSummerSolsticeDeclinationDeg = 23.45;
 inline constexpr double kWinterSolsticeDeclinationDeg = -23.45;
@@ -54,11 +57,14 @@ struct HorizontalCurvesResult {
 };
 
 // The horizontal curves sheet for a latitude (degrees) and a style length (millimetres).
-// Refused only for a latitude of exactly 0 (Missing); negative latitudes (southern dials) are
-// computed, and so is any style length. The style's height and base are styleMm sin(latitude)
-// and styleMm cos(latitude). The morning rows 6 to 12 are computed with
-// HorizontalCurveDistanceMm; a distance whose shown text reads below zero (the Sun is down at
-// that hour), or that is not finite, shows the dash text instead. The afternoon rows 13 to 18
+// Refused, in this order: a latitude or a style of exactly 0 (Missing), a style below 0
+// (Negative), a latitude beyond 90 in magnitude or a value that is not finite (LatitudeRange).
+// Negative latitudes (southern dials) are computed: "summer" and "winter" are then the
+// December and June solstices, the seasons of the dial's own hemisphere. The style's height
+// and base are the lengths |styleMm sin(latitude)| and styleMm cos(latitude). The morning rows
+// 6 to 12 are computed with HorizontalCurveDistanceMm; a distance whose shown text reads below
+// zero (the Sun is down at that hour), that is not finite or that lies beyond
+// kFarthestHorizontalCellMm (the equinox noon at a pole) shows the dash text instead. The afternoon rows 13 to 18
 // repeat the texts of the morning rows 11 to 6, the dial being symmetric about its noon line.
 HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleMm);
 

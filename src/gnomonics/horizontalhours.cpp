@@ -48,4 +48,9 @@ HorizontalHourTexts ComputeHorizontalHourAngles(double latitudeDeg)
     return out;
 }
 
+sheet::Refusal CheckHorizontalLatitude(double latitudeDeg)
+{
+    return std::fabs(latitudeDeg) <= 90.0 ? sheet::Refusal::None : sheet::Refusal::LatitudeRange;
+}
+
 } // namespace gnomonics

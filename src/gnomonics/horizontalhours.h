@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/checks.h"
+
 #include <array>
 #include <string>
 
@@ -22,6 +24,10 @@ struct HorizontalHourTexts {
 // latitude. At latitude 0 every line from 6 to 11.30 coincides with the noon line (0,00) and
 // the 5 and 5.30 lines point the other way (180,00).
 HorizontalHourTexts ComputeHorizontalHourAngles(double latitudeDeg);
+
+// The one check of the hour-angle sheet: any latitude from -90 to 90 is a dial (zero
+// included); beyond the poles, or not a number, is LatitudeRange.
+sheet::Refusal CheckHorizontalLatitude(double latitudeDeg);
 
 // Direction, in degrees in (-180, 180], of the half-line from the dial centre on which the
 // shadow of the polar style falls at the hour angle H (degrees from noon, positive in the

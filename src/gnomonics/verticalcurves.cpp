@@ -40,10 +40,9 @@ VerticalCurvesResult ComputeVerticalCurves(double latitudeDeg, double declinatio
 
     for (int row = 0; row < kVerticalRows; ++row) {
         const int clockHour = kVerticalFirstHour + row;
-        const double hourAngle = HourAngleRad(style, clockHour);
         for (std::size_t column = 0; column < kSolsticeDeclinationsDeg.size(); ++column) {
             out.cells[row][column] =
-                CurveCellText(style, hourAngle, kSolsticeDeclinationsDeg[column],
+                CurveCellText(style, clockHour, kSolsticeDeclinationsDeg[column],
                               Mask::OneDecimal, solsticeDash(clockHour, column));
         }
     }

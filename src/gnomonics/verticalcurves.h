@@ -34,15 +34,16 @@ struct VerticalCurvesResult {
 // The style's construction values and the three date curves of a wall declining East.
 //
 // latitudeDeg and declinationDeg in degrees, styleMm in mm, inclinationDeg in degrees (0 for
-// a vertical wall; it passes no check). Refused as Missing when latitude, declination or
-// style is exactly 0, then as Negative when any of them is below 0, then as OutOfRange when
+// a vertical wall; it passes no check). Refused as Missing when the latitude or the style
+// is exactly 0 (a declination of 0 is a wall facing due South), then as Negative when any of them is below 0, then as OutOfRange when
 // the latitude or the declination is 90 or more.
 //
 // Each cell is the distance from the style root, along the row's hour line, of the shadow of
-// the style's tip on that day (see ShadowDistanceMm). A cell whose Sun stands behind the wall,
-// or whose distance is not finite, shows its row's dash: "------" in column 1 and "-------"
+// the style's tip on that day (see CurveCellText). A cell whose Sun stands behind the wall or
+// below the horizon, or whose distance is not finite or beyond kFarthestCellMm, shows its row's
+// dash: "------" in column 1 and "-------"
 // in columns 2 and 3 for the hours 5 to 8 and 19, "-------" for 9 to 12, "------" for 13
-// to 18. The horizon is not tested. A derived value that is not finite shows "------".
+// to 18. A derived value that is not finite shows "------".
 VerticalCurvesResult ComputeVerticalCurves(double latitudeDeg, double declinationDeg,
                                            double styleMm, double inclinationDeg);
 

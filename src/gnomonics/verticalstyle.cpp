@@ -42,7 +42,9 @@ VerticalStyle MakeVerticalStyle(double latitudeDeg, double declinationDeg, doubl
 sheet::Refusal CheckVerticalWallInputs(double latitudeDeg, double declinationDeg,
                                        double styleMm)
 {
-    if (!sheet::CheckPresent({latitudeDeg, declinationDeg, styleMm}))
+    // A declination of 0 is the wall facing due South, the commonest of all: only the latitude
+    // and the style have no meaning at zero.
+    if (!sheet::CheckPresent({latitudeDeg, styleMm}))
         return sheet::Refusal::Missing;
     if (!sheet::CheckPositive({declinationDeg, latitudeDeg, styleMm}))
         return sheet::Refusal::Negative;
@@ -138,11 +140,24 @@ double HourLineDirectionDeg(const VerticalStyle &style, double hourAngleRad)
            * sheet::angles().deg;
 }
 
-std::string CurveCellText(const VerticalStyle &style, double hourAngleRad,
-                          double sunDeclinationDeg, Mask mask, std::string_view dash)
+bool SunUpAtClockHour(double latitudeDeg, double clockHour, double sunDeclinationDeg)
 {
-    const auto distance = ShadowDistanceMm(style, hourAngleRad, sunDeclinationDeg);
-    if (!distance)
+    const auto &k = sheet::angles();
+    const double phi = latitudeDeg * k.rad;
+    const double delta = sunDeclinationDeg * k.rad;
+    const double fromNoon = (15.0 * clockHour - 180.0) * k.rad;
+    const double sinAltitude =
+        std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(fromNoon);
+    return sinAltitude >= 0.0; // false for NaN as well
+}
+
+std::string CurveCellText(const VerticalStyle &style, double clockHour, double sunDeclinationDeg,
+                          Mask mask, std::string_view dash)
+{
+    if (!SunUpAtClockHour(style.latitudeDeg, clockHour, sunDeclinationDeg))
+        return std::string(dash);
+    const auto distance = ShadowDistanceMm(style, HourAngleRad(style, clockHour), sunDeclinationDeg);
+    if (!distance || !(*distance <= kFarthestCellMm))
         return std::string(dash);
     const std::string text = sheet::FormatFixed(*distance, mask);
     return text.empty() ? std::string(dash) : text;

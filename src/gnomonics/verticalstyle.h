@@ -59,7 +59,8 @@ VerticalStyle MakeVerticalStyle(double latitudeDeg, double declinationDeg, doubl
                                 double inclinationDeg);
 
 // The sheets' checks on latitude, wall declination and style length, in their order:
-// Missing when any is exactly 0, then Negative when any is below 0, then OutOfRange when the
+// Missing when the latitude or the style is exactly 0 (a declination of 0 is a wall facing due
+// South), then Negative when any is below 0, then OutOfRange when the
 // latitude or the declination is 90 or more (at 90 the style lies in the wall; beyond, the
 // wall faces the northern sky, which these dials do not represent). None otherwise.
 sheet::Refusal CheckVerticalWallInputs(double latitudeDeg, double declinationDeg,
@@ -136,10 +137,24 @@ std::optional<double> ShadowDistanceMm(const VerticalStyle &style, double hourAn
 // pole), which are all the walls the sheets accept.
 double HourLineDirectionDeg(const VerticalStyle &style, double hourAngleRad);
 
-// The text of one table cell: the shadow distance with the given mask, or the given dash
-// text when the point does not exist or the number is not finite.
-std::string CurveCellText(const VerticalStyle &style, double hourAngleRad,
-                          double sunDeclinationDeg, sheet::Mask mask, std::string_view dash);
+// Farthest distance a table cell shows, in mm. Beyond it the Sun only grazes the plane (or the
+// horizon) and the point lies kilometres away: no maker can trace it, and such numbers only
+// hide that the shadow has left the dial.
+inline constexpr double kFarthestCellMm = 1e6;
+
+// True when the Sun of declination delta (degrees) at the given apparent clock time (decimal
+// hours, noon 12) has its centre on or above the geometric horizon at the latitude (degrees):
+// sin(lat) sin(delta) + cos(lat) cos(delta) cos(15 t - 180) >= 0. The hour angle comes from the
+// clock time itself, not from the rounded substyle time angle the table rows use, so the
+// equinox Sun at 6 and 18 o'clock, which stands exactly on the horizon, counts as up. False for
+// NaN inputs.
+bool SunUpAtClockHour(double latitudeDeg, double clockHour, double sunDeclinationDeg);
+
+// The text of one table cell at a clock hour of the East-frame table: the shadow distance with
+// the given mask, or the given dash text when there is no shadow to trace: the Sun behind the
+// wall or below the horizon, a distance that is not finite or beyond kFarthestCellMm.
+std::string CurveCellText(const VerticalStyle &style, double clockHour, double sunDeclinationDeg,
+                          sheet::Mask mask, std::string_view dash);
 
 // A derived value as text with the given mask, or the short dash when it is not finite.
 std::string FiniteOrDash(double value, sheet::Mask mask);

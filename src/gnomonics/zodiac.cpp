@@ -3,6 +3,8 @@
 #include "gnomonics/verticalstyle.h"
 #include "sheet/numbers.h"
 
+#include <cmath>
+
 namespace gnomonics {
 
 using sheet::Mask;
@@ -37,13 +39,24 @@ ZodiacCells ComputeZodiacTable(double latitudeDeg, double declinationDeg, double
     ZodiacCells cells;
     for (int row = 0; row < kVerticalRows; ++row) {
         const int clockHour = kVerticalFirstHour + row;
-        const double hourAngle = HourAngleRad(style, clockHour);
         for (std::size_t column = 0; column < declinations.size(); ++column) {
-            cells[row][column] = CurveCellText(style, hourAngle, declinations[column],
+            cells[row][column] = CurveCellText(style, clockHour, declinations[column],
                                                Mask::TwoDecimals, zodiacDash(clockHour, column));
         }
     }
     return cells;
+}
+
+sheet::Refusal CheckZodiacInputs(double latitudeDeg, double declinationDeg, double styleMm,
+                                 double sign1Deg, double sign2Deg, double anniversaryDeg)
+{
+    if (const sheet::Refusal wall = CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
+        wall != sheet::Refusal::None)
+        return wall;
+    for (double sun : {sign1Deg, sign2Deg, anniversaryDeg})
+        if (!(std::fabs(sun) <= kLargestSunDeclinationDeg))
+            return sheet::Refusal::SunDeclinationRange;
+    return sheet::Refusal::None;
 }
 
 ZodiacSheetResult ComputeZodiacSheet(double latitudeDeg, double declinationDeg, double styleMm,
@@ -51,7 +64,7 @@ ZodiacSheetResult ComputeZodiacSheet(double latitudeDeg, double declinationDeg, 
                                      double anniversaryDeg)
 {
     ZodiacSheetResult out;
-    out.refusal = CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
+    out.refusal = CheckZodiacInputs(latitudeDeg, declinationDeg, styleMm, sign1Deg, sign2Deg, anniversaryDeg);
     if (out.refusal != sheet::Refusal::None)
         return out;
     out.dlc4 = sheet::FormatGeneral(-sign1Deg);

@@ -30,9 +30,10 @@ std::array<double, kZodiacColumns> ZodiacDeclinationsDeg(double sign1Deg, double
 // is that of the solstice sheet (verticalstyle.h), so an equinox column here is that sheet's
 // equinox column with one more decimal.
 //
-// A cell whose Sun is behind the wall, or whose distance is not finite, shows its row's dash:
+// A cell whose Sun is behind the wall or below the horizon, or whose distance is not finite or
+// beyond kFarthestCellMm, shows its row's dash:
 // "------" in column 1 and "-------" in columns 2 to 5 for the hours 5 to 10 and 19,
-// "-------" for 11 and 12, "------" for 13 to 18. The horizon is not tested.
+// "-------" for 11 and 12, "------" for 13 to 18.
 ZodiacCells ComputeZodiacTable(double latitudeDeg, double declinationDeg, double styleMm,
                                double inclinationDeg, double sign1Deg, double sign2Deg,
                                double anniversaryDeg);
@@ -46,7 +47,17 @@ struct ZodiacSheetResult {
     ZodiacCells cells;
 };
 
-// The zodiac sheet's checks (those of CheckVerticalWallInputs, in the same order), then its
+// The Sun never stands farther than this from the equator (23.44 degrees today; the sheet
+// allows the rounded value its users type).
+inline constexpr double kLargestSunDeclinationDeg = 23.5;
+
+// The zodiac sheet's checks: those of CheckVerticalWallInputs, in the same order, then
+// SunDeclinationRange when a sign or the anniversary declination lies beyond
+// kLargestSunDeclinationDeg in magnitude (or is not a number): no day of the year has it.
+sheet::Refusal CheckZodiacInputs(double latitudeDeg, double declinationDeg, double styleMm,
+                                 double sign1Deg, double sign2Deg, double anniversaryDeg);
+
+// The zodiac sheet's checks (CheckZodiacInputs), then its
 // shown southern sign declinations and ComputeZodiacTable. A non-finite sign declination
 // shows an empty dlc text (it cannot come from a field that reads as a number).
 ZodiacSheetResult ComputeZodiacSheet(double latitudeDeg, double declinationDeg, double styleMm,

@@ -15,6 +15,8 @@ const char *const kStyleLine = "Stilo     = ";
 const char *const kBaseLine = "Base      = ";
 const char *const kHeightLine = "Altezza   = ";
 
+const char *const kDistanceUnits = "Distanze in mm dal centro O lungo le linee orarie";
+
 constexpr int kNoteUnderscores = 15;
 
 constexpr double kLabelX = 50;
@@ -30,7 +32,7 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field)
 {
     sheet::ReportPage page;
     page.fontPt = 12;
-    page.add(64, 10, kTitle + field("Latx"));
+    page.add(64, 10, kTitle + sheet::withUnit(field("Latx"), sheet::kDegreeUnit));
     page.add(12, 20, sheet::projectLine(kNoteUnderscores));
     page.add(kLabelX, 30, kHoursHeading);
     page.add(kSummerX, 30, kSummerHeading);
@@ -44,9 +46,10 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field)
         if (row == gnomonics::kHorizontalCurveNoonRow)
             page.add(kEquinoxX, y, field(kEquinoxNoonField));
     }
-    page.add(kLabelX, 180, kStyleLine + field("s"));
-    page.add(kLabelX, 190, kBaseLine + field("b"));
-    page.add(kLabelX, 200, kHeightLine + field("h"));
+    page.add(kLabelX, 180, kStyleLine + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
+    page.add(kLabelX, 190, kBaseLine + sheet::withUnit(field("b"), sheet::kMillimetreUnit));
+    page.add(kLabelX, 200, kHeightLine + sheet::withUnit(field("h"), sheet::kMillimetreUnit));
+    page.add(kLabelX, 38, kDistanceUnits);
     page.add(40, 260, sheet::kCreditLine);
     return page;
 }

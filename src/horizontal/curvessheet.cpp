@@ -156,16 +156,16 @@ std::optional<CurvesSheet::Inputs> CurvesSheet::readInputs() const
     return Inputs{*latitude, *style};
 }
 
-void CurvesSheet::onCompute()
+bool CurvesSheet::onCompute()
 {
     const std::optional<Inputs> inputs = readInputs();
     if (!inputs)
-        return;
+        return false;
     const gnomonics::HorizontalCurvesResult result =
         gnomonics::ComputeHorizontalCurves(inputs->latitudeDeg, inputs->styleMm);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
-        return;
+        return false;
     }
     setText(kHeight, result.styleHeight);
     setText(kBase, result.styleBase);
@@ -175,6 +175,7 @@ void CurvesSheet::onCompute()
         if (r == gnomonics::kHorizontalCurveNoonRow) // the equinox distance belongs to noon
             setText(name(kEquinoxNoonField), result.equinoxNoon);
     }
+    return true;
 }
 
 void CurvesSheet::onReset()
@@ -195,7 +196,8 @@ void CurvesSheet::onExample()
 
 void CurvesSheet::onPrint()
 {
-    print(BuildCurvesReport(fieldTexts()));
+    if (onCompute())
+        print(BuildCurvesReport(fieldTexts()));
 }
 
 void CurvesSheet::onDrawing()

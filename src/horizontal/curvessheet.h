@@ -12,7 +12,10 @@ class CurvesSheet final : public shell::SheetWindow {
 public:
     explicit CurvesSheet(QWidget *parent = nullptr);
 
-    void onCompute();
+    // Computes the sheet from its fields as they stand; false when an input was refused (its
+    // warning is shown and nothing changes). Every print button runs it first, so a page
+    // never carries a heading over a table of other inputs.
+    bool onCompute();
     void onReset();
     void onExample();
     void onPrint();

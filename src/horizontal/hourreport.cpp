@@ -31,10 +31,10 @@ sheet::ReportPage BuildHourReport(const sheet::FieldText &field)
 {
     sheet::ReportPage page;
     page.fontPt = 12;
-    page.add(69, 10, kTitle + field("LAT"));
+    page.add(69, 10, kTitle + sheet::withUnit(field("LAT"), sheet::kDegreeUnit));
     page.add(12, 22, sheet::projectLine(12));
     for (std::size_t k = 0; k < kLines.size(); ++k)
-        page.add(80, 34 + 8.0 * static_cast<double>(k), kLines[k].label + field(kLines[k].field));
+        page.add(80, 34 + 8.0 * static_cast<double>(k), kLines[k].label + sheet::withUnit(field(kLines[k].field), sheet::kDegreeUnit));
     page.add(40, 268, sheet::kCreditLine);
     return page;
 }

@@ -105,14 +105,19 @@ HourSheet::HourSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     grid->addLayout(buttons, 18, 0, 1, 5);
 }
 
-void HourSheet::onCompute()
+bool HourSheet::onCompute()
 {
     // This sheet checks neither presence nor sign: any latitude is a dial, zero included.
-    // Only a text that is not a number at all is refused.
+    // Only a text that is not a number at all, or a latitude beyond the poles, is refused.
     const auto latitude = number(QStringLiteral("LAT"));
     if (!latitude) {
         refuse(sheet::Refusal::Missing);
-        return;
+        return false;
+    }
+    if (const sheet::Refusal refusal = gnomonics::CheckHorizontalLatitude(*latitude);
+        refusal != sheet::Refusal::None) {
+        refuse(refusal);
+        return false;
     }
     const gnomonics::HorizontalHourTexts result = gnomonics::ComputeHorizontalHourAngles(*latitude);
     for (std::size_t r = 0; r < kRows.size(); ++r)
@@ -121,6 +126,7 @@ void HourSheet::onCompute()
     for (std::size_t r = kRows.size(); r-- > 0;)
         setText(QString::fromLatin1(kRows[r].afternoon), text(QString::fromLatin1(kRows[r].morning)));
     setText(QStringLiteral("xii"), QStringLiteral("0"));
+    return true;
 }
 
 void HourSheet::onReset()
@@ -139,7 +145,8 @@ void HourSheet::onExample()
 
 void HourSheet::onPrint()
 {
-    print(BuildHourReport(fieldTexts()));
+    if (onCompute())
+        print(BuildHourReport(fieldTexts()));
 }
 
 } // namespace horizontal

@@ -9,7 +9,10 @@ class HourSheet final : public shell::SheetWindow {
 public:
     explicit HourSheet(QWidget *parent = nullptr);
 
-    void onCompute();
+    // Computes the sheet from its fields as they stand; false when an input was refused (its
+    // warning is shown and nothing changes). Every print button runs it first, so a page
+    // never carries a heading over a table of other inputs.
+    bool onCompute();
     void onReset();
     void onExample();
     void onPrint();

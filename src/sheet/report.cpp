@@ -1,6 +1,13 @@
 #include "sheet/report.h"
 
+#include "sheet/numbers.h"
+
 namespace sheet {
+
+std::string withUnit(const std::string &value, const char *unit)
+{
+    return ReadNumber(value) ? value + unit : value;
+}
 
 std::string projectLine(int noteUnderscores)
 {

@@ -29,6 +29,14 @@ using FieldText = std::function<std::string(const std::string &name)>;
 // The credit line at the foot of every report: the program names itself, nobody else.
 inline constexpr const char *kCreditLine = "Horalo 2002 - programma per la costruzione di orologi solari";
 
+// Units written after a value on a page, so that no number reaches the wall without its unit.
+inline constexpr const char *kDegreeUnit = "°";
+inline constexpr const char *kMillimetreUnit = " mm";
+
+// The field's text followed by the unit when it reads as a number; a dash or an empty text
+// stays as it is (a dash has no unit).
+std::string withUnit(const std::string &value, const char *unit);
+
 // The line left for the maker to fill in by hand, ending in the given number of underscores
 // after "Note:".
 std::string projectLine(int noteUnderscores);

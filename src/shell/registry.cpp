@@ -47,6 +47,10 @@ QWidget *WindowRegistry::show(const QString &name)
         window->showNormal();
     window->raise();
     window->activateWindow();
+    // A window that wants the keyboard itself (a warning, a note) gets it again when it is
+    // asked for a second time, so that Esc closes it at once.
+    if (window->focusPolicy() != Qt::NoFocus)
+        window->setFocus(Qt::ActiveWindowFocusReason);
     return window;
 }
 

@@ -99,6 +99,12 @@ void SheetWindow::refuse(sheet::Refusal refusal)
     case sheet::Refusal::OutOfRange:
         showWindow(QString::fromLatin1(kWarningRange));
         return;
+    case sheet::Refusal::LatitudeRange:
+        showWindow(QString::fromLatin1(kWarningLatitude));
+        return;
+    case sheet::Refusal::SunDeclinationRange:
+        showWindow(QString::fromLatin1(kWarningSunDeclination));
+        return;
     }
 }
 

@@ -30,6 +30,17 @@ void registerShellWindows(WindowRegistry &registry)
                                QStringLiteral("minori di 90°.")}, 330);
     });
 
+    registry.add(QString::fromLatin1(kWarningLatitude), [] {
+        return makeTextWindow(QStringLiteral("ERRORE!!"),
+                              {QStringLiteral("La latitudine deve essere compresa tra -90° e 90°.")}, 330);
+    });
+    registry.add(QString::fromLatin1(kWarningSunDeclination), [] {
+        return makeTextWindow(QStringLiteral("ERRORE!!"),
+                              {QStringLiteral("Il Sole non va oltre 23,5° di declinazione:"),
+                               QStringLiteral("le declinazioni dei segni e dell'anniversario devono essere comprese "
+                                              "tra -23,5° e 23,5°.")},
+                              360);
+    });
     registry.add(QString::fromLatin1(kWarningDate), [] {
         return makeTextWindow(QStringLiteral("Errore"), {QStringLiteral("Data non valida: usare gg/mm/aaaa")}, 300);
     });

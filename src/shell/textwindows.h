@@ -6,7 +6,8 @@
 namespace shell {
 
 // A small window of fixed texts, one label each, top to bottom: the warnings the sheets show
-// and the note windows. Nothing in it can be clicked; the user closes it with its close box.
+// and the note windows. Nothing in it can be clicked; the user closes it with its close box, or
+// with Esc or Enter, since it takes the keyboard focus whenever it is shown.
 QWidget *makeTextWindow(const QString &title, const QStringList &labels, int width,
                         bool withPicture = false);
 
@@ -15,5 +16,7 @@ inline constexpr const char *kWarningMissing = "errore";
 inline constexpr const char *kWarningNegative = "errore2";
 inline constexpr const char *kWarningRange = "errore3";
 inline constexpr const char *kWarningDate = "errore4";
+inline constexpr const char *kWarningLatitude = "erroreLatitudine";
+inline constexpr const char *kWarningSunDeclination = "erroreDeclinazione";
 
 } // namespace shell

@@ -2,6 +2,8 @@
 
 #include "vertical/verticalreport.h"
 
+#include "sheet/numbers.h"
+
 #include <array>
 
 namespace vertical {
@@ -38,6 +40,18 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field, Side side)
         for (const Column &column : kColumns)
             page.add(column.xMm, y, field(cellName(row, column.sheetColumn)));
     }
+    AddVerticalLegend(page, kHourXMm, 190);
+    // What the maker needs at the wall besides the table: the style and where it stands. The
+    // substyle angle carries the side's sign, as the sheet shows it beside the field.
+    const char *const sign = side == Side::East ? "-" : "+";
+    const std::string substyle = field("f");
+    page.add(kHourXMm, 200, "Costruzione dello stilo:");
+    page.add(kHourXMm, 206, "Lunghezza stilo = " + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
+    page.add(kHourXMm, 211, "Altezza stilo = " + sheet::withUnit(field("h"), sheet::kMillimetreUnit));
+    page.add(kHourXMm, 216, "Base stilo = " + sheet::withUnit(field("b"), sheet::kMillimetreUnit));
+    page.add(kHourXMm, 221, "Angolo sustilare = "
+                                + (sheet::ReadNumber(substyle) ? sign + substyle + sheet::kDegreeUnit : substyle));
+    page.add(kHourXMm, 226, "Elevazione stilo = " + sheet::withUnit(field("e3"), sheet::kDegreeUnit));
     FinishVerticalReport(page);
     return page;
 }

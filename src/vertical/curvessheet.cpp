@@ -155,20 +155,22 @@ CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     }
     table->setRowStretch(kLeftBlockRows + 1, 1);
     page->addLayout(table);
+    // Open labelled as for an East wall, so the hour column is never empty.
+    showSide(Side::East);
 }
 
-void CurvesSheet::onCompute()
+bool CurvesSheet::onCompute()
 {
     const std::optional<Wall> wall = readWall();
     if (!wall) {
         refuse(sheet::Refusal::Missing);
-        return;
+        return false;
     }
     const gnomonics::VerticalCurvesResult result =
         gnomonics::ComputeVerticalCurves(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
-        return;
+        return false;
     }
     setText(QStringLiteral("e3"), result.e3);
     setText(QStringLiteral("b"), result.b);
@@ -179,6 +181,7 @@ void CurvesSheet::onCompute()
         for (int column = 1; column <= kColumns; ++column)
             setText(QString::fromStdString(cellName(row, column)),
                     result.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column - 1)]);
+    return true;
 }
 
 void CurvesSheet::onReset()
@@ -220,12 +223,14 @@ void CurvesSheet::onExample()
 
 void CurvesSheet::onPrintEast()
 {
-    print(BuildCurvesReport(fieldTexts(), Side::East));
+    if (onCompute())
+        print(BuildCurvesReport(fieldTexts(), Side::East));
 }
 
 void CurvesSheet::onPrintWest()
 {
-    print(BuildCurvesReport(fieldTexts(), Side::West));
+    if (onCompute())
+        print(BuildCurvesReport(fieldTexts(), Side::West));
 }
 
 void CurvesSheet::drawSide(Side side)

@@ -62,7 +62,7 @@ void addHourLines(sheet::ReportPage &page, const std::array<HourLine, N> &lines,
 {
     for (std::size_t k = 0; k < N; ++k) {
         const double y = k + 1 == N ? lastY : kFirstHourY + kHourStepY * static_cast<double>(k);
-        page.add(kHourX, y, lines[k].label + field(lines[k].field));
+        page.add(kHourX, y, lines[k].label + sheet::withUnit(field(lines[k].field), sheet::kDegreeUnit));
     }
 }
 
@@ -73,8 +73,9 @@ sheet::ReportPage BuildDecliningReport(gnomonics::WallSide side, const sheet::Fi
     const bool east = side == gnomonics::WallSide::East;
     sheet::ReportPage page;
     page.fontPt = kFontPt;
-    page.add(kTitleX, kTitleY, kTitle + field("LATX"));
-    page.add(kDeclinationX, kTitleY, (east ? kDeclinationEast : kDeclinationWest) + field("DCL1"));
+    page.add(kTitleX, kTitleY, kTitle + sheet::withUnit(field("LATX"), sheet::kDegreeUnit));
+    page.add(kDeclinationX, kTitleY,
+             (east ? kDeclinationEast : kDeclinationWest) + sheet::withUnit(field("DCL1"), sheet::kDegreeUnit));
     page.add(kProjectX, kProjectY, sheet::projectLine(kNoteUnderscores));
     if (east)
         addHourLines(page, kEastLines, field, kEastLastY);

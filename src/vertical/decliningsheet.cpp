@@ -140,19 +140,19 @@ DecliningSheet::DecliningSheet(WallSide side, QWidget *parent)
     grid->addLayout(buttons, 4 + kRowsPerColumn, 0, 1, 4 * 3);
 }
 
-void DecliningSheet::onCompute()
+bool DecliningSheet::onCompute()
 {
     // A text that is no number is treated as a value never entered.
     const auto latitude = number(QStringLiteral("LATX"));
     const auto declination = number(QStringLiteral("DCL1"));
     if (!latitude || !declination) {
         refuse(sheet::Refusal::Missing);
-        return;
+        return false;
     }
     const gnomonics::DecliningSheetResult result = gnomonics::ComputeDecliningSheet(*latitude, *declination, side_);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
-        return;
+        return false;
     }
     // In the order of the field names, quattro5 to venti, whichever hour each stands at.
     for (std::size_t f = 0; f < kDecliningFieldNames.size(); ++f) {
@@ -160,6 +160,7 @@ void DecliningSheet::onCompute()
             continue;
         setText(fieldName(f), result.texts[DecliningPositionOfField(side_, f)]);
     }
+    return true;
 }
 
 void DecliningSheet::onReset()
@@ -180,7 +181,8 @@ void DecliningSheet::onExample()
 
 void DecliningSheet::onPrint()
 {
-    print(BuildDecliningReport(side_, fieldTexts()));
+    if (onCompute())
+        print(BuildDecliningReport(side_, fieldTexts()));
 }
 
 } // namespace vertical

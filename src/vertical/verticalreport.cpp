@@ -9,6 +9,7 @@ namespace {
 const char *const kTitle = "MERIDIANA   VERTICALE   LAT.=";
 constexpr int kFontPt = 9;
 constexpr int kNoteUnderscores = 18;
+const char *const kDistanceUnits = "Distanze in mm dalla radice dello stilo lungo le linee orarie";
 
 } // namespace
 
@@ -16,10 +17,15 @@ sheet::ReportPage StartVerticalReport(const sheet::FieldText &field, const std::
 {
     sheet::ReportPage page;
     page.fontPt = kFontPt;
-    page.add(64, 10, kTitle + field("Latx"));
-    page.add(150, 10, declinationCaption + field("DCL1"));
+    page.add(64, 10, kTitle + sheet::withUnit(field("Latx"), sheet::kDegreeUnit));
+    page.add(150, 10, declinationCaption + sheet::withUnit(field("DCL1"), sheet::kDegreeUnit));
     page.add(12, 20, sheet::projectLine(kNoteUnderscores));
     return page;
+}
+
+void AddVerticalLegend(sheet::ReportPage &page, double xMm, double yMm)
+{
+    page.add(xMm, yMm, kDistanceUnits);
 }
 
 void FinishVerticalReport(sheet::ReportPage &page)

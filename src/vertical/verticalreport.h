@@ -11,6 +11,9 @@ namespace vertical {
 // in by hand. Font 9, so that five columns and fifteen hours fit with room to spare.
 sheet::ReportPage StartVerticalReport(const sheet::FieldText &field, const std::string &declinationCaption);
 
+// The line that tells what the table's numbers measure, and in which unit.
+void AddVerticalLegend(sheet::ReportPage &page, double xMm, double yMm);
+
 // The credit line at the foot of a vertical curve report.
 void FinishVerticalReport(sheet::ReportPage &page);
 

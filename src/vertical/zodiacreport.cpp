@@ -27,6 +27,9 @@ constexpr std::array<Column, gnomonics::kZodiacColumns> kColumns{{
     {170, "An.rio", nullptr},
 }};
 constexpr double kHourXMm = 30;
+// The fields that hold each column's declination: the two signs, their southern mirrors and
+// the anniversary.
+constexpr std::array<const char *, gnomonics::kZodiacColumns> kDeclinationFields{"dlc1", "dlc2", "dlc3", "dlc4", "an"};
 constexpr double kFirstHeadingYMm = 29;
 constexpr double kSecondHeadingYMm = 33;
 
@@ -48,6 +51,12 @@ sheet::ReportPage BuildZodiacReport(const sheet::FieldText &field, Side side)
         for (int c = 0; c < gnomonics::kZodiacColumns; ++c)
             page.add(kColumns[static_cast<std::size_t>(c)].xMm, y, field(cellName(row, c + 1)));
     }
+    AddVerticalLegend(page, kHourXMm, 190);
+    // The Sun's declination of each curve under its column, and the style the table is for.
+    page.add(kHourXMm, 200, "Decl.");
+    for (std::size_t c = 0; c < kColumns.size(); ++c)
+        page.add(kColumns[c].xMm, 200, sheet::withUnit(field(kDeclinationFields[c]), sheet::kDegreeUnit));
+    page.add(kHourXMm, 208, "Lunghezza stilo = " + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
     FinishVerticalReport(page);
     return page;
 }

@@ -179,18 +179,18 @@ std::optional<ZodiacSheet::Inputs> ZodiacSheet::readInputs() const
     return Inputs{*wall, *sign1, *sign2, *anniversary};
 }
 
-void ZodiacSheet::onCompute()
+bool ZodiacSheet::onCompute()
 {
     const std::optional<Inputs> in = readInputs();
     if (!in)
-        return;
+        return false;
     const Wall &wall = in->wall;
     const gnomonics::ZodiacSheetResult result =
         gnomonics::ComputeZodiacSheet(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, wall.inclinationDeg,
                                       in->sign1Deg, in->sign2Deg, in->anniversaryDeg);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
-        return;
+        return false;
     }
     setText(QStringLiteral("dlc4"), result.dlc4);
     setText(QStringLiteral("dlc3"), result.dlc3);
@@ -198,6 +198,7 @@ void ZodiacSheet::onCompute()
         for (int column = 1; column <= gnomonics::kZodiacColumns; ++column)
             setText(QString::fromStdString(cellName(row, column)),
                     result.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column - 1)]);
+    return true;
 }
 
 void ZodiacSheet::onReset()
@@ -252,12 +253,14 @@ void ZodiacSheet::onExample()
 
 void ZodiacSheet::onPrintEast()
 {
-    print(BuildZodiacReport(fieldTexts(), Side::East));
+    if (onCompute())
+        print(BuildZodiacReport(fieldTexts(), Side::East));
 }
 
 void ZodiacSheet::onPrintWest()
 {
-    print(BuildZodiacReport(fieldTexts(), Side::West));
+    if (onCompute())
+        print(BuildZodiacReport(fieldTexts(), Side::West));
 }
 
 void ZodiacSheet::drawSide(Side side)
@@ -266,7 +269,14 @@ void ZodiacSheet::drawSide(Side side)
     if (!in)
         return;
     const Wall &wall = in->wall;
-    // The builder runs the sheet's own checks on the wall, with the same warnings.
+    // The same checks as "Calcola", with the same warnings, before anything is drawn.
+    if (const sheet::Refusal refusal =
+            gnomonics::CheckZodiacInputs(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, in->sign1Deg,
+                                         in->sign2Deg, in->anniversaryDeg);
+        refusal != sheet::Refusal::None) {
+        refuse(refusal);
+        return;
+    }
     const gnomonics::DialDrawing dial = gnomonics::BuildZodiacDialDrawing(
         wall.latitudeDeg, wall.declinationDeg, wall.styleMm,
         side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West, in->sign1Deg, in->sign2Deg,

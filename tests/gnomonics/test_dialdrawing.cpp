@@ -315,7 +315,8 @@ private Q_SLOTS:
                         continue; // the sheet shows the equinox at noon only
                     text = table.equinoxNoon;
                 } else {
-                    text = decl > 0 ? table.summer[row] : table.winter[row];
+                    // The sheet's "summer" is the dial's own: the December solstice in the south.
+                    text = (decl > 0) == (lat > 0) ? table.summer[row] : table.winter[row];
                 }
                 const auto shown = sheet::ReadNumber(text);
                 const Independent s = horizontalShadow(lat, style, t, decl, dd.reachMm);
@@ -326,7 +327,7 @@ private Q_SLOTS:
                 QCOMPARE(shown.has_value(), s.lit);
                 if (!s.point)
                     continue;
-                const double half = (decl > 0 && (t == 6 || t == 18)) ? kHalfTenth : kHalfHundredth;
+                const double half = ((decl > 0) == (lat > 0) && (t == 6 || t == 18)) ? kHalfTenth : kHalfHundredth;
                 // The sheet's angle: the morning row of t, or of 24 - t in the afternoon.
                 const int morning = t <= 12 ? t : 24 - t;
                 const double sheetAngle =
@@ -741,7 +742,7 @@ private Q_SLOTS:
         QTest::newRow("horizontal style infinite") << 0 << 38.0 << 0.0 << inf << 0.0 << 0.0 << Refusal::OutOfRange;
         QTest::newRow("horizontal southern latitude drawn") << 0 << -38.0 << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::None;
         QTest::newRow("vertical latitude 0 is missing") << 1 << 0.0 << 38.0 << 40.32 << 0.0 << 0.0 << Refusal::Missing;
-        QTest::newRow("vertical declination 0 is missing") << 1 << 38.0 << 0.0 << 40.32 << 0.0 << 0.0 << Refusal::Missing;
+        QTest::newRow("vertical declination 0: a wall facing South") << 1 << 38.0 << 0.0 << 40.32 << 0.0 << 0.0 << Refusal::None;
         QTest::newRow("vertical style 0 is missing") << 1 << 38.0 << 38.0 << 0.0 << 0.0 << 0.0 << Refusal::Missing;
         QTest::newRow("vertical negative latitude") << 1 << -38.0 << 38.0 << 40.32 << 0.0 << 0.0 << Refusal::Negative;
         QTest::newRow("vertical negative style") << 1 << 38.0 << 38.0 << -1.0 << 0.0 << 0.0 << Refusal::Negative;
@@ -777,6 +778,17 @@ private Q_SLOTS:
                 QVERIFY(isEmpty(dd));
             else
                 checkInsideAndFinite(dd, QString::fromLatin1(QTest::currentDataTag()));
+        }
+    }
+
+    // A wall facing due South turns to neither side: its title names no side, on either button.
+    void southFacingWallTitle()
+    {
+        for (WallSide side : {WallSide::East, WallSide::West}) {
+            const DialDrawing dd = BuildVerticalDialDrawing(38.1217, 0, 40.32, side);
+            QCOMPARE(dd.refusal, Refusal::None);
+            QCOMPARE(textCount(dd, "Declinazione 0°"), 1);
+            QCOMPARE(textCount(dd, "Declinazione 0° Est") + textCount(dd, "Declinazione 0° Ovest"), 0);
         }
     }
 

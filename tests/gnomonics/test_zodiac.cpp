@@ -54,6 +54,8 @@ private Q_SLOTS:
     void southernSignsShown();
     void refusals_data();
     void refusals();
+    void sunDeclinationRefusals_data();
+    void sunDeclinationRefusals();
     void mirrorsComeFromTheValuesGiven();
     void cellRoundingBoundary_data();
     void cellRoundingBoundary();
@@ -84,12 +86,15 @@ void TestZodiac::cells_data()
     };
 
     // The sheet's worked example with its defaults (latitude 38,1167); rows 14 and 15 show
-    // the points the Sun really lights (the southern signs and the equinox at 14).
+    // the points the Sun really lights (the southern signs and the equinox at 14). In the
+    // early rows only the days whose Sun has risen keep their points: at this latitude it
+    // rises at 4.53 (declination 20,16), 5.23 (11,48), 6.00 (equinox), 6.37 (-11,48) and
+    // 7.07 (-20,16), from cos H = -tan(latitude) tan(declination).
     const double L = 38.1167, D = 38, S = 40.32, D1 = 20.16, D2 = 11.48;
     const QList<QStringList> defaults{
-        {"129,94", "91,40", "52,70", "45,00", "66,85"},
-        {"90,78", "71,93", "47,51", "41,78", "57,22"},
-        {"77,75", "64,45", "45,28", "40,42", "53,19"},
+        {"129,94", s7, s7, s7, s7},
+        {"90,78", "71,93", s7, s7, "57,22"},
+        {"77,75", "64,45", "45,28", s7, "53,19"},
         {"73,00", "61,59", "44,40", "39,90", "51,60"},
         {"72,78", "61,45", "44,36", "39,88", "51,52"},
         {"76,95", "63,98", "45,13", "40,33", "52,93"},
@@ -113,14 +118,17 @@ void TestZodiac::cells_data()
         row(QStringLiteral("lat 45 decl 10 anniversary 23,44, %1 o'clock%2").arg(hour).arg(QLatin1String(what)),
             45, 10, 50, D1, D2, 23.44, hour, texts);
     };
-    wall45(5, ": only the southern signs lit", {s6, s7, "270,11", "143,21", s7});
-    wall45(6, ": Gemini and the anniversary behind the wall", {s6, "1113,56", "113,89", "83,59", s7});
-    wall45(7, "", {"421,68", "188,45", "79,53", "64,48", "845,36"});
+    // At latitude 45 the Sun rises at 4.34 (anniversary 23,44), 4.56 (20,16), 5.13 (11,48),
+    // 6.47 (-11,48) and 7.26 (-20,16), and sets as far after noon: the southern signs lit by
+    // the wall in the early morning and late afternoon are below the horizon then.
+    wall45(5, ": northern signs behind the wall, southern ones not risen", {s6, s7, s7, s7, s7});
+    wall45(6, ": Gemini and the anniversary behind the wall", {s6, "1113,56", s7, s7, s7});
+    wall45(7, ": Sagittarius not risen", {"421,68", "188,45", "79,53", s7, "845,36"});
     wall45(12, "", {"111,73", "88,73", "58,77", "51,72", "124,84"});
     wall45(15, "", {"345,92", "172,74", "77,13", "63,04", "582,31"});
     wall45(16, "", {s6, "642,06", "106,70", "79,82", s6});
-    wall45(17, "", {s6, s6, "226,24", "129,86", s6});
-    wall45(18, ": only Sagittarius lit", {s6, s6, s6, "437,55", s6});
+    wall45(17, ": Sagittarius has set", {s6, s6, "226,24", s6, s6});
+    wall45(18, ": the southern signs have set", {s6, s6, s6, s6, s6});
     wall45(19, "", {s6, s7, s7, s7, s7});
 }
 
@@ -178,11 +186,11 @@ void TestZodiac::refusals_data()
     const int missing = int(sheet::Refusal::Missing);
     const int negative = int(sheet::Refusal::Negative);
     const int range = int(sheet::Refusal::OutOfRange);
-    QTest::newRow("declination 0 is missing") << 38.1167 << 0.0 << 40.32 << missing;
+    QTest::newRow("declination 0 is a wall facing South") << 38.1167 << 0.0 << 40.32 << int(sheet::Refusal::None);
     QTest::newRow("latitude 0 is missing") << 0.0 << 38.0 << 40.32 << missing;
     QTest::newRow("style 0 is missing") << 38.1167 << 38.0 << 0.0 << missing;
     QTest::newRow("latitude -38 is negative") << -38.0 << 38.0 << 40.32 << negative;
-    QTest::newRow("missing before negative") << -38.0 << 0.0 << 40.32 << missing;
+    QTest::newRow("missing before negative") << -38.0 << 38.0 << 0.0 << missing;
     QTest::newRow("negative before out of range") << 90.0 << 38.0 << -2.0 << negative;
     QTest::newRow("latitude 90 is out of range") << 90.0 << 38.0 << 40.32 << range;
     QTest::newRow("declination 90 is out of range") << 38.1167 << 90.0 << 40.32 << range;
@@ -197,10 +205,41 @@ void TestZodiac::refusals()
     const ZodiacSheetResult r = ComputeZodiacSheet(lat, dcl, style, 0, 20.16, 11.48, 0);
     QCOMPARE(int(r.refusal), refusal);
     // Nothing half-filled: the sheet keeps its previous texts.
+    if (refusal == int(sheet::Refusal::None))
+        return;
     QVERIFY(r.dlc3.empty() && r.dlc4.empty());
     for (const auto &row : r.cells)
         for (const auto &cell : row)
             QVERIFY(cell.empty());
+}
+
+void TestZodiac::sunDeclinationRefusals_data()
+{
+    QTest::addColumn<double>("sign1");
+    QTest::addColumn<double>("sign2");
+    QTest::addColumn<double>("anniversary");
+    QTest::addColumn<int>("refusal");
+    const int none = int(sheet::Refusal::None);
+    const int beyond = int(sheet::Refusal::SunDeclinationRange);
+    // The Sun reaches 23,44 degrees at the solstices; the sheet takes the rounded 23,5.
+    QTest::newRow("the solstice itself") << 23.44 << 11.48 << -23.44 << none;
+    QTest::newRow("23,5 on each side") << 23.5 << -23.5 << 23.5 << none;
+    QTest::newRow("sign just beyond 23,5") << 23.5000001 << 11.48 << 0.0 << beyond;
+    QTest::newRow("second sign beyond -23,5") << 20.16 << -23.6 << 0.0 << beyond;
+    QTest::newRow("anniversary at the pole") << 20.16 << 11.48 << 90.0 << beyond;
+    QTest::newRow("anniversary far beyond") << 20.16 << 11.48 << -1e300 << beyond;
+}
+
+void TestZodiac::sunDeclinationRefusals()
+{
+    QFETCH(double, sign1);
+    QFETCH(double, sign2);
+    QFETCH(double, anniversary);
+    QFETCH(int, refusal);
+    QCOMPARE(int(ComputeZodiacSheet(38.1167, 38, 40.32, 0, sign1, sign2, anniversary).refusal), refusal);
+    QCOMPARE(int(CheckZodiacInputs(38.1167, 38, 40.32, sign1, sign2, anniversary)), refusal);
+    // The wall's own refusals come first.
+    QCOMPARE(int(CheckZodiacInputs(0, 38, 40.32, sign1, sign2, anniversary)), int(sheet::Refusal::Missing));
 }
 
 void TestZodiac::mirrorsComeFromTheValuesGiven()
@@ -324,8 +363,7 @@ void TestZodiac::neverShowsNanOrInf_data()
     QTest::newRow("latitude just below 90") << 89.9999999 << 38.0 << 40.32 << 20.16 << 0.0;
     QTest::newRow("declination just below 90") << 38.1167 << 89.9999999 << 40.32 << 20.16 << 0.0;
     QTest::newRow("style near the largest double") << 38.1167 << 38.0 << 1e308 << 20.16 << 0.0;
-    QTest::newRow("Sun at the poles") << 38.1167 << 38.0 << 40.32 << 90.0 << -90.0;
-    QTest::newRow("declinations beyond the poles") << 38.1167 << 38.0 << 40.32 << 1000.0 << -1e300;
+    QTest::newRow("Sun at its farthest") << 38.1167 << 38.0 << 40.32 << 23.5 << -23.5;
 }
 
 void TestZodiac::neverShowsNanOrInf()
@@ -374,7 +412,7 @@ void TestZodiac::tableMatchesTheShadowOfTheTip()
                     QStringLiteral("lat %1 decl %2 style %3, %4 o'clock, sun %5: %6")
                         .arg(lat, 0, 'g', 17).arg(dcl, 0, 'g', 17).arg(styleMm, 0, 'g', 17)
                         .arg(hour).arg(decl[c], 0, 'g', 17).arg(qs(cell));
-                if (!shadow.sunInFront) {
+                if (!shadowframe::traceable(shadow, lat, hour, decl[c])) {
                     QVERIFY2(cell == expectedZodiacDash(hour, c), qPrintable(where));
                     ++dashed;
                     continue;

@@ -41,8 +41,8 @@ private Q_SLOTS:
         const QStringList problems = compareWithPrintedPage(pdf, page.items, page.fontPt, tolMm);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         // Spot checks of what the maker reads.
-        QVERIFY(page.items[2].text == " 5.00 =  113,52");
-        QVERIFY(page.items[30].text == "19.00 =  113,52");
+        QVERIFY(page.items[2].text == " 5.00 =  113,52°");
+        QVERIFY(page.items[30].text == "19.00 =  113,52°");
     }
 };
 

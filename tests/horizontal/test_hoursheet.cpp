@@ -182,12 +182,12 @@ private Q_SLOTS:
         const auto page = horizontal::BuildHourReport(static_cast<shell::SheetWindow *>(sheet)->fieldTexts());
         QCOMPARE(page.fontPt, 12);
         QCOMPARE(page.items.size(), std::size_t(32));
-        QCOMPARE(page.items[0], (sheet::ReportItem{69, 10, "MERIDIANA ORIZZONTALE   LAT.=38"}));
+        QCOMPARE(page.items[0], (sheet::ReportItem{69, 10, "MERIDIANA ORIZZONTALE   LAT.=38°"}));
         QCOMPARE(page.items[1], (sheet::ReportItem{12, 22, sheet::projectLine(12)}));
         for (std::size_t k = 0; k < 29; ++k) {
             QCOMPARE(page.items[2 + k].xMm, 80.0);
             QCOMPARE(page.items[2 + k].yMm, 34.0 + 8.0 * double(k));
-            QVERIFY(page.items[2 + k].text.ends_with("=  0"));
+            QVERIFY(page.items[2 + k].text.ends_with("=  0°"));
         }
         QCOMPARE(page.items[31], (sheet::ReportItem{40, 268, sheet::kCreditLine}));
     }
@@ -196,15 +196,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("k");
         QTest::addColumn<QString>("line");
-        QTest::newRow("5.00 first line") << 0 << " 5.00 =  113,52";
-        QTest::newRow("5.30") << 1 << " 5.30 =  102,07";
-        QTest::newRow("9.30") << 9 << " 9.30 =  25,29";
-        QTest::newRow("10.00 loses the leading blank") << 10 << "10.00 =  19,57";
-        QTest::newRow("noon") << 14 << "12.00 =  0";
-        QTest::newRow("12.30 prints 11.30's field") << 15 << "12.30 =  4,63";
-        QTest::newRow("14.30") << 19 << "14.30 =  25,29";
-        QTest::newRow("18.30") << 27 << "18.30 =  102,07";
-        QTest::newRow("19.00 last line") << 28 << "19.00 =  113,52";
+        QTest::newRow("5.00 first line") << 0 << QStringLiteral(" 5.00 =  113,52°");
+        QTest::newRow("5.30") << 1 << QStringLiteral(" 5.30 =  102,07°");
+        QTest::newRow("9.30") << 9 << QStringLiteral(" 9.30 =  25,29°");
+        QTest::newRow("10.00 loses the leading blank") << 10 << QStringLiteral("10.00 =  19,57°");
+        QTest::newRow("noon") << 14 << QStringLiteral("12.00 =  0°");
+        QTest::newRow("12.30 prints 11.30's field") << 15 << QStringLiteral("12.30 =  4,63°");
+        QTest::newRow("14.30") << 19 << QStringLiteral("14.30 =  25,29°");
+        QTest::newRow("18.30") << 27 << QStringLiteral("18.30 =  102,07°");
+        QTest::newRow("19.00 last line") << 28 << QStringLiteral("19.00 =  113,52°");
     }
     void reportAfterCompute()
     {

@@ -98,6 +98,21 @@ inline Shadow tipShadow(double latitudeDeg, double declinationEastDeg, double in
     return out;
 }
 
+// True when the Sun's centre stands on or above the geometric horizon at the clock hour
+// (apparent time) of a table row: the z component of its direction from the sky itself.
+inline bool sunUpAtClockHour(double latitudeDeg, double clockHour, double sunDeclinationDeg)
+{
+    return sunframe::sunDirection(latitudeDeg, 15.0 * (clockHour - 12.0), sunDeclinationDeg).z >= 0.0;
+}
+
+// What a table cell shows a number for: a shadow of the tip that a maker can trace, with the
+// Sun in front of the wall and above the horizon, at most a kilometre from the root.
+inline bool traceable(const Shadow &shadow, double latitudeDeg, double clockHour, double sunDeclinationDeg)
+{
+    return shadow.sunInFront && sunUpAtClockHour(latitudeDeg, clockHour, sunDeclinationDeg)
+           && shadow.distanceMm <= 1e6;
+}
+
 // Direction of the shadow point on the wall, in degrees in (-180, 180]: measured from the ray
 // that runs from the root to the foot of the tip's perpendicular, counter-clockwise as seen
 // by someone facing the wall (about the outward normal).

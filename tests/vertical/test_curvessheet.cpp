@@ -65,9 +65,13 @@ private Q_SLOTS:
             auto *w = sheet->findChild<QWidget *>(QString::fromLatin1(name));
             QVERIFY2(w && w->isHidden(), name);
         }
-        QCOMPARE(rowLabelTexts(sheet), QStringList(QList<QString>(15, QString())));
-        QCOMPARE(labelText(sheet, "Label13"), QString());
-        QCOMPARE(labelText(sheet, "Label15"), QString());
+        // Labelled as for an East wall from the start, so the hour column is never empty.
+        QStringList east;
+        for (int hour = 5; hour <= 19; ++hour)
+            east << QStringLiteral("%1.00").arg(hour);
+        QCOMPARE(rowLabelTexts(sheet), east);
+        QCOMPARE(labelText(sheet, "Label13"), QStringLiteral("EST"));
+        QCOMPARE(labelText(sheet, "Label15"), QStringLiteral("-"));
         QVERIFY(isFont(sheet->findChild<QLabel *>("Label13")->font(), 9.75, true));
         QVERIFY(isFont(sheet->findChild<QLabel *>("Label15")->font(), 13.5, true));
     }
@@ -189,9 +193,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("hour");
         QTest::addColumn<QStringList>("cells"); // columns 1, 2, 3
         // Defaults: the sheet's worked example; after 13 o'clock only the cells whose Sun
-        // stands in front of the wall show a distance (winter and equinox at 14, winter at 15).
+        // stands in front of the wall show a distance (winter and equinox at 14, winter at 15),
+        // and before 8 only those whose Sun has risen (the winter Sun rises after 7).
         const QList<QStringList> defaults{
-            {"156,8", "42,5", "66,8"}, {"101,6", "39,8", "57,2"}, {"84,9", "38,7", "53,2"},
+            {"156,8", s7, s7}, {"101,6", s7, "57,2"}, {"84,9", s7, "53,2"},
             {"78,9", "38,3", "51,6"},  {"78,7", "38,3", "51,5"},  {"83,8", "38,7", "52,9"},
             {"98,8", "39,7", "56,6"},  {"146,0", "42,1", "65,3"}, {"671,5", "48,2", "90,0"},
             {s6, "66,5", "224,0"},     {s6, "142,3", s6},         {s6, s6, s6},
@@ -201,9 +206,9 @@ private Q_SLOTS:
                 << "38,1217" << "38" << "40,32" << k + 5 << defaults[k];
         // Latitude 45, declination 10, style 50: the same worked from the Sun's position.
         const QList<QPair<int, QStringList>> south{
-            {5, {s6, "120,3", s7}},         {6, {s6, "75,4", "206,6"}},   {7, {"848,0", "59,9", "111,9"}},
+            {5, {s6, s7, s7}},              {6, {s6, s7, "206,6"}},       {7, {"848,0", s7, "111,9"}},
             {12, {"124,9", "49,3", "70,7"}}, {15, {"583,6", "58,7", "106,6"}}, {16, {s6, "72,4", "183,0"}},
-            {17, {s6, "110,7", "2785,8"}},  {18, {s6, "279,4", s6}},      {19, {s6, s7, s7}}};
+            {17, {s6, s6, "2785,8"}},       {18, {s6, s6, s6}},           {19, {s6, s7, s7}}};
         for (const auto &[hour, cells] : south)
             QTest::newRow(qPrintable(QStringLiteral("lat 45 decl 10, %1 o'clock").arg(hour)))
                 << "45" << "10" << "50" << hour << cells;
@@ -296,7 +301,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("warning");
         QTest::newRow("latitude 0 is missing") << "Latx" << "0" << "errore";
-        QTest::newRow("declination 0 is missing") << "DCL1" << "0" << "errore";
+        QTest::newRow("declination empty is missing") << "DCL1" << "" << "errore";
         QTest::newRow("style 0,0 is missing") << "s" << "0,0" << "errore";
         QTest::newRow("latitude -38 is negative") << "Latx" << "-38" << "errore2";
         QTest::newRow("declination -38 is negative") << "DCL1" << "-38" << "errore2";
@@ -358,9 +363,29 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("west");
         QTest::addColumn<QString>("declination");
-        QTest::newRow("East report") << false << "DCL EST =38";
-        QTest::newRow("West report, capitals") << true << "DCL OVEST =38";
+        QTest::newRow("East report") << false << "DCL EST =38°";
+        QTest::newRow("West report, capitals") << true << "DCL OVEST =38°";
     }
+    // Below the table, what the maker needs at the wall, with units; the substyle angle
+    // carries the side's sign as the sheet shows it beside the field.
+    void reportConstructionValues()
+    {
+        QWidget *sheet = openSheet();
+        press(sheet, "calcola");
+        for (bool west : {false, true}) {
+            const auto page = reportOf(sheet, west ? vertical::Side::West : vertical::Side::East);
+            QStringList lines;
+            for (const auto &item : page.items)
+                if (item.yMm > 185 && item.yMm < 250)
+                    lines << qs(item.text);
+            QCOMPARE(lines, (QStringList{"Distanze in mm dalla radice dello stilo lungo le linee orarie",
+                                         "Costruzione dello stilo:", "Lunghezza stilo = 40,32 mm",
+                                         "Altezza stilo = 25,00 mm", "Base stilo = 31,64 mm",
+                                         west ? "Angolo sustilare = +38,12°" : "Angolo sustilare = -38,12°",
+                                         "Elevazione stilo = 38,31°"}));
+        }
+    }
+
     void reportHeader()
     {
         QFETCH(bool, west);
@@ -368,8 +393,10 @@ private Q_SLOTS:
         QWidget *sheet = openSheet();
         const auto page = reportOf(sheet, west ? vertical::Side::West : vertical::Side::East);
         QCOMPARE(page.fontPt, 9);
-        QCOMPARE(page.items.size(), std::size_t(3 + 4 + 15 * 4 + 1));
-        QCOMPARE(page.items[0], (sheet::ReportItem{64, 10, "MERIDIANA   VERTICALE   LAT.=38,1217"}));
+        // The header, the table, the legend and the six lines of the style's construction, the
+        // credit line.
+        QCOMPARE(page.items.size(), std::size_t(3 + 4 + 15 * 4 + 1 + 6 + 1));
+        QCOMPARE(page.items[0], (sheet::ReportItem{64, 10, "MERIDIANA   VERTICALE   LAT.=38,1217°"}));
         QCOMPARE(qs(page.items[1].text), declination);
         QCOMPARE(page.items[1].xMm, 150.0);
         QCOMPARE(page.items[1].yMm, 10.0);
@@ -393,7 +420,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("west");
         QTest::addColumn<int>("hour");
         QTest::addColumn<QStringList>("printed"); // at X 80, 110, 140: columns 1, 3, 2
-        QTest::newRow("East 5.00") << false << 5 << QStringList{"156,8", "66,8", "42,5"};
+        QTest::newRow("East 5.00") << false << 5 << QStringList{"156,8", s7, s7};
         QTest::newRow("East 13.00") << false << 13 << QStringList{"671,5", "90,0", "48,2"};
         QTest::newRow("East 14.00 keeps the lit points") << false << 14 << QStringList{s6, "224,0", "66,5"};
         QTest::newRow("East 19.00") << false << 19 << QStringList{s6, s7, s7};
@@ -401,7 +428,7 @@ private Q_SLOTS:
         QTest::newRow("West 10.00 prints the 14 o'clock row") << true << 10 << QStringList{s6, "224,0", "66,5"};
         QTest::newRow("West 12.00 prints the noon row") << true << 12 << QStringList{"146,0", "65,3", "42,1"};
         QTest::newRow("West 13.00 prints the 11 o'clock row") << true << 13 << QStringList{"98,8", "56,6", "39,7"};
-        QTest::newRow("West 19.00 prints the 5 o'clock row") << true << 19 << QStringList{"156,8", "66,8", "42,5"};
+        QTest::newRow("West 19.00 prints the 5 o'clock row") << true << 19 << QStringList{"156,8", s7, s7};
     }
     void reportLines()
     {

@@ -64,12 +64,12 @@ private Q_SLOTS:
         // Inputs unlike any other test's, so that the page can be told apart on a shared queue.
         // Spot checks: the title, noon and a line that never exists on that side.
         QTest::newRow("Stampa Est") << "GonvrtEst" << "Stampa Est" << "41,9028" << "23,5"
-                                    << QStringList{"MERIDIANA   VERTICALE   LAT.=41,9028", "DCL EST =23,5",
-                                                   "12.00 =  -90", "20.00 =  --------"};
+                                    << QStringList{"MERIDIANA   VERTICALE   LAT.=41,9028°", "DCL EST =23,5°",
+                                                   "12.00 =  -90°", "20.00 =  --------"};
         // A West wall where the 20 o'clock line exists, though the report leaves it out.
         QTest::newRow("Stampa Ovest") << "GonvrtOvest" << "Stampa Ovest" << "55,0001" << "60"
-                                      << QStringList{"MERIDIANA   VERTICALE   LAT.=55,0001", "DCL OVEST =60",
-                                                     "12.00 =  -90", "5.00 =  --------"};
+                                      << QStringList{"MERIDIANA   VERTICALE   LAT.=55,0001°", "DCL OVEST =60°",
+                                                     "12.00 =  -90°", "5.00 =  --------"};
     }
     void printsEveryLineInItsPlace()
     {

@@ -47,7 +47,7 @@ private Q_SLOTS:
                                                       vertical::Side::West);
         // What the maker reads on the West page: 19.00 carries the 5 o'clock row.
         QCOMPARE(itemAt(page, 80, 180), QStringLiteral("156,8"));
-        QCOMPARE(itemAt(page, 150, 10), QStringLiteral("DCL OVEST =38"));
+        QCOMPARE(itemAt(page, 150, 10), QStringLiteral("DCL OVEST =38°"));
         printAndReadBack(window, "Stampaovest", page);
     }
 
@@ -58,7 +58,7 @@ private Q_SLOTS:
         const auto page = vertical::BuildZodiacReport(static_cast<shell::SheetWindow *>(window)->fieldTexts(),
                                                       vertical::Side::East);
         QCOMPARE(itemAt(page, 50, 120), QStringLiteral("337,32"));
-        QCOMPARE(itemAt(page, 150, 10), QStringLiteral("DCL EST =38"));
+        QCOMPARE(itemAt(page, 150, 10), QStringLiteral("DCL EST =38°"));
         printAndReadBack(window, "StampaEst", page);
     }
 };

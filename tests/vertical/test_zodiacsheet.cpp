@@ -31,10 +31,10 @@ QColor textColour(QWidget *sheet, const QString &name)
 
 // The sheet's worked example on its defaults; from 14 o'clock on only the points the Sun
 // lights in front of the wall (the southern signs and the anniversary at 14, the southern
-// signs at 15).
+// signs at 15), and before 8 only those whose Sun has risen.
 const QList<QStringList> kDefaultRows{
-    {"129,94", "91,40", "52,70", "45,00", "66,85"},  {"90,78", "71,93", "47,51", "41,78", "57,22"},
-    {"77,75", "64,45", "45,28", "40,42", "53,19"},   {"73,00", "61,59", "44,40", "39,90", "51,60"},
+    {"129,94", s7, s7, s7, s7},  {"90,78", "71,93", s7, s7, "57,22"},
+    {"77,75", "64,45", "45,28", s7, "53,19"},   {"73,00", "61,59", "44,40", "39,90", "51,60"},
     {"72,78", "61,45", "44,36", "39,88", "51,52"},   {"76,95", "63,98", "45,13", "40,33", "52,93"},
     {"88,69", "70,77", "47,17", "41,57", "56,61"},   {"122,77", "88,13", "51,89", "44,50", "65,32"},
     {"337,32", "151,46", "64,06", "51,95", "90,04"}, {s6, s6, "106,18", "74,52", "224,06"},
@@ -191,14 +191,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("cells");
         // Latitude 45, declination 10, style 50, anniversary 23,44 (a day near midsummer).
         const QList<QPair<int, QStringList>> rows{
-            {5, {s6, s7, "270,11", "143,21", s7}},
-            {6, {s6, "1113,56", "113,89", "83,59", s7}},
-            {7, {"421,68", "188,45", "79,53", "64,48", "845,36"}},
+            {5, {s6, s7, s7, s7, s7}},
+            {6, {s6, "1113,56", s7, s7, s7}},
+            {7, {"421,68", "188,45", "79,53", s7, "845,36"}},
             {12, {"111,73", "88,73", "58,77", "51,72", "124,84"}},
             {15, {"345,92", "172,74", "77,13", "63,04", "582,31"}},
             {16, {s6, "642,06", "106,70", "79,82", s6}},
-            {17, {s6, s6, "226,24", "129,86", s6}},
-            {18, {s6, s6, s6, "437,55", s6}},
+            {17, {s6, s6, "226,24", s6, s6}},
+            {18, {s6, s6, s6, s6, s6}},
             {19, {s6, s7, s7, s7, s7}}};
         for (const auto &[hour, cells] : rows)
             QTest::newRow(qPrintable(QStringLiteral("lat 45 decl 10, %1 o'clock").arg(hour))) << hour << cells;
@@ -257,7 +257,7 @@ private Q_SLOTS:
         QCOMPARE(withEmpty.value("an"), QString()); // the box stays as the user left it
         withEmpty["an"] = QStringLiteral("0");
         QCOMPARE(withEmpty, withZero);
-        QCOMPARE(textOf(sheet, "cinque5"), QStringLiteral("66,85"));
+        QCOMPARE(textOf(sheet, "sei5"), QStringLiteral("57,22"));
     }
 
     void sidesOnlyRelabel_data()
@@ -324,7 +324,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("warning");
         QTest::newRow("latitude 0 is missing") << "Latx" << "0" << "errore";
-        QTest::newRow("declination 0 is missing") << "DCL1" << "0" << "errore";
+        QTest::newRow("declination empty is missing") << "DCL1" << "" << "errore";
         QTest::newRow("style 0 is missing") << "s" << "0" << "errore";
         QTest::newRow("latitude -38 is negative") << "Latx" << "-38" << "errore2";
         QTest::newRow("style -40 is negative") << "s" << "-40" << "errore2";
@@ -360,10 +360,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("untouched"); // a cell of another curve, as on the defaults
         QTest::addColumn<QString>("untouchedText");
-        QTest::newRow("Gemini 0") << "dlc1" << "0" << "cinque2" << "91,40";
-        QTest::newRow("Taurus negative") << "dlc2" << "-3" << "cinque1" << "129,94";
-        QTest::newRow("anniversary negative") << "an" << "-23,44" << "cinque3" << "52,70";
-        QTest::newRow("anniversary beyond the pole") << "an" << "1000" << "cinque4" << "45,00";
+        QTest::newRow("Gemini 0") << "dlc1" << "0" << "otto2" << "61,59";
+        QTest::newRow("Taurus negative") << "dlc2" << "-3" << "otto1" << "73,00";
+        QTest::newRow("anniversary negative") << "an" << "-23,44" << "otto3" << "44,40";
+        QTest::newRow("anniversary at the solstice's rounded limit") << "an" << "23,5" << "otto4" << "39,90";
     }
     void signDeclinationsPassNoCheck()
     {
@@ -404,8 +404,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("west");
         QTest::addColumn<QString>("declination");
-        QTest::newRow("East report") << false << "DCL EST =38";
-        QTest::newRow("West report, Ovest in small letters") << true << "DCL Ovest =38";
+        QTest::newRow("East report") << false << "DCL EST =38°";
+        QTest::newRow("West report, Ovest in small letters") << true << "DCL Ovest =38°";
     }
     void reportAsOpened()
     {
@@ -415,7 +415,7 @@ private Q_SLOTS:
         const auto page = reportOf(sheet, west ? vertical::Side::West : vertical::Side::East);
         QCOMPARE(page.fontPt, 9);
         std::vector<sheet::ReportItem> want{
-            {64, 10, "MERIDIANA   VERTICALE   LAT.=38,1167"},
+            {64, 10, "MERIDIANA   VERTICALE   LAT.=38,1167°"},
             {150, 10, declination.toStdString()},
             {12, 20, "Progetto:_______________________________  Data____/_____/_____ Note:__________________"},
             {30, 29, "Ore"}, {50, 29, "Gem.li"}, {80, 29, "Toro"}, {110, 29, "Scorp"}, {140, 29, "Acq."},
@@ -426,6 +426,14 @@ private Q_SLOTS:
             for (int c = 0; c < 5; ++c)
                 want.push_back({50.0 + 30.0 * c, y, "0"});
         }
+        // Under the table: what the numbers measure, each curve's declination under its
+        // column, and the style the table is for.
+        want.push_back({30, 190, "Distanze in mm dalla radice dello stilo lungo le linee orarie"});
+        want.push_back({30, 200, "Decl."});
+        const char *const declinations[] = {"20,16°", "11,48°", "0°", "0°", "0°"};
+        for (int c = 0; c < 5; ++c)
+            want.push_back({50.0 + 30.0 * c, 200, declinations[c]});
+        want.push_back({30, 208, "Lunghezza stilo = 40,32 mm"});
         want.push_back({40, 260, sheet::kCreditLine});
         QCOMPARE(page.items.size(), want.size());
         for (std::size_t k = 0; k < want.size(); ++k)

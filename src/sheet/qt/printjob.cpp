@@ -1,5 +1,6 @@
 #include "sheet/qt/printjob.h"
 
+#include "sheet/qt/messagebox.h"
 #include "sheet/qt/printersink.h"
 
 #include <QMessageBox>
@@ -17,11 +18,11 @@ class MessageBoxNotifier final : public PrintNotifier {
 public:
     void printSent(QWidget *parent) override
     {
-        QMessageBox::information(parent, kPrintTitle, kPrintSent);
+        showMessage(parent, QMessageBox::Information, kPrintTitle, kPrintSent);
     }
     void printFailed(QWidget *parent) override
     {
-        QMessageBox::critical(parent, kPrintTitle, kPrintFailed);
+        showMessage(parent, QMessageBox::Critical, kPrintTitle, kPrintFailed);
     }
 };
 
