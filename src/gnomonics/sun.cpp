@@ -344,10 +344,15 @@ sheet::CivilDate CalendarDate(double julianDay, double *hoursOut)
     return {year, month, day};
 }
 
+bool DateExists(const sheet::CivilDate &date)
+{
+    return date.month >= 1 && date.month <= 12 && date.day >= 1
+        && date.day <= daysInMonth(date.year, date.month);
+}
+
 bool IsValidDate(const sheet::CivilDate &date)
 {
-    return date.year >= kFirstYear && date.year <= kLastYear && date.month >= 1
-        && date.month <= 12 && date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+    return DateExists(date) && date.year >= kFirstYear && date.year <= kLastYear;
 }
 
 double UtHoursFromClock(double clockHours, double zoneHours, bool summerTime)
@@ -484,6 +489,22 @@ SunInSky SunInSkyAt(const SunPosition &sun, double latitudeDeg, double longitude
     return out;
 }
 
+double InstantOfSolarLongitude(int year, double longitudeDeg)
+{
+    // Start from the mean motion since the March equinox and correct by the longitude still
+    // missing, about 58 days per radian (Meeus ch. 27).
+    const double target = wrap360(longitudeDeg);
+    double jd = JulianDay({year, 3, 20}, 12.0) + target / 360.0 * 365.2422;
+    for (int i = 0; i < 20; ++i) {
+        const double missing = wrap180(target - SunAt(jd).apparentLongitudeDeg);
+        const double step = 58.13 * std::sin(missing * kRad);
+        jd += step;
+        if (std::abs(step) < 1e-7)
+            break;
+    }
+    return jd;
+}
+
 SunAtClockResult SunAtClock(const ClockInstant &instant)
 {
     SunAtClockResult out;
@@ -495,8 +516,7 @@ SunAtClockResult SunAtClock(const ClockInstant &instant)
         out.status = Refuse(InputField::TimeZone, RefusalReason::NotFinite);
     else if (std::abs(instant.zoneHours) > 14)
         out.status = Refuse(InputField::TimeZone, RefusalReason::OutOfRange);
-    else if (instant.date.month < 1 || instant.date.month > 12 || instant.date.day < 1
-             || instant.date.day > daysInMonth(instant.date.year, instant.date.month))
+    else if (!DateExists(instant.date))
         out.status = Refuse(InputField::Date, RefusalReason::NoSuchDate);
     else if (!IsValidDate(instant.date))
         out.status = Refuse(InputField::Year, RefusalReason::OutOfRange);

@@ -27,6 +27,9 @@ double JulianDay(const sheet::CivilDate &date, double hours);
 // The Gregorian date and the hours into it of a Julian Day (inverse of JulianDay).
 sheet::CivilDate CalendarDate(double julianDay, double *hoursOut = nullptr);
 
+// True when the date exists in the Gregorian calendar (any year).
+bool DateExists(const sheet::CivilDate &date);
+
 // True when the date exists in the Gregorian calendar and its year lies in kFirstYear..kLastYear.
 bool IsValidDate(const sheet::CivilDate &date);
 
@@ -92,6 +95,11 @@ SunInSky SunInSkyAt(const SunPosition &sun, double latitudeDeg, double longitude
 // Unit vector towards the Sun (East, North, Up) from the latitude, the hour angle (positive
 // West) and the declination: the one place where a Sun direction is made from angles.
 Vec3 SunDirection(double latitudeDeg, double hourAngleDeg, double declinationDeg);
+
+// The instant (Julian Day, UT) in the given year at which the Sun's apparent ecliptic longitude
+// reaches the given value (degrees): 0 the March equinox, 90 the June solstice, 270 the
+// December solstice. Newton's iteration on SunAt, to a millionth of a day.
+double InstantOfSolarLongitude(int year, double longitudeDeg);
 
 // A civil instant and its checks.
 struct ClockInstant {
