@@ -19,10 +19,17 @@ struct Context {
     const SolarTable *solar = nullptr;
 };
 
+// How far below the horizon or behind the plane a crossing found on the edge of existence may
+// fall by rounding (the Sun's direction cosines).
+constexpr double kEdgeTolerance = 1e-12;
+
+// The point of a line for a Sun; with `anywhere` the projection also where no shadow exists,
+// for following a line's geometry across the edge of existence.
 std::optional<DialPoint> shadowPoint(const DialPlane &plane, double hourAngleDeg,
-                                     double declinationDeg, double parameter)
+                                     double declinationDeg, double parameter, bool anywhere)
 {
-    const auto at = NodusShadowAt(plane, hourAngleDeg, declinationDeg);
+    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
+    const auto at = anywhere ? NodusProjection(plane, sun) : NodusShadow(plane, sun);
     if (!at)
         return std::nullopt;
     DialPoint p;
@@ -35,7 +42,7 @@ std::optional<DialPoint> shadowPoint(const DialPlane &plane, double hourAngleDeg
     return p;
 }
 
-LinePointFunction lineFunction(const Context &c, const DialLine &line)
+LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
 {
     const DialPlane &plane = *c.plane;
     const double lat = plane.input.latitudeDeg;
@@ -43,15 +50,15 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line)
     switch (line.family) {
     case LineFamily::ApparentTime: {
         const double h = ApparentTimeHourAngleDeg(hour);
-        return [&plane, h](double d) { return shadowPoint(plane, h, d, d); };
+        return [&plane, h, anywhere](double d) { return shadowPoint(plane, h, d, d, anywhere); };
     }
     case LineFamily::ClockTime: {
         const Place place = c.spec->place;
         const ClockKind kind = c.spec->hours.clockKind;
         if (line.analemma == AnalemmaHalf::None) {
             const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
-            return [&plane, h, hour](double d) {
-                auto p = shadowPoint(plane, h, d, d);
+            return [&plane, h, hour, anywhere](double d) {
+                auto p = shadowPoint(plane, h, d, d, anywhere);
                 if (p) {
                     p->hasClock = true;
                     p->clockHours = hour;
@@ -62,11 +69,11 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line)
         const double jd0 = JulianDay(line.analemmaFirstDay, ClockToUtHours(place, kind, hour));
         const double firstNoon = JulianDay(line.analemmaFirstDay, 12.0);
         const SolarTable *solar = c.solar;
-        return [&plane, solar, place, kind, hour, jd0, firstNoon](double t) {
+        return [&plane, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
             double d = 0;
             double eot = 0;
             solar->at(jd0 + t, &d, &eot);
-            auto p = shadowPoint(plane, ClockHourAngleDeg(place, kind, hour, eot), d, t);
+            auto p = shadowPoint(plane, ClockHourAngleDeg(place, kind, hour, eot), d, t, anywhere);
             if (p) {
                 p->hasClock = true;
                 p->clockHours = hour;
@@ -80,18 +87,18 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line)
         };
     }
     case LineFamily::Italic:
-        return [&plane, lat, hour](double d) -> std::optional<DialPoint> {
+        return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = ItalicHourAngleDeg(lat, d, hour);
-            return h ? shadowPoint(plane, *h, d, d) : std::nullopt;
+            return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;
         };
     case LineFamily::Babylonian:
-        return [&plane, lat, hour](double d) -> std::optional<DialPoint> {
+        return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = BabylonianHourAngleDeg(lat, d, hour);
-            return h ? shadowPoint(plane, *h, d, d) : std::nullopt;
+            return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;
         };
     case LineFamily::DateLine: {
         const double d = line.dateLine.declinationDeg;
-        return [&plane, d](double h) { return shadowPoint(plane, h, d, h); };
+        return [&plane, d, anywhere](double h) { return shadowPoint(plane, h, d, h, anywhere); };
     }
     }
     return [](double) { return std::optional<DialPoint>{}; };
@@ -317,8 +324,8 @@ bool segmentsCross(const DialPoint &p0, const DialPoint &p1, const DialPoint &q0
 }
 
 // Newton's method on both lines' parameters so that their points coincide.
-bool refine(const LinePointFunction &fa, const LinePointFunction &fb, const ClipRect &clip,
-            double ta, double tb, double scaleA, double scaleB, Crossing *out)
+bool refine(const DialPlane &plane, const LinePointFunction &fa, const LinePointFunction &fb,
+            const ClipRect &clip, double ta, double tb, double scaleA, double scaleB, Crossing *out)
 {
     for (int iteration = 0; iteration < 12; ++iteration) {
         const auto a = fa(ta);
@@ -327,7 +334,11 @@ bool refine(const LinePointFunction &fa, const LinePointFunction &fb, const Clip
             return false;
         const double fx = a->xMm - b->xMm, fy = a->yMm - b->yMm;
         if (std::hypot(fx, fy) < 1e-7) {
-            if (!clip.contains({a->xMm, a->yMm}))
+            // A crossing on the horizon line (sunset with sunrise hours, say) may land a
+            // rounding below it; beyond that it does not exist.
+            const Vec3 sun = SunDirection(plane.input.latitudeDeg, a->hourAngleDeg, a->declinationDeg);
+            if (!clip.contains({a->xMm, a->yMm}) || sun.z < -kEdgeTolerance
+                || dot(sun, plane.normal) <= 0.0)
                 return false;
             out->onA = *a;
             out->onB = *b;
@@ -394,6 +405,7 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
         if (dial.lines[l].family != a)
             continue;
         const LinePointFunction fa = lineFunction(context, dial.lines[l]);
+        const LinePointFunction faAnywhere = lineFunction(context, dial.lines[l], true);
         for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
             for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
                 const SegmentRef ra{l, p, i};
@@ -427,7 +439,8 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
                     c.lineA = l;
                     c.lineB = rb.line;
                     const LinePointFunction fb = lineFunction(context, dial.lines[rb.line]);
-                    if (!refine(fa, fb, clip, ta, tb, std::abs(p1.parameter - p0.parameter) + 1e-9,
+                    const LinePointFunction fbAnywhere = lineFunction(context, dial.lines[rb.line], true);
+                    if (!refine(dial.plane, faAnywhere, fbAnywhere, clip, ta, tb, std::abs(p1.parameter - p0.parameter) + 1e-9,
                                 std::abs(q1.parameter - q0.parameter) + 1e-9, &c)) {
                         // Keep the polyline crossing, each point still a true shadow of its line.
                         auto oa = fa(ta);

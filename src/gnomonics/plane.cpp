@@ -126,8 +126,15 @@ Point2 ToFrame(const DialPlane &plane, Vec3 point)
 
 std::optional<Point2> NodusShadow(const DialPlane &plane, Vec3 sun)
 {
+    if (!(sun.z >= 0.0) || !(dot(sun, plane.normal) > 0.0))
+        return std::nullopt;
+    return NodusProjection(plane, sun);
+}
+
+std::optional<Point2> NodusProjection(const DialPlane &plane, Vec3 sun)
+{
     const double facing = dot(sun, plane.normal);
-    if (!(sun.z >= 0.0) || !(facing > 0.0))
+    if (facing == 0.0)
         return std::nullopt;
     const Vec3 p = plane.nodus - (plane.nodusHeightMm / facing) * sun;
     const Point2 f = ToFrame(plane, p);

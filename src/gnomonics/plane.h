@@ -84,6 +84,11 @@ Point2 ToFrame(const DialPlane &plane, Vec3 point);
 // (z >= 0) and the Sun lights the face (s.n > 0), and the point is finite; nothing otherwise.
 std::optional<Point2> NodusShadow(const DialPlane &plane, Vec3 sun);
 
+// The central projection of the nodus along the Sun onto the plane, whether or not the Sun is
+// up and in front (the geometry of a line beyond where its shadow exists); nothing when the
+// Sun grazes the plane or the point is not finite.
+std::optional<Point2> NodusProjection(const DialPlane &plane, Vec3 sun);
+
 // The shadow for a Sun given by hour angle (degrees, West positive) and declination.
 std::optional<Point2> NodusShadowAt(const DialPlane &plane, double hourAngleDeg,
                                     double declinationDeg);
