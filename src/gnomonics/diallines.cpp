@@ -1,0 +1,466 @@
+#include "gnomonics/diallines.h"
+
+#include "gnomonics/sun.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace gnomonics {
+
+namespace {
+
+constexpr double kDeclinationStepDeg = 0.5;
+
+// Everything a line's point function needs, alive as long as the DialLines it came from.
+struct Context {
+    const DialSpec *spec = nullptr;
+    const DialPlane *plane = nullptr;
+    const SolarTable *solar = nullptr;
+};
+
+// How far below the horizon or behind the plane a crossing found on the edge of existence may
+// fall by rounding (the Sun's direction cosines).
+constexpr double kEdgeTolerance = 1e-12;
+
+// The point of a line for a Sun; with `anywhere` the projection also where no shadow exists,
+// for following a line's geometry across the edge of existence.
+std::optional<DialPoint> shadowPoint(const DialPlane &plane, double hourAngleDeg,
+                                     double declinationDeg, double parameter, bool anywhere)
+{
+    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
+    const auto at = anywhere ? NodusProjection(plane, sun) : NodusShadow(plane, sun);
+    if (!at)
+        return std::nullopt;
+    DialPoint p;
+    p.xMm = at->xMm;
+    p.yMm = at->yMm;
+    p.hourAngleDeg = hourAngleDeg;
+    p.declinationDeg = declinationDeg;
+    p.apparentHours = ApparentHoursOf(hourAngleDeg);
+    p.parameter = parameter;
+    return p;
+}
+
+LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
+{
+    const DialPlane &plane = *c.plane;
+    const double lat = plane.input.latitudeDeg;
+    const double hour = line.hour;
+    switch (line.family) {
+    case LineFamily::ApparentTime: {
+        const double h = ApparentTimeHourAngleDeg(hour);
+        return [&plane, h, anywhere](double d) { return shadowPoint(plane, h, d, d, anywhere); };
+    }
+    case LineFamily::ClockTime: {
+        const Place place = c.spec->place;
+        const ClockKind kind = c.spec->hours.clockKind;
+        if (line.analemma == AnalemmaHalf::None) {
+            const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
+            return [&plane, h, hour, anywhere](double d) {
+                auto p = shadowPoint(plane, h, d, d, anywhere);
+                if (p) {
+                    p->hasClock = true;
+                    p->clockHours = hour;
+                }
+                return p;
+            };
+        }
+        const double jd0 = JulianDay(line.analemmaFirstDay, ClockToUtHours(place, kind, hour));
+        const double firstNoon = JulianDay(line.analemmaFirstDay, 12.0);
+        const SolarTable *solar = c.solar;
+        return [&plane, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
+            double d = 0;
+            double eot = 0;
+            solar->at(jd0 + t, &d, &eot);
+            auto p = shadowPoint(plane, ClockHourAngleDeg(place, kind, hour, eot), d, t, anywhere);
+            if (p) {
+                p->hasClock = true;
+                p->clockHours = hour;
+                const double day = std::round(t);
+                if (std::abs(t - day) < 1e-9) {
+                    p->hasDate = true;
+                    p->date = CalendarDate(firstNoon + day);
+                }
+            }
+            return p;
+        };
+    }
+    case LineFamily::Italic:
+        return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            const auto h = ItalicHourAngleDeg(lat, d, hour);
+            return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;
+        };
+    case LineFamily::Babylonian:
+        return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            const auto h = BabylonianHourAngleDeg(lat, d, hour);
+            return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;
+        };
+    case LineFamily::DateLine: {
+        const double d = line.dateLine.declinationDeg;
+        return [&plane, d, anywhere](double h) { return shadowPoint(plane, h, d, h, anywhere); };
+    }
+    }
+    return [](double) { return std::optional<DialPoint>{}; };
+}
+
+EngineStatus checkSpec(const DialSpec &spec)
+{
+    if (EngineStatus s = CheckPlace(spec.place); !s.ok())
+        return s;
+    if (spec.year < kFirstYear || spec.year > kLastYear)
+        return Refuse(InputField::Year, RefusalReason::OutOfRange);
+    if (!std::isfinite(spec.dateLineStepMinutes))
+        return Refuse(InputField::Step, RefusalReason::NotFinite);
+    if (spec.dateLineStepMinutes < 0.5 || spec.dateLineStepMinutes > 60)
+        return Refuse(InputField::Step, RefusalReason::OutOfRange);
+    return CheckClip(spec.plate);
+}
+
+std::vector<double> declinationSamples(double lo, double hi, const std::vector<DateLine> &dates)
+{
+    std::vector<double> s;
+    for (double d = lo; d < hi; d += kDeclinationStepDeg)
+        s.push_back(d);
+    s.push_back(hi);
+    for (const DateLine &line : dates)
+        if (line.declinationDeg > lo && line.declinationDeg < hi)
+            s.push_back(line.declinationDeg);
+    std::sort(s.begin(), s.end());
+    s.erase(std::unique(s.begin(), s.end()), s.end());
+    return s;
+}
+
+sheet::CivilDate solsticeDay(int year, double longitudeDeg, double zoneHours)
+{
+    return CalendarDate(InstantOfSolarLongitude(year, longitudeDeg) + zoneHours / 24.0);
+}
+
+int daysBetween(const sheet::CivilDate &a, const sheet::CivilDate &b)
+{
+    return static_cast<int>(std::lround(JulianDay(b, 12) - JulianDay(a, 12)));
+}
+
+std::vector<double> hourLabels(bool halfHours, double first, double last)
+{
+    std::vector<double> hours;
+    const double step = halfHours ? 0.5 : 1.0;
+    for (double t = first; t <= last + 1e-9; t += step)
+        hours.push_back(t);
+    return hours;
+}
+
+} // namespace
+
+DialLines BuildDialLines(const DialSpec &spec)
+{
+    DialLines out;
+    out.status = checkSpec(spec);
+    if (!out.status.ok())
+        return out;
+    PlaneInput planeInput{spec.place.latitudeDeg, spec.declinationDeg, spec.inclinationDeg,
+                          spec.gnomon, spec.gnomonMm};
+    const DialPlaneResult made = MakeDialPlane(planeInput);
+    if (!made.status.ok()) {
+        out.status = made.status;
+        return out;
+    }
+    const DateLinesResult dates = ChooseDateLines(spec.dates, spec.place, spec.year);
+    if (!dates.status.ok()) {
+        out.status = dates.status;
+        return out;
+    }
+    out.spec = spec;
+    out.plane = made.plane;
+    const DialPlane &plane = out.plane;
+    const HourChoice &hours = spec.hours;
+
+    // The Sun's range over the year: the solstices' declinations.
+    auto solsticeDeclination = [&](double longitudeDeg) {
+        const SunPosition s = SunAt(InstantOfSolarLongitude(spec.year, longitudeDeg));
+        return ZodiacEntryDeclinationDeg(longitudeDeg, s.trueObliquityDeg);
+    };
+    out.lowestDeclinationDeg = solsticeDeclination(270.0);
+    out.highestDeclinationDeg = solsticeDeclination(90.0);
+    const std::vector<double> byDeclination =
+        declinationSamples(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines);
+
+    const bool analemmas = hours.clock && hours.equationOfTime;
+    if (analemmas) {
+        const double first = JulianDay({spec.year - 1, 12, 1}, 0.0) - 2.0;
+        const double last = JulianDay({spec.year + 1, 1, 1}, 0.0) + 3.0;
+        out.solar = std::make_shared<const SolarTable>(first, static_cast<int>(last - first));
+    }
+    const Context context{&out.spec, &out.plane, out.solar.get()};
+
+    auto add = [&](DialLine line, const std::vector<double> &samples) {
+        line.pieces = TraceLine(lineFunction(context, line), samples, spec.plate);
+        out.lines.push_back(std::move(line));
+    };
+
+    if (hours.apparent)
+        for (double t : hourLabels(hours.halfHours, 0.0, 23.5)) {
+            DialLine line;
+            line.family = LineFamily::ApparentTime;
+            line.hour = t;
+            add(line, byDeclination);
+        }
+
+    if (hours.clock) {
+        const double noon = 12.0 + (hours.clockKind == ClockKind::Zone && spec.place.summerTime ? 1.0 : 0.0);
+        std::vector<double> labels = hours.analemma == AnalemmaMode::NoonOnly && analemmas
+            ? std::vector<double>{noon} : hourLabels(hours.halfHours, 0.0, 23.5);
+        if (!analemmas) {
+            for (double t : labels) {
+                DialLine line;
+                line.family = LineFamily::ClockTime;
+                line.hour = t;
+                add(line, byDeclination);
+            }
+        } else {
+            struct Span {
+                AnalemmaHalf half;
+                sheet::CivilDate first;
+                int days;
+            };
+            std::vector<Span> spans;
+            const double zone = spec.place.zoneHours;
+            if (hours.analemma == AnalemmaMode::Halves) {
+                const auto decBefore = solsticeDay(spec.year - 1, 270.0, zone);
+                const auto june = solsticeDay(spec.year, 90.0, zone);
+                const auto dec = solsticeDay(spec.year, 270.0, zone);
+                spans.push_back({AnalemmaHalf::DecemberToJune, decBefore, daysBetween(decBefore, june)});
+                spans.push_back({AnalemmaHalf::JuneToDecember, june, daysBetween(june, dec)});
+            } else {
+                const sheet::CivilDate jan1{spec.year, 1, 1};
+                spans.push_back({AnalemmaHalf::Whole, jan1, daysBetween(jan1, {spec.year + 1, 1, 1})});
+            }
+            for (double t : labels)
+                for (const Span &span : spans) {
+                    DialLine line;
+                    line.family = LineFamily::ClockTime;
+                    line.hour = t;
+                    line.analemma = span.half;
+                    line.analemmaFirstDay = span.first;
+                    line.analemmaDays = span.days;
+                    std::vector<double> days;
+                    for (int d = 0; d <= span.days; ++d)
+                        days.push_back(d);
+                    add(line, days);
+                }
+        }
+    }
+
+    if (hours.italic)
+        for (double i = 1; i <= 24; ++i) {
+            DialLine line;
+            line.family = LineFamily::Italic;
+            line.hour = i;
+            add(line, byDeclination);
+        }
+    if (hours.babylonian)
+        for (double b = 0; b <= 23; ++b) {
+            DialLine line;
+            line.family = LineFamily::Babylonian;
+            line.hour = b;
+            add(line, byDeclination);
+        }
+
+    std::vector<double> byHourAngle;
+    const double stepDeg = spec.dateLineStepMinutes / 4.0;
+    for (double h = -180.0; h < 180.0; h += stepDeg)
+        byHourAngle.push_back(h);
+    byHourAngle.push_back(180.0);
+    for (const DateLine &d : dates.lines) {
+        DialLine line;
+        line.family = LineFamily::DateLine;
+        line.dateLine = d;
+        add(line, byHourAngle);
+    }
+
+    const Vec3 zenith{0, 0, 1};
+    const Vec3 east{1, 0, 0};
+    auto clipped = [&](Vec3 circleNormal) -> std::optional<Segment> {
+        if (!(length(circleNormal) > 1e-12))
+            return std::nullopt;
+        const auto l = GreatCircleLine(plane, circleNormal);
+        return l ? ClipStraightLine(*l, spec.plate) : std::nullopt;
+    };
+    out.construction.substyle = clipped(cross(plane.pole, plane.normal));
+    out.construction.noon = clipped(east);
+    out.construction.equinoctial = clipped(plane.pole);
+    out.construction.horizon = clipped(zenith);
+    out.centreOnPlate = plane.hasCentre && spec.plate.contains(plane.centre);
+    out.footOnPlate = spec.plate.contains({0, 0});
+    return out;
+}
+
+namespace {
+
+struct SegmentRef {
+    std::size_t line;
+    std::size_t piece;
+    std::size_t index; // the segment from point index to index + 1
+};
+
+const DialPoint &pointOf(const DialLines &dial, const SegmentRef &s, std::size_t k)
+{
+    return dial.lines[s.line].pieces[s.piece][s.index + k];
+}
+
+// Where segments p0-p1 and q0-q1 cross: their parameters s, u in 0..1.
+bool segmentsCross(const DialPoint &p0, const DialPoint &p1, const DialPoint &q0,
+                   const DialPoint &q1, double *s, double *u)
+{
+    const double rx = p1.xMm - p0.xMm, ry = p1.yMm - p0.yMm;
+    const double qx = q1.xMm - q0.xMm, qy = q1.yMm - q0.yMm;
+    const double den = rx * qy - ry * qx;
+    if (den == 0.0)
+        return false;
+    const double wx = q0.xMm - p0.xMm, wy = q0.yMm - p0.yMm;
+    *s = (wx * qy - wy * qx) / den;
+    *u = (wx * ry - wy * rx) / den;
+    return *s >= 0.0 && *s <= 1.0 && *u >= 0.0 && *u <= 1.0;
+}
+
+// Newton's method on both lines' parameters so that their points coincide.
+bool refine(const DialPlane &plane, const LinePointFunction &fa, const LinePointFunction &fb,
+            const ClipRect &clip, double ta, double tb, double scaleA, double scaleB, Crossing *out)
+{
+    for (int iteration = 0; iteration < 12; ++iteration) {
+        const auto a = fa(ta);
+        const auto b = fb(tb);
+        if (!a || !b)
+            return false;
+        const double fx = a->xMm - b->xMm, fy = a->yMm - b->yMm;
+        if (std::hypot(fx, fy) < 1e-7) {
+            // A crossing on the horizon line (sunset with sunrise hours, say) may land a
+            // rounding below it; beyond that it does not exist.
+            const Vec3 sun = SunDirection(plane.input.latitudeDeg, a->hourAngleDeg, a->declinationDeg);
+            if (!clip.contains({a->xMm, a->yMm}) || sun.z < -kEdgeTolerance
+                || dot(sun, plane.normal) <= 0.0)
+                return false;
+            out->onA = *a;
+            out->onB = *b;
+            return true;
+        }
+        const double ha = 1e-6 * scaleA, hb = 1e-6 * scaleB;
+        const auto a1 = fa(ta + ha), a0 = fa(ta - ha);
+        const auto b1 = fb(tb + hb), b0 = fb(tb - hb);
+        if (!a1 || !a0 || !b1 || !b0)
+            return false;
+        const double jax = (a1->xMm - a0->xMm) / (2 * ha), jay = (a1->yMm - a0->yMm) / (2 * ha);
+        const double jbx = -(b1->xMm - b0->xMm) / (2 * hb), jby = -(b1->yMm - b0->yMm) / (2 * hb);
+        const double det = jax * jby - jbx * jay;
+        if (!(std::abs(det) > 0))
+            return false;
+        const double dta = (fx * jby - fy * jbx) / det;
+        const double dtb = (jax * fy - jay * fx) / det;
+        ta -= dta;
+        tb -= dtb;
+        if (!std::isfinite(ta) || !std::isfinite(tb))
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFamily b)
+{
+    std::vector<Crossing> found;
+    if (!dial.status.ok())
+        return found;
+    const ClipRect &clip = dial.spec.plate;
+    const Context context{&dial.spec, &dial.plane, dial.solar.get()};
+
+    // Segments of family b, bucketed in a grid over the plate.
+    constexpr int kCells = 48;
+    const double cellW = (clip.rightMm - clip.leftMm) / kCells;
+    const double cellH = (clip.topMm - clip.bottomMm) / kCells;
+    auto cellRange = [&](const DialPoint &p, const DialPoint &q, int *x0, int *x1, int *y0, int *y1) {
+        auto cx = [&](double x) { return std::clamp(static_cast<int>(std::floor((x - clip.leftMm) / cellW)), 0, kCells - 1); };
+        auto cy = [&](double y) { return std::clamp(static_cast<int>(std::floor((y - clip.bottomMm) / cellH)), 0, kCells - 1); };
+        *x0 = cx(std::min(p.xMm, q.xMm));
+        *x1 = cx(std::max(p.xMm, q.xMm));
+        *y0 = cy(std::min(p.yMm, q.yMm));
+        *y1 = cy(std::max(p.yMm, q.yMm));
+    };
+    std::vector<std::vector<SegmentRef>> grid(kCells * kCells);
+    for (std::size_t l = 0; l < dial.lines.size(); ++l) {
+        if (dial.lines[l].family != b)
+            continue;
+        for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
+            for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
+                const SegmentRef ref{l, p, i};
+                int x0, x1, y0, y1;
+                cellRange(pointOf(dial, ref, 0), pointOf(dial, ref, 1), &x0, &x1, &y0, &y1);
+                for (int y = y0; y <= y1; ++y)
+                    for (int x = x0; x <= x1; ++x)
+                        grid[static_cast<std::size_t>(y * kCells + x)].push_back(ref);
+            }
+    }
+
+    for (std::size_t l = 0; l < dial.lines.size(); ++l) {
+        if (dial.lines[l].family != a)
+            continue;
+        const LinePointFunction fa = lineFunction(context, dial.lines[l]);
+        const LinePointFunction faAnywhere = lineFunction(context, dial.lines[l], true);
+        for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
+            for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
+                const SegmentRef ra{l, p, i};
+                const DialPoint &p0 = pointOf(dial, ra, 0);
+                const DialPoint &p1 = pointOf(dial, ra, 1);
+                int x0, x1, y0, y1;
+                cellRange(p0, p1, &x0, &x1, &y0, &y1);
+                std::vector<SegmentRef> candidates;
+                for (int y = y0; y <= y1; ++y)
+                    for (int x = x0; x <= x1; ++x)
+                        for (const SegmentRef &rb : grid[static_cast<std::size_t>(y * kCells + x)])
+                            if (rb.line != l && (a != b || rb.line > l))
+                                candidates.push_back(rb);
+                std::sort(candidates.begin(), candidates.end(), [](const SegmentRef &x, const SegmentRef &y) {
+                    return std::tie(x.line, x.piece, x.index) < std::tie(y.line, y.piece, y.index);
+                });
+                candidates.erase(std::unique(candidates.begin(), candidates.end(),
+                                             [](const SegmentRef &x, const SegmentRef &y) {
+                                                 return x.line == y.line && x.piece == y.piece && x.index == y.index;
+                                             }),
+                                 candidates.end());
+                for (const SegmentRef &rb : candidates) {
+                    const DialPoint &q0 = pointOf(dial, rb, 0);
+                    const DialPoint &q1 = pointOf(dial, rb, 1);
+                    double s = 0, u = 0;
+                    if (!segmentsCross(p0, p1, q0, q1, &s, &u))
+                        continue;
+                    const double ta = p0.parameter + s * (p1.parameter - p0.parameter);
+                    const double tb = q0.parameter + u * (q1.parameter - q0.parameter);
+                    Crossing c;
+                    c.lineA = l;
+                    c.lineB = rb.line;
+                    const LinePointFunction fb = lineFunction(context, dial.lines[rb.line]);
+                    const LinePointFunction fbAnywhere = lineFunction(context, dial.lines[rb.line], true);
+                    if (!refine(dial.plane, faAnywhere, fbAnywhere, clip, ta, tb, std::abs(p1.parameter - p0.parameter) + 1e-9,
+                                std::abs(q1.parameter - q0.parameter) + 1e-9, &c)) {
+                        // Keep the polyline crossing, each point still a true shadow of its line.
+                        auto oa = fa(ta);
+                        auto ob = fb(tb);
+                        if (!oa || !ob || !clip.contains({oa->xMm, oa->yMm}))
+                            continue;
+                        c.onA = *oa;
+                        c.onB = *ob;
+                    }
+                    // A crossing on a shared vertex is met from two segments: keep it once.
+                    const bool repeated = std::any_of(found.begin(), found.end(), [&](const Crossing &o) {
+                        return o.lineA == c.lineA && o.lineB == c.lineB
+                            && std::hypot(o.onA.xMm - c.onA.xMm, o.onA.yMm - c.onA.yMm) < 1e-3;
+                    });
+                    if (!repeated)
+                        found.push_back(c);
+                }
+            }
+    }
+    return found;
+}
+
+} // namespace gnomonics

@@ -1,0 +1,113 @@
+#include "gnomonics/hoursystems.h"
+
+#include "gnomonics/plane.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace gnomonics {
+
+namespace {
+
+constexpr double kRad = std::numbers::pi / 180.0;
+constexpr double kDeg = 180.0 / std::numbers::pi;
+
+double wrap180(double deg)
+{
+    double r = std::fmod(deg, 360.0);
+    if (r <= -180.0)
+        r += 360.0;
+    else if (r > 180.0)
+        r -= 360.0;
+    return r;
+}
+
+double wrap24(double hours)
+{
+    const double r = std::fmod(hours, 24.0);
+    return r < 0 ? r + 24.0 : r;
+}
+
+} // namespace
+
+EngineStatus CheckPlace(const Place &place)
+{
+    if (!std::isfinite(place.latitudeDeg))
+        return Refuse(InputField::Latitude, RefusalReason::NotFinite);
+    if (std::abs(place.latitudeDeg) > kMaxLatitudeDeg)
+        return Refuse(InputField::Latitude, RefusalReason::OutOfRange);
+    if (!std::isfinite(place.longitudeDeg))
+        return Refuse(InputField::Longitude, RefusalReason::NotFinite);
+    if (std::abs(place.longitudeDeg) > 180.0)
+        return Refuse(InputField::Longitude, RefusalReason::OutOfRange);
+    if (!std::isfinite(place.zoneHours))
+        return Refuse(InputField::TimeZone, RefusalReason::NotFinite);
+    if (std::abs(place.zoneHours) > 14.0)
+        return Refuse(InputField::TimeZone, RefusalReason::OutOfRange);
+    return {};
+}
+
+double ApparentTimeHourAngleDeg(double apparentHours) { return 15.0 * (apparentHours - 12.0); }
+
+double ApparentHoursOf(double hourAngleDeg) { return wrap24(12.0 + hourAngleDeg / 15.0); }
+
+double ClockHourAngleDeg(const Place &place, ClockKind kind, double clockHours, double eotMinutes)
+{
+    if (kind == ClockKind::LocalMean)
+        return 15.0 * (clockHours - 12.0) + eotMinutes / 4.0;
+    const double summer = place.summerTime ? 1.0 : 0.0;
+    return 15.0 * (clockHours - summer - 12.0) + (place.longitudeDeg - 15.0 * place.zoneHours)
+        + eotMinutes / 4.0;
+}
+
+double ClockToUtHours(const Place &place, ClockKind kind, double clockHours)
+{
+    if (kind == ClockKind::LocalMean)
+        return clockHours - place.longitudeDeg / 15.0;
+    return clockHours - place.zoneHours - (place.summerTime ? 1.0 : 0.0);
+}
+
+std::optional<double> SunsetHourAngleDeg(double latitudeDeg, double declinationDeg)
+{
+    const double c = -std::tan(latitudeDeg * kRad) * std::tan(declinationDeg * kRad);
+    if (!(std::abs(c) <= 1.0))
+        return std::nullopt;
+    return std::acos(c) * kDeg;
+}
+
+std::optional<double> ItalicHourAngleDeg(double latitudeDeg, double declinationDeg,
+                                         double italicHour)
+{
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    if (!h0)
+        return std::nullopt;
+    return wrap180(*h0 + 15.0 * italicHour - 360.0);
+}
+
+std::optional<double> BabylonianHourAngleDeg(double latitudeDeg, double declinationDeg,
+                                             double babylonianHour)
+{
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    if (!h0)
+        return std::nullopt;
+    return wrap180(15.0 * babylonianHour - *h0);
+}
+
+std::optional<double> ItalicHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg)
+{
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    if (!h0)
+        return std::nullopt;
+    return wrap24((hourAngleDeg - *h0 + 360.0) / 15.0);
+}
+
+std::optional<double> BabylonianHourAt(double latitudeDeg, double declinationDeg,
+                                       double hourAngleDeg)
+{
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    if (!h0)
+        return std::nullopt;
+    return wrap24((hourAngleDeg + *h0) / 15.0);
+}
+
+} // namespace gnomonics

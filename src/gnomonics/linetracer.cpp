@@ -1,0 +1,125 @@
+#include "gnomonics/linetracer.h"
+
+#include <cmath>
+#include <limits>
+
+namespace gnomonics {
+
+namespace {
+
+std::optional<DialPoint> onPlate(const LinePointFunction &pointAt, double t, const ClipRect &clip)
+{
+    auto p = pointAt(t);
+    if (p && std::isfinite(p->xMm) && std::isfinite(p->yMm) && clip.contains({p->xMm, p->yMm}))
+        return p;
+    return std::nullopt;
+}
+
+// The last point on the plate between a parameter whose point is on it and one whose is not.
+DialPoint boundary(const LinePointFunction &pointAt, double inside, DialPoint insidePoint,
+                   double outside, const ClipRect &clip)
+{
+    for (int i = 0; i < 80; ++i) {
+        const double mid = 0.5 * (inside + outside);
+        if (mid == inside || mid == outside)
+            break;
+        if (auto p = onPlate(pointAt, mid, clip)) {
+            inside = mid;
+            insidePoint = *p;
+        } else {
+            outside = mid;
+        }
+    }
+    return insidePoint;
+}
+
+} // namespace
+
+EngineStatus CheckClip(const ClipRect &clip)
+{
+    for (double v : {clip.leftMm, clip.rightMm, clip.bottomMm, clip.topMm})
+        if (!std::isfinite(v))
+            return Refuse(InputField::Plate, RefusalReason::NotFinite);
+    if (!(clip.rightMm - clip.leftMm >= kMinPlateMm) || !(clip.topMm - clip.bottomMm >= kMinPlateMm))
+        return Refuse(InputField::Plate, RefusalReason::OutOfRange);
+    return {};
+}
+
+std::vector<std::vector<DialPoint>> TraceLine(const LinePointFunction &pointAt,
+                                              const std::vector<double> &samples,
+                                              const ClipRect &clip)
+{
+    std::vector<std::vector<DialPoint>> pieces;
+    std::vector<DialPoint> current;
+    bool previousIn = false;
+    double previousT = 0;
+    std::optional<DialPoint> previousPoint;
+    auto close = [&] {
+        if (current.size() >= 2)
+            pieces.push_back(std::move(current));
+        current.clear();
+    };
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double t = samples[i];
+        if (i > 0 && !(t > previousT))
+            continue; // a repeated parameter adds nothing
+        const auto p = onPlate(pointAt, t, clip);
+        if (p) {
+            if (i > 0 && !previousIn)
+                current.push_back(boundary(pointAt, t, *p, previousT, clip));
+            current.push_back(*p);
+        } else if (previousIn) {
+            current.push_back(boundary(pointAt, previousT, *previousPoint, t, clip));
+            close();
+        }
+        previousIn = p.has_value();
+        previousPoint = p;
+        previousT = t;
+    }
+    close();
+    // Bisection may land on a sample itself: drop repeated points.
+    for (auto &piece : pieces) {
+        std::vector<DialPoint> unique;
+        for (const DialPoint &q : piece)
+            if (unique.empty() || unique.back().parameter != q.parameter)
+                unique.push_back(q);
+        piece = std::move(unique);
+    }
+    std::erase_if(pieces, [](const auto &piece) { return piece.size() < 2; });
+    return pieces;
+}
+
+std::optional<Segment> ClipStraightLine(const FrameLine &line, const ClipRect &clip)
+{
+    // Liang and Barsky: the parameter interval of the line inside each pair of edges.
+    double lo = -std::numeric_limits<double>::infinity();
+    double hi = std::numeric_limits<double>::infinity();
+    const double p0[2] = {line.point.xMm, line.point.yMm};
+    const double d[2] = {line.direction.xMm, line.direction.yMm};
+    const double mins[2] = {clip.leftMm, clip.bottomMm};
+    const double maxs[2] = {clip.rightMm, clip.topMm};
+    for (int k = 0; k < 2; ++k) {
+        if (std::abs(d[k]) < 1e-15) {
+            if (p0[k] < mins[k] || p0[k] > maxs[k])
+                return std::nullopt;
+            continue;
+        }
+        double a = (mins[k] - p0[k]) / d[k];
+        double b = (maxs[k] - p0[k]) / d[k];
+        if (a > b)
+            std::swap(a, b);
+        lo = std::max(lo, a);
+        hi = std::min(hi, b);
+    }
+    if (!(lo < hi) || !std::isfinite(lo) || !std::isfinite(hi))
+        return std::nullopt;
+    auto at = [&](double s) {
+        Point2 q{p0[0] + s * d[0], p0[1] + s * d[1]};
+        q.xMm = std::min(std::max(q.xMm, clip.leftMm), clip.rightMm);
+        q.yMm = std::min(std::max(q.yMm, clip.bottomMm), clip.topMm);
+        return q;
+    };
+    return Segment{at(lo), at(hi)};
+}
+
+} // namespace gnomonics

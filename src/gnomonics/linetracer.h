@@ -1,0 +1,69 @@
+#pragma once
+
+// Tracing one line of a dial: a curve given point by point as a function of one parameter (a
+// declination, an hour angle, a day), kept only where its points exist and lie on the plate.
+// Where the line leaves or enters, the end is found by bisection on the parameter, so every
+// piece ends on the plate's edge, on the horizon or where the Sun leaves the face, to a
+// millionth of a millimetre and never beyond.
+
+#include "gnomonics/plane.h"
+#include "sheet/dates.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace gnomonics {
+
+// The smallest plate side the engine draws on, mm.
+inline constexpr double kMinPlateMm = 10.0;
+
+// A rectangle in the dial's frame (mm from the foot F, x right, y up): the dial plate.
+struct ClipRect {
+    double leftMm = -500;
+    double rightMm = 500;
+    double bottomMm = -600;
+    double topMm = 200;
+    bool contains(Point2 p) const
+    {
+        return p.xMm >= leftMm && p.xMm <= rightMm && p.yMm >= bottomMm && p.yMm <= topMm;
+    }
+};
+
+// Refuses a plate whose edges are not finite or whose sides are shorter than kMinPlateMm.
+EngineStatus CheckClip(const ClipRect &clip);
+
+// One traced point: where the shadow of the nodus falls and what it means.
+struct DialPoint {
+    double xMm = 0;
+    double yMm = 0;
+    double hourAngleDeg = 0;   // the Sun's, from the local meridian, West positive
+    double declinationDeg = 0; // the Sun's
+    double apparentHours = 12; // local apparent time of the instant, 0..24
+    bool hasClock = false;     // clock-time lines: clockHours is the clock reading
+    double clockHours = 0;
+    bool hasDate = false;      // analemma points on a whole day: date is that day
+    sheet::CivilDate date;
+    double parameter = 0;      // where on its line (the tracing parameter)
+};
+
+// The point of a line at a parameter value, or nothing where it does not exist. It must give
+// only finite coordinates.
+using LinePointFunction = std::function<std::optional<DialPoint>(double parameter)>;
+
+// Pieces of a line: the function is sampled at the given parameters (increasing); each run of
+// samples that exist and lie on the plate becomes one piece, extended at each end to the
+// boundary found by bisection between the last sample in and the first out. Pieces of fewer
+// than two points are dropped.
+std::vector<std::vector<DialPoint>> TraceLine(const LinePointFunction &pointAt,
+                                              const std::vector<double> &samples,
+                                              const ClipRect &clip);
+
+// The part of a straight line inside the rectangle, or nothing when it misses it.
+struct Segment {
+    Point2 a;
+    Point2 b;
+};
+std::optional<Segment> ClipStraightLine(const FrameLine &line, const ClipRect &clip);
+
+} // namespace gnomonics

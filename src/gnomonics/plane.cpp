@@ -1,0 +1,189 @@
+#include "gnomonics/plane.h"
+
+#include "gnomonics/sun.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace gnomonics {
+
+namespace {
+
+constexpr double kRad = std::numbers::pi / 180.0;
+constexpr double kDeg = 180.0 / std::numbers::pi;
+
+double wrap180(double deg)
+{
+    double r = std::fmod(deg, 360.0);
+    if (r <= -180.0)
+        r += 360.0;
+    else if (r > 180.0)
+        r -= 360.0;
+    return r;
+}
+
+EngineStatus checkInput(const PlaneInput &in)
+{
+    if (!std::isfinite(in.latitudeDeg))
+        return Refuse(InputField::Latitude, RefusalReason::NotFinite);
+    if (std::abs(in.latitudeDeg) > kMaxLatitudeDeg)
+        return Refuse(InputField::Latitude, RefusalReason::OutOfRange);
+    if (!std::isfinite(in.declinationDeg))
+        return Refuse(InputField::Declination, RefusalReason::NotFinite);
+    if (std::abs(in.declinationDeg) > 180.0)
+        return Refuse(InputField::Declination, RefusalReason::OutOfRange);
+    if (!std::isfinite(in.inclinationDeg))
+        return Refuse(InputField::Inclination, RefusalReason::NotFinite);
+    if (in.inclinationDeg < kMinInclinationDeg || in.inclinationDeg > kMaxInclinationDeg)
+        return Refuse(InputField::Inclination, RefusalReason::OutOfRange);
+    const InputField sizeField = in.gnomon == GnomonSize::NodusHeight ? InputField::NodusHeight
+                                                                      : InputField::StyleLength;
+    if (!std::isfinite(in.sizeMm))
+        return Refuse(sizeField, RefusalReason::NotFinite);
+    if (!(in.sizeMm > 0))
+        return Refuse(sizeField, RefusalReason::NotPositive);
+    return {};
+}
+
+// Direction from O of the style's shadow at hour angle H. For a Sun s = cos(d) e + sin(d) p of
+// that hour (e its direction in the equator) lighting the face, the shadow of the nodus minus O
+// is (h/b) p - (h / s.n) s = h cos(d) / (b s.n) (a p - b e), with a = e.n and b = p.n: the
+// declination only moves the point along the half-line sign(b) (a p - b e).
+std::optional<Point2> hourDirection(const DialPlane &plane, double hourAngleDeg)
+{
+    const double p = plane.input.latitudeDeg * kRad;
+    const double h = hourAngleDeg * kRad;
+    const Vec3 e = std::cos(h) * Vec3{0.0, -std::sin(p), std::cos(p)} + std::sin(h) * Vec3{-1, 0, 0};
+    const double a = dot(e, plane.normal);
+    const double b = dot(plane.pole, plane.normal);
+    const Vec3 w = (b < 0 ? -1.0 : 1.0) * (a * plane.pole - b * e);
+    if (!(length(w) > 0))
+        return std::nullopt;
+    return ToFrame(plane, w);
+}
+
+} // namespace
+
+DialPlaneResult MakeDialPlane(const PlaneInput &input)
+{
+    DialPlaneResult out;
+    out.status = checkInput(input);
+    if (!out.status.ok())
+        return out;
+
+    DialPlane &d = out.plane;
+    d.input = input;
+    const double dcl = input.declinationDeg * kRad;
+    const double inc = input.inclinationDeg * kRad;
+    const double lat = input.latitudeDeg * kRad;
+    // The horizontal direction the face looks to: South turned towards West by D.
+    const Vec3 facing{-std::sin(dcl), -std::cos(dcl), 0.0};
+    const Vec3 zenith{0, 0, 1};
+    d.normal = std::cos(inc) * facing + std::sin(inc) * zenith;
+    d.up = (-std::sin(inc)) * facing + std::cos(inc) * zenith;
+    d.right = cross(d.up, d.normal);
+    d.pole = {0.0, std::cos(lat), std::sin(lat)};
+
+    const double pn = dot(d.pole, d.normal);
+    const bool polar = std::abs(pn) < std::sin(kPolarStyleAngleDeg * kRad);
+    if (input.gnomon == GnomonSize::StyleLength) {
+        if (polar) {
+            out.status = Refuse(InputField::StyleLength, RefusalReason::NoCentre);
+            out.plane = {};
+            return out;
+        }
+        d.nodusHeightMm = input.sizeMm * std::abs(pn);
+    } else {
+        d.nodusHeightMm = input.sizeMm;
+    }
+    d.nodus = d.nodusHeightMm * d.normal;
+    d.styleHeightDeg = std::asin(std::min(1.0, std::abs(pn))) * kDeg;
+
+    // The substyle's meridian holds the normal: its hour angle from the normal's components
+    // along the West and along the equator's point on the meridian.
+    d.longitudeDifferenceDeg = std::atan2(-d.normal.x, -d.normal.y * std::sin(lat)
+                                                           + d.normal.z * std::cos(lat)) * kDeg;
+    if (std::abs(d.normal.x) < 1e-15 && std::abs(-d.normal.y * std::sin(lat) + d.normal.z * std::cos(lat)) < 1e-15)
+        d.longitudeDifferenceDeg = 0; // an equatorial plane: every meridian holds the normal
+
+    if (!polar) {
+        d.hasCentre = true;
+        d.centre = ToFrame(d, d.nodus - (d.nodusHeightMm / pn) * d.pole);
+        d.styleLengthMm = d.nodusHeightMm / std::abs(pn);
+        // The substyle is the hour line of the normal's meridian; on an equatorial plane the
+        // substyle shrinks to the point O = F and is given as the noon line.
+        d.substyleAngleDeg = std::abs(d.longitudeDifferenceDeg) > 0
+            ? HourLineAngleDeg(d, d.longitudeDifferenceDeg) : 0.0;
+    }
+    return out;
+}
+
+Point2 ToFrame(const DialPlane &plane, Vec3 point)
+{
+    return {dot(point, plane.right), dot(point, plane.up)};
+}
+
+std::optional<Point2> NodusShadow(const DialPlane &plane, Vec3 sun)
+{
+    if (!(sun.z >= 0.0) || !(dot(sun, plane.normal) > 0.0))
+        return std::nullopt;
+    return NodusProjection(plane, sun);
+}
+
+std::optional<Point2> NodusProjection(const DialPlane &plane, Vec3 sun)
+{
+    const double facing = dot(sun, plane.normal);
+    if (facing == 0.0)
+        return std::nullopt;
+    const Vec3 p = plane.nodus - (plane.nodusHeightMm / facing) * sun;
+    const Point2 f = ToFrame(plane, p);
+    if (!std::isfinite(f.xMm) || !std::isfinite(f.yMm))
+        return std::nullopt;
+    return f;
+}
+
+std::optional<Point2> NodusShadowAt(const DialPlane &plane, double hourAngleDeg,
+                                    double declinationDeg)
+{
+    return NodusShadow(plane, SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg));
+}
+
+double HourLineAngleDeg(const DialPlane &plane, double hourAngleDeg)
+{
+    if (!plane.hasCentre)
+        return 0.0;
+    const auto noon = hourDirection(plane, 0.0);
+    const auto line = hourDirection(plane, hourAngleDeg);
+    if (!noon || !line)
+        return 0.0;
+    const double noonDeg = std::atan2(noon->yMm, noon->xMm) * kDeg;
+    const double lineDeg = std::atan2(line->yMm, line->xMm) * kDeg;
+    // Seen by the person facing the dial the shadow turns counter-clockwise through the day
+    // when the style points away from the face towards the south pole (p.n < 0, a wall
+    // facing South), clockwise otherwise.
+    const double turn = dot(plane.pole, plane.normal) < 0 ? 1.0 : -1.0;
+    return wrap180(turn * (lineDeg - noonDeg));
+}
+
+std::optional<FrameLine> GreatCircleLine(const DialPlane &plane, Vec3 circleNormal)
+{
+    const Vec3 g = (1.0 / length(circleNormal)) * circleNormal;
+    const Vec3 inPlane = g - dot(g, plane.normal) * plane.normal;
+    const double k = dot(inPlane, inPlane);
+    if (!(k > 1e-18))
+        return std::nullopt;
+    // Points X of the plane with (X - N).g = 0; the nearest one to F lies along g's projection.
+    const Vec3 point = (dot(plane.nodus, g) / k) * inPlane;
+    const Vec3 dir = cross(plane.normal, g);
+    const double len = length(dir);
+    FrameLine line;
+    line.point = ToFrame(plane, point);
+    const Point2 d = ToFrame(plane, (1.0 / len) * dir);
+    line.direction = d;
+    if (!std::isfinite(line.point.xMm) || !std::isfinite(line.point.yMm))
+        return std::nullopt;
+    return line;
+}
+
+} // namespace gnomonics

@@ -1,0 +1,390 @@
+// Every line of a dial, held against the physics: each traced point is the shadow of the nodus
+// for the Sun it claims, computed here from plain vectors; apparent-time lines run through O;
+// Italic and Babylonian lines are straight and cross where the apparent time is half their sum;
+// lines stay on the plate and only where the shadow exists.
+
+#include "testsupport.h"
+
+#include "gnomonics/diallines.h"
+#include "shadowframe.h"
+
+#include <cmath>
+
+using namespace gnomonics;
+
+namespace {
+
+DialSpec busyDial(double lat, double lon, double zone, bool summer, double decl, double incl, int year)
+{
+    DialSpec spec;
+    spec.place = {lat, lon, zone, summer};
+    spec.declinationDeg = decl;
+    spec.inclinationDeg = incl;
+    spec.gnomonMm = 100;
+    spec.year = year;
+    spec.hours.apparent = true;
+    spec.hours.halfHours = true;
+    spec.hours.clock = true;
+    spec.hours.italic = true;
+    spec.hours.babylonian = true;
+    spec.dates.solsticesEquinoxes = true;
+    spec.dates.zodiac = true;
+    spec.dates.monthFirsts = true;
+    spec.dates.dates = {{year, 8, 15}};
+    spec.plate = {-600, 600, -800, 400};
+    spec.dateLineStepMinutes = 10;
+    return spec;
+}
+
+// Distance of a point from the straight line through a and b.
+double offLine(const DialPoint &a, const DialPoint &b, double x, double y)
+{
+    const double dx = b.xMm - a.xMm, dy = b.yMm - a.yMm;
+    return std::abs((x - a.xMm) * dy - (y - a.yMm) * dx) / std::hypot(dx, dy);
+}
+
+double wrap24(double h) { return std::fmod(std::fmod(h, 24.0) + 24.0, 24.0); }
+
+// How far apart two clock readings are, around the dial.
+double hoursApart(double a, double b)
+{
+    const double d = wrap24(a - b);
+    return std::min(d, 24.0 - d);
+}
+
+} // namespace
+
+class TestDialLines : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyPointIsTheShadowOfItsSun()
+    {
+        // Random dials (any latitude, any plane, zone time with and without summer time, years
+        // 1800 to 2200): every point of every line against the nodus's shadow computed here
+        // from the point's hour angle and declination with plain vectors, and its hour angle
+        // and declination against what its line stands for. 0.01 mm for a nodus of 100 mm.
+        const double tolMm = 0.01;
+        const double tolDeg = 1e-5;
+        shadowframe::Uniform random(2026);
+        long points = 0;
+        for (int dial = 0; dial < 24; ++dial) {
+            const double lat = random.in(-70, 70);
+            const double decl = random.in(-180, 180);
+            const double incl = random.in(-80, 90);
+            const int year = 1800 + static_cast<int>(random.in(0, 400));
+            const double lon = random.in(-180, 180);
+            const double zone = std::round(lon / 15.0);
+            const bool summer = random.next() < 0.5;
+            const DialSpec spec = busyDial(lat, lon, zone, summer, decl, incl, year);
+            const DialLines d = BuildDialLines(spec);
+            QVERIFY(d.status.ok());
+            const sunframe::Vec3 n = shadowframe::wallNormal(-decl, incl);
+            for (const DialLine &line : d.lines)
+                for (const auto &piece : line.pieces) {
+                    QVERIFY(piece.size() >= 2);
+                    for (const DialPoint &p : piece) {
+                        QVERIFY(std::isfinite(p.xMm) && std::isfinite(p.yMm));
+                        QVERIFY(spec.plate.contains({p.xMm, p.yMm}));
+                        const sunframe::Vec3 sun = sunframe::sunDirection(lat, p.hourAngleDeg, p.declinationDeg);
+                        QVERIFY(sun.z >= -1e-12);
+                        QVERIFY(sunframe::dot(sun, n) > 0);
+                        // The frame's axes were checked against the maker's view in test_plane.
+                        const auto shadow = sunframe::projectAlongSun(100.0 * n, sun, n);
+                        const sunframe::Vec3 right{d.plane.right.x, d.plane.right.y, d.plane.right.z};
+                        const sunframe::Vec3 up{d.plane.up.x, d.plane.up.y, d.plane.up.z};
+                        QCOMPARE_LE(std::abs(sunframe::dot(*shadow, right) - p.xMm), tolMm);
+                        QCOMPARE_LE(std::abs(sunframe::dot(*shadow, up) - p.yMm), tolMm);
+                        switch (line.family) {
+                        case LineFamily::ApparentTime:
+                            QCOMPARE_LE(std::abs(std::remainder(p.hourAngleDeg - 15 * (line.hour - 12), 360.0)), tolDeg);
+                            break;
+                        case LineFamily::Italic:
+                        case LineFamily::Babylonian: {
+                            // Hours since sunset or sunrise, from the sunset hour angle on the
+                            // geometric horizon, cos H0 = -tan(lat) tan(decl).
+                            const double r = M_PI / 180;
+                            const double h0 = std::acos(-std::tan(lat * r) * std::tan(p.declinationDeg * r)) / r;
+                            const double count = line.family == LineFamily::Italic
+                                ? (p.hourAngleDeg - h0) / 15 + 24 : (p.hourAngleDeg + h0) / 15;
+                            QCOMPARE_LE(hoursApart(count, line.hour), tolDeg);
+                            break;
+                        }
+                        case LineFamily::ClockTime:
+                            if (p.hasDate) {
+                                // The Sun itself at that clock reading on that day.
+                                const double ut = p.clockHours - zone - (summer ? 1 : 0);
+                                const SunInSky sky = SunInSkyAt(SunAt(JulianDay(p.date, ut)), lat, lon);
+                                QCOMPARE_LE(std::abs(std::remainder(sky.hourAngleDeg - p.hourAngleDeg, 360.0)), tolDeg);
+                                QCOMPARE_LE(std::abs(SunAt(JulianDay(p.date, ut)).declinationDeg - p.declinationDeg), tolDeg);
+                            }
+                            QCOMPARE(p.clockHours, line.hour);
+                            break;
+                        case LineFamily::DateLine:
+                            QCOMPARE(p.declinationDeg, line.dateLine.declinationDeg);
+                            break;
+                        }
+                        ++points;
+                    }
+                }
+        }
+        qInfo("%ld points checked", points);
+        QVERIFY(points > 20000);
+    }
+
+    void apparentTimeLinesRunThroughTheCentre()
+    {
+        const double tolMm = 0.01;
+        shadowframe::Uniform random(5);
+        int lines = 0;
+        for (int dial = 0; dial < 40; ++dial) {
+            DialSpec spec = busyDial(random.in(-80, 80), 0, 0, false, random.in(-180, 180), random.in(-80, 90), 2026);
+            spec.hours.clock = false;
+            const DialLines d = BuildDialLines(spec);
+            if (!d.plane.hasCentre)
+                continue;
+            for (const DialLine &line : d.lines) {
+                if (line.family != LineFamily::ApparentTime)
+                    continue;
+                for (const auto &piece : line.pieces) {
+                    const DialPoint &a = piece.front();
+                    const DialPoint &b = piece.back();
+                    if (std::hypot(b.xMm - a.xMm, b.yMm - a.yMm) < 1.0)
+                        continue; // too short to aim at O
+                    const double scale = std::max(1.0, std::hypot(d.plane.centre.xMm - a.xMm, d.plane.centre.yMm - a.yMm)
+                                                      / std::hypot(b.xMm - a.xMm, b.yMm - a.yMm));
+                    QCOMPARE_LE(offLine(a, b, d.plane.centre.xMm, d.plane.centre.yMm), tolMm * scale);
+                    for (const DialPoint &p : piece)
+                        QCOMPARE_LE(offLine(a, b, p.xMm, p.yMm), tolMm);
+                    ++lines;
+                }
+            }
+        }
+        QVERIFY(lines > 200);
+    }
+
+    void italicAndBabylonianLinesAreStraight()
+    {
+        // Each is the shadow of a great circle of the sky (the horizon turned about the
+        // Earth's axis), hence straight on any plane.
+        const double tolMm = 0.01;
+        shadowframe::Uniform random(8);
+        int lines = 0;
+        for (int dial = 0; dial < 40; ++dial) {
+            DialSpec spec = busyDial(random.in(-65, 65), 0, 0, false, random.in(-180, 180), random.in(-80, 90), 2026);
+            spec.hours.clock = false;
+            const DialLines d = BuildDialLines(spec);
+            for (const DialLine &line : d.lines) {
+                if (line.family != LineFamily::Italic && line.family != LineFamily::Babylonian)
+                    continue;
+                for (const auto &piece : line.pieces) {
+                    if (std::hypot(piece.back().xMm - piece.front().xMm, piece.back().yMm - piece.front().yMm) < 1.0)
+                        continue;
+                    for (const DialPoint &p : piece)
+                        QCOMPARE_LE(offLine(piece.front(), piece.back(), p.xMm, p.yMm), tolMm);
+                    ++lines;
+                }
+            }
+        }
+        QVERIFY(lines > 200);
+    }
+
+    void italicPlusBabylonianIsTwiceTheApparentTime()
+    {
+        // Where the Italic line I crosses the Babylonian line B the Sun stands at one instant:
+        // I + B = 2 T (modulo 24) with T the apparent time, and both point meanings agree.
+        const double tolHours = 1e-6;
+        const double tolMm = 1e-4;
+        DialSpec spec = busyDial(45.4642, 9.19, 1, false, 20, 0, 2026);
+        spec.hours.clock = false;
+        const DialLines d = BuildDialLines(spec);
+        const auto crossings = FindCrossings(d, LineFamily::Italic, LineFamily::Babylonian);
+        QVERIFY(crossings.size() > 40);
+        for (const Crossing &c : crossings) {
+            const double i = d.lines[c.lineA].hour;
+            const double b = d.lines[c.lineB].hour;
+            QCOMPARE_LE(std::hypot(c.onA.xMm - c.onB.xMm, c.onA.yMm - c.onB.yMm), tolMm);
+            QCOMPARE_LE(hoursApart(i + b, 2 * c.onA.apparentHours), tolHours * 100);
+            QCOMPARE_LE(std::abs(c.onA.declinationDeg - c.onB.declinationDeg), tolHours);
+            // And the hour systems' own counts at that instant.
+            const auto it = ItalicHourAt(45.4642, c.onA.declinationDeg, c.onA.hourAngleDeg);
+            const auto ba = BabylonianHourAt(45.4642, c.onA.declinationDeg, c.onA.hourAngleDeg);
+            QVERIFY(it && ba);
+            QCOMPARE_LE(hoursApart(*it + *ba, 2 * c.onA.apparentHours), tolHours);
+        }
+    }
+
+    void hourLinesCrossDateLinesAtTheirSun()
+    {
+        // The crossing of the apparent-time line T with the date line of declination d is the
+        // shadow at hour angle 15 (T - 12) and declination d.
+        const double tolMm = 1e-4;
+        const DialSpec spec = busyDial(45.4642, 9.19, 1, false, 0, 0, 2026);
+        const DialLines d = BuildDialLines(spec);
+        const auto crossings = FindCrossings(d, LineFamily::ApparentTime, LineFamily::DateLine);
+        QVERIFY(crossings.size() > 100);
+        for (const Crossing &c : crossings) {
+            const double h = 15 * (d.lines[c.lineA].hour - 12);
+            const double decl = d.lines[c.lineB].dateLine.declinationDeg;
+            const auto at = NodusShadowAt(d.plane, h, decl);
+            QVERIFY(at.has_value());
+            QCOMPARE_LE(std::hypot(at->xMm - c.onA.xMm, at->yMm - c.onA.yMm), tolMm);
+            QCOMPARE_LE(std::hypot(at->xMm - c.onB.xMm, at->yMm - c.onB.yMm), tolMm);
+        }
+        // The analemmas cross the date lines too, each crossing a point of both curves.
+        const auto analemma = FindCrossings(d, LineFamily::ClockTime, LineFamily::DateLine);
+        QVERIFY(analemma.size() > 50);
+        for (const Crossing &c : analemma) {
+            QCOMPARE_LE(std::hypot(c.onA.xMm - c.onB.xMm, c.onA.yMm - c.onB.yMm), tolMm);
+            QCOMPARE_LE(std::abs(c.onA.declinationDeg - d.lines[c.lineB].dateLine.declinationDeg), 1e-6);
+        }
+    }
+
+    void analemmaModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("summer");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<double>("firstLabel");
+        // Whole hours 0..23 (those that never reach the plate keep no pieces), two halves each,
+        // or the clock's noon alone: 12, or 13 in summer time.
+        QTest::newRow("whole") << int(AnalemmaMode::Whole) << false << 24 << 0.0;
+        QTest::newRow("halves") << int(AnalemmaMode::Halves) << false << 48 << 0.0;
+        QTest::newRow("noon only") << int(AnalemmaMode::NoonOnly) << false << 1 << 12.0;
+        QTest::newRow("noon only, summer time") << int(AnalemmaMode::NoonOnly) << true << 1 << 13.0;
+    }
+    void analemmaModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, summer);
+        QFETCH(int, lines);
+        QFETCH(double, firstLabel);
+        DialSpec spec = busyDial(45.4642, 9.19, 1, summer, 0, 0, 2026);
+        spec.hours.apparent = false;
+        spec.hours.halfHours = false;
+        spec.hours.italic = false;
+        spec.hours.babylonian = false;
+        spec.hours.analemma = AnalemmaMode(mode);
+        const DialLines d = BuildDialLines(spec);
+        std::vector<const DialLine *> clock;
+        for (const DialLine &line : d.lines)
+            if (line.family == LineFamily::ClockTime)
+                clock.push_back(&line);
+        QCOMPARE(int(clock.size()), lines);
+        QCOMPARE(clock.front()->hour, firstLabel);
+        if (AnalemmaMode(mode) == AnalemmaMode::Halves) {
+            // The first half runs from the December solstice of 2025 (21 December) to the June
+            // solstice of 2026 (21 June), the second from there to 21 December 2026.
+            const DialLine &rising = *clock[24];
+            const DialLine &falling = *clock[25];
+            QCOMPARE(rising.analemma, AnalemmaHalf::DecemberToJune);
+            QCOMPARE(rising.analemmaFirstDay, (sheet::CivilDate{2025, 12, 21}));
+            QCOMPARE(falling.analemmaFirstDay, (sheet::CivilDate{2026, 6, 21}));
+            QCOMPARE(rising.analemmaDays + falling.analemmaDays, 365);
+        }
+        if (AnalemmaMode(mode) == AnalemmaMode::NoonOnly) {
+            // The zone's noon in Milano (9.19 E, zone 1 E) is 11.6127 local mean time; apparent
+            // time adds the equation of time, -14.2 to +16.4 min: 11.376 to 11.886.
+            const double tolHours = 0.002;
+            for (const auto &piece : clock.front()->pieces)
+                for (const DialPoint &p : piece) {
+                    QVERIFY(p.apparentHours > 11.376 - tolHours);
+                    QVERIFY(p.apparentHours < 11.886 + tolHours);
+                }
+        }
+    }
+
+    void dateLines()
+    {
+        // Sign entries in 2026 at sin d = sin(e) sin(lambda), with e the true obliquity at the
+        // entry: Laskar's mean obliquity and the four main nutation terms, evaluated apart (a
+        // hand computation in Python) at the entry instants of the almanac (Taurus 20 April
+        // 2026 02h UT, Gemini 21 May 02h, solstices 21 June 08h24, 21 December 20h50):
+        // e = 23.43827, 23.43806, 23.43798, 23.43765, so Taurus and Virgo at +11.47149,
+        // Gemini and Leo at +20.14933, the solstices at +23.43798 and -23.43765.
+        const double tolDeg = 0.0002;
+        Place milano;
+        DateLineChoice choice;
+        choice.zodiac = true;
+        choice.monthFirsts = true;
+        choice.dates = {{2026, 6, 21}};
+        const DateLinesResult r = ChooseDateLines(choice, milano, 2026);
+        QVERIFY(r.status.ok());
+        // Solstices and equinoxes: 3 lines; the zodiac adds the 4 other lines; 12 months; 1 date.
+        QCOMPARE(int(r.lines.size()), 3 + 4 + 12 + 1);
+        QCOMPARE_LE(std::abs(r.lines[0].declinationDeg - 23.43798), tolDeg);
+        QCOMPARE(r.lines[0].date, (sheet::CivilDate{2026, 6, 21}));
+        QCOMPARE_LE(std::abs(r.lines[1].declinationDeg + 23.43765), tolDeg);
+        QCOMPARE(r.lines[1].date, (sheet::CivilDate{2026, 12, 21}));
+        QCOMPARE(r.lines[2].declinationDeg, 0.0);
+        QCOMPARE(r.lines[3].kind, DateLineKind::ZodiacEntry);
+        QCOMPARE(r.lines[3].index, 1);
+        QCOMPARE(r.lines[3].partner, 5);
+        QCOMPARE_LE(std::abs(r.lines[3].declinationDeg - 11.47149), tolDeg);
+        QCOMPARE_LE(std::abs(r.lines[4].declinationDeg - 20.14933), tolDeg);
+        // 1 January at noon: the Sun at -23.0 (almanac).
+        QCOMPARE_LE(std::abs(r.lines[7].declinationDeg - -23.0), 0.05);
+        // The typed date: the June solstice day, within 0.01 of the solstice's declination.
+        QCOMPARE_LE(std::abs(r.lines.back().declinationDeg - 23.43798), 0.01);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("what");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("latitude 90") << 0 << int(InputField::Latitude) << int(RefusalReason::OutOfRange);
+        QTest::newRow("plane facing the ground") << 1 << int(InputField::Inclination) << int(RefusalReason::OutOfRange);
+        QTest::newRow("nodus 0") << 2 << int(InputField::NodusHeight) << int(RefusalReason::NotPositive);
+        QTest::newRow("longitude nan") << 3 << int(InputField::Longitude) << int(RefusalReason::NotFinite);
+        QTest::newRow("31 February") << 4 << int(InputField::Date) << int(RefusalReason::NoSuchDate);
+        QTest::newRow("plate 5 mm wide") << 5 << int(InputField::Plate) << int(RefusalReason::OutOfRange);
+        QTest::newRow("plate edge inf") << 6 << int(InputField::Plate) << int(RefusalReason::NotFinite);
+        QTest::newRow("year 2201") << 7 << int(InputField::Year) << int(RefusalReason::OutOfRange);
+        QTest::newRow("step 0") << 8 << int(InputField::Step) << int(RefusalReason::OutOfRange);
+    }
+    void refusals()
+    {
+        QFETCH(int, what);
+        QFETCH(int, field);
+        QFETCH(int, reason);
+        DialSpec spec = busyDial(45, 9, 1, false, 0, 0, 2026);
+        switch (what) {
+        case 0: spec.place.latitudeDeg = 90; break;
+        case 1: spec.inclinationDeg = -85; break;
+        case 2: spec.gnomonMm = 0; break;
+        case 3: spec.place.longitudeDeg = NAN; break;
+        case 4: spec.dates.dates = {{2026, 2, 31}}; break;
+        case 5: spec.plate = {0, 5, 0, 100}; break;
+        case 6: spec.plate.topMm = INFINITY; break;
+        case 7: spec.year = 2201; break;
+        case 8: spec.dateLineStepMinutes = 0; break;
+        }
+        const DialLines d = BuildDialLines(spec);
+        QCOMPARE(int(d.status.field), field);
+        QCOMPARE(int(d.status.reason), reason);
+        QVERIFY(d.lines.empty());
+    }
+
+    void constructionLines()
+    {
+        // A wall facing South at 45 N, nodus 100 mm: O lies 100 mm above F, the substyle and
+        // the noon line are the vertical through F, the equinoctial line is horizontal 100 mm
+        // below F (the equator's shadow: tan 45 x 100), the horizon line is the horizontal
+        // through the nodus's foot.
+        const double tolMm = 1e-9;
+        DialSpec spec = busyDial(45, 9, 1, false, 0, 0, 2026);
+        const DialLines d = BuildDialLines(spec);
+        QVERIFY(d.centreOnPlate && d.footOnPlate);
+        QCOMPARE_LE(std::abs(d.plane.centre.yMm - 100), tolMm);
+        QVERIFY(d.construction.noon && d.construction.substyle && d.construction.equinoctial && d.construction.horizon);
+        QCOMPARE_LE(std::abs(d.construction.noon->a.xMm), tolMm);
+        QCOMPARE_LE(std::abs(d.construction.substyle->b.xMm), tolMm);
+        QCOMPARE_LE(std::abs(d.construction.equinoctial->a.yMm + 100), tolMm);
+        QCOMPARE_LE(std::abs(d.construction.equinoctial->b.yMm + 100), tolMm);
+        QCOMPARE_LE(std::abs(d.construction.horizon->a.yMm), tolMm);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDialLines)
+#include "test_diallines.moc"

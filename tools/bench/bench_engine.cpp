@@ -1,0 +1,58 @@
+// How long the engine takes to build every line of a busy dial: apparent time with half hours,
+// zone-time analemmas for 24 hours at one point a day, Italic and Babylonian hours, every date
+// line. Prints the best and the median of repeated builds. Not a test: run it by hand.
+
+#include "gnomonics/diallines.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+int main()
+{
+    gnomonics::DialSpec spec;
+    spec.place = {45.4642, 9.19, 1.0, true};
+    spec.declinationDeg = 20;
+    spec.inclinationDeg = 0;
+    spec.gnomonMm = 100;
+    spec.year = 2026;
+    spec.hours.apparent = true;
+    spec.hours.halfHours = true;
+    spec.hours.clock = true;
+    spec.hours.analemma = gnomonics::AnalemmaMode::Whole;
+    spec.hours.italic = true;
+    spec.hours.babylonian = true;
+    spec.dates.solsticesEquinoxes = true;
+    spec.dates.zodiac = true;
+    spec.dates.monthFirsts = true;
+    spec.dates.dates = {{2026, 8, 15}};
+    spec.plate = {-500, 500, -600, 200};
+
+    std::vector<double> ms;
+    std::size_t points = 0;
+    for (int run = 0; run < 15; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        const gnomonics::DialLines dial = gnomonics::BuildDialLines(spec);
+        const auto stop = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
+        points = 0;
+        for (const auto &line : dial.lines)
+            for (const auto &piece : line.pieces)
+                points += piece.size();
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("every line of the dial (%zu points): best %.1f ms, median %.1f ms\n", points,
+                ms.front(), ms[ms.size() / 2]);
+
+    const gnomonics::DialLines dial = gnomonics::BuildDialLines(spec);
+    const auto start = std::chrono::steady_clock::now();
+    const auto crossings = gnomonics::FindCrossings(dial, gnomonics::LineFamily::ApparentTime,
+                                                    gnomonics::LineFamily::DateLine);
+    const auto analemma = gnomonics::FindCrossings(dial, gnomonics::LineFamily::ClockTime,
+                                                   gnomonics::LineFamily::DateLine);
+    const auto stop = std::chrono::steady_clock::now();
+    std::printf("crossings hour x date %zu, analemma x date %zu: %.1f ms\n", crossings.size(),
+                analemma.size(), std::chrono::duration<double, std::milli>(stop - start).count());
+    return 0;
+}
