@@ -173,6 +173,13 @@ void TestVerticalCurves::cells_data()
     row("lat 45 decl 10, 18 o'clock line", 45, 10, 50, 0, 18, s6, s6, s6);
     row("lat 45 decl 10, 19 o'clock line", 45, 10, 50, 0, 19, s6, s7, s7);
 
+    // The declination the note on walls that do not decline recommends: the equinox Sun at 6
+    // and 18 grazes the wall from the horizon and its point lies 6.6e17 mm away. No number
+    // beyond a kilometre is shown.
+    row("declination 1e-7, 6 o'clock: equinox point at infinity", L, 0.0000001, S, 0, 6, s6, s7, s7);
+    row("declination 1e-7, 18 o'clock: equinox point at infinity", L, 0.0000001, S, 0, 18, s6, s6, s6);
+    row("declination 0, 6 o'clock: the same wall", L, 0.0, S, 0, 6, s6, s7, s7);
+
     // The defaults on a wall inclined by 10 degrees: row 14 is the worked edge case; 15 and
     // 16 keep the points the Sun lights.
     row("inclination 10, 14 o'clock line", L, D, S, 10, 14, "1902,9", "49,8", "97,0");
