@@ -8,6 +8,21 @@
 
 namespace sheet {
 
+namespace {
+char separator = ',';
+} // namespace
+
+void setDecimalSeparator(char decimalSeparator)
+{
+    separator = decimalSeparator == '.' ? '.' : ',';
+}
+
+char decimalSeparator()
+{
+    return separator;
+}
+
+
 std::optional<double> ReadNumber(std::string_view text)
 {
     auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -127,7 +142,7 @@ std::string FormatFixed(double value, Mask mask)
     std::string text = (d.negative && !isZero) ? "-" : "";
     text += intPart;
     if (decimals > 0)
-        text += "," + fracPart;
+        text += decimalSeparator() + fracPart;
     return text;
 }
 
@@ -149,12 +164,12 @@ std::string FormatGeneral(double value)
         if (digits.size() <= intDigits) {
             text = digits + std::string(intDigits - digits.size(), '0');
         } else {
-            text = digits.substr(0, intDigits) + "," + digits.substr(intDigits);
+            text = digits.substr(0, intDigits) + decimalSeparator() + digits.substr(intDigits);
         }
     } else {
-        text = "0," + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
+        text = std::string("0") + decimalSeparator() + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
     }
-    if (text.find_first_not_of("0,") == std::string::npos)
+    if (text.find_first_not_of("0,.") == std::string::npos)
         return "0";
     return (d.negative ? "-" : "") + text;
 }

@@ -12,13 +12,19 @@ namespace sheet {
 // separators ("38,5,1", "1.234,5"), exponents, "inf" and "nan".
 std::optional<double> ReadNumber(std::string_view text);
 
+// The character written between the units and the decimals: the comma of the program's own
+// Italian (the default), or the point when the program speaks English. Anything but '.' sets
+// the comma. Reading accepts either, whatever is set.
+void setDecimalSeparator(char decimalSeparator);
+char decimalSeparator();
+
 // The three display masks of the sheets: at least one digit before the comma and exactly
 // the given number of decimals after it.
 enum class Mask { TwoDecimals, OneDecimal, ThreeDecimals }; // "#0.00", "#0.0", "#0.000"
 
 int decimalsOf(Mask mask);
 
-// Writes a value with the decimal comma and the mask's number of decimals, rounding half
+// Writes a value with the decimal separator (the comma unless set otherwise) and the mask's number of decimals, rounding half
 // away from zero. The value is first taken to 15 significant digits, so a number that was
 // typed as 2,675 rounds as a person expects (2,68) despite its binary neighbour 2.67499....
 // A value that rounds to zero never carries a minus sign. A value that is not finite gives

@@ -124,6 +124,42 @@ private Q_SLOTS:
         QCOMPARE(qs(FormatGeneral(value)), text);
     }
 
+    // In English the same numbers are written with the decimal point; reading takes either.
+    void englishWritesTheDecimalPoint_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("mask"); // -1: general form
+        QTest::addColumn<QString>("italian");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("two decimals") << 9.3685 << int(sheet::Mask::TwoDecimals) << "9,37" << "9.37";
+        QTest::newRow("one decimal, negative") << -176.06 << int(sheet::Mask::OneDecimal) << "-176,1" << "-176.1";
+        QTest::newRow("three decimals") << 8.5543 << int(sheet::Mask::ThreeDecimals) << "8,554" << "8.554";
+        QTest::newRow("general form") << 99.4 << -1 << "99,4" << "99.4";
+        QTest::newRow("general form below one") << 0.00001 << -1 << "0,00001" << "0.00001";
+        QTest::newRow("general form, whole") << 20.0 << -1 << "20" << "20";
+        QTest::newRow("negative zero never signed") << -0.0001 << int(sheet::Mask::TwoDecimals) << "0,00" << "0.00";
+    }
+    void englishWritesTheDecimalPoint()
+    {
+        QFETCH(double, value);
+        QFETCH(int, mask);
+        QFETCH(QString, italian);
+        QFETCH(QString, english);
+        const auto write = [&] {
+            return QString::fromStdString(mask < 0 ? sheet::FormatGeneral(value)
+                                                   : sheet::FormatFixed(value, sheet::Mask(mask)));
+        };
+        QCOMPARE(sheet::decimalSeparator(), ',');
+        QCOMPARE(write(), italian);
+        sheet::setDecimalSeparator('.');
+        const QString shown = write();
+        const auto readBack = sheet::ReadNumber(shown.toStdString());
+        sheet::setDecimalSeparator(',');
+        QCOMPARE(shown, english);
+        QVERIFY(readBack.has_value());
+        QCOMPARE(*readBack, *sheet::ReadNumber(italian.toStdString()));
+    }
+
     void nonFiniteNeverShows()
     {
         for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
