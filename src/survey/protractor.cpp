@@ -17,7 +17,7 @@ const QString kTitle = QStringLiteral("GONIOMETRO 1:1 PER IL RILIEVO DELLA PARET
 const QString kWallEdge = QStringLiteral("lato della tavoletta contro la parete");
 const QString kBar = QStringLiteral("100 mm: misurare con un righello per controllare la scala di stampa");
 const QString kHowTo1 = QStringLiteral("Incollare sulla tavoletta orizzontale con la linea tratteggiata contro la parete;");
-const QString kHowTo2 = QStringLiteral("il filo a piombo sopra il centro. α è l'angolo dell'ombra del filo dallo 0,");
+const QString kHowTo2 = QStringLiteral("il filo a piombo sopra il centro. L'angolo alfa è quello dell'ombra del filo dallo 0,");
 const QString kHowTo3 = QStringLiteral("positivo se l'ombra va a destra guardando la parete.");
 const QString kCredit = QStringLiteral("Horalo 2002 - programma per la costruzione di orologi solari");
 

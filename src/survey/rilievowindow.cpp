@@ -58,7 +58,7 @@ const QString kDesignerRefused = QStringLiteral("Il Quadrante non ha accettato i
 const QString kSentToDesigner = QStringLiteral("Declinazione %1 e inclinazione %2° passate al Quadrante.");
 const QString kNotMeasured = QStringLiteral(" (inclinazione non misurata: parete verticale)");
 
-constexpr int kNoteWidth = 330;
+constexpr int kNoteWidth = 420;
 
 QLabel *note(QWidget *parent, const QString &name)
 {
@@ -87,6 +87,8 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
 {
     const SurveyForm defaults;
     auto *layout = new QVBoxLayout(this);
+    // A long note makes its row taller: the window grows rather than cutting it off.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new SurveyFigure(this));
@@ -132,7 +134,9 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
                                                                    {"decl", Kind::Output}}};
         for (std::size_t c = 0; c < cells.size(); ++c) {
             QLineEdit *edit = addField(fieldName(cells[c].first, k), QString(), cells[c].second);
-            edit->setMaximumWidth(c == 5 ? 110 : c == 0 ? 100 : 80);
+            const int width = c == 5 ? 110 : c == 0 ? 100 : c == 1 ? 80 : 72;
+            edit->setMinimumWidth(width);
+            edit->setMaximumWidth(width);
             grid->addWidget(edit, k + 1, static_cast<int>(c) + 1);
         }
         rowNotes_[static_cast<std::size_t>(k)] = note(this, fieldName("nota", k));

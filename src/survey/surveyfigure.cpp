@@ -13,6 +13,7 @@ namespace {
 const QString kWall = QStringLiteral("parete");
 const QString kBoard = QStringLiteral("tavoletta orizzontale");
 const QString kLine = QStringLiteral("filo a piombo");
+const QString kFromAbove = QStringLiteral("(vista dall'alto)");
 const QString kShadow = QStringLiteral("ombra");
 const QString kSun = QStringLiteral("Sole");
 const QString kAlpha = QStringLiteral("α");
@@ -54,7 +55,8 @@ void SurveyFigure::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(0x8a, 0x6d, 0x3b), 1.5));
     p.drawPath(board);
     p.setPen(Qt::black);
-    p.drawText(QRectF(140, 174, 120, 16), Qt::AlignRight, kBoard);
+    p.drawText(QRectF(150, 174, 140, 16), Qt::AlignRight, kBoard);
+    p.drawText(QRectF(20, 2, 270, 16), Qt::AlignRight, kFromAbove);
 
     // The plumb line's foot on the board, the perpendicular to the wall and the shadow.
     const QPointF foot(150, 140);
@@ -74,9 +76,8 @@ void SurveyFigure::paintEvent(QPaintEvent *)
     p.drawArc(QRectF(foot.x() - 40, foot.y() - 40, 80, 80), 90 * 16, -28 * 16);
     p.drawText(QPointF(foot.x() + 6, foot.y() - 44), kAlpha);
 
-    // The line itself hangs from above: drawn a little to the side to suggest its height.
+    // Seen from above the line is a point: its bob over the board.
     p.setPen(QPen(Qt::black, 1));
-    p.drawLine(QPointF(150, 70), foot);
     p.setBrush(Qt::black);
     p.drawEllipse(foot, 3.5, 3.5);
     p.drawText(QPointF(40, 130), kLine);
@@ -92,7 +93,7 @@ void SurveyFigure::paintEvent(QPaintEvent *)
         p.drawLine(sun + QPointF(12 * std::cos(a), 12 * std::sin(a)), sun + QPointF(16 * std::cos(a), 16 * std::sin(a)));
     }
     p.setPen(Qt::black);
-    p.drawText(sun + QPointF(20, 5), kSun);
+    p.drawText(sun + QPointF(-48, 5), kSun);
 }
 
 } // namespace survey

@@ -35,8 +35,8 @@ const char *const kRowIgnored = "riga ignorata: manca ";
 const char *const kMissingDate = "la data";
 const char *const kMissingClock = "l'ora";
 const char *const kMissingAlpha = "l'angolo α";
-const char *const kBelowHorizon = "impossibile: a quell'ora il Sole è sotto l'orizzonte (ora o data sbagliata?)";
-const char *const kBehindWall = "impossibile: a quell'ora il Sole è dietro la parete (ora o lato sbagliato?)";
+const char *const kBelowHorizon = "impossibile: Sole sotto l'orizzonte (ora o data sbagliata?)";
+const char *const kBehindWall = "impossibile: Sole dietro la parete (ora sbagliata?)";
 const char *const kOutlierNote = "scartata: dista ";
 const char *const kFromMedian = "° dalla mediana";
 const char *const kOutlierRow = "Riga ";
@@ -53,15 +53,15 @@ const char *const kLeansBack = "la parete pende all'indietro (verso il cielo)";
 const char *const kLeansForward = "la parete pende in avanti (strapiomba)";
 const char *const kPlumb = "la parete è a piombo";
 
-// Report lines.
+// Report lines. The printer's font has no Greek letters on every system: the page writes "alfa".
 const char *const kReportTitle = "RILIEVO DELLA PARETE";
 const char *const kReportPlace = "Latitudine ";
 const char *const kReportLongitude = "°   Longitudine ";
 const char *const kReportZone = "°   Fuso ";
 const char *const kReportSummer = " h   ora legale";
 const char *const kReportNoSummer = " h   ora solare";
-const std::array<const char *, 7> kReportHeader{"N.", "Data", "Ora", "α (°)", "Azimut (°)", "Altezza (°)", "Declinazione (°)"};
-const char *const kReportAzimuthNote = "Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - α.";
+const std::array<const char *, 7> kReportHeader{"N.", "Data", "Ora", "alfa (°)", "Azimut (°)", "Altezza (°)", "Declinazione (°)"};
+const char *const kReportAzimuthNote = "Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.";
 const char *const kReportMean = "Declinazione media: ";
 const char *const kReportSpread = "Scarto (deviazione standard): ";
 const char *const kReportAccuracy = "Precisione attesa della media: ";
@@ -133,7 +133,18 @@ std::optional<std::array<int, 3>> readClockForm(const std::string &text)
     return hms;
 }
 
+// The screen's α as the printed page writes it.
+std::string printable(std::string text)
+{
+    const std::string alpha = "α";
+    for (std::size_t at = text.find(alpha); at != std::string::npos; at = text.find(alpha, at))
+        text.replace(at, alpha.size(), "alfa");
+    return text;
+}
+
 std::string fixed2(double value) { return sheet::FormatFixed(value, sheet::Mask::TwoDecimals); }
+// Readings typed to the hundredth agree to a few thousandths: the spread needs the third decimal.
+std::string fixed3(double value) { return sheet::FormatFixed(value, sheet::Mask::ThreeDecimals); }
 
 // A place field: its number, or the note that refuses it.
 std::optional<double> placeNumber(const std::string &text, std::string &note)
@@ -317,8 +328,8 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
         out.meanDeg = r.meanDeg;
         out.mean = FormatDeclination(r.meanDeg);
         if (r.spreadDeg && r.accuracyDeg) {
-            out.spread = fixed2(*r.spreadDeg);
-            out.accuracy = kPlusMinus + fixed2(*r.accuracyDeg);
+            out.spread = fixed3(*r.spreadDeg);
+            out.accuracy = kPlusMinus + fixed3(*r.accuracyDeg);
         } else {
             out.accuracy = kOneRow;
         }
@@ -362,7 +373,7 @@ sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome 
                 page.add(kColumn[c], y, cells[c]);
         y += kStep;
         if (!outcome.rowNote[k].empty()) {
-            page.add(kColumn[1], y, outcome.rowNote[k]);
+            page.add(kColumn[1], y, printable(outcome.rowNote[k]));
             y += kStep;
         }
     }
