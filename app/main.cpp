@@ -1,6 +1,7 @@
 #include "horizontal/horizontalwindows.h"
 #include "shell/language.h"
 #include "shell/registry.h"
+#include "survey/surveywindows.h"
 #include "vertical/verticalwindows.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     shell::registerShellWindows(registry);
     horizontal::registerHorizontalWindows(registry);
     vertical::registerVerticalWindows(registry);
+    survey::registerSurveyWindows(registry);
 
     // Only the main menu is made at start; every other window is made when it is asked for.
     shell::showWindow(QStringLiteral("Meridiane"));

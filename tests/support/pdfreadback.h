@@ -90,7 +90,7 @@ inline QList<PdfWord> readPdfWords(const QString &path)
         const auto m = it.next();
         QString t = m.captured(5);
         t.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-            .replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&apos;"), QStringLiteral("'")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
         words.append({m.captured(1).toDouble() * mmPerPt, m.captured(2).toDouble() * mmPerPt, t});
     }
     return words;

@@ -1,0 +1,213 @@
+#include "gnomonics/wallsurvey.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace gnomonics {
+
+namespace {
+
+constexpr double kRad = std::numbers::pi / 180.0;
+constexpr double kDeg = 180.0 / std::numbers::pi;
+
+SurveyStatus refuse(SurveyField field, RefusalReason reason, int row = -1) { return {reason, field, row}; }
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
+}
+
+double circularMean(const std::vector<double> &anglesDeg)
+{
+    double s = 0, c = 0;
+    for (double a : anglesDeg) {
+        s += std::sin(a * kRad);
+        c += std::cos(a * kRad);
+    }
+    return NormaliseDeg(std::atan2(s, c) * kDeg);
+}
+
+bool impossible(SurveyRowState state)
+{
+    return state == SurveyRowState::BelowHorizon || state == SurveyRowState::BehindWall;
+}
+
+} // namespace
+
+double NormaliseDeg(double angleDeg)
+{
+    double a = std::fmod(angleDeg, 360.0);
+    if (a <= -180.0)
+        a += 360.0;
+    else if (a > 180.0)
+        a -= 360.0;
+    return a;
+}
+
+SurveyStatus CheckSurveyPlace(const Place &place)
+{
+    if (!std::isfinite(place.latitudeDeg))
+        return refuse(SurveyField::Latitude, RefusalReason::NotFinite);
+    if (std::abs(place.latitudeDeg) > 89.99)
+        return refuse(SurveyField::Latitude, RefusalReason::OutOfRange);
+    if (!std::isfinite(place.longitudeDeg))
+        return refuse(SurveyField::Longitude, RefusalReason::NotFinite);
+    if (std::abs(place.longitudeDeg) > 180)
+        return refuse(SurveyField::Longitude, RefusalReason::OutOfRange);
+    if (!std::isfinite(place.zoneHours))
+        return refuse(SurveyField::TimeZone, RefusalReason::NotFinite);
+    if (place.zoneHours < kSurveyFirstZone || place.zoneHours > kSurveyLastZone)
+        return refuse(SurveyField::TimeZone, RefusalReason::OutOfRange);
+    return {};
+}
+
+SurveyStatus CheckObservation(const SurveyObservation &observation, int row)
+{
+    if (!DateExists(observation.date))
+        return refuse(SurveyField::Date, RefusalReason::NoSuchDate, row);
+    if (!IsValidDate(observation.date))
+        return refuse(SurveyField::Year, RefusalReason::OutOfRange, row);
+    if (!std::isfinite(observation.clockHours))
+        return refuse(SurveyField::ClockTime, RefusalReason::NotFinite, row);
+    if (observation.clockHours < 0 || observation.clockHours >= 24)
+        return refuse(SurveyField::ClockTime, RefusalReason::OutOfRange, row);
+    if (!std::isfinite(observation.alphaDeg))
+        return refuse(SurveyField::Alpha, RefusalReason::NotFinite, row);
+    // At +-90 the shadow runs along the wall: the Sun grazes it and the board shows nothing
+    // a declination can be read from.
+    if (std::abs(observation.alphaDeg) >= 90)
+        return refuse(SurveyField::Alpha, RefusalReason::OutOfRange, row);
+    return {};
+}
+
+SunForObservation SunForSurvey(const Place &place, const SurveyObservation &observation)
+{
+    const double ut = UtHoursFromClock(observation.clockHours, place.zoneHours, place.summerTime);
+    const SunPosition sun = SunAt(JulianDay(observation.date, ut));
+    const SunInSky sky = SunInSkyAt(sun, place.latitudeDeg, place.longitudeDeg);
+    // The engine counts azimuth from North through East; a wall's declination is counted from
+    // South towards West, so the Sun due West (270 from North) is +90 here.
+    return {NormaliseDeg(sky.azimuthDeg - 180.0), sky.altitudeDeg};
+}
+
+double DeclinationFromReading(double sunAzimuthDeg, double alphaDeg)
+{
+    return NormaliseDeg(sunAzimuthDeg - alphaDeg);
+}
+
+SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservation> &observations)
+{
+    SurveyResult result;
+    result.status = CheckSurveyPlace(place);
+    for (std::size_t k = 0; result.status.ok() && k < observations.size(); ++k)
+        result.status = CheckObservation(observations[k], static_cast<int>(k));
+    if (!result.status.ok())
+        return result;
+
+    std::vector<SurveyRow> &rows = result.rows;
+    for (const SurveyObservation &o : observations) {
+        const SunForObservation sun = SunForSurvey(place, o);
+        SurveyRow row;
+        row.sunAzimuthDeg = sun.azimuthDeg;
+        row.sunAltitudeDeg = sun.altitudeDeg;
+        row.declinationDeg = DeclinationFromReading(sun.azimuthDeg, o.alphaDeg);
+        row.state = sun.altitudeDeg < 0 ? SurveyRowState::BelowHorizon : SurveyRowState::Good;
+        rows.push_back(row);
+    }
+
+    // Each pass may find rows whose Sun stands behind the wall the others agree on; they leave
+    // the set and the centre is found again. Every pass removes a row or ends the loop.
+    for (std::size_t pass = 0; pass <= rows.size(); ++pass) {
+        std::vector<std::size_t> candidates;
+        std::vector<double> declinations;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            if (impossible(rows[k].state))
+                continue;
+            rows[k].state = SurveyRowState::Good;
+            candidates.push_back(k);
+            declinations.push_back(rows[k].declinationDeg);
+        }
+        result.goodRows = 0;
+        if (candidates.empty())
+            break;
+
+        // Unwrapped about the circular mean, the values are ordinary numbers near each other
+        // even for a wall facing North, and a median makes sense.
+        const double centre = circularMean(declinations);
+        std::vector<double> offsets;
+        for (double d : declinations)
+            offsets.push_back(NormaliseDeg(d - centre));
+        const double med = median(offsets);
+        std::vector<double> deviations;
+        for (double o : offsets)
+            deviations.push_back(std::abs(o - med));
+        const double mad = median(deviations);
+        result.medianDeg = NormaliseDeg(centre + med);
+        result.medianDeviationDeg = mad;
+        result.outlierLimitDeg = std::max(3.0 * mad, kSurveyReadingDeg);
+
+        std::vector<double> good;
+        for (std::size_t j = 0; j < candidates.size(); ++j) {
+            SurveyRow &row = rows[candidates[j]];
+            row.deviationDeg = offsets[j] - med;
+            if (std::abs(row.deviationDeg) > result.outlierLimitDeg) {
+                row.state = SurveyRowState::Outlier;
+            } else {
+                good.push_back(row.declinationDeg);
+            }
+        }
+        result.goodRows = static_cast<int>(good.size());
+        result.meanDeg = circularMean(good);
+
+        bool removed = false;
+        for (std::size_t k : candidates) {
+            if (std::cos((rows[k].sunAzimuthDeg - result.meanDeg) * kRad) <= 0) {
+                rows[k].state = SurveyRowState::BehindWall;
+                removed = true;
+            }
+        }
+        if (!removed)
+            break;
+    }
+
+    if (result.goodRows > 1) {
+        double sum2 = 0;
+        for (const SurveyRow &row : rows)
+            if (row.state == SurveyRowState::Good) {
+                const double d = NormaliseDeg(row.declinationDeg - result.meanDeg);
+                sum2 += d * d;
+            }
+        const double n = result.goodRows;
+        result.spreadDeg = std::sqrt(sum2 / (n - 1.0));
+        result.accuracyDeg = *result.spreadDeg / std::sqrt(n);
+    }
+    if (result.goodRows == 0) {
+        result.meanDeg = 0;
+        result.medianDeg = 0;
+        result.medianDeviationDeg = 0;
+        result.outlierLimitDeg = 0;
+    }
+    return result;
+}
+
+InclinationResult InclinationFromPlumbLine(double lengthMm, double topMm, double bottomMm)
+{
+    InclinationResult out;
+    if (!std::isfinite(lengthMm))
+        out.status = refuse(SurveyField::PlumbLength, RefusalReason::NotFinite);
+    else if (lengthMm <= 0)
+        out.status = refuse(SurveyField::PlumbLength, RefusalReason::NotPositive);
+    else if (!std::isfinite(topMm) || !std::isfinite(bottomMm))
+        out.status = refuse(SurveyField::PlumbOffset, RefusalReason::NotFinite);
+    else if (topMm < 0 || bottomMm < 0)
+        out.status = refuse(SurveyField::PlumbOffset, RefusalReason::OutOfRange);
+    if (!out.status.ok())
+        return out;
+    out.inclinationDeg = std::atan((topMm - bottomMm) / lengthMm) * kDeg;
+    return out;
+}
+
+} // namespace gnomonics

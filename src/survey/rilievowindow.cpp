@@ -1,0 +1,395 @@
+#include "survey/rilievowindow.h"
+
+#include "sheet/numbers.h"
+#include "sheet/qt/printjob.h"
+#include "shell/registry.h"
+#include "survey/protractor.h"
+#include "survey/surveyfigure.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaObject>
+#include <QVBoxLayout>
+
+namespace survey {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Rilievo della parete");
+const QString kDesigner = QStringLiteral("Quadrante");
+const QString kPlaceBox = QStringLiteral("Luogo");
+const QString kLatitude = QStringLiteral("Latitudine (°, + Nord)");
+const QString kLongitude = QStringLiteral("Longitudine (°, + Est)");
+const QString kZone = QStringLiteral("Fuso (ore da Greenwich)");
+const QString kSummer = QStringLiteral("Ora legale");
+const QString kObservationsBox = QStringLiteral("Osservazioni: ombra del filo a piombo sulla tavoletta");
+const QString kHeaderRow = QStringLiteral("N.");
+const QString kHeaderDate = QStringLiteral("Data (gg/mm/aaaa)");
+const QString kHeaderClock = QStringLiteral("Ora (hh:mm:ss)");
+const QString kHeaderAlpha = QStringLiteral("α (°)");
+const QString kHeaderAzimuth = QStringLiteral("Azimut Sole (°)");
+const QString kHeaderAltitude = QStringLiteral("Altezza Sole (°)");
+const QString kHeaderDeclination = QStringLiteral("Declinazione");
+const QString kHeaderNote = QStringLiteral("Note");
+const QString kHowTo = QStringLiteral(
+    "α: angolo tra la perpendicolare alla parete e l'ombra del filo, positivo se l'ombra va a destra "
+    "guardando la parete. Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut − α.");
+const QString kResultsBox = QStringLiteral("Risultato");
+const QString kMean = QStringLiteral("Declinazione media (°)");
+const QString kSpread = QStringLiteral("Scarto (°)");
+const QString kAccuracy = QStringLiteral("Precisione attesa (°)");
+const QString kPlumbBox = QStringLiteral("Inclinazione con il filo a piombo");
+const QString kPlumbLength = QStringLiteral("L (mm)");
+const QString kPlumbTop = QStringLiteral("a in alto (mm)");
+const QString kPlumbBottom = QStringLiteral("b in basso (mm)");
+const QString kInclination = QStringLiteral("Inclinazione (°)");
+const QString kCompute = QStringLiteral("Calcola");
+const QString kUse = QStringLiteral("Usa nel Quadrante");
+const QString kPrint = QStringLiteral("Stampa");
+const QString kPrintProtractor = QStringLiteral("Stampa goniometro 1:1");
+const QString kFixFirst = QStringLiteral("Correggere i campi segnati in rosso.");
+const QString kNothingToUse = QStringLiteral("Nessuna declinazione da usare: inserire almeno un'osservazione valida.");
+const QString kNoDesigner = QStringLiteral("Il Quadrante non è disponibile in questa versione del programma.");
+const QString kDesignerRefused = QStringLiteral("Il Quadrante non ha accettato il rilievo.");
+const QString kSentToDesigner = QStringLiteral("Declinazione %1 e inclinazione %2° passate al Quadrante.");
+const QString kNotMeasured = QStringLiteral(" (inclinazione non misurata: parete verticale)");
+
+constexpr int kNoteWidth = 420;
+
+QLabel *note(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setStyleSheet(QStringLiteral("color: #b00000;"));
+    label->setWordWrap(true);
+    return label;
+}
+
+QString fieldName(const char *stem, int row) { return QString::fromLatin1(stem) + QString::number(row + 1); }
+
+// A place value from the designer: a number (written with the decimal comma) or a text.
+QString placeText(const QJsonValue &value, const QString &fallback)
+{
+    if (value.isDouble())
+        return QString::fromStdString(sheet::FormatGeneral(value.toDouble()));
+    if (value.isString())
+        return value.toString();
+    return fallback;
+}
+
+} // namespace
+
+RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, parent)
+{
+    const SurveyForm defaults;
+    auto *layout = new QVBoxLayout(this);
+    // A long note makes its row taller: the window grows rather than cutting it off.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new SurveyFigure(this));
+    auto *placeBox = new QGroupBox(kPlaceBox, this);
+    auto *place = new QGridLayout(placeBox);
+    const std::array<std::tuple<QString, QString, std::string, QLabel **>, 3> placeFields{{
+        {kLatitude, QStringLiteral("Lat"), defaults.latitude, &latitudeNote_},
+        {kLongitude, QStringLiteral("Lon"), defaults.longitude, &longitudeNote_},
+        {kZone, QStringLiteral("Fuso"), defaults.zone, &zoneNote_},
+    }};
+    int r = 0;
+    for (const auto &[label, name, value, noteLabel] : placeFields) {
+        place->addWidget(addLabel(label), r, 0);
+        QLineEdit *edit = addField(name, QString::fromStdString(value), Kind::Input);
+        edit->setMaximumWidth(110);
+        place->addWidget(edit, r, 1);
+        *noteLabel = note(this, QStringLiteral("nota") + name);
+        place->addWidget(*noteLabel, r, 2);
+        ++r;
+    }
+    summer_ = new QCheckBox(kSummer, this);
+    summer_->setObjectName(QStringLiteral("Legale"));
+    summer_->setChecked(defaults.summerTime);
+    place->addWidget(summer_, r, 1, 1, 2);
+    place->setColumnStretch(2, 1);
+    top->addWidget(placeBox, 1);
+    layout->addLayout(top);
+
+    auto *obsBox = new QGroupBox(kObservationsBox, this);
+    auto *grid = new QGridLayout(obsBox);
+    grid->setVerticalSpacing(3);
+    const QStringList headers{kHeaderRow, kHeaderDate, kHeaderClock, kHeaderAlpha, kHeaderAzimuth,
+                              kHeaderAltitude, kHeaderDeclination, kHeaderNote};
+    for (int c = 0; c < headers.size(); ++c)
+        grid->addWidget(addLabel(headers[c]), 0, c);
+    for (int k = 0; k < kRows; ++k) {
+        grid->addWidget(addLabel(QString::number(k + 1)), k + 1, 0);
+        const std::array<std::pair<const char *, Kind>, 6> cells{{{"data", Kind::Input},
+                                                                   {"ora", Kind::Input},
+                                                                   {"alfa", Kind::Input},
+                                                                   {"azimut", Kind::Output},
+                                                                   {"altezza", Kind::Output},
+                                                                   {"decl", Kind::Output}}};
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            QLineEdit *edit = addField(fieldName(cells[c].first, k), QString(), cells[c].second);
+            const int width = c == 5 ? 110 : c == 0 ? 100 : c == 1 ? 80 : 72;
+            edit->setMinimumWidth(width);
+            edit->setMaximumWidth(width);
+            grid->addWidget(edit, k + 1, static_cast<int>(c) + 1);
+        }
+        rowNotes_[static_cast<std::size_t>(k)] = note(this, fieldName("nota", k));
+        rowNotes_[static_cast<std::size_t>(k)]->setMinimumWidth(kNoteWidth);
+        grid->addWidget(rowNotes_[static_cast<std::size_t>(k)], k + 1, 7);
+    }
+    auto *howTo = addLabel(kHowTo);
+    howTo->setWordWrap(true);
+    grid->addWidget(howTo, kRows + 1, 0, 1, 8);
+    grid->setColumnStretch(7, 1);
+    layout->addWidget(obsBox);
+
+    auto *bottom = new QHBoxLayout;
+    auto *resultsBox = new QGroupBox(kResultsBox, this);
+    auto *results = new QGridLayout(resultsBox);
+    const std::array<std::pair<QString, QString>, 3> resultFields{
+        {{kMean, QStringLiteral("media")}, {kSpread, QStringLiteral("scarto")}, {kAccuracy, QStringLiteral("precisione")}}};
+    r = 0;
+    for (const auto &[label, name] : resultFields) {
+        results->addWidget(addLabel(label), r, 0);
+        QLineEdit *edit = addField(name, QString(), Kind::Output);
+        edit->setMinimumWidth(180);
+        results->addWidget(edit, r, 1);
+        ++r;
+    }
+    outliers_ = note(this, QStringLiteral("scartate"));
+    results->addWidget(outliers_, r, 0, 1, 2);
+    bottom->addWidget(resultsBox, 3);
+
+    auto *plumbBox = new QGroupBox(kPlumbBox, this);
+    auto *plumb = new QGridLayout(plumbBox);
+    const std::array<std::pair<QString, QString>, 3> plumbFields{
+        {{kPlumbLength, QStringLiteral("filo")}, {kPlumbTop, QStringLiteral("filoA")}, {kPlumbBottom, QStringLiteral("filoB")}}};
+    r = 0;
+    for (const auto &[label, name] : plumbFields) {
+        plumb->addWidget(addLabel(label), r, 0);
+        QLineEdit *edit = addField(name, QString(), Kind::Input);
+        edit->setMaximumWidth(90);
+        plumb->addWidget(edit, r, 1);
+        ++r;
+    }
+    plumb->addWidget(addLabel(kInclination), r, 0);
+    QLineEdit *incl = addField(QStringLiteral("incl"), QString(), Kind::Output);
+    incl->setMaximumWidth(90);
+    plumb->addWidget(incl, r, 1);
+    ++r;
+    sense_ = addLabel(QString(), QStringLiteral("senso"));
+    sense_->setWordWrap(true);
+    plumb->addWidget(sense_, r, 0, 1, 2);
+    plumbNote_ = note(this, QStringLiteral("notaFilo"));
+    plumb->addWidget(plumbNote_, r + 1, 0, 1, 2);
+    bottom->addWidget(plumbBox, 2);
+    layout->addLayout(bottom);
+
+    auto *buttons = new QHBoxLayout;
+    QPushButton *compute = addButton(QStringLiteral("Calcola"), kCompute, [this] { onCompute(); });
+    setComputeButton(compute);
+    buttons->addWidget(compute);
+    buttons->addWidget(addButton(QStringLiteral("UsaNelQuadrante"), kUse, [this] { onUseInDesigner(); }));
+    buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrintReport(); }));
+    buttons->addWidget(addButton(QStringLiteral("StampaGoniometro"), kPrintProtractor, [this] { onPrintProtractor(); }));
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    message_ = addLabel(QString(), QStringLiteral("messaggio"));
+    message_->setWordWrap(true);
+    layout->addWidget(message_);
+
+    takeDesignerPlace();
+}
+
+void RilievoWindow::takeDesignerPlace()
+{
+    QWidget *designer = shell::WindowRegistry::instance().open(kDesigner);
+    if (!designer)
+        return;
+    QString json;
+    if (!QMetaObject::invokeMethod(designer, "placeJson", Qt::DirectConnection, Q_RETURN_ARG(QString, json)))
+        return;
+    const QJsonObject o = QJsonDocument::fromJson(json.toUtf8()).object();
+    if (o.isEmpty())
+        return;
+    setText(QStringLiteral("Lat"), placeText(o.value(QStringLiteral("latitudine")), text(QStringLiteral("Lat"))));
+    setText(QStringLiteral("Lon"), placeText(o.value(QStringLiteral("longitudine")), text(QStringLiteral("Lon"))));
+    setText(QStringLiteral("Fuso"), placeText(o.value(QStringLiteral("fuso")), text(QStringLiteral("Fuso"))));
+    const QJsonValue summer = o.value(QStringLiteral("ora_legale"));
+    if (summer.isBool())
+        summer_->setChecked(summer.toBool());
+}
+
+SurveyForm RilievoWindow::form() const
+{
+    SurveyForm f;
+    f.latitude = text(QStringLiteral("Lat")).toStdString();
+    f.longitude = text(QStringLiteral("Lon")).toStdString();
+    f.zone = text(QStringLiteral("Fuso")).toStdString();
+    f.summerTime = summer_->isChecked();
+    for (int k = 0; k < kRows; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        f.date[i] = text(fieldName("data", k)).toStdString();
+        f.clock[i] = text(fieldName("ora", k)).toStdString();
+        f.alpha[i] = text(fieldName("alfa", k)).toStdString();
+    }
+    f.plumbLength = text(QStringLiteral("filo")).toStdString();
+    f.plumbTop = text(QStringLiteral("filoA")).toStdString();
+    f.plumbBottom = text(QStringLiteral("filoB")).toStdString();
+    return f;
+}
+
+QString RilievoWindow::surveyJson() const
+{
+    QJsonArray rows;
+    for (int k = 0; k < kRows; ++k) {
+        const QString date = text(fieldName("data", k)), clock = text(fieldName("ora", k)), alpha = text(fieldName("alfa", k));
+        if (date.trimmed().isEmpty() && clock.trimmed().isEmpty() && alpha.trimmed().isEmpty())
+            continue;
+        rows.append(QJsonObject{{QStringLiteral("riga"), k + 1},
+                                {QStringLiteral("data"), date},
+                                {QStringLiteral("ora"), clock},
+                                {QStringLiteral("alfa"), alpha}});
+    }
+    const QJsonObject o{
+        {QStringLiteral("latitudine"), text(QStringLiteral("Lat"))},
+        {QStringLiteral("longitudine"), text(QStringLiteral("Lon"))},
+        {QStringLiteral("fuso"), text(QStringLiteral("Fuso"))},
+        {QStringLiteral("ora_legale"), summer_->isChecked()},
+        {QStringLiteral("osservazioni"), rows},
+        {QStringLiteral("filo"), QJsonObject{{QStringLiteral("L"), text(QStringLiteral("filo"))},
+                                             {QStringLiteral("a"), text(QStringLiteral("filoA"))},
+                                             {QStringLiteral("b"), text(QStringLiteral("filoB"))}}},
+    };
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
+bool RilievoWindow::loadSurveyJson(const QString &json)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        return false;
+    const QJsonObject o = doc.object();
+    const QJsonValue rows = o.value(QStringLiteral("osservazioni"));
+    if (!rows.isArray())
+        return false;
+    // Check every row before touching a field, so a bad file changes nothing.
+    std::array<std::array<QString, 3>, kRows> cells;
+    for (const QJsonValue &v : rows.toArray()) {
+        const QJsonObject row = v.toObject();
+        const int k = row.value(QStringLiteral("riga")).toInt(0) - 1;
+        if (k < 0 || k >= kRows)
+            return false;
+        cells[static_cast<std::size_t>(k)] = {row.value(QStringLiteral("data")).toString(),
+                                              row.value(QStringLiteral("ora")).toString(),
+                                              row.value(QStringLiteral("alfa")).toString()};
+    }
+    for (const char *name : {"latitudine", "longitudine", "fuso"})
+        if (o.contains(QLatin1String(name)) && !o.value(QLatin1String(name)).isString())
+            return false;
+    if (o.contains(QStringLiteral("latitudine")))
+        setText(QStringLiteral("Lat"), o.value(QStringLiteral("latitudine")).toString());
+    if (o.contains(QStringLiteral("longitudine")))
+        setText(QStringLiteral("Lon"), o.value(QStringLiteral("longitudine")).toString());
+    if (o.contains(QStringLiteral("fuso")))
+        setText(QStringLiteral("Fuso"), o.value(QStringLiteral("fuso")).toString());
+    if (o.value(QStringLiteral("ora_legale")).isBool())
+        summer_->setChecked(o.value(QStringLiteral("ora_legale")).toBool());
+    for (int k = 0; k < kRows; ++k) {
+        const auto &c = cells[static_cast<std::size_t>(k)];
+        setText(fieldName("data", k), c[0]);
+        setText(fieldName("ora", k), c[1]);
+        setText(fieldName("alfa", k), c[2]);
+    }
+    const QJsonObject plumb = o.value(QStringLiteral("filo")).toObject();
+    setText(QStringLiteral("filo"), plumb.value(QStringLiteral("L")).toString());
+    setText(QStringLiteral("filoA"), plumb.value(QStringLiteral("a")).toString());
+    setText(QStringLiteral("filoB"), plumb.value(QStringLiteral("b")).toString());
+    return true;
+}
+
+void RilievoWindow::showNotes(const SurveyOutcome &outcome)
+{
+    latitudeNote_->setText(QString::fromStdString(outcome.latitudeNote));
+    longitudeNote_->setText(QString::fromStdString(outcome.longitudeNote));
+    zoneNote_->setText(QString::fromStdString(outcome.zoneNote));
+    plumbNote_->setText(QString::fromStdString(outcome.plumbNote));
+    for (int k = 0; k < kRows; ++k)
+        rowNotes_[static_cast<std::size_t>(k)]->setText(QString::fromStdString(outcome.rowNote[static_cast<std::size_t>(k)]));
+}
+
+void RilievoWindow::setMessage(const QString &text) { message_->setText(text); }
+
+bool RilievoWindow::computeAndShow()
+{
+    const SurveyOutcome outcome = ComputeSurvey(form());
+    showNotes(outcome);
+    if (outcome.refused) {
+        setMessage(kFixFirst);
+        return false;
+    }
+    setMessage(QString());
+    shown_ = outcome;
+    for (int k = 0; k < kRows; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        setText(fieldName("azimut", k), outcome.azimuth[i]);
+        setText(fieldName("altezza", k), outcome.altitude[i]);
+        setText(fieldName("decl", k), outcome.declination[i]);
+    }
+    setText(QStringLiteral("media"), outcome.mean);
+    setText(QStringLiteral("scarto"), outcome.spread);
+    setText(QStringLiteral("precisione"), outcome.accuracy);
+    outliers_->setText(QString::fromStdString(outcome.outliers).replace(QStringLiteral("; "), QStringLiteral("\n")));
+    setText(QStringLiteral("incl"), outcome.inclination);
+    sense_->setText(QString::fromStdString(outcome.inclinationSense));
+    return true;
+}
+
+void RilievoWindow::onCompute() { computeAndShow(); }
+
+void RilievoWindow::onUseInDesigner()
+{
+    if (!computeAndShow())
+        return;
+    if (!shown_.meanDeg) {
+        setMessage(kNothingToUse);
+        return;
+    }
+    if (!shell::WindowRegistry::instance().has(kDesigner)) {
+        setMessage(kNoDesigner);
+        return;
+    }
+    QWidget *designer = shell::showWindow(kDesigner);
+    const double declination = *shown_.meanDeg;
+    const double inclination = shown_.inclinationDeg.value_or(0.0);
+    if (!designer
+        || !QMetaObject::invokeMethod(designer, "applySurvey", Qt::DirectConnection, Q_ARG(double, declination),
+                                      Q_ARG(double, inclination), Q_ARG(QString, surveyJson()))) {
+        setMessage(kDesignerRefused);
+        return;
+    }
+    setMessage(kSentToDesigner.arg(QString::fromStdString(shown_.mean),
+                                   QString::fromStdString(sheet::FormatFixed(inclination, sheet::Mask::TwoDecimals)))
+               + (shown_.inclinationDeg ? QString() : kNotMeasured));
+}
+
+void RilievoWindow::onPrintReport()
+{
+    if (!computeAndShow())
+        return;
+    print(BuildSurveyReport(form(), shown_));
+}
+
+void RilievoWindow::onPrintProtractor()
+{
+    sheet::printPages([](QPainter &painter, QPrinter &printer) { return paintProtractor(painter, printer); }, this);
+}
+
+} // namespace survey

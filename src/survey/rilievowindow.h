@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/sheetwindow.h"
+#include "survey/surveyform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include <array>
+
+namespace survey {
+
+// "Rilievo della parete": the wall's declination from the shadow of a plumb line at known
+// clock times, and its inclination from the plumb line's distances from the wall. Reads the
+// fields, hands them to ComputeSurvey and writes back every result, or only the notes beside
+// the refused fields.
+class RilievoWindow : public shell::SheetWindow {
+    Q_OBJECT
+
+public:
+    explicit RilievoWindow(QWidget *parent = nullptr);
+
+    SurveyForm form() const;
+    // The observations and the plumb line as JSON (texts as typed), as the designer keeps them
+    // in its project under "rilievo".
+    QString surveyJson() const;
+    // Puts back observations saved by surveyJson(); false (and nothing changed) for any other text.
+    Q_INVOKABLE bool loadSurveyJson(const QString &json);
+
+    void onCompute();
+    void onUseInDesigner();
+    void onPrintReport();
+    void onPrintProtractor();
+
+private:
+    void takeDesignerPlace();
+    bool computeAndShow();
+    void showNotes(const SurveyOutcome &outcome);
+    void setMessage(const QString &text);
+
+    QCheckBox *summer_ = nullptr;
+    QLabel *latitudeNote_ = nullptr, *longitudeNote_ = nullptr, *zoneNote_ = nullptr, *plumbNote_ = nullptr;
+    std::array<QLabel *, kRows> rowNotes_{};
+    QLabel *outliers_ = nullptr, *sense_ = nullptr, *message_ = nullptr;
+    SurveyOutcome shown_;
+};
+
+} // namespace survey

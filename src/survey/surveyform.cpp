@@ -1,0 +1,410 @@
+#include "survey/surveyform.h"
+
+#include "gnomonics/wallsurvey.h"
+#include "sheet/numbers.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace survey {
+
+namespace {
+
+// The words the window shows beside fields and in its results.
+const char *const kEast = " Est";
+const char *const kWest = " Ovest";
+const char *const kImpossible = "impossibile";
+const char *const kIgnored = "ignorata";
+const char *const kMissing = "manca il valore";
+const char *const kNotANumber = "non è un numero";
+const char *const kLatitudeRange = "la latitudine va da -89,99 a 89,99";
+const char *const kLongitudeRange = "la longitudine va da -180 a 180";
+const char *const kZoneRange = "il fuso va da -12 a 14 ore";
+const char *const kDateLabel = "data: ";
+const char *const kClockLabel = "ora: ";
+const char *const kAlphaLabel = "α: ";
+const char *const kDateForm = "scrivere gg/mm/aaaa";
+const char *const kNoSuchDate = "questa data non esiste";
+const char *const kYearRange = "l'anno va dal 1800 al 2200";
+const char *const kClockForm = "scrivere hh:mm:ss";
+const char *const kClockRange = "l'ora va da 00:00:00 a 23:59:59";
+const char *const kAlphaRange = "l'angolo va da -90 a 90, esclusi";
+const char *const kRowIgnored = "riga ignorata: manca ";
+const char *const kMissingDate = "la data";
+const char *const kMissingClock = "l'ora";
+const char *const kMissingAlpha = "l'angolo α";
+const char *const kBelowHorizon = "impossibile: Sole sotto l'orizzonte (ora o data sbagliata?)";
+const char *const kBehindWall = "impossibile: Sole dietro la parete (ora sbagliata?)";
+const char *const kOutlierNote = "scartata: dista ";
+const char *const kFromMedian = "° dalla mediana";
+const char *const kOutlierRow = "Riga ";
+const char *const kOutlierBecause = " scartata: dista ";
+const char *const kOutlierLimit = "° dalla mediana, oltre il limite di ";
+const char *const kOutlierRule = "° (3 volte la deviazione mediana, almeno 0,1°)";
+const char *const kNoGoodRows = "nessuna osservazione valida";
+const char *const kOneRow = "una sola osservazione: nessuno scarto";
+const char *const kPlusMinus = "± ";
+const char *const kPlumbLength = "L deve essere maggiore di 0";
+const char *const kPlumbOffsets = "a e b sono distanze dal muro, non negative";
+const char *const kPlumbIncomplete = "per l'inclinazione servono L, a e b";
+const char *const kLeansBack = "la parete pende all'indietro (verso il cielo)";
+const char *const kLeansForward = "la parete pende in avanti (strapiomba)";
+const char *const kPlumb = "la parete è a piombo";
+
+// Report lines. The printer's font has no Greek letters on every system: the page writes "alfa".
+const char *const kReportTitle = "RILIEVO DELLA PARETE";
+const char *const kReportPlace = "Latitudine ";
+const char *const kReportLongitude = "°   Longitudine ";
+const char *const kReportZone = "°   Fuso ";
+const char *const kReportSummer = " h   ora legale";
+const char *const kReportNoSummer = " h   ora solare";
+const std::array<const char *, 7> kReportHeader{"N.", "Data", "Ora", "alfa (°)", "Azimut (°)", "Altezza (°)", "Declinazione (°)"};
+const char *const kReportAzimuthNote = "Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.";
+const char *const kReportMean = "Declinazione media: ";
+const char *const kReportSpread = "Scarto (deviazione standard): ";
+const char *const kReportAccuracy = "Precisione attesa della media: ";
+const char *const kReportPlumb = "Filo a piombo: L = ";
+const char *const kReportPlumbA = " mm, a = ";
+const char *const kReportPlumbB = " mm, b = ";
+const char *const kReportMm = " mm";
+const char *const kReportInclination = "Inclinazione: ";
+const char *const kDegree = "°";
+
+std::string trimmed(std::string_view text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
+std::optional<int> digits(std::string_view part, std::size_t minDigits, std::size_t maxDigits)
+{
+    if (part.size() < minDigits || part.size() > maxDigits)
+        return std::nullopt;
+    for (char c : part)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+    int value = 0;
+    std::from_chars(part.data(), part.data() + part.size(), value);
+    return value;
+}
+
+std::vector<std::string_view> split(std::string_view text, char sep)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i)
+        if (i == text.size() || text[i] == sep) {
+            parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    return parts;
+}
+
+// A date in the form gg/mm/aaaa, whether or not it exists.
+std::optional<sheet::CivilDate> readDateForm(const std::string &text)
+{
+    const auto parts = split(text, '/');
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto d = digits(parts[0], 1, 2), m = digits(parts[1], 1, 2), y = digits(parts[2], 4, 4);
+    if (!d || !m || !y)
+        return std::nullopt;
+    return sheet::CivilDate{*y, *m, *d};
+}
+
+// The fields of a time written hh:mm[:ss], whether or not they are in range.
+std::optional<std::array<int, 3>> readClockForm(const std::string &text)
+{
+    const auto parts = split(text, ':');
+    if (parts.size() != 2 && parts.size() != 3)
+        return std::nullopt;
+    std::array<int, 3> hms{0, 0, 0};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const auto v = digits(parts[i], 1, 2);
+        if (!v)
+            return std::nullopt;
+        hms[i] = *v;
+    }
+    return hms;
+}
+
+// The screen's α as the printed page writes it.
+std::string printable(std::string text)
+{
+    const std::string alpha = "α";
+    for (std::size_t at = text.find(alpha); at != std::string::npos; at = text.find(alpha, at))
+        text.replace(at, alpha.size(), "alfa");
+    return text;
+}
+
+std::string fixed2(double value) { return sheet::FormatFixed(value, sheet::Mask::TwoDecimals); }
+// Readings typed to the hundredth agree to a few thousandths: the spread needs the third decimal.
+std::string fixed3(double value) { return sheet::FormatFixed(value, sheet::Mask::ThreeDecimals); }
+
+// A place field: its number, or the note that refuses it.
+std::optional<double> placeNumber(const std::string &text, std::string &note)
+{
+    if (trimmed(text).empty()) {
+        note = kMissing;
+        return std::nullopt;
+    }
+    const auto v = sheet::ReadNumber(text);
+    if (!v)
+        note = kNotANumber;
+    return v;
+}
+
+void addNote(std::string &note, const std::string &part)
+{
+    if (!note.empty())
+        note += "; ";
+    note += part;
+}
+
+} // namespace
+
+std::optional<double> ReadClock(std::string_view text)
+{
+    const auto hms = readClockForm(trimmed(text));
+    if (!hms || (*hms)[0] > 23 || (*hms)[1] > 59 || (*hms)[2] > 59)
+        return std::nullopt;
+    return (*hms)[0] + (*hms)[1] / 60.0 + (*hms)[2] / 3600.0;
+}
+
+std::string FormatDeclination(double declinationDeg)
+{
+    const double d = gnomonics::NormaliseDeg(declinationDeg);
+    const double shown = sheet::shownValue(std::abs(d), sheet::Mask::TwoDecimals);
+    std::string text = fixed2(std::abs(d));
+    // Due South and due North need no side; "-0,00" or "180,00 Est" would only puzzle.
+    if (shown == 0 || shown == 180)
+        return text;
+    return text + (d < 0 ? kEast : kWest);
+}
+
+SurveyOutcome ComputeSurvey(const SurveyForm &form)
+{
+    SurveyOutcome out;
+    gnomonics::Place place;
+    place.summerTime = form.summerTime;
+    const auto lat = placeNumber(form.latitude, out.latitudeNote);
+    const auto lon = placeNumber(form.longitude, out.longitudeNote);
+    const auto zone = placeNumber(form.zone, out.zoneNote);
+    if (lat && std::abs(*lat) > 89.99)
+        out.latitudeNote = kLatitudeRange;
+    if (lon && std::abs(*lon) > 180)
+        out.longitudeNote = kLongitudeRange;
+    if (zone && (*zone < gnomonics::kSurveyFirstZone || *zone > gnomonics::kSurveyLastZone))
+        out.zoneNote = kZoneRange;
+    bool refused = !out.latitudeNote.empty() || !out.longitudeNote.empty() || !out.zoneNote.empty();
+    if (!refused) {
+        place.latitudeDeg = *lat;
+        place.longitudeDeg = *lon;
+        place.zoneHours = *zone;
+    }
+
+    // Rows with every cell filled and readable go to the survey; a row with some cells empty is
+    // set aside with a note, a row left wholly empty is simply not used.
+    std::vector<gnomonics::SurveyObservation> observations;
+    std::vector<int> rowOf;
+    for (int k = 0; k < kRows; ++k) {
+        const std::string date = trimmed(form.date[k]);
+        const std::string clock = trimmed(form.clock[k]);
+        const std::string alpha = trimmed(form.alpha[k]);
+        if (date.empty() && clock.empty() && alpha.empty())
+            continue;
+        if (date.empty() || clock.empty() || alpha.empty()) {
+            std::string missing;
+            if (date.empty())
+                addNote(missing, kMissingDate);
+            if (clock.empty())
+                addNote(missing, kMissingClock);
+            if (alpha.empty())
+                addNote(missing, kMissingAlpha);
+            out.rowNote[k] = kRowIgnored + missing;
+            out.declination[k] = kIgnored;
+            continue;
+        }
+        gnomonics::SurveyObservation o;
+        std::string note;
+        if (const auto d = readDateForm(date)) {
+            o.date = *d;
+            if (!gnomonics::DateExists(o.date))
+                addNote(note, std::string(kDateLabel) + kNoSuchDate);
+            else if (!gnomonics::IsValidDate(o.date))
+                addNote(note, std::string(kDateLabel) + kYearRange);
+        } else {
+            addNote(note, std::string(kDateLabel) + kDateForm);
+        }
+        if (readClockForm(clock)) {
+            if (const auto hours = ReadClock(clock))
+                o.clockHours = *hours;
+            else
+                addNote(note, std::string(kClockLabel) + kClockRange);
+        } else {
+            addNote(note, std::string(kClockLabel) + kClockForm);
+        }
+        if (const auto a = sheet::ReadNumber(alpha)) {
+            o.alphaDeg = *a;
+            if (std::abs(*a) >= 90)
+                addNote(note, std::string(kAlphaLabel) + kAlphaRange);
+        } else {
+            addNote(note, std::string(kAlphaLabel) + kNotANumber);
+        }
+        if (!note.empty()) {
+            out.rowNote[k] = note;
+            refused = true;
+            continue;
+        }
+        observations.push_back(o);
+        rowOf.push_back(k);
+    }
+
+    // The plumb line: all three or none.
+    const std::string length = trimmed(form.plumbLength), top = trimmed(form.plumbTop),
+                      bottom = trimmed(form.plumbBottom);
+    std::optional<double> inclination;
+    if (!length.empty() || !top.empty() || !bottom.empty()) {
+        const auto l = sheet::ReadNumber(length), a = sheet::ReadNumber(top), b = sheet::ReadNumber(bottom);
+        if (length.empty() || top.empty() || bottom.empty()) {
+            out.plumbNote = kPlumbIncomplete;
+        } else if (!l || !a || !b) {
+            out.plumbNote = kNotANumber;
+            refused = true;
+        } else {
+            const auto r = gnomonics::InclinationFromPlumbLine(*l, *a, *b);
+            if (r.status.ok())
+                inclination = r.inclinationDeg;
+            else {
+                out.plumbNote = r.status.field == gnomonics::SurveyField::PlumbLength ? kPlumbLength : kPlumbOffsets;
+                refused = true;
+            }
+        }
+    }
+
+    if (refused) {
+        out.refused = true;
+        return out;
+    }
+
+    const gnomonics::SurveyResult r = gnomonics::ReduceSurvey(place, observations);
+    if (!r.status.ok()) { // every input was checked above; kept so no refusal is ever shown as a result
+        out.refused = true;
+        return out;
+    }
+    std::string outliers;
+    for (std::size_t j = 0; j < r.rows.size(); ++j) {
+        const int k = rowOf[j];
+        const gnomonics::SurveyRow &row = r.rows[j];
+        out.azimuth[k] = fixed2(row.sunAzimuthDeg);
+        out.altitude[k] = fixed2(row.sunAltitudeDeg);
+        switch (row.state) {
+        case gnomonics::SurveyRowState::Good:
+            out.declination[k] = FormatDeclination(row.declinationDeg);
+            break;
+        case gnomonics::SurveyRowState::Outlier:
+            out.declination[k] = FormatDeclination(row.declinationDeg);
+            out.rowNote[k] = kOutlierNote + fixed2(std::abs(row.deviationDeg)) + kFromMedian;
+            addNote(outliers, kOutlierRow + std::to_string(k + 1) + kOutlierBecause + fixed2(std::abs(row.deviationDeg))
+                                  + kOutlierLimit + fixed2(r.outlierLimitDeg) + kOutlierRule);
+            break;
+        case gnomonics::SurveyRowState::BelowHorizon:
+            out.declination[k] = kImpossible;
+            out.rowNote[k] = kBelowHorizon;
+            break;
+        case gnomonics::SurveyRowState::BehindWall:
+            out.declination[k] = kImpossible;
+            out.rowNote[k] = kBehindWall;
+            break;
+        }
+    }
+    out.outliers = outliers;
+    if (r.goodRows > 0) {
+        out.meanDeg = r.meanDeg;
+        out.mean = FormatDeclination(r.meanDeg);
+        if (r.spreadDeg && r.accuracyDeg) {
+            out.spread = fixed3(*r.spreadDeg);
+            out.accuracy = kPlusMinus + fixed3(*r.accuracyDeg);
+        } else {
+            out.accuracy = kOneRow;
+        }
+    } else {
+        out.accuracy = kNoGoodRows;
+    }
+    if (inclination) {
+        out.inclinationDeg = inclination;
+        out.inclination = fixed2(*inclination);
+        const double shown = sheet::shownValue(*inclination, sheet::Mask::TwoDecimals);
+        out.inclinationSense = shown > 0 ? kLeansBack : shown < 0 ? kLeansForward : kPlumb;
+    }
+    return out;
+}
+
+sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome &outcome)
+{
+    sheet::ReportPage page;
+    page.fontPt = 10;
+    constexpr double kLeft = 12, kStep = 6;
+    double y = 10;
+    page.add(70, y, kReportTitle);
+    y += 2 * kStep;
+    page.add(kLeft, y,
+             kReportPlace + form.latitude + kReportLongitude + form.longitude + kReportZone + form.zone
+                 + (form.summerTime ? kReportSummer : kReportNoSummer));
+    y += 2 * kStep;
+    // Columns at fixed places, so the table reads straight in a proportional font.
+    constexpr std::array<double, 7> kColumn{kLeft, kLeft + 8, kLeft + 30, kLeft + 50, kLeft + 68, kLeft + 90, kLeft + 113};
+    for (std::size_t c = 0; c < kColumn.size(); ++c)
+        page.add(kColumn[c], y, kReportHeader[c]);
+    y += kStep;
+    for (int k = 0; k < kRows; ++k) {
+        if (trimmed(form.date[k]).empty() && trimmed(form.clock[k]).empty() && trimmed(form.alpha[k]).empty())
+            continue;
+        const std::array<std::string, 7> cells{std::to_string(k + 1), trimmed(form.date[k]), trimmed(form.clock[k]),
+                                               trimmed(form.alpha[k]), outcome.azimuth[k], outcome.altitude[k],
+                                               outcome.declination[k]};
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            if (!cells[c].empty())
+                page.add(kColumn[c], y, cells[c]);
+        y += kStep;
+        if (!outcome.rowNote[k].empty()) {
+            page.add(kColumn[1], y, printable(outcome.rowNote[k]));
+            y += kStep;
+        }
+    }
+    y += kStep;
+    page.add(kLeft, y, kReportAzimuthNote);
+    y += 2 * kStep;
+    page.add(kLeft, y, kReportMean + (outcome.mean.empty() ? outcome.accuracy : outcome.mean));
+    y += kStep;
+    if (!outcome.spread.empty()) {
+        page.add(kLeft, y, kReportSpread + outcome.spread + kDegree);
+        y += kStep;
+        page.add(kLeft, y, kReportAccuracy + outcome.accuracy + kDegree);
+        y += kStep;
+    } else if (!outcome.mean.empty()) {
+        page.add(kLeft, y, outcome.accuracy);
+        y += kStep;
+    }
+    for (const auto part : outcome.outliers.empty() ? std::vector<std::string_view>{} : split(outcome.outliers, ';')) {
+        page.add(kLeft, y, trimmed(part));
+        y += kStep;
+    }
+    if (!outcome.inclination.empty()) {
+        y += kStep;
+        page.add(kLeft, y,
+                 kReportPlumb + trimmed(form.plumbLength) + kReportPlumbA + trimmed(form.plumbTop) + kReportPlumbB
+                     + trimmed(form.plumbBottom) + kReportMm);
+        y += kStep;
+        page.add(kLeft, y, kReportInclination + outcome.inclination + kDegree + ", " + outcome.inclinationSense);
+    }
+    page.add(40, 280, sheet::kCreditLine);
+    return page;
+}
+
+} // namespace survey

@@ -1,0 +1,13 @@
+#include "survey/surveywindows.h"
+
+#include "shell/registry.h"
+#include "survey/rilievowindow.h"
+
+namespace survey {
+
+void registerSurveyWindows(shell::WindowRegistry &registry)
+{
+    registry.add(QStringLiteral("Rilievo"), [] { return new RilievoWindow; });
+}
+
+} // namespace survey
