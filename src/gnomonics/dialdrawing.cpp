@@ -730,6 +730,8 @@ DialDrawing BuildHorizontalDialDrawing(double latitudeDeg, double styleMm)
         return refused(sheet::Refusal::Negative);
     if (!allFinite({latitudeDeg, styleMm}) || !(std::abs(latitudeDeg) < 90.0))
         return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxDrawingStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
 
     DialPlan plan;
     plan.horizontal = true;
@@ -770,6 +772,8 @@ DialDrawing BuildVerticalDialDrawing(double latitudeDeg, double declinationDeg, 
         return refused(r);
     if (!allFinite({latitudeDeg, declinationDeg, styleMm}))
         return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxDrawingStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
 
     DialPlan plan = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kVerticalSheetText,
                                  kVerticalTitle);
@@ -792,6 +796,8 @@ DialDrawing BuildZodiacDialDrawing(double latitudeDeg, double declinationDeg, do
     for (double d : declinations)
         if (!(std::abs(d) < 90.0))
             return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxDrawingStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
 
     DialPlan plan = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kZodiacSheetText,
                                  kZodiacTitle);

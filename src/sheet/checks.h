@@ -6,8 +6,9 @@
 namespace sheet {
 
 // Why a sheet refused to compute. Each refusal has its own warning window:
-// Missing -> "errore", Negative -> "errore2", OutOfRange -> "errore3".
-enum class Refusal { None, Missing, Negative, OutOfRange };
+// Missing -> "errore", Negative -> "errore2", OutOfRange -> "errore3", StyleTooLong ->
+// "erroreStilo" (a drawing of a style no one can build).
+enum class Refusal { None, Missing, Negative, OutOfRange, StyleTooLong };
 
 // Zero stands for a value that was never entered (a reset writes 0 into every field, and no
 // required value of any sheet can be zero), so a required zero is a missing value.

@@ -99,6 +99,9 @@ void SheetWindow::refuse(sheet::Refusal refusal)
     case sheet::Refusal::OutOfRange:
         showWindow(QString::fromLatin1(kWarningRange));
         return;
+    case sheet::Refusal::StyleTooLong:
+        showWindow(QString::fromLatin1(kWarningStyle));
+        return;
     }
 }
 

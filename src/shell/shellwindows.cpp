@@ -7,6 +7,13 @@
 
 namespace shell {
 
+namespace {
+
+const QString kStyleTitle = QStringLiteral("ERRORE!!");
+const QString kStyleText = QStringLiteral("Lo stilo deve essere al massimo 10000 mm.");
+
+} // namespace
+
 void registerShellWindows(WindowRegistry &registry)
 {
     registry.add(QStringLiteral("Meridiane"), makeMainMenu);
@@ -28,6 +35,10 @@ void registerShellWindows(WindowRegistry &registry)
         return makeTextWindow(QStringLiteral("ERRORE!!"),
                               {QStringLiteral("Latitudine e declinazione devono essere "),
                                QStringLiteral("minori di 90°.")}, 330);
+    });
+
+    registry.add(QString::fromLatin1(kWarningStyle), [] {
+        return makeTextWindow(kStyleTitle, {kStyleText}, 330);
     });
 
     registry.add(QString::fromLatin1(kWarningDate), [] {

@@ -15,5 +15,6 @@ inline constexpr const char *kWarningMissing = "errore";
 inline constexpr const char *kWarningNegative = "errore2";
 inline constexpr const char *kWarningRange = "errore3";
 inline constexpr const char *kWarningDate = "errore4";
+inline constexpr const char *kWarningStyle = "erroreStilo";
 
 } // namespace shell
