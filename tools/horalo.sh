@@ -10,7 +10,7 @@ mode=${1:-run}
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
-build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev fonts-liberation)
 test_packages=(cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth)
 
 install_missing() {
