@@ -57,7 +57,9 @@ bool writeFile(const QString &path, const QByteArray &ending, Paint paint)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(document) != document.size()) {
+    // QSaveFile keeps small writes in its buffer, and an error met when that buffer goes to the
+    // disk at commit() is not always counted against the file: flush here and look.
+    if (file.write(document) != document.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -26,7 +26,15 @@
 #include <QTransform>
 #include <QXmlStreamReader>
 
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <cmath>
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -561,6 +569,100 @@ private Q_SLOTS:
         QCOMPARE(dialogs.failures.size(), 1);
         QVERIFY(!QFileInfo::exists(dialogs.failures[0]));
         QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    // A disk that fills up while the new file is written: the failure is said and the file
+    // that was there keeps every byte. The full disk is a limit on the size of the files this
+    // process may write, far below a drawing's.
+    void failedReplacementKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("PDF") << "EsportaPDF" << "lavoro.pdf";
+        QTest::newRow("SVG") << "EsportaSVG" << "lavoro.svg";
+    }
+    void failedReplacementKeepsTheOldFile()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(name);
+        const QByteArray old = QByteArrayLiteral("the maker's good file");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        DialogRecorder dialogs;
+        dialogs.answer = path;
+        shell::DrawingWindow *window = openWith(testDrawing());
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = before;
+        full.rlim_cur = 512;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(dialogs.failures, QStringList{path});
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{name});
+    }
+
+    // Typing "lavoro" in the save dialog when "lavoro.pdf" exists asks before replacing it,
+    // as typing the whole name does: the dialog adds the extension first.
+    void bareNameAsksBeforeReplacing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("lavoro.pdf"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old");
+        }
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QString asked;
+        bool typed = false;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    asked = box->text();
+                    box->button(QMessageBox::No) ? box->button(QMessageBox::No)->click() : box->reject();
+                    return;
+                }
+            }
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *dialog = qobject_cast<QFileDialog *>(w);
+                if (!dialog || !dialog->isVisible())
+                    continue;
+                if (typed || !asked.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->setDirectory(dir.path());
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (!name)
+                    return;
+                name->setText(QStringLiteral("lavoro"));
+                typed = true;
+                QMetaObject::invokeMethod(name, [name] { QTest::keyClick(name, Qt::Key_Return); }, Qt::QueuedConnection);
+                return;
+            }
+        });
+        driver.start(50);
+        QTest::mouseClick(button(window, "EsportaPDF"), Qt::LeftButton);
+        driver.stop();
+        QVERIFY(typed);
+        QVERIFY2(asked.contains(QStringLiteral("lavoro.pdf")), qPrintable(asked));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArrayLiteral("old"));
     }
 
     void cancelledDialogWritesNothing()
