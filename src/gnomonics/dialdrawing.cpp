@@ -73,6 +73,8 @@ constexpr double kDescentPerHeight = 0.3;
 constexpr int kSampleMinutes = 5;
 constexpr double kYearStepDeg = 0.05;
 constexpr double kEndMergeMm = 0.01;
+// Points of a curve tried as places for its label.
+constexpr std::size_t kMaxCurveLabelPoints = 48;
 
 constexpr unsigned kInk = 0x000000;
 constexpr unsigned kConstructionInk = 0x505050;
@@ -226,13 +228,22 @@ public:
         for (const auto &t : d.texts)
             addBox(textBox(t));
     }
-    int hits(const Box &box) const
+    // How many drawn items the box touches, counted up to `enough` (a count that high already
+    // rules the place out).
+    int hits(const Box &box, int enough = std::numeric_limits<int>::max()) const
     {
         int n = 0;
         for (const auto &b : boxes_)
-            n += b.overlaps(box) ? 1 : 0;
-        for (const auto &[a, b] : segments_)
-            n += segmentMeetsBox(a, b, box) ? 1 : 0;
+            if (b.overlaps(box) && ++n >= enough)
+                return n;
+        for (const auto &[a, b] : segments_) {
+            // Most segments lie wholly to one side of the box: no clipping needed for those.
+            if (std::max(a.xMm, b.xMm) < box.x0 || std::min(a.xMm, b.xMm) > box.x1 ||
+                std::max(a.yMm, b.yMm) < box.y0 || std::min(a.yMm, b.yMm) > box.y1)
+                continue;
+            if (segmentMeetsBox(a, b, box) && ++n >= enough)
+                return n;
+        }
         return n;
     }
 
@@ -248,7 +259,7 @@ std::size_t placeText(Drawing &d, Occupancy &occupied, const std::vector<Drawing
     std::size_t best = 0;
     int fewest = std::numeric_limits<int>::max();
     for (std::size_t i = 0; i < candidates.size() && fewest > 0; ++i) {
-        const int n = occupied.hits(textBox(candidates[i]).inflated(kClearanceMm));
+        const int n = occupied.hits(textBox(candidates[i]).inflated(kClearanceMm), fewest);
         if (n < fewest) {
             fewest = n;
             best = i;
@@ -414,6 +425,10 @@ std::vector<DrawingText> curveLabelCandidates(const std::vector<std::vector<Draw
     }
     std::stable_sort(points.begin(), points.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
+    // A crowded dial (a style of a fraction of a millimetre) has no free place anywhere; the
+    // points nearest the middle are enough to look at, and keep the search short.
+    if (points.size() > kMaxCurveLabelPoints)
+        points.resize(kMaxCurveLabelPoints);
     for (const auto &[rank, p] : points) {
         out.push_back({{p.xMm, p.yMm - 1.2}, curve.name, kCurveTextMm, TextAnchor::BottomCentre, curve.rgb});
         out.push_back({{p.xMm, p.yMm + 1.2}, curve.name, kCurveTextMm, TextAnchor::TopCentre, curve.rgb});
@@ -732,6 +747,8 @@ DialDrawing BuildHorizontalDialDrawing(double latitudeDeg, double styleMm)
         return refused(sheet::Refusal::Negative);
     if (!allFinite({latitudeDeg, styleMm}) || !(std::abs(latitudeDeg) < 90.0))
         return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxDrawingStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
 
     DialPlan plan;
     plan.horizontal = true;
@@ -772,6 +789,8 @@ DialDrawing BuildVerticalDialDrawing(double latitudeDeg, double declinationDeg, 
         return refused(r);
     if (!allFinite({latitudeDeg, declinationDeg, styleMm}))
         return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxDrawingStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
 
     DialPlan plan = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kVerticalSheetText,
                                  kVerticalTitle);
@@ -794,6 +813,8 @@ DialDrawing BuildZodiacDialDrawing(double latitudeDeg, double declinationDeg, do
     for (double d : declinations)
         if (!(std::abs(d) < 90.0))
             return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxDrawingStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
 
     DialPlan plan = verticalSpec(latitudeDeg, declinationDeg, styleMm, side, kZodiacSheetText,
                                  kZodiacTitle);

@@ -19,6 +19,11 @@ namespace gnomonics {
 // vertical dial within about a metre.
 inline constexpr double kDrawingReachStyles = 12.0;
 
+// The longest style a drawing is made for, in millimetres. Ten metres is already a dial on the
+// face of a tower; beyond it the drawing would be kilometres of paper, so the drawing buttons
+// refuse it (Refusal::StyleTooLong) rather than lay out something no one can build.
+inline constexpr double kMaxDrawingStyleMm = 10000.0;
+
 // One hour line of the drawing.
 struct DialHourLine {
     int clockHour = 0;        // the clock hour it is labelled with (West walls: 24 - the East row)
@@ -77,12 +82,13 @@ struct DialDrawing {
 // southern dial's "Solstizio estivo" is the curve of -23.45). Refused like the sheet for a
 // latitude of exactly 0 (Missing), and, since a drawing needs a style and a hemisphere: a style
 // of 0 (Missing), a negative style (Negative), a latitude of 90 or more in magnitude or an input
-// that is not finite (OutOfRange).
+// that is not finite (OutOfRange), and a style longer than kMaxDrawingStyleMm (StyleTooLong).
 DialDrawing BuildHorizontalDialDrawing(double latitudeDeg, double styleMm);
 
 // Vertical declining wall (sheet CurveVrt; East frame mirrored for a West wall): hour lines 5 to
 // 19 labelled with the clock hour of the chosen side, the solstice curves and the equinox line.
-// Refused as CheckVerticalWallInputs refuses, and as OutOfRange for an input that is not finite.
+// Refused as CheckVerticalWallInputs refuses, as OutOfRange for an input that is not finite, and
+// as StyleTooLong for a style longer than kMaxDrawingStyleMm.
 DialDrawing BuildVerticalDialDrawing(double latitudeDeg, double declinationDeg, double styleMm,
                                      WallSide side);
 

@@ -8,8 +8,9 @@ namespace sheet {
 // Why a sheet refused to compute. Each refusal has its own warning window:
 // Missing -> "errore", Negative -> "errore2", OutOfRange -> "errore3" (a latitude or a wall
 // declination of 90 or more), LatitudeRange -> a latitude beyond the poles on a horizontal
-// dial, SunDeclinationRange -> a Sun's declination the Sun never reaches.
-enum class Refusal { None, Missing, Negative, OutOfRange, LatitudeRange, SunDeclinationRange };
+// dial, SunDeclinationRange -> a Sun's declination the Sun never reaches, StyleTooLong ->
+// "erroreStilo" (a drawing of a style no one can build).
+enum class Refusal { None, Missing, Negative, OutOfRange, LatitudeRange, SunDeclinationRange, StyleTooLong };
 
 // Zero stands for a value that was never entered (a reset writes 0 into every field, and no
 // required value of any sheet can be zero), so a required zero is a missing value.

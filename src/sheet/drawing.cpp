@@ -9,11 +9,14 @@ namespace {
 
 int tilesAlong(double lengthMm, double tileMm, double overlapMm)
 {
-    if (lengthMm <= tileMm)
+    if (!(lengthMm > tileMm))
         return 1;
     const double step = tileMm - overlapMm;
+    if (!(step > 0))
+        return kMaxTilesAlong;
     // The last tile may stick out beyond the drawing; a hair of rounding never adds a tile.
-    return 1 + static_cast<int>(std::ceil((lengthMm - tileMm) / step - 1e-9));
+    const double more = std::ceil((lengthMm - tileMm) / step - 1e-9);
+    return more < kMaxTilesAlong - 1 ? 1 + static_cast<int>(more) : kMaxTilesAlong;
 }
 
 } // namespace

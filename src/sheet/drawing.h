@@ -73,8 +73,14 @@ struct TileGrid {
     }
 };
 
+// Tiles along one side are counted up to this many; a drawing that needs more has its count
+// held there (it is far beyond anything printed tile by tile, and rows x columns stays an int).
+inline constexpr int kMaxTilesAlong = 10000;
+
 // The fewest tiles of the given size, overlapping by overlapMm, that cover a drawing of
-// widthMm x heightMm. A drawing that fits on one tile gets one.
+// widthMm x heightMm. A drawing that fits on one tile gets one; a size that is not a number
+// gets one; a tile no larger than its overlap, or a drawing that needs more than
+// kMaxTilesAlong tiles along a side, gets kMaxTilesAlong along it.
 TileGrid PlanTiles(double widthMm, double heightMm, double tileWidthMm, double tileHeightMm,
                    double overlapMm);
 

@@ -20,8 +20,9 @@ constexpr double kFallbackDpi = 96.0;
 // A screen claiming less or more than this has told the system a wrong physical size.
 constexpr double kPlausibleDpiMin = 30.0;
 constexpr double kPlausibleDpiMax = 1200.0;
-// From a whole wall reduced to a hand's width up to a few millimetres across the screen.
-constexpr double kMinZoom = 0.005;
+// From the largest drawing (a style of 10 m reaches 120 m from O) reduced to a hand's width up
+// to a few millimetres across the screen.
+constexpr double kMinZoom = 0.0002;
 constexpr double kMaxZoom = 40.0;
 // One notch of the wheel.
 constexpr double kWheelStep = 1.25;
@@ -48,7 +49,7 @@ DrawingCanvas::DrawingCanvas(QWidget *parent) : QWidget(parent)
 void DrawingCanvas::setDrawing(const sheet::Drawing &drawing)
 {
     drawing_ = drawing;
-    setTrueScale();
+    fitToView();
 }
 
 double DrawingCanvas::trueScaleDotsPerMm() const
@@ -91,6 +92,7 @@ void DrawingCanvas::zoomBy(double factor, QPointF widgetPos)
 {
     if (!(std::isfinite(factor) && factor > 0))
         return;
+    fitted_ = false;
     const sheet::DrawingPoint fixed = toDrawing(widgetPos);
     const double zoom = std::clamp(zoom_ * factor, kMinZoom, kMaxZoom);
     // Keep the point under the cursor in place: it moves from the centre by its offset in
@@ -99,8 +101,19 @@ void DrawingCanvas::zoomBy(double factor, QPointF widgetPos)
     setView(zoom, {fixed.xMm - (widgetPos.x() - width() / 2.0) / k, fixed.yMm - (widgetPos.y() - height() / 2.0) / k});
 }
 
+void DrawingCanvas::zoomIn()
+{
+    zoomBy(kWheelStep, QPointF(width() / 2.0, height() / 2.0));
+}
+
+void DrawingCanvas::zoomOut()
+{
+    zoomBy(1.0 / kWheelStep, QPointF(width() / 2.0, height() / 2.0));
+}
+
 void DrawingCanvas::fitToView()
 {
+    fitted_ = true;
     const sheet::DrawingPoint middle{drawing_.widthMm / 2, drawing_.heightMm / 2};
     if (!finiteSize(drawing_) || width() <= 0 || height() <= 0) {
         setView(1.0, finiteSize(drawing_) ? middle : sheet::DrawingPoint{});
@@ -113,6 +126,7 @@ void DrawingCanvas::fitToView()
 
 void DrawingCanvas::setTrueScale()
 {
+    fitted_ = false;
     setView(1.0, finiteSize(drawing_) ? sheet::DrawingPoint{drawing_.widthMm / 2, drawing_.heightMm / 2}
                                       : sheet::DrawingPoint{});
 }
@@ -142,6 +156,15 @@ void DrawingCanvas::paintEvent(QPaintEvent *)
     render.paint(painter, drawing_);
 }
 
+void DrawingCanvas::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A fitted drawing is fitted to the view it is in now: the first layout of the window, or
+    // the user making the window larger, shows it whole again.
+    if (fitted_)
+        fitToView();
+}
+
 void DrawingCanvas::wheelEvent(QWheelEvent *event)
 {
     const double notches = event->angleDelta().y() / 120.0;
@@ -157,6 +180,7 @@ void DrawingCanvas::mousePressEvent(QMouseEvent *event)
         return;
     }
     dragging_ = true;
+    fitted_ = false;
     dragStart_ = event->position();
     dragCentre_ = centreMm_;
     setCursor(Qt::ClosedHandCursor);

@@ -9,13 +9,15 @@
 
 namespace shell {
 
-// The sheet of paper on screen: a drawing shown at its true size (the screen's physical
-// resolution) or zoomed with the wheel, moved by dragging it with the mouse.
+// The sheet of paper on screen: a drawing shown whole (fitted to the view), at its true size
+// (the screen's physical resolution) or zoomed with the wheel, moved by dragging it with the
+// mouse.
 class DrawingCanvas final : public QWidget {
 public:
     explicit DrawingCanvas(QWidget *parent = nullptr);
 
-    // Shows a new drawing at true scale, its middle in the middle of the view.
+    // Shows a new drawing whole, fitted to the view; it stays fitted as the view is resized
+    // until the user zooms or moves it.
     void setDrawing(const sheet::Drawing &drawing);
     const sheet::Drawing &drawing() const { return drawing_; }
 
@@ -31,9 +33,13 @@ public:
 
     // Zooms by a factor keeping the drawing's point under widgetPos where it is.
     void zoomBy(double factor, QPointF widgetPos);
+    // One step in or out about the middle of the view, as a notch of the wheel does.
+    void zoomIn();
+    void zoomOut();
     // The whole drawing, with a little border, as large as the view allows.
     void fitToView();
     void setTrueScale();
+    bool fitted() const { return fitted_; }
 
     // Called whenever the scale or the place of the drawing changes.
     void setViewChanged(std::function<void()> callback) { viewChanged_ = std::move(callback); }
@@ -42,6 +48,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -52,6 +59,7 @@ private:
 
     sheet::Drawing drawing_;
     double zoom_ = 1.0;
+    bool fitted_ = false;
     // The drawing's point shown in the middle of the widget; resizing keeps it there.
     sheet::DrawingPoint centreMm_;
     bool dragging_ = false;

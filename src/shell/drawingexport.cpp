@@ -2,8 +2,8 @@
 
 #include "shell/drawingrender.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
+#include <QSaveFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -32,30 +32,38 @@ double finiteSize(double mm)
     return std::isfinite(mm) && mm > 0 ? mm : 0.0;
 }
 
-// True when the file ends as a file of its kind must end: the last thing a writer puts out.
-bool endsWith(const QString &path, const QByteArray &ending)
+// True when the document ends as a document of its kind must end: the last thing a writer
+// puts out.
+bool endsWith(const QByteArray &document, const QByteArray &ending)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < ending.size())
-        return false;
-    const qint64 tail = std::min<qint64>(file.size(), 1024);
-    file.seek(file.size() - tail);
-    return file.read(tail).contains(ending);
+    return document.right(1024).contains(ending);
 }
 
-// Runs one export: painting started means the file was opened (and emptied), so a failure
-// after that point leaves nothing half-written behind.
+// Runs one export: the document is painted in memory, checked for its ending, then saved
+// through QSaveFile, which writes a temporary file in the same folder and renames it over the
+// old one only when every byte is on the disk.
 template <typename Paint>
 bool writeFile(const QString &path, const QByteArray &ending, Paint paint)
 {
     if (path.isEmpty())
         return false;
-    bool opened = false;
-    const bool painted = paint(opened);
-    const bool complete = painted && endsWith(path, ending);
-    if (!complete && opened)
-        QFile::remove(path);
-    return complete;
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly) || !paint(buffer))
+        return false;
+    buffer.close();
+    const QByteArray &document = buffer.data();
+    if (!endsWith(document, ending))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // QSaveFile keeps small writes in its buffer, and an error met when that buffer goes to the
+    // disk at commit() is not always counted against the file: flush here and look.
+    if (file.write(document) != document.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace
@@ -77,8 +85,8 @@ QSizeF svgPageSizeMm(const sheet::Drawing &drawing)
 
 bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path)
 {
-    return writeFile(path, QByteArrayLiteral("%%EOF"), [&](bool &opened) {
-        QPdfWriter writer(path);
+    return writeFile(path, QByteArrayLiteral("%%EOF"), [&](QIODevice &device) {
+        QPdfWriter writer(&device);
         writer.setResolution(kPdfDpi);
         writer.setCreator(kCreator);
         writer.setTitle(QString::fromStdString(drawing.title));
@@ -88,7 +96,6 @@ bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path)
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
-        opened = true;
         const double dotsPerMm = writer.resolution() / kMmPerInch;
         DrawingRender(dotsPerMm, QPointF(kExportMarginMm * dotsPerMm, kExportMarginMm * dotsPerMm))
             .paint(painter, drawing);
@@ -98,10 +105,10 @@ bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path)
 
 bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path)
 {
-    return writeFile(path, QByteArrayLiteral("</svg>"), [&](bool &opened) {
+    return writeFile(path, QByteArrayLiteral("</svg>"), [&](QIODevice &device) {
         const QSizeF page = svgPageSizeMm(drawing);
         QSvgGenerator generator;
-        generator.setFileName(path);
+        generator.setOutputDevice(&device);
         generator.setResolution(kSvgDpi);
         generator.setSize(QSize(static_cast<int>(std::lround(page.width() * kSvgDotsPerMm)),
                                 static_cast<int>(std::lround(page.height() * kSvgDotsPerMm))));
@@ -112,7 +119,6 @@ bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path)
         QPainter painter;
         if (!painter.begin(&generator))
             return false;
-        opened = true;
         DrawingRender(1.0, QPointF(kExportMarginMm, kExportMarginMm)).paint(painter, drawing);
         return painter.end();
     });

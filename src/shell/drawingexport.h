@@ -18,9 +18,10 @@ QSizeF svgPageSizeMm(const sheet::Drawing &drawing);
 
 // Writes the drawing at full scale to a one-page PDF (QPdfWriter) or to an SVG whose width,
 // height and viewBox are in millimetres (QSvgGenerator), the drawing's top-left corner at the
-// border. Lines are paths, texts stay text. Returns false when the file could not be written
-// completely; the half-written file is then removed (a file that was there before and could
-// not even be opened is left alone).
+// border. Lines are paths, texts stay text. The file is written beside its place under a
+// temporary name and renamed into place only once it is complete, so a failure (a full disk,
+// a folder that may not be written) returns false and leaves whatever file was there before
+// untouched and no half file behind.
 bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path);
 bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path);
 

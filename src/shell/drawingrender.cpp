@@ -33,6 +33,49 @@ QColor colourOf(unsigned rgb)
     return QColor::fromRgb(static_cast<QRgb>(rgb & 0xFFFFFFu));
 }
 
+// The part of the device, in the painter's logical coordinates, that can receive paint, with a
+// border so that the ends and joins of wide pens just outside it still show.
+QRectF visibleRect(const QPainter &painter)
+{
+    const QPaintDevice *device = painter.device();
+    QRectF visible = device ? QRectF(0, 0, device->width(), device->height()) : QRectF();
+    bool invertible = false;
+    const QTransform toLogical = painter.combinedTransform().inverted(&invertible);
+    if (!invertible)
+        return {};
+    visible = toLogical.mapRect(visible);
+    if (painter.hasClipping())
+        visible = visible.intersected(painter.clipBoundingRect());
+    const double border = 0.02 * std::max(visible.width(), visible.height()) + 4.0;
+    return visible.adjusted(-border, -border, border, border);
+}
+
+// Liang-Barsky: the part [t0, t1] of the segment a + t (b - a), 0 <= t <= 1, inside the box;
+// false when none of it is.
+bool clipSegment(QPointF a, QPointF b, const QRectF &box, double &t0, double &t1)
+{
+    t0 = 0.0;
+    t1 = 1.0;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
 QFont referenceFont()
 {
     QFont font(kTypeface);
@@ -84,25 +127,30 @@ void DrawingRender::paint(QPainter &painter, const sheet::Drawing &drawing) cons
 {
     if (!(std::isfinite(dotsPerMm_) && dotsPerMm_ > 0))
         return;
+    const QRectF visible = visibleRect(painter);
+    if (!visible.isValid())
+        return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const sheet::DrawingPolyline &line : drawing.lines)
-        paintLine(painter, line);
+        paintLine(painter, line, visible);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     for (const sheet::DrawingDot &dot : drawing.dots) {
         if (!finite(dot.at) || !(std::isfinite(dot.radiusMm) && dot.radiusMm > 0))
             continue;
         const double r = dot.radiusMm * dotsPerMm_;
-        painter.drawEllipse(toDevice(dot.at), r, r);
+        const QPointF at = toDevice(dot.at);
+        if (visible.adjusted(-r, -r, r, r).contains(at))
+            painter.drawEllipse(at, r, r);
     }
     for (const sheet::DrawingText &text : drawing.texts)
-        paintText(painter, text);
+        paintText(painter, text, visible);
     painter.restore();
 }
 
-void DrawingRender::paintLine(QPainter &painter, const sheet::DrawingPolyline &line) const
+void DrawingRender::paintLine(QPainter &painter, const sheet::DrawingPolyline &line, const QRectF &visible) const
 {
     // A point that is not a number breaks the line rather than sending it to infinity.
     std::vector<std::vector<QPointF>> runs(1);
@@ -116,41 +164,55 @@ void DrawingRender::paintLine(QPainter &painter, const sheet::DrawingPolyline &l
     if (line.closed && whole && runs.front().size() > 2)
         runs.front().push_back(runs.front().front());
 
+    // Dashes finer than a couple of device units cannot be told from a thin solid line.
+    const double dash = kDashMm * dotsPerMm_;
+    const double period = (kDashMm + kDashGapMm) * dotsPerMm_;
+    const bool dashed = line.dashed && period >= 2.0;
+
     QPainterPath path;
-    if (line.dashed) {
-        // The dashes are cut here, in millimetres, rather than left to each device's dash
-        // pattern: an SVG reader and a printer driver do not agree on what a dash unit is.
-        const double dash = kDashMm * dotsPerMm_;
-        const double period = (kDashMm + kDashGapMm) * dotsPerMm_;
-        for (const std::vector<QPointF> &run : runs) {
-            double along = 0; // distance from the start of the run, in device units
-            for (std::size_t i = 1; i < run.size(); ++i) {
-                const QPointF a = run[i - 1];
-                const QPointF d = run[i] - a;
-                const double length = std::hypot(d.x(), d.y());
-                if (!(length > 0))
-                    continue;
-                double t = 0;
-                while (t < length) {
+    for (const std::vector<QPointF> &run : runs) {
+        double along = 0; // distance from the start of the run, in device units
+        QPointF pen;       // where the path stands now
+        bool penDown = false;
+        for (std::size_t i = 1; i < run.size(); ++i) {
+            const QPointF a = run[i - 1];
+            const QPointF d = run[i] - a;
+            const double length = std::hypot(d.x(), d.y());
+            if (!(length > 0) || !std::isfinite(length))
+                continue;
+            double t0 = 0, t1 = 0;
+            if (!clipSegment(a, run[i], visible, t0, t1)) {
+                along += length;
+                penDown = false;
+                continue;
+            }
+            const QPointF from = a + d * t0;
+            const QPointF to = a + d * t1;
+            if (!dashed) {
+                // Keep a line joined where it stays in view, so its corners are drawn as joins.
+                if (!penDown || from != pen)
+                    path.moveTo(from);
+                path.lineTo(to);
+                pen = to;
+                penDown = t1 >= 1.0;
+            } else {
+                // The dashes are cut here, in millimetres, rather than left to each device's
+                // dash pattern: an SVG reader and a printer driver do not agree on what a dash
+                // unit is. Only the part in view is cut; the phase runs on from the line's start.
+                double t = t0 * length;
+                const double end = t1 * length;
+                while (t < end) {
                     const double phase = std::fmod(along + t, period);
-                    const double step = phase < dash ? std::min(dash - phase, length - t)
-                                                     : std::min(period - phase, length - t);
+                    const double step = phase < dash ? std::min(dash - phase, end - t)
+                                                     : std::min(period - phase, end - t);
                     if (phase < dash) {
                         path.moveTo(a + d * (t / length));
                         path.lineTo(a + d * ((t + step) / length));
                     }
                     t += std::max(step, 1e-9 * length);
                 }
-                along += length;
             }
-        }
-    } else {
-        for (const std::vector<QPointF> &run : runs) {
-            if (run.size() < 2)
-                continue;
-            path.moveTo(run.front());
-            for (std::size_t i = 1; i < run.size(); ++i)
-                path.lineTo(run[i]);
+            along += length;
         }
     }
     if (path.isEmpty())
@@ -163,9 +225,13 @@ void DrawingRender::paintLine(QPainter &painter, const sheet::DrawingPolyline &l
     painter.drawPath(path);
 }
 
-void DrawingRender::paintText(QPainter &painter, const sheet::DrawingText &text) const
+void DrawingRender::paintText(QPainter &painter, const sheet::DrawingText &text, const QRectF &visible) const
 {
     if (!finite(text.at) || !(std::isfinite(text.heightMm) && text.heightMm > 0) || text.text.empty())
+        return;
+    // A text reaches at most its length in generous letter widths from its anchor.
+    const double reach = text.heightMm * dotsPerMm_ * (2.0 + static_cast<double>(text.text.size()));
+    if (!visible.adjusted(-reach, -reach, reach, reach).contains(toDevice(text.at)))
         return;
     const QFont font = referenceFont();
     const QFontMetricsF metrics(font);

@@ -22,6 +22,10 @@ public:
     // the pixels of a screen is no use to the eye (paper and files keep their true widths).
     void setMinimumPenDots(double dots) { minimumPenDots_ = dots; }
 
+    // Paints only what falls on the part of the device the painter can reach (its clip, or the
+    // whole device): a line is cut to that part before it is handed to Qt, and its dashes are
+    // counted only there, so the time it takes depends on the paper, not on how large the
+    // drawing is, and no coordinate far beyond the device ever reaches the paint engine.
     void paint(QPainter &painter, const sheet::Drawing &drawing) const;
 
     QPointF toDevice(sheet::DrawingPoint point) const;
@@ -32,8 +36,8 @@ public:
     static double penWidthMm(sheet::DrawingPen pen);
 
 private:
-    void paintLine(QPainter &painter, const sheet::DrawingPolyline &line) const;
-    void paintText(QPainter &painter, const sheet::DrawingText &text) const;
+    void paintLine(QPainter &painter, const sheet::DrawingPolyline &line, const QRectF &visible) const;
+    void paintText(QPainter &painter, const sheet::DrawingText &text, const QRectF &visible) const;
 
     double dotsPerMm_;
     QPointF origin_;

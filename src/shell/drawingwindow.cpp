@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -112,11 +113,38 @@ void DrawingWindow::onFit()
     canvas_->fitToView();
 }
 
+void DrawingWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: // + without Shift on many keyboards
+        canvas_->zoomIn();
+        break;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore:
+        canvas_->zoomOut();
+        break;
+    case Qt::Key_0:
+        canvas_->fitToView();
+        break;
+    case Qt::Key_1:
+        canvas_->setTrueScale();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
 void DrawingWindow::onPrintTiles()
 {
     if (!drawable(drawing()))
         return;
-    printDrawingTiles(drawing(), this);
+    // The window is served while the printer is asked and may be given a new drawing or
+    // closed meanwhile: the job prints the drawing as it was when the button was pressed.
+    const sheet::Drawing shown = drawing();
+    printDrawingTiles(shown, this);
 }
 
 QString DrawingWindow::suggestedPath(const QString &suffix) const

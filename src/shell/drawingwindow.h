@@ -29,6 +29,11 @@ public:
     void onExportPdf();
     void onExportSvg();
 
+protected:
+    // + and - zoom one step about the middle of the view, 0 shows the whole drawing again (as
+    // "Adatta"), 1 shows it at its true size.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void showZoom();
     QString suggestedPath(const QString &suffix) const;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace shell {
@@ -16,7 +17,16 @@ class StandardDialogs final : public ExportDialogs {
 public:
     QString chooseSavePath(QWidget *parent, const QString &suggestedPath, const QString &filter) override
     {
-        return QFileDialog::getSaveFileName(parent, kSaveCaption, suggestedPath, filter);
+        QFileDialog dialog(parent, kSaveCaption);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(filter);
+        // The dialog adds the extension to a bare name ("lavoro" becomes "lavoro.pdf") before it
+        // looks whether the file exists, so replacing one is always asked first.
+        dialog.setDefaultSuffix(QFileInfo(suggestedPath).suffix());
+        dialog.selectFile(suggestedPath);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
     }
     void exportFailed(QWidget *parent, const QString &path) override
     {

@@ -105,6 +105,9 @@ void SheetWindow::refuse(sheet::Refusal refusal)
     case sheet::Refusal::SunDeclinationRange:
         showWindow(QString::fromLatin1(kWarningSunDeclination));
         return;
+    case sheet::Refusal::StyleTooLong:
+        showWindow(QString::fromLatin1(kWarningStyle));
+        return;
     }
 }
 

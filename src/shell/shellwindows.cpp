@@ -7,6 +7,13 @@
 
 namespace shell {
 
+namespace {
+
+const QString kStyleTitle = QStringLiteral("ERRORE!!");
+const QString kStyleText = QStringLiteral("Lo stilo deve essere al massimo 10000 mm.");
+
+} // namespace
+
 void registerShellWindows(WindowRegistry &registry)
 {
     registry.add(QStringLiteral("Meridiane"), makeMainMenu);
@@ -41,6 +48,10 @@ void registerShellWindows(WindowRegistry &registry)
                                               "tra -23,5° e 23,5°.")},
                               360);
     });
+    registry.add(QString::fromLatin1(kWarningStyle), [] {
+        return makeTextWindow(kStyleTitle, {kStyleText}, 330);
+    });
+
     registry.add(QString::fromLatin1(kWarningDate), [] {
         return makeTextWindow(QStringLiteral("Errore"), {QStringLiteral("Data non valida: usare gg/mm/aaaa")}, 300);
     });

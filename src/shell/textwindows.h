@@ -18,5 +18,6 @@ inline constexpr const char *kWarningRange = "errore3";
 inline constexpr const char *kWarningDate = "errore4";
 inline constexpr const char *kWarningLatitude = "erroreLatitudine";
 inline constexpr const char *kWarningSunDeclination = "erroreDeclinazione";
+inline constexpr const char *kWarningStyle = "erroreStilo";
 
 } // namespace shell

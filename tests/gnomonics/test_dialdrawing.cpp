@@ -689,7 +689,7 @@ private Q_SLOTS:
         QTest::newRow("horizontal near the pole") << 0 << 89.999 << 0.0 << 10.0 << E << 0.0;
         QTest::newRow("horizontal near the equator") << 0 << 1e-9 << 0.0 << 10.0 << E << 0.0;
         QTest::newRow("horizontal tiny style") << 0 << 38.0 << 0.0 << 1e-3 << E << 0.0;
-        QTest::newRow("horizontal huge style") << 0 << 38.0 << 0.0 << 1e5 << E << 0.0;
+        QTest::newRow("horizontal longest style") << 0 << 38.0 << 0.0 << 1e4 << E << 0.0;
         QTest::newRow("vertical defaults East") << 1 << 38.1217 << 38.0 << 40.32 << E << 0.0;
         QTest::newRow("vertical defaults West") << 1 << 38.1217 << 38.0 << 40.32 << W << 0.0;
         QTest::newRow("vertical latitude just below 90") << 1 << 89.9999999 << 38.0 << 40.32 << E << 0.0;
@@ -697,7 +697,7 @@ private Q_SLOTS:
         QTest::newRow("vertical both just below 90") << 1 << 89.9999999 << 89.9999999 << 40.32 << E << 0.0;
         QTest::newRow("vertical tiny latitude and declination") << 1 << 1e-300 << 1e-300 << 40.32 << E << 0.0;
         QTest::newRow("vertical wall barely declining") << 1 << 45.0 << 1e-7 << 40.32 << W << 0.0;
-        QTest::newRow("vertical huge style") << 1 << 38.1217 << 38.0 << 1e5 << E << 0.0;
+        QTest::newRow("vertical longest style") << 1 << 38.1217 << 38.0 << 1e4 << E << 0.0;
         QTest::newRow("zodiac defaults East") << 2 << 38.1167 << 38.0 << 40.32 << E << 0.0;
         QTest::newRow("zodiac anniversary near 90") << 2 << 38.1167 << 38.0 << 40.32 << W << 89.9;
         QTest::newRow("zodiac anniversary near -90") << 2 << 38.1167 << 38.0 << 40.32 << E << -89.9;
@@ -756,6 +756,17 @@ private Q_SLOTS:
         QTest::newRow("zodiac anniversary infinite") << 2 << 38.0 << 38.0 << 40.32 << 20.16 << inf << Refusal::OutOfRange;
         QTest::newRow("zodiac sign 90") << 2 << 38.0 << 38.0 << 40.32 << 90.0 << 0.0 << Refusal::OutOfRange;
         QTest::newRow("zodiac anniversary -90") << 2 << 38.0 << 38.0 << 40.32 << 20.16 << -90.0 << Refusal::OutOfRange;
+        // A style no one builds: the last millimetre drawn, the next refused, and the lengths of
+        // the faults seen (a hang at 1e5, a crash at 1e9 and 1e10, a sanitizer report near the
+        // largest double).
+        QTest::newRow("horizontal style 10000 drawn") << 0 << 60.0 << 0.0 << 10000.0 << 0.0 << 0.0 << Refusal::None;
+        QTest::newRow("horizontal style just over 10000") << 0 << 60.0 << 0.0 << 10000.001 << 0.0 << 0.0 << Refusal::StyleTooLong;
+        QTest::newRow("horizontal style 100000") << 0 << 60.0 << 0.0 << 1e5 << 0.0 << 0.0 << Refusal::StyleTooLong;
+        QTest::newRow("vertical style 10000 drawn") << 1 << 1.0 << 1e-7 << 10000.0 << 0.0 << 0.0 << Refusal::None;
+        QTest::newRow("vertical style 10000900000") << 1 << 1.0 << 1e-7 << 10000900000.0 << 0.0 << 0.0 << Refusal::StyleTooLong;
+        QTest::newRow("vertical style near the largest double") << 1 << 89.0 << 1e-7 << 1.7976931348623157e308 << 0.0 << 0.0 << Refusal::StyleTooLong;
+        QTest::newRow("vertical missing before too long") << 1 << 0.0 << 38.0 << 1e9 << 0.0 << 0.0 << Refusal::Missing;
+        QTest::newRow("zodiac style 1000000000") << 2 << 52.3 << 1.0 << 1e9 << 20.16 << 0.0 << Refusal::StyleTooLong;
         QTest::newRow("zodiac sign 0 drawn") << 2 << 38.0 << 38.0 << 40.32 << 0.0 << 0.0 << Refusal::None;
         QTest::newRow("zodiac negative sign drawn") << 2 << 38.0 << 38.0 << 40.32 << -5.0 << -20.0 << Refusal::None;
     }

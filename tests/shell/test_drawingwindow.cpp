@@ -26,7 +26,15 @@
 #include <QTransform>
 #include <QXmlStreamReader>
 
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <cmath>
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -61,6 +69,24 @@ public:
 
 private:
     sheet::PrintNotifier *previous_ = nullptr;
+};
+
+// Answers the tiled print's question with yes and records what it was asked.
+class TileDialogRecorder final : public shell::TilePrintDialogs {
+public:
+    QStringList questions;
+    QStringList refusals;
+    TileDialogRecorder() { previous_ = shell::setTilePrintDialogs(this); }
+    ~TileDialogRecorder() override { shell::setTilePrintDialogs(previous_); }
+    bool confirm(QWidget *, const QString &question) override
+    {
+        questions << question;
+        return true;
+    }
+    void refuse(QWidget *, const QString &message) override { refusals << message; }
+
+private:
+    shell::TilePrintDialogs *previous_ = nullptr;
 };
 
 void closeAll()
@@ -402,7 +428,11 @@ private Q_SLOTS:
             const QSizeF printable = writer.pageLayout().paintRect(QPageLayout::Millimeter).size();
             HORALO_COMPARE_NEAR(printable.width(), 200.0, 0.01);
             HORALO_COMPARE_NEAR(printable.height(), 287.0, 0.01);
-            QVERIFY(shell::paintTiledPages(painter, writer, d, printable, 600 / 25.4));
+            // Every tile of the upright grid, blank or not, to see each one's part of the drawing.
+            shell::TilePlan plan;
+            plan.grid = shell::planDrawingTiles(d, printable);
+            plan.printed = plan.grid.count();
+            QVERIFY(shell::paintTiledPages(painter, writer, d, plan, printable, 600 / 25.4));
         }
         const sheet::TileGrid grid = shell::planDrawingTiles(d, QSizeF(200, 287));
         QCOMPARE(grid.rows, 2);
@@ -541,6 +571,100 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 
+    // A disk that fills up while the new file is written: the failure is said and the file
+    // that was there keeps every byte. The full disk is a limit on the size of the files this
+    // process may write, far below a drawing's.
+    void failedReplacementKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("PDF") << "EsportaPDF" << "lavoro.pdf";
+        QTest::newRow("SVG") << "EsportaSVG" << "lavoro.svg";
+    }
+    void failedReplacementKeepsTheOldFile()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(name);
+        const QByteArray old = QByteArrayLiteral("the maker's good file");
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        DialogRecorder dialogs;
+        dialogs.answer = path;
+        shell::DrawingWindow *window = openWith(testDrawing());
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = before;
+        full.rlim_cur = 512;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(dialogs.failures, QStringList{path});
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{name});
+    }
+
+    // Typing "lavoro" in the save dialog when "lavoro.pdf" exists asks before replacing it,
+    // as typing the whole name does: the dialog adds the extension first.
+    void bareNameAsksBeforeReplacing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("lavoro.pdf"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old");
+        }
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QString asked;
+        bool typed = false;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    asked = box->text();
+                    box->button(QMessageBox::No) ? box->button(QMessageBox::No)->click() : box->reject();
+                    return;
+                }
+            }
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *dialog = qobject_cast<QFileDialog *>(w);
+                if (!dialog || !dialog->isVisible())
+                    continue;
+                if (typed || !asked.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->setDirectory(dir.path());
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (!name)
+                    return;
+                name->setText(QStringLiteral("lavoro"));
+                typed = true;
+                QMetaObject::invokeMethod(name, [name] { QTest::keyClick(name, Qt::Key_Return); }, Qt::QueuedConnection);
+                return;
+            }
+        });
+        driver.start(50);
+        QTest::mouseClick(button(window, "EsportaPDF"), Qt::LeftButton);
+        driver.stop();
+        QVERIFY(typed);
+        QVERIFY2(asked.contains(QStringLiteral("lavoro.pdf")), qPrintable(asked));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArrayLiteral("old"));
+    }
+
     void cancelledDialogWritesNothing()
     {
         DialogRecorder dialogs; // answers with an empty path, as Cancel does
@@ -629,13 +753,14 @@ private Q_SLOTS:
         QCOMPARE(second->drawing().title, std::string("Altro"));
         QCOMPARE(second->drawing().widthMm, 50.0);
         QCOMPARE(second->windowTitle(), QStringLiteral("Altro"));
-        QCOMPARE(second->canvas()->zoom(), 1.0); // a new drawing comes back at true scale
+        QVERIFY(second->canvas()->fitted()); // a new drawing comes back whole
     }
 
-    void opensAtTheScreensTrueScale()
+    void keyOneShowsTheScreensTrueScale()
     {
         shell::DrawingWindow *window = openWith(testDrawing());
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window, Qt::Key_1);
         shell::DrawingCanvas *canvas = window->canvas();
         const double dpi = canvas->screen()->physicalDotsPerInch();
         HORALO_COMPARE_NEAR(canvas->dotsPerMm(), dpi / 25.4, 1e-9);
@@ -660,6 +785,7 @@ private Q_SLOTS:
         QFETCH(double, zoom);
         shell::DrawingWindow *window = openWith(testDrawing());
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window, Qt::Key_1);
         shell::DrawingCanvas *canvas = window->canvas();
         const QPointF cursor(canvas->width() * 0.3, canvas->height() * 0.6);
         const sheet::DrawingPoint under = canvas->toDrawing(cursor);
@@ -672,15 +798,33 @@ private Q_SLOTS:
         HORALO_COMPARE_NEAR(back.y(), cursor.y(), 1e-9);
     }
 
+    // The window opens with the drawing whole; after zooming about, "Adatta" and the 0 key
+    // bring it back whole.
+    void fitShowsTheWholeDrawing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("as it opens") << "open";
+        QTest::newRow("Adatta after zooming in") << "Adatta";
+        QTest::newRow("key 0 after zooming in") << "0";
+    }
     void fitShowsTheWholeDrawing()
     {
+        QFETCH(QString, how);
         sheet::Drawing wall = testDrawing();
         wall.widthMm = 1200; // far larger than any screen at 1:1
         wall.heightMm = 900;
         shell::DrawingWindow *window = openWith(wall);
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QTest::mouseClick(button(window, "Adatta"), Qt::LeftButton);
         shell::DrawingCanvas *canvas = window->canvas();
+        if (how != QLatin1String("open")) {
+            QTest::keyClick(window, Qt::Key_Plus);
+            QTest::keyClick(window, Qt::Key_Plus);
+            QVERIFY(!canvas->fitted());
+            if (how == QLatin1String("Adatta"))
+                QTest::mouseClick(button(window, "Adatta"), Qt::LeftButton);
+            else
+                QTest::keyClick(window, Qt::Key_0);
+        }
         const QPointF topLeft = canvas->toWidget({0, 0});
         const QPointF bottomRight = canvas->toWidget({1200, 900});
         QVERIFY(topLeft.x() >= 0 && topLeft.y() >= 0);
@@ -692,10 +836,42 @@ private Q_SLOTS:
         QVERIFY(canvas->zoom() < 1);
     }
 
+    // + and - step the zoom about the middle of the view, as a notch of the wheel: the point in
+    // the middle stays there.
+    void keysZoomAboutTheMiddle_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("plus") << QList<int>{Qt::Key_Plus} << 1.25;
+        QTest::newRow("equals, the plus key without shift") << QList<int>{Qt::Key_Equal} << 1.25;
+        QTest::newRow("minus twice") << QList<int>{Qt::Key_Minus, Qt::Key_Minus} << 0.64;
+        QTest::newRow("plus then minus") << QList<int>{Qt::Key_Plus, Qt::Key_Minus} << 1.0;
+    }
+    void keysZoomAboutTheMiddle()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(double, factor);
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        shell::DrawingCanvas *canvas = window->canvas();
+        const double before = canvas->zoom();
+        const QPointF middle(canvas->width() / 2.0, canvas->height() / 2.0);
+        const sheet::DrawingPoint under = canvas->toDrawing(middle);
+        for (int key : keys)
+            QTest::keyClick(window, static_cast<Qt::Key>(key));
+        HORALO_COMPARE_NEAR(canvas->zoom() / before, factor, 1e-12);
+        const sheet::DrawingPoint still = canvas->toDrawing(middle);
+        HORALO_COMPARE_NEAR(still.xMm, under.xMm, 1e-9);
+        HORALO_COMPARE_NEAR(still.yMm, under.yMm, 1e-9);
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Zoom"))->text(),
+                 QStringLiteral("%1 %").arg(std::round(canvas->zoom() * 100)));
+    }
+
     void draggingMovesThePaperWithTheHand()
     {
         shell::DrawingWindow *window = openWith(testDrawing());
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window, Qt::Key_1);
         shell::DrawingCanvas *canvas = window->canvas();
         const QPointF before = canvas->toWidget({20, 80});
         const QPoint start(100, 100);
@@ -716,10 +892,14 @@ private Q_SLOTS:
             QSKIP("no default printer on this machine");
         }
         PrintRecorder recorder;
+        TileDialogRecorder questions;
+        // Taller than wide, the test drawing's lines in the top left corner and a far word near
+        // the bottom right: upright, the two tiles between them are blank and skipped; turned,
+        // the word would fall on two tiles.
         sheet::Drawing wall = testDrawing();
-        wall.widthMm = 400;
-        wall.heightMm = 300;
-        wall.texts.push_back({{300, 200}, "Lontano", 4, sheet::TextAnchor::TopLeft, 0});
+        wall.widthMm = 300;
+        wall.heightMm = 400;
+        wall.texts.push_back({{250, 350}, "Lontano", 4, sheet::TextAnchor::TopLeft, 0});
         shell::DrawingWindow *window = openWith(wall);
         const QStringList before = pdfFiles();
         QTest::mouseClick(button(window, "Stampa"), Qt::LeftButton);
@@ -730,31 +910,42 @@ private Q_SLOTS:
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-        const sheet::TileGrid grid = shell::planDrawingTiles(wall, printable.size());
-        qInfo("printable area %.2f x %.2f mm at (%.2f, %.2f): %d x %d tiles", printable.width(), printable.height(),
-              printable.left(), printable.top(), grid.rows, grid.columns);
-        QVERIFY(grid.count() > 1);
-        QCOMPARE(pdfPages(pdf), grid.count() + 1);
-        for (int page = 1; page <= grid.count() + 1; ++page) {
+        const shell::TilePlan plan = shell::planDrawingPrint(wall, printable.size());
+        const sheet::TileGrid &grid = plan.grid;
+        qInfo("printable area %.2f x %.2f mm at (%.2f, %.2f): %d x %d tiles, %d printed", printable.width(),
+              printable.height(), printable.left(), printable.top(), grid.rows, grid.columns, plan.printed);
+        QVERIFY(!plan.landscape);
+        QCOMPARE(grid.count(), 4);
+        QCOMPARE(plan.printed, 2);
+        QCOMPARE(questions.questions, QStringList{QStringLiteral("Il disegno richiede 3 fogli A4. Stampare?")});
+        QCOMPARE(pdfPages(pdf), plan.printed + 1);
+        for (int page = 1; page <= plan.printed + 1; ++page) {
             const QSizeF a4 = pdfPageSizePt(pdf, page);
             HORALO_COMPARE_NEAR(a4.width(), 595.0, 1.0);
             HORALO_COMPARE_NEAR(a4.height(), 842.0, 1.0);
         }
-        // Each tile page says which it is; the far word stands on its tile at its place.
+        // Each tile page says which it is, blank tiles skipped but counted; the far word stands
+        // on its tile at its place.
+        QList<QPair<int, int>> printedTiles;
         for (int r = 0; r < grid.rows; ++r)
             for (int c = 0; c < grid.columns; ++c)
-                QVERIFY(pageText(pdf, 2 + r * grid.columns + c).contains(shell::tileLabel(grid, r, c)));
+                if (plan.isPrinted(r, c))
+                    printedTiles.append({r, c});
+        QCOMPARE(printedTiles, (QList<QPair<int, int>>{{0, 0}, {1, 1}}));
+        for (int i = 0; i < printedTiles.size(); ++i)
+            QVERIFY(pageText(pdf, 2 + i).contains(shell::tileLabel(grid, printedTiles[i].first, printedTiles[i].second)));
         int seen = 0;
-        for (int r = 0; r < grid.rows; ++r) {
-            for (int c = 0; c < grid.columns; ++c) {
-                const QList<Word> far = wordsReading(pageWords(pdf, 2 + r * grid.columns + c), QStringLiteral("Lontano"));
+        for (int i = 0; i < printedTiles.size(); ++i) {
+            {
+                const auto [r, c] = printedTiles[i];
+                const QList<Word> far = wordsReading(pageWords(pdf, 2 + i), QStringLiteral("Lontano"));
                 const sheet::DrawingPoint o = grid.offset(r, c);
-                const bool inside = 300 >= o.xMm && 300 + 15 <= o.xMm + grid.tileWidthMm && 200 >= o.yMm &&
-                                    200 + 4 <= o.yMm + grid.tileHeightMm;
+                const bool inside = 250 >= o.xMm && 250 + 15 <= o.xMm + grid.tileWidthMm && 350 >= o.yMm &&
+                                    350 + 4 <= o.yMm + grid.tileHeightMm;
                 if (!inside)
                     continue;
                 QCOMPARE(far.size(), 1);
-                HORALO_COMPARE_NEAR(far[0].boxMm.left(), printable.left() + 300 - o.xMm, 0.1);
+                HORALO_COMPARE_NEAR(far[0].boxMm.left(), printable.left() + 250 - o.xMm, 0.1);
                 ++seen;
             }
         }

@@ -2,17 +2,36 @@
 
 #include "sheet/qt/messagebox.h"
 #include "sheet/qt/printersink.h"
+#include "sheet/qt/printqueue.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
+
+#include <atomic>
+#include <optional>
+#include <thread>
 
 namespace sheet {
 
 namespace {
+
+const QString kDocumentName = QStringLiteral("Horalo 2002");
+const QString kFileTemplate = QStringLiteral("horalo-stampa-XXXXXX.pdf");
+
+// How often the waiting window looks whether the server has answered.
+constexpr int kPollMs = 20;
+// Beyond the server's own timeouts (which end every wait of libcups), a last limit on the
+// whole exchange, should a wait in the library not end.
+constexpr int kHardLimitMs = 3 * kPrintServerTimeoutMs;
 
 class MessageBoxNotifier final : public PrintNotifier {
 public:
@@ -24,33 +43,54 @@ public:
     {
         showMessage(parent, QMessageBox::Critical, kPrintTitle, kPrintFailed);
     }
+    void printHeld(QWidget *parent) override
+    {
+        showMessage(parent, QMessageBox::Information, kPrintTitle, kPrintHeld);
+    }
 };
 
 MessageBoxNotifier messageBoxes;
 PrintNotifier *current = &messageBoxes;
 
-bool runPages(const PagePainter &paintPages)
+// Only one job talks to the server at a time: a button pressed again while the windows are
+// served during a wait must not start a second exchange inside the first.
+bool jobInProgress = false;
+
+// Runs a talk with the print server on a thread of its own and serves the program's events
+// until it ends, so the windows stay alive while a slow server is waited for. Nothing when the
+// talk outlived kHardLimitMs (it is left to end on its own).
+template <typename Result, typename Work>
+std::optional<Result> awaitServer(Work work)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return false;
-    QPrinter printer(info, QPrinter::HighResolution);
-    if (!printer.isValid())
-        return false;
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setCopyCount(1);
-    printer.setFullPage(false);
-    printer.setDocName(QStringLiteral("Horalo 2002"));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    if (!paintPages(painter, printer)) {
-        printer.abort();
-        painter.end();
-        return false;
+    if (!QCoreApplication::instance())
+        return work();
+    struct Shared {
+        std::atomic<bool> done{false};
+        Result result{};
+    };
+    auto shared = std::make_shared<Shared>();
+    std::thread worker([shared, work] {
+        shared->result = work();
+        shared->done = true;
+    });
+    QEventLoop loop;
+    QTimer poll;
+    int waitedMs = 0;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        waitedMs += kPollMs;
+        if (shared->done || waitedMs >= kHardLimitMs)
+            loop.quit();
+    });
+    poll.start(kPollMs);
+    if (!shared->done)
+        loop.exec();
+    poll.stop();
+    if (!shared->done) {
+        worker.detach();
+        return std::nullopt;
     }
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    worker.join();
+    return shared->result;
 }
 
 } // namespace
@@ -62,25 +102,143 @@ PrintNotifier *setPrintNotifier(PrintNotifier *notifier)
     return previous;
 }
 
+PrintNotifier &printNotifier()
+{
+    return *current;
+}
+
+void notifyPrint(PrintOutcome outcome, QWidget *parent)
+{
+    switch (outcome) {
+    case PrintOutcome::Sent:
+        current->printSent(parent);
+        return;
+    case PrintOutcome::Held:
+        current->printHeld(parent);
+        return;
+    case PrintOutcome::Failed:
+        current->printFailed(parent);
+        return;
+    }
+}
+
+PrintJob::PrintJob() : file_(QDir(QDir::tempPath()).filePath(kFileTemplate)) {}
+
+PrintJob::~PrintJob()
+{
+    cancel();
+}
+
+bool PrintJob::begin()
+{
+    if (jobInProgress)
+        return false;
+    jobInProgress = true;
+    holdsTurn_ = true;
+
+    const std::optional<QueueProbe> probe =
+        awaitServer<QueueProbe>([] { return ProbeDefaultQueue(kPrintServerTimeoutMs); });
+    if (!probe || (probe->state != QueueState::Ready && probe->state != QueueState::Paused))
+        return false;
+    destination_ = probe->destination;
+    paused_ = probe->state == QueueState::Paused;
+
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(destination_));
+    if (info.isNull() || !file_.open())
+        return false;
+    file_.close();
+    printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!printer_->isValid())
+        return false;
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setPageOrientation(QPageLayout::Portrait);
+    printer_->setCopyCount(1);
+    printer_->setFullPage(false);
+    printer_->setDocName(kDocumentName);
+    // The queue's own page layout (its printable area) stays; only the output becomes a file.
+    const QPageLayout layout = printer_->pageLayout();
+    printer_->setOutputFileName(file_.fileName());
+    printer_->setPageLayout(layout);
+    painter_ = std::make_unique<QPainter>();
+    return painter_->begin(printer_.get());
+}
+
+QPainter &PrintJob::painter()
+{
+    return *painter_;
+}
+
+QPrinter &PrintJob::printer()
+{
+    return *printer_;
+}
+
+PrintOutcome PrintJob::finish()
+{
+    if (!painter_ || !painter_->isActive()) {
+        cancel();
+        return PrintOutcome::Failed;
+    }
+    const bool written = painter_->end() && printer_->printerState() != QPrinter::Error && file_.size() > 0;
+    if (!written) {
+        cancel();
+        return PrintOutcome::Failed;
+    }
+    const std::string path = QDir::toNativeSeparators(file_.fileName()).toStdString();
+    const std::string destination = destination_;
+    const std::optional<int> job = awaitServer<int>([destination, path] {
+        return SubmitPdf(destination, path, kDocumentName.toStdString(), kPrintServerTimeoutMs);
+    });
+    // The file may only go once the server has read it (or given up on it).
+    if (job)
+        file_.remove();
+    else
+        file_.setAutoRemove(false);
+    cancel();
+    if (!job || *job <= 0)
+        return PrintOutcome::Failed;
+    return paused_ ? PrintOutcome::Held : PrintOutcome::Sent;
+}
+
+void PrintJob::cancel()
+{
+    if (painter_ && painter_->isActive()) {
+        printer_->abort();
+        painter_->end();
+    }
+    painter_.reset();
+    printer_.reset();
+    if (holdsTurn_) {
+        holdsTurn_ = false;
+        jobInProgress = false;
+    }
+}
+
 bool printReport(const ReportPage &page, QWidget *parent)
 {
+    const QPointer<QWidget> window(parent);
     PrinterSink printer;
-    const bool sent = PrintPage(page, printer);
-    if (sent)
-        current->printSent(parent);
-    else
-        current->printFailed(parent);
-    return sent;
+    const bool painted = PrintPage(page, printer);
+    const PrintOutcome outcome = painted ? printer.outcome() : PrintOutcome::Failed;
+    notifyPrint(outcome, window.data());
+    return outcome != PrintOutcome::Failed;
 }
 
 bool printPages(const PagePainter &paintPages, QWidget *parent)
 {
-    const bool sent = paintPages && runPages(paintPages);
-    if (sent)
-        current->printSent(parent);
-    else
-        current->printFailed(parent);
-    return sent;
+    const QPointer<QWidget> window(parent);
+    PrintOutcome outcome = PrintOutcome::Failed;
+    if (paintPages) {
+        PrintJob job;
+        if (job.begin()) {
+            if (paintPages(job.painter(), job.printer()))
+                outcome = job.finish();
+            else
+                job.cancel();
+        }
+    }
+    notifyPrint(outcome, window.data());
+    return outcome != PrintOutcome::Failed;
 }
 
 } // namespace sheet

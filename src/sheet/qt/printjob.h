@@ -3,6 +3,8 @@
 #include "sheet/report.h"
 
 #include <QString>
+#include <QTemporaryFile>
+
 #include <functional>
 #include <memory>
 
@@ -12,21 +14,65 @@ class QWidget;
 
 namespace sheet {
 
-// The two messages that end a print job. The program shows them as modal message boxes;
-// tests put a recorder in their place.
+// The messages that end a print job. The program shows them as modal message boxes; tests put
+// a recorder in their place.
 class PrintNotifier {
 public:
     virtual ~PrintNotifier() = default;
     virtual void printSent(QWidget *parent) = 0;
     virtual void printFailed(QWidget *parent) = 0;
+    // The job was handed over to a queue that is paused. It is a job sent, so a notifier that
+    // does not tell the two apart says so.
+    virtual void printHeld(QWidget *parent) { printSent(parent); }
 };
 
 inline const QString kPrintTitle = QStringLiteral("Horalo 2002");
 inline const QString kPrintSent = QStringLiteral("Stampa inviata");
 inline const QString kPrintFailed = QStringLiteral("Errore nella procedura di stampa");
+inline const QString kPrintHeld = QStringLiteral("Stampa inviata: la stampante è in pausa, il lavoro attende");
 
 // Replaces the notifier (nullptr restores the message boxes). Returns the previous one.
 PrintNotifier *setPrintNotifier(PrintNotifier *notifier);
+PrintNotifier &printNotifier();
+
+enum class PrintOutcome { Sent, Held, Failed };
+
+// Tells the user how a job ended, through the current notifier.
+void notifyPrint(PrintOutcome outcome, QWidget *parent);
+
+// One job on the default printer, from asking the server to handing the pages over:
+// - begin() asks the print server whether its default queue takes jobs (a server that does not
+//   answer within kPrintServerTimeoutMs, no default queue or one that rejects jobs all fail
+//   here, before anything is painted) and opens an A4 portrait page, one copy, its origin at
+//   the top-left corner of the queue's printable area;
+// - the caller paints on painter(), starting each further page with printer().newPage();
+// - finish() closes the document and hands it to the queue, and says whether the server took
+//   it (Sent), took it into a paused queue (Held) or did not (Failed).
+// The pages are painted into a temporary PDF file first, so the job that reaches the server
+// is complete or is not sent at all. While the server is being asked, the program's windows
+// keep being served; a second job started meanwhile fails at once.
+class PrintJob {
+public:
+    PrintJob();
+    ~PrintJob();
+    PrintJob(const PrintJob &) = delete;
+    PrintJob &operator=(const PrintJob &) = delete;
+
+    bool begin();
+    QPainter &painter();
+    QPrinter &printer();
+    PrintOutcome finish();
+    // Abandons the job: nothing is sent.
+    void cancel();
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    QTemporaryFile file_;
+    std::string destination_;
+    bool paused_ = false;
+    bool holdsTurn_ = false;
+};
 
 // Prints the page on the default printer and tells the user how it went. Returns true when
 // the job was handed to the printer.
@@ -36,10 +82,8 @@ bool printReport(const ReportPage &page, QWidget *parent);
 // the first with printer.newPage() and returns false to abandon the job.
 using PagePainter = std::function<bool(QPainter &painter, QPrinter &printer)>;
 
-// Prints a job of one or more pages on the default printer, set up as for the reports (A4,
-// portrait, one copy, origin at the top-left corner of the printable area), and tells the
-// user how it went with the same two messages. Returns true when the job was handed to the
-// printer.
+// Prints a job of one or more pages as PrintJob does and tells the user how it went with the
+// same messages. Returns true when the job was handed to the printer.
 bool printPages(const PagePainter &paintPages, QWidget *parent);
 
 } // namespace sheet
