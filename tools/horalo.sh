@@ -10,8 +10,8 @@ mode=${1:-run}
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
-build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation)
-test_packages=(cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth)
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation nlohmann-json3-dev libdxflib-dev)
+test_packages=(python3-ezdxf cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth)
 
 install_missing() {
     local missing=()
