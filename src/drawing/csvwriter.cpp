@@ -56,7 +56,7 @@ public:
             return;
         const double hour = line.family == LineFamily::DateLine || line.family == LineFamily::ApparentTime
             ? p.apparentHours : line.hour;
-        add(typeOf(line.family), label, Decimal(hour, 4), "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
+        add(typeOf(line.family), label, Decimal(hour, 6), "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
     }
     std::string text_;
 
@@ -99,7 +99,7 @@ std::string DialCsv(const gnomonics::DialLines &dial)
         for (const auto &piece : line.pieces)
             for (const DialPoint &p : piece)
                 if (p.hasClock && p.hasDate && finitePoint(p))
-                    rows.add("ora_civile", label, Decimal(p.clockHours, 4), isoDate(p.date),
+                    rows.add("ora_civile", label, Decimal(p.clockHours, 6), isoDate(p.date),
                              Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
     }
     // Date lines, sample by sample.
