@@ -562,6 +562,13 @@ void Quadrante::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void Quadrante::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The canvas has its size only once laid out: fit the dial then, as the window opens.
+    QTimer::singleShot(0, canvas_, [this] { canvas_->fitToView(); });
+}
+
 void registerDesignerWindows(shell::WindowRegistry &registry)
 {
     registry.add(QStringLiteral("Quadrante"), [] { return new Quadrante; });
