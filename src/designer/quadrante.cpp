@@ -177,7 +177,6 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     row(plate, kPlateHeight, addLine(QStringLiteral("altezza_lastra_mm")), QStringLiteral("altezza_lastra_mm"));
     row(plate, kFootLeft, addLine(QStringLiteral("piede_da_sinistra_mm")), QStringLiteral("piede_da_sinistra_mm"));
     row(plate, kFootTop, addLine(QStringLiteral("piede_da_alto_mm")), QStringLiteral("piede_da_alto_mm"));
-    errorLabels_.insert(QStringLiteral("lastra"), errorLabels_.value(QStringLiteral("larghezza_mm")));
 
     auto *buttons = new QHBoxLayout;
     for (const auto &[name, text] : {std::pair{"Apri", kOpen}, std::pair{"Salva", kSave},
@@ -372,14 +371,8 @@ void Quadrante::showErrors(const QHash<QString, QString> &errors)
 {
     for (auto it = errorLabels_.begin(); it != errorLabels_.end(); ++it) {
         const QString text = errors.value(it.key());
-        if (!text.isEmpty() || !errors.contains(QStringLiteral("lastra")) || it.key() != QStringLiteral("larghezza_mm")) {
-            it.value()->setText(text);
-            it.value()->setVisible(!text.isEmpty());
-        }
-    }
-    if (errors.contains(QStringLiteral("lastra"))) {
-        errorLabels_[QStringLiteral("larghezza_mm")]->setText(errors.value(QStringLiteral("lastra")));
-        errorLabels_[QStringLiteral("larghezza_mm")]->show();
+        it.value()->setText(text);
+        it.value()->setVisible(!text.isEmpty());
     }
 }
 
@@ -399,7 +392,11 @@ void Quadrante::recompute()
     }
     DesignedDial dial = DesignDial(p);
     if (!dial.ok) {
-        errors.insert(dial.key.isEmpty() ? QStringLiteral("latitudine") : dial.key, dial.message);
+        // The engine names the plate as a whole; its message goes under the plate's first field.
+        QString key = dial.key;
+        if (key.isEmpty() || !errorLabels_.contains(key))
+            key = key == QLatin1String("lastra") ? QStringLiteral("larghezza_mm") : QStringLiteral("latitudine");
+        errors.insert(key, dial.message);
         showErrors(errors);
         status_->setText(kRefusedStatus);
         return;

@@ -4,6 +4,7 @@
 #include "sheettesting.h"
 
 #include "horizontal/horizontalwindows.h"
+#include "designer/quadrante.h"
 #include "vertical/verticalwindows.h"
 
 #include <QElapsedTimer>
@@ -19,6 +20,7 @@ private Q_SLOTS:
         shell::registerShellWindows(registry);
         horizontal::registerHorizontalWindows(registry);
         vertical::registerVerticalWindows(registry);
+        designer::registerDesignerWindows(registry);
     }
     void cleanup() { closeAllWindows(); }
 
