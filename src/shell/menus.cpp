@@ -89,7 +89,8 @@ QWidget *makeMainMenu()
     layout->addSpacing(8);
     for (const auto &[name, text, target] :
          {std::tuple{"Orizzontali", "Orizzontali", "MenuOrz"}, std::tuple{"Verticali", "Verticali", "MenuVert"},
-          std::tuple{"RilievoParete", "Rilievo parete", "Rilievo"}, std::tuple{"NoteButton", "Note", "Note"}}) {
+          std::tuple{"MenuQuadrante", "Quadrante", "Quadrante"}, std::tuple{"RilievoParete", "Rilievo parete", "Rilievo"},
+          std::tuple{"NoteButton", "Note", "Note"}}) {
         auto *button = menuButton(window, QString::fromLatin1(name), QString::fromLatin1(text),
                                   QString::fromLatin1(target));
         button->setMinimumWidth(200);

@@ -5,6 +5,7 @@
 
 #include "horizontal/horizontalwindows.h"
 #include "survey/surveywindows.h"
+#include "designer/quadrante.h"
 #include "vertical/verticalwindows.h"
 
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@ private Q_SLOTS:
         horizontal::registerHorizontalWindows(registry);
         vertical::registerVerticalWindows(registry);
         survey::registerSurveyWindows(registry);
+        designer::registerDesignerWindows(registry);
     }
     void cleanup() { closeAllWindows(); }
 

@@ -1,0 +1,89 @@
+#include "designer/designerexport.h"
+
+#include "drawing/csvwriter.h"
+#include "drawing/dxfwriter.h"
+#include "drawing/sheetdrawing.h"
+#include "project/atomicfile.h"
+#include "shell/drawingexport.h"
+
+#include <QFile>
+#include <cstdio>
+#include <QFileInfo>
+
+namespace designer {
+
+namespace {
+
+const QString kUnknownFormat = QStringLiteral("Formato di uscita sconosciuto: il nome deve finire in .pdf, .svg, .dxf o .csv.");
+const QString kWriteFailed = QStringLiteral("Scrittura di «%1» non riuscita.");
+const QString kRefused = QStringLiteral("Il quadrante non può essere calcolato: %1");
+
+} // namespace
+
+DesignedDial DesignDial(const project::Project &p)
+{
+    DesignedDial out;
+    const project::SpecResult spec = project::ToDialSpec(p);
+    if (!spec.ok) {
+        out.key = QString::fromStdString(spec.key);
+        out.message = QString::fromStdString(spec.message);
+        return out;
+    }
+    out.lines = gnomonics::BuildDialLines(spec.spec);
+    if (!out.lines.status.ok()) {
+        std::string key = project::FieldKey(out.lines.status.field);
+        if (key == "altezza_mm" && p.styleLengthGiven)
+            key = "stilo_mm";
+        out.key = QString::fromStdString(key);
+        out.message = QString::fromStdString(project::RefusalText(out.lines.status));
+        return out;
+    }
+    out.sketch = drawing::BuildDialSketch(out.lines, {p.placeName});
+    out.ok = true;
+    return out;
+}
+
+bool ExportDial(const QString &path, const DesignedDial &dial, QString *error)
+{
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") && suffix != QLatin1String("dxf") &&
+        suffix != QLatin1String("csv"))
+        return fail(kUnknownFormat);
+    if (!dial.ok)
+        return fail(kRefused.arg(dial.message));
+    const std::string target = QFile::encodeName(path).toStdString();
+    std::string why;
+    if (suffix == QLatin1String("csv")) {
+        if (!drawing::WriteDialCsv(target, dial.lines, &why))
+            return fail(QString::fromStdString(why));
+        return true;
+    }
+    if (suffix == QLatin1String("dxf")) {
+        if (!drawing::WriteDialDxf(target, dial.sketch, &why))
+            return fail(QString::fromStdString(why));
+        return true;
+    }
+    // PDF and SVG go through the page renderer into a temporary file beside the target, which
+    // is renamed into place only once complete.
+    const QString temp = QFile::decodeName(QByteArray::fromStdString(project::TemporaryPathBeside(target))) +
+        QLatin1Char('.') + suffix;
+    const sheet::Drawing page = drawing::ToSheetDrawing(dial.sketch);
+    const bool written = suffix == QLatin1String("pdf") ? shell::exportDrawingPdf(page, temp)
+                                                        : shell::exportDrawingSvg(page, temp);
+    if (!written || QFileInfo(temp).size() == 0) {
+        QFile::remove(temp);
+        return fail(kWriteFailed.arg(path));
+    }
+    if (::rename(QFile::encodeName(temp).constData(), target.c_str()) != 0) {
+        QFile::remove(temp);
+        return fail(kWriteFailed.arg(path));
+    }
+    return true;
+}
+
+} // namespace designer

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "drawing/dialsketch.h"
+#include "project/projectfile.h"
+
+#include <QString>
+
+namespace designer {
+
+// A dial computed from a project: the engine's lines and the sketch, or the reason it cannot be
+// drawn (in Italian, with the field at fault).
+struct DesignedDial {
+    bool ok = false;
+    QString key;     // the JSON key of the refused field
+    QString message; // why, in Italian
+    gnomonics::DialLines lines;
+    drawing::DialSketch sketch;
+};
+DesignedDial DesignDial(const project::Project &project);
+
+// Writes the dial of a project to path, the format chosen by its extension (.pdf, .svg, .dxf,
+// .csv, in any case). Atomic: on failure returns false with the reason in Italian and leaves no
+// file at path that was not there before (an older file of that name stays as it was).
+bool ExportDial(const QString &path, const DesignedDial &dial, QString *error);
+
+} // namespace designer

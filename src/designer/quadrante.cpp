@@ -1,0 +1,574 @@
+#include "designer/quadrante.h"
+
+#include "drawing/csvwriter.h"
+#include "drawing/sheetdrawing.h"
+#include "drawing/textformat.h"
+#include "shell/drawingcanvas.h"
+#include "shell/registry.h"
+#include "sheet/numbers.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace designer {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Progetto del quadrante");
+const QString kGroupPlace = QStringLiteral("Luogo");
+const QString kGroupPlane = QStringLiteral("Piano");
+const QString kGroupGnomon = QStringLiteral("Gnomone");
+const QString kGroupHours = QStringLiteral("Sistemi orari");
+const QString kGroupDates = QStringLiteral("Linee diurne");
+const QString kGroupPlate = QStringLiteral("Lastra");
+const QString kName = QStringLiteral("Nome");
+const QString kLatitude = QStringLiteral("Latitudine (°, Nord positiva)");
+const QString kLongitude = QStringLiteral("Longitudine (°, Est positiva)");
+const QString kZone = QStringLiteral("Fuso orario (ore da UT)");
+const QString kSummer = QStringLiteral("Ora legale");
+const QString kDeclination = QStringLiteral("Declinazione (°, da 0 a 180)");
+const QString kSide = QStringLiteral("Lato");
+const QString kEast = QStringLiteral("Est");
+const QString kWest = QStringLiteral("Ovest");
+const QString kInclination = QStringLiteral("Inclinazione (°, 0 verticale, 90 orizzontale)");
+const QString kGnomonKind = QStringLiteral("Misura data");
+const QString kNodusHeight = QStringLiteral("Altezza del nodo");
+const QString kStyleLength = QStringLiteral("Lunghezza dello stilo");
+const QString kNodusMm = QStringLiteral("Altezza del nodo (mm)");
+const QString kStyleMm = QStringLiteral("Lunghezza dello stilo (mm)");
+const QString kApparent = QStringLiteral("Ore vere (tempo vero locale)");
+const QString kHalf = QStringLiteral("Mezze ore");
+const QString kClock = QStringLiteral("Ore civili (analemmi)");
+const QString kAnalemma = QStringLiteral("Analemma");
+const QString kWhole = QStringLiteral("intero");
+const QString kHalves = QStringLiteral("a metà");
+const QString kNoon = QStringLiteral("solo mezzogiorno");
+const QString kYear = QStringLiteral("Anno degli analemmi");
+const QString kItalic = QStringLiteral("Ore italiche");
+const QString kBabylonian = QStringLiteral("Ore babiloniche");
+const QString kSolstices = QStringLiteral("Solstizi ed equinozi");
+const QString kZodiac = QStringLiteral("Ingresso nei segni zodiacali");
+const QString kMonths = QStringLiteral("Primo di ogni mese");
+const QString kDays = QStringLiteral("Altre date (gg/mm/aaaa)");
+const QString kPlateWidth = QStringLiteral("Larghezza (mm)");
+const QString kPlateHeight = QStringLiteral("Altezza (mm)");
+const QString kFootLeft = QStringLiteral("Piede dal bordo sinistro (mm)");
+const QString kFootTop = QStringLiteral("Piede dal bordo alto (mm)");
+const QString kOpen = QStringLiteral("Apri");
+const QString kSave = QStringLiteral("Salva");
+const QString kSaveAs = QStringLiteral("Salva con nome");
+const QString kExport = QStringLiteral("Esporta");
+const QString kTabDrawing = QStringLiteral("Disegno");
+const QString kTabCoordinates = QStringLiteral("Coordinate");
+const QString kProjectFilter = QStringLiteral("Progetti di Horalo (*.horalo)");
+const QString kExportFilter = QStringLiteral("PDF (*.pdf);;SVG (*.svg);;DXF (*.dxf);;CSV (*.csv)");
+const QString kNotANumber = QStringLiteral("Scrivere un numero.");
+const QString kNotAYear = QStringLiteral("Scrivere un anno tra 1800 e 2200.");
+const QString kBadDate = QStringLiteral("Data inesistente: %1");
+const QString kOpenFailed = QStringLiteral("Progetto non aperto");
+const QString kSaveFailed = QStringLiteral("Progetto non salvato");
+const QString kExportFailed = QStringLiteral("Esportazione non riuscita");
+const QString kExported = QStringLiteral("Esportato in %1");
+const QString kUnsaved = QStringLiteral("Il progetto ha modifiche non salvate. Salvarle prima di chiudere?");
+const QString kRefusedStatus = QStringLiteral("Valore non accettato: resta il disegno precedente.");
+const QString kReady = QStringLiteral("%1 linee, %2 punti in Coordinate.");
+
+QString number(double v)
+{
+    QString s = QString::number(v, 'g', 10);
+    return s.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+} // namespace
+
+Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Quadrante"));
+    setWindowTitle(kTitle);
+    auto *form = new QWidget;
+    auto *formLayout = new QVBoxLayout(form);
+    auto group = [&](const QString &title) {
+        auto *box = new QGroupBox(title, form);
+        auto *layout = new QFormLayout(box);
+        formLayout->addWidget(box);
+        return layout;
+    };
+    auto row = [&](QFormLayout *layout, const QString &label, QWidget *field, const QString &key) {
+        auto *cell = new QWidget;
+        auto *v = new QVBoxLayout(cell);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(1);
+        v->addWidget(field);
+        auto *error = new QLabel(cell);
+        error->setObjectName(key + QStringLiteral("_errore"));
+        error->setStyleSheet(QStringLiteral("color: #b00000"));
+        error->setWordWrap(true);
+        error->hide();
+        v->addWidget(error);
+        errorLabels_.insert(key, error);
+        layout->addRow(label, cell);
+    };
+
+    auto *place = group(kGroupPlace);
+    row(place, kName, addLine(QStringLiteral("nome")), QStringLiteral("nome"));
+    row(place, kLatitude, addLine(QStringLiteral("latitudine")), QStringLiteral("latitudine"));
+    row(place, kLongitude, addLine(QStringLiteral("longitudine")), QStringLiteral("longitudine"));
+    row(place, kZone, addLine(QStringLiteral("fuso")), QStringLiteral("fuso"));
+    place->addRow(addCheck(QStringLiteral("ora_legale"), kSummer));
+
+    auto *plane = group(kGroupPlane);
+    row(plane, kDeclination, addLine(QStringLiteral("declinazione")), QStringLiteral("declinazione"));
+    side_ = new QComboBox;
+    side_->setObjectName(QStringLiteral("lato"));
+    side_->addItems({kEast, kWest});
+    side_->setCurrentIndex(1);
+    plane->addRow(kSide, side_);
+    row(plane, kInclination, addLine(QStringLiteral("inclinazione")), QStringLiteral("inclinazione"));
+
+    auto *gnomon = group(kGroupGnomon);
+    gnomonKind_ = new QComboBox;
+    gnomonKind_->setObjectName(QStringLiteral("gnomone"));
+    gnomonKind_->addItems({kNodusHeight, kStyleLength});
+    gnomon->addRow(kGnomonKind, gnomonKind_);
+    row(gnomon, kNodusMm, addLine(QStringLiteral("altezza_mm")), QStringLiteral("altezza_mm"));
+    row(gnomon, kStyleMm, addLine(QStringLiteral("stilo_mm")), QStringLiteral("stilo_mm"));
+
+    auto *hours = group(kGroupHours);
+    hours->addRow(addCheck(QStringLiteral("vere"), kApparent));
+    hours->addRow(addCheck(QStringLiteral("mezze"), kHalf));
+    hours->addRow(addCheck(QStringLiteral("civili"), kClock));
+    analemma_ = new QComboBox;
+    analemma_->setObjectName(QStringLiteral("analemma"));
+    analemma_->addItems({kWhole, kHalves, kNoon});
+    hours->addRow(kAnalemma, analemma_);
+    row(hours, kYear, addLine(QStringLiteral("anno")), QStringLiteral("anno"));
+    hours->addRow(addCheck(QStringLiteral("italiche"), kItalic));
+    hours->addRow(addCheck(QStringLiteral("babiloniche"), kBabylonian));
+
+    auto *dates = group(kGroupDates);
+    dates->addRow(addCheck(QStringLiteral("solstizi_equinozi"), kSolstices));
+    dates->addRow(addCheck(QStringLiteral("zodiaco"), kZodiac));
+    dates->addRow(addCheck(QStringLiteral("mesi"), kMonths));
+    row(dates, kDays, addLine(QStringLiteral("giorni")), QStringLiteral("giorni"));
+
+    auto *plate = group(kGroupPlate);
+    row(plate, kPlateWidth, addLine(QStringLiteral("larghezza_mm")), QStringLiteral("larghezza_mm"));
+    row(plate, kPlateHeight, addLine(QStringLiteral("altezza_lastra_mm")), QStringLiteral("altezza_lastra_mm"));
+    row(plate, kFootLeft, addLine(QStringLiteral("piede_da_sinistra_mm")), QStringLiteral("piede_da_sinistra_mm"));
+    row(plate, kFootTop, addLine(QStringLiteral("piede_da_alto_mm")), QStringLiteral("piede_da_alto_mm"));
+
+    auto *buttons = new QHBoxLayout;
+    for (const auto &[name, text] : {std::pair{"Apri", kOpen}, std::pair{"Salva", kSave},
+                                     std::pair{"SalvaConNome", kSaveAs}, std::pair{"Esporta", kExport}}) {
+        auto *b = new QPushButton(text);
+        b->setObjectName(QString::fromLatin1(name));
+        buttons->addWidget(b);
+        if (text == kOpen)
+            connect(b, &QPushButton::clicked, this, &Quadrante::onOpen);
+        else if (text == kSave)
+            connect(b, &QPushButton::clicked, this, [this] { onSave(); });
+        else if (text == kSaveAs)
+            connect(b, &QPushButton::clicked, this, [this] { onSaveAs(); });
+        else
+            connect(b, &QPushButton::clicked, this, &Quadrante::onExport);
+    }
+    formLayout->addLayout(buttons);
+    formLayout->addStretch();
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(form);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumWidth(form->sizeHint().width() + 24);
+
+    canvas_ = new shell::DrawingCanvas;
+    canvas_->setObjectName(QStringLiteral("Disegno"));
+    canvas_->setFocusPolicy(Qt::StrongFocus);
+    auto shortcut = [&](QKeySequence key, auto action) {
+        auto *s = new QShortcut(key, canvas_);
+        s->setContext(Qt::WidgetShortcut);
+        connect(s, &QShortcut::activated, canvas_, action);
+    };
+    auto centre = [this] { return QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0); };
+    shortcut(QKeySequence(Qt::Key_Plus), [this, centre] { canvas_->zoomBy(1.25, centre()); });
+    shortcut(QKeySequence(Qt::Key_Equal), [this, centre] { canvas_->zoomBy(1.25, centre()); });
+    shortcut(QKeySequence(Qt::Key_Minus), [this, centre] { canvas_->zoomBy(0.8, centre()); });
+    shortcut(QKeySequence(Qt::Key_0), [this] { canvas_->fitToView(); });
+    table_ = new QTableWidget;
+    table_->setObjectName(QStringLiteral("TabellaCoordinate"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabs_ = new QTabWidget;
+    tabs_->addTab(canvas_, kTabDrawing);
+    tabs_->addTab(table_, kTabCoordinates);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { fillTable(); });
+
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("Stato"));
+    auto *right = new QWidget;
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(tabs_, 1);
+    rightLayout->addWidget(status_);
+
+    auto *split = new QSplitter;
+    split->addWidget(scroll);
+    split->addWidget(right);
+    split->setStretchFactor(1, 1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(split);
+    resize(1280, 800);
+
+    debounce_ = new QTimer(this);
+    debounce_->setSingleShot(true);
+    debounce_->setInterval(40);
+    connect(debounce_, &QTimer::timeout, this, &Quadrante::recompute);
+    for (QComboBox *c : {side_, gnomonKind_, analemma_})
+        connect(c, &QComboBox::currentIndexChanged, this, &Quadrante::onFieldEdited);
+
+    project::Project defaults;
+    defaults.year = QDate::currentDate().year();
+    setProject(defaults, QString());
+}
+
+QLineEdit *Quadrante::addLine(const QString &key)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(key);
+    lines_.insert(key, edit);
+    connect(edit, &QLineEdit::textEdited, this, &Quadrante::onFieldEdited);
+    return edit;
+}
+
+QCheckBox *Quadrante::addCheck(const QString &key, const QString &text)
+{
+    auto *box = new QCheckBox(text);
+    box->setObjectName(key);
+    checks_.insert(key, box);
+    connect(box, &QCheckBox::toggled, this, &Quadrante::onFieldEdited);
+    return box;
+}
+
+void Quadrante::onFieldEdited()
+{
+    if (loading_)
+        return;
+    modified_ = true;
+    debounce_->start();
+}
+
+void Quadrante::writeFields(const project::Project &p)
+{
+    loading_ = true;
+    lines_[QStringLiteral("nome")]->setText(QString::fromStdString(p.placeName));
+    lines_[QStringLiteral("latitudine")]->setText(number(p.latitudeDeg));
+    lines_[QStringLiteral("longitudine")]->setText(number(p.longitudeDeg));
+    lines_[QStringLiteral("fuso")]->setText(number(p.zoneHours));
+    checks_[QStringLiteral("ora_legale")]->setChecked(p.summerTime);
+    lines_[QStringLiteral("declinazione")]->setText(number(std::abs(p.declinationDeg)));
+    side_->setCurrentIndex(p.declinationDeg < 0 ? 0 : 1);
+    lines_[QStringLiteral("inclinazione")]->setText(number(p.inclinationDeg));
+    gnomonKind_->setCurrentIndex(p.styleLengthGiven ? 1 : 0);
+    lines_[QStringLiteral("altezza_mm")]->setText(p.styleLengthGiven ? QString() : number(p.gnomonMm));
+    lines_[QStringLiteral("stilo_mm")]->setText(p.styleLengthGiven ? number(p.gnomonMm) : QString());
+    checks_[QStringLiteral("vere")]->setChecked(p.apparent);
+    checks_[QStringLiteral("mezze")]->setChecked(p.halfHours);
+    checks_[QStringLiteral("civili")]->setChecked(p.clock);
+    analemma_->setCurrentIndex(static_cast<int>(p.analemma));
+    lines_[QStringLiteral("anno")]->setText(QString::number(p.year));
+    checks_[QStringLiteral("italiche")]->setChecked(p.italic);
+    checks_[QStringLiteral("babiloniche")]->setChecked(p.babylonian);
+    checks_[QStringLiteral("solstizi_equinozi")]->setChecked(p.solsticesEquinoxes);
+    checks_[QStringLiteral("zodiaco")]->setChecked(p.zodiac);
+    checks_[QStringLiteral("mesi")]->setChecked(p.monthFirsts);
+    QStringList days;
+    for (const auto &d : p.days)
+        days << QString::fromStdString(d);
+    lines_[QStringLiteral("giorni")]->setText(days.join(QStringLiteral(" ")));
+    lines_[QStringLiteral("larghezza_mm")]->setText(number(p.plateWidthMm));
+    lines_[QStringLiteral("altezza_lastra_mm")]->setText(number(p.plateHeightMm));
+    lines_[QStringLiteral("piede_da_sinistra_mm")]->setText(number(p.footFromLeftMm));
+    lines_[QStringLiteral("piede_da_alto_mm")]->setText(number(p.footFromTopMm));
+    loading_ = false;
+}
+
+project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
+{
+    project::Project p = project_;
+    auto num = [&](const QString &key, double &out) {
+        const auto v = sheet::ReadNumber(lines_[key]->text().trimmed().toStdString());
+        if (v)
+            out = *v;
+        else
+            errors->insert(key, kNotANumber);
+    };
+    p.placeName = lines_[QStringLiteral("nome")]->text().toStdString();
+    num(QStringLiteral("latitudine"), p.latitudeDeg);
+    num(QStringLiteral("longitudine"), p.longitudeDeg);
+    num(QStringLiteral("fuso"), p.zoneHours);
+    p.summerTime = checks_[QStringLiteral("ora_legale")]->isChecked();
+    double d = 0;
+    num(QStringLiteral("declinazione"), d);
+    if (d < 0 || d > 180)
+        errors->insert(QStringLiteral("declinazione"), QString::fromStdString(project::RefusalText(
+                                                          {gnomonics::RefusalReason::OutOfRange, gnomonics::InputField::Declination})));
+    p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
+    num(QStringLiteral("inclinazione"), p.inclinationDeg);
+    p.styleLengthGiven = gnomonKind_->currentIndex() == 1;
+    num(p.styleLengthGiven ? QStringLiteral("stilo_mm") : QStringLiteral("altezza_mm"), p.gnomonMm);
+    p.apparent = checks_[QStringLiteral("vere")]->isChecked();
+    p.halfHours = checks_[QStringLiteral("mezze")]->isChecked();
+    p.clock = checks_[QStringLiteral("civili")]->isChecked();
+    p.analemma = static_cast<gnomonics::AnalemmaMode>(analemma_->currentIndex());
+    bool yearOk = false;
+    const int year = lines_[QStringLiteral("anno")]->text().trimmed().toInt(&yearOk);
+    if (yearOk && year >= gnomonics::kFirstYear && year <= gnomonics::kLastYear)
+        p.year = year;
+    else
+        errors->insert(QStringLiteral("anno"), kNotAYear);
+    p.italic = checks_[QStringLiteral("italiche")]->isChecked();
+    p.babylonian = checks_[QStringLiteral("babiloniche")]->isChecked();
+    p.solsticesEquinoxes = checks_[QStringLiteral("solstizi_equinozi")]->isChecked();
+    p.zodiac = checks_[QStringLiteral("zodiaco")]->isChecked();
+    p.monthFirsts = checks_[QStringLiteral("mesi")]->isChecked();
+    p.days.clear();
+    const QStringList days = lines_[QStringLiteral("giorni")]->text().split(
+        QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    for (const QString &day : days) {
+        const auto date = sheet::ReadDate(day.toStdString(), p.year);
+        if (!date || !gnomonics::IsValidDate(*date)) {
+            errors->insert(QStringLiteral("giorni"), kBadDate.arg(day));
+            continue;
+        }
+        p.days.push_back(day.toStdString());
+    }
+    num(QStringLiteral("larghezza_mm"), p.plateWidthMm);
+    num(QStringLiteral("altezza_lastra_mm"), p.plateHeightMm);
+    num(QStringLiteral("piede_da_sinistra_mm"), p.footFromLeftMm);
+    num(QStringLiteral("piede_da_alto_mm"), p.footFromTopMm);
+    return p;
+}
+
+void Quadrante::showErrors(const QHash<QString, QString> &errors)
+{
+    for (auto it = errorLabels_.begin(); it != errorLabels_.end(); ++it) {
+        const QString text = errors.value(it.key());
+        it.value()->setText(text);
+        it.value()->setVisible(!text.isEmpty());
+    }
+}
+
+void Quadrante::recompute()
+{
+    debounce_->stop();
+    lines_[QStringLiteral("altezza_mm")]->setEnabled(gnomonKind_->currentIndex() == 0);
+    lines_[QStringLiteral("stilo_mm")]->setEnabled(gnomonKind_->currentIndex() == 1);
+    lines_[QStringLiteral("anno")]->setEnabled(checks_[QStringLiteral("civili")]->isChecked());
+    analemma_->setEnabled(checks_[QStringLiteral("civili")]->isChecked());
+    QHash<QString, QString> errors;
+    const project::Project p = readFields(&errors);
+    if (!errors.isEmpty()) {
+        showErrors(errors);
+        status_->setText(kRefusedStatus);
+        return;
+    }
+    DesignedDial dial = DesignDial(p);
+    if (!dial.ok) {
+        // The engine names the plate as a whole; its message goes under the plate's first field.
+        QString key = dial.key;
+        if (key.isEmpty() || !errorLabels_.contains(key))
+            key = key == QLatin1String("lastra") ? QStringLiteral("larghezza_mm") : QStringLiteral("latitudine");
+        errors.insert(key, dial.message);
+        showErrors(errors);
+        status_->setText(kRefusedStatus);
+        return;
+    }
+    showErrors({});
+    project_ = p;
+    dial_ = std::move(dial);
+    const double oldZoom = canvas_->zoom();
+    canvas_->setDrawing(drawing::ToSheetDrawing(dial_.sketch));
+    if (!fitted_) {
+        canvas_->fitToView();
+        fitted_ = true;
+    } else {
+        canvas_->zoomBy(oldZoom / canvas_->zoom(), QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0));
+    }
+    tableStale_ = true;
+    fillTable();
+}
+
+void Quadrante::redrawNow() { recompute(); }
+
+void Quadrante::fillTable()
+{
+    if (!tableStale_ || tabs_->currentWidget() != table_) {
+        if (tableStale_ && dial_.ok)
+            status_->setText(kReady.arg(dial_.lines.lines.size()).arg(QStringLiteral("…")));
+        return;
+    }
+    const QStringList rows = QString::fromStdString(drawing::DialCsv(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    table_->setUpdatesEnabled(false);
+    table_->clear();
+    table_->setRowCount(rows.isEmpty() ? 0 : static_cast<int>(rows.size() - 1));
+    table_->setColumnCount(7);
+    if (!rows.isEmpty())
+        table_->setHorizontalHeaderLabels(rows.front().split(QLatin1Char(';')));
+    for (int r = 1; r < rows.size(); ++r) {
+        const QStringList cells = rows[r].split(QLatin1Char(';'));
+        for (int c = 0; c < cells.size() && c < 7; ++c)
+            table_->setItem(r - 1, c, new QTableWidgetItem(cells[c]));
+    }
+    table_->setUpdatesEnabled(true);
+    tableStale_ = false;
+    status_->setText(kReady.arg(dial_.lines.lines.size()).arg(rows.size() - 1));
+}
+
+void Quadrante::setProject(const project::Project &p, const QString &path)
+{
+    project_ = p;
+    path_ = path;
+    writeFields(p);
+    recompute();
+    modified_ = false;
+}
+
+bool Quadrante::openFile(const QString &path, QString *error)
+{
+    const project::ProjectRead read = project::LoadProject(QFile::encodeName(path).toStdString());
+    if (!read.ok) {
+        if (error)
+            *error = QString::fromStdString(read.message);
+        return false;
+    }
+    fitted_ = false;
+    setProject(read.project, path);
+    return true;
+}
+
+void Quadrante::onOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(this, kOpen, QString(), kProjectFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!openFile(path, &error))
+        QMessageBox::warning(this, kOpenFailed, error);
+}
+
+bool Quadrante::saveTo(const QString &path)
+{
+    recompute();
+    std::string error;
+    if (!project::SaveProject(QFile::encodeName(path).toStdString(), project_, &error)) {
+        QMessageBox::warning(this, kSaveFailed, QString::fromStdString(error));
+        return false;
+    }
+    path_ = path;
+    modified_ = false;
+    return true;
+}
+
+bool Quadrante::onSave() { return path_.isEmpty() ? onSaveAs() : saveTo(path_); }
+
+bool Quadrante::onSaveAs()
+{
+    QFileDialog dialog(this, kSaveAs, path_, kProjectFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("horalo"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return saveTo(dialog.selectedFiles().front());
+}
+
+void Quadrante::onExport()
+{
+    QFileDialog dialog(this, kExport, QString(), kExportFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(filter.section(QLatin1Char('.'), 1).left(3));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    recompute();
+    const QString path = dialog.selectedFiles().front();
+    QString error;
+    if (!ExportDial(path, dial_, &error))
+        QMessageBox::warning(this, kExportFailed, error);
+    else
+        status_->setText(kExported.arg(path));
+}
+
+void Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson)
+{
+    if (!std::isfinite(declinationDeg) || !std::isfinite(inclinationDeg))
+        return;
+    loading_ = true;
+    lines_[QStringLiteral("declinazione")]->setText(number(std::abs(declinationDeg)));
+    side_->setCurrentIndex(declinationDeg < 0 ? 0 : 1);
+    lines_[QStringLiteral("inclinazione")]->setText(number(inclinationDeg));
+    loading_ = false;
+    project::SetExtraObject(project_, "rilievo", surveyJson.toStdString());
+    modified_ = true;
+    recompute();
+}
+
+QString Quadrante::placeJson() const
+{
+    QHash<QString, QString> errors;
+    const project::Project p = readFields(&errors);
+    QJsonObject o;
+    o.insert(QStringLiteral("latitudine"), p.latitudeDeg);
+    o.insert(QStringLiteral("longitudine"), p.longitudeDeg);
+    o.insert(QStringLiteral("fuso"), p.zoneHours);
+    o.insert(QStringLiteral("ora_legale"), p.summerTime);
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
+void Quadrante::closeEvent(QCloseEvent *event)
+{
+    if (!modified_) {
+        event->accept();
+        return;
+    }
+    const auto answer = QMessageBox::question(this, kTitle, kUnsaved,
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && onSave()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Quadrante::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The canvas has its size only once laid out: fit the dial then, as the window opens.
+    QTimer::singleShot(0, canvas_, [this] { canvas_->fitToView(); });
+}
+
+void registerDesignerWindows(shell::WindowRegistry &registry)
+{
+    registry.add(QStringLiteral("Quadrante"), [] { return new Quadrante; });
+}
+
+} // namespace designer

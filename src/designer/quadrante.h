@@ -1,0 +1,92 @@
+#pragma once
+
+#include "designer/designerexport.h"
+#include "project/projectfile.h"
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+
+namespace shell {
+class DrawingCanvas;
+class WindowRegistry;
+}
+
+namespace designer {
+
+// The dial designer: every input of a dial beside its drawing at true scale, redrawn as the
+// user types, a table of every point, the project file and the exports. The window only reads
+// its fields into a project and shows what DesignDial makes of it.
+class Quadrante final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Quadrante(QWidget *parent = nullptr);
+
+    // Shows a project and remembers its file; marks it unmodified.
+    void setProject(const project::Project &project, const QString &path);
+    // Opens a project file; false (nothing changed) with the reason in *error when refused.
+    bool openFile(const QString &path, QString *error);
+    bool isModified() const { return modified_; }
+    const project::Project &project() const { return project_; }
+    const DesignedDial &dial() const { return dial_; }
+    // Redraws now instead of after the pause that follows typing.
+    void redrawNow();
+
+    // From the wall survey: the plane's declination (engine convention, West positive,
+    // -180..180) and inclination, and the survey itself, kept in the project as "rilievo".
+    Q_INVOKABLE void applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson);
+    // {"latitudine":..,"longitudine":..,"fuso":..,"ora_legale":..} of the current inputs.
+    Q_INVOKABLE QString placeJson() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void onFieldEdited();
+    void onOpen();
+    bool onSave();
+    bool onSaveAs();
+    void onExport();
+    void recompute();
+    void fillTable();
+    void showErrors(const QHash<QString, QString> &errors);
+    project::Project readFields(QHash<QString, QString> *errors) const;
+    void writeFields(const project::Project &p);
+    bool saveTo(const QString &path);
+
+    QLineEdit *addLine(const QString &key);
+    QCheckBox *addCheck(const QString &key, const QString &text);
+
+    QHash<QString, QLineEdit *> lines_;
+    QHash<QString, QCheckBox *> checks_;
+    QHash<QString, QLabel *> errorLabels_;
+    QComboBox *side_ = nullptr;
+    QComboBox *gnomonKind_ = nullptr;
+    QComboBox *analemma_ = nullptr;
+    QTabWidget *tabs_ = nullptr;
+    shell::DrawingCanvas *canvas_ = nullptr;
+    QTableWidget *table_ = nullptr;
+    QLabel *status_ = nullptr;
+    QTimer *debounce_ = nullptr;
+
+    project::Project project_;
+    DesignedDial dial_;
+    QString path_;
+    bool modified_ = false;
+    bool loading_ = false;
+    bool fitted_ = false;
+    bool tableStale_ = true;
+};
+
+void registerDesignerWindows(shell::WindowRegistry &registry);
+
+} // namespace designer

@@ -1,0 +1,155 @@
+#include "drawing/csvwriter.h"
+
+#include "drawing/dialsketch.h"
+#include "drawing/textformat.h"
+#include "project/atomicfile.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace drawing {
+
+using gnomonics::DialLine;
+using gnomonics::DialPoint;
+using gnomonics::LineFamily;
+
+namespace {
+
+const char *typeOf(LineFamily f)
+{
+    switch (f) {
+    case LineFamily::ApparentTime: return "ora_vera";
+    case LineFamily::ClockTime: return "ora_civile";
+    case LineFamily::Italic: return "italica";
+    case LineFamily::Babylonian: return "babilonese";
+    case LineFamily::DateLine: return "linea_data";
+    }
+    return "";
+}
+
+std::string isoDate(const sheet::CivilDate &d)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+bool finitePoint(const DialPoint &p) { return std::isfinite(p.xMm) && std::isfinite(p.yMm); }
+
+class Rows {
+public:
+    explicit Rows(const gnomonics::DialLines &dial) : dial_(dial) {}
+
+    void add(const char *type, const std::string &label, const std::string &hour, const std::string &date,
+             const std::string &declination, double x, double y)
+    {
+        if (!std::isfinite(x) || !std::isfinite(y) || !dial_.spec.plate.contains({x, y}))
+            return;
+        text_ += std::string(type) + ";" + label + ";" + hour + ";" + date + ";" + declination + ";" +
+            Decimal(x, 2) + ";" + Decimal(y, 2) + "\n";
+    }
+    // A point of a line described by its hour (or apparent time for a date line) and the Sun's
+    // declination.
+    void addPoint(const DialLine &line, const std::string &label, const DialPoint &p)
+    {
+        if (!finitePoint(p))
+            return;
+        const double hour = line.family == LineFamily::DateLine || line.family == LineFamily::ApparentTime
+            ? p.apparentHours : line.hour;
+        add(typeOf(line.family), label, Decimal(hour, 6), "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
+    }
+    std::string text_;
+
+private:
+    const gnomonics::DialLines &dial_;
+};
+
+} // namespace
+
+std::string DialCsv(const gnomonics::DialLines &dial)
+{
+    if (!dial.status.ok())
+        return {};
+    Rows rows(dial);
+    const bool summer = dial.spec.place.summerTime;
+    const auto &lines = dial.lines;
+
+    // Straight hour lines: where they meet each date line, then the ends of their pieces.
+    for (LineFamily family : {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian}) {
+        const auto crossings = gnomonics::FindCrossings(dial, family, LineFamily::DateLine);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const DialLine &line = lines[i];
+            if (line.family != family)
+                continue;
+            const std::string label = LineLabel(line, summer);
+            for (const auto &c : crossings)
+                if (c.lineA == i)
+                    rows.addPoint(line, label + " - " + LineLabel(lines[c.lineB], summer), c.onA);
+            for (const auto &piece : line.pieces) {
+                rows.addPoint(line, label, piece.front());
+                rows.addPoint(line, label, piece.back());
+            }
+        }
+    }
+    // Analemmas: one point a day.
+    for (const DialLine &line : lines) {
+        if (line.family != LineFamily::ClockTime)
+            continue;
+        const std::string label = LineLabel(line, summer);
+        for (const auto &piece : line.pieces)
+            for (const DialPoint &p : piece)
+                if (p.hasClock && p.hasDate && finitePoint(p))
+                    rows.add("ora_civile", label, Decimal(p.clockHours, 6), isoDate(p.date),
+                             Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
+    }
+    // Date lines, sample by sample.
+    for (const DialLine &line : lines) {
+        if (line.family != LineFamily::DateLine)
+            continue;
+        const std::string label = LineLabel(line, summer);
+        for (const auto &piece : line.pieces)
+            for (const DialPoint &p : piece)
+                rows.addPoint(line, label, p);
+    }
+    // Crossings between hour families, and of the analemmas with the date lines.
+    const LineFamily order[] = {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian,
+                                LineFamily::DateLine, LineFamily::ClockTime};
+    const auto &h = dial.spec.hours;
+    auto chosen = [&](LineFamily f) {
+        switch (f) {
+        case LineFamily::ApparentTime: return h.apparent;
+        case LineFamily::ClockTime: return h.clock;
+        case LineFamily::Italic: return h.italic;
+        case LineFamily::Babylonian: return h.babylonian;
+        case LineFamily::DateLine: return true;
+        }
+        return false;
+    };
+    for (std::size_t a = 0; a < 5; ++a)
+        for (std::size_t b = a + 1; b < 5; ++b) {
+            const LineFamily fa = order[a], fb = order[b];
+            if (!chosen(fa) || !chosen(fb) || fb == LineFamily::DateLine ||
+                (fa == LineFamily::DateLine && fb != LineFamily::ClockTime))
+                continue; // hour lines at the date lines are listed above
+            for (const auto &c : gnomonics::FindCrossings(dial, fa, fb))
+                rows.addPoint(lines[c.lineA],
+                              LineLabel(lines[c.lineA], summer) + " - " + LineLabel(lines[c.lineB], summer), c.onA);
+        }
+    if (dial.centreOnPlate)
+        rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
+    if (dial.footOnPlate)
+        rows.add("piede", "F", "", "", "", 0, 0);
+    return std::string(kCsvHeader) + "\n" + rows.text_;
+}
+
+bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error)
+{
+    if (!dial.status.ok()) {
+        if (error)
+            *error = "Il quadrante non può essere calcolato.";
+        return false;
+    }
+    return project::WriteFileAtomically(path, DialCsv(dial), error);
+}
+
+} // namespace drawing

@@ -1,0 +1,30 @@
+#pragma once
+
+// The points of a dial as a table a maker plots with a tape from the foot of the style:
+// UTF-8, ';' separated, decimal comma, header tipo;etichetta;ora;data;declinazione;x_mm;y_mm,
+// coordinates in mm from F (x right, y up), two decimals. Rows:
+// - ora_vera: each apparent-time line where it meets each date line, and the ends of its pieces;
+// - ora_civile: each day's point of an analemma (ora the clock reading, data yyyy-mm-dd);
+// - italica, babilonese: their lines at each date line, and the ends of their pieces;
+// - linea_data: the samples of each date line (every 5 minutes of apparent time and its ends);
+// - crossings of two hour families inside the plate, each written as a row of the family
+//   whose hour and declination describe the point exactly (never as an analemma row, whose
+//   date would be a fraction of a day);
+// - centro (O) and piede (F), when on the plate.
+// Only points that exist (Sun up and in front of the plane) and lie on the plate appear.
+
+#include "gnomonics/diallines.h"
+
+#include <string>
+
+namespace drawing {
+
+inline constexpr const char *kCsvHeader = "tipo;etichetta;ora;data;declinazione;x_mm;y_mm";
+
+// The CSV text of a dial (empty when the dial was refused).
+std::string DialCsv(const gnomonics::DialLines &dial);
+
+// Writes it atomically; false with the reason in Italian when it could not.
+bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error);
+
+} // namespace drawing

@@ -1,0 +1,96 @@
+#pragma once
+
+// The dial as the maker traces it, at full scale, as plain data in the dial's own frame:
+// millimetres from the foot F of the style, x to the right and y upwards as a person facing
+// the dial sees it. Only a renderer turns y downwards. Every item belongs to a layer (one per
+// family of lines), which the DXF file keeps and the screen colours.
+
+#include "gnomonics/diallines.h"
+
+#include <string>
+#include <vector>
+
+namespace drawing {
+
+enum class Layer { Hours, ClockHours, Italic, Babylonian, Dates, Style, Plate, Texts, Construction };
+inline constexpr int kLayerCount = 9;
+// The DXF name of a layer: ORE, ORE_CIVILI, ITALICHE, BABILONESI, DATE, STILO, LASTRA, TESTI,
+// COSTRUZIONE.
+const char *LayerName(Layer layer);
+// The colour a layer is drawn in, 0xRRGGBB.
+unsigned LayerColour(Layer layer);
+
+struct Pt {
+    double x = 0;
+    double y = 0;
+};
+
+struct Box {
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    double top = 0;
+    bool overlaps(const Box &o) const
+    {
+        return left < o.right && o.left < right && bottom < o.top && o.bottom < top;
+    }
+    void include(const Box &o);
+    void include(Pt p);
+};
+
+struct Polyline {
+    std::vector<Pt> points;
+    Layer layer = Layer::Hours;
+    double widthMm = 0.35;
+    bool dashed = false;
+    bool closed = false;
+};
+
+// A text whose box's lower-left corner stands at `at`; it reads left to right.
+struct Label {
+    Pt at;
+    std::string text; // UTF-8
+    double heightMm = 5;
+    Layer layer = Layer::Texts;
+    Box box() const;
+};
+
+struct Dot {
+    Pt at;
+    double radiusMm = 1.5;
+    Layer layer = Layer::Construction;
+};
+
+struct DialSketch {
+    std::string title;
+    Box plate;  // the dial plate
+    Box extent; // everything drawn, the plate included
+    std::vector<Polyline> lines;
+    std::vector<Label> labels;
+    std::vector<Dot> dots;
+};
+
+// What the title block says about the inputs besides the numbers in DialLines.
+struct SketchTitle {
+    std::string placeName;
+};
+
+// Estimated width of a text of that height (mm), for the layout of labels: 0.62 x height per
+// character of a sans-serif face, which errs on the wide side for digits and lower case.
+double TextWidthMm(const std::string &utf8, double heightMm);
+
+// The drawing of a dial the engine built (dial.status must be ok; otherwise an empty sketch):
+// the plate outline; O and F; the substyle, noon, equinoctial and horizon lines; every hour and
+// date line, labelled (clock numbers, with the summer-time number beside an apparent hour when
+// summer time is chosen; Italic and Babylonian numbers in their own colours; date lines by
+// date or sign; analemmas by clock hour); beside the plate, to its right, the title block with
+// every input and the derived style height, substyle angle and longitude difference, the
+// style template at 1:1, a 100 mm bar and an arrow pointing up (North too on a horizontal
+// dial). A label is placed where its box meets neither its own line nor another label; when
+// no such place is found near its line the label is left out rather than cover something.
+DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title);
+
+// The label of an hour line or a date line as the drawing and the CSV write it.
+std::string LineLabel(const gnomonics::DialLine &line, bool summerTime);
+
+} // namespace drawing

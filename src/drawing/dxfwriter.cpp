@@ -1,0 +1,176 @@
+#include "drawing/dxfwriter.h"
+
+#include "project/atomicfile.h"
+
+#include <dl_dxf.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace drawing {
+
+namespace {
+
+// AutoCAD colour index of each layer (the screen colours, as near as the 255 indices allow).
+int layerAci(Layer layer)
+{
+    switch (layer) {
+    case Layer::Hours: return 7;
+    case Layer::ClockHours: return 3;
+    case Layer::Italic: return 1;
+    case Layer::Babylonian: return 5;
+    case Layer::Dates: return 6;
+    case Layer::Style: return 30;
+    case Layer::Plate: return 7;
+    case Layer::Texts: return 7;
+    case Layer::Construction: return 8;
+    }
+    return 7;
+}
+
+std::string dxfText(const std::string &utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        unsigned code = c;
+        std::size_t len = 1;
+        if (c >= 0xF0 && i + 3 < utf8.size() + 0) {
+            code = ((c & 0x07u) << 18) | ((utf8[i + 1] & 0x3Fu) << 12) | ((utf8[i + 2] & 0x3Fu) << 6) | (utf8[i + 3] & 0x3Fu);
+            len = 4;
+        } else if (c >= 0xE0 && i + 2 < utf8.size()) {
+            code = ((c & 0x0Fu) << 12) | ((utf8[i + 1] & 0x3Fu) << 6) | (utf8[i + 2] & 0x3Fu);
+            len = 3;
+        } else if (c >= 0xC0 && i + 1 < utf8.size()) {
+            code = ((c & 0x1Fu) << 6) | (utf8[i + 1] & 0x3Fu);
+            len = 2;
+        }
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else {
+            char buf[16];
+            std::snprintf(buf, sizeof buf, "\\U+%04X", code);
+            out += buf;
+        }
+        i += len;
+    }
+    return out;
+}
+
+bool endsWithEof(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    const std::string t = s.str();
+    return t.size() > 4 && t.find("EOF", t.size() - 8) != std::string::npos;
+}
+
+} // namespace
+
+bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string *error)
+{
+    auto fail = [&](const std::string &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const std::string temp = project::TemporaryPathBeside(path);
+    {
+        DL_Dxf dxf;
+        std::unique_ptr<DL_WriterA> dw(dxf.out(temp.c_str(), DL_Codes::AC1009));
+        if (!dw || dw->openFailed()) {
+            std::remove(temp.c_str());
+            return fail("Impossibile scrivere nella cartella di «" + path + "».");
+        }
+        dxf.writeHeader(*dw);
+        dw->dxfString(9, "$INSUNITS");
+        dw->dxfInt(70, 4);
+        dw->dxfString(9, "$MEASUREMENT");
+        dw->dxfInt(70, 1);
+        dw->dxfString(9, "$EXTMIN");
+        dw->dxfReal(10, sketch.extent.left);
+        dw->dxfReal(20, sketch.extent.bottom);
+        dw->dxfReal(30, 0.0);
+        dw->dxfString(9, "$EXTMAX");
+        dw->dxfReal(10, sketch.extent.right);
+        dw->dxfReal(20, sketch.extent.top);
+        dw->dxfReal(30, 0.0);
+        dw->sectionEnd();
+
+        dw->sectionTables();
+        dxf.writeVPort(*dw);
+        dw->tableLinetypes(3);
+        dxf.writeLinetype(*dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+        dxf.writeLinetype(*dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+        dxf.writeLinetype(*dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+        dw->tableEnd();
+        dw->tableLayers(kLayerCount + 1);
+        dxf.writeLayer(*dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
+        for (int k = 0; k < kLayerCount; ++k) {
+            const auto layer = static_cast<Layer>(k);
+            dxf.writeLayer(*dw, DL_LayerData(LayerName(layer), 0),
+                           DL_Attributes("", layerAci(layer), 0, "CONTINUOUS", 1.0));
+        }
+        dw->tableEnd();
+        dw->tableStyle(1);
+        dxf.writeStyle(*dw, DL_StyleData("STANDARD", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+        dw->tableEnd();
+        dxf.writeView(*dw);
+        dxf.writeUcs(*dw);
+        dw->tableAppid(1);
+        dxf.writeAppid(*dw, "ACAD");
+        dw->tableEnd();
+        dw->sectionEnd();
+
+        dw->sectionBlocks();
+        dw->sectionEnd();
+
+        dw->sectionEntities();
+        for (const Polyline &l : sketch.lines) {
+            if (l.points.size() < 2)
+                continue;
+            const DL_Attributes attrs(LayerName(l.layer), 256, -1, "BYLAYER", 1.0);
+            if (l.points.size() == 2 && !l.closed) {
+                dxf.writeLine(*dw, DL_LineData(l.points[0].x, l.points[0].y, 0, l.points[1].x, l.points[1].y, 0),
+                              attrs);
+                continue;
+            }
+            dxf.writePolyline(*dw, DL_PolylineData(static_cast<int>(l.points.size()), 0, 0, l.closed ? 1 : 0), attrs);
+            for (const Pt p : l.points)
+                dxf.writeVertex(*dw, DL_VertexData(p.x, p.y, 0, 0));
+            dxf.writePolylineEnd(*dw);
+        }
+        for (const Label &t : sketch.labels) {
+            const DL_Attributes attrs(LayerName(Layer::Texts), 256, -1, "BYLAYER", 1.0);
+            dxf.writeText(*dw, DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.heightMm * 0.72, 1.0, 0, 0, 0,
+                                           dxfText(t.text), "STANDARD", 0.0),
+                          attrs);
+        }
+        for (const Dot &d : sketch.dots) {
+            // A small cross: R12 CIRCLE would do, but lines keep the file to lines and polylines.
+            const DL_Attributes attrs(LayerName(d.layer), 256, -1, "BYLAYER", 1.0);
+            dxf.writeLine(*dw, DL_LineData(d.at.x - d.radiusMm, d.at.y, 0, d.at.x + d.radiusMm, d.at.y, 0), attrs);
+            dxf.writeLine(*dw, DL_LineData(d.at.x, d.at.y - d.radiusMm, 0, d.at.x, d.at.y + d.radiusMm, 0), attrs);
+        }
+        dw->sectionEnd();
+        dw->dxfEOF();
+        dw->close();
+    }
+    if (!endsWithEof(temp)) {
+        std::remove(temp.c_str());
+        return fail("Scrittura di «" + path + "» non riuscita (disco pieno?).");
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        return fail("Impossibile sostituire «" + path + "».");
+    }
+    return true;
+}
+
+} // namespace drawing

@@ -1,0 +1,66 @@
+#include "project/atomicfile.h"
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace project {
+
+std::string TemporaryPathBeside(const std::string &path)
+{
+    static std::atomic<unsigned> counter{0};
+    std::random_device device;
+    const std::filesystem::path target(path);
+    for (;;) {
+        const auto name = target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
+            std::to_string(counter++) + "-" + std::to_string(device() % 100000);
+        const auto candidate = target.parent_path() / ("." + name);
+        std::error_code ec;
+        if (!std::filesystem::exists(candidate, ec))
+            return candidate.string();
+    }
+}
+
+bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string *error)
+{
+    auto fail = [&](const std::string &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (path.empty())
+        return fail("Nessun nome di file.");
+    const std::string temp = TemporaryPathBeside(path);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return fail("Impossibile scrivere nella cartella di «" + path + "».");
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            ::close(fd);
+            std::remove(temp.c_str());
+            return fail("Scrittura di «" + path + "» non riuscita (disco pieno?).");
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    // The data must be on the disk before the new name points at it.
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        std::remove(temp.c_str());
+        return fail("Scrittura di «" + path + "» non riuscita (disco pieno?).");
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        return fail("Impossibile sostituire «" + path + "».");
+    }
+    return true;
+}
+
+} // namespace project

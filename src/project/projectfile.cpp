@@ -1,0 +1,410 @@
+#include "project/projectfile.h"
+
+#include "project/atomicfile.h"
+#include "sheet/dates.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace project {
+
+using nlohmann::json;
+
+namespace {
+
+// Thrown inside the reader with the sentence the user reads; caught in ReadProject.
+struct Refusal {
+    std::string message;
+};
+
+std::string italianNumber(double v)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.6g", v);
+    std::string s(buf);
+    for (char &c : s)
+        if (c == '.')
+            c = ',';
+    return s;
+}
+
+std::string quoted(const std::string &path) { return "«" + path + "»"; }
+
+const json *member(const json &object, const std::string &section, const char *key)
+{
+    const auto it = object.find(key);
+    (void)section;
+    return it == object.end() ? nullptr : &*it;
+}
+
+const json &section(const json &doc, const char *name)
+{
+    static const json empty = json::object();
+    const auto it = doc.find(name);
+    if (it == doc.end())
+        return empty;
+    if (!it->is_object())
+        throw Refusal{"La sezione " + quoted(name) + " deve essere un oggetto JSON."};
+    return *it;
+}
+
+void readNumber(const json &sec, const std::string &secName, const char *key, double lo, double hi,
+                double &out, bool openLow = false)
+{
+    const json *v = member(sec, secName, key);
+    if (!v)
+        return;
+    const std::string path = secName + "." + key;
+    if (!v->is_number())
+        throw Refusal{"Il valore di " + quoted(path) + " deve essere un numero."};
+    const double x = v->get<double>();
+    if (!std::isfinite(x) || x > hi || (openLow ? x <= lo : x < lo))
+        throw Refusal{"Il valore di " + quoted(path) + " (" + italianNumber(x) + ") è fuori dall'intervallo " +
+                      (openLow ? "oltre " : "da ") + italianNumber(lo) + (openLow ? " fino a " : " a ") +
+                      italianNumber(hi) + "."};
+    out = x;
+}
+
+void readBool(const json &sec, const std::string &secName, const char *key, bool &out)
+{
+    const json *v = member(sec, secName, key);
+    if (!v)
+        return;
+    if (!v->is_boolean())
+        throw Refusal{"Il valore di " + quoted(secName + "." + key) + " deve essere true o false."};
+    out = v->get<bool>();
+}
+
+void readString(const json &sec, const std::string &secName, const char *key, std::string &out)
+{
+    const json *v = member(sec, secName, key);
+    if (!v)
+        return;
+    if (!v->is_string())
+        throw Refusal{"Il valore di " + quoted(secName + "." + key) + " deve essere un testo."};
+    out = v->get<std::string>();
+}
+
+const char *analemmaName(gnomonics::AnalemmaMode m)
+{
+    switch (m) {
+    case gnomonics::AnalemmaMode::Halves:
+        return "meta";
+    case gnomonics::AnalemmaMode::NoonOnly:
+        return "mezzogiorno";
+    case gnomonics::AnalemmaMode::Whole:
+        break;
+    }
+    return "intero";
+}
+
+Project readDocument(const json &doc)
+{
+    if (!doc.is_object())
+        throw Refusal{"Il file non è un progetto di Horalo: manca l'oggetto JSON principale."};
+    const auto format = doc.find("formato");
+    if (format == doc.end() || !format->is_string() || format->get<std::string>() != kFormatName)
+        throw Refusal{"Il file non è un progetto di Horalo: «formato» deve essere \"horalo-quadrante\"."};
+    const auto version = doc.find("versione");
+    if (version == doc.end() || !version->is_number_integer())
+        throw Refusal{"Il valore di «versione» deve essere un numero intero."};
+    const auto v = version->get<long long>();
+    if (v > kFormatVersion)
+        throw Refusal{"Il progetto è stato scritto da una versione più recente di Horalo (versione " +
+                      std::to_string(v) + "); questa versione legge fino alla versione " +
+                      std::to_string(kFormatVersion) + "."};
+    if (v < 1)
+        throw Refusal{"Il valore di «versione» (" + std::to_string(v) + ") non è valido."};
+
+    Project p;
+    const json &luogo = section(doc, "luogo");
+    readString(luogo, "luogo", "nome", p.placeName);
+    readNumber(luogo, "luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, p.latitudeDeg);
+    readNumber(luogo, "luogo", "longitudine", -180, 180, p.longitudeDeg);
+    readNumber(luogo, "luogo", "fuso", -14, 14, p.zoneHours);
+    readBool(luogo, "luogo", "ora_legale", p.summerTime);
+
+    const json &piano = section(doc, "piano");
+    readNumber(piano, "piano", "declinazione", -180, 180, p.declinationDeg);
+    readNumber(piano, "piano", "inclinazione", gnomonics::kMinInclinationDeg, gnomonics::kMaxInclinationDeg,
+               p.inclinationDeg);
+
+    const json &gnomone = section(doc, "gnomone");
+    const bool hasHeight = gnomone.contains("altezza_mm");
+    const bool hasStyle = gnomone.contains("stilo_mm");
+    if (hasHeight && hasStyle)
+        throw Refusal{"La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi."};
+    p.styleLengthGiven = hasStyle;
+    readNumber(gnomone, "gnomone", hasStyle ? "stilo_mm" : "altezza_mm", 0, kMaxLengthMm, p.gnomonMm, true);
+
+    const json &ore = section(doc, "ore");
+    readBool(ore, "ore", "vere", p.apparent);
+    readBool(ore, "ore", "mezze", p.halfHours);
+    readBool(ore, "ore", "civili", p.clock);
+    std::string mode = analemmaName(p.analemma);
+    readString(ore, "ore", "analemma", mode);
+    if (mode == "intero")
+        p.analemma = gnomonics::AnalemmaMode::Whole;
+    else if (mode == "meta")
+        p.analemma = gnomonics::AnalemmaMode::Halves;
+    else if (mode == "mezzogiorno")
+        p.analemma = gnomonics::AnalemmaMode::NoonOnly;
+    else
+        throw Refusal{"Il valore di «ore.analemma» deve essere \"intero\", \"meta\" o \"mezzogiorno\"."};
+    if (const json *anno = member(ore, "ore", "anno")) {
+        if (!anno->is_number_integer())
+            throw Refusal{"Il valore di «ore.anno» deve essere un numero intero."};
+        const auto y = anno->get<long long>();
+        if (y < gnomonics::kFirstYear || y > gnomonics::kLastYear)
+            throw Refusal{"Il valore di «ore.anno» (" + std::to_string(y) + ") è fuori dall'intervallo da " +
+                          std::to_string(gnomonics::kFirstYear) + " a " + std::to_string(gnomonics::kLastYear) + "."};
+        p.year = static_cast<int>(y);
+    }
+    readBool(ore, "ore", "italiche", p.italic);
+    readBool(ore, "ore", "babiloniche", p.babylonian);
+
+    const json &date = section(doc, "date");
+    readBool(date, "date", "solstizi_equinozi", p.solsticesEquinoxes);
+    readBool(date, "date", "zodiaco", p.zodiac);
+    readBool(date, "date", "mesi", p.monthFirsts);
+    if (const json *giorni = member(date, "date", "giorni")) {
+        if (!giorni->is_array())
+            throw Refusal{"Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."};
+        for (const json &g : *giorni) {
+            if (!g.is_string())
+                throw Refusal{"Ogni elemento di «date.giorni» deve essere una data \"gg/mm/aaaa\"."};
+            const std::string text = g.get<std::string>();
+            const auto d = sheet::ReadDate(text, p.year);
+            if (!d || d->year < gnomonics::kFirstYear || d->year > gnomonics::kLastYear)
+                throw Refusal{"La data «" + text + "» in «date.giorni» non esiste o è fuori dagli anni " +
+                              std::to_string(gnomonics::kFirstYear) + "-" + std::to_string(gnomonics::kLastYear) + "."};
+            p.days.push_back(text);
+        }
+    }
+
+    const json &lastra = section(doc, "lastra");
+    readNumber(lastra, "lastra", "larghezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateWidthMm);
+    readNumber(lastra, "lastra", "altezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateHeightMm);
+    readNumber(lastra, "lastra", "piede_da_sinistra_mm", -kMaxLengthMm, kMaxLengthMm, p.footFromLeftMm);
+    readNumber(lastra, "lastra", "piede_da_alto_mm", -kMaxLengthMm, kMaxLengthMm, p.footFromTopMm);
+
+    p.keptJson = doc.dump();
+    return p;
+}
+
+json keptDocument(const Project &p)
+{
+    if (p.keptJson.empty())
+        return json::object();
+    json doc = json::parse(p.keptJson, nullptr, false);
+    return doc.is_object() ? doc : json::object();
+}
+
+// Merges our keys into a kept section, leaving the keys we do not know in place.
+json &sectionOf(json &doc, const char *name)
+{
+    json &s = doc[name];
+    if (!s.is_object())
+        s = json::object();
+    return s;
+}
+
+} // namespace
+
+ProjectRead ReadProject(std::string_view text)
+{
+    ProjectRead out;
+    json doc;
+    try {
+        doc = json::parse(text.begin(), text.end());
+    } catch (const json::parse_error &e) {
+        out.message = text.empty() ? std::string("Il file è vuoto.")
+                                   : "Il file è troncato o non è JSON valido (al carattere " +
+                std::to_string(e.byte) + ").";
+        return out;
+    }
+    try {
+        out.project = readDocument(doc);
+        out.ok = true;
+    } catch (const Refusal &r) {
+        out.message = r.message;
+    } catch (const json::exception &) {
+        out.message = "Il file contiene valori di tipo inatteso.";
+    }
+    return out;
+}
+
+ProjectRead LoadProject(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ProjectRead out;
+        out.message = "Impossibile aprire il file «" + path + "».";
+        return out;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return ReadProject(bytes.str());
+}
+
+std::string WriteProject(const Project &p)
+{
+    json doc = keptDocument(p);
+    doc["formato"] = kFormatName;
+    doc["versione"] = kFormatVersion;
+    json &luogo = sectionOf(doc, "luogo");
+    luogo["nome"] = p.placeName;
+    luogo["latitudine"] = p.latitudeDeg;
+    luogo["longitudine"] = p.longitudeDeg;
+    luogo["fuso"] = p.zoneHours;
+    luogo["ora_legale"] = p.summerTime;
+    json &piano = sectionOf(doc, "piano");
+    piano["declinazione"] = p.declinationDeg;
+    piano["inclinazione"] = p.inclinationDeg;
+    json &gnomone = sectionOf(doc, "gnomone");
+    gnomone.erase("altezza_mm");
+    gnomone.erase("stilo_mm");
+    gnomone[p.styleLengthGiven ? "stilo_mm" : "altezza_mm"] = p.gnomonMm;
+    json &ore = sectionOf(doc, "ore");
+    ore["vere"] = p.apparent;
+    ore["mezze"] = p.halfHours;
+    ore["civili"] = p.clock;
+    ore["analemma"] = analemmaName(p.analemma);
+    ore["anno"] = p.year;
+    ore["italiche"] = p.italic;
+    ore["babiloniche"] = p.babylonian;
+    json &date = sectionOf(doc, "date");
+    date["solstizi_equinozi"] = p.solsticesEquinoxes;
+    date["zodiaco"] = p.zodiac;
+    date["mesi"] = p.monthFirsts;
+    date["giorni"] = p.days;
+    json &lastra = sectionOf(doc, "lastra");
+    lastra["larghezza_mm"] = p.plateWidthMm;
+    lastra["altezza_mm"] = p.plateHeightMm;
+    lastra["piede_da_sinistra_mm"] = p.footFromLeftMm;
+    lastra["piede_da_alto_mm"] = p.footFromTopMm;
+    return doc.dump(2) + "\n";
+}
+
+bool SaveProject(const std::string &path, const Project &project, std::string *error)
+{
+    return WriteFileAtomically(path, WriteProject(project), error);
+}
+
+bool SetExtraObject(Project &project, const std::string &key, std::string_view objectJson)
+{
+    json value = json::parse(objectJson.begin(), objectJson.end(), nullptr, false);
+    if (!value.is_object())
+        return false;
+    json doc = keptDocument(project);
+    doc[key] = std::move(value);
+    project.keptJson = doc.dump();
+    return true;
+}
+
+std::string ExtraObject(const Project &project, const std::string &key)
+{
+    const json doc = keptDocument(project);
+    const auto it = doc.find(key);
+    return it == doc.end() ? std::string() : it->dump();
+}
+
+std::string FieldKey(gnomonics::InputField field)
+{
+    using F = gnomonics::InputField;
+    switch (field) {
+    case F::Latitude: return "latitudine";
+    case F::Longitude: return "longitudine";
+    case F::TimeZone: return "fuso";
+    case F::Declination: return "declinazione";
+    case F::Inclination: return "inclinazione";
+    case F::NodusHeight: return "altezza_mm";
+    case F::StyleLength: return "stilo_mm";
+    case F::Date: return "giorni";
+    case F::Year: return "anno";
+    case F::ClockTime: return "civili";
+    case F::Plate: return "lastra";
+    case F::Step: return "passo";
+    case F::None: break;
+    }
+    return {};
+}
+
+std::string RefusalText(gnomonics::EngineStatus status)
+{
+    using F = gnomonics::InputField;
+    using R = gnomonics::RefusalReason;
+    if (status.reason == R::NotFinite)
+        return "Valore non numerico.";
+    if (status.reason == R::NotPositive)
+        return "Deve essere maggiore di zero.";
+    if (status.reason == R::NoCentre)
+        return "Su un quadrante polare lo stilo non incontra il piano: indicare l'altezza del nodo.";
+    if (status.reason == R::NoSuchDate)
+        return "Data inesistente.";
+    switch (status.field) {
+    case F::Latitude: return "La latitudine deve essere compresa tra -89,99 e 89,99 gradi.";
+    case F::Longitude: return "La longitudine deve essere compresa tra -180 e 180 gradi.";
+    case F::TimeZone: return "Il fuso deve essere compreso tra -14 e 14 ore.";
+    case F::Declination: return "La declinazione deve essere compresa tra 0 e 180 gradi.";
+    case F::Inclination: return "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).";
+    case F::Year: return "L'anno deve essere compreso tra 1800 e 2200.";
+    case F::Date: return "Data inesistente o fuori dagli anni 1800-2200.";
+    case F::Plate: return "La lastra deve misurare almeno 10 mm per lato.";
+    default: break;
+    }
+    return "Valore fuori dall'intervallo ammesso.";
+}
+
+SpecResult ToDialSpec(const Project &p)
+{
+    SpecResult out;
+    gnomonics::DialSpec &s = out.spec;
+    s.place = {p.latitudeDeg, p.longitudeDeg, p.zoneHours, p.summerTime};
+    s.declinationDeg = p.declinationDeg;
+    s.inclinationDeg = p.inclinationDeg;
+    s.gnomon = p.styleLengthGiven ? gnomonics::GnomonSize::StyleLength : gnomonics::GnomonSize::NodusHeight;
+    s.gnomonMm = p.gnomonMm;
+    s.year = p.year;
+    s.hours.apparent = p.apparent;
+    s.hours.halfHours = p.halfHours;
+    s.hours.clock = p.clock;
+    s.hours.clockKind = gnomonics::ClockKind::Zone;
+    s.hours.equationOfTime = true;
+    s.hours.analemma = p.analemma;
+    s.hours.italic = p.italic;
+    s.hours.babylonian = p.babylonian;
+    s.dates.solsticesEquinoxes = p.solsticesEquinoxes;
+    s.dates.zodiac = p.zodiac;
+    s.dates.monthFirsts = p.monthFirsts;
+    for (const std::string &text : p.days) {
+        const auto d = sheet::ReadDate(text, p.year);
+        if (!d || !gnomonics::IsValidDate(*d)) {
+            out.status = gnomonics::Refuse(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate);
+            out.key = "giorni";
+            out.message = "La data «" + text + "» non esiste o è fuori dagli anni 1800-2200.";
+            return out;
+        }
+        s.dates.dates.push_back(*d);
+    }
+    if (!(p.plateWidthMm >= gnomonics::kMinPlateMm) || !(p.plateHeightMm >= gnomonics::kMinPlateMm) ||
+        !std::isfinite(p.plateWidthMm) || !std::isfinite(p.plateHeightMm) || !std::isfinite(p.footFromLeftMm) ||
+        !std::isfinite(p.footFromTopMm)) {
+        out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
+        out.key = p.plateWidthMm >= gnomonics::kMinPlateMm ? "altezza_lastra_mm" : "larghezza_mm";
+        out.message = RefusalText(out.status);
+        return out;
+    }
+    s.plate.leftMm = -p.footFromLeftMm;
+    s.plate.rightMm = p.plateWidthMm - p.footFromLeftMm;
+    s.plate.topMm = p.footFromTopMm;
+    s.plate.bottomMm = p.footFromTopMm - p.plateHeightMm;
+    out.ok = true;
+    return out;
+}
+
+} // namespace project

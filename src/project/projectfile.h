@@ -1,0 +1,94 @@
+#pragma once
+
+// The designer's project file (*.horalo): every input of one dial as JSON, UTF-8, with its
+// format name and version. Reading checks every value and refuses the whole file with one
+// sentence in Italian that names the key at fault, so that a bad file never changes what the
+// designer shows. Keys this version does not know are kept and written back on save.
+
+#include "gnomonics/diallines.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace project {
+
+inline constexpr const char *kFormatName = "horalo-quadrante";
+inline constexpr int kFormatVersion = 1;
+
+// Limits of the plate and of the gnomon, mm: beyond a hundred metres nobody builds a dial.
+inline constexpr double kMaxLengthMm = 100000.0;
+
+struct Project {
+    // luogo
+    std::string placeName = "Milano";
+    double latitudeDeg = 45.4642;
+    double longitudeDeg = 9.19;   // East positive
+    double zoneHours = 1;
+    bool summerTime = false;
+    // piano: the engine's convention, from South, West positive, -180..180
+    double declinationDeg = 0;
+    double inclinationDeg = 0;
+    // gnomone
+    bool styleLengthGiven = false; // "stilo_mm" instead of "altezza_mm"
+    double gnomonMm = 100;
+    // ore
+    bool apparent = true;
+    bool halfHours = false;
+    bool clock = false;
+    gnomonics::AnalemmaMode analemma = gnomonics::AnalemmaMode::Whole;
+    int year = 2026;
+    bool italic = false;
+    bool babylonian = false;
+    // date
+    bool solsticesEquinoxes = true;
+    bool zodiac = false;
+    bool monthFirsts = false;
+    std::vector<std::string> days; // "gg/mm/aaaa"
+    // lastra
+    double plateWidthMm = 1000;
+    double plateHeightMm = 800;
+    double footFromLeftMm = 500;
+    double footFromTopMm = 200;
+    // The document as last read or set (JSON text of an object), so that keys this version
+    // does not know ("rilievo" among them) survive a save. Empty for a new project.
+    std::string keptJson;
+};
+
+struct ProjectRead {
+    bool ok = false;
+    std::string message; // why the file was refused, in Italian; empty when ok
+    Project project;
+};
+
+// Reads a project from its JSON text.
+ProjectRead ReadProject(std::string_view text);
+// Reads a project file; a file that cannot be read is refused like a bad one.
+ProjectRead LoadProject(const std::string &path);
+
+// The JSON text of a project (two-space indented, UTF-8, ending in a newline).
+std::string WriteProject(const Project &project);
+// Writes the project atomically. False with the reason in *error when it could not.
+bool SaveProject(const std::string &path, const Project &project, std::string *error);
+
+// Stores a JSON object under a top-level key of the project (the wall survey's "rilievo").
+// False (project unchanged) when the text is not a JSON object.
+bool SetExtraObject(Project &project, const std::string &key, std::string_view objectJson);
+// The JSON text of a top-level key kept in the project, or empty.
+std::string ExtraObject(const Project &project, const std::string &key);
+
+// The engine's description of the dial for a project, or the reason it cannot be drawn.
+struct SpecResult {
+    bool ok = false;
+    gnomonics::EngineStatus status;
+    std::string key;     // the JSON key of the field at fault ("latitudine", "giorni", ...)
+    std::string message; // in Italian
+    gnomonics::DialSpec spec;
+};
+SpecResult ToDialSpec(const Project &project);
+
+// The JSON key of an engine field, and the engine's refusal in Italian.
+std::string FieldKey(gnomonics::InputField field);
+std::string RefusalText(gnomonics::EngineStatus status);
+
+} // namespace project

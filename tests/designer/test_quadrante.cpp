@@ -1,0 +1,131 @@
+#include "designer/quadrante.h"
+#include "project/projectfile.h"
+#include "shell/drawingcanvas.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QComboBox>
+#include <QtTest>
+
+// The designer as a user meets it: the defaults, a refused value shown beside its field with
+// the last good drawing kept, and the two calls the wall survey makes.
+class TestQuadrante : public QObject {
+    Q_OBJECT
+
+    template <typename T> static T *field(QWidget &w, const char *name)
+    {
+        auto *f = w.findChild<T *>(QString::fromLatin1(name));
+        if (!f)
+            qWarning("no field %s", name);
+        return f;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void defaults()
+    {
+        designer::Quadrante w;
+        QCOMPARE(w.objectName(), QStringLiteral("Quadrante"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Progetto del quadrante"));
+        QVERIFY(w.dial().ok);
+        for (const auto &[name, text] : {std::pair{"latitudine", "45,4642"}, std::pair{"longitudine", "9,19"},
+                                         std::pair{"fuso", "1"}, std::pair{"declinazione", "0"},
+                                         std::pair{"altezza_mm", "100"}, std::pair{"larghezza_mm", "1000"},
+                                         std::pair{"altezza_lastra_mm", "800"}, std::pair{"piede_da_sinistra_mm", "500"},
+                                         std::pair{"piede_da_alto_mm", "200"}}) {
+            auto *f = field<QLineEdit>(w, name);
+            QVERIFY2(f, name);
+            QCOMPARE(f->text(), QString::fromLatin1(text));
+        }
+        QCOMPARE(field<QLineEdit>(w, "anno")->text().toInt(), QDate::currentDate().year());
+        QVERIFY(!w.isModified());
+    }
+
+    void refusedValueKeepsTheDrawing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("latitude 90") << QStringLiteral("latitudine") << QStringLiteral("90");
+        QTest::newRow("plane facing the ground") << QStringLiteral("inclinazione") << QStringLiteral("-85");
+        QTest::newRow("nodus 0") << QStringLiteral("altezza_mm") << QStringLiteral("0");
+        QTest::newRow("31 February") << QStringLiteral("giorni") << QStringLiteral("31/02/2026");
+        QTest::newRow("plate 9 mm") << QStringLiteral("larghezza_mm") << QStringLiteral("9");
+        QTest::newRow("letters") << QStringLiteral("longitudine") << QStringLiteral("nove");
+    }
+    void refusedValueKeepsTheDrawing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        designer::Quadrante w;
+        w.show();
+        auto *canvas = w.findChild<shell::DrawingCanvas *>(QStringLiteral("Disegno"));
+        QVERIFY(canvas);
+        const auto before = canvas->drawing().lines.size();
+        auto *f = w.findChild<QLineEdit *>(name);
+        QVERIFY2(f, qPrintable(name));
+        f->selectAll();
+        QTest::keyClicks(f, text);
+        auto *error = w.findChild<QLabel *>(name + QStringLiteral("_errore"));
+        QVERIFY(error);
+        QTRY_VERIFY(error->isVisible());
+        QVERIFY(!error->text().isEmpty());
+        QVERIFY(!error->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
+        QCOMPARE(canvas->drawing().lines.size(), before);
+        QVERIFY(w.isModified());
+        if (!qEnvironmentVariableIsEmpty("HORALO_SHOT") && name == QStringLiteral("latitudine"))
+            w.grab().save(qEnvironmentVariable("HORALO_SHOT") + QStringLiteral("-refused.png"));
+    }
+
+    void surveyAndPlace()
+    {
+        designer::Quadrante w;
+        w.resize(1400, 900);
+        w.applySurvey(-110, 12.5, QStringLiteral(R"({"metodo": "ombra", "misure": [3, 4]})"));
+        QCOMPARE(field<QLineEdit>(w, "declinazione")->text(), QStringLiteral("110"));
+        QCOMPARE(field<QComboBox>(w, "lato")->currentText(), QStringLiteral("Est"));
+        QCOMPARE(field<QLineEdit>(w, "inclinazione")->text(), QStringLiteral("12,5"));
+        QVERIFY(w.isModified());
+        QCOMPARE(w.project().declinationDeg, -110.0);
+        QCOMPARE(w.project().inclinationDeg, 12.5);
+        // The survey goes into the project file and comes back.
+        const auto back = project::ReadProject(project::WriteProject(w.project()));
+        QVERIFY(back.ok);
+        QCOMPARE(QString::fromStdString(project::ExtraObject(back.project, "rilievo")),
+                 QStringLiteral(R"({"metodo":"ombra","misure":[3,4]})"));
+        const QJsonObject place = QJsonDocument::fromJson(w.placeJson().toUtf8()).object();
+        QCOMPARE(place.value(QStringLiteral("latitudine")).toDouble(), 45.4642);
+        QCOMPARE(place.value(QStringLiteral("longitudine")).toDouble(), 9.19);
+        QCOMPARE(place.value(QStringLiteral("fuso")).toDouble(), 1.0);
+        QCOMPARE(place.value(QStringLiteral("ora_legale")).toBool(), false);
+        if (!qEnvironmentVariableIsEmpty("HORALO_SHOT")) {
+            w.show();
+            QTest::qWait(50);
+            w.grab().save(qEnvironmentVariable("HORALO_SHOT") + QStringLiteral("-ene.png"));
+        }
+    }
+
+    // Every system on: the redraw after a change stays within the 100 ms a user notices.
+    void redrawTime()
+    {
+        designer::Quadrante w;
+        project::Project p;
+        p.clock = true;
+        p.italic = true;
+        p.babylonian = true;
+        p.zodiac = true;
+        p.monthFirsts = true;
+        p.halfHours = true;
+        w.setProject(p, QString());
+        QElapsedTimer t;
+        t.start();
+        w.redrawNow();
+        qInfo("redraw with every system on: %lld ms", static_cast<long long>(t.elapsed()));
+        QVERIFY(w.dial().ok);
+    }
+};
+
+QTEST_MAIN(TestQuadrante)
+#include "test_quadrante.moc"
