@@ -1,6 +1,7 @@
 #include "designer/designerexport.h"
 #include "designer/quadrante.h"
 #include "horizontal/horizontalwindows.h"
+#include "sheet/qt/uitext.h"
 #include "shell/language.h"
 #include "shell/registry.h"
 #include "survey/surveywindows.h"
@@ -15,14 +16,32 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
-const QString kDescription = QStringLiteral("Horalo: progetto e calcolo di orologi solari.");
-const QString kExportOption = QStringLiteral("Scrive il quadrante del progetto in FILE (PDF, SVG, DXF o CSV secondo l'estensione) senza aprire finestre.");
-const QString kProjectArgument = QStringLiteral("Progetto del quadrante (*.horalo) da aprire.");
-const QString kMissingProject = QStringLiteral("Manca il file di progetto da esportare.");
-const QString kTooMany = QStringLiteral("Un solo file di progetto, per favore.");
+const sheet::UiText kDescription{QT_TRANSLATE_NOOP("horalo", "Horalo: progetto e calcolo di orologi solari.")};
+const sheet::UiText kExportOption{QT_TRANSLATE_NOOP(
+    "horalo", "Scrive il quadrante del progetto in FILE (PDF, SVG, DXF o CSV secondo l'estensione) senza aprire finestre.")};
+const sheet::UiText kProjectArgument{QT_TRANSLATE_NOOP("horalo", "Progetto del quadrante (*.horalo) da aprire.")};
+const sheet::UiText kMissingProject{QT_TRANSLATE_NOOP("horalo", "Manca il file di progetto da esportare.")};
+const sheet::UiText kTooMany{QT_TRANSLATE_NOOP("horalo", "Un solo file di progetto, per favore.")};
+const sheet::UiText kLanguageOption{
+    QT_TRANSLATE_NOOP("horalo", "Lingua del programma per questa volta: it (italiano) o en (inglese).")};
+const sheet::UiText kUnknownLanguage{QT_TRANSLATE_NOOP("horalo", "Lingua sconosciuta: usare it oppure en.")};
+
+// The language asked with --lang (either "--lang en" or "--lang=en"), looked for before the
+// parser runs, so that its own texts (the help) are in that language too.
+QString askedLanguage(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc)
+            return QString::fromLocal8Bit(argv[i + 1]);
+        if (std::strncmp(argv[i], "--lang=", 7) == 0)
+            return QString::fromLocal8Bit(argv[i] + 7);
+    }
+    return {};
+}
 
 // Exit status of a refused command line or export: the reason is on standard error.
 constexpr int kExitRefused = 2;
@@ -46,6 +65,12 @@ bool wantsNoWindow(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // A language the program does not speak is refused before anything opens (in its own
+    // Italian, as no other language was chosen).
+    const QString asked = askedLanguage(argc, argv);
+    if (!asked.isEmpty() && !shell::languageNamed(asked))
+        return fail(QString::fromUtf8(kUnknownLanguage.italian()));
+
     // An export needs no display: the offscreen platform draws the PDF and SVG pages.
     const bool noWindow = wantsNoWindow(argc, argv);
     if (noWindow)
@@ -54,8 +79,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Horalo 2002"));
     QGuiApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("horalo"));
-    // The program speaks Italian, and so must the dialogs Qt makes for it.
-    shell::installQtCatalogue(QStringLiteral("it"));
+    // Italian is the program's own language; an English system, or --lang en, gets English,
+    // and Qt's own dialogs follow.
+    const std::optional<shell::Language> language =
+        asked.isEmpty() ? std::optional(shell::systemLanguage()) : shell::languageNamed(asked);
+    shell::installLanguage(language.value_or(shell::Language::Italian));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
@@ -63,6 +91,7 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     const QCommandLineOption exportOption(QStringLiteral("export"), kExportOption, QStringLiteral("FILE"));
     parser.addOption(exportOption);
+    parser.addOption(QCommandLineOption(QStringLiteral("lang"), kLanguageOption, QStringLiteral("it|en")));
     parser.addPositionalArgument(QStringLiteral("progetto"), kProjectArgument, QStringLiteral("[FILE.horalo]"));
     if (!parser.parse(QGuiApplication::arguments()))
         return fail(parser.errorText());

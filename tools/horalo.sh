@@ -11,7 +11,7 @@ mode=${1:-run}
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
-build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev fonts-liberation qt6-translations-l10n nlohmann-json3-dev libdxflib-dev)
+build_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools nlohmann-json3-dev libdxflib-dev)
 test_packages=(python3-ezdxf cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth)
 # The Debian package: the icon drawn from its SVG, cpack's dependency lookup, the validators.
 package_packages=(librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian man-db)
