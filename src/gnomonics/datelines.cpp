@@ -1,5 +1,7 @@
 #include "gnomonics/datelines.h"
 
+#include "gnomonics/angles.h"
+
 #include "gnomonics/sun.h"
 
 #include <cmath>
@@ -9,8 +11,8 @@ namespace gnomonics {
 
 namespace {
 
-constexpr double kRad = std::numbers::pi / 180.0;
-constexpr double kDeg = 180.0 / std::numbers::pi;
+using angles::kDeg;
+using angles::kRad;
 
 DateLine signLine(DateLineKind kind, int sign, int year, const Place &place)
 {

@@ -1,5 +1,6 @@
 #include "gnomonics/hoursystems.h"
 
+#include "gnomonics/angles.h"
 #include "gnomonics/plane.h"
 
 #include <cmath>
@@ -9,24 +10,10 @@ namespace gnomonics {
 
 namespace {
 
-constexpr double kRad = std::numbers::pi / 180.0;
-constexpr double kDeg = 180.0 / std::numbers::pi;
-
-double wrap180(double deg)
-{
-    double r = std::fmod(deg, 360.0);
-    if (r <= -180.0)
-        r += 360.0;
-    else if (r > 180.0)
-        r -= 360.0;
-    return r;
-}
-
-double wrap24(double hours)
-{
-    const double r = std::fmod(hours, 24.0);
-    return r < 0 ? r + 24.0 : r;
-}
+using angles::kDeg;
+using angles::kRad;
+using angles::wrap180;
+using angles::wrap24;
 
 } // namespace
 

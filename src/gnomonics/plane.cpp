@@ -1,5 +1,7 @@
 #include "gnomonics/plane.h"
 
+#include "gnomonics/angles.h"
+
 #include "gnomonics/sun.h"
 
 #include <algorithm>
@@ -10,18 +12,9 @@ namespace gnomonics {
 
 namespace {
 
-constexpr double kRad = std::numbers::pi / 180.0;
-constexpr double kDeg = 180.0 / std::numbers::pi;
-
-double wrap180(double deg)
-{
-    double r = std::fmod(deg, 360.0);
-    if (r <= -180.0)
-        r += 360.0;
-    else if (r > 180.0)
-        r -= 360.0;
-    return r;
-}
+using angles::kDeg;
+using angles::kRad;
+using angles::wrap180;
 
 EngineStatus checkInput(const PlaneInput &in)
 {

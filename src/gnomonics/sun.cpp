@@ -1,5 +1,7 @@
 #include "gnomonics/sun.h"
 
+#include "gnomonics/angles.h"
+
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -10,21 +12,12 @@ namespace gnomonics {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kRad = kPi / 180.0;
-constexpr double kDeg = 180.0 / kPi;
 constexpr double kJ2000 = 2451545.0;
 
-double wrap360(double deg)
-{
-    const double r = std::fmod(deg, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
-
-double wrap180(double deg)
-{
-    const double r = wrap360(deg);
-    return r > 180.0 ? r - 360.0 : r;
-}
+using angles::kDeg;
+using angles::kRad;
+using angles::wrap180;
+using angles::wrap360;
 
 // One term A cos(B + C tau) of the VSOP87 Earth series, A in 1e-8 rad (or AU), tau in
 // Julian millennia from J2000.0 (TT).

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cmath>
+#include <numbers>
+
+// Degrees and the folding of angles, shared by the Sun, the plane and the hour systems, so that
+// every part of the engine turns an angle the same way.
+namespace gnomonics::angles {
+
+inline constexpr double kRad = std::numbers::pi / 180.0;
+inline constexpr double kDeg = 180.0 / std::numbers::pi;
+
+// An angle in degrees taken into [0, 360).
+inline double wrap360(double deg)
+{
+    const double r = std::fmod(deg, 360.0);
+    return r < 0 ? r + 360.0 : r;
+}
+
+// An angle in degrees taken into (-180, 180].
+inline double wrap180(double deg)
+{
+    const double r = wrap360(deg);
+    return r > 180.0 ? r - 360.0 : r;
+}
+
+// A time of day in hours taken into [0, 24).
+inline double wrap24(double hours)
+{
+    const double r = std::fmod(hours, 24.0);
+    return r < 0 ? r + 24.0 : r;
+}
+
+} // namespace gnomonics::angles
