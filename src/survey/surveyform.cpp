@@ -61,7 +61,11 @@ const sheet::MarkedText kReportLongitude{QT_TRANSLATE_NOOP("horalo", "°   Longi
 const sheet::MarkedText kReportZone{QT_TRANSLATE_NOOP("horalo", "°   Fuso ")};
 const sheet::MarkedText kReportSummer{QT_TRANSLATE_NOOP("horalo", " h   ora legale")};
 const sheet::MarkedText kReportNoSummer{QT_TRANSLATE_NOOP("horalo", " h   ora solare")};
-const std::array<const char *, 7> kReportHeader{"N.", "Data", "Ora", "alfa (°)", "Azimut (°)", "Altezza (°)", "Declinazione (°)"};
+const std::array<sheet::MarkedText, 7> kReportHeader{
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "N.")},         sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Data")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Ora")},        sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "alfa (°)")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Azimut (°)")}, sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Altezza (°)")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Declinazione (°)")}};
 const sheet::MarkedText kReportAzimuthNote{QT_TRANSLATE_NOOP("horalo", "Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.")};
 const sheet::MarkedText kReportMean{QT_TRANSLATE_NOOP("horalo", "Declinazione media: ")};
 const sheet::MarkedText kReportSpread{QT_TRANSLATE_NOOP("horalo", "Scarto (deviazione standard): ")};
