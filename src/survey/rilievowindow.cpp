@@ -103,7 +103,9 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     int r = 0;
     for (const auto &[label, name, value, noteLabel] : placeFields) {
         place->addWidget(addLabel(label), r, 0);
-        QLineEdit *edit = addField(name, QString::fromStdString(value), Kind::Input);
+        // The defaults are written with the decimal comma; the window shows the program's separator.
+        QLineEdit *edit = addField(name, QString::fromStdString(value).replace(QLatin1Char(','), QLatin1Char(sheet::decimalSeparator())),
+                                   Kind::Input);
         edit->setMaximumWidth(110);
         place->addWidget(edit, r, 1);
         *noteLabel = note(this, QStringLiteral("nota") + name);

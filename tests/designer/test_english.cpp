@@ -109,6 +109,13 @@ private Q_SLOTS:
         HORALO_FIND(QLineEdit, lon, &w, "longitudine");
         QCOMPARE(lat->text(), QStringLiteral("45.5"));
         QCOMPARE(lon->text(), QStringLiteral("9.25"));
+        // HORALO_SCREENSHOTS=<folder> keeps a picture of the window, to look at its layout.
+        const QString dir = qEnvironmentVariable("HORALO_SCREENSHOTS");
+        if (!dir.isEmpty()) {
+            w.show();
+            w.redrawNow();
+            w.grab().save(dir + QStringLiteral("/quadrante_en.png"));
+        }
     }
 
     void refusalsUnderFields_data()
