@@ -1,4 +1,1223 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
+<context>
+    <name>horalo</name>
+    <message>
+        <source>Formato di uscita sconosciuto: il nome deve finire in .pdf, .svg, .dxf o .csv.</source>
+        <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
+    </message>
+    <message>
+        <source>Scrittura di «%1» non riuscita.</source>
+        <translation>Could not write “%1”.</translation>
+    </message>
+    <message>
+        <source>Il quadrante non può essere calcolato: %1</source>
+        <translation>The dial cannot be computed: %1</translation>
+    </message>
+    <message>
+        <source>Progetto del quadrante</source>
+        <translation>Dial designer</translation>
+    </message>
+    <message>
+        <source>Luogo</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Wall</translation>
+    </message>
+    <message>
+        <source>Gnomone</source>
+        <translation>Gnomon</translation>
+    </message>
+    <message>
+        <source>Sistemi orari</source>
+        <translation>Hour systems</translation>
+    </message>
+    <message>
+        <source>Linee diurne</source>
+        <translation>Day lines</translation>
+    </message>
+    <message>
+        <source>Lastra</source>
+        <translation>Plate</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Latitudine (°, Nord positiva)</source>
+        <translation>Latitude (°, North positive)</translation>
+    </message>
+    <message>
+        <source>Longitudine (°, Est positiva)</source>
+        <translation>Longitude (°, East positive)</translation>
+    </message>
+    <message>
+        <source>Fuso orario (ore da UT)</source>
+        <translation>Time zone (hours from UT)</translation>
+    </message>
+    <message>
+        <source>Ora legale</source>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>Declinazione (°, da 0 a 180)</source>
+        <translation>Declination (°, 0 to 180)</translation>
+    </message>
+    <message>
+        <source>Lato</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>Est</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Ovest</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Inclinazione (°, 0 verticale, 90 orizzontale)</source>
+        <translation>Inclination (°, 0 vertical, 90 horizontal)</translation>
+    </message>
+    <message>
+        <source>Misura data</source>
+        <translation>Given size</translation>
+    </message>
+    <message>
+        <source>Altezza del nodo</source>
+        <translation>Nodus height</translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo</source>
+        <translation>Style length</translation>
+    </message>
+    <message>
+        <source>Altezza del nodo (mm)</source>
+        <translation>Nodus height (mm)</translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo (mm)</source>
+        <translation>Style length (mm)</translation>
+    </message>
+    <message>
+        <source>Ore vere (tempo vero locale)</source>
+        <translation>Apparent time (local apparent time)</translation>
+    </message>
+    <message>
+        <source>Mezze ore</source>
+        <translation>Half hours</translation>
+    </message>
+    <message>
+        <source>Ore civili (analemmi)</source>
+        <translation>Zone time (analemmas)</translation>
+    </message>
+    <message>
+        <source>Analemma</source>
+        <translation>Analemma</translation>
+    </message>
+    <message>
+        <source>intero</source>
+        <translation>whole</translation>
+    </message>
+    <message>
+        <source>a metà</source>
+        <translation>half</translation>
+    </message>
+    <message>
+        <source>solo mezzogiorno</source>
+        <translation>noon only</translation>
+    </message>
+    <message>
+        <source>Anno degli analemmi</source>
+        <translation>Year of the analemmas</translation>
+    </message>
+    <message>
+        <source>Ore italiche</source>
+        <translation>Italic hours</translation>
+    </message>
+    <message>
+        <source>Ore babiloniche</source>
+        <translation>Babylonian hours</translation>
+    </message>
+    <message>
+        <source>Solstizi ed equinozi</source>
+        <translation>Solstices and equinoxes</translation>
+    </message>
+    <message>
+        <source>Ingresso nei segni zodiacali</source>
+        <translation>Entry into the zodiac signs</translation>
+    </message>
+    <message>
+        <source>Primo di ogni mese</source>
+        <translation>First of each month</translation>
+    </message>
+    <message>
+        <source>Altre date (gg/mm/aaaa)</source>
+        <translation>Other dates (dd/mm/yyyy)</translation>
+    </message>
+    <message>
+        <source>Larghezza (mm)</source>
+        <translation>Width (mm)</translation>
+    </message>
+    <message>
+        <source>Altezza (mm)</source>
+        <translation>Height (mm)</translation>
+    </message>
+    <message>
+        <source>Piede dal bordo sinistro (mm)</source>
+        <translation>Foot from the left edge (mm)</translation>
+    </message>
+    <message>
+        <source>Piede dal bordo alto (mm)</source>
+        <translation>Foot from the top edge (mm)</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Salva con nome</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Esporta</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Disegno</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Coordinate</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>Progetti di Horalo (*.horalo)</source>
+        <translation>Horalo projects (*.horalo)</translation>
+    </message>
+    <message>
+        <source>Scrivere un numero.</source>
+        <translation>Write a number.</translation>
+    </message>
+    <message>
+        <source>Scrivere un anno tra 1800 e 2200.</source>
+        <translation>Write a year between 1800 and 2200.</translation>
+    </message>
+    <message>
+        <source>Data inesistente: %1</source>
+        <translation>No such date: %1</translation>
+    </message>
+    <message>
+        <source>Progetto non aperto</source>
+        <translation>Project not opened</translation>
+    </message>
+    <message>
+        <source>Progetto non salvato</source>
+        <translation>Project not saved</translation>
+    </message>
+    <message>
+        <source>Esportazione non riuscita</source>
+        <translation>Export failed</translation>
+    </message>
+    <message>
+        <source>Esportato in %1</source>
+        <translation>Exported to %1</translation>
+    </message>
+    <message>
+        <source>Il progetto ha modifiche non salvate. Salvarle prima di chiudere?</source>
+        <translation>The project has unsaved changes. Save them before closing?</translation>
+    </message>
+    <message>
+        <source>Valore non accettato: resta il disegno precedente.</source>
+        <translation>Value not accepted: the previous drawing stays.</translation>
+    </message>
+    <message>
+        <source>%1 linee, %2 punti in Coordinate.</source>
+        <translation>%1 lines, %2 points in Coordinates.</translation>
+    </message>
+    <message>
+        <source>Il quadrante non può essere calcolato.</source>
+        <translation>The dial cannot be computed.</translation>
+    </message>
+    <message>
+        <source>gennaio</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>febbraio</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>marzo</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>aprile</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>maggio</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>giugno</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>luglio</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>agosto</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>settembre</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>ottobre</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>novembre</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>dicembre</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>Ariete</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Toro</source>
+        <translation>Taurus</translation>
+    </message>
+    <message>
+        <source>Gemelli</source>
+        <translation>Gemini</translation>
+    </message>
+    <message>
+        <source>Cancro</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Leone</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Vergine</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Bilancia</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpione</source>
+        <translation>Scorpio</translation>
+    </message>
+    <message>
+        <source>Sagittario</source>
+        <translation>Sagittarius</translation>
+    </message>
+    <message>
+        <source>Capricorno</source>
+        <translation>Capricorn</translation>
+    </message>
+    <message>
+        <source>Acquario</source>
+        <translation>Aquarius</translation>
+    </message>
+    <message>
+        <source>Pesci</source>
+        <translation>Pisces</translation>
+    </message>
+    <message>
+        <source>Equinozi</source>
+        <translation>Equinoxes</translation>
+    </message>
+    <message>
+        <source>&lt;giorno&gt; &lt;mese&gt;</source>
+        <translation>&lt;mese&gt; &lt;giorno&gt;</translation>
+    </message>
+    <message>
+        <source>Quadrante </source>
+        <translation>Dial </translation>
+    </message>
+    <message>
+        <source> (Sud)</source>
+        <translation> (South)</translation>
+    </message>
+    <message>
+        <source> (Nord)</source>
+        <translation> (North)</translation>
+    </message>
+    <message>
+        <source> Est</source>
+        <translation> East</translation>
+    </message>
+    <message>
+        <source> Ovest</source>
+        <translation> West</translation>
+    </message>
+    <message>
+        <source>Latitudine </source>
+        <translation>Latitude </translation>
+    </message>
+    <message>
+        <source>  longitudine </source>
+        <translation>  longitude </translation>
+    </message>
+    <message>
+        <source> (Est positiva)</source>
+        <translation> (East positive)</translation>
+    </message>
+    <message>
+        <source>Fuso </source>
+        <translation>Time zone </translation>
+    </message>
+    <message>
+        <source>, ora legale</source>
+        <translation>, summer time</translation>
+    </message>
+    <message>
+        <source>, senza ora legale</source>
+        <translation>, no summer time</translation>
+    </message>
+    <message>
+        <source>Declinazione del piano </source>
+        <translation>Wall declination </translation>
+    </message>
+    <message>
+        <source>  inclinazione </source>
+        <translation>  inclination </translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo </source>
+        <translation>Style length </translation>
+    </message>
+    <message>
+        <source>Altezza del nodo </source>
+        <translation>Nodus height </translation>
+    </message>
+    <message>
+        <source>vere e mezze ore</source>
+        <translation>apparent and half hours</translation>
+    </message>
+    <message>
+        <source>vere</source>
+        <translation>apparent</translation>
+    </message>
+    <message>
+        <source>civili (analemma </source>
+        <translation>zone time (analemma </translation>
+    </message>
+    <message>
+        <source>del mezzogiorno</source>
+        <translation>at noon</translation>
+    </message>
+    <message>
+        <source>, anno </source>
+        <translation>, year </translation>
+    </message>
+    <message>
+        <source>italiche</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>babiloniche</source>
+        <translation>Babylonian</translation>
+    </message>
+    <message>
+        <source>Ore: </source>
+        <translation>Hours: </translation>
+    </message>
+    <message>
+        <source>nessuna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>solstizi ed equinozi</source>
+        <translation>solstices and equinoxes</translation>
+    </message>
+    <message>
+        <source>segni zodiacali</source>
+        <translation>zodiac signs</translation>
+    </message>
+    <message>
+        <source>primo del mese</source>
+        <translation>first of the month</translation>
+    </message>
+    <message>
+        <source>Linee diurne: </source>
+        <translation>Day lines: </translation>
+    </message>
+    <message>
+        <source>Lastra </source>
+        <translation>Plate </translation>
+    </message>
+    <message>
+        <source> mm, piede a </source>
+        <translation> mm, foot </translation>
+    </message>
+    <message>
+        <source> mm dal bordo sinistro e </source>
+        <translation> mm from the left edge and </translation>
+    </message>
+    <message>
+        <source> mm dal bordo alto</source>
+        <translation> mm from the top edge</translation>
+    </message>
+    <message>
+        <source>Altezza dello stilo </source>
+        <translation>Style height </translation>
+    </message>
+    <message>
+        <source>  angolo della sustilare </source>
+        <translation>  substyle angle </translation>
+    </message>
+    <message>
+        <source>Differenza di longitudine </source>
+        <translation>Longitude difference </translation>
+    </message>
+    <message>
+        <source>  altezza del nodo </source>
+        <translation>  nodus height </translation>
+    </message>
+    <message>
+        <source>Centro O a x </source>
+        <translation>Centre O at x </translation>
+    </message>
+    <message>
+        <source> mm, y </source>
+        <translation> mm, y </translation>
+    </message>
+    <message>
+        <source> mm dal piede; stilo O-nodo </source>
+        <translation> mm from the foot; style O-nodus </translation>
+    </message>
+    <message>
+        <source>Quadrante polare: lo stilo è parallelo al piano, senza centro</source>
+        <translation>Polar dial: the style is parallel to the plane, no centre</translation>
+    </message>
+    <message>
+        <source>Scala 1:1, misure in mm dal piede F (x a destra, y in alto)</source>
+        <translation>Scale 1:1, sizes in mm from the foot F (x to the right, y up)</translation>
+    </message>
+    <message>
+        <source>Ore vere</source>
+        <translation>Apparent time</translation>
+    </message>
+    <message>
+        <source>Ore civili (tempo del fuso)</source>
+        <translation>Zone time</translation>
+    </message>
+    <message>
+        <source>stilo </source>
+        <translation>style </translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere nella cartella di «</source>
+        <translation>Cannot write in the folder of “</translation>
+    </message>
+    <message>
+        <source>Scrittura di «</source>
+        <translation>Writing “</translation>
+    </message>
+    <message>
+        <source>» non riuscita (disco pieno?).</source>
+        <translation>” failed (disk full?).</translation>
+    </message>
+    <message>
+        <source>Impossibile sostituire «</source>
+        <translation>Cannot replace “</translation>
+    </message>
+    <message>
+        <source>Nessun nome di file.</source>
+        <translation>No file name.</translation>
+    </message>
+    <message>
+        <source>La sezione </source>
+        <translation>The section </translation>
+    </message>
+    <message>
+        <source> deve essere un oggetto JSON.</source>
+        <translation> must be a JSON object.</translation>
+    </message>
+    <message>
+        <source>Il valore di </source>
+        <translation>The value of </translation>
+    </message>
+    <message>
+        <source> deve essere un numero.</source>
+        <translation> must be a number.</translation>
+    </message>
+    <message>
+        <source>) è fuori dall&apos;intervallo </source>
+        <translation>) is outside the range </translation>
+    </message>
+    <message>
+        <source>oltre </source>
+        <translation>above </translation>
+    </message>
+    <message>
+        <source>da </source>
+        <translation>from </translation>
+    </message>
+    <message>
+        <source> fino a </source>
+        <translation> up to </translation>
+    </message>
+    <message>
+        <source> a </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source> deve essere true o false.</source>
+        <translation> must be true or false.</translation>
+    </message>
+    <message>
+        <source> deve essere un testo.</source>
+        <translation> must be a text.</translation>
+    </message>
+    <message>
+        <source>Il file non è un progetto di Horalo: manca l&apos;oggetto JSON principale.</source>
+        <translation>The file is not a Horalo project: the main JSON object is missing.</translation>
+    </message>
+    <message>
+        <source>Il file non è un progetto di Horalo: «formato» deve essere &quot;horalo-quadrante&quot;.</source>
+        <translation>The file is not a Horalo project: «formato» must be "horalo-quadrante".</translation>
+    </message>
+    <message>
+        <source>Il valore di «versione» deve essere un numero intero.</source>
+        <translation>The value of «versione» must be a whole number.</translation>
+    </message>
+    <message>
+        <source>Il progetto è stato scritto da una versione più recente di Horalo (versione </source>
+        <translation>The project was written by a newer version of Horalo (version </translation>
+    </message>
+    <message>
+        <source>); questa versione legge fino alla versione </source>
+        <translation>); this version reads up to version </translation>
+    </message>
+    <message>
+        <source>Il valore di «versione» (</source>
+        <translation>The value of «versione» (</translation>
+    </message>
+    <message>
+        <source>) non è valido.</source>
+        <translation>) is not valid.</translation>
+    </message>
+    <message>
+        <source>La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi.</source>
+        <translation>The section «gnomone» must give «altezza_mm» or «stilo_mm», not both.</translation>
+    </message>
+    <message>
+        <source>Il valore di «ore.analemma» deve essere &quot;intero&quot;, &quot;meta&quot; o &quot;mezzogiorno&quot;.</source>
+        <translation>The value of «ore.analemma» must be "intero", "meta" or "mezzogiorno".</translation>
+    </message>
+    <message>
+        <source>Il valore di «ore.anno» deve essere un numero intero.</source>
+        <translation>The value of «ore.anno» must be a whole number.</translation>
+    </message>
+    <message>
+        <source>Il valore di «ore.anno» (</source>
+        <translation>The value of «ore.anno» (</translation>
+    </message>
+    <message>
+        <source>) è fuori dall&apos;intervallo da </source>
+        <translation>) is outside the range from </translation>
+    </message>
+    <message>
+        <source>Il valore di «date.giorni» deve essere un elenco di date &quot;gg/mm/aaaa&quot;.</source>
+        <translation>The value of «date.giorni» must be a list of dates "dd/mm/yyyy".</translation>
+    </message>
+    <message>
+        <source>Ogni elemento di «date.giorni» deve essere una data &quot;gg/mm/aaaa&quot;.</source>
+        <translation>Every item of «date.giorni» must be a date "dd/mm/yyyy".</translation>
+    </message>
+    <message>
+        <source>La data «</source>
+        <translation>The date «</translation>
+    </message>
+    <message>
+        <source>» in «date.giorni» non esiste o è fuori dagli anni </source>
+        <translation>» in «date.giorni» does not exist or is outside the years </translation>
+    </message>
+    <message>
+        <source>Il file è vuoto.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Il file è troncato o non è JSON valido (al carattere </source>
+        <translation>The file is truncated or not valid JSON (at character </translation>
+    </message>
+    <message>
+        <source>Il file contiene valori di tipo inatteso.</source>
+        <translation>The file holds values of an unexpected type.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file «</source>
+        <translation>Cannot open the file “</translation>
+    </message>
+    <message>
+        <source>Valore non numerico.</source>
+        <translation>Not a number.</translation>
+    </message>
+    <message>
+        <source>Deve essere maggiore di zero.</source>
+        <translation>Must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Su un quadrante polare lo stilo non incontra il piano: indicare l&apos;altezza del nodo.</source>
+        <translation>On a polar dial the style never meets the plane: give the nodus height.</translation>
+    </message>
+    <message>
+        <source>Data inesistente.</source>
+        <translation>No such date.</translation>
+    </message>
+    <message>
+        <source>La latitudine deve essere compresa tra -89,99 e 89,99 gradi.</source>
+        <translation>The latitude must be between -89.99 and 89.99 degrees.</translation>
+    </message>
+    <message>
+        <source>La longitudine deve essere compresa tra -180 e 180 gradi.</source>
+        <translation>The longitude must be between -180 and 180 degrees.</translation>
+    </message>
+    <message>
+        <source>Il fuso deve essere compreso tra -14 e 14 ore.</source>
+        <translation>The time zone must be between -14 and 14 hours.</translation>
+    </message>
+    <message>
+        <source>La declinazione deve essere compresa tra 0 e 180 gradi.</source>
+        <translation>The declination must be between 0 and 180 degrees.</translation>
+    </message>
+    <message>
+        <source>L&apos;inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).</source>
+        <translation>The inclination goes from -80 (plane facing the ground) to 90 (horizontal).</translation>
+    </message>
+    <message>
+        <source>L&apos;anno deve essere compreso tra 1800 e 2200.</source>
+        <translation>The year must be between 1800 and 2200.</translation>
+    </message>
+    <message>
+        <source>Data inesistente o fuori dagli anni 1800-2200.</source>
+        <translation>No such date, or outside the years 1800-2200.</translation>
+    </message>
+    <message>
+        <source>La lastra deve misurare almeno 10 mm per lato.</source>
+        <translation>The plate must measure at least 10 mm a side.</translation>
+    </message>
+    <message>
+        <source>Valore fuori dall&apos;intervallo ammesso.</source>
+        <translation>Value outside the allowed range.</translation>
+    </message>
+    <message>
+        <source>» non esiste o è fuori dagli anni 1800-2200.</source>
+        <translation>» does not exist or is outside the years 1800-2200.</translation>
+    </message>
+    <message>
+        <source>Piede dello stilo</source>
+        <translation>Foot of the style</translation>
+    </message>
+    <message>
+        <source>Sustilare</source>
+        <translation>Substyle</translation>
+    </message>
+    <message>
+        <source>Solstizio estivo</source>
+        <translation>Summer solstice</translation>
+    </message>
+    <message>
+        <source>Solstizio invernale</source>
+        <translation>Winter solstice</translation>
+    </message>
+    <message>
+        <source>Gemelli e Leone</source>
+        <translation>Gemini and Leo</translation>
+    </message>
+    <message>
+        <source>Toro e Vergine</source>
+        <translation>Taurus and Virgo</translation>
+    </message>
+    <message>
+        <source>Scorpione e Pesci</source>
+        <translation>Scorpio and Pisces</translation>
+    </message>
+    <message>
+        <source>Sagittario e Acquario</source>
+        <translation>Sagittarius and Aquarius</translation>
+    </message>
+    <message>
+        <source>Curve solstiziali ed equinoziali orizzontale</source>
+        <translation>Solstice and equinox curves, horizontal</translation>
+    </message>
+    <message>
+        <source>Curve solstiziali ed equinoziali verticale</source>
+        <translation>Solstice and equinox curves, vertical</translation>
+    </message>
+    <message>
+        <source>Curve zodiacali e anniversario</source>
+        <translation>Zodiac curves and anniversary</translation>
+    </message>
+    <message>
+        <source>Declinazione </source>
+        <translation>Declination </translation>
+    </message>
+    <message>
+        <source>Stilo </source>
+        <translation>Style </translation>
+    </message>
+    <message>
+        <source>Scala 1:1</source>
+        <translation>Scale 1:1</translation>
+    </message>
+    <message>
+        <source>Sagoma dello stilo</source>
+        <translation>Style template</translation>
+    </message>
+    <message>
+        <source>Disegno curve orizzontali</source>
+        <translation>Horizontal curves drawing</translation>
+    </message>
+    <message>
+        <source>Disegno curve verticali</source>
+        <translation>Vertical curves drawing</translation>
+    </message>
+    <message>
+        <source>Disegno curve zodiacali</source>
+        <translation>Zodiac curves drawing</translation>
+    </message>
+    <message>
+        <source>GONIOMETRO 1:1 PER IL RILIEVO DELLA PARETE</source>
+        <translation>PROTRACTOR 1:1 FOR THE WALL SURVEY</translation>
+    </message>
+    <message>
+        <source>lato della tavoletta contro la parete</source>
+        <translation>edge of the board against the wall</translation>
+    </message>
+    <message>
+        <source>100 mm: misurare con un righello per controllare la scala di stampa</source>
+        <translation>100 mm: measure with a ruler to check the print scale</translation>
+    </message>
+    <message>
+        <source>Incollare sulla tavoletta orizzontale con la linea tratteggiata contro la parete;</source>
+        <translation>Glue onto the horizontal board with the dashed line against the wall,</translation>
+    </message>
+    <message>
+        <source>il filo a piombo sopra il centro. L&apos;angolo alfa è quello dell&apos;ombra del filo dallo 0,</source>
+        <translation>the plumb line above the centre. The angle alpha is that of the line's shadow from 0,</translation>
+    </message>
+    <message>
+        <source>positivo se l&apos;ombra va a destra guardando la parete.</source>
+        <translation>positive if the shadow goes to the right as you face the wall.</translation>
+    </message>
+    <message>
+        <source>Horalo 2002 - programma per la costruzione di orologi solari</source>
+        <translation>Horalo 2002 - a program for making sundials</translation>
+    </message>
+    <message>
+        <source>Rilievo della parete</source>
+        <translation>Wall survey</translation>
+    </message>
+    <message>
+        <source>Latitudine (°, + Nord)</source>
+        <translation>Latitude (°, + North)</translation>
+    </message>
+    <message>
+        <source>Longitudine (°, + Est)</source>
+        <translation>Longitude (°, + East)</translation>
+    </message>
+    <message>
+        <source>Fuso (ore da Greenwich)</source>
+        <translation>Time zone (hours from Greenwich)</translation>
+    </message>
+    <message>
+        <source>Osservazioni: ombra del filo a piombo sulla tavoletta</source>
+        <translation>Observations: shadow of the plumb line on the board</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Data (gg/mm/aaaa)</source>
+        <translation>Date (dd/mm/yyyy)</translation>
+    </message>
+    <message>
+        <source>Ora (hh:mm:ss)</source>
+        <translation>Time (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <source>α (°)</source>
+        <translation>α (°)</translation>
+    </message>
+    <message>
+        <source>Azimut Sole (°)</source>
+        <translation>Sun azimuth (°)</translation>
+    </message>
+    <message>
+        <source>Altezza Sole (°)</source>
+        <translation>Sun altitude (°)</translation>
+    </message>
+    <message>
+        <source>Declinazione</source>
+        <translation>Declination</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>α: angolo tra la perpendicolare alla parete e l&apos;ombra del filo, positivo se l&apos;ombra va a destra guardando la parete. Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut − α.</source>
+        <translation>α: angle between the wall's perpendicular and the line's shadow, positive if the shadow goes to the right as you face the wall. Sun azimuth from South, positive towards West; declination D = azimuth − α.</translation>
+    </message>
+    <message>
+        <source>Risultato</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Declinazione media (°)</source>
+        <translation>Mean declination (°)</translation>
+    </message>
+    <message>
+        <source>Scarto (°)</source>
+        <translation>Spread (°)</translation>
+    </message>
+    <message>
+        <source>Precisione attesa (°)</source>
+        <translation>Expected accuracy (°)</translation>
+    </message>
+    <message>
+        <source>Inclinazione con il filo a piombo</source>
+        <translation>Inclination with the plumb line</translation>
+    </message>
+    <message>
+        <source>L (mm)</source>
+        <translation>L (mm)</translation>
+    </message>
+    <message>
+        <source>a in alto (mm)</source>
+        <translation>a at the top (mm)</translation>
+    </message>
+    <message>
+        <source>b in basso (mm)</source>
+        <translation>b at the bottom (mm)</translation>
+    </message>
+    <message>
+        <source>Inclinazione (°)</source>
+        <translation>Inclination (°)</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Usa nel Quadrante</source>
+        <translation>Use in the designer</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Stampa goniometro 1:1</source>
+        <translation>Print protractor 1:1</translation>
+    </message>
+    <message>
+        <source>Correggere i campi segnati in rosso.</source>
+        <translation>Correct the fields marked in red.</translation>
+    </message>
+    <message>
+        <source>Nessuna declinazione da usare: inserire almeno un&apos;osservazione valida.</source>
+        <translation>No declination to use: enter at least one valid observation.</translation>
+    </message>
+    <message>
+        <source>Il Quadrante non è disponibile in questa versione del programma.</source>
+        <translation>The dial designer is not available in this version of the program.</translation>
+    </message>
+    <message>
+        <source>Il Quadrante non ha accettato il rilievo.</source>
+        <translation>The dial designer did not accept the survey.</translation>
+    </message>
+    <message>
+        <source>Declinazione %1 e inclinazione %2° passate al Quadrante.</source>
+        <translation>Declination %1 and inclination %2° passed to the designer.</translation>
+    </message>
+    <message>
+        <source> (inclinazione non misurata: parete verticale)</source>
+        <translation> (inclination not measured: vertical wall)</translation>
+    </message>
+    <message>
+        <source>parete</source>
+        <translation>wall</translation>
+    </message>
+    <message>
+        <source>tavoletta orizzontale</source>
+        <translation>horizontal board</translation>
+    </message>
+    <message>
+        <source>filo a piombo</source>
+        <translation>plumb line</translation>
+    </message>
+    <message>
+        <source>(vista dall&apos;alto)</source>
+        <translation>(seen from above)</translation>
+    </message>
+    <message>
+        <source>ombra</source>
+        <translation>shadow</translation>
+    </message>
+    <message>
+        <source>Sole</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>α</source>
+        <translation>α</translation>
+    </message>
+    <message>
+        <source>perpendicolare</source>
+        <translation>perpendicular</translation>
+    </message>
+    <message>
+        <source>impossibile</source>
+        <translation>impossible</translation>
+    </message>
+    <message>
+        <source>ignorata</source>
+        <translation>ignored</translation>
+    </message>
+    <message>
+        <source>manca il valore</source>
+        <translation>value missing</translation>
+    </message>
+    <message>
+        <source>non è un numero</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>la latitudine va da -89,99 a 89,99</source>
+        <translation>the latitude goes from -89.99 to 89.99</translation>
+    </message>
+    <message>
+        <source>la longitudine va da -180 a 180</source>
+        <translation>the longitude goes from -180 to 180</translation>
+    </message>
+    <message>
+        <source>il fuso va da -12 a 14 ore</source>
+        <translation>the time zone goes from -12 to 14 hours</translation>
+    </message>
+    <message>
+        <source>data: </source>
+        <translation>date: </translation>
+    </message>
+    <message>
+        <source>ora: </source>
+        <translation>time: </translation>
+    </message>
+    <message>
+        <source>α: </source>
+        <translation>α: </translation>
+    </message>
+    <message>
+        <source>scrivere gg/mm/aaaa</source>
+        <translation>write dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>questa data non esiste</source>
+        <translation>no such date</translation>
+    </message>
+    <message>
+        <source>l&apos;anno va dal 1800 al 2200</source>
+        <translation>the year goes from 1800 to 2200</translation>
+    </message>
+    <message>
+        <source>scrivere hh:mm:ss</source>
+        <translation>write hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>l&apos;ora va da 00:00:00 a 23:59:59</source>
+        <translation>the time goes from 00:00:00 to 23:59:59</translation>
+    </message>
+    <message>
+        <source>l&apos;angolo va da -90 a 90, esclusi</source>
+        <translation>the angle goes from -90 to 90, both excluded</translation>
+    </message>
+    <message>
+        <source>riga ignorata: manca </source>
+        <translation>row ignored: missing </translation>
+    </message>
+    <message>
+        <source>la data</source>
+        <translation>the date</translation>
+    </message>
+    <message>
+        <source>l&apos;ora</source>
+        <translation>the time</translation>
+    </message>
+    <message>
+        <source>l&apos;angolo α</source>
+        <translation>the angle α</translation>
+    </message>
+    <message>
+        <source>impossibile: Sole sotto l&apos;orizzonte (ora o data sbagliata?)</source>
+        <translation>impossible: Sun below the horizon (wrong time or date?)</translation>
+    </message>
+    <message>
+        <source>impossibile: Sole dietro la parete (ora sbagliata?)</source>
+        <translation>impossible: Sun behind the wall (wrong time?)</translation>
+    </message>
+    <message>
+        <source>scartata: dista </source>
+        <translation>discarded: </translation>
+    </message>
+    <message>
+        <source>° dalla mediana</source>
+        <translation>° from the median</translation>
+    </message>
+    <message>
+        <source>Riga </source>
+        <translation>Row </translation>
+    </message>
+    <message>
+        <source> scartata: dista </source>
+        <translation> discarded: </translation>
+    </message>
+    <message>
+        <source>° dalla mediana, oltre il limite di </source>
+        <translation>° from the median, beyond the limit of </translation>
+    </message>
+    <message>
+        <source>° (3 volte la deviazione mediana, almeno 0,1°)</source>
+        <translation>° (3 times the median deviation, at least 0.1°)</translation>
+    </message>
+    <message>
+        <source>nessuna osservazione valida</source>
+        <translation>no valid observation</translation>
+    </message>
+    <message>
+        <source>una sola osservazione: nessuno scarto</source>
+        <translation>a single observation: no spread</translation>
+    </message>
+    <message>
+        <source>L deve essere maggiore di 0</source>
+        <translation>L must be greater than 0</translation>
+    </message>
+    <message>
+        <source>a e b sono distanze dal muro, non negative</source>
+        <translation>a and b are distances from the wall, not negative</translation>
+    </message>
+    <message>
+        <source>per l&apos;inclinazione servono L, a e b</source>
+        <translation>the inclination needs L, a and b</translation>
+    </message>
+    <message>
+        <source>la parete pende all&apos;indietro (verso il cielo)</source>
+        <translation>the wall leans back (towards the sky)</translation>
+    </message>
+    <message>
+        <source>la parete pende in avanti (strapiomba)</source>
+        <translation>the wall leans forward (overhangs)</translation>
+    </message>
+    <message>
+        <source>la parete è a piombo</source>
+        <translation>the wall is plumb</translation>
+    </message>
+    <message>
+        <source>RILIEVO DELLA PARETE</source>
+        <translation>WALL SURVEY</translation>
+    </message>
+    <message>
+        <source>°   Longitudine </source>
+        <translation>°   Longitude </translation>
+    </message>
+    <message>
+        <source>°   Fuso </source>
+        <translation>°   Time zone </translation>
+    </message>
+    <message>
+        <source> h   ora legale</source>
+        <translation> h   summer time</translation>
+    </message>
+    <message>
+        <source> h   ora solare</source>
+        <translation> h   standard time</translation>
+    </message>
+    <message>
+        <source>Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.</source>
+        <translation>Sun azimuth from South, positive towards West; declination D = azimuth - alpha.</translation>
+    </message>
+    <message>
+        <source>Declinazione media: </source>
+        <translation>Mean declination: </translation>
+    </message>
+    <message>
+        <source>Scarto (deviazione standard): </source>
+        <translation>Spread (standard deviation): </translation>
+    </message>
+    <message>
+        <source>Precisione attesa della media: </source>
+        <translation>Expected accuracy of the mean: </translation>
+    </message>
+    <message>
+        <source>Filo a piombo: L = </source>
+        <translation>Plumb line: L = </translation>
+    </message>
+    <message>
+        <source> mm, a = </source>
+        <translation> mm, a = </translation>
+    </message>
+    <message>
+        <source> mm, b = </source>
+        <translation> mm, b = </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Inclinazione: </source>
+        <translation>Inclination: </translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Ora</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>alfa (°)</source>
+        <translation>alpha (°)</translation>
+    </message>
+    <message>
+        <source>Azimut (°)</source>
+        <translation>Azimuth (°)</translation>
+    </message>
+    <message>
+        <source>Altezza (°)</source>
+        <translation>Altitude (°)</translation>
+    </message>
+    <message>
+        <source>Declinazione (°)</source>
+        <translation>Declination (°)</translation>
+    </message>
+</context>
 </TS>

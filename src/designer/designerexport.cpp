@@ -5,6 +5,7 @@
 #include "drawing/sheetdrawing.h"
 #include "project/atomicfile.h"
 #include "shell/drawingexport.h"
+#include "sheet/qt/uitext.h"
 
 #include <QFile>
 #include <cstdio>
@@ -14,9 +15,9 @@ namespace designer {
 
 namespace {
 
-const QString kUnknownFormat = QStringLiteral("Formato di uscita sconosciuto: il nome deve finire in .pdf, .svg, .dxf o .csv.");
-const QString kWriteFailed = QStringLiteral("Scrittura di «%1» non riuscita.");
-const QString kRefused = QStringLiteral("Il quadrante non può essere calcolato: %1");
+const sheet::UiText kUnknownFormat{QT_TRANSLATE_NOOP("horalo", "Formato di uscita sconosciuto: il nome deve finire in .pdf, .svg, .dxf o .csv.")};
+const sheet::UiText kWriteFailed{QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita.")};
+const sheet::UiText kRefused{QT_TRANSLATE_NOOP("horalo", "Il quadrante non può essere calcolato: %1")};
 
 } // namespace
 
@@ -55,7 +56,7 @@ bool ExportDial(const QString &path, const DesignedDial &dial, QString *error)
         suffix != QLatin1String("csv"))
         return fail(kUnknownFormat);
     if (!dial.ok)
-        return fail(kRefused.arg(dial.message));
+        return fail(kRefused.text().arg(dial.message));
     const std::string target = QFile::encodeName(path).toStdString();
     std::string why;
     if (suffix == QLatin1String("csv")) {
@@ -77,11 +78,11 @@ bool ExportDial(const QString &path, const DesignedDial &dial, QString *error)
                                                         : shell::exportDrawingSvg(page, temp);
     if (!written || QFileInfo(temp).size() == 0) {
         QFile::remove(temp);
-        return fail(kWriteFailed.arg(path));
+        return fail(kWriteFailed.text().arg(path));
     }
     if (::rename(QFile::encodeName(temp).constData(), target.c_str()) != 0) {
         QFile::remove(temp);
-        return fail(kWriteFailed.arg(path));
+        return fail(kWriteFailed.text().arg(path));
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "shell/drawingcanvas.h"
 #include "shell/registry.h"
 #include "sheet/numbers.h"
+#include "sheet/qt/uitext.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,69 +36,78 @@ namespace designer {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Progetto del quadrante");
-const QString kGroupPlace = QStringLiteral("Luogo");
-const QString kGroupPlane = QStringLiteral("Piano");
-const QString kGroupGnomon = QStringLiteral("Gnomone");
-const QString kGroupHours = QStringLiteral("Sistemi orari");
-const QString kGroupDates = QStringLiteral("Linee diurne");
-const QString kGroupPlate = QStringLiteral("Lastra");
-const QString kName = QStringLiteral("Nome");
-const QString kLatitude = QStringLiteral("Latitudine (°, Nord positiva)");
-const QString kLongitude = QStringLiteral("Longitudine (°, Est positiva)");
-const QString kZone = QStringLiteral("Fuso orario (ore da UT)");
-const QString kSummer = QStringLiteral("Ora legale");
-const QString kDeclination = QStringLiteral("Declinazione (°, da 0 a 180)");
-const QString kSide = QStringLiteral("Lato");
-const QString kEast = QStringLiteral("Est");
-const QString kWest = QStringLiteral("Ovest");
-const QString kInclination = QStringLiteral("Inclinazione (°, 0 verticale, 90 orizzontale)");
-const QString kGnomonKind = QStringLiteral("Misura data");
-const QString kNodusHeight = QStringLiteral("Altezza del nodo");
-const QString kStyleLength = QStringLiteral("Lunghezza dello stilo");
-const QString kNodusMm = QStringLiteral("Altezza del nodo (mm)");
-const QString kStyleMm = QStringLiteral("Lunghezza dello stilo (mm)");
-const QString kApparent = QStringLiteral("Ore vere (tempo vero locale)");
-const QString kHalf = QStringLiteral("Mezze ore");
-const QString kClock = QStringLiteral("Ore civili (analemmi)");
-const QString kAnalemma = QStringLiteral("Analemma");
-const QString kWhole = QStringLiteral("intero");
-const QString kHalves = QStringLiteral("a metà");
-const QString kNoon = QStringLiteral("solo mezzogiorno");
-const QString kYear = QStringLiteral("Anno degli analemmi");
-const QString kItalic = QStringLiteral("Ore italiche");
-const QString kBabylonian = QStringLiteral("Ore babiloniche");
-const QString kSolstices = QStringLiteral("Solstizi ed equinozi");
-const QString kZodiac = QStringLiteral("Ingresso nei segni zodiacali");
-const QString kMonths = QStringLiteral("Primo di ogni mese");
-const QString kDays = QStringLiteral("Altre date (gg/mm/aaaa)");
-const QString kPlateWidth = QStringLiteral("Larghezza (mm)");
-const QString kPlateHeight = QStringLiteral("Altezza (mm)");
-const QString kFootLeft = QStringLiteral("Piede dal bordo sinistro (mm)");
-const QString kFootTop = QStringLiteral("Piede dal bordo alto (mm)");
-const QString kOpen = QStringLiteral("Apri");
-const QString kSave = QStringLiteral("Salva");
-const QString kSaveAs = QStringLiteral("Salva con nome");
-const QString kExport = QStringLiteral("Esporta");
-const QString kTabDrawing = QStringLiteral("Disegno");
-const QString kTabCoordinates = QStringLiteral("Coordinate");
-const QString kProjectFilter = QStringLiteral("Progetti di Horalo (*.horalo)");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Progetto del quadrante")};
+const sheet::UiText kGroupPlace{QT_TRANSLATE_NOOP("horalo", "Luogo")};
+const sheet::UiText kGroupPlane{QT_TRANSLATE_NOOP("horalo", "Piano")};
+const sheet::UiText kGroupGnomon{QT_TRANSLATE_NOOP("horalo", "Gnomone")};
+const sheet::UiText kGroupHours{QT_TRANSLATE_NOOP("horalo", "Sistemi orari")};
+const sheet::UiText kGroupDates{QT_TRANSLATE_NOOP("horalo", "Linee diurne")};
+const sheet::UiText kGroupPlate{QT_TRANSLATE_NOOP("horalo", "Lastra")};
+const sheet::UiText kName{QT_TRANSLATE_NOOP("horalo", "Nome")};
+const sheet::UiText kLatitude{QT_TRANSLATE_NOOP("horalo", "Latitudine (°, Nord positiva)")};
+const sheet::UiText kLongitude{QT_TRANSLATE_NOOP("horalo", "Longitudine (°, Est positiva)")};
+const sheet::UiText kZone{QT_TRANSLATE_NOOP("horalo", "Fuso orario (ore da UT)")};
+const sheet::UiText kSummer{QT_TRANSLATE_NOOP("horalo", "Ora legale")};
+const sheet::UiText kDeclination{QT_TRANSLATE_NOOP("horalo", "Declinazione (°, da 0 a 180)")};
+const sheet::UiText kSide{QT_TRANSLATE_NOOP("horalo", "Lato")};
+const sheet::UiText kEast{QT_TRANSLATE_NOOP("horalo", "Est")};
+const sheet::UiText kWest{QT_TRANSLATE_NOOP("horalo", "Ovest")};
+const sheet::UiText kInclination{QT_TRANSLATE_NOOP("horalo", "Inclinazione (°, 0 verticale, 90 orizzontale)")};
+const sheet::UiText kGnomonKind{QT_TRANSLATE_NOOP("horalo", "Misura data")};
+const sheet::UiText kNodusHeight{QT_TRANSLATE_NOOP("horalo", "Altezza del nodo")};
+const sheet::UiText kStyleLength{QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo")};
+const sheet::UiText kNodusMm{QT_TRANSLATE_NOOP("horalo", "Altezza del nodo (mm)")};
+const sheet::UiText kStyleMm{QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo (mm)")};
+const sheet::UiText kApparent{QT_TRANSLATE_NOOP("horalo", "Ore vere (tempo vero locale)")};
+const sheet::UiText kHalf{QT_TRANSLATE_NOOP("horalo", "Mezze ore")};
+const sheet::UiText kClock{QT_TRANSLATE_NOOP("horalo", "Ore civili (analemmi)")};
+const sheet::UiText kAnalemma{QT_TRANSLATE_NOOP("horalo", "Analemma")};
+const sheet::UiText kWhole{QT_TRANSLATE_NOOP("horalo", "intero")};
+const sheet::UiText kHalves{QT_TRANSLATE_NOOP("horalo", "a metà")};
+const sheet::UiText kNoon{QT_TRANSLATE_NOOP("horalo", "solo mezzogiorno")};
+const sheet::UiText kYear{QT_TRANSLATE_NOOP("horalo", "Anno degli analemmi")};
+const sheet::UiText kItalic{QT_TRANSLATE_NOOP("horalo", "Ore italiche")};
+const sheet::UiText kBabylonian{QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")};
+const sheet::UiText kSolstices{QT_TRANSLATE_NOOP("horalo", "Solstizi ed equinozi")};
+const sheet::UiText kZodiac{QT_TRANSLATE_NOOP("horalo", "Ingresso nei segni zodiacali")};
+const sheet::UiText kMonths{QT_TRANSLATE_NOOP("horalo", "Primo di ogni mese")};
+const sheet::UiText kDays{QT_TRANSLATE_NOOP("horalo", "Altre date (gg/mm/aaaa)")};
+const sheet::UiText kPlateWidth{QT_TRANSLATE_NOOP("horalo", "Larghezza (mm)")};
+const sheet::UiText kPlateHeight{QT_TRANSLATE_NOOP("horalo", "Altezza (mm)")};
+const sheet::UiText kFootLeft{QT_TRANSLATE_NOOP("horalo", "Piede dal bordo sinistro (mm)")};
+const sheet::UiText kFootTop{QT_TRANSLATE_NOOP("horalo", "Piede dal bordo alto (mm)")};
+const sheet::UiText kOpen{QT_TRANSLATE_NOOP("horalo", "Apri")};
+const sheet::UiText kSave{QT_TRANSLATE_NOOP("horalo", "Salva")};
+const sheet::UiText kSaveAs{QT_TRANSLATE_NOOP("horalo", "Salva con nome")};
+const sheet::UiText kExport{QT_TRANSLATE_NOOP("horalo", "Esporta")};
+const sheet::UiText kTabDrawing{QT_TRANSLATE_NOOP("horalo", "Disegno")};
+const sheet::UiText kTabCoordinates{QT_TRANSLATE_NOOP("horalo", "Coordinate")};
+const sheet::UiText kProjectFilter{QT_TRANSLATE_NOOP("horalo", "Progetti di Horalo (*.horalo)")};
 const QString kExportFilter = QStringLiteral("PDF (*.pdf);;SVG (*.svg);;DXF (*.dxf);;CSV (*.csv)");
-const QString kNotANumber = QStringLiteral("Scrivere un numero.");
-const QString kNotAYear = QStringLiteral("Scrivere un anno tra 1800 e 2200.");
-const QString kBadDate = QStringLiteral("Data inesistente: %1");
-const QString kOpenFailed = QStringLiteral("Progetto non aperto");
-const QString kSaveFailed = QStringLiteral("Progetto non salvato");
-const QString kExportFailed = QStringLiteral("Esportazione non riuscita");
-const QString kExported = QStringLiteral("Esportato in %1");
-const QString kUnsaved = QStringLiteral("Il progetto ha modifiche non salvate. Salvarle prima di chiudere?");
-const QString kRefusedStatus = QStringLiteral("Valore non accettato: resta il disegno precedente.");
-const QString kReady = QStringLiteral("%1 linee, %2 punti in Coordinate.");
+const sheet::UiText kNotANumber{QT_TRANSLATE_NOOP("horalo", "Scrivere un numero.")};
+const sheet::UiText kNotAYear{QT_TRANSLATE_NOOP("horalo", "Scrivere un anno tra 1800 e 2200.")};
+const sheet::UiText kBadDate{QT_TRANSLATE_NOOP("horalo", "Data inesistente: %1")};
+const sheet::UiText kOpenFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non aperto")};
+const sheet::UiText kSaveFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non salvato")};
+const sheet::UiText kExportFailed{QT_TRANSLATE_NOOP("horalo", "Esportazione non riuscita")};
+const sheet::UiText kExported{QT_TRANSLATE_NOOP("horalo", "Esportato in %1")};
+const sheet::UiText kUnsaved{QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di chiudere?")};
+const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accettato: resta il disegno precedente.")};
+const sheet::UiText kReady{QT_TRANSLATE_NOOP("horalo", "%1 linee, %2 punti in Coordinate.")};
 
 QString number(double v)
 {
     QString s = QString::number(v, 'g', 10);
-    return s.replace(QLatin1Char('.'), QLatin1Char(','));
+    return s.replace(QLatin1Char('.'), QLatin1Char(sheet::decimalSeparator()));
+}
+
+// A cell of the coordinate table as the window shows it: the CSV's numbers (hour, declination,
+// x, y) with the program's decimal separator; the type and the label as the file has them.
+QString shownCell(QString cell, int column)
+{
+    if (column >= 2 && column != 3)
+        cell.replace(QLatin1Char(','), QLatin1Char(sheet::decimalSeparator()));
+    return cell;
 }
 
 } // namespace
@@ -179,20 +189,16 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     row(plate, kFootTop, addLine(QStringLiteral("piede_da_alto_mm")), QStringLiteral("piede_da_alto_mm"));
 
     auto *buttons = new QHBoxLayout;
-    for (const auto &[name, text] : {std::pair{"Apri", kOpen}, std::pair{"Salva", kSave},
-                                     std::pair{"SalvaConNome", kSaveAs}, std::pair{"Esporta", kExport}}) {
+    auto button = [&](const char *name, const QString &text) {
         auto *b = new QPushButton(text);
         b->setObjectName(QString::fromLatin1(name));
         buttons->addWidget(b);
-        if (text == kOpen)
-            connect(b, &QPushButton::clicked, this, &Quadrante::onOpen);
-        else if (text == kSave)
-            connect(b, &QPushButton::clicked, this, [this] { onSave(); });
-        else if (text == kSaveAs)
-            connect(b, &QPushButton::clicked, this, [this] { onSaveAs(); });
-        else
-            connect(b, &QPushButton::clicked, this, &Quadrante::onExport);
-    }
+        return b;
+    };
+    connect(button("Apri", kOpen), &QPushButton::clicked, this, &Quadrante::onOpen);
+    connect(button("Salva", kSave), &QPushButton::clicked, this, [this] { onSave(); });
+    connect(button("SalvaConNome", kSaveAs), &QPushButton::clicked, this, [this] { onSaveAs(); });
+    connect(button("Esporta", kExport), &QPushButton::clicked, this, &Quadrante::onExport);
     formLayout->addLayout(buttons);
     formLayout->addStretch();
     auto *scroll = new QScrollArea;
@@ -355,7 +361,7 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     for (const QString &day : days) {
         const auto date = sheet::ReadDate(day.toStdString(), p.year);
         if (!date || !gnomonics::IsValidDate(*date)) {
-            errors->insert(QStringLiteral("giorni"), kBadDate.arg(day));
+            errors->insert(QStringLiteral("giorni"), kBadDate.text().arg(day));
             continue;
         }
         p.days.push_back(day.toStdString());
@@ -422,7 +428,7 @@ void Quadrante::fillTable()
 {
     if (!tableStale_ || tabs_->currentWidget() != table_) {
         if (tableStale_ && dial_.ok)
-            status_->setText(kReady.arg(dial_.lines.lines.size()).arg(QStringLiteral("…")));
+            status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(QStringLiteral("…")));
         return;
     }
     const QStringList rows = QString::fromStdString(drawing::DialCsv(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -435,11 +441,11 @@ void Quadrante::fillTable()
     for (int r = 1; r < rows.size(); ++r) {
         const QStringList cells = rows[r].split(QLatin1Char(';'));
         for (int c = 0; c < cells.size() && c < 7; ++c)
-            table_->setItem(r - 1, c, new QTableWidgetItem(cells[c]));
+            table_->setItem(r - 1, c, new QTableWidgetItem(shownCell(cells[c], c)));
     }
     table_->setUpdatesEnabled(true);
     tableStale_ = false;
-    status_->setText(kReady.arg(dial_.lines.lines.size()).arg(rows.size() - 1));
+    status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(rows.size() - 1));
 }
 
 void Quadrante::setProject(const project::Project &p, const QString &path)
@@ -515,7 +521,7 @@ void Quadrante::onExport()
     if (!ExportDial(path, dial_, &error))
         QMessageBox::warning(this, kExportFailed, error);
     else
-        status_->setText(kExported.arg(path));
+        status_->setText(kExported.text().arg(path));
 }
 
 void Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson)

@@ -1,5 +1,7 @@
 #include "drawing/csvwriter.h"
 
+#include "sheet/translation.h"
+
 #include "drawing/dialsketch.h"
 #include "drawing/textformat.h"
 #include "project/atomicfile.h"
@@ -14,6 +16,9 @@ using gnomonics::DialPoint;
 using gnomonics::LineFamily;
 
 namespace {
+
+// A marked text in the program's language.
+std::string say(const char *italian) { return sheet::translated(italian); }
 
 const char *typeOf(LineFamily f)
 {
@@ -146,7 +151,7 @@ bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std
 {
     if (!dial.status.ok()) {
         if (error)
-            *error = "Il quadrante non può essere calcolato.";
+            *error = say(QT_TRANSLATE_NOOP("horalo", "Il quadrante non può essere calcolato."));
         return false;
     }
     return project::WriteFileAtomically(path, DialCsv(dial), error);

@@ -1,6 +1,7 @@
 #include "drawing/dialsketch.h"
 
 #include "drawing/textformat.h"
+#include "sheet/markedtext.h"
 
 #include <algorithm>
 #include <array>
@@ -14,18 +15,44 @@ using gnomonics::LineFamily;
 
 namespace {
 
-constexpr std::array<const char *, 12> kMonths{"gennaio", "febbraio", "marzo",    "aprile",
-                                               "maggio",  "giugno",   "luglio",   "agosto",
-                                               "settembre", "ottobre", "novembre", "dicembre"};
-constexpr std::array<const char *, 12> kSigns{"Ariete", "Toro",     "Gemelli",    "Cancro",
-                                              "Leone",  "Vergine",  "Bilancia",   "Scorpione",
-                                              "Sagittario", "Capricorno", "Acquario", "Pesci"};
+// Month and sign names: the CSV keeps them in Italian (a file format), the drawing shows them in
+// the program's language.
+constexpr std::array<const char *, 12> kMonths{
+    QT_TRANSLATE_NOOP("horalo", "gennaio"),   QT_TRANSLATE_NOOP("horalo", "febbraio"),
+    QT_TRANSLATE_NOOP("horalo", "marzo"),     QT_TRANSLATE_NOOP("horalo", "aprile"),
+    QT_TRANSLATE_NOOP("horalo", "maggio"),    QT_TRANSLATE_NOOP("horalo", "giugno"),
+    QT_TRANSLATE_NOOP("horalo", "luglio"),    QT_TRANSLATE_NOOP("horalo", "agosto"),
+    QT_TRANSLATE_NOOP("horalo", "settembre"), QT_TRANSLATE_NOOP("horalo", "ottobre"),
+    QT_TRANSLATE_NOOP("horalo", "novembre"),  QT_TRANSLATE_NOOP("horalo", "dicembre")};
+constexpr std::array<const char *, 12> kSigns{
+    QT_TRANSLATE_NOOP("horalo", "Ariete"),     QT_TRANSLATE_NOOP("horalo", "Toro"),
+    QT_TRANSLATE_NOOP("horalo", "Gemelli"),    QT_TRANSLATE_NOOP("horalo", "Cancro"),
+    QT_TRANSLATE_NOOP("horalo", "Leone"),      QT_TRANSLATE_NOOP("horalo", "Vergine"),
+    QT_TRANSLATE_NOOP("horalo", "Bilancia"),   QT_TRANSLATE_NOOP("horalo", "Scorpione"),
+    QT_TRANSLATE_NOOP("horalo", "Sagittario"), QT_TRANSLATE_NOOP("horalo", "Capricorno"),
+    QT_TRANSLATE_NOOP("horalo", "Acquario"),   QT_TRANSLATE_NOOP("horalo", "Pesci")};
+const sheet::MarkedText kEquinoxes{QT_TRANSLATE_NOOP("horalo", "Equinozi")};
+// How a day is written: "21 giugno" in Italian, "June 21" in English.
+const sheet::MarkedText kDayPattern{QT_TRANSLATE_NOOP("horalo", "<giorno> <mese>")};
 
-std::string dayName(const sheet::CivilDate &d)
+std::string word(const char *italian, bool shown) { return shown ? sheet::translated(italian) : italian; }
+
+std::string replaced(std::string text, const std::string &what, const std::string &with)
+{
+    const auto at = text.find(what);
+    if (at != std::string::npos)
+        text.replace(at, what.size(), with);
+    return text;
+}
+
+std::string dayName(const sheet::CivilDate &d, bool shown = true)
 {
     if (d.month < 1 || d.month > 12)
         return {};
-    return std::to_string(d.day) + " " + kMonths[static_cast<std::size_t>(d.month - 1)];
+    const std::string month = word(kMonths[static_cast<std::size_t>(d.month - 1)], shown);
+    if (!shown)
+        return std::to_string(d.day) + " " + month;
+    return replaced(replaced(kDayPattern, "<giorno>", std::to_string(d.day)), "<mese>", month);
 }
 
 std::string hourText(double hours)
@@ -199,7 +226,9 @@ Polyline segmentLine(Pt a, Pt b, Layer layer, double width, bool dashed = false)
     return l;
 }
 
-std::string degreesText(double v, int decimals) { return Decimal(v, decimals) + "°"; }
+std::string degreesText(double v, int decimals) { return DecimalShown(v, decimals) + "°"; }
+
+std::string say(const char *italian) { return sheet::translated(italian); }
 
 } // namespace
 
@@ -256,7 +285,9 @@ double TextWidthMm(const std::string &utf8, double heightMm)
     return 0.62 * heightMm * static_cast<double>(chars);
 }
 
-std::string LineLabel(const DialLine &line, bool summerTime)
+namespace {
+
+std::string lineLabel(const DialLine &line, bool summerTime, bool shown)
 {
     switch (line.family) {
     case LineFamily::ApparentTime:
@@ -271,11 +302,11 @@ std::string LineLabel(const DialLine &line, bool summerTime)
     const auto &d = line.dateLine;
     switch (d.kind) {
     case gnomonics::DateLineKind::Equinoxes:
-        return "Equinozi";
+        return shown ? kEquinoxes.text() : kEquinoxes.italian();
     case gnomonics::DateLineKind::ZodiacEntry: {
-        std::string s = d.index >= 0 && d.index < 12 ? kSigns[static_cast<std::size_t>(d.index)] : "";
+        std::string s = d.index >= 0 && d.index < 12 ? word(kSigns[static_cast<std::size_t>(d.index)], shown) : "";
         if (d.partner >= 0 && d.partner < 12)
-            s += " / " + std::string(kSigns[static_cast<std::size_t>(d.partner)]);
+            s += " / " + word(kSigns[static_cast<std::size_t>(d.partner)], shown);
         return s;
     }
     case gnomonics::DateLineKind::Solstice:
@@ -283,8 +314,14 @@ std::string LineLabel(const DialLine &line, bool summerTime)
     case gnomonics::DateLineKind::Date:
         break;
     }
-    return dayName(d.date);
+    return dayName(d.date, shown);
 }
+
+} // namespace
+
+std::string LineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, false); }
+
+std::string ShownLineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, true); }
 
 DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title)
 {
@@ -294,7 +331,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     const auto &spec = dial.spec;
     const auto &plane = dial.plane;
     const auto &clip = spec.plate;
-    sketch.title = "Quadrante " + title.placeName;
+    sketch.title = say(QT_TRANSLATE_NOOP("horalo", "Quadrante ")) + title.placeName;
     sketch.plate = {clip.leftMm, clip.bottomMm, clip.rightMm, clip.topMm};
     const double plateSide = std::min(clip.rightMm - clip.leftMm, clip.topMm - clip.bottomMm);
     const double labelMm = std::clamp(plateSide / 130.0, 2.5, 12.0);
@@ -321,7 +358,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     std::vector<PendingLabel> pending;
     const Pt centre{plane.centre.xMm, plane.centre.yMm};
     for (const DialLine &line : dial.lines) {
-        const std::string text = LineLabel(line, spec.place.summerTime);
+        const std::string text = ShownLineLabel(line, spec.place.summerTime);
         PendingLabel label{text, layerOf(line.family), -1, {}, {}};
         for (const auto &piece : line.pieces) {
             Polyline p;
@@ -391,63 +428,63 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     };
     const auto &place = spec.place;
     const double d = spec.declinationDeg;
-    std::string side = std::abs(d) < 1e-9 ? " (Sud)" : std::abs(std::abs(d) - 180) < 1e-9 ? " (Nord)"
-                                                      : (d < 0 ? " Est" : " Ovest");
+    std::string side = std::abs(d) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Sud)")) : std::abs(std::abs(d) - 180) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Nord)"))
+                                                      : (d < 0 ? say(QT_TRANSLATE_NOOP("horalo", " Est")) : say(QT_TRANSLATE_NOOP("horalo", " Ovest")));
     line(sketch.title, Layer::Texts, 1.4);
-    line("Latitudine " + degreesText(place.latitudeDeg, 4) + "  longitudine " + degreesText(place.longitudeDeg, 4) +
-         " (Est positiva)");
-    line("Fuso " + Decimal(place.zoneHours, 2) + " h" + (place.summerTime ? ", ora legale" : ", senza ora legale"));
-    line("Declinazione del piano " + degreesText(std::abs(d), 2) + side + "  inclinazione " +
+    line(say(QT_TRANSLATE_NOOP("horalo", "Latitudine ")) + degreesText(place.latitudeDeg, 4) + say(QT_TRANSLATE_NOOP("horalo", "  longitudine ")) + degreesText(place.longitudeDeg, 4) +
+         say(QT_TRANSLATE_NOOP("horalo", " (Est positiva)")));
+    line(say(QT_TRANSLATE_NOOP("horalo", "Fuso ")) + DecimalShown(place.zoneHours, 2) + " h" + (place.summerTime ? say(QT_TRANSLATE_NOOP("horalo", ", ora legale")) : say(QT_TRANSLATE_NOOP("horalo", ", senza ora legale"))));
+    line(say(QT_TRANSLATE_NOOP("horalo", "Declinazione del piano ")) + degreesText(std::abs(d), 2) + side + say(QT_TRANSLATE_NOOP("horalo", "  inclinazione ")) +
          degreesText(spec.inclinationDeg, 2));
-    line(std::string(spec.gnomon == gnomonics::GnomonSize::StyleLength ? "Lunghezza dello stilo " : "Altezza del nodo ") +
-         Decimal(spec.gnomonMm, 1) + " mm");
+    line(std::string(spec.gnomon == gnomonics::GnomonSize::StyleLength ? say(QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo ")) : say(QT_TRANSLATE_NOOP("horalo", "Altezza del nodo "))) +
+         DecimalShown(spec.gnomonMm, 1) + " mm");
     std::string hours;
     auto add = [](std::string &s, const std::string &t) { s += (s.empty() ? "" : ", ") + t; };
     if (spec.hours.apparent)
-        add(hours, spec.hours.halfHours ? "vere e mezze ore" : "vere");
+        add(hours, spec.hours.halfHours ? say(QT_TRANSLATE_NOOP("horalo", "vere e mezze ore")) : say(QT_TRANSLATE_NOOP("horalo", "vere")));
     if (spec.hours.clock)
-        add(hours, std::string("civili (analemma ") +
-                       (spec.hours.analemma == gnomonics::AnalemmaMode::Whole ? "intero"
-                        : spec.hours.analemma == gnomonics::AnalemmaMode::Halves ? "a metà" : "del mezzogiorno") +
-                       ", anno " + std::to_string(spec.year) + ")");
+        add(hours, (say(QT_TRANSLATE_NOOP("horalo", "civili (analemma "))) +
+                       (spec.hours.analemma == gnomonics::AnalemmaMode::Whole ? say(QT_TRANSLATE_NOOP("horalo", "intero"))
+                        : spec.hours.analemma == gnomonics::AnalemmaMode::Halves ? say(QT_TRANSLATE_NOOP("horalo", "a metà")) : say(QT_TRANSLATE_NOOP("horalo", "del mezzogiorno"))) +
+                       say(QT_TRANSLATE_NOOP("horalo", ", anno ")) + std::to_string(spec.year) + ")");
     if (spec.hours.italic)
-        add(hours, "italiche");
+        add(hours, say(QT_TRANSLATE_NOOP("horalo", "italiche")));
     if (spec.hours.babylonian)
-        add(hours, "babiloniche");
-    line("Ore: " + (hours.empty() ? std::string("nessuna") : hours));
+        add(hours, say(QT_TRANSLATE_NOOP("horalo", "babiloniche")));
+    line(say(QT_TRANSLATE_NOOP("horalo", "Ore: ")) + (hours.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : hours));
     std::string dates;
     if (spec.dates.solsticesEquinoxes)
-        add(dates, "solstizi ed equinozi");
+        add(dates, say(QT_TRANSLATE_NOOP("horalo", "solstizi ed equinozi")));
     if (spec.dates.zodiac)
-        add(dates, "segni zodiacali");
+        add(dates, say(QT_TRANSLATE_NOOP("horalo", "segni zodiacali")));
     if (spec.dates.monthFirsts)
-        add(dates, "primo del mese");
+        add(dates, say(QT_TRANSLATE_NOOP("horalo", "primo del mese")));
     for (const auto &day : spec.dates.dates)
         add(dates, dayName(day) + " " + std::to_string(day.year));
-    line("Linee diurne: " + (dates.empty() ? std::string("nessuna") : dates));
-    line("Lastra " + Decimal(clip.rightMm - clip.leftMm, 0) + " × " + Decimal(clip.topMm - clip.bottomMm, 0) +
-         " mm, piede a " + Decimal(-clip.leftMm, 0) + " mm dal bordo sinistro e " + Decimal(clip.topMm, 0) +
-         " mm dal bordo alto");
-    line("Altezza dello stilo " + degreesText(plane.styleHeightDeg, 2) + "  angolo della sustilare " +
+    line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: ")) + (dates.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : dates));
+    line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
+         say(QT_TRANSLATE_NOOP("horalo", " mm, piede a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo sinistro e ")) + DecimalShown(clip.topMm, 0) +
+         say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo alto")));
+    line(say(QT_TRANSLATE_NOOP("horalo", "Altezza dello stilo ")) + degreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  angolo della sustilare ")) +
          degreesText(plane.substyleAngleDeg, 2));
-    line("Differenza di longitudine " + degreesText(plane.longitudeDifferenceDeg, 2) + "  altezza del nodo " +
-         Decimal(plane.nodusHeightMm, 1) + " mm");
+    line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + degreesText(plane.longitudeDifferenceDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +
+         DecimalShown(plane.nodusHeightMm, 1) + " mm");
     if (plane.hasCentre)
-        line("Centro O a x " + Decimal(plane.centre.xMm, 1) + " mm, y " + Decimal(plane.centre.yMm, 1) +
-             " mm dal piede; stilo O-nodo " + Decimal(plane.styleLengthMm, 1) + " mm");
+        line(say(QT_TRANSLATE_NOOP("horalo", "Centro O a x ")) + DecimalShown(plane.centre.xMm, 1) + say(QT_TRANSLATE_NOOP("horalo", " mm, y ")) + DecimalShown(plane.centre.yMm, 1) +
+             say(QT_TRANSLATE_NOOP("horalo", " mm dal piede; stilo O-nodo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm");
     else
-        line("Quadrante polare: lo stilo è parallelo al piano, senza centro");
-    line("Scala 1:1, misure in mm dal piede F (x a destra, y in alto)");
+        line(say(QT_TRANSLATE_NOOP("horalo", "Quadrante polare: lo stilo è parallelo al piano, senza centro")));
+    line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm dal piede F (x a destra, y in alto)")));
     if (spec.hours.apparent)
-        line("Ore vere", Layer::Hours);
+        line(say(QT_TRANSLATE_NOOP("horalo", "Ore vere")), Layer::Hours);
     if (spec.hours.clock)
-        line("Ore civili (tempo del fuso)", Layer::ClockHours);
+        line(say(QT_TRANSLATE_NOOP("horalo", "Ore civili (tempo del fuso)")), Layer::ClockHours);
     if (spec.hours.italic)
-        line("Ore italiche", Layer::Italic);
+        line(say(QT_TRANSLATE_NOOP("horalo", "Ore italiche")), Layer::Italic);
     if (spec.hours.babylonian)
-        line("Ore babiloniche", Layer::Babylonian);
+        line(say(QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")), Layer::Babylonian);
     if (!dates.empty())
-        line("Linee diurne", Layer::Dates);
+        line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne")), Layer::Dates);
 
     // The style template at 1:1: the triangle F, nodus, O that the style and its support form,
     // to cut out and hold against the wall; its angle at O is the style height.
@@ -465,12 +502,12 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         tri.points = {f, {f.x, f.y + h}};
     }
     sketch.lines.push_back(tri);
-    sketch.labels.push_back({{f.x + th * 0.5, f.y + h * 0.5}, "h " + Decimal(h, 1) + " mm", th, Layer::Style});
+    sketch.labels.push_back({{f.x + th * 0.5, f.y + h * 0.5}, "h " + DecimalShown(h, 1) + " mm", th, Layer::Style});
     sketch.labels.push_back({{f.x - th * 0.3, f.y - th * 1.4}, "F", th, Layer::Style});
     if (plane.hasCentre && base > 1e-6) {
         sketch.labels.push_back({{f.x + base - th, f.y - th * 1.4}, "O", th, Layer::Style});
         sketch.labels.push_back(
-            {{f.x + base * 0.45, f.y + h * 0.55 + th * 0.4}, "stilo " + Decimal(plane.styleLengthMm, 1) + " mm",
+            {{f.x + base * 0.45, f.y + h * 0.55 + th * 0.4}, say(QT_TRANSLATE_NOOP("horalo", "stilo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm",
              th, Layer::Style});
         sketch.labels.push_back({{f.x + base * 0.6, f.y + th * 0.4}, degreesText(plane.styleHeightDeg, 2), th,
                                  Layer::Style});
@@ -505,7 +542,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
                                  text, th, Layer::Texts});
     };
     const Pt upFrom{x0 + 10, y - 130};
-    arrow(upFrom, {0, 1}, "Alto");
+    arrow(upFrom, {0, 1}, say(QT_TRANSLATE_NOOP("horalo", "Alto")));
     if (std::abs(spec.inclinationDeg - 90.0) < 1e-9) {
         const gnomonics::Vec3 north{0, 1, 0};
         Pt n{gnomonics::dot(north, plane.right), gnomonics::dot(north, plane.up)};

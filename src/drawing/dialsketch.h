@@ -90,7 +90,10 @@ double TextWidthMm(const std::string &utf8, double heightMm);
 // no such place is found near its line the label is left out rather than cover something.
 DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title);
 
-// The label of an hour line or a date line as the drawing and the CSV write it.
+// The label of an hour line or a date line as the CSV writes it (in Italian, whatever the
+// program's language).
 std::string LineLabel(const gnomonics::DialLine &line, bool summerTime);
+// The same label as the drawing shows it, in the program's language ("June 21" in English).
+std::string ShownLineLabel(const gnomonics::DialLine &line, bool summerTime);
 
 } // namespace drawing

@@ -1,5 +1,7 @@
 #include "drawing/dxfwriter.h"
 
+#include "sheet/translation.h"
+
 #include "project/atomicfile.h"
 
 #include <dl_dxf.h>
@@ -13,6 +15,9 @@
 namespace drawing {
 
 namespace {
+
+// A marked text in the program's language.
+std::string say(const char *italian) { return sheet::translated(italian); }
 
 // AutoCAD colour index of each layer (the screen colours, as near as the 255 indices allow).
 int layerAci(Layer layer)
@@ -84,7 +89,7 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
         std::unique_ptr<DL_WriterA> dw(dxf.out(temp.c_str(), DL_Codes::AC1009));
         if (!dw || dw->openFailed()) {
             std::remove(temp.c_str());
-            return fail("Impossibile scrivere nella cartella di «" + path + "».");
+            return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «")) + path + "».");
         }
         dxf.writeHeader(*dw);
         dw->dxfString(9, "$INSUNITS");
@@ -162,13 +167,13 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
     }
     if (!endsWithEof(temp)) {
         std::remove(temp.c_str());
-        return fail("Scrittura di «" + path + "» non riuscita (disco pieno?).");
+        return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
     }
     std::error_code ec;
     std::filesystem::rename(temp, path, ec);
     if (ec) {
         std::remove(temp.c_str());
-        return fail("Impossibile sostituire «" + path + "».");
+        return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «")) + path + "».");
     }
     return true;
 }

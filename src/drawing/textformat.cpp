@@ -1,5 +1,7 @@
 #include "drawing/textformat.h"
 
+#include "sheet/numbers.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -21,6 +23,15 @@ std::string Decimal(double value, int decimals)
     for (char &c : s)
         if (c == '.')
             c = ',';
+    return s;
+}
+
+std::string DecimalShown(double value, int decimals)
+{
+    std::string s = Decimal(value, decimals);
+    for (char &c : s)
+        if (c == ',')
+            c = sheet::decimalSeparator();
     return s;
 }
 

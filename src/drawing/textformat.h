@@ -8,4 +8,8 @@ namespace drawing {
 // writes it ("45,46", "-0,50"); a value that rounds to zero loses its minus sign.
 std::string Decimal(double value, int decimals);
 
+// The same number as the drawings and windows show it: with the program's decimal separator
+// (the comma in Italian, the point in English). Files keep Decimal().
+std::string DecimalShown(double value, int decimals);
+
 } // namespace drawing

@@ -5,6 +5,7 @@
 #include "gnomonics/verticalcurves.h"
 #include "gnomonics/verticalstyle.h"
 #include "gnomonics/zodiac.h"
+#include "sheet/markedtext.h"
 #include "sheet/numbers.h"
 
 #include <algorithm>
@@ -29,29 +30,31 @@ using sheet::TextAnchor;
 
 // What the maker reads on the drawing.
 constexpr const char *kCentreText = "O";
-constexpr const char *kFootText = "Piede dello stilo";
-constexpr const char *kSubstyleText = "Sustilare";
-constexpr const char *kSummerText = "Solstizio estivo";
-constexpr const char *kEquinoxText = "Equinozi";
-constexpr const char *kWinterText = "Solstizio invernale";
-constexpr std::array<const char *, 4> kSignTexts{"Gemelli e Leone", "Toro e Vergine",
-                                                 "Scorpione e Pesci", "Sagittario e Acquario"};
-constexpr const char *kEastText = "Est";
-constexpr const char *kWestText = "Ovest";
-constexpr const char *kHorizontalSheetText = "Curve solstiziali ed equinoziali orizzontale";
-constexpr const char *kVerticalSheetText = "Curve solstiziali ed equinoziali verticale";
-constexpr const char *kZodiacSheetText = "Curve zodiacali e anniversario";
-constexpr const char *kLatitudeCaption = "Latitudine ";
-constexpr const char *kDeclinationCaption = "Declinazione ";
-constexpr const char *kStyleCaption = "Stilo ";
-constexpr const char *kScaleText = "Scala 1:1";
+const sheet::MarkedText kFootText{QT_TRANSLATE_NOOP("horalo", "Piede dello stilo")};
+const sheet::MarkedText kSubstyleText{QT_TRANSLATE_NOOP("horalo", "Sustilare")};
+const sheet::MarkedText kSummerText{QT_TRANSLATE_NOOP("horalo", "Solstizio estivo")};
+const sheet::MarkedText kEquinoxText{QT_TRANSLATE_NOOP("horalo", "Equinozi")};
+const sheet::MarkedText kWinterText{QT_TRANSLATE_NOOP("horalo", "Solstizio invernale")};
+const std::array<sheet::MarkedText, 4> kSignTexts{
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Gemelli e Leone")}, sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Toro e Vergine")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Scorpione e Pesci")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Sagittario e Acquario")}};
+const sheet::MarkedText kEastText{QT_TRANSLATE_NOOP("horalo", "Est")};
+const sheet::MarkedText kWestText{QT_TRANSLATE_NOOP("horalo", "Ovest")};
+const sheet::MarkedText kHorizontalSheetText{QT_TRANSLATE_NOOP("horalo", "Curve solstiziali ed equinoziali orizzontale")};
+const sheet::MarkedText kVerticalSheetText{QT_TRANSLATE_NOOP("horalo", "Curve solstiziali ed equinoziali verticale")};
+const sheet::MarkedText kZodiacSheetText{QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario")};
+const sheet::MarkedText kLatitudeCaption{QT_TRANSLATE_NOOP("horalo", "Latitudine ")};
+const sheet::MarkedText kDeclinationCaption{QT_TRANSLATE_NOOP("horalo", "Declinazione ")};
+const sheet::MarkedText kStyleCaption{QT_TRANSLATE_NOOP("horalo", "Stilo ")};
+const sheet::MarkedText kScaleText{QT_TRANSLATE_NOOP("horalo", "Scala 1:1")};
 constexpr const char *kBarText = "100 mm";
-constexpr const char *kTemplateText = "Sagoma dello stilo";
+const sheet::MarkedText kTemplateText{QT_TRANSLATE_NOOP("horalo", "Sagoma dello stilo")};
 constexpr const char *kDegreeText = "°";
 constexpr const char *kMmText = " mm";
-constexpr const char *kHorizontalTitle = "Disegno curve orizzontali";
-constexpr const char *kVerticalTitle = "Disegno curve verticali";
-constexpr const char *kZodiacTitle = "Disegno curve zodiacali";
+const sheet::MarkedText kHorizontalTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve orizzontali")};
+const sheet::MarkedText kVerticalTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve verticali")};
+const sheet::MarkedText kZodiacTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve zodiacali")};
 
 // Sizes on paper, millimetres.
 constexpr double kMarginMm = 10.0;
@@ -705,11 +708,11 @@ bool allFinite(std::initializer_list<double> values)
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
-const char *sideText(WallSide side) { return side == WallSide::East ? kEastText : kWestText; }
+std::string sideText(WallSide side) { return side == WallSide::East ? kEastText : kWestText; }
 
 // What the vertical and the zodiac drawings share: the wall, its style template, its title.
 DialPlan verticalSpec(double latitudeDeg, double declinationDeg, double styleMm, WallSide side,
-                      const char *sheetText, const char *title)
+                      const sheet::MarkedText &sheetText, const sheet::MarkedText &title)
 {
     DialPlan plan;
     plan.plane = VerticalDialPlane(latitudeDeg, declinationDeg, styleMm, side);

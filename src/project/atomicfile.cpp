@@ -1,5 +1,7 @@
 #include "project/atomicfile.h"
 
+#include "sheet/translation.h"
+
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +12,11 @@
 #include <unistd.h>
 
 namespace project {
+
+namespace {
+// A marked text in the program's language.
+std::string say(const char *italian) { return sheet::translated(italian); }
+} // namespace
 
 std::string TemporaryPathBeside(const std::string &path)
 {
@@ -34,31 +41,31 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
         return false;
     };
     if (path.empty())
-        return fail("Nessun nome di file.");
+        return fail(say(QT_TRANSLATE_NOOP("horalo", "Nessun nome di file.")));
     const std::string temp = TemporaryPathBeside(path);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
-        return fail("Impossibile scrivere nella cartella di «" + path + "».");
+        return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «")) + path + "».");
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n <= 0) {
             ::close(fd);
             std::remove(temp.c_str());
-            return fail("Scrittura di «" + path + "» non riuscita (disco pieno?).");
+            return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
         }
         done += static_cast<std::size_t>(n);
     }
     // The data must be on the disk before the new name points at it.
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
         std::remove(temp.c_str());
-        return fail("Scrittura di «" + path + "» non riuscita (disco pieno?).");
+        return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
     }
     std::error_code ec;
     std::filesystem::rename(temp, path, ec);
     if (ec) {
         std::remove(temp.c_str());
-        return fail("Impossibile sostituire «" + path + "».");
+        return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «")) + path + "».");
     }
     return true;
 }

@@ -1,5 +1,8 @@
 #include "project/projectfile.h"
 
+#include "sheet/numbers.h"
+#include "sheet/translation.h"
+
 #include "project/atomicfile.h"
 #include "sheet/dates.h"
 
@@ -16,19 +19,22 @@ using nlohmann::json;
 
 namespace {
 
+// A marked text in the program's language.
+std::string say(const char *italian) { return sheet::translated(italian); }
+
 // Thrown inside the reader with the sentence the user reads; caught in ReadProject.
 struct Refusal {
     std::string message;
 };
 
-std::string italianNumber(double v)
+std::string shownNumber(double v)
 {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.6g", v);
     std::string s(buf);
     for (char &c : s)
         if (c == '.')
-            c = ',';
+            c = sheet::decimalSeparator();
     return s;
 }
 
@@ -48,7 +54,7 @@ const json &section(const json &doc, const char *name)
     if (it == doc.end())
         return empty;
     if (!it->is_object())
-        throw Refusal{"La sezione " + quoted(name) + " deve essere un oggetto JSON."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La sezione ")) + quoted(name) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un oggetto JSON."))};
     return *it;
 }
 
@@ -60,12 +66,12 @@ void readNumber(const json &sec, const std::string &secName, const char *key, do
         return;
     const std::string path = secName + "." + key;
     if (!v->is_number())
-        throw Refusal{"Il valore di " + quoted(path) + " deve essere un numero."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un numero."))};
     const double x = v->get<double>();
     if (!std::isfinite(x) || x > hi || (openLow ? x <= lo : x < lo))
-        throw Refusal{"Il valore di " + quoted(path) + " (" + italianNumber(x) + ") è fuori dall'intervallo " +
-                      (openLow ? "oltre " : "da ") + italianNumber(lo) + (openLow ? " fino a " : " a ") +
-                      italianNumber(hi) + "."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + " (" + shownNumber(x) + say(QT_TRANSLATE_NOOP("horalo", ") è fuori dall'intervallo ")) +
+                      (openLow ? say(QT_TRANSLATE_NOOP("horalo", "oltre ")) : say(QT_TRANSLATE_NOOP("horalo", "da "))) + shownNumber(lo) + (openLow ? say(QT_TRANSLATE_NOOP("horalo", " fino a ")) : say(QT_TRANSLATE_NOOP("horalo", " a "))) +
+                      shownNumber(hi) + "."};
     out = x;
 }
 
@@ -75,7 +81,7 @@ void readBool(const json &sec, const std::string &secName, const char *key, bool
     if (!v)
         return;
     if (!v->is_boolean())
-        throw Refusal{"Il valore di " + quoted(secName + "." + key) + " deve essere true o false."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(secName + "." + key) + say(QT_TRANSLATE_NOOP("horalo", " deve essere true o false."))};
     out = v->get<bool>();
 }
 
@@ -85,7 +91,7 @@ void readString(const json &sec, const std::string &secName, const char *key, st
     if (!v)
         return;
     if (!v->is_string())
-        throw Refusal{"Il valore di " + quoted(secName + "." + key) + " deve essere un testo."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(secName + "." + key) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un testo."))};
     out = v->get<std::string>();
 }
 
@@ -105,20 +111,20 @@ const char *analemmaName(gnomonics::AnalemmaMode m)
 Project readDocument(const json &doc)
 {
     if (!doc.is_object())
-        throw Refusal{"Il file non è un progetto di Horalo: manca l'oggetto JSON principale."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il file non è un progetto di Horalo: manca l'oggetto JSON principale."))};
     const auto format = doc.find("formato");
     if (format == doc.end() || !format->is_string() || format->get<std::string>() != kFormatName)
-        throw Refusal{"Il file non è un progetto di Horalo: «formato» deve essere \"horalo-quadrante\"."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il file non è un progetto di Horalo: «formato» deve essere \"horalo-quadrante\"."))};
     const auto version = doc.find("versione");
     if (version == doc.end() || !version->is_number_integer())
-        throw Refusal{"Il valore di «versione» deve essere un numero intero."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» deve essere un numero intero."))};
     const auto v = version->get<long long>();
     if (v > kFormatVersion)
-        throw Refusal{"Il progetto è stato scritto da una versione più recente di Horalo (versione " +
-                      std::to_string(v) + "); questa versione legge fino alla versione " +
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il progetto è stato scritto da una versione più recente di Horalo (versione ")) +
+                      std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", "); questa versione legge fino alla versione ")) +
                       std::to_string(kFormatVersion) + "."};
     if (v < 1)
-        throw Refusal{"Il valore di «versione» (" + std::to_string(v) + ") non è valido."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» (")) + std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", ") non è valido."))};
 
     Project p;
     const json &luogo = section(doc, "luogo");
@@ -137,7 +143,7 @@ Project readDocument(const json &doc)
     const bool hasHeight = gnomone.contains("altezza_mm");
     const bool hasStyle = gnomone.contains("stilo_mm");
     if (hasHeight && hasStyle)
-        throw Refusal{"La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi."))};
     p.styleLengthGiven = hasStyle;
     readNumber(gnomone, "gnomone", hasStyle ? "stilo_mm" : "altezza_mm", 0, kMaxLengthMm, p.gnomonMm, true);
 
@@ -154,14 +160,14 @@ Project readDocument(const json &doc)
     else if (mode == "mezzogiorno")
         p.analemma = gnomonics::AnalemmaMode::NoonOnly;
     else
-        throw Refusal{"Il valore di «ore.analemma» deve essere \"intero\", \"meta\" o \"mezzogiorno\"."};
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.analemma» deve essere \"intero\", \"meta\" o \"mezzogiorno\"."))};
     if (const json *anno = member(ore, "ore", "anno")) {
         if (!anno->is_number_integer())
-            throw Refusal{"Il valore di «ore.anno» deve essere un numero intero."};
+            throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.anno» deve essere un numero intero."))};
         const auto y = anno->get<long long>();
         if (y < gnomonics::kFirstYear || y > gnomonics::kLastYear)
-            throw Refusal{"Il valore di «ore.anno» (" + std::to_string(y) + ") è fuori dall'intervallo da " +
-                          std::to_string(gnomonics::kFirstYear) + " a " + std::to_string(gnomonics::kLastYear) + "."};
+            throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.anno» (")) + std::to_string(y) + say(QT_TRANSLATE_NOOP("horalo", ") è fuori dall'intervallo da ")) +
+                          std::to_string(gnomonics::kFirstYear) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + std::to_string(gnomonics::kLastYear) + "."};
         p.year = static_cast<int>(y);
     }
     readBool(ore, "ore", "italiche", p.italic);
@@ -173,14 +179,14 @@ Project readDocument(const json &doc)
     readBool(date, "date", "mesi", p.monthFirsts);
     if (const json *giorni = member(date, "date", "giorni")) {
         if (!giorni->is_array())
-            throw Refusal{"Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."};
+            throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."))};
         for (const json &g : *giorni) {
             if (!g.is_string())
-                throw Refusal{"Ogni elemento di «date.giorni» deve essere una data \"gg/mm/aaaa\"."};
+                throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Ogni elemento di «date.giorni» deve essere una data \"gg/mm/aaaa\"."))};
             const std::string text = g.get<std::string>();
             const auto d = sheet::ReadDate(text, p.year);
             if (!d || d->year < gnomonics::kFirstYear || d->year > gnomonics::kLastYear)
-                throw Refusal{"La data «" + text + "» in «date.giorni» non esiste o è fuori dagli anni " +
+                throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» in «date.giorni» non esiste o è fuori dagli anni ")) +
                               std::to_string(gnomonics::kFirstYear) + "-" + std::to_string(gnomonics::kLastYear) + "."};
             p.days.push_back(text);
         }
@@ -222,8 +228,8 @@ ProjectRead ReadProject(std::string_view text)
     try {
         doc = json::parse(text.begin(), text.end());
     } catch (const json::parse_error &e) {
-        out.message = text.empty() ? std::string("Il file è vuoto.")
-                                   : "Il file è troncato o non è JSON valido (al carattere " +
+        out.message = text.empty() ? std::string(say(QT_TRANSLATE_NOOP("horalo", "Il file è vuoto.")))
+                                   : say(QT_TRANSLATE_NOOP("horalo", "Il file è troncato o non è JSON valido (al carattere ")) +
                 std::to_string(e.byte) + ").";
         return out;
     }
@@ -233,7 +239,7 @@ ProjectRead ReadProject(std::string_view text)
     } catch (const Refusal &r) {
         out.message = r.message;
     } catch (const json::exception &) {
-        out.message = "Il file contiene valori di tipo inatteso.";
+        out.message = say(QT_TRANSLATE_NOOP("horalo", "Il file contiene valori di tipo inatteso."));
     }
     return out;
 }
@@ -243,7 +249,7 @@ ProjectRead LoadProject(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         ProjectRead out;
-        out.message = "Impossibile aprire il file «" + path + "».";
+        out.message = say(QT_TRANSLATE_NOOP("horalo", "Impossibile aprire il file «")) + path + "».";
         return out;
     }
     std::ostringstream bytes;
@@ -339,25 +345,25 @@ std::string RefusalText(gnomonics::EngineStatus status)
     using F = gnomonics::InputField;
     using R = gnomonics::RefusalReason;
     if (status.reason == R::NotFinite)
-        return "Valore non numerico.";
+        return say(QT_TRANSLATE_NOOP("horalo", "Valore non numerico."));
     if (status.reason == R::NotPositive)
-        return "Deve essere maggiore di zero.";
+        return say(QT_TRANSLATE_NOOP("horalo", "Deve essere maggiore di zero."));
     if (status.reason == R::NoCentre)
-        return "Su un quadrante polare lo stilo non incontra il piano: indicare l'altezza del nodo.";
+        return say(QT_TRANSLATE_NOOP("horalo", "Su un quadrante polare lo stilo non incontra il piano: indicare l'altezza del nodo."));
     if (status.reason == R::NoSuchDate)
-        return "Data inesistente.";
+        return say(QT_TRANSLATE_NOOP("horalo", "Data inesistente."));
     switch (status.field) {
-    case F::Latitude: return "La latitudine deve essere compresa tra -89,99 e 89,99 gradi.";
-    case F::Longitude: return "La longitudine deve essere compresa tra -180 e 180 gradi.";
-    case F::TimeZone: return "Il fuso deve essere compreso tra -14 e 14 ore.";
-    case F::Declination: return "La declinazione deve essere compresa tra 0 e 180 gradi.";
-    case F::Inclination: return "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).";
-    case F::Year: return "L'anno deve essere compreso tra 1800 e 2200.";
-    case F::Date: return "Data inesistente o fuori dagli anni 1800-2200.";
-    case F::Plate: return "La lastra deve misurare almeno 10 mm per lato.";
+    case F::Latitude: return say(QT_TRANSLATE_NOOP("horalo", "La latitudine deve essere compresa tra -89,99 e 89,99 gradi."));
+    case F::Longitude: return say(QT_TRANSLATE_NOOP("horalo", "La longitudine deve essere compresa tra -180 e 180 gradi."));
+    case F::TimeZone: return say(QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -14 e 14 ore."));
+    case F::Declination: return say(QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi."));
+    case F::Inclination: return say(QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale)."));
+    case F::Year: return say(QT_TRANSLATE_NOOP("horalo", "L'anno deve essere compreso tra 1800 e 2200."));
+    case F::Date: return say(QT_TRANSLATE_NOOP("horalo", "Data inesistente o fuori dagli anni 1800-2200."));
+    case F::Plate: return say(QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare almeno 10 mm per lato."));
     default: break;
     }
-    return "Valore fuori dall'intervallo ammesso.";
+    return say(QT_TRANSLATE_NOOP("horalo", "Valore fuori dall'intervallo ammesso."));
 }
 
 SpecResult ToDialSpec(const Project &p)
@@ -386,7 +392,7 @@ SpecResult ToDialSpec(const Project &p)
         if (!d || !gnomonics::IsValidDate(*d)) {
             out.status = gnomonics::Refuse(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate);
             out.key = "giorni";
-            out.message = "La data «" + text + "» non esiste o è fuori dagli anni 1800-2200.";
+            out.message = say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» non esiste o è fuori dagli anni 1800-2200."));
             return out;
         }
         s.dates.dates.push_back(*d);

@@ -1,4 +1,5 @@
 #include "survey/protractor.h"
+#include "sheet/qt/uitext.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -13,13 +14,13 @@ namespace survey {
 
 namespace {
 
-const QString kTitle = QStringLiteral("GONIOMETRO 1:1 PER IL RILIEVO DELLA PARETE");
-const QString kWallEdge = QStringLiteral("lato della tavoletta contro la parete");
-const QString kBar = QStringLiteral("100 mm: misurare con un righello per controllare la scala di stampa");
-const QString kHowTo1 = QStringLiteral("Incollare sulla tavoletta orizzontale con la linea tratteggiata contro la parete;");
-const QString kHowTo2 = QStringLiteral("il filo a piombo sopra il centro. L'angolo alfa è quello dell'ombra del filo dallo 0,");
-const QString kHowTo3 = QStringLiteral("positivo se l'ombra va a destra guardando la parete.");
-const QString kCredit = QStringLiteral("Horalo 2002 - programma per la costruzione di orologi solari");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "GONIOMETRO 1:1 PER IL RILIEVO DELLA PARETE")};
+const sheet::UiText kWallEdge{QT_TRANSLATE_NOOP("horalo", "lato della tavoletta contro la parete")};
+const sheet::UiText kBar{QT_TRANSLATE_NOOP("horalo", "100 mm: misurare con un righello per controllare la scala di stampa")};
+const sheet::UiText kHowTo1{QT_TRANSLATE_NOOP("horalo", "Incollare sulla tavoletta orizzontale con la linea tratteggiata contro la parete;")};
+const sheet::UiText kHowTo2{QT_TRANSLATE_NOOP("horalo", "il filo a piombo sopra il centro. L'angolo alfa è quello dell'ombra del filo dallo 0,")};
+const sheet::UiText kHowTo3{QT_TRANSLATE_NOOP("horalo", "positivo se l'ombra va a destra guardando la parete.")};
+const sheet::UiText kCredit{QT_TRANSLATE_NOOP("horalo", "Horalo 2002 - programma per la costruzione di orologi solari")};
 
 } // namespace
 

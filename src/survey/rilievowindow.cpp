@@ -1,6 +1,7 @@
 #include "survey/rilievowindow.h"
 
 #include "sheet/numbers.h"
+#include "sheet/qt/uitext.h"
 #include "sheet/qt/printjob.h"
 #include "shell/registry.h"
 #include "survey/protractor.h"
@@ -19,44 +20,44 @@ namespace survey {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Rilievo della parete");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Rilievo della parete")};
 const QString kDesigner = QStringLiteral("Quadrante");
-const QString kPlaceBox = QStringLiteral("Luogo");
-const QString kLatitude = QStringLiteral("Latitudine (°, + Nord)");
-const QString kLongitude = QStringLiteral("Longitudine (°, + Est)");
-const QString kZone = QStringLiteral("Fuso (ore da Greenwich)");
-const QString kSummer = QStringLiteral("Ora legale");
-const QString kObservationsBox = QStringLiteral("Osservazioni: ombra del filo a piombo sulla tavoletta");
-const QString kHeaderRow = QStringLiteral("N.");
-const QString kHeaderDate = QStringLiteral("Data (gg/mm/aaaa)");
-const QString kHeaderClock = QStringLiteral("Ora (hh:mm:ss)");
-const QString kHeaderAlpha = QStringLiteral("α (°)");
-const QString kHeaderAzimuth = QStringLiteral("Azimut Sole (°)");
-const QString kHeaderAltitude = QStringLiteral("Altezza Sole (°)");
-const QString kHeaderDeclination = QStringLiteral("Declinazione");
-const QString kHeaderNote = QStringLiteral("Note");
-const QString kHowTo = QStringLiteral(
+const sheet::UiText kPlaceBox{QT_TRANSLATE_NOOP("horalo", "Luogo")};
+const sheet::UiText kLatitude{QT_TRANSLATE_NOOP("horalo", "Latitudine (°, + Nord)")};
+const sheet::UiText kLongitude{QT_TRANSLATE_NOOP("horalo", "Longitudine (°, + Est)")};
+const sheet::UiText kZone{QT_TRANSLATE_NOOP("horalo", "Fuso (ore da Greenwich)")};
+const sheet::UiText kSummer{QT_TRANSLATE_NOOP("horalo", "Ora legale")};
+const sheet::UiText kObservationsBox{QT_TRANSLATE_NOOP("horalo", "Osservazioni: ombra del filo a piombo sulla tavoletta")};
+const sheet::UiText kHeaderRow{QT_TRANSLATE_NOOP("horalo", "N.")};
+const sheet::UiText kHeaderDate{QT_TRANSLATE_NOOP("horalo", "Data (gg/mm/aaaa)")};
+const sheet::UiText kHeaderClock{QT_TRANSLATE_NOOP("horalo", "Ora (hh:mm:ss)")};
+const sheet::UiText kHeaderAlpha{QT_TRANSLATE_NOOP("horalo", "α (°)")};
+const sheet::UiText kHeaderAzimuth{QT_TRANSLATE_NOOP("horalo", "Azimut Sole (°)")};
+const sheet::UiText kHeaderAltitude{QT_TRANSLATE_NOOP("horalo", "Altezza Sole (°)")};
+const sheet::UiText kHeaderDeclination{QT_TRANSLATE_NOOP("horalo", "Declinazione")};
+const sheet::UiText kHeaderNote{QT_TRANSLATE_NOOP("horalo", "Note")};
+const sheet::UiText kHowTo{QT_TRANSLATE_NOOP("horalo", 
     "α: angolo tra la perpendicolare alla parete e l'ombra del filo, positivo se l'ombra va a destra "
-    "guardando la parete. Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut − α.");
-const QString kResultsBox = QStringLiteral("Risultato");
-const QString kMean = QStringLiteral("Declinazione media (°)");
-const QString kSpread = QStringLiteral("Scarto (°)");
-const QString kAccuracy = QStringLiteral("Precisione attesa (°)");
-const QString kPlumbBox = QStringLiteral("Inclinazione con il filo a piombo");
-const QString kPlumbLength = QStringLiteral("L (mm)");
-const QString kPlumbTop = QStringLiteral("a in alto (mm)");
-const QString kPlumbBottom = QStringLiteral("b in basso (mm)");
-const QString kInclination = QStringLiteral("Inclinazione (°)");
-const QString kCompute = QStringLiteral("Calcola");
-const QString kUse = QStringLiteral("Usa nel Quadrante");
-const QString kPrint = QStringLiteral("Stampa");
-const QString kPrintProtractor = QStringLiteral("Stampa goniometro 1:1");
-const QString kFixFirst = QStringLiteral("Correggere i campi segnati in rosso.");
-const QString kNothingToUse = QStringLiteral("Nessuna declinazione da usare: inserire almeno un'osservazione valida.");
-const QString kNoDesigner = QStringLiteral("Il Quadrante non è disponibile in questa versione del programma.");
-const QString kDesignerRefused = QStringLiteral("Il Quadrante non ha accettato il rilievo.");
-const QString kSentToDesigner = QStringLiteral("Declinazione %1 e inclinazione %2° passate al Quadrante.");
-const QString kNotMeasured = QStringLiteral(" (inclinazione non misurata: parete verticale)");
+    "guardando la parete. Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut − α.")};
+const sheet::UiText kResultsBox{QT_TRANSLATE_NOOP("horalo", "Risultato")};
+const sheet::UiText kMean{QT_TRANSLATE_NOOP("horalo", "Declinazione media (°)")};
+const sheet::UiText kSpread{QT_TRANSLATE_NOOP("horalo", "Scarto (°)")};
+const sheet::UiText kAccuracy{QT_TRANSLATE_NOOP("horalo", "Precisione attesa (°)")};
+const sheet::UiText kPlumbBox{QT_TRANSLATE_NOOP("horalo", "Inclinazione con il filo a piombo")};
+const sheet::UiText kPlumbLength{QT_TRANSLATE_NOOP("horalo", "L (mm)")};
+const sheet::UiText kPlumbTop{QT_TRANSLATE_NOOP("horalo", "a in alto (mm)")};
+const sheet::UiText kPlumbBottom{QT_TRANSLATE_NOOP("horalo", "b in basso (mm)")};
+const sheet::UiText kInclination{QT_TRANSLATE_NOOP("horalo", "Inclinazione (°)")};
+const sheet::UiText kCompute{QT_TRANSLATE_NOOP("horalo", "Calcola")};
+const sheet::UiText kUse{QT_TRANSLATE_NOOP("horalo", "Usa nel Quadrante")};
+const sheet::UiText kPrint{QT_TRANSLATE_NOOP("horalo", "Stampa")};
+const sheet::UiText kPrintProtractor{QT_TRANSLATE_NOOP("horalo", "Stampa goniometro 1:1")};
+const sheet::UiText kFixFirst{QT_TRANSLATE_NOOP("horalo", "Correggere i campi segnati in rosso.")};
+const sheet::UiText kNothingToUse{QT_TRANSLATE_NOOP("horalo", "Nessuna declinazione da usare: inserire almeno un'osservazione valida.")};
+const sheet::UiText kNoDesigner{QT_TRANSLATE_NOOP("horalo", "Il Quadrante non è disponibile in questa versione del programma.")};
+const sheet::UiText kDesignerRefused{QT_TRANSLATE_NOOP("horalo", "Il Quadrante non ha accettato il rilievo.")};
+const sheet::UiText kSentToDesigner{QT_TRANSLATE_NOOP("horalo", "Declinazione %1 e inclinazione %2° passate al Quadrante.")};
+const sheet::UiText kNotMeasured{QT_TRANSLATE_NOOP("horalo", " (inclinazione non misurata: parete verticale)")};
 
 constexpr int kNoteWidth = 420;
 
@@ -102,7 +103,9 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     int r = 0;
     for (const auto &[label, name, value, noteLabel] : placeFields) {
         place->addWidget(addLabel(label), r, 0);
-        QLineEdit *edit = addField(name, QString::fromStdString(value), Kind::Input);
+        // The defaults are written with the decimal comma; the window shows the program's separator.
+        QLineEdit *edit = addField(name, QString::fromStdString(value).replace(QLatin1Char(','), QLatin1Char(sheet::decimalSeparator())),
+                                   Kind::Input);
         edit->setMaximumWidth(110);
         place->addWidget(edit, r, 1);
         *noteLabel = note(this, QStringLiteral("nota") + name);
@@ -375,7 +378,7 @@ void RilievoWindow::onUseInDesigner()
         setMessage(kDesignerRefused);
         return;
     }
-    setMessage(kSentToDesigner.arg(QString::fromStdString(shown_.mean),
+    setMessage(kSentToDesigner.text().arg(QString::fromStdString(shown_.mean),
                                    QString::fromStdString(sheet::FormatFixed(inclination, sheet::Mask::TwoDecimals)))
                + (shown_.inclinationDeg ? QString() : kNotMeasured));
 }

@@ -1,4 +1,5 @@
 #include "survey/surveyfigure.h"
+#include "sheet/qt/uitext.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,14 +11,14 @@ namespace survey {
 
 namespace {
 
-const QString kWall = QStringLiteral("parete");
-const QString kBoard = QStringLiteral("tavoletta orizzontale");
-const QString kLine = QStringLiteral("filo a piombo");
-const QString kFromAbove = QStringLiteral("(vista dall'alto)");
-const QString kShadow = QStringLiteral("ombra");
-const QString kSun = QStringLiteral("Sole");
-const QString kAlpha = QStringLiteral("α");
-const QString kPerpendicular = QStringLiteral("perpendicolare");
+const sheet::UiText kWall{QT_TRANSLATE_NOOP("horalo", "parete")};
+const sheet::UiText kBoard{QT_TRANSLATE_NOOP("horalo", "tavoletta orizzontale")};
+const sheet::UiText kLine{QT_TRANSLATE_NOOP("horalo", "filo a piombo")};
+const sheet::UiText kFromAbove{QT_TRANSLATE_NOOP("horalo", "(vista dall'alto)")};
+const sheet::UiText kShadow{QT_TRANSLATE_NOOP("horalo", "ombra")};
+const sheet::UiText kSun{QT_TRANSLATE_NOOP("horalo", "Sole")};
+const sheet::UiText kAlpha{QT_TRANSLATE_NOOP("horalo", "α")};
+const sheet::UiText kPerpendicular{QT_TRANSLATE_NOOP("horalo", "perpendicolare")};
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "survey/surveyform.h"
 
 #include "gnomonics/wallsurvey.h"
+#include "sheet/markedtext.h"
 #include "sheet/numbers.h"
 
 #include <cctype>
@@ -13,63 +14,67 @@ namespace survey {
 namespace {
 
 // The words the window shows beside fields and in its results.
-const char *const kEast = " Est";
-const char *const kWest = " Ovest";
-const char *const kImpossible = "impossibile";
-const char *const kIgnored = "ignorata";
-const char *const kMissing = "manca il valore";
-const char *const kNotANumber = "non è un numero";
-const char *const kLatitudeRange = "la latitudine va da -89,99 a 89,99";
-const char *const kLongitudeRange = "la longitudine va da -180 a 180";
-const char *const kZoneRange = "il fuso va da -12 a 14 ore";
-const char *const kDateLabel = "data: ";
-const char *const kClockLabel = "ora: ";
-const char *const kAlphaLabel = "α: ";
-const char *const kDateForm = "scrivere gg/mm/aaaa";
-const char *const kNoSuchDate = "questa data non esiste";
-const char *const kYearRange = "l'anno va dal 1800 al 2200";
-const char *const kClockForm = "scrivere hh:mm:ss";
-const char *const kClockRange = "l'ora va da 00:00:00 a 23:59:59";
-const char *const kAlphaRange = "l'angolo va da -90 a 90, esclusi";
-const char *const kRowIgnored = "riga ignorata: manca ";
-const char *const kMissingDate = "la data";
-const char *const kMissingClock = "l'ora";
-const char *const kMissingAlpha = "l'angolo α";
-const char *const kBelowHorizon = "impossibile: Sole sotto l'orizzonte (ora o data sbagliata?)";
-const char *const kBehindWall = "impossibile: Sole dietro la parete (ora sbagliata?)";
-const char *const kOutlierNote = "scartata: dista ";
-const char *const kFromMedian = "° dalla mediana";
-const char *const kOutlierRow = "Riga ";
-const char *const kOutlierBecause = " scartata: dista ";
-const char *const kOutlierLimit = "° dalla mediana, oltre il limite di ";
-const char *const kOutlierRule = "° (3 volte la deviazione mediana, almeno 0,1°)";
-const char *const kNoGoodRows = "nessuna osservazione valida";
-const char *const kOneRow = "una sola osservazione: nessuno scarto";
+const sheet::MarkedText kEast{QT_TRANSLATE_NOOP("horalo", " Est")};
+const sheet::MarkedText kWest{QT_TRANSLATE_NOOP("horalo", " Ovest")};
+const sheet::MarkedText kImpossible{QT_TRANSLATE_NOOP("horalo", "impossibile")};
+const sheet::MarkedText kIgnored{QT_TRANSLATE_NOOP("horalo", "ignorata")};
+const sheet::MarkedText kMissing{QT_TRANSLATE_NOOP("horalo", "manca il valore")};
+const sheet::MarkedText kNotANumber{QT_TRANSLATE_NOOP("horalo", "non è un numero")};
+const sheet::MarkedText kLatitudeRange{QT_TRANSLATE_NOOP("horalo", "la latitudine va da -89,99 a 89,99")};
+const sheet::MarkedText kLongitudeRange{QT_TRANSLATE_NOOP("horalo", "la longitudine va da -180 a 180")};
+const sheet::MarkedText kZoneRange{QT_TRANSLATE_NOOP("horalo", "il fuso va da -12 a 14 ore")};
+const sheet::MarkedText kDateLabel{QT_TRANSLATE_NOOP("horalo", "data: ")};
+const sheet::MarkedText kClockLabel{QT_TRANSLATE_NOOP("horalo", "ora: ")};
+const sheet::MarkedText kAlphaLabel{QT_TRANSLATE_NOOP("horalo", "α: ")};
+const sheet::MarkedText kDateForm{QT_TRANSLATE_NOOP("horalo", "scrivere gg/mm/aaaa")};
+const sheet::MarkedText kNoSuchDate{QT_TRANSLATE_NOOP("horalo", "questa data non esiste")};
+const sheet::MarkedText kYearRange{QT_TRANSLATE_NOOP("horalo", "l'anno va dal 1800 al 2200")};
+const sheet::MarkedText kClockForm{QT_TRANSLATE_NOOP("horalo", "scrivere hh:mm:ss")};
+const sheet::MarkedText kClockRange{QT_TRANSLATE_NOOP("horalo", "l'ora va da 00:00:00 a 23:59:59")};
+const sheet::MarkedText kAlphaRange{QT_TRANSLATE_NOOP("horalo", "l'angolo va da -90 a 90, esclusi")};
+const sheet::MarkedText kRowIgnored{QT_TRANSLATE_NOOP("horalo", "riga ignorata: manca ")};
+const sheet::MarkedText kMissingDate{QT_TRANSLATE_NOOP("horalo", "la data")};
+const sheet::MarkedText kMissingClock{QT_TRANSLATE_NOOP("horalo", "l'ora")};
+const sheet::MarkedText kMissingAlpha{QT_TRANSLATE_NOOP("horalo", "l'angolo α")};
+const sheet::MarkedText kBelowHorizon{QT_TRANSLATE_NOOP("horalo", "impossibile: Sole sotto l'orizzonte (ora o data sbagliata?)")};
+const sheet::MarkedText kBehindWall{QT_TRANSLATE_NOOP("horalo", "impossibile: Sole dietro la parete (ora sbagliata?)")};
+const sheet::MarkedText kOutlierNote{QT_TRANSLATE_NOOP("horalo", "scartata: dista ")};
+const sheet::MarkedText kFromMedian{QT_TRANSLATE_NOOP("horalo", "° dalla mediana")};
+const sheet::MarkedText kOutlierRow{QT_TRANSLATE_NOOP("horalo", "Riga ")};
+const sheet::MarkedText kOutlierBecause{QT_TRANSLATE_NOOP("horalo", " scartata: dista ")};
+const sheet::MarkedText kOutlierLimit{QT_TRANSLATE_NOOP("horalo", "° dalla mediana, oltre il limite di ")};
+const sheet::MarkedText kOutlierRule{QT_TRANSLATE_NOOP("horalo", "° (3 volte la deviazione mediana, almeno 0,1°)")};
+const sheet::MarkedText kNoGoodRows{QT_TRANSLATE_NOOP("horalo", "nessuna osservazione valida")};
+const sheet::MarkedText kOneRow{QT_TRANSLATE_NOOP("horalo", "una sola osservazione: nessuno scarto")};
 const char *const kPlusMinus = "± ";
-const char *const kPlumbLength = "L deve essere maggiore di 0";
-const char *const kPlumbOffsets = "a e b sono distanze dal muro, non negative";
-const char *const kPlumbIncomplete = "per l'inclinazione servono L, a e b";
-const char *const kLeansBack = "la parete pende all'indietro (verso il cielo)";
-const char *const kLeansForward = "la parete pende in avanti (strapiomba)";
-const char *const kPlumb = "la parete è a piombo";
+const sheet::MarkedText kPlumbLength{QT_TRANSLATE_NOOP("horalo", "L deve essere maggiore di 0")};
+const sheet::MarkedText kPlumbOffsets{QT_TRANSLATE_NOOP("horalo", "a e b sono distanze dal muro, non negative")};
+const sheet::MarkedText kPlumbIncomplete{QT_TRANSLATE_NOOP("horalo", "per l'inclinazione servono L, a e b")};
+const sheet::MarkedText kLeansBack{QT_TRANSLATE_NOOP("horalo", "la parete pende all'indietro (verso il cielo)")};
+const sheet::MarkedText kLeansForward{QT_TRANSLATE_NOOP("horalo", "la parete pende in avanti (strapiomba)")};
+const sheet::MarkedText kPlumb{QT_TRANSLATE_NOOP("horalo", "la parete è a piombo")};
 
 // Report lines. The printer's font has no Greek letters on every system: the page writes "alfa".
-const char *const kReportTitle = "RILIEVO DELLA PARETE";
-const char *const kReportPlace = "Latitudine ";
-const char *const kReportLongitude = "°   Longitudine ";
-const char *const kReportZone = "°   Fuso ";
-const char *const kReportSummer = " h   ora legale";
-const char *const kReportNoSummer = " h   ora solare";
-const std::array<const char *, 7> kReportHeader{"N.", "Data", "Ora", "alfa (°)", "Azimut (°)", "Altezza (°)", "Declinazione (°)"};
-const char *const kReportAzimuthNote = "Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.";
-const char *const kReportMean = "Declinazione media: ";
-const char *const kReportSpread = "Scarto (deviazione standard): ";
-const char *const kReportAccuracy = "Precisione attesa della media: ";
-const char *const kReportPlumb = "Filo a piombo: L = ";
-const char *const kReportPlumbA = " mm, a = ";
-const char *const kReportPlumbB = " mm, b = ";
-const char *const kReportMm = " mm";
-const char *const kReportInclination = "Inclinazione: ";
+const sheet::MarkedText kReportTitle{QT_TRANSLATE_NOOP("horalo", "RILIEVO DELLA PARETE")};
+const sheet::MarkedText kReportPlace{QT_TRANSLATE_NOOP("horalo", "Latitudine ")};
+const sheet::MarkedText kReportLongitude{QT_TRANSLATE_NOOP("horalo", "°   Longitudine ")};
+const sheet::MarkedText kReportZone{QT_TRANSLATE_NOOP("horalo", "°   Fuso ")};
+const sheet::MarkedText kReportSummer{QT_TRANSLATE_NOOP("horalo", " h   ora legale")};
+const sheet::MarkedText kReportNoSummer{QT_TRANSLATE_NOOP("horalo", " h   ora solare")};
+const std::array<sheet::MarkedText, 7> kReportHeader{
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "N.")},         sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Data")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Ora")},        sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "alfa (°)")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Azimut (°)")}, sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Altezza (°)")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Declinazione (°)")}};
+const sheet::MarkedText kReportAzimuthNote{QT_TRANSLATE_NOOP("horalo", "Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.")};
+const sheet::MarkedText kReportMean{QT_TRANSLATE_NOOP("horalo", "Declinazione media: ")};
+const sheet::MarkedText kReportSpread{QT_TRANSLATE_NOOP("horalo", "Scarto (deviazione standard): ")};
+const sheet::MarkedText kReportAccuracy{QT_TRANSLATE_NOOP("horalo", "Precisione attesa della media: ")};
+const sheet::MarkedText kReportPlumb{QT_TRANSLATE_NOOP("horalo", "Filo a piombo: L = ")};
+const sheet::MarkedText kReportPlumbA{QT_TRANSLATE_NOOP("horalo", " mm, a = ")};
+const sheet::MarkedText kReportPlumbB{QT_TRANSLATE_NOOP("horalo", " mm, b = ")};
+const sheet::MarkedText kReportMm{QT_TRANSLATE_NOOP("horalo", " mm")};
+const sheet::MarkedText kReportInclination{QT_TRANSLATE_NOOP("horalo", "Inclinazione: ")};
 const char *const kDegree = "°";
 
 std::string trimmed(std::string_view text)

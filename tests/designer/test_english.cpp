@@ -1,0 +1,217 @@
+// The designer in English, as a maker with an English system sees it: the window's words, a
+// refusal under a field, the drawing's labels and numbers with the decimal point; and the CSV,
+// a file format, byte for byte the one the Italian program writes.
+
+#include "testsupport.h"
+
+#include "designer/designerexport.h"
+#include "designer/quadrante.h"
+#include "drawing/csvwriter.h"
+#include "project/projectfile.h"
+#include "shell/language.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+project::Project sampleProject()
+{
+    project::Project p;
+    p.latitudeDeg = 45.5;
+    p.longitudeDeg = 9.25;
+    p.declinationDeg = 20;
+    p.year = 2026;
+    p.solsticesEquinoxes = true;
+    p.days = {"15/08/2026"};
+    return p;
+}
+
+std::vector<std::string> sketchTexts(const designer::DesignedDial &dial)
+{
+    std::vector<std::string> texts;
+    for (const auto &l : dial.sketch.labels)
+        texts.push_back(l.text);
+    return texts;
+}
+
+bool has(const std::vector<std::string> &texts, const std::string &text)
+{
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+QString listed(const std::vector<std::string> &texts)
+{
+    QStringList all;
+    for (const auto &t : texts)
+        all << QString::fromStdString(t);
+    return all.join(QStringLiteral(" | "));
+}
+
+} // namespace
+
+class TestEnglish : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(shell::installLanguage(shell::Language::English));
+    }
+
+    void buttonsAndTitle_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("want");
+        QTest::newRow("open") << "Apri" << "Open";
+        QTest::newRow("save") << "Salva" << "Save";
+        QTest::newRow("save as") << "SalvaConNome" << "Save as";
+        QTest::newRow("export") << "Esporta" << "Export";
+    }
+    void buttonsAndTitle()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, want);
+        designer::Quadrante w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Dial designer"));
+        auto *b = w.findChild<QPushButton *>(name);
+        QVERIFY2(b, qPrintable(QStringLiteral("no button %1").arg(name)));
+        QCOMPARE(b->text(), want);
+    }
+
+    void groupsAndChoices()
+    {
+        designer::Quadrante w;
+        QStringList groups;
+        for (auto *g : w.findChildren<QGroupBox *>())
+            groups << g->title();
+        QCOMPARE(groups, (QStringList{"Place", "Wall", "Gnomon", "Hour systems", "Day lines", "Plate"}));
+        HORALO_FIND(QComboBox, side, &w, "lato");
+        QCOMPARE(side->itemText(0), QStringLiteral("East"));
+        QCOMPARE(side->itemText(1), QStringLiteral("West"));
+        HORALO_FIND(QComboBox, analemma, &w, "analemma");
+        QCOMPARE(analemma->itemText(2), QStringLiteral("noon only"));
+    }
+
+    void fieldsShowTheDecimalPoint()
+    {
+        designer::Quadrante w;
+        w.setProject(sampleProject(), QString());
+        HORALO_FIND(QLineEdit, lat, &w, "latitudine");
+        HORALO_FIND(QLineEdit, lon, &w, "longitudine");
+        QCOMPARE(lat->text(), QStringLiteral("45.5"));
+        QCOMPARE(lon->text(), QStringLiteral("9.25"));
+        // HORALO_SCREENSHOTS=<folder> keeps a picture of the window, to look at its layout.
+        const QString dir = qEnvironmentVariable("HORALO_SCREENSHOTS");
+        if (!dir.isEmpty()) {
+            w.show();
+            w.redrawNow();
+            w.grab().save(dir + QStringLiteral("/quadrante_en.png"));
+        }
+    }
+
+    void refusalsUnderFields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("want");
+        QTest::newRow("latitude not a number") << "latitudine" << "abc" << "Write a number.";
+        QTest::newRow("declination over 180") << "declinazione" << "200"
+                                              << "The declination must be between 0 and 180 degrees.";
+        QTest::newRow("latitude 90") << "latitudine" << "90"
+                                     << "The latitude must be between -89.99 and 89.99 degrees.";
+    }
+    void refusalsUnderFields()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, want);
+        designer::Quadrante w;
+        w.setProject(sampleProject(), QString());
+        auto *edit = w.findChild<QLineEdit *>(field);
+        QVERIFY2(edit, qPrintable(field));
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        w.redrawNow();
+        auto *error = w.findChild<QLabel *>(field + QStringLiteral("_errore"));
+        QVERIFY2(error, qPrintable(field));
+        QCOMPARE(error->text(), want);
+        HORALO_FIND(QLabel, status, &w, "Stato");
+        QCOMPARE(status->text(), QStringLiteral("Value not accepted: the previous drawing stays."));
+    }
+
+    void projectFileRefusal()
+    {
+        const project::ProjectRead read = project::ReadProject(R"({"formato":"horalo-quadrante","versione":1,
+            "luogo":{"latitudine":"45"}})");
+        QVERIFY(!read.ok);
+        QCOMPARE(QString::fromStdString(read.message), QStringLiteral("The value of «luogo.latitudine» must be a number."));
+    }
+
+    void drawingLabels_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::newRow("equinox line") << "Equinoxes";
+        QTest::newRow("a day of the year") << "August 15";
+        QTest::newRow("scale line") << "Scale 1:1, sizes in mm from the foot F (x to the right, y up)";
+        QTest::newRow("latitude, decimal point") << "Latitude 45.5000°  longitude 9.2500° (East positive)";
+        QTest::newRow("wall") << "Wall declination 20.00° West  inclination 0.00°";
+        QTest::newRow("up arrow") << "Up";
+    }
+    void drawingLabels()
+    {
+        QFETCH(QString, label);
+        const designer::DesignedDial dial = designer::DesignDial(sampleProject());
+        QVERIFY(dial.ok);
+        const auto texts = sketchTexts(dial);
+        QVERIFY2(has(texts, label.toStdString()), qPrintable(listed(texts)));
+    }
+
+    void solsticeLinesNamedInEnglish()
+    {
+        const designer::DesignedDial dial = designer::DesignDial(sampleProject());
+        const auto texts = sketchTexts(dial);
+        const bool june = std::any_of(texts.begin(), texts.end(), [](const std::string &t) {
+            return t == "June 20" || t == "June 21";
+        });
+        QVERIFY2(june, qPrintable(listed(texts)));
+        for (const auto &t : texts)
+            QVERIFY2(t.find("giugno") == std::string::npos && t.find("Equinozi") == std::string::npos,
+                     t.c_str());
+    }
+
+    // The CSV is read by other programs: Italian labels, decimal comma and ';' whatever language
+    // the program speaks.
+    void csvIsTheSameInEnglish()
+    {
+        const designer::DesignedDial dial = designer::DesignDial(sampleProject());
+        QVERIFY(dial.ok);
+        const std::string english = drawing::DialCsv(dial.lines);
+        shell::installLanguage(shell::Language::Italian); // false only without Qt's own Italian catalogue
+        const std::string italian = drawing::DialCsv(dial.lines);
+        QVERIFY(shell::installLanguage(shell::Language::English));
+        QVERIFY(!italian.empty());
+        QVERIFY(italian.find("15 agosto") != std::string::npos);
+        QVERIFY(italian.find("Equinozi") != std::string::npos);
+        QCOMPARE(QString::fromStdString(english), QString::fromStdString(italian));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("dial.csv"));
+        QString error;
+        QVERIFY2(designer::ExportDial(path, dial, &error), qPrintable(error));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray::fromStdString(italian));
+    }
+};
+
+QTEST_MAIN(TestEnglish)
+#include "test_english.moc"
