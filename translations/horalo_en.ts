@@ -31,5 +31,589 @@
         <source>Lingua sconosciuta: usare it oppure en.</source>
         <translation>Unknown language: use it or en.</translation>
     </message>
+    <message>
+        <source>Stampa inviata</source>
+        <translation>Print sent</translation>
+    </message>
+    <message>
+        <source>Errore nella procedura di stampa</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>Stampa inviata: la stampante è in pausa, il lavoro attende</source>
+        <translation>Print sent: the printer is paused, the job is waiting</translation>
+    </message>
+    <message>
+        <source>Progetto:_______________________________  Data____/_____/_____ Note:</source>
+        <translation>Project:________________________________  Date____/_____/_____ Note:</translation>
+    </message>
+    <message>
+        <source>Horalo 2002 - programma per la costruzione di orologi solari</source>
+        <translation>Horalo 2002 - a program for making sundials</translation>
+    </message>
+    <message>
+        <source>riga %1, colonna %2 (di %3 x %4)</source>
+        <translation>row %1, column %2 (of %3 x %4)</translation>
+    </message>
+    <message>
+        <source>Il disegno richiede %1 fogli A4. Stampare?</source>
+        <translation>The drawing needs %1 A4 sheets. Print it?</translation>
+    </message>
+    <message>
+        <source>Il disegno è troppo grande per la stampa 1:1 (%1 fogli, al massimo %2): esportalo in PDF o riduci lo stilo</source>
+        <translation>The drawing is too large to print at 1:1 (%1 sheets, at most %2): export it as PDF or shorten the style</translation>
+    </message>
+    <message>
+        <source>Stampa 1:1 su %1 fogli A4 oltre a questo (%2 x %3, %4)</source>
+        <translation>Printed at 1:1 on %1 A4 sheets besides this one (%2 x %3, %4)</translation>
+    </message>
+    <message>
+        <source>verticali</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>orizzontali</source>
+        <translation>landscape</translation>
+    </message>
+    <message>
+        <source>Riga, colonna di ogni foglio; i riquadri vuoti non si stampano. Ritagliare ai segni d&apos;angolo, sovrapporre le croci e incollare.</source>
+        <translation>Row, column of each sheet; empty tiles are not printed. Cut at the corner marks, lay the crosses over each other and glue.</translation>
+    </message>
+    <message>
+        <source>A= Distanza in mm dal punto O del Solstizio Estivo</source>
+        <translation>A= Distance in mm from point O of the Summer Solstice</translation>
+    </message>
+    <message>
+        <source>B=Distanza in mm dal punto O dell&apos;Equinozio</source>
+        <translation>B=Distance in mm from point O of the Equinox</translation>
+    </message>
+    <message>
+        <source>C= Distanza in mm dal centro O del Solstizio Invernale</source>
+        <translation>C= Distance in mm from centre O of the Winter Solstice</translation>
+    </message>
+    <message>
+        <source>Goniometro</source>
+        <translation>Protractor</translation>
+    </message>
+    <message>
+        <source>-46,9</source>
+        <translation>-46.9</translation>
+    </message>
+    <message>
+        <source>Esempio per Lat = 38°</source>
+        <translation>Example for Lat = 38°</translation>
+    </message>
+    <message>
+        <source>Verticale declinante</source>
+        <translation>Declining vertical</translation>
+    </message>
+    <message>
+        <source>Centro Orario</source>
+        <translation>Hour centre</translation>
+    </message>
+    <message>
+        <source>Esempio</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <source>Disegno delle curve sostiziali verticali</source>
+        <translation>Drawing of the vertical solstice curves</translation>
+    </message>
+    <message>
+        <source>Disegno</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Adatta</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Stampa 1:1</source>
+        <translation>Print 1:1</translation>
+    </message>
+    <message>
+        <source>Esporta PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Esporta SVG</source>
+        <translation>Export SVG</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)</source>
+        <translation>SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Salva il disegno</source>
+        <translation>Save the drawing</translation>
+    </message>
+    <message>
+        <source>Errore nella scrittura del file</source>
+        <translation>Error writing the file</translation>
+    </message>
+    <message>
+        <source>Menu Principale</source>
+        <translation>Main Menu</translation>
+    </message>
+    <message>
+        <source>Programma per la costruzione di orologi solari</source>
+        <translation>A program for making sundials</translation>
+    </message>
+    <message>
+        <source>Horalo 2002 - calcoli per il tracciamento di meridiane orizzontali e verticali</source>
+        <translation>Horalo 2002 - computations for laying out horizontal and vertical sundials</translation>
+    </message>
+    <message>
+        <source>Orizzontali</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Verticali</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Quadrante</source>
+        <translation>Dial designer</translation>
+    </message>
+    <message>
+        <source>Rilievo parete</source>
+        <translation>Wall survey</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Menu Orizzontali</source>
+        <translation>Horizontal Menu</translation>
+    </message>
+    <message>
+        <source>Meridiane Orizzontali</source>
+        <translation>Horizontal Sundials</translation>
+    </message>
+    <message>
+        <source>Angoli orari</source>
+        <translation>Hour angles</translation>
+    </message>
+    <message>
+        <source>Curve Solstiziali</source>
+        <translation>Solstice curves</translation>
+    </message>
+    <message>
+        <source>Menu Verticali</source>
+        <translation>Vertical Menu</translation>
+    </message>
+    <message>
+        <source>Meridiane verticali declinanti</source>
+        <translation>Declining vertical sundials</translation>
+    </message>
+    <message>
+        <source>Declina Est</source>
+        <translation>Declines East</translation>
+    </message>
+    <message>
+        <source>Declina Ovest</source>
+        <translation>Declines West</translation>
+    </message>
+    <message>
+        <source>Curve solstiziali</source>
+        <translation>Solstice curves</translation>
+    </message>
+    <message>
+        <source>Curve zodiacali e anniversario</source>
+        <translation>Zodiac and anniversary curves</translation>
+    </message>
+    <message>
+        <source>Non declinante</source>
+        <translation>Not declining</translation>
+    </message>
+    <message>
+        <source>ERRORE!!</source>
+        <translation>ERROR!!</translation>
+    </message>
+    <message>
+        <source>Lo stilo deve essere al massimo 10000 mm.</source>
+        <translation>The style must be at most 10000 mm.</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Attenzionenon è stato imesso qualche </source>
+        <translation>Warning: some value that is needed </translation>
+    </message>
+    <message>
+        <source>valore indispensabile!!!</source>
+        <translation>has not been entered!!!</translation>
+    </message>
+    <message>
+        <source>I valori imessi devono  avere </source>
+        <translation>The values entered must be </translation>
+    </message>
+    <message>
+        <source>valore positivo.</source>
+        <translation>positive.</translation>
+    </message>
+    <message>
+        <source>Latitudine e declinazione devono essere </source>
+        <translation>Latitude and declination must be </translation>
+    </message>
+    <message>
+        <source>minori di 90°.</source>
+        <translation>less than 90°.</translation>
+    </message>
+    <message>
+        <source>La latitudine deve essere compresa tra -90° e 90°.</source>
+        <translation>The latitude must be between -90° and 90°.</translation>
+    </message>
+    <message>
+        <source>Il Sole non va oltre 23,5° di declinazione:</source>
+        <translation>The Sun&apos;s declination never goes beyond 23.5°:</translation>
+    </message>
+    <message>
+        <source>le declinazioni dei segni e dell&apos;anniversario devono essere comprese tra -23,5° e 23,5°.</source>
+        <translation>the declinations of the signs and of the anniversary must be between -23.5° and 23.5°.</translation>
+    </message>
+    <message>
+        <source>Data non valida: usare gg/mm/aaaa</source>
+        <translation>Invalid date: use dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>E&apos; Possibile anche avere le coordinate cartesiane degli angoli orari invece del valore in gradi. </source>
+        <translation>The hour angles can also be given as Cartesian coordinates instead of degrees. </translation>
+    </message>
+    <message>
+        <source>Gran parte del programma è stato eseguito con i comandi copia/incolla e poi modificati. I test sono stati effettuati a campionatura.Non si esclude quindi la possibilità di errori.Se li trovate scrivetemi</source>
+        <translation>Much of the program was written by copy and paste and then modified. It was tested on samples, so errors cannot be ruled out. If you find any, please write to me</translation>
+    </message>
+    <message>
+        <source>Info DCL</source>
+        <translation>DCL info</translation>
+    </message>
+    <message>
+        <source>Se la meridiana non è declinante, inserite come valore di declinazione 0,0000001, oppure usate il menu ORIZZONTALI.</source>
+        <translation>If the sundial does not decline, enter 0.0000001 as the declination, or use the HORIZONTAL menu.</translation>
+    </message>
+    <message>
+        <source>Declinazione</source>
+        <translation>Declination</translation>
+    </message>
+    <message>
+        <source>1) Se si desidera si possono variare i gradi di declinazione corrispondenti ai segni zodiacali (blu)</source>
+        <translation>1) If you wish, you can change the declinations in degrees of the zodiac signs (blue)</translation>
+    </message>
+    <message>
+        <source>2) Inserite il valore di declinazione corrispondente alla data di anniversario (Rosso)</source>
+        <translation>2) Enter the declination of the anniversary date (Red)</translation>
+    </message>
+    <message>
+        <source>3) Se non si inserisce alcun valore nella casella anniversario i valori sono quelli dei giorni di equinozio</source>
+        <translation>3) If no value is entered in the anniversary box, the values are those of the equinox days</translation>
+    </message>
+    <message>
+        <source>MERIDIANA   ORIZZONTALE   LAT.=</source>
+        <translation>HORIZONTAL   SUNDIAL   LAT.=</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>SS</translation>
+    </message>
+    <message>
+        <source>SI</source>
+        <translation>WS</translation>
+    </message>
+    <message>
+        <source>Eq</source>
+        <translation>Eq</translation>
+    </message>
+    <message>
+        <source>Stilo     = </source>
+        <translation>Style     = </translation>
+    </message>
+    <message>
+        <source>Base      = </source>
+        <translation>Base      = </translation>
+    </message>
+    <message>
+        <source>Altezza   = </source>
+        <translation>Height    = </translation>
+    </message>
+    <message>
+        <source>Distanze in mm dal centro O lungo le linee orarie</source>
+        <translation>Distances in mm from centre O along the hour lines</translation>
+    </message>
+    <message>
+        <source>Curve solstiziali ed equinoziali orizzontale.</source>
+        <translation>Horizontal solstice and equinox curves.</translation>
+    </message>
+    <message>
+        <source>Per i decimali usare la virgola</source>
+        <translation>Decimals: point or comma</translation>
+    </message>
+    <message>
+        <source>Latitudine</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Stilo</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Altezza Stilo</source>
+        <translation>Style height</translation>
+    </message>
+    <message>
+        <source>Base stilo</source>
+        <translation>Style base</translation>
+    </message>
+    <message>
+        <source>Estate</source>
+        <translation>Summer</translation>
+    </message>
+    <message>
+        <source>Inverno</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Equinozi</source>
+        <translation>Equinoxes</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Azzera</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>MERIDIANA ORIZZONTALE   LAT.=</source>
+        <translation>HORIZONTAL SUNDIAL   LAT.=</translation>
+    </message>
+    <message>
+        <source>Latitudine φ°</source>
+        <translation>Latitude φ°</translation>
+    </message>
+    <message>
+        <source>(per i decimali usare la virgola)</source>
+        <translation>(decimals: point or comma)</translation>
+    </message>
+    <message>
+        <source>DCL EST =</source>
+        <translation>DCL EAST =</translation>
+    </message>
+    <message>
+        <source>DCL OVEST =</source>
+        <translation>DCL WEST =</translation>
+    </message>
+    <message>
+        <source>Costruzione dello stilo:</source>
+        <translation>Building the style:</translation>
+    </message>
+    <message>
+        <source>Lunghezza stilo = </source>
+        <translation>Style length = </translation>
+    </message>
+    <message>
+        <source>Altezza stilo = </source>
+        <translation>Style height = </translation>
+    </message>
+    <message>
+        <source>Base stilo = </source>
+        <translation>Style base = </translation>
+    </message>
+    <message>
+        <source>Angolo sustilare = </source>
+        <translation>Substyle angle = </translation>
+    </message>
+    <message>
+        <source>Elevazione stilo = </source>
+        <translation>Style elevation = </translation>
+    </message>
+    <message>
+        <source>Curve solstiziali ed equinoziali verticale.</source>
+        <translation>Vertical solstice and equinox curves.</translation>
+    </message>
+    <message>
+        <source>Altezza Stilo                 </source>
+        <translation>Style height                  </translation>
+    </message>
+    <message>
+        <source>Base stilo   </source>
+        <translation>Style base   </translation>
+    </message>
+    <message>
+        <source>Ang. substilo</source>
+        <translation>Substyle ang.</translation>
+    </message>
+    <message>
+        <source>Ang. El.zione</source>
+        <translation>Elevation ang.</translation>
+    </message>
+    <message>
+        <source>Ora sustilare       t</source>
+        <translation>Substyle hour       t</translation>
+    </message>
+    <message>
+        <source>Eq.</source>
+        <translation>Eq.</translation>
+    </message>
+    <message>
+        <source> Est</source>
+        <translation> East</translation>
+    </message>
+    <message>
+        <source>Ovest</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Stampa Est</source>
+        <translation>Print East</translation>
+    </message>
+    <message>
+        <source>Stampa Ovest</source>
+        <translation>Print West</translation>
+    </message>
+    <message>
+        <source>Disegno Est</source>
+        <translation>Drawing East</translation>
+    </message>
+    <message>
+        <source>Disegno Ovest</source>
+        <translation>Drawing West</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>MERIDIANA   VERTICALE   LAT.=</source>
+        <translation>VERTICAL   SUNDIAL   LAT.=</translation>
+    </message>
+    <message>
+        <source>Angoli orari su parete declinante ad Est</source>
+        <translation>Hour angles on a wall declining East</translation>
+    </message>
+    <message>
+        <source>Angoli orari su parete declinante ad Ovest</source>
+        <translation>Hour angles on a wall declining West</translation>
+    </message>
+    <message>
+        <source>Declinazione  d°</source>
+        <translation>Declination   d°</translation>
+    </message>
+    <message>
+        <source>-Per i decimali,usare la virgola</source>
+        <translation>-Decimals: point or comma</translation>
+    </message>
+    <message>
+        <source>Distanze in mm dalla radice dello stilo lungo le linee orarie</source>
+        <translation>Distances in mm from the style&apos;s foot along the hour lines</translation>
+    </message>
+    <message>
+        <source>Declin.       d°</source>
+        <translation>Declin.       d°</translation>
+    </message>
+    <message>
+        <source>Inclinazione</source>
+        <translation>Inclination</translation>
+    </message>
+    <message>
+        <source>EST</source>
+        <translation>EAST</translation>
+    </message>
+    <message>
+        <source>OVEST</source>
+        <translation>WEST</translation>
+    </message>
+    <message>
+        <source>DCL Ovest =</source>
+        <translation>DCL West =</translation>
+    </message>
+    <message>
+        <source>Decl.</source>
+        <translation>Decl.</translation>
+    </message>
+    <message>
+        <source>Gem.li</source>
+        <translation>Gemini</translation>
+    </message>
+    <message>
+        <source>Leone</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Toro</source>
+        <translation>Taurus</translation>
+    </message>
+    <message>
+        <source>Vergine</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Scorp</source>
+        <translation>Scorp</translation>
+    </message>
+    <message>
+        <source>Pesci</source>
+        <translation>Pisces</translation>
+    </message>
+    <message>
+        <source>Acq.</source>
+        <translation>Aquar.</translation>
+    </message>
+    <message>
+        <source>Sagit.</source>
+        <translation>Sagit.</translation>
+    </message>
+    <message>
+        <source>An.rio</source>
+        <translation>Anniv.</translation>
+    </message>
+    <message>
+        <source>Anniversario</source>
+        <translation>Anniversary</translation>
+    </message>
+    <message>
+        <source>Stampa Ovst</source>
+        <translation>Print West</translation>
+    </message>
+    <message>
+        <source>Data (gg/mm/aaaa)</source>
+        <translation>Date (dd/mm/yyyy)</translation>
+    </message>
+    <message>
+        <source>gg/mm/aaaa</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>Gemelli</source>
+        <translation>Gemini</translation>
+    </message>
+    <message>
+        <source>Scorpio.</source>
+        <translation>Scorpio</translation>
+    </message>
+    <message>
+        <source>Acqu.</source>
+        <translation>Aquar.</translation>
+    </message>
+    <message>
+        <source>Sagittario</source>
+        <translation>Sagittarius</translation>
+    </message>
 </context>
 </TS>

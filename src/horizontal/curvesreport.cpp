@@ -1,21 +1,23 @@
 #include "horizontal/curvesreport.h"
 
+#include "sheet/translation.h"
+
 #include "horizontal/curvefields.h"
 
 namespace horizontal {
 
 namespace {
 
-const char *const kTitle = "MERIDIANA   ORIZZONTALE   LAT.=";
-const char *const kHoursHeading = "Ore";
-const char *const kSummerHeading = "SE";
-const char *const kWinterHeading = "SI";
-const char *const kEquinoxHeading = "Eq";
-const char *const kStyleLine = "Stilo     = ";
-const char *const kBaseLine = "Base      = ";
-const char *const kHeightLine = "Altezza   = ";
+const char *const kTitle = QT_TRANSLATE_NOOP("horalo", "MERIDIANA   ORIZZONTALE   LAT.=");
+const char *const kHoursHeading = QT_TRANSLATE_NOOP("horalo", "Ore");
+const char *const kSummerHeading = QT_TRANSLATE_NOOP("horalo", "SE");
+const char *const kWinterHeading = QT_TRANSLATE_NOOP("horalo", "SI");
+const char *const kEquinoxHeading = QT_TRANSLATE_NOOP("horalo", "Eq");
+const char *const kStyleLine = QT_TRANSLATE_NOOP("horalo", "Stilo     = ");
+const char *const kBaseLine = QT_TRANSLATE_NOOP("horalo", "Base      = ");
+const char *const kHeightLine = QT_TRANSLATE_NOOP("horalo", "Altezza   = ");
 
-const char *const kDistanceUnits = "Distanze in mm dal centro O lungo le linee orarie";
+const char *const kDistanceUnits = QT_TRANSLATE_NOOP("horalo", "Distanze in mm dal centro O lungo le linee orarie");
 
 constexpr int kNoteUnderscores = 15;
 
@@ -32,12 +34,12 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field)
 {
     sheet::ReportPage page;
     page.fontPt = 12;
-    page.add(64, 10, kTitle + sheet::withUnit(field("Latx"), sheet::kDegreeUnit));
+    page.add(64, 10, sheet::translated(kTitle) + sheet::withUnit(field("Latx"), sheet::kDegreeUnit));
     page.add(12, 20, sheet::projectLine(kNoteUnderscores));
-    page.add(kLabelX, 30, kHoursHeading);
-    page.add(kSummerX, 30, kSummerHeading);
-    page.add(kWinterX, 30, kWinterHeading);
-    page.add(kEquinoxX, 30, kEquinoxHeading);
+    page.add(kLabelX, 30, sheet::translated(kHoursHeading));
+    page.add(kSummerX, 30, sheet::translated(kSummerHeading));
+    page.add(kWinterX, 30, sheet::translated(kWinterHeading));
+    page.add(kEquinoxX, 30, sheet::translated(kEquinoxHeading));
     for (std::size_t row = 0; row < kCurveRows.size(); ++row) {
         const double y = kFirstRowY + kRowStepY * static_cast<double>(row);
         page.add(kLabelX, y, kCurveRows[row].label);
@@ -46,11 +48,11 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field)
         if (row == gnomonics::kHorizontalCurveNoonRow)
             page.add(kEquinoxX, y, field(kEquinoxNoonField));
     }
-    page.add(kLabelX, 180, kStyleLine + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
-    page.add(kLabelX, 190, kBaseLine + sheet::withUnit(field("b"), sheet::kMillimetreUnit));
-    page.add(kLabelX, 200, kHeightLine + sheet::withUnit(field("h"), sheet::kMillimetreUnit));
-    page.add(kLabelX, 38, kDistanceUnits);
-    page.add(40, 260, sheet::kCreditLine);
+    page.add(kLabelX, 180, sheet::translated(kStyleLine) + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
+    page.add(kLabelX, 190, sheet::translated(kBaseLine) + sheet::withUnit(field("b"), sheet::kMillimetreUnit));
+    page.add(kLabelX, 200, sheet::translated(kHeightLine) + sheet::withUnit(field("h"), sheet::kMillimetreUnit));
+    page.add(kLabelX, 38, sheet::translated(kDistanceUnits));
+    page.add(40, 260, sheet::translated(sheet::kCreditLine));
     return page;
 }
 

@@ -1,5 +1,7 @@
 #include "horizontal/curvessheet.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "gnomonics/dialdrawing.h"
 #include "gnomonics/horizontalcurves.h"
 #include "horizontal/curvefields.h"
@@ -15,22 +17,22 @@ namespace horizontal {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Curve solstiziali ed equinoziali orizzontale.");
-const QString kHint = QStringLiteral("Per i decimali usare la virgola");
-const QString kLatCaption = QStringLiteral("Latitudine");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Curve solstiziali ed equinoziali orizzontale.")};
+const sheet::UiText kHint{QT_TRANSLATE_NOOP("horalo", "Per i decimali usare la virgola")};
+const sheet::UiText kLatCaption{QT_TRANSLATE_NOOP("horalo", "Latitudine")};
 const QString kPhiCaption = QStringLiteral("φ°");
-const QString kStyleCaption = QStringLiteral("Stilo");
-const QString kHeightCaption = QStringLiteral("Altezza Stilo");
-const QString kBaseCaption = QStringLiteral("Base stilo");
+const sheet::UiText kStyleCaption{QT_TRANSLATE_NOOP("horalo", "Stilo")};
+const sheet::UiText kHeightCaption{QT_TRANSLATE_NOOP("horalo", "Altezza Stilo")};
+const sheet::UiText kBaseCaption{QT_TRANSLATE_NOOP("horalo", "Base stilo")};
 const QString kHourHeading = QStringLiteral("h");
-const QString kSummerHeading = QStringLiteral("Estate");
-const QString kWinterHeading = QStringLiteral("Inverno");
-const QString kEquinoxHeading = QStringLiteral("Equinozi");
-const QString kCompute = QStringLiteral("Calcola");
-const QString kReset = QStringLiteral("Azzera");
-const QString kPrint = QStringLiteral("Stampa");
-const QString kExample = QStringLiteral("Esempio");
-const QString kDrawing = QStringLiteral("Disegno");
+const sheet::UiText kSummerHeading{QT_TRANSLATE_NOOP("horalo", "Estate")};
+const sheet::UiText kWinterHeading{QT_TRANSLATE_NOOP("horalo", "Inverno")};
+const sheet::UiText kEquinoxHeading{QT_TRANSLATE_NOOP("horalo", "Equinozi")};
+const sheet::UiText kCompute{QT_TRANSLATE_NOOP("horalo", "Calcola")};
+const sheet::UiText kReset{QT_TRANSLATE_NOOP("horalo", "Azzera")};
+const sheet::UiText kPrint{QT_TRANSLATE_NOOP("horalo", "Stampa")};
+const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
+const sheet::UiText kDrawing{QT_TRANSLATE_NOOP("horalo", "Disegno")};
 
 const QString kDefaultLatitude = QStringLiteral("38");
 const QString kDefaultStyle = QStringLiteral("10");

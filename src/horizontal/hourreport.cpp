@@ -1,12 +1,14 @@
 #include "horizontal/hourreport.h"
 
+#include "sheet/translation.h"
+
 #include <array>
 
 namespace horizontal {
 
 namespace {
 
-const char *const kTitle = "MERIDIANA ORIZZONTALE   LAT.=";
+const char *const kTitle = QT_TRANSLATE_NOOP("horalo", "MERIDIANA ORIZZONTALE   LAT.=");
 
 struct HourLine {
     const char *label;
@@ -31,11 +33,11 @@ sheet::ReportPage BuildHourReport(const sheet::FieldText &field)
 {
     sheet::ReportPage page;
     page.fontPt = 12;
-    page.add(69, 10, kTitle + sheet::withUnit(field("LAT"), sheet::kDegreeUnit));
+    page.add(69, 10, sheet::translated(kTitle) + sheet::withUnit(field("LAT"), sheet::kDegreeUnit));
     page.add(12, 22, sheet::projectLine(12));
     for (std::size_t k = 0; k < kLines.size(); ++k)
         page.add(80, 34 + 8.0 * static_cast<double>(k), kLines[k].label + sheet::withUnit(field(kLines[k].field), sheet::kDegreeUnit));
-    page.add(40, 268, sheet::kCreditLine);
+    page.add(40, 268, sheet::translated(sheet::kCreditLine));
     return page;
 }
 

@@ -1,5 +1,7 @@
 #include "horizontal/hoursheet.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "horizontal/hourreport.h"
 #include "gnomonics/horizontalhours.h"
 #include "shell/registry.h"
@@ -13,9 +15,13 @@ namespace horizontal {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Orizzontali");
-const QString kLatCaption = QStringLiteral("Latitudine φ°");
-const QString kHint = QStringLiteral("(per i decimali usare la virgola)");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Orizzontali")};
+const sheet::UiText kLatCaption{QT_TRANSLATE_NOOP("horalo", "Latitudine φ°")};
+const sheet::UiText kHint{QT_TRANSLATE_NOOP("horalo", "(per i decimali usare la virgola)")};
+const sheet::UiText kCompute{QT_TRANSLATE_NOOP("horalo", "Calcola")};
+const sheet::UiText kReset{QT_TRANSLATE_NOOP("horalo", "Azzera")};
+const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
+const sheet::UiText kPrint{QT_TRANSLATE_NOOP("horalo", "Stampa")};
 const QString kDefaultLatitude = QStringLiteral("38");
 
 struct Row {
@@ -95,12 +101,12 @@ HourSheet::HourSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     grid->addLayout(noon, 16, 0, 1, 5);
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *compute = addButton(QStringLiteral("Calcola"), QStringLiteral("Calcola"), [this] { onCompute(); });
+    QPushButton *compute = addButton(QStringLiteral("Calcola"), kCompute, [this] { onCompute(); });
     setComputeButton(compute);
     buttons->addWidget(compute);
-    buttons->addWidget(addButton(QStringLiteral("Azzera"), QStringLiteral("Azzera"), [this] { onReset(); }));
-    buttons->addWidget(addButton(QStringLiteral("Esempio"), QStringLiteral("Esempio"), [this] { onExample(); }));
-    buttons->addWidget(addButton(QStringLiteral("Stampa"), QStringLiteral("Stampa"), [this] { onPrint(); }));
+    buttons->addWidget(addButton(QStringLiteral("Azzera"), kReset, [this] { onReset(); }));
+    buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
+    buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrint(); }));
     grid->setRowMinimumHeight(17, 8);
     grid->addLayout(buttons, 18, 0, 1, 5);
 }

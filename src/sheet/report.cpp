@@ -4,6 +4,11 @@
 
 namespace sheet {
 
+namespace {
+const char *const kProjectLine =
+    QT_TRANSLATE_NOOP("horalo", "Progetto:_______________________________  Data____/_____/_____ Note:");
+} // namespace
+
 std::string withUnit(const std::string &value, const char *unit)
 {
     return ReadNumber(value) ? value + unit : value;
@@ -11,8 +16,7 @@ std::string withUnit(const std::string &value, const char *unit)
 
 std::string projectLine(int noteUnderscores)
 {
-    return "Progetto:_______________________________  Data____/_____/_____ Note:"
-        + std::string(static_cast<std::size_t>(noteUnderscores), '_');
+    return translated(kProjectLine) + std::string(static_cast<std::size_t>(noteUnderscores), '_');
 }
 
 bool PrintPage(const ReportPage &page, PageSink &sink)

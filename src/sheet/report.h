@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/translation.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,7 +29,9 @@ struct ReportPage {
 using FieldText = std::function<std::string(const std::string &name)>;
 
 // The credit line at the foot of every report: the program names itself, nobody else.
-inline constexpr const char *kCreditLine = "Horalo 2002 - programma per la costruzione di orologi solari";
+// Marked for translation: a page asks for it through translated().
+inline constexpr const char *kCreditLine =
+    QT_TRANSLATE_NOOP("horalo", "Horalo 2002 - programma per la costruzione di orologi solari");
 
 // Units written after a value on a page, so that no number reaches the wall without its unit.
 inline constexpr const char *kDegreeUnit = "°";

@@ -1,5 +1,7 @@
 #include "shell/drawingprint.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "shell/drawingrender.h"
 
 #include "sheet/qt/printjob.h"
@@ -19,17 +21,17 @@ namespace shell {
 
 namespace {
 
-const QString kTileLabel = QStringLiteral("riga %1, colonna %2 (di %3 x %4)");
+const sheet::UiText kTileLabel{QT_TRANSLATE_NOOP("horalo", "riga %1, colonna %2 (di %3 x %4)")};
 const QString kTilePlace = QStringLiteral("%1,%2");
-const QString kAskPages = QStringLiteral("Il disegno richiede %1 fogli A4. Stampare?");
-const QString kTooLarge = QStringLiteral(
-    "Il disegno è troppo grande per la stampa 1:1 (%1 fogli, al massimo %2): esportalo in PDF o riduci lo stilo");
-const QString kOverviewCount = QStringLiteral("Stampa 1:1 su %1 fogli A4 oltre a questo (%2 x %3, %4)");
-const QString kPortrait = QStringLiteral("verticali");
-const QString kLandscape = QStringLiteral("orizzontali");
-const QString kOverviewHint =
-    QStringLiteral("Riga, colonna di ogni foglio; i riquadri vuoti non si stampano. Ritagliare ai segni d'angolo, "
-                   "sovrapporre le croci e incollare.");
+const sheet::UiText kAskPages{QT_TRANSLATE_NOOP("horalo", "Il disegno richiede %1 fogli A4. Stampare?")};
+const sheet::UiText kTooLarge{QT_TRANSLATE_NOOP(
+    "horalo", "Il disegno è troppo grande per la stampa 1:1 (%1 fogli, al massimo %2): esportalo in PDF o riduci lo stilo")};
+const sheet::UiText kOverviewCount{QT_TRANSLATE_NOOP("horalo", "Stampa 1:1 su %1 fogli A4 oltre a questo (%2 x %3, %4)")};
+const sheet::UiText kPortrait{QT_TRANSLATE_NOOP("horalo", "verticali")};
+const sheet::UiText kLandscape{QT_TRANSLATE_NOOP("horalo", "orizzontali")};
+const sheet::UiText kOverviewHint{QT_TRANSLATE_NOOP(
+    "horalo", "Riga, colonna di ogni foglio; i riquadri vuoti non si stampano. Ritagliare ai segni d'angolo, "
+              "sovrapporre le croci e incollare.")};
 const QString kBarText = QStringLiteral("100 mm");
 const QString kDialogTitle = QStringLiteral("Horalo 2002");
 
@@ -305,17 +307,17 @@ TilePlan planDrawingPrint(const sheet::Drawing &drawing, QSizeF printableMm)
 
 QString tileLabel(const sheet::TileGrid &grid, int row, int column)
 {
-    return kTileLabel.arg(row + 1).arg(column + 1).arg(grid.rows).arg(grid.columns);
+    return kTileLabel.text().arg(row + 1).arg(column + 1).arg(grid.rows).arg(grid.columns);
 }
 
 QString tilePagesQuestion(int sheets)
 {
-    return kAskPages.arg(sheets);
+    return kAskPages.text().arg(sheets);
 }
 
 QString tooLargeMessage(int tiles)
 {
-    return kTooLarge.arg(tiles).arg(kMaxTilePages);
+    return kTooLarge.text().arg(tiles).arg(kMaxTilePages);
 }
 
 TilePrintDialogs *setTilePrintDialogs(TilePrintDialogs *dialogs)
@@ -355,10 +357,10 @@ void paintOverviewPage(QPainter &painter, const sheet::Drawing &drawing, const T
 
     sheet::Drawing heading;
     heading.texts.push_back({{0, 0}, drawing.title, kHeadingMm, sheet::TextAnchor::TopLeft, kMarkRgb});
-    const QString count = kOverviewCount.arg(plan.printed).arg(grid.rows).arg(grid.columns)
-                              .arg(plan.landscape ? kLandscape : kPortrait);
+    const QString count = kOverviewCount.text().arg(plan.printed).arg(grid.rows).arg(grid.columns)
+                              .arg(plan.landscape ? kLandscape.text() : kPortrait.text());
     heading.texts.push_back({{0, 1.7 * kHeadingMm}, count.toStdString(), kHintMm, sheet::TextAnchor::TopLeft, kMarkRgb});
-    heading.texts.push_back({{0, 1.7 * kHeadingMm + 1.7 * kHintMm}, kOverviewHint.toStdString(), kHintMm,
+    heading.texts.push_back({{0, 1.7 * kHeadingMm + 1.7 * kHintMm}, kOverviewHint.text().toStdString(), kHintMm,
                              sheet::TextAnchor::TopLeft, kMarkRgb});
     DrawingRender(dotsPerMm, QPointF(0, 0)).paint(painter, heading);
 

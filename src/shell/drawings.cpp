@@ -1,5 +1,6 @@
 #include "shell/drawings.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -131,16 +132,16 @@ void paintCurvesFigure(QPainter &p, bool vertical)
     small.setPointSizeF(9);
     p.setFont(small);
     const double y0 = 335;
-    p.drawText(QPointF(20, y0), QStringLiteral("A= Distanza in mm dal punto O del Solstizio Estivo"));
-    p.drawText(QPointF(20, y0 + 18), QStringLiteral("B=Distanza in mm dal punto O dell'Equinozio"));
-    p.drawText(QPointF(20, y0 + 36), QStringLiteral("C= Distanza in mm dal centro O del Solstizio Invernale"));
+    p.drawText(QPointF(20, y0), QCoreApplication::translate("horalo", "A= Distanza in mm dal punto O del Solstizio Estivo"));
+    p.drawText(QPointF(20, y0 + 18), QCoreApplication::translate("horalo", "B=Distanza in mm dal punto O dell'Equinozio"));
+    p.drawText(QPointF(20, y0 + 36), QCoreApplication::translate("horalo", "C= Distanza in mm dal centro O del Solstizio Invernale"));
 }
 
 } // namespace
 
 QWidget *makeProtractorDrawing()
 {
-    return figureWindow(QStringLiteral("Goniometro"), QSize(440, 330), [](QPainter &p) {
+    return figureWindow(QCoreApplication::translate("horalo", "Goniometro"), QSize(440, 330), [](QPainter &p) {
         const QPointF c(220, 120);
         const double r = 150;
         // Half circle of the protractor below the East-West line.
@@ -159,7 +160,7 @@ QWidget *makeProtractorDrawing()
         label(p, along(c, 90, r + 16) + QPointF(-4, 12), QStringLiteral("90°"));
         label(p, c + QPointF(0, -22), QStringLiteral("180°"));
         label(p, along(c, -46.9, r + 16), QStringLiteral("8"));
-        label(p, along(c, -46.9, r * 0.62) + QPointF(30, 0), QStringLiteral("-46,9"));
+        label(p, along(c, -46.9, r * 0.62) + QPointF(30, 0), QCoreApplication::translate("horalo", "-46,9"));
         label(p, along(c, 25.3, r + 16), QStringLiteral("14.30"));
         label(p, along(c, 25.3, r * 0.62) + QPointF(-30, 0), QStringLiteral("25.3°"));
         QFont head = p.font();
@@ -172,18 +173,18 @@ QWidget *makeProtractorDrawing()
         caption.setPointSizeF(10);
         caption.setBold(false);
         p.setFont(caption);
-        label(p, QPointF(220, 312), QStringLiteral("Esempio per Lat = 38°"));
+        label(p, QPointF(220, 312), QCoreApplication::translate("horalo", "Esempio per Lat = 38°"));
     });
 }
 
 QWidget *makeDecliningDrawing()
 {
-    return figureWindow(QStringLiteral("Verticale declinante"), QSize(420, 260), [](QPainter &p) {
+    return figureWindow(QCoreApplication::translate("horalo", "Verticale declinante"), QSize(420, 260), [](QPainter &p) {
         const QPointF c(210, 80);
         p.drawLine(QPointF(40, c.y()), QPointF(380, c.y()));
         p.drawLine(c, QPointF(c.x(), 220));
         dot(p, c);
-        label(p, c + QPointF(0, -20), QStringLiteral("Centro Orario"));
+        label(p, c + QPointF(0, -20), QCoreApplication::translate("horalo", "Centro Orario"));
         label(p, QPointF(c.x(), 234), QStringLiteral("12"));
         label(p, QPointF(c.x() + 34, 200), QStringLiteral("-90°"));
         label(p, QPointF(392, c.y() - 16), QStringLiteral("0"));
@@ -193,13 +194,13 @@ QWidget *makeDecliningDrawing()
 
 QWidget *makeHorizontalCurvesDrawing()
 {
-    return figureWindow(QStringLiteral("Esempio"), QSize(460, 400),
+    return figureWindow(QCoreApplication::translate("horalo", "Esempio"), QSize(460, 400),
                         [](QPainter &p) { paintCurvesFigure(p, false); });
 }
 
 QWidget *makeVerticalCurvesDrawing()
 {
-    return figureWindow(QStringLiteral("Disegno delle curve sostiziali verticali"), QSize(460, 400),
+    return figureWindow(QCoreApplication::translate("horalo", "Disegno delle curve sostiziali verticali"), QSize(460, 400),
                         [](QPainter &p) { paintCurvesFigure(p, true); });
 }
 

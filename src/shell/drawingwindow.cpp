@@ -1,5 +1,7 @@
 #include "shell/drawingwindow.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "shell/drawingcanvas.h"
 #include "shell/drawingexport.h"
 #include "shell/drawingprint.h"
@@ -22,13 +24,13 @@ const QString DrawingWindow::kName = QStringLiteral("Disegno");
 
 namespace {
 
-const QString kTitle = QStringLiteral("Disegno");
-const QString kFit = QStringLiteral("Adatta");
-const QString kPrintTiles = QStringLiteral("Stampa 1:1");
-const QString kExportPdf = QStringLiteral("Esporta PDF");
-const QString kExportSvg = QStringLiteral("Esporta SVG");
-const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
-const QString kSvgFilter = QStringLiteral("SVG (*.svg)");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Disegno")};
+const sheet::UiText kFit{QT_TRANSLATE_NOOP("horalo", "Adatta")};
+const sheet::UiText kPrintTiles{QT_TRANSLATE_NOOP("horalo", "Stampa 1:1")};
+const sheet::UiText kExportPdf{QT_TRANSLATE_NOOP("horalo", "Esporta PDF")};
+const sheet::UiText kExportSvg{QT_TRANSLATE_NOOP("horalo", "Esporta SVG")};
+const sheet::UiText kPdfFilter{QT_TRANSLATE_NOOP("horalo", "PDF (*.pdf)")};
+const sheet::UiText kSvgFilter{QT_TRANSLATE_NOOP("horalo", "SVG (*.svg)")};
 const QString kZoomFormat = QStringLiteral("%1 %");
 
 bool drawable(const sheet::Drawing &d)

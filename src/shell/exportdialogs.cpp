@@ -1,5 +1,7 @@
 #include "shell/exportdialogs.h"
 
+#include "sheet/qt/uitext.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,8 +12,8 @@ namespace shell {
 namespace {
 
 const QString kTitle = QStringLiteral("Horalo 2002");
-const QString kSaveCaption = QStringLiteral("Salva il disegno");
-const QString kExportFailed = QStringLiteral("Errore nella scrittura del file");
+const sheet::UiText kSaveCaption{QT_TRANSLATE_NOOP("horalo", "Salva il disegno")};
+const sheet::UiText kExportFailed{QT_TRANSLATE_NOOP("horalo", "Errore nella scrittura del file")};
 
 class StandardDialogs final : public ExportDialogs {
 public:

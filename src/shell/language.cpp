@@ -59,7 +59,16 @@ bool installLanguage(Language language)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     for (const char *path : kProgramCatalogues) {
         auto *catalogue = new QTranslator(QCoreApplication::instance());
-        if (!catalogue->load(QString::fromLatin1(path)) || !QCoreApplication::installTranslator(catalogue)) {
+        if (!catalogue->load(QString::fromLatin1(path))) {
+            delete catalogue;
+            return false;
+        }
+        // A catalogue with nothing in it yet is no fault, but Qt refuses to install it.
+        if (catalogue->isEmpty()) {
+            delete catalogue;
+            continue;
+        }
+        if (!QCoreApplication::installTranslator(catalogue)) {
             delete catalogue;
             return false;
         }

@@ -1,7 +1,10 @@
 #include "shell/menus.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "shell/registry.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,10 +14,11 @@ namespace shell {
 
 namespace {
 
-const QString kMainTitle = QStringLiteral("Menu Principale");
+const sheet::UiText kMainTitle{QT_TRANSLATE_NOOP("horalo", "Menu Principale")};
 const QString kProgram = QStringLiteral("Horalo 2002");
-const QString kSubtitle = QStringLiteral("Programma per la costruzione di orologi solari");
-const QString kCredit = QStringLiteral("Horalo 2002 - calcoli per il tracciamento di meridiane orizzontali e verticali");
+const sheet::UiText kSubtitle{QT_TRANSLATE_NOOP("horalo", "Programma per la costruzione di orologi solari")};
+const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
+const sheet::UiText kCredit{QT_TRANSLATE_NOOP("horalo", "Horalo 2002 - calcoli per il tracciamento di meridiane orizzontali e verticali")};
 
 QPushButton *menuButton(QWidget *parent, const QString &objectName, const QString &text,
                         const QString &target)
@@ -59,13 +63,13 @@ QWidget *subMenu(const QString &title, const QString &headingName, const QString
     layout->addWidget(heading(window, headingName, headingText, 13), 0, 0, 1, 2);
     int r = 1;
     for (const MenuRow &row : rows) {
-        auto *button = menuButton(window, QString::fromLatin1(row.name), QString::fromUtf8(row.text),
+        auto *button = menuButton(window, QString::fromLatin1(row.name), QCoreApplication::translate("horalo", row.text),
                                   QString::fromLatin1(row.target));
         button->setMinimumWidth(240);
         layout->addWidget(button, r, 0);
         if (row.exampleName) {
             auto *example = menuButton(window, QString::fromLatin1(row.exampleName),
-                                       QStringLiteral("Esempio"), QString::fromLatin1(row.exampleTarget));
+                                       kExample, QString::fromLatin1(row.exampleTarget));
             example->setMinimumWidth(90);
             layout->addWidget(example, r, 1);
         }
@@ -88,10 +92,12 @@ QWidget *makeMainMenu()
     layout->addWidget(subtitle);
     layout->addSpacing(8);
     for (const auto &[name, text, target] :
-         {std::tuple{"Orizzontali", "Orizzontali", "MenuOrz"}, std::tuple{"Verticali", "Verticali", "MenuVert"},
-          std::tuple{"MenuQuadrante", "Quadrante", "Quadrante"}, std::tuple{"RilievoParete", "Rilievo parete", "Rilievo"},
-          std::tuple{"NoteButton", "Note", "Note"}}) {
-        auto *button = menuButton(window, QString::fromLatin1(name), QString::fromLatin1(text),
+         {std::tuple{"Orizzontali", QT_TRANSLATE_NOOP("horalo", "Orizzontali"), "MenuOrz"},
+          std::tuple{"Verticali", QT_TRANSLATE_NOOP("horalo", "Verticali"), "MenuVert"},
+          std::tuple{"MenuQuadrante", QT_TRANSLATE_NOOP("horalo", "Quadrante"), "Quadrante"},
+          std::tuple{"RilievoParete", QT_TRANSLATE_NOOP("horalo", "Rilievo parete"), "Rilievo"},
+          std::tuple{"NoteButton", QT_TRANSLATE_NOOP("horalo", "Note"), "Note"}}) {
+        auto *button = menuButton(window, QString::fromLatin1(name), QCoreApplication::translate("horalo", text),
                                   QString::fromLatin1(target));
         button->setMinimumWidth(200);
         layout->addWidget(button, 0, Qt::AlignHCenter);
@@ -109,21 +115,21 @@ QWidget *makeMainMenu()
 
 QWidget *makeHorizontalMenu()
 {
-    return subMenu(QStringLiteral("Menu Orizzontali"), QStringLiteral("Label1"),
-                   QStringLiteral("Meridiane Orizzontali"),
-                   {{"AngoliOrari", "Angoli orari", "GonOrz", "EsempioGonOrz", "DisGonOrz"},
-                    {"CurveSolstiziali", "Curve Solstiziali", "CurveOrizz", "EsempioCurveO", "DisCurveO"}});
+    return subMenu(QCoreApplication::translate("horalo", "Menu Orizzontali"), QStringLiteral("Label1"),
+                   QCoreApplication::translate("horalo", "Meridiane Orizzontali"),
+                   {{"AngoliOrari", QT_TRANSLATE_NOOP("horalo", "Angoli orari"), "GonOrz", "EsempioGonOrz", "DisGonOrz"},
+                    {"CurveSolstiziali", QT_TRANSLATE_NOOP("horalo", "Curve Solstiziali"), "CurveOrizz", "EsempioCurveO", "DisCurveO"}});
 }
 
 QWidget *makeVerticalMenu()
 {
-    return subMenu(QStringLiteral("Menu Verticali"), QStringLiteral("Label1"),
-                   QStringLiteral("Meridiane verticali declinanti"),
-                   {{"DeclinaEst", "Declina Est", "GonvrtEst", "EsempioEst", "DisGonVrt"},
-                    {"DeclinaOvest", "Declina Ovest", "GonvrtOvest", "EsempioOvest", "DisGonVrt"},
-                    {"CurveSolstizialiV", "Curve solstiziali", "CurveVrt", "EsempioCurveV", "DisCurveV"},
-                    {"CurveZodiacali", "Curve zodiacali e anniversario", "ZodiacoVrt", "EsempioZodiaco", "DisCurveV"},
-                    {"NonDeclinante", "Non declinante", "InfoDCL", nullptr, nullptr}});
+    return subMenu(QCoreApplication::translate("horalo", "Menu Verticali"), QStringLiteral("Label1"),
+                   QCoreApplication::translate("horalo", "Meridiane verticali declinanti"),
+                   {{"DeclinaEst", QT_TRANSLATE_NOOP("horalo", "Declina Est"), "GonvrtEst", "EsempioEst", "DisGonVrt"},
+                    {"DeclinaOvest", QT_TRANSLATE_NOOP("horalo", "Declina Ovest"), "GonvrtOvest", "EsempioOvest", "DisGonVrt"},
+                    {"CurveSolstizialiV", QT_TRANSLATE_NOOP("horalo", "Curve solstiziali"), "CurveVrt", "EsempioCurveV", "DisCurveV"},
+                    {"CurveZodiacali", QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario"), "ZodiacoVrt", "EsempioZodiaco", "DisCurveV"},
+                    {"NonDeclinante", QT_TRANSLATE_NOOP("horalo", "Non declinante"), "InfoDCL", nullptr, nullptr}});
 }
 
 } // namespace shell

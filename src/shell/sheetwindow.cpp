@@ -18,7 +18,12 @@ SheetWindow::SheetWindow(const QString &title, QWidget *parent) : QWidget(parent
 
 QLineEdit *SheetWindow::addField(const QString &name, const QString &defaultText, Kind kind)
 {
-    auto *edit = new QLineEdit(defaultText, this);
+    // The defaults are written in Italian ("38,1217"); a number is shown with the separator of
+    // the program's language, as every computed field is.
+    QString shown = defaultText;
+    if (sheet::ReadNumber(defaultText.toStdString()))
+        shown.replace(QLatin1Char(','), QLatin1Char(sheet::decimalSeparator()));
+    auto *edit = new QLineEdit(shown, this);
     edit->setObjectName(name);
     if (kind == Kind::Output) {
         edit->setEnabled(false);

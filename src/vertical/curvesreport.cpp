@@ -1,5 +1,7 @@
 #include "vertical/curvesreport.h"
 
+#include "sheet/translation.h"
+
 #include "vertical/verticalreport.h"
 
 #include "sheet/numbers.h"
@@ -10,8 +12,15 @@ namespace vertical {
 
 namespace {
 
-const char *const kDeclinationEast = "DCL EST =";
-const char *const kDeclinationWest = "DCL OVEST =";
+const char *const kDeclinationEast = QT_TRANSLATE_NOOP("horalo", "DCL EST =");
+const char *const kDeclinationWest = QT_TRANSLATE_NOOP("horalo", "DCL OVEST =");
+const char *const kHoursHeading = QT_TRANSLATE_NOOP("horalo", "Ore");
+const char *const kStyleConstruction = QT_TRANSLATE_NOOP("horalo", "Costruzione dello stilo:");
+const char *const kStyleLength = QT_TRANSLATE_NOOP("horalo", "Lunghezza stilo = ");
+const char *const kStyleHeight = QT_TRANSLATE_NOOP("horalo", "Altezza stilo = ");
+const char *const kStyleBase = QT_TRANSLATE_NOOP("horalo", "Base stilo = ");
+const char *const kSubstyleAngle = QT_TRANSLATE_NOOP("horalo", "Angolo sustilare = ");
+const char *const kStyleElevation = QT_TRANSLATE_NOOP("horalo", "Elevazione stilo = ");
 
 struct Column {
     double xMm;
@@ -21,7 +30,9 @@ struct Column {
 
 // The equinox line stands between the two solstice curves on the wall, so the page puts its
 // column between theirs.
-constexpr std::array<Column, 3> kColumns{{{80, 1, "SE"}, {110, 3, "Eq"}, {140, 2, "SI"}}};
+constexpr std::array<Column, 3> kColumns{{{80, 1, QT_TRANSLATE_NOOP("horalo", "SE")},
+                                              {110, 3, QT_TRANSLATE_NOOP("horalo", "Eq")},
+                                              {140, 2, QT_TRANSLATE_NOOP("horalo", "SI")}}};
 constexpr double kHourXMm = 50;
 constexpr double kHeadingYMm = 30;
 
@@ -29,10 +40,10 @@ constexpr double kHeadingYMm = 30;
 
 sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field, Side side)
 {
-    sheet::ReportPage page = StartVerticalReport(field, side == Side::East ? kDeclinationEast : kDeclinationWest);
-    page.add(kHourXMm, kHeadingYMm, "Ore");
+    sheet::ReportPage page = StartVerticalReport(field, sheet::translated(side == Side::East ? kDeclinationEast : kDeclinationWest));
+    page.add(kHourXMm, kHeadingYMm, sheet::translated(kHoursHeading));
     for (const Column &column : kColumns)
-        page.add(column.xMm, kHeadingYMm, column.heading);
+        page.add(column.xMm, kHeadingYMm, sheet::translated(column.heading));
     for (int hour = gnomonics::kVerticalFirstHour; hour <= gnomonics::kVerticalLastHour; ++hour) {
         const double y = hourLineYMm(hour);
         const int row = rowOfClockHour(hour, side);
@@ -45,13 +56,13 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field, Side side)
     // substyle angle carries the side's sign, as the sheet shows it beside the field.
     const char *const sign = side == Side::East ? "-" : "+";
     const std::string substyle = field("f");
-    page.add(kHourXMm, 200, "Costruzione dello stilo:");
-    page.add(kHourXMm, 206, "Lunghezza stilo = " + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
-    page.add(kHourXMm, 211, "Altezza stilo = " + sheet::withUnit(field("h"), sheet::kMillimetreUnit));
-    page.add(kHourXMm, 216, "Base stilo = " + sheet::withUnit(field("b"), sheet::kMillimetreUnit));
-    page.add(kHourXMm, 221, "Angolo sustilare = "
+    page.add(kHourXMm, 200, sheet::translated(kStyleConstruction));
+    page.add(kHourXMm, 206, sheet::translated(kStyleLength) + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
+    page.add(kHourXMm, 211, sheet::translated(kStyleHeight) + sheet::withUnit(field("h"), sheet::kMillimetreUnit));
+    page.add(kHourXMm, 216, sheet::translated(kStyleBase) + sheet::withUnit(field("b"), sheet::kMillimetreUnit));
+    page.add(kHourXMm, 221, sheet::translated(kSubstyleAngle)
                                 + (sheet::ReadNumber(substyle) ? sign + substyle + sheet::kDegreeUnit : substyle));
-    page.add(kHourXMm, 226, "Elevazione stilo = " + sheet::withUnit(field("e3"), sheet::kDegreeUnit));
+    page.add(kHourXMm, 226, sheet::translated(kStyleElevation) + sheet::withUnit(field("e3"), sheet::kDegreeUnit));
     FinishVerticalReport(page);
     return page;
 }

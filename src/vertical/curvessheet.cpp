@@ -1,5 +1,7 @@
 #include "vertical/curvessheet.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "gnomonics/dialdrawing.h"
 #include "gnomonics/verticalcurves.h"
 #include "shell/drawingwindow.h"
@@ -14,34 +16,34 @@ namespace vertical {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Curve solstiziali ed equinoziali verticale.");
-const QString kHint = QStringLiteral("Per i decimali usare la virgola");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Curve solstiziali ed equinoziali verticale.")};
+const sheet::UiText kHint{QT_TRANSLATE_NOOP("horalo", "Per i decimali usare la virgola")};
 const QString kDefaultLatitude = QStringLiteral("38,1217");
-const QString kHeightCaption = QStringLiteral("Altezza Stilo                 ");
-const QString kBaseCaption = QStringLiteral("Base stilo   ");
-const QString kSubstyleCaption = QStringLiteral("Ang. substilo");
+const sheet::UiText kHeightCaption{QT_TRANSLATE_NOOP("horalo", "Altezza Stilo                 ")};
+const sheet::UiText kBaseCaption{QT_TRANSLATE_NOOP("horalo", "Base stilo   ")};
+const sheet::UiText kSubstyleCaption{QT_TRANSLATE_NOOP("horalo", "Ang. substilo")};
 const QString kSubstyleSymbol = QStringLiteral("σ°");
-const QString kElevationCaption = QStringLiteral("Ang. El.zione");
+const sheet::UiText kElevationCaption{QT_TRANSLATE_NOOP("horalo", "Ang. El.zione")};
 const QString kElevationSymbol = QStringLiteral("ε°");
-const QString kSubstyleHourCaption = QStringLiteral("Ora sustilare       t");
+const sheet::UiText kSubstyleHourCaption{QT_TRANSLATE_NOOP("horalo", "Ora sustilare       t")};
 const QString kSubstyleHourSymbol = QStringLiteral("σ°");
 const QString kHourHeading = QStringLiteral("h");
-const QString kSummerHeading = QStringLiteral("Estate");
-const QString kWinterHeading = QStringLiteral("Inverno");
-const QString kEquinoxHeadingLeft = QStringLiteral("Eq");
-const QString kEquinoxHeadingRight = QStringLiteral("Eq.");
+const sheet::UiText kSummerHeading{QT_TRANSLATE_NOOP("horalo", "Estate")};
+const sheet::UiText kWinterHeading{QT_TRANSLATE_NOOP("horalo", "Inverno")};
+const sheet::UiText kEquinoxHeadingLeft{QT_TRANSLATE_NOOP("horalo", "Eq")};
+const sheet::UiText kEquinoxHeadingRight{QT_TRANSLATE_NOOP("horalo", "Eq.")};
 const QString kEastSign = QStringLiteral("-");
 const QString kWestSign = QStringLiteral("+");
-const QString kCompute = QStringLiteral("Calcola");
-const QString kReset = QStringLiteral("Azzera");
-const QString kEast = QStringLiteral(" Est");
-const QString kWest = QStringLiteral("Ovest");
-const QString kPrintEast = QStringLiteral("Stampa Est");
-const QString kPrintWest = QStringLiteral("Stampa Ovest");
-const QString kDrawingEast = QStringLiteral("Disegno Est");
-const QString kDrawingWest = QStringLiteral("Disegno Ovest");
-const QString kInfo = QStringLiteral("Info");
-const QString kExample = QStringLiteral("Esempio");
+const sheet::UiText kCompute{QT_TRANSLATE_NOOP("horalo", "Calcola")};
+const sheet::UiText kReset{QT_TRANSLATE_NOOP("horalo", "Azzera")};
+const sheet::UiText kEast{QT_TRANSLATE_NOOP("horalo", " Est")};
+const sheet::UiText kWest{QT_TRANSLATE_NOOP("horalo", "Ovest")};
+const sheet::UiText kPrintEast{QT_TRANSLATE_NOOP("horalo", "Stampa Est")};
+const sheet::UiText kPrintWest{QT_TRANSLATE_NOOP("horalo", "Stampa Ovest")};
+const sheet::UiText kDrawingEast{QT_TRANSLATE_NOOP("horalo", "Disegno Est")};
+const sheet::UiText kDrawingWest{QT_TRANSLATE_NOOP("horalo", "Disegno Ovest")};
+const sheet::UiText kInfo{QT_TRANSLATE_NOOP("horalo", "Info")};
+const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
 const QString kZero = QStringLiteral("0");
 
 constexpr int kColumns = 3;

@@ -1,14 +1,16 @@
 #include "vertical/decliningreport.h"
 
+#include "sheet/translation.h"
+
 #include <array>
 
 namespace vertical {
 
 namespace {
 
-const char *const kTitle = "MERIDIANA   VERTICALE   LAT.=";
-const char *const kDeclinationEast = "DCL EST =";
-const char *const kDeclinationWest = "DCL OVEST =";
+const char *const kTitle = QT_TRANSLATE_NOOP("horalo", "MERIDIANA   VERTICALE   LAT.=");
+const char *const kDeclinationEast = QT_TRANSLATE_NOOP("horalo", "DCL EST =");
+const char *const kDeclinationWest = QT_TRANSLATE_NOOP("horalo", "DCL OVEST =");
 
 constexpr int kFontPt = 12;
 constexpr double kTitleX = 64, kTitleY = 10;
@@ -73,15 +75,15 @@ sheet::ReportPage BuildDecliningReport(gnomonics::WallSide side, const sheet::Fi
     const bool east = side == gnomonics::WallSide::East;
     sheet::ReportPage page;
     page.fontPt = kFontPt;
-    page.add(kTitleX, kTitleY, kTitle + sheet::withUnit(field("LATX"), sheet::kDegreeUnit));
+    page.add(kTitleX, kTitleY, sheet::translated(kTitle) + sheet::withUnit(field("LATX"), sheet::kDegreeUnit));
     page.add(kDeclinationX, kTitleY,
-             (east ? kDeclinationEast : kDeclinationWest) + sheet::withUnit(field("DCL1"), sheet::kDegreeUnit));
+             sheet::translated(east ? kDeclinationEast : kDeclinationWest) + sheet::withUnit(field("DCL1"), sheet::kDegreeUnit));
     page.add(kProjectX, kProjectY, sheet::projectLine(kNoteUnderscores));
     if (east)
         addHourLines(page, kEastLines, field, kEastLastY);
     else
         addHourLines(page, kWestLines, field, kFirstHourY + kHourStepY * (kWestLines.size() - 1));
-    page.add(kCreditX, kCreditY, sheet::kCreditLine);
+    page.add(kCreditX, kCreditY, sheet::translated(sheet::kCreditLine));
     return page;
 }
 

@@ -1,5 +1,7 @@
 #include "vertical/decliningsheet.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "vertical/decliningreport.h"
 #include "shell/registry.h"
 
@@ -12,23 +14,23 @@ namespace {
 
 using gnomonics::WallSide;
 
-const QString kTitleEast = QStringLiteral("Angoli orari su parete declinante ad Est");
-const QString kTitleWest = QStringLiteral("Angoli orari su parete declinante ad Ovest");
-const QString kLatCaption = QStringLiteral("Latitudine");
+const sheet::UiText kTitleEast{QT_TRANSLATE_NOOP("horalo", "Angoli orari su parete declinante ad Est")};
+const sheet::UiText kTitleWest{QT_TRANSLATE_NOOP("horalo", "Angoli orari su parete declinante ad Ovest")};
+const sheet::UiText kLatCaption{QT_TRANSLATE_NOOP("horalo", "Latitudine")};
 const QString kLatSymbol = QStringLiteral("φ°");
-const QString kDclCaption = QStringLiteral("Declinazione  d°");
-const QString kHint = QStringLiteral("-Per i decimali,usare la virgola");
+const sheet::UiText kDclCaption{QT_TRANSLATE_NOOP("horalo", "Declinazione  d°")};
+const sheet::UiText kHint{QT_TRANSLATE_NOOP("horalo", "-Per i decimali,usare la virgola")};
 const QString kColumnSymbol = QStringLiteral("φ");
 const QString kDefaultLatitude = QStringLiteral("38,1375");
 const QString kDefaultDeclination = QStringLiteral("38");
 const QString kDefaultHour = QStringLiteral("0");
 const QString kDefaultNoon = QStringLiteral("-90");
 const QString kReset = QStringLiteral("0");
-const QString kCompute = QStringLiteral("Calcola");
-const QString kResetButton = QStringLiteral("Azzera");
-const QString kExample = QStringLiteral("Esempio");
-const QString kPrintEast = QStringLiteral("Stampa Est");
-const QString kPrintWest = QStringLiteral("Stampa Ovest");
+const sheet::UiText kCompute{QT_TRANSLATE_NOOP("horalo", "Calcola")};
+const sheet::UiText kResetButton{QT_TRANSLATE_NOOP("horalo", "Azzera")};
+const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
+const sheet::UiText kPrintEast{QT_TRANSLATE_NOOP("horalo", "Stampa Est")};
+const sheet::UiText kPrintWest{QT_TRANSLATE_NOOP("horalo", "Stampa Ovest")};
 const QString kDrawing = QStringLiteral("DisGonVrt");
 
 // The hour labels, the same on both sheets, position by position.

@@ -1,15 +1,17 @@
 #include "vertical/verticalreport.h"
 
+#include "sheet/translation.h"
+
 #include "gnomonics/verticalcurves.h"
 
 namespace vertical {
 
 namespace {
 
-const char *const kTitle = "MERIDIANA   VERTICALE   LAT.=";
+const char *const kTitle = QT_TRANSLATE_NOOP("horalo", "MERIDIANA   VERTICALE   LAT.=");
 constexpr int kFontPt = 9;
 constexpr int kNoteUnderscores = 18;
-const char *const kDistanceUnits = "Distanze in mm dalla radice dello stilo lungo le linee orarie";
+const char *const kDistanceUnits = QT_TRANSLATE_NOOP("horalo", "Distanze in mm dalla radice dello stilo lungo le linee orarie");
 
 } // namespace
 
@@ -17,7 +19,7 @@ sheet::ReportPage StartVerticalReport(const sheet::FieldText &field, const std::
 {
     sheet::ReportPage page;
     page.fontPt = kFontPt;
-    page.add(64, 10, kTitle + sheet::withUnit(field("Latx"), sheet::kDegreeUnit));
+    page.add(64, 10, sheet::translated(kTitle) + sheet::withUnit(field("Latx"), sheet::kDegreeUnit));
     page.add(150, 10, declinationCaption + sheet::withUnit(field("DCL1"), sheet::kDegreeUnit));
     page.add(12, 20, sheet::projectLine(kNoteUnderscores));
     return page;
@@ -25,12 +27,12 @@ sheet::ReportPage StartVerticalReport(const sheet::FieldText &field, const std::
 
 void AddVerticalLegend(sheet::ReportPage &page, double xMm, double yMm)
 {
-    page.add(xMm, yMm, kDistanceUnits);
+    page.add(xMm, yMm, sheet::translated(kDistanceUnits));
 }
 
 void FinishVerticalReport(sheet::ReportPage &page)
 {
-    page.add(40, 260, sheet::kCreditLine);
+    page.add(40, 260, sheet::translated(sheet::kCreditLine));
 }
 
 double hourLineYMm(int clockHour)

@@ -1,16 +1,18 @@
 #include "vertical/verticalsheet.h"
 
+#include "sheet/qt/uitext.h"
+
 namespace vertical {
 
 namespace {
 
-const QString kLatitudeCaption = QStringLiteral("Latitudine");
+const sheet::UiText kLatitudeCaption{QT_TRANSLATE_NOOP("horalo", "Latitudine")};
 const QString kLatitudeSymbol = QStringLiteral("φ°");
-const QString kDeclinationCaption = QStringLiteral("Declin.       d°");
-const QString kStyleCaption = QStringLiteral("Stilo");
-const QString kInclinationCaption = QStringLiteral("Inclinazione");
-const QString kEast = QStringLiteral("EST");
-const QString kWest = QStringLiteral("OVEST");
+const sheet::UiText kDeclinationCaption{QT_TRANSLATE_NOOP("horalo", "Declin.       d°")};
+const sheet::UiText kStyleCaption{QT_TRANSLATE_NOOP("horalo", "Stilo")};
+const sheet::UiText kInclinationCaption{QT_TRANSLATE_NOOP("horalo", "Inclinazione")};
+const sheet::UiText kEast{QT_TRANSLATE_NOOP("horalo", "EST")};
+const sheet::UiText kWest{QT_TRANSLATE_NOOP("horalo", "OVEST")};
 const QString kDefaultDeclination = QStringLiteral("38");
 const QString kDefaultStyle = QStringLiteral("40,32");
 const QString kDefaultInclination = QStringLiteral("0");
@@ -87,7 +89,7 @@ QGridLayout *VerticalSheet::addWallInputs(const QString &defaultLatitude)
     directionFont.setBold(true);
     direction_->setFont(directionFont);
     // Wide enough for "OVEST" from the start, so the inputs do not move when a side is chosen.
-    direction_->setMinimumWidth(QFontMetrics(directionFont).horizontalAdvance(kWest) + 4);
+    direction_->setMinimumWidth(std::max(QFontMetrics(directionFont).horizontalAdvance(kEast.text()), QFontMetrics(directionFont).horizontalAdvance(kWest.text())) + 4);
     grid->addWidget(direction_, 1, 3);
 
     grid->addWidget(addCaption(kStyleCaption, QStringLiteral("captionS")), 2, 0, 1, 2);

@@ -1,5 +1,7 @@
 #include "vertical/zodiacreport.h"
 
+#include "sheet/translation.h"
+
 #include "gnomonics/zodiac.h"
 #include "vertical/verticalreport.h"
 
@@ -9,8 +11,11 @@ namespace vertical {
 
 namespace {
 
-const char *const kDeclinationEast = "DCL EST =";
-const char *const kDeclinationWest = "DCL Ovest =";
+const char *const kDeclinationEast = QT_TRANSLATE_NOOP("horalo", "DCL EST =");
+const char *const kDeclinationWest = QT_TRANSLATE_NOOP("horalo", "DCL Ovest =");
+const char *const kHoursHeading = QT_TRANSLATE_NOOP("horalo", "Ore");
+const char *const kDeclinationRow = QT_TRANSLATE_NOOP("horalo", "Decl.");
+const char *const kStyleLength = QT_TRANSLATE_NOOP("horalo", "Lunghezza stilo = ");
 
 struct Column {
     double xMm;
@@ -20,11 +25,11 @@ struct Column {
 
 // Each sign pair shares one curve: the Sun crosses the same declination entering both signs.
 constexpr std::array<Column, gnomonics::kZodiacColumns> kColumns{{
-    {50, "Gem.li", "Leone"},
-    {80, "Toro", "Vergine"},
-    {110, "Scorp", "Pesci"},
-    {140, "Acq.", "Sagit."},
-    {170, "An.rio", nullptr},
+    {50, QT_TRANSLATE_NOOP("horalo", "Gem.li"), QT_TRANSLATE_NOOP("horalo", "Leone")},
+    {80, QT_TRANSLATE_NOOP("horalo", "Toro"), QT_TRANSLATE_NOOP("horalo", "Vergine")},
+    {110, QT_TRANSLATE_NOOP("horalo", "Scorp"), QT_TRANSLATE_NOOP("horalo", "Pesci")},
+    {140, QT_TRANSLATE_NOOP("horalo", "Acq."), QT_TRANSLATE_NOOP("horalo", "Sagit.")},
+    {170, QT_TRANSLATE_NOOP("horalo", "An.rio"), nullptr},
 }};
 constexpr double kHourXMm = 30;
 // The fields that hold each column's declination: the two signs, their southern mirrors and
@@ -37,13 +42,13 @@ constexpr double kSecondHeadingYMm = 33;
 
 sheet::ReportPage BuildZodiacReport(const sheet::FieldText &field, Side side)
 {
-    sheet::ReportPage page = StartVerticalReport(field, side == Side::East ? kDeclinationEast : kDeclinationWest);
-    page.add(kHourXMm, kFirstHeadingYMm, "Ore");
+    sheet::ReportPage page = StartVerticalReport(field, sheet::translated(side == Side::East ? kDeclinationEast : kDeclinationWest));
+    page.add(kHourXMm, kFirstHeadingYMm, sheet::translated(kHoursHeading));
     for (const Column &column : kColumns)
-        page.add(column.xMm, kFirstHeadingYMm, column.firstHeading);
+        page.add(column.xMm, kFirstHeadingYMm, sheet::translated(column.firstHeading));
     for (const Column &column : kColumns)
         if (column.secondHeading)
-            page.add(column.xMm, kSecondHeadingYMm, column.secondHeading);
+            page.add(column.xMm, kSecondHeadingYMm, sheet::translated(column.secondHeading));
     for (int hour = gnomonics::kVerticalFirstHour; hour <= gnomonics::kVerticalLastHour; ++hour) {
         const double y = hourLineYMm(hour);
         const int row = rowOfClockHour(hour, side);
@@ -53,10 +58,10 @@ sheet::ReportPage BuildZodiacReport(const sheet::FieldText &field, Side side)
     }
     AddVerticalLegend(page, kHourXMm, 190);
     // The Sun's declination of each curve under its column, and the style the table is for.
-    page.add(kHourXMm, 200, "Decl.");
+    page.add(kHourXMm, 200, sheet::translated(kDeclinationRow));
     for (std::size_t c = 0; c < kColumns.size(); ++c)
         page.add(kColumns[c].xMm, 200, sheet::withUnit(field(kDeclinationFields[c]), sheet::kDegreeUnit));
-    page.add(kHourXMm, 208, "Lunghezza stilo = " + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
+    page.add(kHourXMm, 208, sheet::translated(kStyleLength) + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
     FinishVerticalReport(page);
     return page;
 }

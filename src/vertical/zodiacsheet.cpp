@@ -1,5 +1,7 @@
 #include "vertical/zodiacsheet.h"
 
+#include "sheet/qt/uitext.h"
+
 #include "gnomonics/dialdrawing.h"
 #include "gnomonics/solardeclination.h"
 #include "gnomonics/zodiac.h"
@@ -20,24 +22,25 @@ namespace vertical {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Curve solstiziali ed equinoziali verticale.");
-const QString kHint = QStringLiteral("Per i decimali usare la virgola");
+const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Curve solstiziali ed equinoziali verticale.")};
+const sheet::UiText kHint{QT_TRANSLATE_NOOP("horalo", "Per i decimali usare la virgola")};
 const QString kDefaultLatitude = QStringLiteral("38,1167");
 const QString kDeclinationSymbol = QStringLiteral("δ°");
-const QString kAnniversaryHeading = QStringLiteral("Anniversario");
-const QString kCompute = QStringLiteral("Calcola");
-const QString kReset = QStringLiteral("Azzera");
-const QString kEast = QStringLiteral(" Est");
-const QString kWest = QStringLiteral("Ovest");
-const QString kPrintEast = QStringLiteral("Stampa Est");
-const QString kPrintWest = QStringLiteral("Stampa Ovst");
-const QString kDrawingEast = QStringLiteral("Disegno Est");
-const QString kDrawingWest = QStringLiteral("Disegno Ovest");
-const QString kInfo = QStringLiteral("Info");
-const QString kExample = QStringLiteral("Esempio");
+const sheet::UiText kAnniversaryHeading{QT_TRANSLATE_NOOP("horalo", "Anniversario")};
+const sheet::UiText kCompute{QT_TRANSLATE_NOOP("horalo", "Calcola")};
+const sheet::UiText kReset{QT_TRANSLATE_NOOP("horalo", "Azzera")};
+const sheet::UiText kEast{QT_TRANSLATE_NOOP("horalo", " Est")};
+const sheet::UiText kWest{QT_TRANSLATE_NOOP("horalo", "Ovest")};
+const sheet::UiText kPrintEast{QT_TRANSLATE_NOOP("horalo", "Stampa Est")};
+const sheet::UiText kPrintWest{QT_TRANSLATE_NOOP("horalo", "Stampa Ovst")};
+const sheet::UiText kDrawingEast{QT_TRANSLATE_NOOP("horalo", "Disegno Est")};
+const sheet::UiText kDrawingWest{QT_TRANSLATE_NOOP("horalo", "Disegno Ovest")};
+const sheet::UiText kInfo{QT_TRANSLATE_NOOP("horalo", "Info")};
+const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
 const QString kZero = QStringLiteral("0");
-const QString kDateCaption = QStringLiteral("Data (gg/mm/aaaa)");
-const QString kDateButton = QStringLiteral("Declinazione");
+const sheet::UiText kDateCaption{QT_TRANSLATE_NOOP("horalo", "Data (gg/mm/aaaa)")};
+const sheet::UiText kDateButton{QT_TRANSLATE_NOOP("horalo", "Declinazione")};
+const sheet::UiText kDatePlaceholder{QT_TRANSLATE_NOOP("horalo", "gg/mm/aaaa")};
 const QString kDate = QStringLiteral("dataan");
 
 struct SignColumn {
@@ -50,10 +53,10 @@ struct SignColumn {
 // The Sun stands at the same declination when it enters the two signs of a pair, so one curve
 // serves both; the southern pairs mirror the northern ones.
 constexpr std::array<SignColumn, 4> kSignColumns{{
-    {"dlc1", "Gemelli", "Leone", "20,16"},
-    {"dlc2", "Toro", "Vergine", "11,48"},
-    {"dlc3", "Scorpio.", "Pesci", "0"},
-    {"dlc4", "Acqu.", "Sagittario", "0"},
+    {"dlc1", QT_TRANSLATE_NOOP("horalo", "Gemelli"), QT_TRANSLATE_NOOP("horalo", "Leone"), "20,16"},
+    {"dlc2", QT_TRANSLATE_NOOP("horalo", "Toro"), QT_TRANSLATE_NOOP("horalo", "Vergine"), "11,48"},
+    {"dlc3", QT_TRANSLATE_NOOP("horalo", "Scorpio."), QT_TRANSLATE_NOOP("horalo", "Pesci"), "0"},
+    {"dlc4", QT_TRANSLATE_NOOP("horalo", "Acqu."), QT_TRANSLATE_NOOP("horalo", "Sagittario"), "0"},
 }};
 const QString kAnniversary = QStringLiteral("an");
 
@@ -112,7 +115,7 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     top->addWidget(addCaption(kDateCaption, QStringLiteral("LabelData")));
     QLineEdit *date = addInput(kDate, QString());
     date->setFixedWidth(95);
-    date->setPlaceholderText(QStringLiteral("gg/mm/aaaa"));
+    date->setPlaceholderText(kDatePlaceholder);
     // Enter in the date asks for its declination, not for the table.
     disconnect(date, &QLineEdit::returnPressed, this, nullptr);
     connect(date, &QLineEdit::returnPressed, this, [this] { onAnniversaryFromDate(); });
@@ -130,7 +133,8 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
         const int column = static_cast<int>(c) + 1;
         for (int line = 0; line < 2; ++line) {
             QLabel *heading =
-                addCaption(QString::fromLatin1(line == 0 ? kSignColumns[c].firstHeading : kSignColumns[c].secondHeading));
+                addCaption(QCoreApplication::translate(
+                    "horalo", line == 0 ? kSignColumns[c].firstHeading : kSignColumns[c].secondHeading));
             heading->setAlignment(Qt::AlignCenter);
             table->addWidget(heading, line, column);
         }

@@ -2,6 +2,8 @@
 
 #include "sheet/report.h"
 
+#include "sheet/qt/uitext.h"
+
 #include <QString>
 #include <QTemporaryFile>
 
@@ -27,9 +29,9 @@ public:
 };
 
 inline const QString kPrintTitle = QStringLiteral("Horalo 2002");
-inline const QString kPrintSent = QStringLiteral("Stampa inviata");
-inline const QString kPrintFailed = QStringLiteral("Errore nella procedura di stampa");
-inline const QString kPrintHeld = QStringLiteral("Stampa inviata: la stampante è in pausa, il lavoro attende");
+inline const sheet::UiText kPrintSent{QT_TRANSLATE_NOOP("horalo", "Stampa inviata")};
+inline const sheet::UiText kPrintFailed{QT_TRANSLATE_NOOP("horalo", "Errore nella procedura di stampa")};
+inline const sheet::UiText kPrintHeld{QT_TRANSLATE_NOOP("horalo", "Stampa inviata: la stampante è in pausa, il lavoro attende")};
 
 // Replaces the notifier (nullptr restores the message boxes). Returns the previous one.
 PrintNotifier *setPrintNotifier(PrintNotifier *notifier);
