@@ -31,5 +31,9 @@
         <source>Lingua sconosciuta: usare it oppure en.</source>
         <translation>Unknown language: use it or en.</translation>
     </message>
+    <message>
+        <source>Apri nel Quadrante</source>
+        <translation>Open in the dial designer</translation>
+    </message>
 </context>
 </TS>
