@@ -614,6 +614,8 @@
     <message>
         <source>Sagittario</source>
         <translation>Sagittarius</translation>
+        <source>Apri nel Quadrante</source>
+        <translation>Open in the dial designer</translation>
     </message>
 </context>
 </TS>

@@ -73,9 +73,20 @@ bool ExportDial(const QString &path, const DesignedDial &dial, QString *error)
     // is renamed into place only once complete.
     const QString temp = QFile::decodeName(QByteArray::fromStdString(project::TemporaryPathBeside(target))) +
         QLatin1Char('.') + suffix;
-    const sheet::Drawing page = drawing::ToSheetDrawing(dial.sketch);
-    const bool written = suffix == QLatin1String("pdf") ? shell::exportDrawingPdf(page, temp)
-                                                        : shell::exportDrawingSvg(page, temp);
+    // The page is the plate, its top-left corner at the page's: a reader measures from the
+    // page's corner as from the plate's. What stands beside the plate on screen (a title block,
+    // the style template or the bar that found no free corner) goes on a second PDF page and is
+    // left out of the SVG, which has one page only.
+    const sheet::Drawing plate = drawing::ToPlatePage(dial.sketch);
+    bool written = false;
+    if (suffix == QLatin1String("pdf")) {
+        std::vector<sheet::Drawing> pages{plate};
+        if (dial.sketch.hasAside)
+            pages.push_back(drawing::ToAsidePage(dial.sketch));
+        written = shell::exportPagesPdf(pages, temp, 0.0);
+    } else {
+        written = shell::exportDrawingSvg(plate, temp, 0.0);
+    }
     if (!written || QFileInfo(temp).size() == 0) {
         QFile::remove(temp);
         return fail(kWriteFailed.text().arg(path));

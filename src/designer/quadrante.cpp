@@ -32,6 +32,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace designer {
 
 namespace {
@@ -535,6 +537,33 @@ void Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const 
     loading_ = false;
     project::SetExtraObject(project_, "rilievo", surveyJson.toStdString());
     modified_ = true;
+    recompute();
+}
+
+void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
+                                bool zodiac)
+{
+    if (!std::isfinite(latitudeDeg) || !std::isfinite(declinationDeg) || !std::isfinite(inclinationDeg) ||
+        !std::isfinite(styleMm))
+        return;
+    project::Project p = project_;
+    p.latitudeDeg = latitudeDeg;
+    p.declinationDeg = declinationDeg;
+    p.inclinationDeg = inclinationDeg;
+    p.styleLengthGiven = true;
+    p.gnomonMm = styleMm;
+    p.apparent = true;
+    p.halfHours = false;
+    p.clock = false;
+    p.italic = false;
+    p.babylonian = false;
+    p.solsticesEquinoxes = true;
+    p.zodiac = zodiac;
+    p.monthFirsts = false;
+    p.days.clear();
+    writeFields(p);
+    modified_ = true;
+    fitted_ = false;
     recompute();
 }
 

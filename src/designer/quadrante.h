@@ -43,6 +43,13 @@ public:
     // From the wall survey: the plane's declination (engine convention, West positive,
     // -180..180) and inclination, and the survey itself, kept in the project as "rilievo".
     Q_INVOKABLE void applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson);
+    // From a sheet's drawing ("Apri nel Quadrante"): the latitude, the plane (engine convention:
+    // declination West positive, -180..180; inclination 0 vertical, 90 horizontal) and the
+    // style's length in mm. The dial then shows what the sheet drew: apparent hours and the
+    // solstices and equinoxes, the zodiac entries too when zodiac is true, no other hour system
+    // or date line. The place's name, longitude, zone and the plate stay as they are.
+    Q_INVOKABLE void takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
+                                     bool zodiac);
     // {"latitudine":..,"longitudine":..,"fuso":..,"ora_legale":..} of the current inputs.
     Q_INVOKABLE QString placeJson() const;
 

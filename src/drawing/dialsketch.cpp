@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <optional>
 
 namespace drawing {
 
@@ -216,6 +217,140 @@ private:
     std::vector<Box> taken_;
 };
 
+// A group of lines and texts that travels as one: the title block, the style template, the
+// bar, the arrows. Built with its box's top edge at y = 0, then moved to where it goes.
+struct Piece {
+    std::vector<Polyline> lines;
+    std::vector<Label> labels;
+    Box box;
+    bool aside = false;
+};
+
+// Where on the plate a rectangle covers nothing already drawn: the plate cut into square cells,
+// a cell taken when a line, a label or a dot touches it, and a table of running sums, so that
+// asking whether a rectangle is free costs four look-ups.
+class FreeSpace {
+public:
+    FreeSpace(const DialSketch &sketch, double insetMm)
+    {
+        const Box &p = sketch.plate;
+        area_ = {p.left + insetMm, p.bottom + insetMm, p.right - insetMm, p.top - insetMm};
+        const double w = area_.right - area_.left, h = area_.top - area_.bottom;
+        if (!(w > 0 && h > 0))
+            return;
+        // Near 100 000 cells whatever the plate's size, never finer than 2 mm.
+        cell_ = std::max(2.0, std::sqrt(w * h / 100000.0));
+        cols_ = static_cast<long>(std::ceil(w / cell_));
+        rows_ = static_cast<long>(std::ceil(h / cell_));
+        taken_.assign(static_cast<std::size_t>(cols_ * rows_), 0);
+        for (const Polyline &l : sketch.lines) {
+            if (l.layer == Layer::Plate || l.points.empty())
+                continue;
+            const std::size_t n = l.points.size();
+            const std::size_t segments = l.closed ? n : n - 1;
+            for (std::size_t i = 0; i < segments || n == 1; ++i) {
+                markSegment(l.points[i], l.points[(i + 1) % n]);
+                if (n == 1)
+                    break;
+            }
+        }
+        for (const Label &l : sketch.labels)
+            markBox(l.box());
+        for (const Dot &d : sketch.dots)
+            markBox({d.at.x - d.radiusMm, d.at.y - d.radiusMm, d.at.x + d.radiusMm, d.at.y + d.radiusMm});
+    }
+
+    void occupy(const Box &box) { markBox(box); }
+
+    // The lower-left corner of a free w x h rectangle inside the plate's inset, the one nearest
+    // to a corner of the plate; nothing when there is none.
+    std::optional<Pt> find(double w, double h) const
+    {
+        if (taken_.empty())
+            return std::nullopt;
+        const long cw = static_cast<long>(std::ceil(w / cell_)), ch = static_cast<long>(std::ceil(h / cell_));
+        if (cw > cols_ || ch > rows_)
+            return std::nullopt;
+        std::vector<long> sum(static_cast<std::size_t>((cols_ + 1) * (rows_ + 1)), 0);
+        auto at = [&](long c, long r) -> long & { return sum[static_cast<std::size_t>(r * (cols_ + 1) + c)]; };
+        for (long r = 0; r < rows_; ++r)
+            for (long c = 0; c < cols_; ++c)
+                at(c + 1, r + 1) = taken_[static_cast<std::size_t>(r * cols_ + c)] + at(c, r + 1) + at(c + 1, r) - at(c, r);
+        std::optional<Pt> best;
+        long bestScore = 0;
+        for (long r = 0; r + ch <= rows_; ++r)
+            for (long c = 0; c + cw <= cols_; ++c) {
+                if (at(c + cw, r + ch) - at(c, r + ch) - at(c + cw, r) + at(c, r) != 0)
+                    continue;
+                const long score = std::max(std::min(c, cols_ - c - cw), std::min(r, rows_ - r - ch));
+                if (!best || score < bestScore) {
+                    bestScore = score;
+                    // Flush with the inset's edge on the side the rectangle is nearer to.
+                    const double x = c <= cols_ - c - cw ? area_.left + c * cell_ : area_.right - (cols_ - c) * cell_;
+                    const double yb = r <= rows_ - r - ch ? area_.bottom + r * cell_ : area_.top - (rows_ - r) * cell_;
+                    best = Pt{x, yb};
+                }
+            }
+        return best;
+    }
+
+private:
+    void mark(double x, double y)
+    {
+        const long c = static_cast<long>(std::floor((x - area_.left) / cell_));
+        const long r = static_cast<long>(std::floor((y - area_.bottom) / cell_));
+        if (c >= 0 && c < cols_ && r >= 0 && r < rows_)
+            taken_[static_cast<std::size_t>(r * cols_ + c)] = 1;
+    }
+    void markBox(const Box &b)
+    {
+        if (taken_.empty())
+            return;
+        const long c0 = std::max(0L, static_cast<long>(std::floor((b.left - area_.left) / cell_)));
+        const long c1 = std::min(cols_ - 1, static_cast<long>(std::floor((b.right - area_.left) / cell_)));
+        const long r0 = std::max(0L, static_cast<long>(std::floor((b.bottom - area_.bottom) / cell_)));
+        const long r1 = std::min(rows_ - 1, static_cast<long>(std::floor((b.top - area_.bottom) / cell_)));
+        for (long r = r0; r <= r1; ++r)
+            for (long c = c0; c <= c1; ++c)
+                taken_[static_cast<std::size_t>(r * cols_ + c)] = 1;
+    }
+    // Samples the part of the segment over the plate every half cell.
+    void markSegment(Pt a, Pt b)
+    {
+        if (taken_.empty() || !std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+            return;
+        double t0 = 0, t1 = 1;
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        const double p[4] = {-dx, dx, -dy, dy};
+        const double q[4] = {a.x - area_.left, area_.right - a.x, a.y - area_.bottom, area_.top - a.y};
+        for (int i = 0; i < 4; ++i) {
+            if (p[i] == 0) {
+                if (q[i] < 0)
+                    return;
+                continue;
+            }
+            const double t = q[i] / p[i];
+            if (p[i] < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+            if (t0 > t1)
+                return;
+        }
+        const double length = std::hypot(dx, dy) * (t1 - t0);
+        const long steps = static_cast<long>(std::ceil(length / (cell_ * 0.5))) + 1;
+        for (long k = 0; k <= steps; ++k) {
+            const double t = t0 + (t1 - t0) * static_cast<double>(k) / static_cast<double>(steps);
+            mark(a.x + dx * t, a.y + dy * t);
+        }
+    }
+
+    Box area_;
+    double cell_ = 1;
+    long cols_ = 0, rows_ = 0;
+    std::vector<unsigned char> taken_;
+};
+
 Polyline segmentLine(Pt a, Pt b, Layer layer, double width, bool dashed = false)
 {
     Polyline l;
@@ -413,18 +548,24 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     for (const auto &l : pending)
         placer.place(l, labelMm);
 
-    // Beside the plate: the title block, the style template, the 100 mm bar and the arrows.
+    // The title block, the style template, the 100 mm bar and the arrows: each a piece built
+    // in its own frame (top-left corner at the origin), then set on the plate where it covers
+    // nothing, or beside the plate when no such place is left.
     const double th = std::clamp(labelMm, 4.0, 8.0);
-    const double x0 = clip.rightMm + 4 * th;
-    double y = clip.topMm;
+    std::vector<Piece> pieces;
+
+    Piece titleBlock;
+    double y = 0;
+    double widest = 0;
     auto line = [&](const std::string &text, Layer layer = Layer::Texts, double scale = 1.0) {
         y -= th * scale * 1.6;
         Label l;
-        l.at = {x0, y};
+        l.at = {0, y};
         l.text = text;
         l.heightMm = th * scale;
         l.layer = layer;
-        sketch.labels.push_back(l);
+        widest = std::max(widest, TextWidthMm(text, th * scale));
+        titleBlock.labels.push_back(l);
     };
     const auto &place = spec.place;
     const double d = spec.declinationDeg;
@@ -485,81 +626,148 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")), Layer::Babylonian);
     if (!dates.empty())
         line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne")), Layer::Dates);
+    titleBlock.box = {0, y - th * 0.5, widest, 0};
+    pieces.push_back(std::move(titleBlock));
 
     // The style template at 1:1: the triangle F, nodus, O that the style and its support form,
     // to cut out and hold against the wall; its angle at O is the style height.
-    y -= 3 * th;
-    const double h = plane.nodusHeightMm;
-    const double base = plane.hasCentre ? std::hypot(plane.centre.xMm, plane.centre.yMm) : 0.0;
-    const Pt f{x0, y - h};
-    Polyline tri;
-    tri.layer = Layer::Style;
-    tri.widthMm = 0.35;
-    if (plane.hasCentre && base > 1e-6) {
-        tri.points = {f, {f.x, f.y + h}, {f.x + base, f.y}};
-        tri.closed = true;
-    } else {
-        tri.points = {f, {f.x, f.y + h}};
+    {
+        Piece templ;
+        const double h = plane.nodusHeightMm;
+        const double base = plane.hasCentre ? std::hypot(plane.centre.xMm, plane.centre.yMm) : 0.0;
+        const Pt f{th, -th - h};
+        Polyline tri;
+        tri.layer = Layer::Style;
+        tri.widthMm = 0.35;
+        const bool triangle = plane.hasCentre && base > 1e-6;
+        if (triangle) {
+            tri.points = {f, {f.x, f.y + h}, {f.x + base, f.y}};
+            tri.closed = true;
+        } else {
+            tri.points = {f, {f.x, f.y + h}};
+        }
+        templ.lines.push_back(tri);
+        const std::string heightText = "h " + DecimalShown(h, 1) + " mm";
+        templ.labels.push_back({{f.x + th * 0.5, f.y + h * 0.5}, heightText, th, Layer::Style});
+        templ.labels.push_back({{f.x - th * 0.3, f.y - th * 1.4}, "F", th, Layer::Style});
+        double right = f.x + th * 0.5 + TextWidthMm(heightText, th);
+        if (triangle) {
+            const std::string styleText = say(QT_TRANSLATE_NOOP("horalo", "stilo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm";
+            templ.labels.push_back({{f.x + base - th, f.y - th * 1.4}, "O", th, Layer::Style});
+            templ.labels.push_back({{f.x + base * 0.45, f.y + h * 0.55 + th * 0.4}, styleText, th, Layer::Style});
+            templ.labels.push_back({{f.x + base * 0.6, f.y + th * 0.4}, degreesText(plane.styleHeightDeg, 2), th,
+                                    Layer::Style});
+            right = std::max({right, f.x + base + th, f.x + base * 0.45 + TextWidthMm(styleText, th)});
+        }
+        templ.box = {0, f.y - th * 1.6, right, 0};
+        for (const Label &l : templ.labels)
+            templ.box.include(l.box());
+        pieces.push_back(std::move(templ));
     }
-    sketch.lines.push_back(tri);
-    sketch.labels.push_back({{f.x + th * 0.5, f.y + h * 0.5}, "h " + DecimalShown(h, 1) + " mm", th, Layer::Style});
-    sketch.labels.push_back({{f.x - th * 0.3, f.y - th * 1.4}, "F", th, Layer::Style});
-    if (plane.hasCentre && base > 1e-6) {
-        sketch.labels.push_back({{f.x + base - th, f.y - th * 1.4}, "O", th, Layer::Style});
-        sketch.labels.push_back(
-            {{f.x + base * 0.45, f.y + h * 0.55 + th * 0.4}, say(QT_TRANSLATE_NOOP("horalo", "stilo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm",
-             th, Layer::Style});
-        sketch.labels.push_back({{f.x + base * 0.6, f.y + th * 0.4}, degreesText(plane.styleHeightDeg, 2), th,
-                                 Layer::Style});
-    }
-    y = f.y - 4 * th;
 
-    // 100 mm bar.
-    Polyline bar;
-    bar.layer = Layer::Construction;
-    bar.widthMm = 0.35;
-    bar.points = {{x0, y}, {x0 + 100, y}};
-    sketch.lines.push_back(bar);
-    for (int k = 0; k <= 10; ++k)
-        sketch.lines.push_back(segmentLine({x0 + 10.0 * k, y}, {x0 + 10.0 * k, y + (k % 5 == 0 ? 4.0 : 2.0)},
-                                           Layer::Construction, 0.25));
-    sketch.labels.push_back({{x0 + 100 + th, y}, "100 mm", th, Layer::Texts});
-    y -= 4 * th;
+    // The 100 mm bar.
+    {
+        Piece bar;
+        const double by = -5.0;
+        bar.lines.push_back(segmentLine({0, by}, {100, by}, Layer::Construction, 0.35));
+        for (int k = 0; k <= 10; ++k)
+            bar.lines.push_back(segmentLine({10.0 * k, by}, {10.0 * k, by + (k % 5 == 0 ? 4.0 : 2.0)},
+                                            Layer::Construction, 0.25));
+        bar.labels.push_back({{100 + th, by}, "100 mm", th, Layer::Texts});
+        bar.box = {0, by - 1, 100 + th + TextWidthMm("100 mm", th), 0};
+        pieces.push_back(std::move(bar));
+    }
 
     // Arrows: up on the plane, and North on a horizontal dial.
-    auto arrow = [&](Pt from, Pt dir, const std::string &text) {
-        const double len = 60;
-        const Pt tip{from.x + dir.x * len, from.y + dir.y * len};
-        Polyline a;
-        a.layer = Layer::Construction;
-        a.widthMm = 0.35;
-        const Pt side{-dir.y, dir.x};
-        a.points = {from, tip, {tip.x - dir.x * 8 + side.x * 4, tip.y - dir.y * 8 + side.y * 4}, tip,
-                    {tip.x - dir.x * 8 - side.x * 4, tip.y - dir.y * 8 - side.y * 4}};
-        sketch.lines.push_back(a);
-        sketch.labels.push_back({{tip.x + dir.x * th + (dir.x < 0 ? -TextWidthMm(text, th) : 0),
-                                  tip.y + dir.y * th - (dir.y < 0 ? th : 0)},
-                                 text, th, Layer::Texts});
-    };
-    const Pt upFrom{x0 + 10, y - 130};
-    arrow(upFrom, {0, 1}, say(QT_TRANSLATE_NOOP("horalo", "Alto")));
-    if (std::abs(spec.inclinationDeg - 90.0) < 1e-9) {
-        const gnomonics::Vec3 north{0, 1, 0};
-        Pt n{gnomonics::dot(north, plane.right), gnomonics::dot(north, plane.up)};
-        const double len = std::hypot(n.x, n.y);
-        if (len > 1e-9)
-            arrow({x0 + 150, y - 65}, {n.x / len, n.y / len}, "N");
+    {
+        Piece arrows;
+        constexpr double len = 60;
+        auto arrow = [&](Pt from, Pt dir, const std::string &text) {
+            const Pt tip{from.x + dir.x * len, from.y + dir.y * len};
+            Polyline a;
+            a.layer = Layer::Construction;
+            a.widthMm = 0.35;
+            const Pt across{-dir.y, dir.x};
+            a.points = {from, tip, {tip.x - dir.x * 8 + across.x * 4, tip.y - dir.y * 8 + across.y * 4}, tip,
+                        {tip.x - dir.x * 8 - across.x * 4, tip.y - dir.y * 8 - across.y * 4}};
+            arrows.lines.push_back(a);
+            arrows.labels.push_back({{tip.x + dir.x * th + (dir.x < 0 ? -TextWidthMm(text, th) : 0),
+                                      tip.y + dir.y * th - (dir.y < 0 ? th : 0)},
+                                     text, th, Layer::Texts});
+        };
+        arrow({0, -len - 3 * th}, {0, 1}, say(QT_TRANSLATE_NOOP("horalo", "Alto")));
+        if (std::abs(spec.inclinationDeg - 90.0) < 1e-9) {
+            const gnomonics::Vec3 north{0, 1, 0};
+            Pt n{gnomonics::dot(north, plane.right), gnomonics::dot(north, plane.up)};
+            const double norm = std::hypot(n.x, n.y);
+            if (norm > 1e-9)
+                arrow({len + 4 * th, -len / 2 - 3 * th}, {n.x / norm, n.y / norm}, "N");
+        }
+        bool first = true;
+        for (const Polyline &a : arrows.lines)
+            for (const Pt p : a.points) {
+                if (first)
+                    arrows.box = {p.x, p.y, p.x, p.y};
+                first = false;
+                arrows.box.include(p);
+            }
+        for (const Label &l : arrows.labels)
+            arrows.box.include(l.box());
+        pieces.push_back(std::move(arrows));
+    }
+
+    FreeSpace free(sketch, th * 1.5);
+    const double gap = th;
+    double asideTop = clip.topMm;
+    for (Piece &piece : pieces) {
+        const double w = piece.box.right - piece.box.left, hgt = piece.box.top - piece.box.bottom;
+        Pt shift;
+        const std::optional<Pt> spot = free.find(w + 2 * gap, hgt + 2 * gap);
+        piece.aside = !spot;
+        if (spot) {
+            shift = {spot->x + gap - piece.box.left, spot->y + gap - piece.box.bottom};
+            free.occupy({spot->x, spot->y, spot->x + w + 2 * gap, spot->y + hgt + 2 * gap});
+        } else {
+            // Beside the plate, to its right, one piece under the other.
+            shift = {clip.rightMm + 4 * th - piece.box.left, asideTop - piece.box.top};
+            asideTop -= hgt + 3 * th;
+        }
+        for (Polyline &l : piece.lines) {
+            for (Pt &p : l.points)
+                p = {p.x + shift.x, p.y + shift.y};
+            l.aside = piece.aside;
+            sketch.lines.push_back(std::move(l));
+        }
+        for (Label &l : piece.labels) {
+            l.at = {l.at.x + shift.x, l.at.y + shift.y};
+            l.aside = piece.aside;
+            sketch.labels.push_back(std::move(l));
+        }
     }
 
     sketch.extent = sketch.plate;
+    bool anyAside = false;
     for (const auto &l : sketch.lines)
-        for (const Pt p : l.points)
+        for (const Pt p : l.points) {
             sketch.extent.include(p);
-    for (const auto &l : sketch.labels)
+            if (l.aside) {
+                sketch.aside = anyAside ? sketch.aside : Box{p.x, p.y, p.x, p.y};
+                sketch.aside.include(p);
+                anyAside = true;
+            }
+        }
+    for (const auto &l : sketch.labels) {
         sketch.extent.include(l.box());
+        if (l.aside) {
+            sketch.aside = anyAside ? sketch.aside : l.box();
+            sketch.aside.include(l.box());
+            anyAside = true;
+        }
+    }
     for (const auto &dt : sketch.dots)
         sketch.extent.include(Box{dt.at.x - dt.radiusMm, dt.at.y - dt.radiusMm, dt.at.x + dt.radiusMm,
                                   dt.at.y + dt.radiusMm});
+    sketch.hasAside = anyAside;
     return sketch;
 }
 

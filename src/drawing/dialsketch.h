@@ -44,6 +44,7 @@ struct Polyline {
     double widthMm = 0.35;
     bool dashed = false;
     bool closed = false;
+    bool aside = false; // beside the plate rather than on it
 };
 
 // A text whose box's lower-left corner stands at `at`; it reads left to right.
@@ -52,6 +53,7 @@ struct Label {
     std::string text; // UTF-8
     double heightMm = 5;
     Layer layer = Layer::Texts;
+    bool aside = false; // beside the plate rather than on it
     Box box() const;
 };
 
@@ -65,6 +67,9 @@ struct DialSketch {
     std::string title;
     Box plate;  // the dial plate
     Box extent; // everything drawn, the plate included
+    // What did not fit on the plate (items marked aside) stands to its right, inside this box.
+    bool hasAside = false;
+    Box aside;
     std::vector<Polyline> lines;
     std::vector<Label> labels;
     std::vector<Dot> dots;
@@ -83,11 +88,12 @@ double TextWidthMm(const std::string &utf8, double heightMm);
 // the plate outline; O and F; the substyle, noon, equinoctial and horizon lines; every hour and
 // date line, labelled (clock numbers, with the summer-time number beside an apparent hour when
 // summer time is chosen; Italic and Babylonian numbers in their own colours; date lines by
-// date or sign; analemmas by clock hour); beside the plate, to its right, the title block with
-// every input and the derived style height, substyle angle and longitude difference, the
-// style template at 1:1, a 100 mm bar and an arrow pointing up (North too on a horizontal
-// dial). A label is placed where its box meets neither its own line nor another label; when
-// no such place is found near its line the label is left out rather than cover something.
+// date or sign; analemmas by clock hour); the title block with every input and the derived
+// style height, substyle angle and longitude difference, the style template at 1:1, a 100 mm
+// bar and an arrow pointing up (North too on a horizontal dial), each set on the plate where it
+// covers nothing (nearest a corner), or else beside the plate, to its right, and marked aside.
+// A label is placed where its box meets neither its own line nor another label; when no such
+// place is found near its line the label is left out rather than cover something.
 DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title);
 
 // The label of an hour line or a date line as the CSV writes it (in Italian, whatever the

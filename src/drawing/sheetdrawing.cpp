@@ -2,15 +2,24 @@
 
 namespace drawing {
 
-sheet::Drawing ToSheetDrawing(const DialSketch &sketch)
+namespace {
+
+enum class Items { All, OnPlate, Aside };
+
+// The items chosen, with the box's top-left corner moved to the page's origin.
+sheet::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
 {
     sheet::Drawing out;
     out.title = sketch.title;
-    const Box &e = sketch.extent;
-    out.widthMm = e.right - e.left;
-    out.heightMm = e.top - e.bottom;
-    auto page = [&](Pt p) { return sheet::DrawingPoint{p.x - e.left, e.top - p.y}; };
+    out.widthMm = frame.right - frame.left;
+    out.heightMm = frame.top - frame.bottom;
+    auto page = [&](Pt p) { return sheet::DrawingPoint{p.x - frame.left, frame.top - p.y}; };
+    auto wanted = [items](bool aside) {
+        return items == Items::All || (items == Items::Aside) == aside;
+    };
     for (const Polyline &l : sketch.lines) {
+        if (!wanted(l.aside))
+            continue;
         sheet::DrawingPolyline p;
         for (const Pt q : l.points)
             p.points.push_back(page(q));
@@ -35,6 +44,8 @@ sheet::Drawing ToSheetDrawing(const DialSketch &sketch)
         out.lines.push_back(std::move(p));
     }
     for (const Label &l : sketch.labels) {
+        if (!wanted(l.aside))
+            continue;
         sheet::DrawingText t;
         t.at = page(l.at);
         t.text = l.text;
@@ -43,9 +54,33 @@ sheet::Drawing ToSheetDrawing(const DialSketch &sketch)
         t.rgb = LayerColour(l.layer);
         out.texts.push_back(std::move(t));
     }
-    for (const Dot &d : sketch.dots)
-        out.dots.push_back({page(d.at), d.radiusMm});
+    if (items != Items::Aside)
+        for (const Dot &d : sketch.dots)
+            out.dots.push_back({page(d.at), d.radiusMm});
     return out;
+}
+
+} // namespace
+
+sheet::Drawing ToSheetDrawing(const DialSketch &sketch)
+{
+    return toPage(sketch, sketch.extent, Items::All);
+}
+
+sheet::Drawing ToPlatePage(const DialSketch &sketch)
+{
+    return toPage(sketch, sketch.plate, Items::OnPlate);
+}
+
+sheet::Drawing ToAsidePage(const DialSketch &sketch)
+{
+    if (!sketch.hasAside)
+        return {};
+    // A small border, so that the outermost strokes and letters are not cut by the page's edge.
+    constexpr double kBorderMm = 5.0;
+    const Box &a = sketch.aside;
+    const Box frame{a.left - kBorderMm, a.bottom - kBorderMm, a.right + kBorderMm, a.top + kBorderMm};
+    return toPage(sketch, frame, Items::Aside);
 }
 
 } // namespace drawing

@@ -213,7 +213,8 @@ void CurvesSheet::onDrawing()
         refuse(dial.refusal);
         return;
     }
-    shell::showDrawing(dial.drawing);
+    // A horizontal dial in the engine's terms: inclination 90, no declination.
+    shell::showDrawing(dial.drawing, shell::SheetDialInputs{inputs->latitudeDeg, 0.0, 90.0, inputs->styleMm, false});
 }
 
 } // namespace horizontal

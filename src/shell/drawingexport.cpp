@@ -68,45 +68,59 @@ bool writeFile(const QString &path, const QByteArray &ending, Paint paint)
 
 } // namespace
 
-QSizeF pdfPageSizeMm(const sheet::Drawing &drawing)
+QSizeF pdfPageSizeMm(const sheet::Drawing &drawing, double marginMm)
 {
     auto points = [](double mm) { return std::ceil(mm / kMmPerInch * kPointsPerInch - 1e-9); };
-    const double w = points(finiteSize(drawing.widthMm) + 2 * kExportMarginMm);
-    const double h = points(finiteSize(drawing.heightMm) + 2 * kExportMarginMm);
+    const double w = points(finiteSize(drawing.widthMm) + 2 * marginMm);
+    const double h = points(finiteSize(drawing.heightMm) + 2 * marginMm);
     return {w * kMmPerInch / kPointsPerInch, h * kMmPerInch / kPointsPerInch};
 }
 
-QSizeF svgPageSizeMm(const sheet::Drawing &drawing)
+QSizeF svgPageSizeMm(const sheet::Drawing &drawing, double marginMm)
 {
     auto tenths = [](double mm) { return std::ceil(mm * 10 - 1e-9) / 10; };
-    return {tenths(finiteSize(drawing.widthMm) + 2 * kExportMarginMm),
-            tenths(finiteSize(drawing.heightMm) + 2 * kExportMarginMm)};
+    return {tenths(finiteSize(drawing.widthMm) + 2 * marginMm), tenths(finiteSize(drawing.heightMm) + 2 * marginMm)};
 }
 
-bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path)
+bool exportPagesPdf(const std::vector<sheet::Drawing> &pages, const QString &path, double marginMm)
 {
+    if (pages.empty() || !(std::isfinite(marginMm) && marginMm >= 0))
+        return false;
     return writeFile(path, QByteArrayLiteral("%%EOF"), [&](QIODevice &device) {
         QPdfWriter writer(&device);
         writer.setResolution(kPdfDpi);
         writer.setCreator(kCreator);
-        writer.setTitle(QString::fromStdString(drawing.title));
-        const QSizeF page = pdfPageSizeMm(drawing);
-        writer.setPageSize(QPageSize(page, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+        writer.setTitle(QString::fromStdString(pages.front().title));
+        auto setPage = [&](const sheet::Drawing &drawing) {
+            const QSizeF page = pdfPageSizeMm(drawing, marginMm);
+            return writer.setPageSize(QPageSize(page, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+        };
+        setPage(pages.front());
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
         const double dotsPerMm = writer.resolution() / kMmPerInch;
-        DrawingRender(dotsPerMm, QPointF(kExportMarginMm * dotsPerMm, kExportMarginMm * dotsPerMm))
-            .paint(painter, drawing);
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0 && (!setPage(pages[i]) || !writer.newPage()))
+                return false;
+            DrawingRender(dotsPerMm, QPointF(marginMm * dotsPerMm, marginMm * dotsPerMm)).paint(painter, pages[i]);
+        }
         return painter.end();
     });
 }
 
-bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path)
+bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path)
 {
+    return exportPagesPdf({drawing}, path, kExportMarginMm);
+}
+
+bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path, double marginMm)
+{
+    if (!(std::isfinite(marginMm) && marginMm >= 0))
+        return false;
     return writeFile(path, QByteArrayLiteral("</svg>"), [&](QIODevice &device) {
-        const QSizeF page = svgPageSizeMm(drawing);
+        const QSizeF page = svgPageSizeMm(drawing, marginMm);
         QSvgGenerator generator;
         generator.setOutputDevice(&device);
         generator.setResolution(kSvgDpi);
@@ -119,9 +133,14 @@ bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path)
         QPainter painter;
         if (!painter.begin(&generator))
             return false;
-        DrawingRender(1.0, QPointF(kExportMarginMm, kExportMarginMm)).paint(painter, drawing);
+        DrawingRender(1.0, QPointF(marginMm, marginMm)).paint(painter, drawing);
         return painter.end();
     });
+}
+
+bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path)
+{
+    return exportDrawingSvg(drawing, path, kExportMarginMm);
 }
 
 } // namespace shell

@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <vector>
+
 namespace shell {
 
 // White border around the drawing on an exported page, in millimetres.
@@ -13,8 +15,8 @@ inline constexpr double kExportMarginMm = 10.0;
 // The page an exported drawing is written on: the drawing plus the border all round, in
 // millimetres, rounded up to what the file format stores exactly (whole PostScript points
 // for a PDF page, tenths of a millimetre for an SVG).
-QSizeF pdfPageSizeMm(const sheet::Drawing &drawing);
-QSizeF svgPageSizeMm(const sheet::Drawing &drawing);
+QSizeF pdfPageSizeMm(const sheet::Drawing &drawing, double marginMm = kExportMarginMm);
+QSizeF svgPageSizeMm(const sheet::Drawing &drawing, double marginMm = kExportMarginMm);
 
 // Writes the drawing at full scale to a one-page PDF (QPdfWriter) or to an SVG whose width,
 // height and viewBox are in millimetres (QSvgGenerator), the drawing's top-left corner at the
@@ -24,5 +26,10 @@ QSizeF svgPageSizeMm(const sheet::Drawing &drawing);
 // untouched and no half file behind.
 bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path);
 bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path);
+
+// The same with a border of marginMm (0: the page is the drawing, its top-left corner at the
+// page's), the PDF with one page per drawing, each page of its drawing's size.
+bool exportPagesPdf(const std::vector<sheet::Drawing> &pages, const QString &path, double marginMm);
+bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path, double marginMm);
 
 } // namespace shell

@@ -7,6 +7,7 @@
 #include "shell/drawingprint.h"
 #include "shell/exportdialogs.h"
 #include "shell/registry.h"
+#include "sheet/qt/uitext.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -32,6 +33,8 @@ const sheet::UiText kExportSvg{QT_TRANSLATE_NOOP("horalo", "Esporta SVG")};
 const sheet::UiText kPdfFilter{QT_TRANSLATE_NOOP("horalo", "PDF (*.pdf)")};
 const sheet::UiText kSvgFilter{QT_TRANSLATE_NOOP("horalo", "SVG (*.svg)")};
 const QString kZoomFormat = QStringLiteral("%1 %");
+const sheet::UiText kOpenInDesigner{QT_TRANSLATE_NOOP("horalo", "Apri nel Quadrante")};
+const QString kDesignerWindow = QStringLiteral("Quadrante");
 
 bool drawable(const sheet::Drawing &d)
 {
@@ -75,6 +78,8 @@ DrawingWindow::DrawingWindow(QWidget *parent) : QWidget(parent)
     fileButtons_ << addButton(QStringLiteral("Stampa"), kPrintTiles, &DrawingWindow::onPrintTiles)
                  << addButton(QStringLiteral("EsportaPDF"), kExportPdf, &DrawingWindow::onExportPdf)
                  << addButton(QStringLiteral("EsportaSVG"), kExportSvg, &DrawingWindow::onExportSvg);
+    designerButton_ = addButton(QStringLiteral("ApriNelQuadrante"), kOpenInDesigner, &DrawingWindow::onOpenInDesigner);
+    designerButton_->setEnabled(false);
     buttons->addStretch();
     zoom_ = new QLabel(this);
     zoom_->setObjectName(QStringLiteral("Zoom"));
@@ -101,6 +106,27 @@ void DrawingWindow::setDrawing(const sheet::Drawing &drawing)
 const sheet::Drawing &DrawingWindow::drawing() const
 {
     return canvas_->drawing();
+}
+
+void DrawingWindow::setSheetInputs(const std::optional<SheetDialInputs> &inputs)
+{
+    inputs_ = inputs;
+    designerButton_->setEnabled(inputs_.has_value());
+}
+
+void DrawingWindow::onOpenInDesigner()
+{
+    if (!inputs_)
+        return;
+    const SheetDialInputs in = *inputs_;
+    // The designer lives in a module above this one: it is reached by its window name and the
+    // method it offers for this, as the wall survey reaches it.
+    QWidget *designer = showWindow(kDesignerWindow);
+    if (!designer)
+        return;
+    QMetaObject::invokeMethod(designer, "takeSheetInputs", Qt::DirectConnection, Q_ARG(double, in.latitudeDeg),
+                              Q_ARG(double, in.declinationDeg), Q_ARG(double, in.inclinationDeg),
+                              Q_ARG(double, in.styleMm), Q_ARG(bool, in.zodiac));
 }
 
 void DrawingWindow::showZoom()
@@ -186,11 +212,13 @@ QWidget *makeDrawingWindow()
     return new DrawingWindow;
 }
 
-DrawingWindow *showDrawing(const sheet::Drawing &drawing)
+DrawingWindow *showDrawing(const sheet::Drawing &drawing, const std::optional<SheetDialInputs> &inputs)
 {
     auto *window = dynamic_cast<DrawingWindow *>(showWindow(DrawingWindow::kName));
-    if (window)
+    if (window) {
         window->setDrawing(drawing);
+        window->setSheetInputs(inputs);
+    }
     return window;
 }
 

@@ -4,12 +4,25 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 
 namespace shell {
 
 class DrawingCanvas;
+
+// What a sheet's dial is made of, for the designer to take over: the engine's convention
+// (declination from South, East negative, West positive; inclination 0 for a vertical wall, 90
+// for a horizontal dial) and the style's length from the centre O to the nodus, in mm.
+struct SheetDialInputs {
+    double latitudeDeg = 0;
+    double declinationDeg = 0;
+    double inclinationDeg = 0;
+    double styleMm = 0;
+    bool zodiac = false; // the zodiac sheet: the signs' date lines too
+};
 
 // Disegno: a dial at full scale, to look at on screen, print 1:1 over tiled A4 pages, or
 // save as PDF or SVG. One window serves every sheet; a sheet's drawing button replaces what
@@ -22,12 +35,17 @@ public:
 
     void setDrawing(const sheet::Drawing &drawing);
     const sheet::Drawing &drawing() const;
+    // The inputs of the sheet the drawing comes from; without them "Apri nel Quadrante" is off.
+    void setSheetInputs(const std::optional<SheetDialInputs> &inputs);
+    const std::optional<SheetDialInputs> &sheetInputs() const { return inputs_; }
     DrawingCanvas *canvas() const { return canvas_; }
 
     void onFit();
     void onPrintTiles();
     void onExportPdf();
     void onExportSvg();
+    // Opens the designer with this sheet's dial in it.
+    void onOpenInDesigner();
 
 protected:
     // + and - zoom one step about the middle of the view, 0 shows the whole drawing again (as
@@ -43,11 +61,15 @@ private:
     DrawingCanvas *canvas_ = nullptr;
     QLabel *zoom_ = nullptr;
     QList<QPushButton *> fileButtons_;
+    QPushButton *designerButton_ = nullptr;
+    std::optional<SheetDialInputs> inputs_;
 };
 
 QWidget *makeDrawingWindow();
 
-// Shows the Disegno window (opening it when it is closed) with this drawing in it.
-DrawingWindow *showDrawing(const sheet::Drawing &drawing);
+// Shows the Disegno window (opening it when it is closed) with this drawing in it, and the
+// inputs of the sheet it comes from when there are any.
+DrawingWindow *showDrawing(const sheet::Drawing &drawing,
+                           const std::optional<SheetDialInputs> &inputs = std::nullopt);
 
 } // namespace shell

@@ -250,7 +250,7 @@ void CurvesSheet::drawSide(Side side)
         refuse(dial.refusal);
         return;
     }
-    shell::showDrawing(dial.drawing);
+    shell::showDrawing(dial.drawing, designerInputs(*wall, side, false));
 }
 
 void CurvesSheet::onDrawingEast()

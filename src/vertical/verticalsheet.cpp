@@ -2,6 +2,8 @@
 
 #include "sheet/qt/uitext.h"
 
+#include <cmath>
+
 namespace vertical {
 
 namespace {
@@ -130,6 +132,12 @@ std::optional<VerticalSheet::Wall> VerticalSheet::readWall() const
     if (!latitude || !declination || !style || !inclination)
         return std::nullopt;
     return Wall{*latitude, *declination, *style, *inclination};
+}
+
+shell::SheetDialInputs VerticalSheet::designerInputs(const Wall &wall, Side side, bool zodiac)
+{
+    const double declination = std::abs(wall.declinationDeg);
+    return {wall.latitudeDeg, side == Side::East ? -declination : declination, 0.0, wall.styleMm, zodiac};
 }
 
 } // namespace vertical

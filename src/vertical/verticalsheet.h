@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/drawingwindow.h"
 #include "shell/sheetwindow.h"
 #include "vertical/verticalrows.h"
 
@@ -50,6 +51,10 @@ protected:
 
     // Every wall field that reads as a number, or nothing when one of them does not.
     std::optional<Wall> readWall() const;
+
+    // The wall as the designer takes it: the declination signed by the side (East negative,
+    // West positive), a vertical wall, the style's length.
+    static shell::SheetDialInputs designerInputs(const Wall &wall, Side side, bool zodiac);
 
 private:
     std::array<QLabel *, kRows> rowLabels_{};

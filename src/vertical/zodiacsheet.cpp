@@ -289,7 +289,7 @@ void ZodiacSheet::drawSide(Side side)
         refuse(dial.refusal);
         return;
     }
-    shell::showDrawing(dial.drawing);
+    shell::showDrawing(dial.drawing, designerInputs(wall, side, true));
 }
 
 void ZodiacSheet::onDrawingEast()

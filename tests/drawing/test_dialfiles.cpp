@@ -3,11 +3,13 @@
 #include "drawing/dxfwriter.h"
 #include "gnomonics/hoursystems.h"
 #include "project/projectfile.h"
+#include "sunframe.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,6 +36,90 @@ std::optional<std::pair<double, double>> southWallShadow(double phiDeg, double h
     const double t = -100.0 / n; // the nodus moves away from the Sun until it meets the wall
     return std::pair{-t * e, -t * u};
 }
+
+
+// The Sun's apparent right ascension and declination (degrees) and Greenwich apparent sidereal
+// time (degrees) at an instant of Universal Time, from the low-precision solar theory of
+// Meeus, Astronomical Algorithms, ch. 25 (0.01 degree), written here apart from the engine's.
+struct SkySun {
+    double raDeg = 0, decDeg = 0, gastDeg = 0;
+};
+SkySun skySun(int year, int month, int day, double utHours)
+{
+    if (month <= 2) {
+        year -= 1;
+        month += 12;
+    }
+    const int a = year / 100;
+    const int b = 2 - a + a / 4;
+    const double jd = std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b - 1524.5 +
+        utHours / 24.0;
+    const double t = (jd - 2451545.0) / 36525.0;
+    const double l0 = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
+    const double m = toRad(357.52911 + 35999.05029 * t - 0.0001537 * t * t);
+    const double c = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(m) +
+        (0.019993 - 0.000101 * t) * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
+    const double omega = toRad(125.04 - 1934.136 * t);
+    const double lambda = toRad(l0 + c - 0.00569 - 0.00478 * std::sin(omega));
+    const double eps = toRad(23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - t * 0.001813))) / 60.0) / 60.0 +
+                             0.00256 * std::cos(omega));
+    SkySun s;
+    s.raDeg = sunframe::degrees(std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda)));
+    s.decDeg = sunframe::degrees(std::asin(std::sin(eps) * std::sin(lambda)));
+    s.gastDeg = 280.46061837 + 360.98564736629 * (jd - 2451545.0) + 0.000387933 * t * t;
+    return s;
+}
+
+// A plane as a maker sets it up, in plain East-North-Up vectors: it faces the horizontal
+// direction turned from South by the declination (West positive) and leans back by the
+// inclination (90: lying flat, facing the sky); right is horizontal, to the right of someone
+// facing the dial, and up completes the frame. The nodus stands h mm along the normal from F.
+struct TestPlane {
+    sunframe::Vec3 normal, right, up;
+    double nodusMm = 100;
+};
+TestPlane testPlane(double declinationDeg, double inclinationDeg, double nodusMm)
+{
+    const double d = toRad(declinationDeg), i = toRad(inclinationDeg);
+    const sunframe::Vec3 facing{-std::sin(d), -std::cos(d), 0};
+    TestPlane p;
+    p.normal = std::cos(i) * facing + std::sin(i) * sunframe::kUp;
+    p.right = sunframe::cross(sunframe::kUp, facing);
+    p.up = sunframe::cross(p.normal, p.right);
+    p.nodusMm = nodusMm;
+    return p;
+}
+
+// The shadow of the nodus (x, y in mm from F) for the Sun in that direction; nothing when the
+// Sun is behind the plane.
+std::optional<std::pair<double, double>> shadowOn(const TestPlane &p, sunframe::Vec3 sun)
+{
+    const double facing = sunframe::dot(sun, p.normal);
+    if (facing <= 0)
+        return std::nullopt;
+    const sunframe::Vec3 nodus = p.nodusMm * p.normal;
+    const sunframe::Vec3 shadow = nodus - (p.nodusMm / facing) * sun;
+    return std::pair{sunframe::dot(shadow, p.right), sunframe::dot(shadow, p.up)};
+}
+
+// The Sun's direction implied by a point of the plane: from the point to the nodus.
+sunframe::Vec3 sunThrough(const TestPlane &p, double xMm, double yMm)
+{
+    const sunframe::Vec3 v = p.nodusMm * p.normal - (xMm * p.right + yMm * p.up);
+    return (1.0 / sunframe::norm(v)) * v;
+}
+
+// Sunset hour angle of the Sun's centre on the geometric horizon: cos H0 = -tan(phi) tan(d).
+double sunsetDeg(double phiDeg, double dDeg)
+{
+    return sunframe::degrees(std::acos(-std::tan(toRad(phiDeg)) * std::tan(toRad(dDeg))));
+}
+
+// Every point of the CSV lies within this of the true shadow (two decimals of rounding, the
+// declination's four decimals and the hour's six, with room to spare).
+constexpr double kShadowTolMm = 0.02;
+// An analemma point is checked by the direction it implies, against the solar theory above.
+constexpr double kAnalemmaTolDeg = 0.02;
 
 double number(const QString &cell) { return QString(cell).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(); }
 
@@ -98,6 +184,119 @@ private Q_SLOTS:
             QVERIFY2(count.value(QString::fromLatin1(type)) > 0, type);
         // O of a vertical wall facing South lies above F at h / tan(latitude): 98.39 mm at 45.4642.
         QVERIFY(rows.contains(QStringLiteral("centro;O;;;;0,00;98,39")) || rows.contains(QStringLiteral("centro;O;;;;0,00;101,63")));
+    }
+
+    // Every row of a dial on any plane is the shadow of the nodus for the Sun its columns
+    // describe, computed here from plain vectors: apparent hours and date lines from the hour
+    // and the declination, Italic and Babylonian hours from sunset and sunrise, the analemmas
+    // from the clock reading and the date through an independent solar theory.
+    void csvRowsAreShadowsOnAnyPlane_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("zone");
+        QTest::addColumn<bool>("summer");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("inclination");
+        QTest::addColumn<int>("analemma");
+        QTest::newRow("wall facing East-North-East, D -110, lat 15,75 N, summer time")
+            << 15.75 << -61.5 << -4.0 << true << -110.0 << 0.0 << int(gnomonics::AnalemmaMode::Whole);
+        QTest::newRow("reclining plane, D 20 West, i 30, Milano")
+            << 45.4642 << 9.19 << 1.0 << false << 20.0 << 30.0 << int(gnomonics::AnalemmaMode::Halves);
+        QTest::newRow("horizontal dial, lat -34, Cape Town, zone +2")
+            << -34.0 << 18.42 << 2.0 << false << 0.0 << 90.0 << int(gnomonics::AnalemmaMode::Whole);
+        QTest::newRow("wall facing South-West, D 45, lat 45, summer time, noon analemma")
+            << 45.0 << 7.0 << 1.0 << true << 45.0 << 0.0 << int(gnomonics::AnalemmaMode::NoonOnly);
+    }
+    void csvRowsAreShadowsOnAnyPlane()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, zone);
+        QFETCH(bool, summer);
+        QFETCH(double, declination);
+        QFETCH(double, inclination);
+        QFETCH(int, analemma);
+        project::Project p;
+        p.latitudeDeg = latitude;
+        p.longitudeDeg = longitude;
+        p.zoneHours = zone;
+        p.summerTime = summer;
+        p.declinationDeg = declination;
+        p.inclinationDeg = inclination;
+        p.clock = p.italic = p.babylonian = p.zodiac = true;
+        p.analemma = static_cast<gnomonics::AnalemmaMode>(analemma);
+        p.plateWidthMm = 1200;
+        p.plateHeightMm = 1000;
+        p.footFromLeftMm = 600;
+        p.footFromTopMm = 500;
+        const auto spec = project::ToDialSpec(p);
+        QVERIFY(spec.ok);
+        const auto dial = gnomonics::BuildDialLines(spec.spec);
+        QVERIFY(dial.status.ok());
+        const QStringList rows = QString::fromStdString(drawing::DialCsv(dial)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const TestPlane plane = testPlane(declination, inclination, 100);
+        QHash<QString, int> count;
+        double worstMm = 0, worstDeg = 0;
+        for (int i = 1; i < rows.size(); ++i) {
+            const QStringList c = rows[i].split(QLatin1Char(';'));
+            QCOMPARE(c.size(), 7);
+            const QString &type = c[0];
+            const double x = number(c[5]), y = number(c[6]);
+            ++count[type];
+            QVERIFY2(x >= -600.005 && x <= 600.005 && y >= -500.005 && y <= 500.005, qPrintable(QStringLiteral("off the plate: ") + rows[i]));
+            if (type == QLatin1String("ora_civile")) {
+                const QStringList ymd = c[3].split(QLatin1Char('-'));
+                QCOMPARE(ymd.size(), 3);
+                const double ut = number(c[2]) - zone - (summer ? 1.0 : 0.0);
+                const SkySun sky = skySun(ymd[0].toInt(), ymd[1].toInt(), ymd[2].toInt(), ut);
+                const double hourAngle = sky.gastDeg + longitude - sky.raDeg;
+                const sunframe::Vec3 sun = sunframe::sunDirection(latitude, std::remainder(hourAngle, 360.0), sky.decDeg);
+                const double cosAngle = std::clamp(sunframe::dot(sun, sunThrough(plane, x, y)), -1.0, 1.0);
+                const double missDeg = sunframe::degrees(std::acos(cosAngle));
+                worstDeg = std::max(worstDeg, missDeg);
+                QVERIFY2(missDeg <= kAnalemmaTolDeg, qPrintable(rows[i] + QStringLiteral(" off the Sun by %1 deg").arg(missDeg)));
+                continue;
+            }
+            if (type == QLatin1String("centro")) {
+                // O: where the polar axis through the nodus meets the plane.
+                const sunframe::Vec3 pole = sunframe::northPole(latitude);
+                const auto o = shadowOn(plane, sunframe::dot(pole, plane.normal) > 0 ? pole : -1.0 * pole);
+                QVERIFY(o);
+                QCOMPARE_LE(std::max(std::abs(o->first - x), std::abs(o->second - y)), 0.0051);
+                continue;
+            }
+            if (type == QLatin1String("piede")) {
+                QCOMPARE(c[5], QStringLiteral("0,00"));
+                QCOMPARE(c[6], QStringLiteral("0,00"));
+                continue;
+            }
+            const double d = number(c[4]);
+            const double hour = number(c[2]);
+            double hourAngle = 0;
+            if (type == QLatin1String("ora_vera") || type == QLatin1String("linea_data"))
+                hourAngle = 15.0 * (hour - 12.0);
+            else if (type == QLatin1String("italica"))
+                hourAngle = sunsetDeg(latitude, d) + 15.0 * hour - 360.0; // hours since sunset
+            else if (type == QLatin1String("babilonese"))
+                hourAngle = 15.0 * hour - sunsetDeg(latitude, d); // hours since sunrise
+            else
+                QFAIL(qPrintable(QStringLiteral("unknown row ") + rows[i]));
+            const sunframe::Vec3 sun = sunframe::sunDirection(latitude, std::remainder(hourAngle, 360.0), d);
+            // A line's end on the horizon is found by bisection and its declination written to
+            // four decimals: the Sun there may stand a few millionths of a radian below.
+            QVERIFY2(sun.z > -2e-5, qPrintable(QStringLiteral("Sun below the horizon: ") + rows[i]));
+            const auto shadow = shadowOn(plane, sun);
+            QVERIFY2(shadow, qPrintable(QStringLiteral("Sun behind the plane: ") + rows[i]));
+            const double miss = std::hypot(shadow->first - x, shadow->second - y);
+            worstMm = std::max(worstMm, miss);
+            QVERIFY2(miss <= kShadowTolMm,
+                     qPrintable(rows[i] + QStringLiteral(" true shadow %1 %2").arg(shadow->first).arg(shadow->second)));
+        }
+        qInfo("%d rows; largest distance from the true shadow %.4f mm, analemmas off the Sun by at most %.4f deg",
+              int(rows.size() - 1), worstMm, worstDeg);
+        for (const char *type : {"ora_vera", "ora_civile", "italica", "babilonese", "linea_data", "piede"})
+            QVERIFY2(count.value(QString::fromLatin1(type)) > 0, type);
     }
 
     void noonRowOfTheJuneSolstice()

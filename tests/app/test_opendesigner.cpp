@@ -1,0 +1,125 @@
+// "Apri nel Quadrante" in the full-scale drawing of a sheet opens the designer on that sheet's
+// dial: the latitude, the plane (declination signed by the side, a horizontal dial at
+// inclination 90) and the style's length, apparent hours and the solstices and equinoxes, the
+// zodiac entries too from the zodiac sheet.
+#include "sheettesting.h"
+
+#include "designer/quadrante.h"
+#include "horizontal/horizontalwindows.h"
+#include "shell/drawingwindow.h"
+#include "shell/registry.h"
+#include "shell/textwindows.h"
+#include "vertical/verticalwindows.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+class TestOpenDesigner : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QApplication::setQuitOnLastWindowClosed(false);
+        auto &registry = shell::WindowRegistry::instance();
+        shell::registerShellWindows(registry);
+        horizontal::registerHorizontalWindows(registry);
+        vertical::registerVerticalWindows(registry);
+        designer::registerDesignerWindows(registry);
+    }
+    void cleanup()
+    {
+        // The designer takes the sheet's values as an unsaved change: let it close unasked.
+        if (auto *q = qobject_cast<designer::Quadrante *>(shell::WindowRegistry::instance().open(QStringLiteral("Quadrante"))))
+            q->setProject(project::Project{}, QString());
+        closeAllWindows();
+    }
+
+    void carriesTheSheetOver_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("declination");
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<QString>("inclination");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("zodiac");
+        // The sheets' defaults: CurveVrt at 38,1217, ZodiacoVrt at 38,1167, on a wall declining 38 with a
+        // style of 40,32; CurveOrizz a horizontal dial.
+        QTest::newRow("vertical curves, West") << "CurveVrt" << "DisegnoOvest" << "38,1217" << "38" << "Ovest" << "0" << "40,32" << false;
+        QTest::newRow("vertical curves, East") << "CurveVrt" << "DisegnoEst" << "38,1217" << "38" << "Est" << "0" << "40,32" << false;
+        QTest::newRow("zodiac, West") << "ZodiacoVrt" << "DisegnoOvest" << "38,1167" << "38" << "Ovest" << "0" << "40,32" << true;
+    }
+    void carriesTheSheetOver()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, button);
+        QFETCH(QString, latitude);
+        QFETCH(QString, declination);
+        QFETCH(QString, side);
+        QFETCH(QString, inclination);
+        QFETCH(QString, style);
+        QFETCH(bool, zodiac);
+        QWidget *window = shell::showWindow(sheet);
+        QVERIFY2(window, qPrintable(sheet));
+        press(window, button);
+        auto *drawing = dynamic_cast<shell::DrawingWindow *>(shell::WindowRegistry::instance().open(QStringLiteral("Disegno")));
+        QVERIFY2(drawing, "no Disegno window");
+        auto *open = drawing->findChild<QPushButton *>(QStringLiteral("ApriNelQuadrante"));
+        QVERIFY2(open, "no button ApriNelQuadrante");
+        QCOMPARE(open->text(), QStringLiteral("Apri nel Quadrante"));
+        QVERIFY(open->isEnabled());
+        QTest::mouseClick(open, Qt::LeftButton);
+        QWidget *designerWindow = shell::WindowRegistry::instance().open(QStringLiteral("Quadrante"));
+        QVERIFY2(designerWindow, "the designer did not open");
+        auto field = [&](const char *name) {
+            auto *edit = designerWindow->findChild<QLineEdit *>(QString::fromLatin1(name));
+            return edit ? edit->text() : QStringLiteral("(no field %1)").arg(QString::fromLatin1(name));
+        };
+        QCOMPARE(field("latitudine"), latitude);
+        QCOMPARE(field("declinazione"), declination);
+        QCOMPARE(designerWindow->findChild<QComboBox *>(QStringLiteral("lato"))->currentText(), side);
+        QCOMPARE(field("inclinazione"), inclination);
+        QCOMPARE(designerWindow->findChild<QComboBox *>(QStringLiteral("gnomone"))->currentIndex(), 1);
+        QCOMPARE(field("stilo_mm"), style);
+        auto checked = [&](const char *name) {
+            auto *box = designerWindow->findChild<QCheckBox *>(QString::fromLatin1(name));
+            return box && box->isChecked();
+        };
+        QVERIFY(checked("vere"));
+        QVERIFY(checked("solstizi_equinozi"));
+        QCOMPARE(checked("zodiaco"), zodiac);
+        QVERIFY(!checked("italiche"));
+        // The designer draws the dial it was given.
+        auto *q = qobject_cast<designer::Quadrante *>(designerWindow);
+        QVERIFY(q && q->dial().ok);
+        QCOMPARE(q->project().styleLengthGiven, true);
+        QCOMPARE(q->project().declinationDeg, side == QLatin1String("Est") ? -38.0 : 38.0);
+    }
+
+    void horizontalSheetIsInclinationNinety()
+    {
+        QWidget *window = shell::showWindow(QStringLiteral("CurveOrizz"));
+        QVERIFY(window);
+        const QString lat = textOf(window, QStringLiteral("Latx"));
+        press(window, QStringLiteral("Disegno"));
+        auto *drawing = dynamic_cast<shell::DrawingWindow *>(shell::WindowRegistry::instance().open(QStringLiteral("Disegno")));
+        QVERIFY(drawing);
+        QVERIFY(drawing->sheetInputs());
+        QCOMPARE(drawing->sheetInputs()->inclinationDeg, 90.0);
+        QCOMPARE(drawing->sheetInputs()->declinationDeg, 0.0);
+        QTest::mouseClick(drawing->findChild<QPushButton *>(QStringLiteral("ApriNelQuadrante")), Qt::LeftButton);
+        QWidget *designerWindow = shell::WindowRegistry::instance().open(QStringLiteral("Quadrante"));
+        QVERIFY(designerWindow);
+        QCOMPARE(designerWindow->findChild<QLineEdit *>(QStringLiteral("inclinazione"))->text(), QStringLiteral("90"));
+        QCOMPARE(designerWindow->findChild<QLineEdit *>(QStringLiteral("declinazione"))->text(), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestOpenDesigner)
+#include "test_opendesigner.moc"

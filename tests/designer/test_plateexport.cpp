@@ -1,0 +1,134 @@
+#include "designer/designerexport.h"
+#include "drawing/csvwriter.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+// The designer's SVG and PDF are the plate at 1:1: the page is the plate, its top-left corner
+// at the page's, so a maker measures every point from the page's corner.
+class TestPlateExport : public QObject {
+    Q_OBJECT
+private:
+    // A dot of the SVG (a <circle>) at (x, y) in the page's millimetres, within tolMm.
+    static bool hasCircleAt(const QString &svg, double x, double y, double tolMm)
+    {
+        static const QRegularExpression circle(QStringLiteral("<circle cx=\"([-0-9.e]+)\" cy=\"([-0-9.e]+)\""));
+        for (auto it = circle.globalMatch(svg); it.hasNext();) {
+            const auto m = it.next();
+            if (std::abs(m.captured(1).toDouble() - x) <= tolMm && std::abs(m.captured(2).toDouble() - y) <= tolMm)
+                return true;
+        }
+        return false;
+    }
+    // A path of the SVG passing through (x, y), to the file's precision.
+    static bool hasPathPointAt(const QString &svg, double x, double y, double tolMm)
+    {
+        static const QRegularExpression point(QStringLiteral("[ML](-?[0-9.]+),(-?[0-9.]+)"));
+        for (auto it = point.globalMatch(svg); it.hasNext();) {
+            const auto m = it.next();
+            if (std::abs(m.captured(1).toDouble() - x) <= tolMm && std::abs(m.captured(2).toDouble() - y) <= tolMm)
+                return true;
+        }
+        return false;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void pageIsThePlate_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<double>("footLeft");
+        QTest::addColumn<double>("footTop");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<QString>("svgSize");
+        QTest::addColumn<int>("pdfPages");
+        // The default plate has room in its corners for the title block, template, bar, arrow.
+        QTest::newRow("default plate 1000 x 800") << 1000.0 << 800.0 << 500.0 << 200.0 << 0.0
+                                                  << QStringLiteral("width=\"1000mm\" height=\"800mm\"\n viewBox=\"0 0 1000 800\"") << 1;
+        QTest::newRow("plate 700 x 500, foot off centre, wall 30 West")
+            << 700.0 << 500.0 << 300.0 << 120.0 << 30.0
+            << QStringLiteral("width=\"700mm\" height=\"500mm\"\n viewBox=\"0 0 700 500\"") << 1;
+        // Too small for the style template of a 100 mm nodus: it goes on a second PDF page.
+        QTest::newRow("plate 160 x 120, no room beside the lines")
+            << 160.0 << 120.0 << 80.0 << 20.0 << 0.0
+            << QStringLiteral("width=\"160mm\" height=\"120mm\"\n viewBox=\"0 0 160 120\"") << 2;
+    }
+    void pageIsThePlate()
+    {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(double, footLeft);
+        QFETCH(double, footTop);
+        QFETCH(double, declination);
+        QFETCH(QString, svgSize);
+        QFETCH(int, pdfPages);
+        project::Project p;
+        p.plateWidthMm = width;
+        p.plateHeightMm = height;
+        p.footFromLeftMm = footLeft;
+        p.footFromTopMm = footTop;
+        p.declinationDeg = declination;
+        const designer::DesignedDial dial = designer::DesignDial(p);
+        QVERIFY2(dial.ok, qPrintable(dial.message));
+        QTemporaryDir dir;
+        QString error;
+        const QString svgPath = dir.filePath(QStringLiteral("q.svg"));
+        const QString pdfPath = dir.filePath(QStringLiteral("q.pdf"));
+        QVERIFY2(designer::ExportDial(svgPath, dial, &error), qPrintable(error));
+        QVERIFY2(designer::ExportDial(pdfPath, dial, &error), qPrintable(error));
+
+        QFile svgFile(svgPath);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(svgFile.readAll());
+        QVERIFY2(svg.contains(svgSize), qPrintable(svg.left(300)));
+        // F at its place from the plate's left and top edges.
+        QVERIFY2(hasCircleAt(svg, footLeft, footTop, 0.01), "no dot at F");
+        // O and the noon point of the equinoxes from the CSV (mm from F, y up) at
+        // (footLeft + x, footTop - y).
+        const QStringList rows = QString::fromStdString(drawing::DialCsv(dial.lines)).split(QLatin1Char('\n'));
+        int checked = 0;
+        for (const QString &row : rows) {
+            const QStringList c = row.split(QLatin1Char(';'));
+            if (c.size() != 7)
+                continue;
+            const double x = QString(c[5]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+            const double y = QString(c[6]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+            if (c[0] == QLatin1String("centro")) {
+                QVERIFY2(hasCircleAt(svg, footLeft + x, footTop - y, 0.01), qPrintable(row));
+                ++checked;
+            } else if (c[0] == QLatin1String("ora_vera") && c[2] == QLatin1String("12,000000")) {
+                // Rounded to two decimals in the CSV, to three in the SVG.
+                QVERIFY2(hasPathPointAt(svg, footLeft + x, footTop - y, 0.006), qPrintable(row));
+                ++checked;
+            }
+        }
+        QVERIFY(checked >= 2);
+
+        QFile pdfFile(pdfPath);
+        QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+        const QByteArray pdf = pdfFile.readAll();
+        static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+        QList<QPointF> pages;
+        for (auto it = mediaBox.globalMatch(QString::fromLatin1(pdf)); it.hasNext();) {
+            const auto m = it.next();
+            pages << QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        }
+        QCOMPARE(pages.size(), pdfPages);
+        // The PDF states its page in whole points: the plate rounded up by less than one.
+        const double wPt = width / 25.4 * 72, hPt = height / 25.4 * 72;
+        QCOMPARE_GE(pages.front().x(), wPt - 1e-6);
+        QCOMPARE_LT(pages.front().x(), wPt + 1);
+        QCOMPARE_GE(pages.front().y(), hPt - 1e-6);
+        QCOMPARE_LT(pages.front().y(), hPt + 1);
+        QCOMPARE(dial.sketch.hasAside, pdfPages == 2);
+    }
+};
+
+QTEST_MAIN(TestPlateExport)
+#include "test_plateexport.moc"
