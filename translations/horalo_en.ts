@@ -617,5 +617,9 @@
         <source>Apri nel Quadrante</source>
         <translation>Open in the dial designer</translation>
     </message>
+    <message>
+        <source>Sagittario</source>
+        <translation>Sagittarius</translation>
+    </message>
 </context>
 </TS>
