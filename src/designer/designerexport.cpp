@@ -24,13 +24,13 @@ const sheet::UiText kRefused{QT_TRANSLATE_NOOP("horalo", "Il quadrante non può 
 DesignedDial DesignDial(const project::Project &p)
 {
     DesignedDial out;
-    const project::SpecResult spec = project::ToDialSpec(p);
-    if (!spec.ok) {
-        out.key = QString::fromStdString(spec.key);
-        out.message = QString::fromStdString(spec.message);
+    const project::SpecResult design = project::ToDialSpec(p);
+    if (!design.ok) {
+        out.key = QString::fromStdString(design.key);
+        out.message = QString::fromStdString(design.message);
         return out;
     }
-    out.lines = gnomonics::BuildDialLines(spec.spec);
+    out.lines = gnomonics::BuildDialLines(design.design);
     if (!out.lines.status.ok()) {
         std::string key = project::FieldKey(out.lines.status.field);
         if (key == "altezza_mm" && p.styleLengthGiven)

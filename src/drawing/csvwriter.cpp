@@ -48,7 +48,7 @@ public:
     void add(const char *type, const std::string &label, const std::string &hour, const std::string &date,
              const std::string &declination, double x, double y)
     {
-        if (!std::isfinite(x) || !std::isfinite(y) || !dial_.spec.plate.contains({x, y}))
+        if (!std::isfinite(x) || !std::isfinite(y) || !dial_.design.plate.contains({x, y}))
             return;
         text_ += std::string(type) + ";" + label + ";" + hour + ";" + date + ";" + declination + ";" +
             Decimal(x, 2) + ";" + Decimal(y, 2) + "\n";
@@ -76,7 +76,7 @@ std::string DialCsv(const gnomonics::DialLines &dial)
     if (!dial.status.ok())
         return {};
     Rows rows(dial);
-    const bool summer = dial.spec.place.summerTime;
+    const bool summer = dial.design.place.summerTime;
     const auto &lines = dial.lines;
 
     // Straight hour lines: where they meet each date line, then the ends of their pieces.
@@ -119,7 +119,7 @@ std::string DialCsv(const gnomonics::DialLines &dial)
     // Crossings between hour families, and of the analemmas with the date lines.
     const LineFamily order[] = {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian,
                                 LineFamily::DateLine, LineFamily::ClockTime};
-    const auto &h = dial.spec.hours;
+    const auto &h = dial.design.hours;
     auto chosen = [&](LineFamily f) {
         switch (f) {
         case LineFamily::ApparentTime: return h.apparent;

@@ -463,9 +463,9 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     DialSketch sketch;
     if (!dial.status.ok())
         return sketch;
-    const auto &spec = dial.spec;
+    const auto &design = dial.design;
     const auto &plane = dial.plane;
-    const auto &clip = spec.plate;
+    const auto &clip = design.plate;
     sketch.title = say(QT_TRANSLATE_NOOP("horalo", "Quadrante ")) + title.placeName;
     sketch.plate = {clip.leftMm, clip.bottomMm, clip.rightMm, clip.topMm};
     const double plateSide = std::min(clip.rightMm - clip.leftMm, clip.topMm - clip.bottomMm);
@@ -493,7 +493,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     std::vector<PendingLabel> pending;
     const Pt centre{plane.centre.xMm, plane.centre.yMm};
     for (const DialLine &line : dial.lines) {
-        const std::string text = ShownLineLabel(line, spec.place.summerTime);
+        const std::string text = ShownLineLabel(line, design.place.summerTime);
         PendingLabel label{text, layerOf(line.family), -1, {}, {}};
         for (const auto &piece : line.pieces) {
             Polyline p;
@@ -567,8 +567,8 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         widest = std::max(widest, TextWidthMm(text, th * scale));
         titleBlock.labels.push_back(l);
     };
-    const auto &place = spec.place;
-    const double d = spec.declinationDeg;
+    const auto &place = design.place;
+    const double d = design.declinationDeg;
     std::string side = std::abs(d) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Sud)")) : std::abs(std::abs(d) - 180) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Nord)"))
                                                       : (d < 0 ? say(QT_TRANSLATE_NOOP("horalo", " Est")) : say(QT_TRANSLATE_NOOP("horalo", " Ovest")));
     line(sketch.title, Layer::Texts, 1.4);
@@ -576,31 +576,31 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
          say(QT_TRANSLATE_NOOP("horalo", " (Est positiva)")));
     line(say(QT_TRANSLATE_NOOP("horalo", "Fuso ")) + DecimalShown(place.zoneHours, 2) + " h" + (place.summerTime ? say(QT_TRANSLATE_NOOP("horalo", ", ora legale")) : say(QT_TRANSLATE_NOOP("horalo", ", senza ora legale"))));
     line(say(QT_TRANSLATE_NOOP("horalo", "Declinazione del piano ")) + degreesText(std::abs(d), 2) + side + say(QT_TRANSLATE_NOOP("horalo", "  inclinazione ")) +
-         degreesText(spec.inclinationDeg, 2));
-    line(std::string(spec.gnomon == gnomonics::GnomonSize::StyleLength ? say(QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo ")) : say(QT_TRANSLATE_NOOP("horalo", "Altezza del nodo "))) +
-         DecimalShown(spec.gnomonMm, 1) + " mm");
+         degreesText(design.inclinationDeg, 2));
+    line(std::string(design.gnomon == gnomonics::GnomonSize::StyleLength ? say(QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo ")) : say(QT_TRANSLATE_NOOP("horalo", "Altezza del nodo "))) +
+         DecimalShown(design.gnomonMm, 1) + " mm");
     std::string hours;
     auto add = [](std::string &s, const std::string &t) { s += (s.empty() ? "" : ", ") + t; };
-    if (spec.hours.apparent)
-        add(hours, spec.hours.halfHours ? say(QT_TRANSLATE_NOOP("horalo", "vere e mezze ore")) : say(QT_TRANSLATE_NOOP("horalo", "vere")));
-    if (spec.hours.clock)
+    if (design.hours.apparent)
+        add(hours, design.hours.halfHours ? say(QT_TRANSLATE_NOOP("horalo", "vere e mezze ore")) : say(QT_TRANSLATE_NOOP("horalo", "vere")));
+    if (design.hours.clock)
         add(hours, (say(QT_TRANSLATE_NOOP("horalo", "civili (analemma "))) +
-                       (spec.hours.analemma == gnomonics::AnalemmaMode::Whole ? say(QT_TRANSLATE_NOOP("horalo", "intero"))
-                        : spec.hours.analemma == gnomonics::AnalemmaMode::Halves ? say(QT_TRANSLATE_NOOP("horalo", "a metà")) : say(QT_TRANSLATE_NOOP("horalo", "del mezzogiorno"))) +
-                       say(QT_TRANSLATE_NOOP("horalo", ", anno ")) + std::to_string(spec.year) + ")");
-    if (spec.hours.italic)
+                       (design.hours.analemma == gnomonics::AnalemmaMode::Whole ? say(QT_TRANSLATE_NOOP("horalo", "intero"))
+                        : design.hours.analemma == gnomonics::AnalemmaMode::Halves ? say(QT_TRANSLATE_NOOP("horalo", "a metà")) : say(QT_TRANSLATE_NOOP("horalo", "del mezzogiorno"))) +
+                       say(QT_TRANSLATE_NOOP("horalo", ", anno ")) + std::to_string(design.year) + ")");
+    if (design.hours.italic)
         add(hours, say(QT_TRANSLATE_NOOP("horalo", "italiche")));
-    if (spec.hours.babylonian)
+    if (design.hours.babylonian)
         add(hours, say(QT_TRANSLATE_NOOP("horalo", "babiloniche")));
     line(say(QT_TRANSLATE_NOOP("horalo", "Ore: ")) + (hours.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : hours));
     std::string dates;
-    if (spec.dates.solsticesEquinoxes)
+    if (design.dates.solsticesEquinoxes)
         add(dates, say(QT_TRANSLATE_NOOP("horalo", "solstizi ed equinozi")));
-    if (spec.dates.zodiac)
+    if (design.dates.zodiac)
         add(dates, say(QT_TRANSLATE_NOOP("horalo", "segni zodiacali")));
-    if (spec.dates.monthFirsts)
+    if (design.dates.monthFirsts)
         add(dates, say(QT_TRANSLATE_NOOP("horalo", "primo del mese")));
-    for (const auto &day : spec.dates.dates)
+    for (const auto &day : design.dates.dates)
         add(dates, dayName(day) + " " + std::to_string(day.year));
     line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: ")) + (dates.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : dates));
     line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
@@ -616,13 +616,13 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     else
         line(say(QT_TRANSLATE_NOOP("horalo", "Quadrante polare: lo stilo è parallelo al piano, senza centro")));
     line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm dal piede F (x a destra, y in alto)")));
-    if (spec.hours.apparent)
+    if (design.hours.apparent)
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore vere")), Layer::Hours);
-    if (spec.hours.clock)
+    if (design.hours.clock)
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore civili (tempo del fuso)")), Layer::ClockHours);
-    if (spec.hours.italic)
+    if (design.hours.italic)
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore italiche")), Layer::Italic);
-    if (spec.hours.babylonian)
+    if (design.hours.babylonian)
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")), Layer::Babylonian);
     if (!dates.empty())
         line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne")), Layer::Dates);
@@ -696,7 +696,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
                                      text, th, Layer::Texts});
         };
         arrow({0, -len - 3 * th}, {0, 1}, say(QT_TRANSLATE_NOOP("horalo", "Alto")));
-        if (std::abs(spec.inclinationDeg - 90.0) < 1e-9) {
+        if (std::abs(design.inclinationDeg - 90.0) < 1e-9) {
             const gnomonics::Vec3 north{0, 1, 0};
             Pt n{gnomonics::dot(north, plane.right), gnomonics::dot(north, plane.up)};
             const double norm = std::hypot(n.x, n.y);

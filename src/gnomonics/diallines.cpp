@@ -14,7 +14,7 @@ constexpr double kDeclinationStepDeg = 0.5;
 
 // Everything a line's point function needs, alive as long as the DialLines it came from.
 struct Context {
-    const DialSpec *spec = nullptr;
+    const DialSpec *design = nullptr;
     const DialPlane *plane = nullptr;
     const SolarTable *solar = nullptr;
 };
@@ -53,8 +53,8 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
         return [&plane, h, anywhere](double d) { return shadowPoint(plane, h, d, d, anywhere); };
     }
     case LineFamily::ClockTime: {
-        const Place place = c.spec->place;
-        const ClockKind kind = c.spec->hours.clockKind;
+        const Place place = c.design->place;
+        const ClockKind kind = c.design->hours.clockKind;
         if (line.analemma == AnalemmaHalf::None) {
             const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
             return [&plane, h, hour, anywhere](double d) {
@@ -104,17 +104,17 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
     return [](double) { return std::optional<DialPoint>{}; };
 }
 
-EngineStatus checkSpec(const DialSpec &spec)
+EngineStatus checkSpec(const DialSpec &design)
 {
-    if (EngineStatus s = CheckPlace(spec.place); !s.ok())
+    if (EngineStatus s = CheckPlace(design.place); !s.ok())
         return s;
-    if (spec.year < kFirstYear || spec.year > kLastYear)
+    if (design.year < kFirstYear || design.year > kLastYear)
         return Refuse(InputField::Year, RefusalReason::OutOfRange);
-    if (!std::isfinite(spec.dateLineStepMinutes))
+    if (!std::isfinite(design.dateLineStepMinutes))
         return Refuse(InputField::Step, RefusalReason::NotFinite);
-    if (spec.dateLineStepMinutes < 0.5 || spec.dateLineStepMinutes > 60)
+    if (design.dateLineStepMinutes < 0.5 || design.dateLineStepMinutes > 60)
         return Refuse(InputField::Step, RefusalReason::OutOfRange);
-    return CheckClip(spec.plate);
+    return CheckClip(design.plate);
 }
 
 std::vector<double> declinationSamples(double lo, double hi, const std::vector<DateLine> &dates)
@@ -152,32 +152,32 @@ std::vector<double> hourLabels(bool halfHours, double first, double last)
 
 } // namespace
 
-DialLines BuildDialLines(const DialSpec &spec)
+DialLines BuildDialLines(const DialSpec &design)
 {
     DialLines out;
-    out.status = checkSpec(spec);
+    out.status = checkSpec(design);
     if (!out.status.ok())
         return out;
-    PlaneInput planeInput{spec.place.latitudeDeg, spec.declinationDeg, spec.inclinationDeg,
-                          spec.gnomon, spec.gnomonMm};
+    PlaneInput planeInput{design.place.latitudeDeg, design.declinationDeg, design.inclinationDeg,
+                          design.gnomon, design.gnomonMm};
     const DialPlaneResult made = MakeDialPlane(planeInput);
     if (!made.status.ok()) {
         out.status = made.status;
         return out;
     }
-    const DateLinesResult dates = ChooseDateLines(spec.dates, spec.place, spec.year);
+    const DateLinesResult dates = ChooseDateLines(design.dates, design.place, design.year);
     if (!dates.status.ok()) {
         out.status = dates.status;
         return out;
     }
-    out.spec = spec;
+    out.design = design;
     out.plane = made.plane;
     const DialPlane &plane = out.plane;
-    const HourChoice &hours = spec.hours;
+    const HourChoice &hours = design.hours;
 
     // The Sun's range over the year: the solstices' declinations.
     auto solsticeDeclination = [&](double longitudeDeg) {
-        const SunPosition s = SunAt(InstantOfSolarLongitude(spec.year, longitudeDeg));
+        const SunPosition s = SunAt(InstantOfSolarLongitude(design.year, longitudeDeg));
         return ZodiacEntryDeclinationDeg(longitudeDeg, s.trueObliquityDeg);
     };
     out.lowestDeclinationDeg = solsticeDeclination(270.0);
@@ -187,14 +187,14 @@ DialLines BuildDialLines(const DialSpec &spec)
 
     const bool analemmas = hours.clock && hours.equationOfTime;
     if (analemmas) {
-        const double first = JulianDay({spec.year - 1, 12, 1}, 0.0) - 2.0;
-        const double last = JulianDay({spec.year + 1, 1, 1}, 0.0) + 3.0;
+        const double first = JulianDay({design.year - 1, 12, 1}, 0.0) - 2.0;
+        const double last = JulianDay({design.year + 1, 1, 1}, 0.0) + 3.0;
         out.solar = std::make_shared<const SolarTable>(first, static_cast<int>(last - first));
     }
-    const Context context{&out.spec, &out.plane, out.solar.get()};
+    const Context context{&out.design, &out.plane, out.solar.get()};
 
     auto add = [&](DialLine line, const std::vector<double> &samples) {
-        line.pieces = TraceLine(lineFunction(context, line), samples, spec.plate);
+        line.pieces = TraceLine(lineFunction(context, line), samples, design.plate);
         out.lines.push_back(std::move(line));
     };
 
@@ -207,7 +207,7 @@ DialLines BuildDialLines(const DialSpec &spec)
         }
 
     if (hours.clock) {
-        const double noon = 12.0 + (hours.clockKind == ClockKind::Zone && spec.place.summerTime ? 1.0 : 0.0);
+        const double noon = 12.0 + (hours.clockKind == ClockKind::Zone && design.place.summerTime ? 1.0 : 0.0);
         std::vector<double> labels = hours.analemma == AnalemmaMode::NoonOnly && analemmas
             ? std::vector<double>{noon} : hourLabels(hours.halfHours, 0.0, 23.5);
         if (!analemmas) {
@@ -224,16 +224,16 @@ DialLines BuildDialLines(const DialSpec &spec)
                 int days;
             };
             std::vector<Span> spans;
-            const double zone = spec.place.zoneHours;
+            const double zone = design.place.zoneHours;
             if (hours.analemma == AnalemmaMode::Halves) {
-                const auto decBefore = solsticeDay(spec.year - 1, 270.0, zone);
-                const auto june = solsticeDay(spec.year, 90.0, zone);
-                const auto dec = solsticeDay(spec.year, 270.0, zone);
+                const auto decBefore = solsticeDay(design.year - 1, 270.0, zone);
+                const auto june = solsticeDay(design.year, 90.0, zone);
+                const auto dec = solsticeDay(design.year, 270.0, zone);
                 spans.push_back({AnalemmaHalf::DecemberToJune, decBefore, daysBetween(decBefore, june)});
                 spans.push_back({AnalemmaHalf::JuneToDecember, june, daysBetween(june, dec)});
             } else {
-                const sheet::CivilDate jan1{spec.year, 1, 1};
-                spans.push_back({AnalemmaHalf::Whole, jan1, daysBetween(jan1, {spec.year + 1, 1, 1})});
+                const sheet::CivilDate jan1{design.year, 1, 1};
+                spans.push_back({AnalemmaHalf::Whole, jan1, daysBetween(jan1, {design.year + 1, 1, 1})});
             }
             for (double t : labels)
                 for (const Span &span : spans) {
@@ -267,7 +267,7 @@ DialLines BuildDialLines(const DialSpec &spec)
         }
 
     std::vector<double> byHourAngle;
-    const double stepDeg = spec.dateLineStepMinutes / 4.0;
+    const double stepDeg = design.dateLineStepMinutes / 4.0;
     for (double h = -180.0; h < 180.0; h += stepDeg)
         byHourAngle.push_back(h);
     byHourAngle.push_back(180.0);
@@ -284,14 +284,14 @@ DialLines BuildDialLines(const DialSpec &spec)
         if (!(length(circleNormal) > 1e-12))
             return std::nullopt;
         const auto l = GreatCircleLine(plane, circleNormal);
-        return l ? ClipStraightLine(*l, spec.plate) : std::nullopt;
+        return l ? ClipStraightLine(*l, design.plate) : std::nullopt;
     };
     out.construction.substyle = clipped(cross(plane.pole, plane.normal));
     out.construction.noon = clipped(east);
     out.construction.equinoctial = clipped(plane.pole);
     out.construction.horizon = clipped(zenith);
-    out.centreOnPlate = plane.hasCentre && spec.plate.contains(plane.centre);
-    out.footOnPlate = spec.plate.contains({0, 0});
+    out.centreOnPlate = plane.hasCentre && design.plate.contains(plane.centre);
+    out.footOnPlate = design.plate.contains({0, 0});
     return out;
 }
 
@@ -371,8 +371,8 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
     std::vector<Crossing> found;
     if (!dial.status.ok())
         return found;
-    const ClipRect &clip = dial.spec.plate;
-    const Context context{&dial.spec, &dial.plane, dial.solar.get()};
+    const ClipRect &clip = dial.design.plate;
+    const Context context{&dial.design, &dial.plane, dial.solar.get()};
 
     // Segments of family b, bucketed in a grid over the plate.
     constexpr int kCells = 48;

@@ -78,7 +78,7 @@ struct ConstructionLines {
 
 struct DialLines {
     EngineStatus status;
-    DialSpec spec;
+    DialSpec design;
     DialPlane plane;
     std::vector<DialLine> lines; // apparent, clock, Italic, Babylonian, then date lines
     ConstructionLines construction;
@@ -93,7 +93,7 @@ struct DialLines {
 // Builds every chosen line. Refuses (status, no lines) any input a part refuses: the place
 // (CheckPlace), the plane (MakeDialPlane), the plate (CheckClip), the year (1800-2200), a date
 // that does not exist, a date-line step outside 0.5..60 minutes.
-DialLines BuildDialLines(const DialSpec &spec);
+DialLines BuildDialLines(const DialSpec &design);
 
 // A point where a line of one family crosses a line of another on the plate.
 struct Crossing {

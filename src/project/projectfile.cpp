@@ -369,7 +369,7 @@ std::string RefusalText(gnomonics::EngineStatus status)
 SpecResult ToDialSpec(const Project &p)
 {
     SpecResult out;
-    gnomonics::DialSpec &s = out.spec;
+    gnomonics::DialSpec &s = out.design;
     s.place = {p.latitudeDeg, p.longitudeDeg, p.zoneHours, p.summerTime};
     s.declinationDeg = p.declinationDeg;
     s.inclinationDeg = p.inclinationDeg;

@@ -83,7 +83,7 @@ struct SpecResult {
     gnomonics::EngineStatus status;
     std::string key;     // the JSON key of the field at fault ("latitudine", "giorni", ...)
     std::string message; // in Italian
-    gnomonics::DialSpec spec;
+    gnomonics::DialSpec design;
 };
 SpecResult ToDialSpec(const Project &project);
 

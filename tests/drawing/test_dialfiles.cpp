@@ -130,7 +130,7 @@ gnomonics::DialLines defaultDial(bool everything)
     p.italic = everything;
     p.babylonian = everything;
     p.zodiac = everything;
-    return gnomonics::BuildDialLines(project::ToDialSpec(p).spec);
+    return gnomonics::BuildDialLines(project::ToDialSpec(p).design);
 }
 
 } // namespace
@@ -230,9 +230,9 @@ private Q_SLOTS:
         p.plateHeightMm = 1000;
         p.footFromLeftMm = 600;
         p.footFromTopMm = 500;
-        const auto spec = project::ToDialSpec(p);
-        QVERIFY(spec.ok);
-        const auto dial = gnomonics::BuildDialLines(spec.spec);
+        const auto design = project::ToDialSpec(p);
+        QVERIFY(design.ok);
+        const auto dial = gnomonics::BuildDialLines(design.design);
         QVERIFY(dial.status.ok());
         const QStringList rows = QString::fromStdString(drawing::DialCsv(dial)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const TestPlane plane = testPlane(declination, inclination, 100);
@@ -325,7 +325,7 @@ private Q_SLOTS:
     {
         project::Project p;
         p.latitudeDeg = 90;
-        const auto dial = gnomonics::BuildDialLines(project::ToDialSpec(p).spec);
+        const auto dial = gnomonics::BuildDialLines(project::ToDialSpec(p).design);
         QVERIFY(!dial.status.ok());
         QVERIFY(drawing::DialCsv(dial).empty());
         QTemporaryDir dir;

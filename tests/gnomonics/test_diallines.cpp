@@ -16,24 +16,24 @@ namespace {
 
 DialSpec busyDial(double lat, double lon, double zone, bool summer, double decl, double incl, int year)
 {
-    DialSpec spec;
-    spec.place = {lat, lon, zone, summer};
-    spec.declinationDeg = decl;
-    spec.inclinationDeg = incl;
-    spec.gnomonMm = 100;
-    spec.year = year;
-    spec.hours.apparent = true;
-    spec.hours.halfHours = true;
-    spec.hours.clock = true;
-    spec.hours.italic = true;
-    spec.hours.babylonian = true;
-    spec.dates.solsticesEquinoxes = true;
-    spec.dates.zodiac = true;
-    spec.dates.monthFirsts = true;
-    spec.dates.dates = {{year, 8, 15}};
-    spec.plate = {-600, 600, -800, 400};
-    spec.dateLineStepMinutes = 10;
-    return spec;
+    DialSpec design;
+    design.place = {lat, lon, zone, summer};
+    design.declinationDeg = decl;
+    design.inclinationDeg = incl;
+    design.gnomonMm = 100;
+    design.year = year;
+    design.hours.apparent = true;
+    design.hours.halfHours = true;
+    design.hours.clock = true;
+    design.hours.italic = true;
+    design.hours.babylonian = true;
+    design.dates.solsticesEquinoxes = true;
+    design.dates.zodiac = true;
+    design.dates.monthFirsts = true;
+    design.dates.dates = {{year, 8, 15}};
+    design.plate = {-600, 600, -800, 400};
+    design.dateLineStepMinutes = 10;
+    return design;
 }
 
 // Distance of a point from the straight line through a and b.
@@ -76,8 +76,8 @@ private Q_SLOTS:
             const double lon = random.in(-180, 180);
             const double zone = std::round(lon / 15.0);
             const bool summer = random.next() < 0.5;
-            const DialSpec spec = busyDial(lat, lon, zone, summer, decl, incl, year);
-            const DialLines d = BuildDialLines(spec);
+            const DialSpec design = busyDial(lat, lon, zone, summer, decl, incl, year);
+            const DialLines d = BuildDialLines(design);
             QVERIFY(d.status.ok());
             const sunframe::Vec3 n = shadowframe::wallNormal(-decl, incl);
             for (const DialLine &line : d.lines)
@@ -85,7 +85,7 @@ private Q_SLOTS:
                     QVERIFY(piece.size() >= 2);
                     for (const DialPoint &p : piece) {
                         QVERIFY(std::isfinite(p.xMm) && std::isfinite(p.yMm));
-                        QVERIFY(spec.plate.contains({p.xMm, p.yMm}));
+                        QVERIFY(design.plate.contains({p.xMm, p.yMm}));
                         const sunframe::Vec3 sun = sunframe::sunDirection(lat, p.hourAngleDeg, p.declinationDeg);
                         QVERIFY(sun.z >= -1e-12);
                         QVERIFY(sunframe::dot(sun, n) > 0);
@@ -138,9 +138,9 @@ private Q_SLOTS:
         shadowframe::Uniform random(5);
         int lines = 0;
         for (int dial = 0; dial < 40; ++dial) {
-            DialSpec spec = busyDial(random.in(-80, 80), 0, 0, false, random.in(-180, 180), random.in(-80, 90), 2026);
-            spec.hours.clock = false;
-            const DialLines d = BuildDialLines(spec);
+            DialSpec design = busyDial(random.in(-80, 80), 0, 0, false, random.in(-180, 180), random.in(-80, 90), 2026);
+            design.hours.clock = false;
+            const DialLines d = BuildDialLines(design);
             if (!d.plane.hasCentre)
                 continue;
             for (const DialLine &line : d.lines) {
@@ -171,9 +171,9 @@ private Q_SLOTS:
         shadowframe::Uniform random(8);
         int lines = 0;
         for (int dial = 0; dial < 40; ++dial) {
-            DialSpec spec = busyDial(random.in(-65, 65), 0, 0, false, random.in(-180, 180), random.in(-80, 90), 2026);
-            spec.hours.clock = false;
-            const DialLines d = BuildDialLines(spec);
+            DialSpec design = busyDial(random.in(-65, 65), 0, 0, false, random.in(-180, 180), random.in(-80, 90), 2026);
+            design.hours.clock = false;
+            const DialLines d = BuildDialLines(design);
             for (const DialLine &line : d.lines) {
                 if (line.family != LineFamily::Italic && line.family != LineFamily::Babylonian)
                     continue;
@@ -195,9 +195,9 @@ private Q_SLOTS:
         // I + B = 2 T (modulo 24) with T the apparent time, and both point meanings agree.
         const double tolHours = 1e-6;
         const double tolMm = 1e-4;
-        DialSpec spec = busyDial(45.4642, 9.19, 1, false, 20, 0, 2026);
-        spec.hours.clock = false;
-        const DialLines d = BuildDialLines(spec);
+        DialSpec design = busyDial(45.4642, 9.19, 1, false, 20, 0, 2026);
+        design.hours.clock = false;
+        const DialLines d = BuildDialLines(design);
         const auto crossings = FindCrossings(d, LineFamily::Italic, LineFamily::Babylonian);
         QVERIFY(crossings.size() > 40);
         for (const Crossing &c : crossings) {
@@ -219,8 +219,8 @@ private Q_SLOTS:
         // The crossing of the apparent-time line T with the date line of declination d is the
         // shadow at hour angle 15 (T - 12) and declination d.
         const double tolMm = 1e-4;
-        const DialSpec spec = busyDial(45.4642, 9.19, 1, false, 0, 0, 2026);
-        const DialLines d = BuildDialLines(spec);
+        const DialSpec design = busyDial(45.4642, 9.19, 1, false, 0, 0, 2026);
+        const DialLines d = BuildDialLines(design);
         const auto crossings = FindCrossings(d, LineFamily::ApparentTime, LineFamily::DateLine);
         QVERIFY(crossings.size() > 100);
         for (const Crossing &c : crossings) {
@@ -259,13 +259,13 @@ private Q_SLOTS:
         QFETCH(bool, summer);
         QFETCH(int, lines);
         QFETCH(double, firstLabel);
-        DialSpec spec = busyDial(45.4642, 9.19, 1, summer, 0, 0, 2026);
-        spec.hours.apparent = false;
-        spec.hours.halfHours = false;
-        spec.hours.italic = false;
-        spec.hours.babylonian = false;
-        spec.hours.analemma = AnalemmaMode(mode);
-        const DialLines d = BuildDialLines(spec);
+        DialSpec design = busyDial(45.4642, 9.19, 1, summer, 0, 0, 2026);
+        design.hours.apparent = false;
+        design.hours.halfHours = false;
+        design.hours.italic = false;
+        design.hours.babylonian = false;
+        design.hours.analemma = AnalemmaMode(mode);
+        const DialLines d = BuildDialLines(design);
         std::vector<const DialLine *> clock;
         for (const DialLine &line : d.lines)
             if (line.family == LineFamily::ClockTime)
@@ -348,19 +348,19 @@ private Q_SLOTS:
         QFETCH(int, what);
         QFETCH(int, field);
         QFETCH(int, reason);
-        DialSpec spec = busyDial(45, 9, 1, false, 0, 0, 2026);
+        DialSpec design = busyDial(45, 9, 1, false, 0, 0, 2026);
         switch (what) {
-        case 0: spec.place.latitudeDeg = 90; break;
-        case 1: spec.inclinationDeg = -85; break;
-        case 2: spec.gnomonMm = 0; break;
-        case 3: spec.place.longitudeDeg = NAN; break;
-        case 4: spec.dates.dates = {{2026, 2, 31}}; break;
-        case 5: spec.plate = {0, 5, 0, 100}; break;
-        case 6: spec.plate.topMm = INFINITY; break;
-        case 7: spec.year = 2201; break;
-        case 8: spec.dateLineStepMinutes = 0; break;
+        case 0: design.place.latitudeDeg = 90; break;
+        case 1: design.inclinationDeg = -85; break;
+        case 2: design.gnomonMm = 0; break;
+        case 3: design.place.longitudeDeg = NAN; break;
+        case 4: design.dates.dates = {{2026, 2, 31}}; break;
+        case 5: design.plate = {0, 5, 0, 100}; break;
+        case 6: design.plate.topMm = INFINITY; break;
+        case 7: design.year = 2201; break;
+        case 8: design.dateLineStepMinutes = 0; break;
         }
-        const DialLines d = BuildDialLines(spec);
+        const DialLines d = BuildDialLines(design);
         QCOMPARE(int(d.status.field), field);
         QCOMPARE(int(d.status.reason), reason);
         QVERIFY(d.lines.empty());
@@ -373,8 +373,8 @@ private Q_SLOTS:
         // below F (the equator's shadow: tan 45 x 100), the horizon line is the horizontal
         // through the nodus's foot.
         const double tolMm = 1e-9;
-        DialSpec spec = busyDial(45, 9, 1, false, 0, 0, 2026);
-        const DialLines d = BuildDialLines(spec);
+        DialSpec design = busyDial(45, 9, 1, false, 0, 0, 2026);
+        const DialLines d = BuildDialLines(design);
         QVERIFY(d.centreOnPlate && d.footOnPlate);
         QCOMPARE_LE(std::abs(d.plane.centre.yMm - 100), tolMm);
         QVERIFY(d.construction.noon && d.construction.substyle && d.construction.equinoctial && d.construction.horizon);

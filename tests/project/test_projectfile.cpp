@@ -129,13 +129,13 @@ private Q_SLOTS:
 
     void defaultsDrawTheDefaultDial()
     {
-        const auto spec = project::ToDialSpec(project::Project{});
-        QVERIFY(spec.ok);
+        const auto design = project::ToDialSpec(project::Project{});
+        QVERIFY(design.ok);
         // The plate 1000 x 800 mm with the foot 500 mm from the left and 200 mm from the top.
-        QCOMPARE(spec.spec.plate.leftMm, -500.0);
-        QCOMPARE(spec.spec.plate.rightMm, 500.0);
-        QCOMPARE(spec.spec.plate.topMm, 200.0);
-        QCOMPARE(spec.spec.plate.bottomMm, -600.0);
+        QCOMPARE(design.design.plate.leftMm, -500.0);
+        QCOMPARE(design.design.plate.rightMm, 500.0);
+        QCOMPARE(design.design.plate.topMm, 200.0);
+        QCOMPARE(design.design.plate.bottomMm, -600.0);
     }
 };
 

@@ -11,29 +11,29 @@
 
 int main()
 {
-    gnomonics::DialSpec spec;
-    spec.place = {45.4642, 9.19, 1.0, true};
-    spec.declinationDeg = 20;
-    spec.inclinationDeg = 0;
-    spec.gnomonMm = 100;
-    spec.year = 2026;
-    spec.hours.apparent = true;
-    spec.hours.halfHours = true;
-    spec.hours.clock = true;
-    spec.hours.analemma = gnomonics::AnalemmaMode::Whole;
-    spec.hours.italic = true;
-    spec.hours.babylonian = true;
-    spec.dates.solsticesEquinoxes = true;
-    spec.dates.zodiac = true;
-    spec.dates.monthFirsts = true;
-    spec.dates.dates = {{2026, 8, 15}};
-    spec.plate = {-500, 500, -600, 200};
+    gnomonics::DialSpec design;
+    design.place = {45.4642, 9.19, 1.0, true};
+    design.declinationDeg = 20;
+    design.inclinationDeg = 0;
+    design.gnomonMm = 100;
+    design.year = 2026;
+    design.hours.apparent = true;
+    design.hours.halfHours = true;
+    design.hours.clock = true;
+    design.hours.analemma = gnomonics::AnalemmaMode::Whole;
+    design.hours.italic = true;
+    design.hours.babylonian = true;
+    design.dates.solsticesEquinoxes = true;
+    design.dates.zodiac = true;
+    design.dates.monthFirsts = true;
+    design.dates.dates = {{2026, 8, 15}};
+    design.plate = {-500, 500, -600, 200};
 
     std::vector<double> ms;
     std::size_t points = 0;
     for (int run = 0; run < 15; ++run) {
         const auto start = std::chrono::steady_clock::now();
-        const gnomonics::DialLines dial = gnomonics::BuildDialLines(spec);
+        const gnomonics::DialLines dial = gnomonics::BuildDialLines(design);
         const auto stop = std::chrono::steady_clock::now();
         ms.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
         points = 0;
@@ -45,7 +45,7 @@ int main()
     std::printf("every line of the dial (%zu points): best %.1f ms, median %.1f ms\n", points,
                 ms.front(), ms[ms.size() / 2]);
 
-    const gnomonics::DialLines dial = gnomonics::BuildDialLines(spec);
+    const gnomonics::DialLines dial = gnomonics::BuildDialLines(design);
     const auto start = std::chrono::steady_clock::now();
     const auto crossings = gnomonics::FindCrossings(dial, gnomonics::LineFamily::ApparentTime,
                                                     gnomonics::LineFamily::DateLine);
