@@ -169,12 +169,9 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
         std::remove(temp.c_str());
         return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «")) + path + "».");
-    }
+    std::string why;
+    if (!project::MoveIntoPlace(temp, path, &why))
+        return fail(why);
     return true;
 }
 

@@ -61,13 +61,19 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
         std::remove(temp.c_str());
         return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
     }
+    return MoveIntoPlace(temp, path, error);
+}
+
+bool MoveIntoPlace(const std::string &temp, const std::string &path, std::string *error)
+{
     std::error_code ec;
     std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «")) + path + "».");
-    }
-    return true;
+    if (!ec)
+        return true;
+    std::remove(temp.c_str());
+    if (error)
+        *error = say(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «")) + path + "».";
+    return false;
 }
 
 } // namespace project
