@@ -8,6 +8,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace drawing {
 
@@ -82,8 +83,9 @@ Layer layerOf(LineFamily family)
 
 double dist(Pt a, Pt b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-// Does the segment ab meet the box? Liang-Barsky clipping of the segment by the box.
-bool segmentMeetsBox(Pt a, Pt b, const Box &box)
+// The part of the segment ab inside the box, as the parameters [t0, t1] of a + t (b - a)
+// (Liang-Barsky clipping); nothing when the segment misses the box.
+std::optional<std::pair<double, double>> clipToBox(Pt a, Pt b, const Box &box)
 {
     double t0 = 0, t1 = 1;
     const double dx = b.x - a.x, dy = b.y - a.y;
@@ -92,7 +94,7 @@ bool segmentMeetsBox(Pt a, Pt b, const Box &box)
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0)
-                return false;
+                return std::nullopt;
             continue;
         }
         const double t = q[i] / p[i];
@@ -101,10 +103,12 @@ bool segmentMeetsBox(Pt a, Pt b, const Box &box)
         else
             t1 = std::min(t1, t);
         if (t0 > t1)
-            return false;
+            return std::nullopt;
     }
-    return true;
+    return std::pair{t0, t1};
 }
+
+bool segmentMeetsBox(Pt a, Pt b, const Box &box) { return clipToBox(a, b, box).has_value(); }
 
 // The segments of every line, bucketed in square cells, so that a label's box is tested only
 // against the segments near it.
@@ -319,24 +323,11 @@ private:
     {
         if (taken_.empty() || !std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
             return;
-        double t0 = 0, t1 = 1;
+        const auto inside = clipToBox(a, b, area_);
+        if (!inside)
+            return;
+        const auto [t0, t1] = *inside;
         const double dx = b.x - a.x, dy = b.y - a.y;
-        const double p[4] = {-dx, dx, -dy, dy};
-        const double q[4] = {a.x - area_.left, area_.right - a.x, a.y - area_.bottom, area_.top - a.y};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0)
-                    return;
-                continue;
-            }
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-            if (t0 > t1)
-                return;
-        }
         const double length = std::hypot(dx, dy) * (t1 - t0);
         const long steps = static_cast<long>(std::ceil(length / (cell_ * 0.5))) + 1;
         for (long k = 0; k <= steps; ++k) {
