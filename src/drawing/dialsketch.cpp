@@ -168,7 +168,13 @@ struct PendingLabel {
 
 class LabelPlacer {
 public:
-    LabelPlacer(DialSketch &sketch, const Box &area) : sketch_(sketch), area_(area), grid_(sketch.lines, 20.0) {}
+    // Cells of 20 mm, or larger on a plate of many metres, so that the grid stays near a
+    // few hundred cells across whatever the dial's size.
+    LabelPlacer(DialSketch &sketch, const Box &area)
+        : sketch_(sketch), area_(area),
+          grid_(sketch.lines, std::max(20.0, std::max(area.right - area.left, area.top - area.bottom) / 400.0))
+    {
+    }
 
     void reserve(const Box &box) { taken_.push_back(box); }
 
@@ -435,6 +441,8 @@ std::string lineLabel(const DialLine &line, bool summerTime, bool shown)
             s += " / " + word(kSigns[static_cast<std::size_t>(d.partner)], shown);
         return s;
     }
+    case gnomonics::DateLineKind::Declination:
+        return d.name;
     case gnomonics::DateLineKind::Solstice:
     case gnomonics::DateLineKind::MonthFirst:
     case gnomonics::DateLineKind::Date:
@@ -449,6 +457,8 @@ std::string LineLabel(const DialLine &line, bool summerTime) { return lineLabel(
 
 std::string ShownLineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, true); }
 
+std::string ShownDayName(const sheet::CivilDate &day) { return dayName(day, true); }
+
 DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title)
 {
     DialSketch sketch;
@@ -457,7 +467,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     const auto &design = dial.design;
     const auto &plane = dial.plane;
     const auto &clip = design.plate;
-    sketch.title = say(QT_TRANSLATE_NOOP("horalo", "Quadrante ")) + title.placeName;
+    sketch.title = title.title.empty() ? say(QT_TRANSLATE_NOOP("horalo", "Quadrante ")) + title.placeName : title.title;
     sketch.plate = {clip.leftMm, clip.bottomMm, clip.rightMm, clip.topMm};
     const double plateSide = std::min(clip.rightMm - clip.leftMm, clip.topMm - clip.bottomMm);
     const double labelMm = std::clamp(plateSide / 130.0, 2.5, 12.0);
@@ -468,7 +478,8 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     outline.closed = true;
     outline.layer = Layer::Plate;
     outline.widthMm = 0.5;
-    sketch.lines.push_back(outline);
+    if (!title.noPlate)
+        sketch.lines.push_back(outline);
 
     const auto &c = dial.construction;
     auto addSegment = [&](const std::optional<gnomonics::Segment> &s, bool dashed) {
@@ -548,7 +559,10 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     Piece titleBlock;
     double y = 0;
     double widest = 0;
+    bool muted = false;
     auto line = [&](const std::string &text, Layer layer = Layer::Texts, double scale = 1.0) {
+        if (muted)
+            return;
         y -= th * scale * 1.6;
         Label l;
         l.at = {0, y};
@@ -563,6 +577,10 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     std::string side = std::abs(d) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Sud)")) : std::abs(std::abs(d) - 180) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Nord)"))
                                                       : (d < 0 ? say(QT_TRANSLATE_NOOP("horalo", " Est")) : say(QT_TRANSLATE_NOOP("horalo", " Ovest")));
     line(sketch.title, Layer::Texts, 1.4);
+    for (const std::string &text : title.blockLines)
+        line(text);
+    // The designer's own account of its inputs; a sheet's drawing gave its lines above.
+    muted = !title.blockLines.empty();
     line(say(QT_TRANSLATE_NOOP("horalo", "Latitudine ")) + degreesText(place.latitudeDeg, 4) + say(QT_TRANSLATE_NOOP("horalo", "  longitudine ")) + degreesText(place.longitudeDeg, 4) +
          say(QT_TRANSLATE_NOOP("horalo", " (Est positiva)")));
     line(say(QT_TRANSLATE_NOOP("horalo", "Fuso ")) + DecimalShown(place.zoneHours, 2) + " h" + (place.summerTime ? say(QT_TRANSLATE_NOOP("horalo", ", ora legale")) : say(QT_TRANSLATE_NOOP("horalo", ", senza ora legale"))));
@@ -597,6 +615,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
          say(QT_TRANSLATE_NOOP("horalo", " mm, piede a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo sinistro e ")) + DecimalShown(clip.topMm, 0) +
          say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo alto")));
+    muted = false;
     line(say(QT_TRANSLATE_NOOP("horalo", "Altezza dello stilo ")) + degreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  angolo della sustilare ")) +
          degreesText(plane.substyleAngleDeg, 2));
     line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + degreesText(plane.longitudeDifferenceDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +
@@ -615,7 +634,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore italiche")), Layer::Italic);
     if (design.hours.babylonian)
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")), Layer::Babylonian);
-    if (!dates.empty())
+    if (!dates.empty() || !design.dates.declinations.empty())
         line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne")), Layer::Dates);
     titleBlock.box = {0, y - th * 0.5, widest, 0};
     pieces.push_back(std::move(titleBlock));
@@ -639,14 +658,17 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         }
         templ.lines.push_back(tri);
         const std::string heightText = "h " + DecimalShown(h, 1) + " mm";
-        templ.labels.push_back({{f.x + th * 0.5, f.y + h * 0.5}, heightText, th, Layer::Style});
+        // Every text outside the triangle, so none crosses the edge it names: the height to the
+        // left of its leg, the style above the hypotenuse, the angle beyond the tip at O.
+        templ.labels.push_back({{f.x - th * 0.6 - TextWidthMm(heightText, th), f.y + h * 0.5 - th * 0.5}, heightText,
+                                th, Layer::Style});
         templ.labels.push_back({{f.x - th * 0.3, f.y - th * 1.4}, "F", th, Layer::Style});
-        double right = f.x + th * 0.5 + TextWidthMm(heightText, th);
+        double right = f.x + th * 0.5;
         if (triangle) {
             const std::string styleText = say(QT_TRANSLATE_NOOP("horalo", "stilo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm";
-            templ.labels.push_back({{f.x + base - th, f.y - th * 1.4}, "O", th, Layer::Style});
-            templ.labels.push_back({{f.x + base * 0.45, f.y + h * 0.55 + th * 0.4}, styleText, th, Layer::Style});
-            templ.labels.push_back({{f.x + base * 0.6, f.y + th * 0.4}, degreesText(plane.styleHeightDeg, 2), th,
+            templ.labels.push_back({{f.x + base - th * 0.3, f.y - th * 1.4}, "O", th, Layer::Style});
+            templ.labels.push_back({{f.x + base * 0.5 + th * 0.4, f.y + h * 0.5 + th * 0.7}, styleText, th, Layer::Style});
+            templ.labels.push_back({{f.x + base + th * 0.8, f.y + th * 0.2}, degreesText(plane.styleHeightDeg, 2), th,
                                     Layer::Style});
             right = std::max({right, f.x + base + th, f.x + base * 0.45 + TextWidthMm(styleText, th)});
         }

@@ -78,6 +78,11 @@ struct DialSketch {
 // What the title block says about the inputs besides the numbers in DialLines.
 struct SketchTitle {
     std::string placeName;
+    // A sheet's drawing has no plate: the outline is left out and the plate box (the lines' own
+    // extent) only bounds where labels and the title block may stand.
+    bool noPlate = false;
+    std::string title;                   // in place of "Quadrante <place>" when not empty
+    std::vector<std::string> blockLines; // when not empty, what the title block says of the inputs
 };
 
 // Estimated width of a text of that height (mm), for the layout of labels: 0.62 x height per
@@ -101,5 +106,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
 std::string LineLabel(const gnomonics::DialLine &line, bool summerTime);
 // The same label as the drawing shows it, in the program's language ("June 21" in English).
 std::string ShownLineLabel(const gnomonics::DialLine &line, bool summerTime);
+// A day as the drawing names it: "21 giugno", or "June 21" in English.
+std::string ShownDayName(const sheet::CivilDate &day);
 
 } // namespace drawing

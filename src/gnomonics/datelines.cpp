@@ -62,6 +62,16 @@ DateLinesResult ChooseDateLines(const DateLineChoice &choice, const Place &place
             return out;
         }
     }
+    for (const NamedDeclination &d : choice.declinations) {
+        if (!std::isfinite(d.declinationDeg)) {
+            out.status = Refuse(InputField::Date, RefusalReason::NotFinite);
+            return out;
+        }
+        if (!(std::abs(d.declinationDeg) < 90.0)) {
+            out.status = Refuse(InputField::Date, RefusalReason::OutOfRange);
+            return out;
+        }
+    }
     if (choice.solsticesEquinoxes) {
         out.lines.push_back(signLine(DateLineKind::Solstice, 3, year, place));
         out.lines.push_back(signLine(DateLineKind::Solstice, 9, year, place));
@@ -97,6 +107,14 @@ DateLinesResult ChooseDateLines(const DateLineChoice &choice, const Place &place
         line.index = static_cast<int>(i);
         line.date = choice.dates[i];
         line.declinationDeg = NoonDeclinationDeg(line.date, place.longitudeDeg);
+        out.lines.push_back(line);
+    }
+    for (std::size_t i = 0; i < choice.declinations.size(); ++i) {
+        DateLine line;
+        line.kind = DateLineKind::Declination;
+        line.index = static_cast<int>(i);
+        line.declinationDeg = choice.declinations[i].declinationDeg;
+        line.name = choice.declinations[i].name;
         out.lines.push_back(line);
     }
     return out;

@@ -8,6 +8,7 @@
 #include "gnomonics/hoursystems.h"
 #include "sheet/dates.h"
 
+#include <string>
 #include <vector>
 
 namespace gnomonics {
@@ -18,6 +19,8 @@ enum class DateLineKind {
     ZodiacEntry, // index 0 Aries ... 11 Pisces; partner the sign entered at the same declination
     MonthFirst,  // index 1..12
     Date,        // a date the user chose; index its position in the list
+    Declination, // a day given by the Sun's declination alone (a sheet's curve); index its
+                 // position in the list, name its label
 };
 
 struct DateLine {
@@ -26,6 +29,13 @@ struct DateLine {
     int partner = -1;         // a second sign on the same line, -1 when none
     sheet::CivilDate date;    // the day of the line (the day of entry in the zone's calendar)
     double declinationDeg = 0;
+    std::string name;         // Declination lines: the label the user gave it
+};
+
+// A date line given by the Sun's declination, as the sheets give their curves.
+struct NamedDeclination {
+    double declinationDeg = 0;
+    std::string name;
 };
 
 struct DateLineChoice {
@@ -33,6 +43,7 @@ struct DateLineChoice {
     bool zodiac = false;                   // entries into the twelve signs
     bool monthFirsts = false;
     std::vector<sheet::CivilDate> dates;   // any days, each in kFirstYear..kLastYear
+    std::vector<NamedDeclination> declinations; // any declinations below 90 in magnitude
 };
 
 struct DateLinesResult {
@@ -51,9 +62,10 @@ double NoonDeclinationDeg(const sheet::CivilDate &date, double longitudeDeg);
 // The date lines of a choice for a year, in this order: solstices and equinoxes (June solstice, December
 // solstice, equinoxes), the zodiac entries (those not already there, by increasing ecliptic
 // longitude, each pair of signs at one declination on one line), the firsts of the months, the
-// dates. A sign's line sits at sin d = sin(epsilon) sin(lambda) with the true obliquity at the
+// dates, the declinations. A sign's line sits at sin d = sin(epsilon) sin(lambda) with the true obliquity at the
 // instant of entry in the chosen year. Refuses a year outside 1800-2200 (Year) or a date that
-// does not exist or lies outside those years (Date).
+// does not exist or lies outside those years (Date), and a declination that is not finite or
+// is 90 or more in magnitude (Date: no Sun stands there).
 DateLinesResult ChooseDateLines(const DateLineChoice &choice, const Place &place, int year);
 
 } // namespace gnomonics

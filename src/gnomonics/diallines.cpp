@@ -182,8 +182,14 @@ DialLines BuildDialLines(const DialSpec &design)
     };
     out.lowestDeclinationDeg = solsticeDeclination(270.0);
     out.highestDeclinationDeg = solsticeDeclination(90.0);
-    const std::vector<double> byDeclination =
-        declinationSamples(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines);
+    // Hour lines run between the solstices, or on to a date line drawn beyond them (a sheet's
+    // curve at a declination of its own), so that every date line meets them.
+    double lowest = out.lowestDeclinationDeg, highest = out.highestDeclinationDeg;
+    for (const DateLine &d : dates.lines) {
+        lowest = std::min(lowest, d.declinationDeg);
+        highest = std::max(highest, d.declinationDeg);
+    }
+    const std::vector<double> byDeclination = declinationSamples(lowest, highest, dates.lines);
 
     const bool analemmas = hours.clock && hours.equationOfTime;
     if (analemmas) {

@@ -37,10 +37,12 @@ DialPoint boundary(const LinePointFunction &pointAt, double inside, DialPoint in
 
 EngineStatus CheckClip(const ClipRect &clip)
 {
-    for (double v : {clip.leftMm, clip.rightMm, clip.bottomMm, clip.topMm})
+    for (double v : {clip.leftMm, clip.rightMm, clip.bottomMm, clip.topMm, clip.reachMm, clip.reachCentre.xMm,
+                     clip.reachCentre.yMm})
         if (!std::isfinite(v))
             return Refuse(InputField::Plate, RefusalReason::NotFinite);
-    if (!(clip.rightMm - clip.leftMm >= kMinPlateMm) || !(clip.topMm - clip.bottomMm >= kMinPlateMm))
+    if (!(clip.rightMm - clip.leftMm >= kMinPlateMm) || !(clip.topMm - clip.bottomMm >= kMinPlateMm) ||
+        clip.reachMm < 0)
         return Refuse(InputField::Plate, RefusalReason::OutOfRange);
     return {};
 }

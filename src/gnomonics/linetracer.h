@@ -9,6 +9,7 @@
 #include "gnomonics/plane.h"
 #include "sheet/dates.h"
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -24,13 +25,19 @@ struct ClipRect {
     double rightMm = 500;
     double bottomMm = -600;
     double topMm = 200;
+    // A drawing with no plate (a sheet's) keeps its lines within reachMm of reachCentre as well:
+    // near the horizon the shadow runs off without bound. 0: no such limit.
+    double reachMm = 0;
+    Point2 reachCentre;
     bool contains(Point2 p) const
     {
-        return p.xMm >= leftMm && p.xMm <= rightMm && p.yMm >= bottomMm && p.yMm <= topMm;
+        return p.xMm >= leftMm && p.xMm <= rightMm && p.yMm >= bottomMm && p.yMm <= topMm &&
+               (reachMm <= 0 || std::hypot(p.xMm - reachCentre.xMm, p.yMm - reachCentre.yMm) <= reachMm);
     }
 };
 
-// Refuses a plate whose edges are not finite or whose sides are shorter than kMinPlateMm.
+// Refuses a plate whose edges or reach are not finite, whose sides are shorter than kMinPlateMm,
+// or whose reach is negative.
 EngineStatus CheckClip(const ClipRect &clip);
 
 // One traced point: where the shadow of the nodus falls and what it means.
@@ -59,7 +66,8 @@ std::vector<std::vector<DialPoint>> TraceLine(const LinePointFunction &pointAt,
                                               const std::vector<double> &samples,
                                               const ClipRect &clip);
 
-// The part of a straight line inside the rectangle, or nothing when it misses it.
+// The part of a straight line inside the rectangle (the reach left aside), or nothing when it
+// misses it.
 struct Segment {
     Point2 a;
     Point2 b;

@@ -2,7 +2,8 @@
 
 #include "sheet/qt/uitext.h"
 
-#include "gnomonics/dialdrawing.h"
+#include "drawing/sheetdrawing.h"
+#include "drawing/sheetsketch.h"
 #include "gnomonics/horizontalcurves.h"
 #include "horizontal/curvefields.h"
 #include "horizontal/curvesreport.h"
@@ -208,13 +209,13 @@ void CurvesSheet::onDrawing()
     if (!inputs)
         return;
     // The builder runs the sheet's own checks (and refuses a style of no length too).
-    const gnomonics::DialDrawing dial = gnomonics::BuildHorizontalDialDrawing(inputs->latitudeDeg, inputs->styleMm);
+    const drawing::SheetSketch dial = drawing::BuildHorizontalSheetSketch(inputs->latitudeDeg, inputs->styleMm);
     if (dial.refusal != sheet::Refusal::None) {
         refuse(dial.refusal);
         return;
     }
     // A horizontal dial in the engine's terms: inclination 90, no declination.
-    shell::showDrawing(dial.drawing, shell::SheetDialInputs{inputs->latitudeDeg, 0.0, 90.0, inputs->styleMm, false});
+    shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), shell::SheetDialInputs{inputs->latitudeDeg, 0.0, 90.0, inputs->styleMm, false});
 }
 
 } // namespace horizontal

@@ -2,7 +2,8 @@
 
 #include "sheet/qt/uitext.h"
 
-#include "gnomonics/dialdrawing.h"
+#include "drawing/sheetdrawing.h"
+#include "drawing/sheetsketch.h"
 #include "gnomonics/verticalcurves.h"
 #include "shell/drawingwindow.h"
 #include "shell/registry.h"
@@ -243,14 +244,14 @@ void CurvesSheet::drawSide(Side side)
         return;
     }
     // The builder runs the sheet's own checks on the wall, with the same warnings.
-    const gnomonics::DialDrawing dial = gnomonics::BuildVerticalDialDrawing(
+    const drawing::SheetSketch dial = drawing::BuildVerticalSheetSketch(
         wall->latitudeDeg, wall->declinationDeg, wall->styleMm,
         side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West);
     if (dial.refusal != sheet::Refusal::None) {
         refuse(dial.refusal);
         return;
     }
-    shell::showDrawing(dial.drawing, designerInputs(*wall, side, false));
+    shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), designerInputs(*wall, side, false));
 }
 
 void CurvesSheet::onDrawingEast()

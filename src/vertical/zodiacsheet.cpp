@@ -2,7 +2,8 @@
 
 #include "sheet/qt/uitext.h"
 
-#include "gnomonics/dialdrawing.h"
+#include "drawing/sheetdrawing.h"
+#include "drawing/sheetsketch.h"
 #include "gnomonics/solardeclination.h"
 #include "gnomonics/zodiac.h"
 #include "sheet/dates.h"
@@ -281,7 +282,7 @@ void ZodiacSheet::drawSide(Side side)
         refuse(refusal);
         return;
     }
-    const gnomonics::DialDrawing dial = gnomonics::BuildZodiacDialDrawing(
+    const drawing::SheetSketch dial = drawing::BuildZodiacSheetSketch(
         wall.latitudeDeg, wall.declinationDeg, wall.styleMm,
         side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West, in->sign1Deg, in->sign2Deg,
         in->anniversaryDeg, anniversaryLabel().toStdString());
@@ -289,7 +290,7 @@ void ZodiacSheet::drawSide(Side side)
         refuse(dial.refusal);
         return;
     }
-    shell::showDrawing(dial.drawing, designerInputs(wall, side, true));
+    shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), designerInputs(wall, side, true));
 }
 
 void ZodiacSheet::onDrawingEast()

@@ -338,7 +338,7 @@ private Q_SLOTS:
     // Labels of the drawing never cover one another, and each stays off its own line.
     void labelsDoNotOverlap()
     {
-        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano"});
+        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}});
         QVERIFY(sketch.labels.size() > 20);
         for (std::size_t i = 0; i < sketch.labels.size(); ++i)
             for (std::size_t j = i + 1; j < sketch.labels.size(); ++j)
@@ -348,7 +348,7 @@ private Q_SLOTS:
 
     void dxfHasUnitsLayersAndOnlyLines()
     {
-        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano"});
+        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}});
         QTemporaryDir dir;
         const QString path = dir.path() + QStringLiteral("/q.dxf");
         std::string error;

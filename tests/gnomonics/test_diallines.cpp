@@ -31,7 +31,7 @@ DialSpec busyDial(double lat, double lon, double zone, bool summer, double decl,
     design.dates.zodiac = true;
     design.dates.monthFirsts = true;
     design.dates.dates = {{year, 8, 15}};
-    design.plate = {-600, 600, -800, 400};
+    design.plate = {-600, 600, -800, 400, 0, {}};
     design.dateLineStepMinutes = 10;
     return design;
 }
@@ -355,7 +355,7 @@ private Q_SLOTS:
         case 2: design.gnomonMm = 0; break;
         case 3: design.place.longitudeDeg = NAN; break;
         case 4: design.dates.dates = {{2026, 2, 31}}; break;
-        case 5: design.plate = {0, 5, 0, 100}; break;
+        case 5: design.plate = {0, 5, 0, 100, 0, {}}; break;
         case 6: design.plate.topMm = INFINITY; break;
         case 7: design.year = 2201; break;
         case 8: design.dateLineStepMinutes = 0; break;

@@ -9,7 +9,8 @@
 // pseudo-random spread over every magnitude, so each run tries the same 10^5 and more inputs.
 
 #include "gnomonics/declining.h"
-#include "gnomonics/dialdrawing.h"
+#include "drawing/sheetdrawing.h"
+#include "drawing/sheetsketch.h"
 #include "gnomonics/horizontalcurves.h"
 #include "gnomonics/horizontalhours.h"
 #include "gnomonics/verticalcurves.h"
@@ -142,9 +143,9 @@ QString unfitLabel(const std::string &text)
     return {};
 }
 
-QString unfitDrawing(const DialDrawing &dd)
+QString unfitDrawing(const drawing::SheetSketch &dd)
 {
-    const sheet::Drawing &d = dd.drawing;
+    const sheet::Drawing d = drawing::ToSheetDrawing(dd.sketch);
     if (dd.refusal != sheet::Refusal::None)
         return d.lines.empty() && d.texts.empty() && d.dots.empty() ? QString() : QStringLiteral("refused but not empty");
     if (!(std::isfinite(d.widthMm) && std::isfinite(d.heightMm) && d.widthMm > 0 && d.heightMm > 0))
@@ -323,16 +324,16 @@ private Q_SLOTS:
         auto check = [&](double lat, double dcl, double style, double s1, double s2, double anniversary) {
             const QString in = args({lat, dcl, style, s1, s2, anniversary});
             const auto horizontal = meter_(QStringLiteral("horizontal drawing ") + in,
-                                           [&] { return BuildHorizontalDialDrawing(lat, style); });
+                                           [&] { return drawing::BuildHorizontalSheetSketch(lat, style); });
             QString why = unfitDrawing(horizontal);
             QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("horizontal drawing(%1): %2").arg(in, why)));
             const WallSide side = std::signbit(s2) ? WallSide::West : WallSide::East;
             const auto vertical = meter_(QStringLiteral("vertical drawing ") + in,
-                                         [&] { return BuildVerticalDialDrawing(lat, dcl, style, side); });
+                                         [&] { return drawing::BuildVerticalSheetSketch(lat, dcl, style, side); });
             why = unfitDrawing(vertical);
             QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("vertical drawing(%1): %2").arg(in, why)));
             const auto zodiac = meter_(QStringLiteral("zodiac drawing ") + in, [&] {
-                return BuildZodiacDialDrawing(lat, dcl, style, side, s1, s2, anniversary, "Anniversario");
+                return drawing::BuildZodiacSheetSketch(lat, dcl, style, side, s1, s2, anniversary, "Anniversario");
             });
             why = unfitDrawing(zodiac);
             QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("zodiac drawing(%1): %2").arg(in, why)));

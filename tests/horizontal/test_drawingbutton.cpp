@@ -4,7 +4,6 @@
 
 #include "drawingtesting.h"
 
-#include "gnomonics/dialdrawing.h"
 #include "horizontal/horizontalwindows.h"
 
 namespace {
@@ -63,8 +62,7 @@ private Q_SLOTS:
         QVERIFY(window);
         QVERIFY(window->isWindow());
         QVERIFY(!window->isModal());
-        const gnomonics::DialDrawing want = gnomonics::BuildHorizontalDialDrawing(latitudeDeg, styleMm);
-        const QString why = drawingDifference(window->drawing(), want.drawing);
+        const QString why = drawingDifference(window->drawing(), horizontalSheetDrawing(latitudeDeg, styleMm));
         QVERIFY2(why.isEmpty(), qPrintable(why));
         QCOMPARE(allTexts(sheet), before); // the drawing writes nothing into the sheet
     }
@@ -99,14 +97,14 @@ private Q_SLOTS:
         press(sheet, "Disegno");
         shell::DrawingWindow *window = openDrawingWindow();
         QCOMPARE(window, first);
-        QString why = drawingDifference(window->drawing(), gnomonics::BuildHorizontalDialDrawing(42, 10).drawing);
+        QString why = drawingDifference(window->drawing(), horizontalSheetDrawing(42, 10));
         QVERIFY2(why.isEmpty(), qPrintable(why));
 
         typeInto(sheet, "Latx", "50");
         typeInto(sheet, "s", "80");
         press(sheet, "Disegno");
         QCOMPARE(openDrawingWindow(), first);
-        why = drawingDifference(window->drawing(), gnomonics::BuildHorizontalDialDrawing(50, 80).drawing);
+        why = drawingDifference(window->drawing(), horizontalSheetDrawing(50, 80));
         QVERIFY2(why.isEmpty(), qPrintable(why));
         int drawingWindows = 0;
         for (QWidget *w : QApplication::topLevelWidgets())

@@ -4,7 +4,8 @@
 
 #include "testsupport.h"
 
-#include "gnomonics/dialdrawing.h"
+#include "drawing/sheetdrawing.h"
+#include "drawing/sheetsketch.h"
 #include "sheet/qt/printjob.h"
 #include "shell/drawingprint.h"
 #include "shell/drawingwindow.h"
@@ -180,15 +181,16 @@ private Q_SLOTS:
     void overTheLimitIsRefusedInWordsAndNothingIsSent()
     {
         Recorder recorder;
-        const auto dial = gnomonics::BuildVerticalDialDrawing(1, 0.0000001, 10000, gnomonics::WallSide::West);
+        const auto dial = drawing::BuildVerticalSheetSketch(1, 0.0000001, 10000, gnomonics::WallSide::West);
         QCOMPARE(dial.refusal, sheet::Refusal::None);
-        shell::DrawingWindow *window = shell::showDrawing(dial.drawing);
+        const sheet::Drawing page = drawing::ToSheetDrawing(dial.sketch);
+        shell::DrawingWindow *window = shell::showDrawing(page);
         QVERIFY(window);
         QElapsedTimer timer;
         timer.start();
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Stampa")), Qt::LeftButton);
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
-        const int tiles = shell::planDrawingPrint(dial.drawing, kPrintable).printed;
+        const int tiles = shell::planDrawingPrint(page, kPrintable).printed;
         QVERIFY(tiles > shell::kMaxTilePages);
         QCOMPARE(recorder.refusals, QStringList{shell::tooLargeMessage(tiles)});
         QVERIFY(recorder.questions.isEmpty());

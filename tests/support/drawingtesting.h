@@ -5,6 +5,8 @@
 
 #include "sheettesting.h"
 
+#include "drawing/sheetdrawing.h"
+#include "drawing/sheetsketch.h"
 #include "sheet/drawing.h"
 #include "shell/drawingwindow.h"
 
@@ -35,6 +37,24 @@ inline QString drawingDifference(const sheet::Drawing &got, const sheet::Drawing
     if (got.dots.size() != want.dots.size())
         return QStringLiteral("%1 dots against %2").arg(got.dots.size()).arg(want.dots.size());
     return {};
+}
+
+// The pages the sheets' drawing buttons show, as the builders make them.
+inline sheet::Drawing horizontalSheetDrawing(double latitudeDeg, double styleMm)
+{
+    return drawing::ToSheetDrawing(drawing::BuildHorizontalSheetSketch(latitudeDeg, styleMm).sketch);
+}
+inline sheet::Drawing verticalSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
+                                           gnomonics::WallSide side)
+{
+    return drawing::ToSheetDrawing(drawing::BuildVerticalSheetSketch(latitudeDeg, declinationDeg, styleMm, side).sketch);
+}
+inline sheet::Drawing zodiacSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
+                                         gnomonics::WallSide side, double sign1Deg, double sign2Deg,
+                                         double anniversaryDeg, const std::string &label)
+{
+    return drawing::ToSheetDrawing(drawing::BuildZodiacSheetSketch(latitudeDeg, declinationDeg, styleMm, side, sign1Deg,
+                                                                   sign2Deg, anniversaryDeg, label).sketch);
 }
 
 // A drawing no builder makes, to see a sheet's button put its own in its place.

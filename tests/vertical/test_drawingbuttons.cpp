@@ -6,7 +6,6 @@
 #include "drawingtesting.h"
 #include "verticaltesting.h"
 
-#include "gnomonics/dialdrawing.h"
 #include "sheet/numbers.h"
 #include "vertical/verticalwindows.h"
 #include "vertical/zodiacsheet.h"
@@ -88,11 +87,10 @@ private Q_SLOTS:
         shell::DrawingWindow *drawing = openDrawingWindow();
         QVERIFY(drawing);
         QVERIFY(!drawing->isModal());
-        const gnomonics::DialDrawing want =
-            window == kCurves ? gnomonics::BuildVerticalDialDrawing(44.5, 25, 60, sideOf(button))
-                              : gnomonics::BuildZodiacDialDrawing(44.5, 25, 60, sideOf(button), 20.16, 11.48, 0,
-                                                                  "Anniversario");
-        const QString why = drawingDifference(drawing->drawing(), want.drawing);
+        const sheet::Drawing want =
+            window == kCurves ? verticalSheetDrawing(44.5, 25, 60, sideOf(button))
+                              : zodiacSheetDrawing(44.5, 25, 60, sideOf(button), 20.16, 11.48, 0, "Anniversario");
+        const QString why = drawingDifference(drawing->drawing(), want);
         QVERIFY2(why.isEmpty(), qPrintable(why));
         QCOMPARE(allTexts(sheet), before);
     }
@@ -144,20 +142,20 @@ private Q_SLOTS:
         QCOMPARE(openDrawingWindow(), first);
         const auto build = [&](double latitude, gnomonics::WallSide side) {
             return window == kCurves
-                       ? gnomonics::BuildVerticalDialDrawing(latitude, 38, 40.32, side)
-                       : gnomonics::BuildZodiacDialDrawing(latitude, 38, 40.32, side, 20.16, 11.48, 0, "Anniversario");
+                       ? verticalSheetDrawing(latitude, 38, 40.32, side)
+                       : zodiacSheetDrawing(latitude, 38, 40.32, side, 20.16, 11.48, 0, "Anniversario");
         };
-        QString why = drawingDifference(first->drawing(), build(41, gnomonics::WallSide::East).drawing);
+        QString why = drawingDifference(first->drawing(), build(41, gnomonics::WallSide::East));
         QVERIFY2(why.isEmpty(), qPrintable(why));
         // The other side, then new inputs: the same window each time, with the latest drawing.
         press(sheet, "DisegnoOvest");
         QCOMPARE(openDrawingWindow(), first);
-        why = drawingDifference(first->drawing(), build(41, gnomonics::WallSide::West).drawing);
+        why = drawingDifference(first->drawing(), build(41, gnomonics::WallSide::West));
         QVERIFY2(why.isEmpty(), qPrintable(why));
         typeInto(sheet, "Latx", "47");
         press(sheet, "DisegnoOvest");
         QCOMPARE(openDrawingWindow(), first);
-        why = drawingDifference(first->drawing(), build(47, gnomonics::WallSide::West).drawing);
+        why = drawingDifference(first->drawing(), build(47, gnomonics::WallSide::West));
         QVERIFY2(why.isEmpty(), qPrintable(why));
     }
 
@@ -218,9 +216,9 @@ private Q_SLOTS:
         shell::DrawingWindow *drawing = openDrawingWindow();
         QVERIFY(drawing);
         const double anniversaryDeg = *sheet::ReadNumber(textOf(window, "an").toStdString());
-        const gnomonics::DialDrawing want = gnomonics::BuildZodiacDialDrawing(
-            38.1167, 38, 40.32, gnomonics::WallSide::East, 20.16, 11.48, anniversaryDeg, label.toStdString());
-        const QString why = drawingDifference(drawing->drawing(), want.drawing);
+        const sheet::Drawing want = zodiacSheetDrawing(38.1167, 38, 40.32, gnomonics::WallSide::East, 20.16, 11.48,
+                                                       anniversaryDeg, label.toStdString());
+        const QString why = drawingDifference(drawing->drawing(), want);
         QVERIFY2(why.isEmpty(), qPrintable(why));
     }
 

@@ -27,7 +27,7 @@ int main()
     design.dates.zodiac = true;
     design.dates.monthFirsts = true;
     design.dates.dates = {{2026, 8, 15}};
-    design.plate = {-500, 500, -600, 200};
+    design.plate = {-500, 500, -600, 200, 0, {}};
 
     std::vector<double> ms;
     std::size_t points = 0;

@@ -1,0 +1,278 @@
+#include "drawing/sheetsketch.h"
+
+#include "gnomonics/horizontalcurves.h"
+#include "gnomonics/verticalcurves.h"
+#include "gnomonics/verticalstyle.h"
+#include "gnomonics/zodiac.h"
+#include "sheet/markedtext.h"
+#include "sheet/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <vector>
+
+namespace drawing {
+
+using gnomonics::DialLine;
+using gnomonics::LineFamily;
+using gnomonics::WallSide;
+
+namespace {
+
+const sheet::MarkedText kEquinoxText{QT_TRANSLATE_NOOP("horalo", "Equinozi")};
+const std::array<sheet::MarkedText, 4> kSignTexts{
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Gemelli e Leone")}, sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Toro e Vergine")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Scorpione e Pesci")},
+    sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Sagittario e Acquario")}};
+const sheet::MarkedText kEastText{QT_TRANSLATE_NOOP("horalo", "Est")};
+const sheet::MarkedText kWestText{QT_TRANSLATE_NOOP("horalo", "Ovest")};
+const sheet::MarkedText kHorizontalSheetText{QT_TRANSLATE_NOOP("horalo", "Curve solstiziali ed equinoziali orizzontale")};
+const sheet::MarkedText kVerticalSheetText{QT_TRANSLATE_NOOP("horalo", "Curve solstiziali ed equinoziali verticale")};
+const sheet::MarkedText kZodiacSheetText{QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario")};
+const sheet::MarkedText kLatitudeCaption{QT_TRANSLATE_NOOP("horalo", "Latitudine ")};
+const sheet::MarkedText kDeclinationCaption{QT_TRANSLATE_NOOP("horalo", "Declinazione ")};
+const sheet::MarkedText kStyleCaption{QT_TRANSLATE_NOOP("horalo", "Stilo ")};
+const sheet::MarkedText kHorizontalTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve orizzontali")};
+const sheet::MarkedText kVerticalTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve verticali")};
+const sheet::MarkedText kZodiacTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve zodiacali")};
+
+// The sheets' curves stand at declinations of their own, not at a year's solstices; the year
+// only sets the span of the hour lines, which the curves then stretch to meet.
+constexpr int kSheetYear = 2000;
+// Room around the lines for their labels, as a multiple of the label height.
+constexpr double kLabelRoom = 4.0;
+constexpr double kMarginMm = 10.0;
+
+std::string number(double value) { return sheet::FormatGeneral(value); }
+
+bool allFinite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+SheetSketch refused(sheet::Refusal refusal)
+{
+    SheetSketch out;
+    out.refusal = refusal;
+    return out;
+}
+
+struct SheetDial {
+    double latitudeDeg = 0;
+    double declinationDeg = 0; // signed, West positive
+    double inclinationDeg = 0;
+    double styleMm = 0;
+    int firstHour = 0;
+    int lastHour = 0;
+    std::vector<gnomonics::NamedDeclination> curves;
+    std::string title;
+    std::vector<std::string> blockLines;
+};
+
+std::string dayOf(int month) { return ShownDayName({kSheetYear, month, 21}); }
+
+// A curve's pieces over the table's hours: each piece runs in the order of the day, so what
+// lies between the first and the last hour is one run of it.
+void keepTableHours(DialLine &line, double first, double last)
+{
+    std::vector<std::vector<gnomonics::DialPoint>> kept;
+    for (const auto &piece : line.pieces) {
+        std::vector<gnomonics::DialPoint> run;
+        for (const auto &p : piece)
+            if (p.apparentHours >= first - 1e-9 && p.apparentHours <= last + 1e-9)
+                run.push_back(p);
+        if (run.size() >= 2)
+            kept.push_back(std::move(run));
+    }
+    line.pieces = std::move(kept);
+}
+
+// The part of a construction line inside the box, or nothing.
+std::optional<gnomonics::Segment> within(const std::optional<gnomonics::Segment> &s,
+                                         const gnomonics::ClipRect &box)
+{
+    if (!s)
+        return std::nullopt;
+    const gnomonics::FrameLine line{s->a, {s->b.xMm - s->a.xMm, s->b.yMm - s->a.yMm}};
+    return gnomonics::ClipStraightLine(line, box);
+}
+
+SheetSketch build(const SheetDial &in)
+{
+    gnomonics::DialSpec design;
+    design.place = {in.latitudeDeg, 0.0, 0.0, false};
+    design.declinationDeg = in.declinationDeg;
+    design.inclinationDeg = in.inclinationDeg;
+    // The sheets give the style's length from O; the engine's plane is given the nodus height
+    // it makes, which also serves a style standing within a thousandth of a degree of the plane
+    // (a dial near the equator, a wall almost along the meridian), where the sheets still draw.
+    const auto probe = gnomonics::MakeDialPlane({in.latitudeDeg, in.declinationDeg, in.inclinationDeg,
+                                                 gnomonics::GnomonSize::NodusHeight, 1.0});
+    if (!probe.status.ok())
+        return refused(sheet::Refusal::OutOfRange);
+    const double pn = gnomonics::dot(probe.plane.pole, probe.plane.normal);
+    const double nodusMm = in.styleMm * std::abs(pn);
+    if (!(nodusMm > 0) || !std::isfinite(nodusMm))
+        return refused(sheet::Refusal::OutOfRange);
+    design.gnomon = gnomonics::GnomonSize::NodusHeight;
+    design.gnomonMm = nodusMm;
+    design.year = kSheetYear;
+    design.hours = {};
+    design.hours.apparent = true;
+    design.dates = {};
+    design.dates.solsticesEquinoxes = false;
+    design.dates.declinations = in.curves;
+
+    const auto made = gnomonics::MakeDialPlane({in.latitudeDeg, in.declinationDeg, in.inclinationDeg,
+                                                gnomonics::GnomonSize::NodusHeight, nodusMm});
+    if (!made.status.ok())
+        return refused(sheet::Refusal::OutOfRange);
+    // O: where the style, from the nodus along the Earth's axis, meets the plane.
+    const gnomonics::Point2 o =
+        made.plane.hasCentre ? made.plane.centre
+                             : gnomonics::ToFrame(made.plane, made.plane.nodus - (nodusMm / pn) * made.plane.pole);
+    if (!std::isfinite(o.xMm) || !std::isfinite(o.yMm))
+        return refused(sheet::Refusal::OutOfRange);
+    const double reach = kSheetReachStyles * in.styleMm;
+    design.plate = {o.xMm - reach, o.xMm + reach, o.yMm - reach, o.yMm + reach, reach, o};
+
+    SheetSketch out;
+    out.dial = gnomonics::BuildDialLines(design);
+    if (!out.dial.status.ok())
+        return refused(sheet::Refusal::OutOfRange);
+    gnomonics::DialLines &dial = out.dial;
+    if (!dial.plane.hasCentre) {
+        // Polar to the engine, not to the sheet: the drawing keeps the sheet's centre and style.
+        dial.plane.hasCentre = true;
+        dial.plane.centre = o;
+        dial.plane.styleLengthMm = in.styleMm;
+    }
+
+    // The table's whole hours, and the curves over them.
+    std::erase_if(dial.lines, [&](const DialLine &l) {
+        return l.family == LineFamily::ApparentTime &&
+               (l.hour < in.firstHour || l.hour > in.lastHour || l.pieces.empty());
+    });
+    for (DialLine &l : dial.lines)
+        if (l.family == LineFamily::DateLine)
+            keepTableHours(l, in.firstHour, in.lastHour);
+
+    // No plate: the box of what is drawn (O and F with it), with room for the labels.
+    Box box{o.xMm, o.yMm, o.xMm, o.yMm};
+    box.include(Pt{0, 0});
+    for (const DialLine &l : dial.lines)
+        for (const auto &piece : l.pieces)
+            for (const auto &p : piece)
+                box.include(Pt{p.xMm, p.yMm});
+    const double side = std::min(box.right - box.left, box.top - box.bottom);
+    const double labelMm = std::clamp(side / 130.0, 2.5, 12.0);
+    const double margin = kMarginMm + kLabelRoom * labelMm;
+    gnomonics::ClipRect plate{box.left - margin, box.right + margin, box.bottom - margin, box.top + margin, 0.0, {}};
+    dial.design.plate = plate;
+    auto &c = dial.construction;
+    c.substyle = within(c.substyle, plate);
+    c.noon = within(c.noon, plate);
+    c.equinoctial = within(c.equinoctial, plate);
+    c.horizon = within(c.horizon, plate);
+    dial.centreOnPlate = true;
+    dial.footOnPlate = true;
+
+    SketchTitle title;
+    title.noPlate = true;
+    title.title = in.title;
+    title.blockLines = in.blockLines;
+    out.sketch = BuildDialSketch(dial, title);
+    return out;
+}
+
+std::string sideText(WallSide side) { return side == WallSide::East ? kEastText.text() : kWestText.text(); }
+
+SheetDial verticalDial(double latitudeDeg, double declinationDeg, double styleMm, WallSide side,
+                       const sheet::MarkedText &sheetText, const sheet::MarkedText &title)
+{
+    SheetDial d;
+    d.latitudeDeg = latitudeDeg;
+    const double magnitude = std::abs(declinationDeg);
+    d.declinationDeg = side == WallSide::East ? -magnitude : magnitude;
+    d.inclinationDeg = 0.0;
+    d.styleMm = styleMm;
+    d.firstHour = 5;
+    d.lastHour = 19;
+    d.title = title.text() + " " + sideText(side);
+    d.blockLines = {sheetText.text(), kLatitudeCaption.text() + number(latitudeDeg) + "°",
+                    // A wall that does not decline turns to neither side.
+                    kDeclinationCaption.text() + number(declinationDeg) + "°" +
+                        (declinationDeg == 0.0 ? std::string() : " " + sideText(side)),
+                    kStyleCaption.text() + number(styleMm) + " mm"};
+    return d;
+}
+
+std::vector<gnomonics::NamedDeclination> solsticeCurves()
+{
+    return {{gnomonics::kSolsticeDeclinationsDeg[0], dayOf(6)},
+            {gnomonics::kSolsticeDeclinationsDeg[2], kEquinoxText.text()},
+            {gnomonics::kSolsticeDeclinationsDeg[1], dayOf(12)}};
+}
+
+} // namespace
+
+SheetSketch BuildHorizontalSheetSketch(double latitudeDeg, double styleMm)
+{
+    if (!sheet::CheckPresent({latitudeDeg, styleMm}))
+        return refused(sheet::Refusal::Missing);
+    if (!sheet::CheckPositive({styleMm}))
+        return refused(sheet::Refusal::Negative);
+    if (!allFinite({latitudeDeg, styleMm}) || !(std::abs(latitudeDeg) < 90.0))
+        return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxSheetStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
+    SheetDial d;
+    d.latitudeDeg = latitudeDeg;
+    d.inclinationDeg = 90.0;
+    d.styleMm = styleMm;
+    d.firstHour = gnomonics::HorizontalCurveHour(0);
+    d.lastHour = gnomonics::HorizontalCurveHour(gnomonics::kHorizontalCurveRows - 1);
+    d.curves = solsticeCurves();
+    d.title = kHorizontalTitle.text();
+    d.blockLines = {kHorizontalSheetText.text(), kLatitudeCaption.text() + number(latitudeDeg) + "°",
+                    kStyleCaption.text() + number(styleMm) + " mm"};
+    return build(d);
+}
+
+SheetSketch BuildVerticalSheetSketch(double latitudeDeg, double declinationDeg, double styleMm, WallSide side)
+{
+    const sheet::Refusal r = gnomonics::CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
+    if (r != sheet::Refusal::None)
+        return refused(r);
+    if (!allFinite({latitudeDeg, declinationDeg, styleMm}))
+        return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxSheetStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
+    SheetDial d = verticalDial(latitudeDeg, declinationDeg, styleMm, side, kVerticalSheetText, kVerticalTitle);
+    d.curves = solsticeCurves();
+    return build(d);
+}
+
+SheetSketch BuildZodiacSheetSketch(double latitudeDeg, double declinationDeg, double styleMm, WallSide side,
+                                   double sign1Deg, double sign2Deg, double anniversaryDeg,
+                                   const std::string &anniversaryLabel)
+{
+    const sheet::Refusal r = gnomonics::CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
+    if (r != sheet::Refusal::None)
+        return refused(r);
+    if (!allFinite({latitudeDeg, declinationDeg, styleMm, sign1Deg, sign2Deg, anniversaryDeg}))
+        return refused(sheet::Refusal::OutOfRange);
+    const auto declinations = gnomonics::ZodiacDeclinationsDeg(sign1Deg, sign2Deg, anniversaryDeg);
+    for (double dcl : declinations)
+        if (!(std::abs(dcl) < 90.0))
+            return refused(sheet::Refusal::OutOfRange);
+    if (styleMm > kMaxSheetStyleMm)
+        return refused(sheet::Refusal::StyleTooLong);
+    SheetDial d = verticalDial(latitudeDeg, declinationDeg, styleMm, side, kZodiacSheetText, kZodiacTitle);
+    for (std::size_t i = 0; i < declinations.size(); ++i)
+        d.curves.push_back({declinations[i], i < kSignTexts.size() ? kSignTexts[i].text() : anniversaryLabel});
+    return build(d);
+}
+
+} // namespace drawing

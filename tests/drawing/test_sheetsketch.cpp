@@ -1,0 +1,403 @@
+#include "drawing/sheetdrawing.h"
+#include "drawing/sheetsketch.h"
+#include "gnomonics/horizontalcurves.h"
+#include "gnomonics/verticalcurves.h"
+#include "gnomonics/zodiac.h"
+#include "sheet/numbers.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+using drawing::SheetSketch;
+using gnomonics::DialLine;
+using gnomonics::DialPoint;
+using gnomonics::LineFamily;
+using gnomonics::WallSide;
+using sheet::Refusal;
+
+Q_DECLARE_METATYPE(WallSide)
+Q_DECLARE_METATYPE(Refusal)
+
+namespace {
+
+const char *sideName(WallSide side) { return side == WallSide::East ? "East" : "West"; }
+
+// The sheet's curve drawn at that declination, or nothing.
+const DialLine *curveAt(const SheetSketch &s, double declinationDeg)
+{
+    for (const DialLine &l : s.dial.lines)
+        if (l.family == LineFamily::DateLine && std::abs(l.dateLine.declinationDeg - declinationDeg) < 1e-12)
+            return &l;
+    return nullptr;
+}
+
+// The point of a curve at a whole hour of apparent time: every fifth minute is a sample, so a
+// whole hour is a point of the line when the Sun shines on it then.
+std::optional<DialPoint> pointAtHour(const DialLine &curve, int hour)
+{
+    for (const auto &piece : curve.pieces)
+        for (const DialPoint &p : piece)
+            if (std::abs(p.apparentHours - hour) < 1e-9)
+                return p;
+    return std::nullopt;
+}
+
+double fromCentre(const SheetSketch &s, const DialPoint &p)
+{
+    return std::hypot(p.xMm - s.dial.plane.centre.xMm, p.yMm - s.dial.plane.centre.yMm);
+}
+
+// Where the Sun stands for a wall declining East (negative) or West (positive), in plain
+// East-North-Up vectors: its altitude, and the cosine of its angle to the wall's normal.
+struct Sky {
+    double altitudeSine;
+    double towardsWall;
+};
+Sky skyFor(double latDeg, double wallDeclinationDeg, double hourAngleDeg, double sunDeclinationDeg)
+{
+    const double r = M_PI / 180.0;
+    const double phi = latDeg * r, h = hourAngleDeg * r, d = sunDeclinationDeg * r, w = wallDeclinationDeg * r;
+    const double e = -std::cos(d) * std::sin(h);
+    const double n = std::cos(phi) * std::sin(d) - std::sin(phi) * std::cos(d) * std::cos(h);
+    const double u = std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(h);
+    // The wall's outward normal: South turned towards the West by the declination.
+    return {u, -std::sin(w) * e - std::cos(w) * n};
+}
+
+// Compares every whole hour of one curve with the sheet's column: where the table shows a
+// number the drawing has the point at that distance from O (within the table's rounding and
+// the rounded substyle time angle the vertical tables count hours from), unless it lies beyond
+// the reach; where the table shows a dash, or the Sun is down, there is no point.
+// Counts the distances compared, so that a case that compares nothing fails.
+int gCompared = 0;
+
+void compareColumn(const SheetSketch &s, const DialLine &curve, int hour, const std::string &cell,
+                   double halfUnit, const Sky &sky, const QString &where)
+{
+    const auto shown = sheet::ReadNumber(cell);
+    const auto point = pointAtHour(curve, hour);
+    const double reach = drawing::kSheetReachStyles * s.dial.plane.styleLengthMm;
+    if (std::abs(sky.altitudeSine) < 1e-6 || std::abs(sky.towardsWall) < 1e-6)
+        return; // the Sun on the horizon or grazing the wall: either answer is right
+    if (point) {
+        QVERIFY2(sky.altitudeSine > 0 && sky.towardsWall > 0, qPrintable(where + ": a point where the Sun is not"));
+        QVERIFY2(shown, qPrintable(where + ": a point where the sheet shows " + qs(cell)));
+        const double d = fromCentre(s, *point);
+        ++gCompared;
+        QVERIFY2(std::abs(d - *shown) <= halfUnit + 0.01 + 2e-5 * d,
+                 qPrintable(where + QStringLiteral(": %1 mm from O, the sheet %2").arg(d, 0, 'f', 4).arg(qs(cell))));
+    } else if (shown && sky.altitudeSine > 0 && sky.towardsWall > 0) {
+        QVERIFY2(*shown > reach - 0.1, qPrintable(where + ": no point, but the sheet shows " + qs(cell)));
+    }
+}
+
+} // namespace
+
+class SheetSketchTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Horizontal dials: every whole hour of both solstice curves and the equinox noon against
+    // the curve sheet, named by their day whatever the hemisphere.
+    void horizontalAgainstTheSheet_data()
+    {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("style");
+        QTest::newRow("worked example lat 38 style 10") << 38.0 << 10.0;
+        QTest::newRow("lat 45 style 25") << 45.0 << 25.0;
+        QTest::newRow("lat 60 style 10: the 6 o'clock Sun is up") << 60.0 << 10.0;
+        QTest::newRow("lat 80: the winter Sun never rises") << 80.0 << 10.0;
+        QTest::newRow("southern dial lat -38") << -38.0 << 10.0;
+        QTest::newRow("southern dial lat -60 style 15") << -60.0 << 15.0;
+        QTest::newRow("near the equator lat 10 style 30") << 10.0 << 30.0;
+    }
+    void horizontalAgainstTheSheet()
+    {
+        QFETCH(double, lat);
+        QFETCH(double, style);
+        const SheetSketch s = drawing::BuildHorizontalSheetSketch(lat, style);
+        QCOMPARE(s.refusal, Refusal::None);
+        gCompared = 0;
+        const auto table = gnomonics::ComputeHorizontalCurves(lat, style);
+        for (double dcl : {gnomonics::kSummerSolsticeDeclinationDeg, gnomonics::kWinterSolsticeDeclinationDeg}) {
+            const DialLine *curve = curveAt(s, dcl);
+            QVERIFY(curve);
+            // Named by its day: June's curve is "21 giugno" north and south of the equator.
+            QCOMPARE(drawing::ShownLineLabel(*curve, false), std::string(dcl > 0 ? "21 giugno" : "21 dicembre"));
+            const auto &column = (dcl > 0) == (lat > 0) ? table.summer : table.winter;
+            for (int t = 6; t <= 18; ++t) {
+                const std::string &cell = column[static_cast<std::size_t>(t - 6)];
+                const double half = cell.find(',') == cell.size() - 2 ? 0.05 : 0.005;
+                const Sky sky = skyFor(lat, 0, 15.0 * (t - 12), dcl);
+                // Above the horizon is the horizontal dial's lit face.
+                compareColumn(s, *curve, t, cell, half, {sky.altitudeSine, sky.altitudeSine},
+                              QStringLiteral("curve %1 at %2").arg(dcl).arg(t));
+            }
+        }
+        const DialLine *equinox = curveAt(s, 0.0);
+        QVERIFY(equinox);
+        QCOMPARE(drawing::ShownLineLabel(*equinox, false), std::string("Equinozi"));
+        const Sky noon = skyFor(lat, 0, 0, 0);
+        compareColumn(s, *equinox, 12, table.equinoxNoon, 0.005, {noon.altitudeSine, noon.altitudeSine},
+                      QStringLiteral("equinox noon"));
+        QVERIFY(gCompared >= 10);
+        qInfo("%d distances compared", gCompared);
+    }
+
+    // Vertical walls, both sides: every whole hour of every curve against the cells of the
+    // vertical curve sheet ("#0.0") and the zodiac sheet ("#0.00"), the West rows relabelled
+    // 24 - t as the sheets print them.
+    void verticalAgainstTheSheets_data()
+    {
+        QTest::addColumn<bool>("zodiac");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("dcl");
+        QTest::addColumn<double>("style");
+        QTest::addColumn<WallSide>("side");
+        QTest::addColumn<double>("d1");
+        QTest::addColumn<double>("d2");
+        QTest::addColumn<double>("d5");
+        for (WallSide side : {WallSide::East, WallSide::West}) {
+            QTest::addRow("CurveVrt defaults, %s", sideName(side))
+                << false << 38.1217 << 38.0 << 40.32 << side << 0.0 << 0.0 << 0.0;
+            QTest::addRow("CurveVrt lat 45 decl 10 style 50, %s", sideName(side))
+                << false << 45.0 << 10.0 << 50.0 << side << 0.0 << 0.0 << 0.0;
+            QTest::addRow("CurveVrt wall facing South, %s", sideName(side))
+                << false << 44.5 << 0.0 << 60.0 << side << 0.0 << 0.0 << 0.0;
+            QTest::addRow("CurveVrt lat 55 decl 60 style 30, %s", sideName(side))
+                << false << 55.0 << 60.0 << 30.0 << side << 0.0 << 0.0 << 0.0;
+            QTest::addRow("CurveVrt lat 20 decl 5 style 80, %s", sideName(side))
+                << false << 20.0 << 5.0 << 80.0 << side << 0.0 << 0.0 << 0.0;
+            QTest::addRow("ZodiacoVrt defaults, %s", sideName(side))
+                << true << 38.1167 << 38.0 << 40.32 << side << 20.16 << 11.48 << 0.0;
+            QTest::addRow("ZodiacoVrt lat 45 decl 10, anniversary 15, %s", sideName(side))
+                << true << 45.0 << 10.0 << 50.0 << side << 20.16 << 11.48 << 15.0;
+        }
+    }
+    void verticalAgainstTheSheets()
+    {
+        QFETCH(bool, zodiac);
+        QFETCH(double, lat);
+        QFETCH(double, dcl);
+        QFETCH(double, style);
+        QFETCH(WallSide, side);
+        QFETCH(double, d1);
+        QFETCH(double, d2);
+        QFETCH(double, d5);
+        const SheetSketch s = zodiac ? drawing::BuildZodiacSheetSketch(lat, dcl, style, side, d1, d2, d5, "Anniversario")
+                                     : drawing::BuildVerticalSheetSketch(lat, dcl, style, side);
+        QCOMPARE(s.refusal, Refusal::None);
+        std::vector<double> columns;
+        std::vector<std::vector<std::string>> cells(gnomonics::kVerticalRows);
+        if (zodiac) {
+            const auto z = gnomonics::ComputeZodiacSheet(lat, dcl, style, 0, d1, d2, d5);
+            for (double d : gnomonics::ZodiacDeclinationsDeg(d1, d2, d5))
+                columns.push_back(d);
+            for (int r = 0; r < gnomonics::kVerticalRows; ++r)
+                cells[r].assign(z.cells[r].begin(), z.cells[r].end());
+        } else {
+            const auto v = gnomonics::ComputeVerticalCurves(lat, dcl, style, 0);
+            columns.assign(gnomonics::kSolsticeDeclinationsDeg.begin(), gnomonics::kSolsticeDeclinationsDeg.end());
+            for (int r = 0; r < gnomonics::kVerticalRows; ++r)
+                cells[r].assign(v.cells[r].begin(), v.cells[r].end());
+        }
+        const double signedWall = side == WallSide::East ? -dcl : dcl;
+        gCompared = 0;
+        for (std::size_t col = 0; col < columns.size(); ++col) {
+            const DialLine *curve = curveAt(s, columns[col]);
+            QVERIFY(curve);
+            for (int row = 0; row < gnomonics::kVerticalRows; ++row) {
+                const int eastHour = gnomonics::kVerticalFirstHour + row;
+                const int hour = side == WallSide::East ? eastHour : 24 - eastHour;
+                compareColumn(s, *curve, hour, cells[row][col], zodiac ? 0.005 : 0.05,
+                              skyFor(lat, signedWall, 15.0 * (hour - 12), columns[col]),
+                              QStringLiteral("column %1 at %2").arg(col + 1).arg(hour));
+            }
+        }
+        QVERIFY(gCompared >= 20);
+        qInfo("%d distances compared", gCompared);
+    }
+
+    // What the maker reads: the sheet's title with its side, the inputs as the sheet shows
+    // them, the hour labels of the table's hours only, the curves by day or sign, no plate.
+    void whatTheDrawingSays_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<WallSide>("side");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("horizontal") << 0 << WallSide::East << "Disegno curve orizzontali"
+                                    << QStringList{"Curve solstiziali ed equinoziali orizzontale", "Latitudine 38°",
+                                                   "Stilo 10 mm", "21 giugno", "21 dicembre", "Equinozi", "12"};
+        QTest::newRow("vertical East") << 1 << WallSide::East << "Disegno curve verticali Est"
+                                       << QStringList{"Latitudine 38,1217°", "Declinazione 38° Est", "Stilo 40,32 mm",
+                                                      "21 giugno", "Equinozi", "100 mm", "Alto"};
+        QTest::newRow("vertical West") << 1 << WallSide::West << "Disegno curve verticali Ovest"
+                                       << QStringList{"Declinazione 38° Ovest", "21 dicembre", "19"};
+        QTest::newRow("zodiac") << 2 << WallSide::West << "Disegno curve zodiacali Ovest"
+                                << QStringList{"Curve zodiacali e anniversario", "Gemelli e Leone", "Toro e Vergine",
+                                               "12/05/2024"};
+    }
+    void whatTheDrawingSays()
+    {
+        QFETCH(int, kind);
+        QFETCH(WallSide, side);
+        QFETCH(QString, title);
+        QFETCH(QStringList, texts);
+        const SheetSketch s = kind == 0   ? drawing::BuildHorizontalSheetSketch(38, 10)
+                              : kind == 1 ? drawing::BuildVerticalSheetSketch(38.1217, 38, 40.32, side)
+                                          : drawing::BuildZodiacSheetSketch(38.1167, 38, 40.32, side, 20.16, 11.48,
+                                                                            15.0, "12/05/2024");
+        QCOMPARE(s.refusal, Refusal::None);
+        QCOMPARE(qs(s.sketch.title), title);
+        QStringList shown;
+        for (const auto &l : s.sketch.labels)
+            shown << qs(l.text);
+        for (const QString &t : texts)
+            QVERIFY2(shown.contains(t), qPrintable(t + " is not in " + shown.join(" | ")));
+        const auto [first, last] = kind == 0 ? std::pair{6, 18} : std::pair{5, 19};
+        for (const DialLine &l : s.dial.lines) {
+            if (l.family == LineFamily::ApparentTime) {
+                QVERIFY(l.hour >= first && l.hour <= last && l.hour == std::floor(l.hour));
+                QVERIFY(!l.pieces.empty());
+            }
+        }
+        for (const auto &l : s.sketch.lines)
+            QVERIFY2(l.layer != drawing::Layer::Plate, "a sheet's dial has no plate");
+    }
+
+    // Every point finite, within the reach of O, and inside the drawing; the page the window
+    // shows starts at (0, 0) and holds everything.
+    void insideTheReachAndThePage_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("dcl");
+        QTest::addColumn<double>("style");
+        QTest::newRow("horizontal near the pole") << 0 << 89.9 << 0.0 << 10.0;
+        QTest::newRow("horizontal near the equator") << 0 << 0.5 << 0.0 << 10.0;
+        QTest::newRow("horizontal longest style") << 0 << 60.0 << 0.0 << 10000.0;
+        QTest::newRow("vertical almost polar") << 1 << 1.0 << 0.0000001 << 10000.0;
+        QTest::newRow("vertical declining 89") << 1 << 45.0 << 89.0 << 40.0;
+        QTest::newRow("zodiac defaults") << 2 << 38.1167 << 38.0 << 40.32;
+    }
+    void insideTheReachAndThePage()
+    {
+        QFETCH(int, kind);
+        QFETCH(double, lat);
+        QFETCH(double, dcl);
+        QFETCH(double, style);
+        for (WallSide side : {WallSide::East, WallSide::West}) {
+            const SheetSketch s = kind == 0   ? drawing::BuildHorizontalSheetSketch(lat, style)
+                                  : kind == 1 ? drawing::BuildVerticalSheetSketch(lat, dcl, style, side)
+                                              : drawing::BuildZodiacSheetSketch(lat, dcl, style, side, 20.16, 11.48,
+                                                                                0.0, "Anniversario");
+            QCOMPARE(s.refusal, Refusal::None);
+            const double reach = drawing::kSheetReachStyles * style;
+            for (const DialLine &l : s.dial.lines)
+                for (const auto &piece : l.pieces)
+                    for (const DialPoint &p : piece) {
+                        QVERIFY(std::isfinite(p.xMm) && std::isfinite(p.yMm));
+                        QVERIFY2(fromCentre(s, p) <= reach * (1 + 1e-12), "a point beyond the reach");
+                    }
+            const sheet::Drawing page = drawing::ToSheetDrawing(s.sketch);
+            QVERIFY(page.widthMm > 0 && page.heightMm > 0 && std::isfinite(page.widthMm) && std::isfinite(page.heightMm));
+            auto inside = [&](sheet::DrawingPoint q) {
+                return q.xMm >= -1e-6 && q.yMm >= -1e-6 && q.xMm <= page.widthMm + 1e-6 && q.yMm <= page.heightMm + 1e-6;
+            };
+            for (const auto &l : page.lines)
+                for (const auto &q : l.points)
+                    QVERIFY(inside(q));
+            for (const auto &t : page.texts)
+                QVERIFY(inside(t.at));
+        }
+    }
+
+    // A wall declining West is the mirror image of the same wall declining East about the
+    // vertical through the foot, its hours read 24 - t.
+    void westIsTheMirrorOfEast()
+    {
+        const SheetSketch east = drawing::BuildVerticalSheetSketch(44.5, 25, 60, WallSide::East);
+        const SheetSketch west = drawing::BuildVerticalSheetSketch(44.5, 25, 60, WallSide::West);
+        for (double dcl : gnomonics::kSolsticeDeclinationsDeg) {
+            const DialLine *e = curveAt(east, dcl);
+            const DialLine *w = curveAt(west, dcl);
+            QVERIFY(e && w);
+            int compared = 0;
+            for (int t = 5; t <= 19; ++t) {
+                const auto pe = pointAtHour(*e, t);
+                const auto pw = pointAtHour(*w, 24 - t);
+                QCOMPARE(pe.has_value(), pw.has_value());
+                if (!pe)
+                    continue;
+                HORALO_COMPARE_NEAR(pw->xMm, -pe->xMm, 1e-9);
+                HORALO_COMPARE_NEAR(pw->yMm, pe->yMm, 1e-9);
+                ++compared;
+            }
+            QVERIFY(compared > 0);
+        }
+    }
+
+    // The sheets' checks, then the drawing's own: on a refusal nothing at all is drawn.
+    void refusals_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("dcl");
+        QTest::addColumn<double>("style");
+        QTest::addColumn<double>("sign1");
+        QTest::addColumn<double>("anniversary");
+        QTest::addColumn<Refusal>("refusal");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("horizontal latitude 0 is missing") << 0 << 0.0 << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::Missing;
+        QTest::newRow("horizontal style 0 is missing") << 0 << 38.0 << 0.0 << 0.0 << 0.0 << 0.0 << Refusal::Missing;
+        QTest::newRow("horizontal negative style") << 0 << 38.0 << 0.0 << -10.0 << 0.0 << 0.0 << Refusal::Negative;
+        QTest::newRow("horizontal latitude 90") << 0 << 90.0 << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("horizontal latitude -95") << 0 << -95.0 << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("horizontal latitude NaN") << 0 << nan << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("horizontal style infinite") << 0 << 38.0 << 0.0 << inf << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("horizontal southern latitude drawn") << 0 << -38.0 << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::None;
+        QTest::newRow("vertical latitude 0 is missing") << 1 << 0.0 << 38.0 << 40.32 << 0.0 << 0.0 << Refusal::Missing;
+        QTest::newRow("vertical declination 0 drawn") << 1 << 38.0 << 0.0 << 40.32 << 0.0 << 0.0 << Refusal::None;
+        QTest::newRow("vertical negative latitude") << 1 << -38.0 << 38.0 << 40.32 << 0.0 << 0.0 << Refusal::Negative;
+        QTest::newRow("vertical declination 90") << 1 << 38.0 << 90.0 << 40.32 << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("vertical declination NaN") << 1 << 38.0 << nan << 40.32 << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("vertical style infinite") << 1 << 38.0 << 38.0 << inf << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("zodiac sign NaN") << 2 << 38.0 << 38.0 << 40.32 << nan << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("zodiac sign 90") << 2 << 38.0 << 38.0 << 40.32 << 90.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("zodiac anniversary -90") << 2 << 38.0 << 38.0 << 40.32 << 20.16 << -90.0 << Refusal::OutOfRange;
+        QTest::newRow("zodiac negative sign drawn") << 2 << 38.0 << 38.0 << 40.32 << -5.0 << -20.0 << Refusal::None;
+        // A style no one builds: the last millimetre drawn, the next refused.
+        QTest::newRow("horizontal style 10000 drawn") << 0 << 60.0 << 0.0 << 10000.0 << 0.0 << 0.0 << Refusal::None;
+        QTest::newRow("horizontal style just over 10000") << 0 << 60.0 << 0.0 << 10000.001 << 0.0 << 0.0 << Refusal::StyleTooLong;
+        QTest::newRow("vertical style near the largest double") << 1 << 89.0 << 1e-7 << 1.7976931348623157e308 << 0.0 << 0.0 << Refusal::StyleTooLong;
+        QTest::newRow("vertical missing before too long") << 1 << 0.0 << 38.0 << 1e9 << 0.0 << 0.0 << Refusal::Missing;
+        QTest::newRow("zodiac style 1000000000") << 2 << 52.3 << 1.0 << 1e9 << 20.16 << 0.0 << Refusal::StyleTooLong;
+    }
+    void refusals()
+    {
+        QFETCH(int, kind);
+        QFETCH(double, lat);
+        QFETCH(double, dcl);
+        QFETCH(double, style);
+        QFETCH(double, sign1);
+        QFETCH(double, anniversary);
+        QFETCH(Refusal, refusal);
+        for (WallSide side : {WallSide::East, WallSide::West}) {
+            const SheetSketch s = kind == 0   ? drawing::BuildHorizontalSheetSketch(lat, style)
+                                  : kind == 1 ? drawing::BuildVerticalSheetSketch(lat, dcl, style, side)
+                                              : drawing::BuildZodiacSheetSketch(lat, dcl, style, side, sign1, 11.48,
+                                                                                anniversary, "Anniversario");
+            QCOMPARE(s.refusal, refusal);
+            QCOMPARE(s.sketch.lines.empty(), refusal != Refusal::None);
+            QCOMPARE(s.sketch.labels.empty(), refusal != Refusal::None);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(SheetSketchTest)
+#include "test_sheetsketch.moc"
