@@ -1219,5 +1219,41 @@
         <source>Declinazione (°)</source>
         <translation>Declination (°)</translation>
     </message>
+    <message>
+        <source>riga %1, colonna %2 (di %3 x %4)</source>
+        <translation>row %1, column %2 (of %3 x %4)</translation>
+    </message>
+    <message>
+        <source>Il disegno richiede %1 fogli A4. Stampare?</source>
+        <translation>The drawing needs %1 A4 sheets. Print it?</translation>
+    </message>
+    <message>
+        <source>Il disegno è troppo grande per la stampa 1:1 (%1 fogli, al massimo %2): esportalo in PDF o riduci lo stilo</source>
+        <translation>The drawing is too large to print at 1:1 (%1 sheets, at most %2): export it as PDF or shorten the style</translation>
+    </message>
+    <message>
+        <source>Stampa 1:1 su %1 fogli A4 oltre a questo (%2 x %3, %4)</source>
+        <translation>Printed at 1:1 on %1 A4 sheets besides this one (%2 x %3, %4)</translation>
+    </message>
+    <message>
+        <source>verticali</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>orizzontali</source>
+        <translation>landscape</translation>
+    </message>
+    <message>
+        <source>Riga, colonna di ogni foglio; i riquadri vuoti non si stampano. Ritagliare ai segni d&apos;angolo, sovrapporre le croci e incollare.</source>
+        <translation>Row, column of each sheet; empty tiles are not printed. Cut at the corner marks, lay the crosses over each other and glue.</translation>
+    </message>
+    <message>
+        <source>Salva il disegno</source>
+        <translation>Save the drawing</translation>
+    </message>
+    <message>
+        <source>Errore nella scrittura del file</source>
+        <translation>Error writing the file</translation>
+    </message>
 </context>
 </TS>

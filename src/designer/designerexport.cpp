@@ -4,7 +4,7 @@
 #include "drawing/dxfwriter.h"
 #include "drawing/sheetdrawing.h"
 #include "project/atomicfile.h"
-#include "shell/drawingexport.h"
+#include "drawing/qt/drawingexport.h"
 #include "sheet/qt/uitext.h"
 
 #include <QFile>
@@ -77,15 +77,15 @@ bool ExportDial(const QString &path, const DesignedDial &dial, QString *error)
     // page's corner as from the plate's. What stands beside the plate on screen (a title block,
     // the style template or the bar that found no free corner) goes on a second PDF page and is
     // left out of the SVG, which has one page only.
-    const sheet::Drawing plate = drawing::ToPlatePage(dial.sketch);
+    const drawing::Drawing plate = drawing::ToPlatePage(dial.sketch);
     bool written = false;
     if (suffix == QLatin1String("pdf")) {
-        std::vector<sheet::Drawing> pages{plate};
+        std::vector<drawing::Drawing> pages{plate};
         if (dial.sketch.hasAside)
             pages.push_back(drawing::ToAsidePage(dial.sketch));
-        written = shell::exportPagesPdf(pages, temp, 0.0);
+        written = drawing::exportPagesPdf(pages, temp, 0.0);
     } else {
-        written = shell::exportDrawingSvg(plate, temp, 0.0);
+        written = drawing::exportDrawingSvg(plate, temp, 0.0);
     }
     if (!written || QFileInfo(temp).size() == 0) {
         QFile::remove(temp);

@@ -3,7 +3,7 @@
 #include "drawing/csvwriter.h"
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
-#include "shell/drawingcanvas.h"
+#include "drawing/qt/drawingcanvas.h"
 #include "shell/registry.h"
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
@@ -208,7 +208,7 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     scroll->setWidgetResizable(true);
     scroll->setMinimumWidth(form->sizeHint().width() + 24);
 
-    canvas_ = new shell::DrawingCanvas;
+    canvas_ = new drawing::DrawingCanvas;
     canvas_->setObjectName(QStringLiteral("Disegno"));
     canvas_->setFocusPolicy(Qt::StrongFocus);
     auto shortcut = [&](QKeySequence key, auto action) {

@@ -15,8 +15,10 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 
-namespace shell {
+namespace drawing {
 class DrawingCanvas;
+}
+namespace shell {
 class WindowRegistry;
 }
 
@@ -80,7 +82,7 @@ private:
     QComboBox *gnomonKind_ = nullptr;
     QComboBox *analemma_ = nullptr;
     QTabWidget *tabs_ = nullptr;
-    shell::DrawingCanvas *canvas_ = nullptr;
+    drawing::DrawingCanvas *canvas_ = nullptr;
     QTableWidget *table_ = nullptr;
     QLabel *status_ = nullptr;
     QTimer *debounce_ = nullptr;

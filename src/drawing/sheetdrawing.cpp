@@ -7,36 +7,36 @@ namespace {
 enum class Items { All, OnPlate, Aside };
 
 // The items chosen, with the box's top-left corner moved to the page's origin.
-sheet::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
+drawing::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
 {
-    sheet::Drawing out;
+    drawing::Drawing out;
     out.title = sketch.title;
     out.widthMm = frame.right - frame.left;
     out.heightMm = frame.top - frame.bottom;
-    auto page = [&](Pt p) { return sheet::DrawingPoint{p.x - frame.left, frame.top - p.y}; };
+    auto page = [&](Pt p) { return drawing::DrawingPoint{p.x - frame.left, frame.top - p.y}; };
     auto wanted = [items](bool aside) {
         return items == Items::All || (items == Items::Aside) == aside;
     };
     for (const Polyline &l : sketch.lines) {
         if (!wanted(l.aside))
             continue;
-        sheet::DrawingPolyline p;
+        drawing::DrawingPolyline p;
         for (const Pt q : l.points)
             p.points.push_back(page(q));
         switch (l.layer) {
         case Layer::Plate:
         case Layer::Style:
-            p.pen = sheet::DrawingPen::Frame;
+            p.pen = drawing::DrawingPen::Frame;
             break;
         case Layer::Construction:
         case Layer::Texts:
-            p.pen = sheet::DrawingPen::Construction;
+            p.pen = drawing::DrawingPen::Construction;
             break;
         case Layer::Dates:
-            p.pen = sheet::DrawingPen::Curve;
+            p.pen = drawing::DrawingPen::Curve;
             break;
         default:
-            p.pen = sheet::DrawingPen::HourLine;
+            p.pen = drawing::DrawingPen::HourLine;
         }
         p.dashed = l.dashed;
         p.closed = l.closed;
@@ -46,11 +46,11 @@ sheet::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
     for (const Label &l : sketch.labels) {
         if (!wanted(l.aside))
             continue;
-        sheet::DrawingText t;
+        drawing::DrawingText t;
         t.at = page(l.at);
         t.text = l.text;
         t.heightMm = l.heightMm * 0.72; // the renderer's height is the capitals', the layout's the line's
-        t.anchor = sheet::TextAnchor::BottomLeft;
+        t.anchor = drawing::TextAnchor::BottomLeft;
         t.rgb = LayerColour(l.layer);
         out.texts.push_back(std::move(t));
     }
@@ -62,17 +62,17 @@ sheet::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
 
 } // namespace
 
-sheet::Drawing ToSheetDrawing(const DialSketch &sketch)
+drawing::Drawing ToSheetDrawing(const DialSketch &sketch)
 {
     return toPage(sketch, sketch.extent, Items::All);
 }
 
-sheet::Drawing ToPlatePage(const DialSketch &sketch)
+drawing::Drawing ToPlatePage(const DialSketch &sketch)
 {
     return toPage(sketch, sketch.plate, Items::OnPlate);
 }
 
-sheet::Drawing ToAsidePage(const DialSketch &sketch)
+drawing::Drawing ToAsidePage(const DialSketch &sketch)
 {
     if (!sketch.hasAside)
         return {};

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drawing/dialsketch.h"
-#include "sheet/drawing.h"
+#include "drawing/page.h"
 
 namespace drawing {
 
@@ -9,17 +9,17 @@ namespace drawing {
 // sketch's extent starts at (0, 0) and with y turned downwards. This is the one place where the
 // dial's frame (y up) meets the page's (y down). The screen shows this: the plate and whatever
 // stands beside it.
-sheet::Drawing ToSheetDrawing(const DialSketch &sketch);
+drawing::Drawing ToSheetDrawing(const DialSketch &sketch);
 
 // The plate alone, as a file shows it: the page is the plate (widthMm x heightMm its size), its
 // top-left corner at (0, 0), so a point (x, y) of the dial's frame stands at
 // (x - plate.left, plate.top - y) and the foot F at (-plate.left, plate.top). Items marked aside
 // are left out.
-sheet::Drawing ToPlatePage(const DialSketch &sketch);
+drawing::Drawing ToPlatePage(const DialSketch &sketch);
 
 // The items that stand beside the plate, on a page of their own just large enough for them
 // (their box's top-left corner at (0, 0)); an empty drawing (size 0) when everything is on the
 // plate.
-sheet::Drawing ToAsidePage(const DialSketch &sketch);
+drawing::Drawing ToAsidePage(const DialSketch &sketch);
 
 } // namespace drawing

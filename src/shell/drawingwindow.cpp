@@ -2,10 +2,10 @@
 
 #include "sheet/qt/uitext.h"
 
-#include "shell/drawingcanvas.h"
-#include "shell/drawingexport.h"
-#include "shell/drawingprint.h"
-#include "shell/exportdialogs.h"
+#include "drawing/qt/drawingcanvas.h"
+#include "drawing/qt/drawingexport.h"
+#include "drawing/qt/drawingprint.h"
+#include "drawing/qt/exportdialogs.h"
 #include "shell/registry.h"
 #include "sheet/qt/uitext.h"
 
@@ -36,7 +36,7 @@ const QString kZoomFormat = QStringLiteral("%1 %");
 const sheet::UiText kOpenInDesigner{QT_TRANSLATE_NOOP("horalo", "Apri nel Quadrante")};
 const QString kDesignerWindow = QStringLiteral("Quadrante");
 
-bool drawable(const sheet::Drawing &d)
+bool drawable(const drawing::Drawing &d)
 {
     return std::isfinite(d.widthMm) && std::isfinite(d.heightMm) && d.widthMm > 0 && d.heightMm > 0;
 }
@@ -86,15 +86,15 @@ DrawingWindow::DrawingWindow(QWidget *parent) : QWidget(parent)
     buttons->addWidget(zoom_);
     page->addLayout(buttons);
 
-    canvas_ = new DrawingCanvas(this);
+    canvas_ = new drawing::DrawingCanvas(this);
     canvas_->setObjectName(QStringLiteral("Foglio"));
     canvas_->setViewChanged([this] { showZoom(); });
     page->addWidget(canvas_, 1);
 
-    setDrawing(sheet::Drawing{});
+    setDrawing(drawing::Drawing{});
 }
 
-void DrawingWindow::setDrawing(const sheet::Drawing &drawing)
+void DrawingWindow::setDrawing(const drawing::Drawing &drawing)
 {
     canvas_->setDrawing(drawing);
     setWindowTitle(drawing.title.empty() ? kTitle : QString::fromStdString(drawing.title));
@@ -103,7 +103,7 @@ void DrawingWindow::setDrawing(const sheet::Drawing &drawing)
     showZoom();
 }
 
-const sheet::Drawing &DrawingWindow::drawing() const
+const drawing::Drawing &DrawingWindow::drawing() const
 {
     return canvas_->drawing();
 }
@@ -171,8 +171,8 @@ void DrawingWindow::onPrintTiles()
         return;
     // The window is served while the printer is asked and may be given a new drawing or
     // closed meanwhile: the job prints the drawing as it was when the button was pressed.
-    const sheet::Drawing shown = drawing();
-    printDrawingTiles(shown, this);
+    const drawing::Drawing shown = drawing();
+    drawing::printDrawingTiles(shown, this);
 }
 
 QString DrawingWindow::suggestedPath(const QString &suffix) const
@@ -184,27 +184,27 @@ QString DrawingWindow::suggestedPath(const QString &suffix) const
 }
 
 void DrawingWindow::exportTo(const QString &suffix, const QString &filter,
-                             bool (*write)(const sheet::Drawing &, const QString &))
+                             bool (*write)(const drawing::Drawing &, const QString &))
 {
     if (!drawable(drawing()))
         return;
-    QString path = exportDialogs().chooseSavePath(this, suggestedPath(suffix), filter);
+    QString path = drawing::exportDialogs().chooseSavePath(this, suggestedPath(suffix), filter);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
         path += QLatin1Char('.') + suffix;
     if (!write(drawing(), path))
-        exportDialogs().exportFailed(this, path);
+        drawing::exportDialogs().exportFailed(this, path);
 }
 
 void DrawingWindow::onExportPdf()
 {
-    exportTo(QStringLiteral("pdf"), kPdfFilter, &exportDrawingPdf);
+    exportTo(QStringLiteral("pdf"), kPdfFilter, &drawing::exportDrawingPdf);
 }
 
 void DrawingWindow::onExportSvg()
 {
-    exportTo(QStringLiteral("svg"), kSvgFilter, &exportDrawingSvg);
+    exportTo(QStringLiteral("svg"), kSvgFilter, &drawing::exportDrawingSvg);
 }
 
 QWidget *makeDrawingWindow()
@@ -212,7 +212,7 @@ QWidget *makeDrawingWindow()
     return new DrawingWindow;
 }
 
-DrawingWindow *showDrawing(const sheet::Drawing &drawing, const std::optional<SheetDialInputs> &inputs)
+DrawingWindow *showDrawing(const drawing::Drawing &drawing, const std::optional<SheetDialInputs> &inputs)
 {
     auto *window = dynamic_cast<DrawingWindow *>(showWindow(DrawingWindow::kName));
     if (window) {

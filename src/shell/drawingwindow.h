@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/drawing.h"
+#include "drawing/page.h"
 
 #include <QWidget>
 
@@ -9,9 +9,11 @@
 class QLabel;
 class QPushButton;
 
-namespace shell {
-
+namespace drawing {
 class DrawingCanvas;
+} // namespace drawing
+
+namespace shell {
 
 // What a sheet's dial is made of, for the designer to take over: the engine's convention
 // (declination from South, East negative, West positive; inclination 0 for a vertical wall, 90
@@ -33,12 +35,12 @@ public:
 
     explicit DrawingWindow(QWidget *parent = nullptr);
 
-    void setDrawing(const sheet::Drawing &drawing);
-    const sheet::Drawing &drawing() const;
+    void setDrawing(const drawing::Drawing &drawing);
+    const drawing::Drawing &drawing() const;
     // The inputs of the sheet the drawing comes from; without them "Apri nel Quadrante" is off.
     void setSheetInputs(const std::optional<SheetDialInputs> &inputs);
     const std::optional<SheetDialInputs> &sheetInputs() const { return inputs_; }
-    DrawingCanvas *canvas() const { return canvas_; }
+    drawing::DrawingCanvas *canvas() const { return canvas_; }
 
     void onFit();
     void onPrintTiles();
@@ -56,9 +58,9 @@ private:
     void showZoom();
     QString suggestedPath(const QString &suffix) const;
     void exportTo(const QString &suffix, const QString &filter,
-                  bool (*write)(const sheet::Drawing &, const QString &));
+                  bool (*write)(const drawing::Drawing &, const QString &));
 
-    DrawingCanvas *canvas_ = nullptr;
+    drawing::DrawingCanvas *canvas_ = nullptr;
     QLabel *zoom_ = nullptr;
     QList<QPushButton *> fileButtons_;
     QPushButton *designerButton_ = nullptr;
@@ -69,7 +71,7 @@ QWidget *makeDrawingWindow();
 
 // Shows the Disegno window (opening it when it is closed) with this drawing in it, and the
 // inputs of the sheet it comes from when there are any.
-DrawingWindow *showDrawing(const sheet::Drawing &drawing,
+DrawingWindow *showDrawing(const drawing::Drawing &drawing,
                            const std::optional<SheetDialInputs> &inputs = std::nullopt);
 
 } // namespace shell

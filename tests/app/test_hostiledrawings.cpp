@@ -8,7 +8,7 @@
 #include "sheettesting.h"
 
 #include "horizontal/horizontalwindows.h"
-#include "shell/drawingcanvas.h"
+#include "drawing/qt/drawingcanvas.h"
 #include "shell/textwindows.h"
 #include "vertical/verticalwindows.h"
 

@@ -9,7 +9,7 @@
 #include "sheettesting.h"
 
 #include "horizontal/horizontalwindows.h"
-#include "shell/drawingprint.h"
+#include "drawing/qt/drawingprint.h"
 
 #include <QElapsedTimer>
 #include <QPrinterInfo>
@@ -37,11 +37,11 @@ private:
     sheet::PrintNotifier *previous_ = nullptr;
 };
 
-class YesToTiles final : public shell::TilePrintDialogs {
+class YesToTiles final : public drawing::TilePrintDialogs {
 public:
     QStringList questions;
-    YesToTiles() { previous_ = shell::setTilePrintDialogs(this); }
-    ~YesToTiles() override { shell::setTilePrintDialogs(previous_); }
+    YesToTiles() { previous_ = drawing::setTilePrintDialogs(this); }
+    ~YesToTiles() override { drawing::setTilePrintDialogs(previous_); }
     bool confirm(QWidget *, const QString &question) override
     {
         questions << question;
@@ -50,7 +50,7 @@ public:
     void refuse(QWidget *, const QString &) override {}
 
 private:
-    shell::TilePrintDialogs *previous_ = nullptr;
+    drawing::TilePrintDialogs *previous_ = nullptr;
 };
 
 bool run(const QString &program, const QStringList &arguments)
@@ -134,13 +134,13 @@ private:
     int port_ = 0;
 };
 
-sheet::Drawing smallDrawing()
+drawing::Drawing smallDrawing()
 {
-    sheet::Drawing d;
+    drawing::Drawing d;
     d.title = "Guasto";
     d.widthMm = 120;
     d.heightMm = 80;
-    d.lines.push_back({{{10, 10}, {110, 70}}, sheet::DrawingPen::HourLine, false, false, 0});
+    d.lines.push_back({{{10, 10}, {110, 70}}, drawing::DrawingPen::HourLine, false, false, 0});
     return d;
 }
 

@@ -1,6 +1,6 @@
 #include "designer/quadrante.h"
 #include "project/projectfile.h"
-#include "shell/drawingcanvas.h"
+#include "drawing/qt/drawingcanvas.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -61,7 +61,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         designer::Quadrante w;
         w.show();
-        auto *canvas = w.findChild<shell::DrawingCanvas *>(QStringLiteral("Disegno"));
+        auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
         QVERIFY(canvas);
         const auto before = canvas->drawing().lines.size();
         auto *f = w.findChild<QLineEdit *>(name);

@@ -303,9 +303,9 @@ private Q_SLOTS:
                         QVERIFY(std::isfinite(p.xMm) && std::isfinite(p.yMm));
                         QVERIFY2(fromCentre(s, p) <= reach * (1 + 1e-12), "a point beyond the reach");
                     }
-            const sheet::Drawing page = drawing::ToSheetDrawing(s.sketch);
+            const drawing::Drawing page = drawing::ToSheetDrawing(s.sketch);
             QVERIFY(page.widthMm > 0 && page.heightMm > 0 && std::isfinite(page.widthMm) && std::isfinite(page.heightMm));
-            auto inside = [&](sheet::DrawingPoint q) {
+            auto inside = [&](drawing::DrawingPoint q) {
                 return q.xMm >= -1e-6 && q.yMm >= -1e-6 && q.xMm <= page.widthMm + 1e-6 && q.yMm <= page.heightMm + 1e-6;
             };
             for (const auto &l : page.lines)

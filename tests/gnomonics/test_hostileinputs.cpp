@@ -145,14 +145,14 @@ QString unfitLabel(const std::string &text)
 
 QString unfitDrawing(const drawing::SheetSketch &dd)
 {
-    const sheet::Drawing d = drawing::ToSheetDrawing(dd.sketch);
+    const drawing::Drawing d = drawing::ToSheetDrawing(dd.sketch);
     if (dd.refusal != sheet::Refusal::None)
         return d.lines.empty() && d.texts.empty() && d.dots.empty() ? QString() : QStringLiteral("refused but not empty");
     if (!(std::isfinite(d.widthMm) && std::isfinite(d.heightMm) && d.widthMm > 0 && d.heightMm > 0))
         return QStringLiteral("size %1 x %2").arg(d.widthMm).arg(d.heightMm);
     // A hair of rounding is allowed at the sheet's edge.
     const double slack = 1e-6 * std::max(d.widthMm, d.heightMm) + 1e-9;
-    auto inside = [&](sheet::DrawingPoint p) {
+    auto inside = [&](drawing::DrawingPoint p) {
         return std::isfinite(p.xMm) && std::isfinite(p.yMm) && p.xMm >= -slack && p.yMm >= -slack &&
                p.xMm <= d.widthMm + slack && p.yMm <= d.heightMm + slack;
     };

@@ -39,11 +39,11 @@ private Q_SLOTS:
     void failureIsReportedAndTheDrawingStays()
     {
         PrintRecorder recorder;
-        sheet::Drawing d;
+        drawing::Drawing d;
         d.title = "Senza stampante";
         d.widthMm = 500;
         d.heightMm = 400;
-        d.lines.push_back({{{10, 10}, {490, 390}}, sheet::DrawingPen::HourLine, false, false, 0});
+        d.lines.push_back({{{10, 10}, {490, 390}}, drawing::DrawingPen::HourLine, false, false, 0});
         shell::DrawingWindow *window = shell::showDrawing(d);
         QVERIFY(window);
         auto *print = window->findChild<QPushButton *>(QStringLiteral("Stampa"));

@@ -6,12 +6,12 @@
 #include "testsupport.h"
 
 #include "sheet/qt/printjob.h"
-#include "shell/drawingcanvas.h"
-#include "shell/drawingexport.h"
-#include "shell/drawingprint.h"
-#include "shell/drawingrender.h"
+#include "drawing/qt/drawingcanvas.h"
+#include "drawing/qt/drawingexport.h"
+#include "drawing/qt/drawingprint.h"
+#include "drawing/qt/drawingrender.h"
 #include "shell/drawingwindow.h"
-#include "shell/exportdialogs.h"
+#include "drawing/qt/exportdialogs.h"
 #include "shell/registry.h"
 
 #include <QApplication>
@@ -41,13 +41,13 @@ namespace {
 constexpr double kMmPerPt = 25.4 / 72.0;
 
 // Answers the save dialog with a prepared path and records the failures it is told of.
-class DialogRecorder final : public shell::ExportDialogs {
+class DialogRecorder final : public drawing::ExportDialogs {
 public:
     QString answer;
     QStringList asked;
     QStringList failures;
-    DialogRecorder() { previous_ = shell::setExportDialogs(this); }
-    ~DialogRecorder() override { shell::setExportDialogs(previous_); }
+    DialogRecorder() { previous_ = drawing::setExportDialogs(this); }
+    ~DialogRecorder() override { drawing::setExportDialogs(previous_); }
     QString chooseSavePath(QWidget *, const QString &suggestedPath, const QString &) override
     {
         asked << suggestedPath;
@@ -56,7 +56,7 @@ public:
     void exportFailed(QWidget *, const QString &path) override { failures << path; }
 
 private:
-    shell::ExportDialogs *previous_ = nullptr;
+    drawing::ExportDialogs *previous_ = nullptr;
 };
 
 class PrintRecorder final : public sheet::PrintNotifier {
@@ -72,12 +72,12 @@ private:
 };
 
 // Answers the tiled print's question with yes and records what it was asked.
-class TileDialogRecorder final : public shell::TilePrintDialogs {
+class TileDialogRecorder final : public drawing::TilePrintDialogs {
 public:
     QStringList questions;
     QStringList refusals;
-    TileDialogRecorder() { previous_ = shell::setTilePrintDialogs(this); }
-    ~TileDialogRecorder() override { shell::setTilePrintDialogs(previous_); }
+    TileDialogRecorder() { previous_ = drawing::setTilePrintDialogs(this); }
+    ~TileDialogRecorder() override { drawing::setTilePrintDialogs(previous_); }
     bool confirm(QWidget *, const QString &question) override
     {
         questions << question;
@@ -86,7 +86,7 @@ public:
     void refuse(QWidget *, const QString &message) override { refusals << message; }
 
 private:
-    shell::TilePrintDialogs *previous_ = nullptr;
+    drawing::TilePrintDialogs *previous_ = nullptr;
 };
 
 void closeAll()
@@ -96,16 +96,16 @@ void closeAll()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-sheet::DrawingPolyline line(sheet::DrawingPoint a, sheet::DrawingPoint b, bool dashed = false)
+drawing::DrawingPolyline line(drawing::DrawingPoint a, drawing::DrawingPoint b, bool dashed = false)
 {
-    return {{a, b}, sheet::DrawingPen::Frame, dashed, false, 0x000000};
+    return {{a, b}, drawing::DrawingPen::Frame, dashed, false, 0x000000};
 }
 
 // A drawing with a 100 mm bar at a known place, the two ticks at its ends, a dashed line and
 // two words whose left edges stand 100 mm apart.
-sheet::Drawing testDrawing()
+drawing::Drawing testDrawing()
 {
-    sheet::Drawing d;
+    drawing::Drawing d;
     d.title = "Prova di scala";
     d.widthMm = 203.46;
     d.heightMm = 150.04;
@@ -113,9 +113,9 @@ sheet::Drawing testDrawing()
     d.lines.push_back(line({20, 30}, {20, 60}));                       // tick at 20 mm
     d.lines.push_back(line({120, 30}, {120, 60}));                     // tick at 120 mm
     d.lines.push_back(line({20, 120}, {80, 120}, true));               // dashed
-    d.texts.push_back({{20, 100}, "Inizio", 3.5, sheet::TextAnchor::TopLeft, 0});
-    d.texts.push_back({{120, 100}, "Fine", 3.5, sheet::TextAnchor::TopLeft, 0});
-    d.texts.push_back({{100, 140}, "Scala 1:1", 3.5, sheet::TextAnchor::BottomCentre, 0});
+    d.texts.push_back({{20, 100}, "Inizio", 3.5, drawing::TextAnchor::TopLeft, 0});
+    d.texts.push_back({{120, 100}, "Fine", 3.5, drawing::TextAnchor::TopLeft, 0});
+    d.texts.push_back({{100, 140}, "Scala 1:1", 3.5, drawing::TextAnchor::BottomCentre, 0});
     d.dots.push_back({{160, 40}, 0.8});
     return d;
 }
@@ -296,7 +296,7 @@ bool fileHasNoBadNumbers(const QString &path)
     return !all.contains("nan") && !all.contains("inf\"") && !all.contains("inf,") && !all.contains("inf ");
 }
 
-shell::DrawingWindow *openWith(const sheet::Drawing &drawing)
+shell::DrawingWindow *openWith(const drawing::Drawing &drawing)
 {
     return shell::showDrawing(drawing);
 }
@@ -344,15 +344,15 @@ private Q_SLOTS:
         QFETCH(double, heightMm);
         QFETCH(int, rows);
         QFETCH(int, columns);
-        sheet::Drawing d;
+        drawing::Drawing d;
         d.widthMm = widthMm;
         d.heightMm = heightMm;
-        const sheet::TileGrid grid = shell::planDrawingTiles(d, QSizeF(200, 280));
+        const drawing::TileGrid grid = drawing::planDrawingTiles(d, QSizeF(200, 280));
         QCOMPARE(grid.rows, rows);
         QCOMPARE(grid.columns, columns);
-        QCOMPARE(grid.overlapMm, shell::kTileOverlapMm);
+        QCOMPARE(grid.overlapMm, drawing::kTileOverlapMm);
         // The grid covers the drawing, and one tile fewer either way would not.
-        const sheet::DrawingPoint last = grid.offset(rows - 1, columns - 1);
+        const drawing::DrawingPoint last = grid.offset(rows - 1, columns - 1);
         QVERIFY(last.xMm + grid.tileWidthMm >= widthMm);
         QVERIFY(last.yMm + grid.tileHeightMm >= heightMm);
         if (columns > 1)
@@ -375,8 +375,8 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(QString, label);
-        sheet::TileGrid grid{2, 3, 190, 277, 10};
-        QCOMPARE(shell::tileLabel(grid, row, column), label);
+        drawing::TileGrid grid{2, 3, 190, 277, 10};
+        QCOMPARE(drawing::tileLabel(grid, row, column), label);
     }
 
     void tileContentIsOffsetByItsPlace_data()
@@ -402,11 +402,11 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(double, xMm);
-        sheet::Drawing d;
+        drawing::Drawing d;
         d.widthMm = 400;
         d.heightMm = 500;
         const auto add = [&](const char *text, double x, double y) {
-            d.texts.push_back({{x, y}, text, 4.0, sheet::TextAnchor::TopLeft, 0});
+            d.texts.push_back({{x, y}, text, 4.0, drawing::TextAnchor::TopLeft, 0});
         };
         add("Alfa", 50, 60);
         add("Beta", 250, 100);
@@ -429,12 +429,12 @@ private Q_SLOTS:
             HORALO_COMPARE_NEAR(printable.width(), 200.0, 0.01);
             HORALO_COMPARE_NEAR(printable.height(), 287.0, 0.01);
             // Every tile of the upright grid, blank or not, to see each one's part of the drawing.
-            shell::TilePlan plan;
-            plan.grid = shell::planDrawingTiles(d, printable);
+            drawing::TilePlan plan;
+            plan.grid = drawing::planDrawingTiles(d, printable);
             plan.printed = plan.grid.count();
-            QVERIFY(shell::paintTiledPages(painter, writer, d, plan, printable, 600 / 25.4));
+            QVERIFY(drawing::paintTiledPages(painter, writer, d, plan, printable, 600 / 25.4));
         }
-        const sheet::TileGrid grid = shell::planDrawingTiles(d, QSizeF(200, 287));
+        const drawing::TileGrid grid = drawing::planDrawingTiles(d, QSizeF(200, 287));
         QCOMPARE(grid.rows, 2);
         QCOMPARE(grid.columns, 3);
         QCOMPARE(pdfPages(path), grid.count() + 1);
@@ -446,7 +446,7 @@ private Q_SLOTS:
         // Text boxes of pdftotext start at the glyph origin: exact to the PDF's own rounding.
         const double tolMm = 0.05;
         HORALO_COMPARE_NEAR(found[0].boxMm.left(), kMarginMm + xMm - grid.offset(row, column).xMm, tolMm);
-        QVERIFY2(pageText(path, page).contains(shell::tileLabel(grid, row, column)),
+        QVERIFY2(pageText(path, page).contains(drawing::tileLabel(grid, row, column)),
                  qPrintable(pageText(path, page)));
 
         // Down the page the box starts at the font's ascent above the baseline, the same on
@@ -519,7 +519,7 @@ private Q_SLOTS:
         // The page: 223,46 x 170,04 mm are 633,43 x 482,01 pt, rounded up to whole points.
         const QSizeF pagePt = pdfPageSizePt(path, 1);
         QCOMPARE(pagePt, QSizeF(634, 483));
-        const QSizeF pageMm = shell::pdfPageSizeMm(testDrawing());
+        const QSizeF pageMm = drawing::pdfPageSizeMm(testDrawing());
         HORALO_COMPARE_NEAR(pageMm.width(), 634 * kMmPerPt, 1e-9);
         QVERIFY(pageMm.width() >= 223.46 && pageMm.height() >= 170.04);
 
@@ -547,7 +547,7 @@ private Q_SLOTS:
         HORALO_COMPARE_NEAR(ticks[0] / pxPerMm, 30.0, pixelTolMm);
         HORALO_COMPARE_NEAR((ticks[1] - ticks[0]) / pxPerMm, 100.0, pixelTolMm);
         const auto [left, right] = darkSpan(image, static_cast<int>((10 + 80) * pxPerMm), static_cast<int>(80 * pxPerMm));
-        const double capsMm = shell::DrawingRender::penWidthMm(sheet::DrawingPen::Frame);
+        const double capsMm = drawing::DrawingRender::penWidthMm(drawing::DrawingPen::Frame);
         HORALO_COMPARE_NEAR((right - left + 1) / pxPerMm - capsMm, 100.0, pixelTolMm);
     }
 
@@ -680,12 +680,12 @@ private Q_SLOTS:
         DialogRecorder dialogs;
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        sheet::Drawing d = testDrawing();
+        drawing::Drawing d = testDrawing();
         const double nan = std::nan("");
-        d.lines.push_back({{{10, 10}, {nan, 20}, {30, 30}, {40, 45}}, sheet::DrawingPen::Curve, false, false, 0});
-        d.lines.push_back({{{10, 10}, {INFINITY, 20}}, sheet::DrawingPen::Curve, true, false, 0});
-        d.texts.push_back({{nan, 10}, "perso", 3.5, sheet::TextAnchor::Centre, 0});
-        d.texts.push_back({{10, 10}, "alto", nan, sheet::TextAnchor::Centre, 0});
+        d.lines.push_back({{{10, 10}, {nan, 20}, {30, 30}, {40, 45}}, drawing::DrawingPen::Curve, false, false, 0});
+        d.lines.push_back({{{10, 10}, {INFINITY, 20}}, drawing::DrawingPen::Curve, true, false, 0});
+        d.texts.push_back({{nan, 10}, "perso", 3.5, drawing::TextAnchor::Centre, 0});
+        d.texts.push_back({{10, 10}, "alto", nan, drawing::TextAnchor::Centre, 0});
         d.dots.push_back({{10, INFINITY}, 1});
         shell::DrawingWindow *window = openWith(d);
         dialogs.answer = dir.filePath(QStringLiteral("guasto.svg"));
@@ -744,7 +744,7 @@ private Q_SLOTS:
     {
         shell::DrawingWindow *first = openWith(testDrawing());
         first->canvas()->zoomBy(3, QPointF(10, 10));
-        sheet::Drawing other;
+        drawing::Drawing other;
         other.title = "Altro";
         other.widthMm = 50;
         other.heightMm = 40;
@@ -761,7 +761,7 @@ private Q_SLOTS:
         shell::DrawingWindow *window = openWith(testDrawing());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::keyClick(window, Qt::Key_1);
-        shell::DrawingCanvas *canvas = window->canvas();
+        drawing::DrawingCanvas *canvas = window->canvas();
         const double dpi = canvas->screen()->physicalDotsPerInch();
         HORALO_COMPARE_NEAR(canvas->dotsPerMm(), dpi / 25.4, 1e-9);
         // 100 mm of the drawing cover 100 mm of glass.
@@ -786,9 +786,9 @@ private Q_SLOTS:
         shell::DrawingWindow *window = openWith(testDrawing());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::keyClick(window, Qt::Key_1);
-        shell::DrawingCanvas *canvas = window->canvas();
+        drawing::DrawingCanvas *canvas = window->canvas();
         const QPointF cursor(canvas->width() * 0.3, canvas->height() * 0.6);
-        const sheet::DrawingPoint under = canvas->toDrawing(cursor);
+        const drawing::DrawingPoint under = canvas->toDrawing(cursor);
         QWheelEvent wheel(cursor, canvas->mapToGlobal(cursor), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(canvas, &wheel);
@@ -810,12 +810,12 @@ private Q_SLOTS:
     void fitShowsTheWholeDrawing()
     {
         QFETCH(QString, how);
-        sheet::Drawing wall = testDrawing();
+        drawing::Drawing wall = testDrawing();
         wall.widthMm = 1200; // far larger than any screen at 1:1
         wall.heightMm = 900;
         shell::DrawingWindow *window = openWith(wall);
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        shell::DrawingCanvas *canvas = window->canvas();
+        drawing::DrawingCanvas *canvas = window->canvas();
         if (how != QLatin1String("open")) {
             QTest::keyClick(window, Qt::Key_Plus);
             QTest::keyClick(window, Qt::Key_Plus);
@@ -853,14 +853,14 @@ private Q_SLOTS:
         QFETCH(double, factor);
         shell::DrawingWindow *window = openWith(testDrawing());
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        shell::DrawingCanvas *canvas = window->canvas();
+        drawing::DrawingCanvas *canvas = window->canvas();
         const double before = canvas->zoom();
         const QPointF middle(canvas->width() / 2.0, canvas->height() / 2.0);
-        const sheet::DrawingPoint under = canvas->toDrawing(middle);
+        const drawing::DrawingPoint under = canvas->toDrawing(middle);
         for (int key : keys)
             QTest::keyClick(window, static_cast<Qt::Key>(key));
         HORALO_COMPARE_NEAR(canvas->zoom() / before, factor, 1e-12);
-        const sheet::DrawingPoint still = canvas->toDrawing(middle);
+        const drawing::DrawingPoint still = canvas->toDrawing(middle);
         HORALO_COMPARE_NEAR(still.xMm, under.xMm, 1e-9);
         HORALO_COMPARE_NEAR(still.yMm, under.yMm, 1e-9);
         QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Zoom"))->text(),
@@ -872,7 +872,7 @@ private Q_SLOTS:
         shell::DrawingWindow *window = openWith(testDrawing());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::keyClick(window, Qt::Key_1);
-        shell::DrawingCanvas *canvas = window->canvas();
+        drawing::DrawingCanvas *canvas = window->canvas();
         const QPointF before = canvas->toWidget({20, 80});
         const QPoint start(100, 100);
         QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, start);
@@ -896,10 +896,10 @@ private Q_SLOTS:
         // Taller than wide, the test drawing's lines in the top left corner and a far word near
         // the bottom right: upright, the two tiles between them are blank and skipped; turned,
         // the word would fall on two tiles.
-        sheet::Drawing wall = testDrawing();
+        drawing::Drawing wall = testDrawing();
         wall.widthMm = 300;
         wall.heightMm = 400;
-        wall.texts.push_back({{250, 350}, "Lontano", 4, sheet::TextAnchor::TopLeft, 0});
+        wall.texts.push_back({{250, 350}, "Lontano", 4, drawing::TextAnchor::TopLeft, 0});
         shell::DrawingWindow *window = openWith(wall);
         const QStringList before = pdfFiles();
         QTest::mouseClick(button(window, "Stampa"), Qt::LeftButton);
@@ -910,8 +910,8 @@ private Q_SLOTS:
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-        const shell::TilePlan plan = shell::planDrawingPrint(wall, printable.size());
-        const sheet::TileGrid &grid = plan.grid;
+        const drawing::TilePlan plan = drawing::planDrawingPrint(wall, printable.size());
+        const drawing::TileGrid &grid = plan.grid;
         qInfo("printable area %.2f x %.2f mm at (%.2f, %.2f): %d x %d tiles, %d printed", printable.width(),
               printable.height(), printable.left(), printable.top(), grid.rows, grid.columns, plan.printed);
         QVERIFY(!plan.landscape);
@@ -933,13 +933,13 @@ private Q_SLOTS:
                     printedTiles.append({r, c});
         QCOMPARE(printedTiles, (QList<QPair<int, int>>{{0, 0}, {1, 1}}));
         for (int i = 0; i < printedTiles.size(); ++i)
-            QVERIFY(pageText(pdf, 2 + i).contains(shell::tileLabel(grid, printedTiles[i].first, printedTiles[i].second)));
+            QVERIFY(pageText(pdf, 2 + i).contains(drawing::tileLabel(grid, printedTiles[i].first, printedTiles[i].second)));
         int seen = 0;
         for (int i = 0; i < printedTiles.size(); ++i) {
             {
                 const auto [r, c] = printedTiles[i];
                 const QList<Word> far = wordsReading(pageWords(pdf, 2 + i), QStringLiteral("Lontano"));
-                const sheet::DrawingPoint o = grid.offset(r, c);
+                const drawing::DrawingPoint o = grid.offset(r, c);
                 const bool inside = 250 >= o.xMm && 250 + 15 <= o.xMm + grid.tileWidthMm && 350 >= o.yMm &&
                                     350 + 4 <= o.yMm + grid.tileHeightMm;
                 if (!inside)

@@ -7,7 +7,7 @@
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
 #include "sheet/qt/printjob.h"
-#include "shell/drawingprint.h"
+#include "drawing/qt/drawingprint.h"
 #include "shell/drawingwindow.h"
 #include "shell/registry.h"
 
@@ -25,19 +25,19 @@ namespace {
 // The printable area of an A4 sheet with 5 mm margins.
 const QSizeF kPrintable(200, 287);
 
-class Recorder final : public shell::TilePrintDialogs, public sheet::PrintNotifier {
+class Recorder final : public drawing::TilePrintDialogs, public sheet::PrintNotifier {
 public:
     QStringList questions;
     QStringList refusals;
     QStringList messages;
     Recorder()
     {
-        previousDialogs_ = shell::setTilePrintDialogs(this);
+        previousDialogs_ = drawing::setTilePrintDialogs(this);
         previousNotifier_ = sheet::setPrintNotifier(this);
     }
     ~Recorder() override
     {
-        shell::setTilePrintDialogs(previousDialogs_);
+        drawing::setTilePrintDialogs(previousDialogs_);
         sheet::setPrintNotifier(previousNotifier_);
     }
     bool confirm(QWidget *, const QString &question) override
@@ -50,27 +50,27 @@ public:
     void printFailed(QWidget *) override { messages << sheet::kPrintFailed; }
 
 private:
-    shell::TilePrintDialogs *previousDialogs_ = nullptr;
+    drawing::TilePrintDialogs *previousDialogs_ = nullptr;
     sheet::PrintNotifier *previousNotifier_ = nullptr;
 };
 
-sheet::Drawing sized(double w, double h)
+drawing::Drawing sized(double w, double h)
 {
-    sheet::Drawing d;
+    drawing::Drawing d;
     d.title = "Piastrelle";
     d.widthMm = w;
     d.heightMm = h;
     return d;
 }
 
-void addLine(sheet::Drawing &d, sheet::DrawingPoint a, sheet::DrawingPoint b)
+void addLine(drawing::Drawing &d, drawing::DrawingPoint a, drawing::DrawingPoint b)
 {
-    d.lines.push_back({{a, b}, sheet::DrawingPen::HourLine, false, false, 0});
+    d.lines.push_back({{a, b}, drawing::DrawingPen::HourLine, false, false, 0});
 }
 
 using Tiles = QList<QPair<int, int>>;
 
-Tiles printedTiles(const shell::TilePlan &plan)
+Tiles printedTiles(const drawing::TilePlan &plan)
 {
     Tiles tiles;
     for (int r = 0; r < plan.grid.rows; ++r)
@@ -104,7 +104,7 @@ QString pdfText(const QString &path)
 
 } // namespace
 
-Q_DECLARE_METATYPE(sheet::Drawing)
+Q_DECLARE_METATYPE(drawing::Drawing)
 
 class TestTilePrint : public QObject {
     Q_OBJECT
@@ -120,7 +120,7 @@ private Q_SLOTS:
     // [277 r, 277 r + 287]; turned, columns [277 c, 277 c + 287] and rows [190 r, 190 r + 200].
     void plan_data()
     {
-        QTest::addColumn<sheet::Drawing>("drawing");
+        QTest::addColumn<drawing::Drawing>("drawing");
         QTest::addColumn<bool>("landscape");
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("columns");
@@ -129,38 +129,38 @@ private Q_SLOTS:
         // 390 x 500, one diagonal: in column 0 (x to 200) it stays above y 256, in row 0 only;
         // column 1 takes it from y 243 to 500, rows 0 and 1. Tile (1, 0) is blank. Turned it
         // would touch 4 of 6.
-        sheet::Drawing diagonal = sized(390, 500);
+        drawing::Drawing diagonal = sized(390, 500);
         addLine(diagonal, {0, 0}, {390, 500});
         QTest::newRow("diagonal leaves a corner tile blank") << diagonal << false << 2 << 2 << Tiles{{0, 0}, {0, 1}, {1, 1}};
 
         // 800 x 200 along a line across: upright 5 columns, turned 3.
-        sheet::Drawing wide = sized(800, 200);
+        drawing::Drawing wide = sized(800, 200);
         addLine(wide, {10, 100}, {790, 100});
         QTest::newRow("wide drawing turns the tiles") << wide << true << 1 << 3 << Tiles{{0, 0}, {0, 1}, {0, 2}};
 
         // 1000 x 1000 with a word near one corner and a dot near the other: 2 tiles either
         // way, and upright wins the tie. The dot at 980 lies in column 5 (950..1150) and row 3
         // (831..1118) only.
-        sheet::Drawing sparse = sized(1000, 1000);
-        sparse.texts.push_back({{20, 20}, "A", 3.5, sheet::TextAnchor::TopLeft, 0});
+        drawing::Drawing sparse = sized(1000, 1000);
+        sparse.texts.push_back({{20, 20}, "A", 3.5, drawing::TextAnchor::TopLeft, 0});
         sparse.dots.push_back({{980, 980}, 0.8});
         QTest::newRow("far corners only") << sparse << false << 4 << 6 << Tiles{{0, 0}, {3, 5}};
 
         // A point in the strip two tiles share is on both: the dot at 195 puts (0, 0) in,
         // the one at 282 only (0, 1) upright; turned, they would need 2 tiles too.
-        sheet::Drawing shared = sized(390, 280);
+        drawing::Drawing shared = sized(390, 280);
         shared.dots.push_back({{195, 100}, 0.5});
         shared.dots.push_back({{282, 100}, 0.5});
         QTest::newRow("dot in the overlap strip") << shared << false << 1 << 2 << Tiles{{0, 0}, {0, 1}};
     }
     void plan()
     {
-        QFETCH(sheet::Drawing, drawing);
+        QFETCH(drawing::Drawing, drawing);
         QFETCH(bool, landscape);
         QFETCH(int, rows);
         QFETCH(int, columns);
         QFETCH(Tiles, printed);
-        const shell::TilePlan plan = shell::planDrawingPrint(drawing, kPrintable);
+        const drawing::TilePlan plan = drawing::planDrawingPrint(drawing, kPrintable);
         QCOMPARE(plan.landscape, landscape);
         QCOMPARE(plan.grid.rows, rows);
         QCOMPARE(plan.grid.columns, columns);
@@ -170,8 +170,8 @@ private Q_SLOTS:
 
     void questionAndRefusalTexts()
     {
-        QCOMPARE(shell::tilePagesQuestion(7), QStringLiteral("Il disegno richiede 7 fogli A4. Stampare?"));
-        QCOMPARE(shell::tooLargeMessage(1234),
+        QCOMPARE(drawing::tilePagesQuestion(7), QStringLiteral("Il disegno richiede 7 fogli A4. Stampare?"));
+        QCOMPARE(drawing::tooLargeMessage(1234),
                  QStringLiteral("Il disegno è troppo grande per la stampa 1:1 (1234 fogli, al massimo 200): esportalo "
                                 "in PDF o riduci lo stilo"));
     }
@@ -183,16 +183,16 @@ private Q_SLOTS:
         Recorder recorder;
         const auto dial = drawing::BuildVerticalSheetSketch(1, 0.0000001, 10000, gnomonics::WallSide::West);
         QCOMPARE(dial.refusal, sheet::Refusal::None);
-        const sheet::Drawing page = drawing::ToSheetDrawing(dial.sketch);
+        const drawing::Drawing page = drawing::ToSheetDrawing(dial.sketch);
         shell::DrawingWindow *window = shell::showDrawing(page);
         QVERIFY(window);
         QElapsedTimer timer;
         timer.start();
         QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Stampa")), Qt::LeftButton);
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
-        const int tiles = shell::planDrawingPrint(page, kPrintable).printed;
-        QVERIFY(tiles > shell::kMaxTilePages);
-        QCOMPARE(recorder.refusals, QStringList{shell::tooLargeMessage(tiles)});
+        const int tiles = drawing::planDrawingPrint(page, kPrintable).printed;
+        QVERIFY(tiles > drawing::kMaxTilePages);
+        QCOMPARE(recorder.refusals, QStringList{drawing::tooLargeMessage(tiles)});
         QVERIFY(recorder.questions.isEmpty());
         QVERIFY(recorder.messages.isEmpty());
         window->close();
@@ -209,17 +209,17 @@ private Q_SLOTS:
     {
         QFETCH(bool, landscape);
         constexpr double dotsPerMm = 10;
-        shell::TilePlan plan;
+        drawing::TilePlan plan;
         plan.landscape = landscape;
         const QSizeF tile = landscape ? kPrintable.transposed() : kPrintable;
-        plan.grid = sheet::PlanTiles(1000, 1000, tile.width(), tile.height(), shell::kTileOverlapMm);
+        plan.grid = drawing::PlanTiles(1000, 1000, tile.width(), tile.height(), drawing::kTileOverlapMm);
         plan.printed = plan.grid.count();
         QImage image(QSize(static_cast<int>(kPrintable.width() * dotsPerMm), static_cast<int>(kPrintable.height() * dotsPerMm)),
                      QImage::Format_RGB32);
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            shell::paintTilePage(painter, sized(1000, 1000), plan, 0, 0, kPrintable, dotsPerMm);
+            drawing::paintTilePage(painter, sized(1000, 1000), plan, 0, 0, kPrintable, dotsPerMm);
         }
         // The bar runs 2,5 mm inside the tile's bottom edge; turned, that edge is the sheet's
         // left edge and the bar runs down it.
@@ -236,9 +236,9 @@ private Q_SLOTS:
     // the sheet's width (a wide drawing) and the tiles' places are written on it.
     void overviewFillsTheSheetAndCountsThePages()
     {
-        sheet::Drawing wide = sized(800, 200);
+        drawing::Drawing wide = sized(800, 200);
         addLine(wide, {10, 100}, {790, 100});
-        const shell::TilePlan plan = shell::planDrawingPrint(wide, kPrintable);
+        const drawing::TilePlan plan = drawing::planDrawingPrint(wide, kPrintable);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("overview.pdf"));
         {
@@ -247,7 +247,7 @@ private Q_SLOTS:
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
             QPainter painter(&writer);
-            shell::paintOverviewPage(painter, wide, plan, kPrintable, 300 / 25.4);
+            drawing::paintOverviewPage(painter, wide, plan, kPrintable, 300 / 25.4);
         }
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("Piastrelle")), qPrintable(text));
@@ -263,7 +263,7 @@ private Q_SLOTS:
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            shell::paintOverviewPage(painter, wide, plan, kPrintable, dotsPerMm);
+            drawing::paintOverviewPage(painter, wide, plan, kPrintable, dotsPerMm);
         }
         int top = image.height(), bottom = -1;
         for (int y = 0; y < image.height(); ++y) {

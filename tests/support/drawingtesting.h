@@ -7,7 +7,7 @@
 
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
-#include "sheet/drawing.h"
+#include "drawing/page.h"
 #include "shell/drawingwindow.h"
 
 inline shell::DrawingWindow *openDrawingWindow()
@@ -17,7 +17,7 @@ inline shell::DrawingWindow *openDrawingWindow()
 }
 
 // Where two drawings first differ, or an empty text when they hold the same items.
-inline QString drawingDifference(const sheet::Drawing &got, const sheet::Drawing &want)
+inline QString drawingDifference(const drawing::Drawing &got, const drawing::Drawing &want)
 {
     if (got.title != want.title)
         return QStringLiteral("title '%1' against '%2'").arg(qs(got.title), qs(want.title));
@@ -40,16 +40,16 @@ inline QString drawingDifference(const sheet::Drawing &got, const sheet::Drawing
 }
 
 // The pages the sheets' drawing buttons show, as the builders make them.
-inline sheet::Drawing horizontalSheetDrawing(double latitudeDeg, double styleMm)
+inline drawing::Drawing horizontalSheetDrawing(double latitudeDeg, double styleMm)
 {
     return drawing::ToSheetDrawing(drawing::BuildHorizontalSheetSketch(latitudeDeg, styleMm).sketch);
 }
-inline sheet::Drawing verticalSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
+inline drawing::Drawing verticalSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
                                            gnomonics::WallSide side)
 {
     return drawing::ToSheetDrawing(drawing::BuildVerticalSheetSketch(latitudeDeg, declinationDeg, styleMm, side).sketch);
 }
-inline sheet::Drawing zodiacSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
+inline drawing::Drawing zodiacSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
                                          gnomonics::WallSide side, double sign1Deg, double sign2Deg,
                                          double anniversaryDeg, const std::string &label)
 {
@@ -58,12 +58,12 @@ inline sheet::Drawing zodiacSheetDrawing(double latitudeDeg, double declinationD
 }
 
 // A drawing no builder makes, to see a sheet's button put its own in its place.
-inline sheet::Drawing strangerDrawing()
+inline drawing::Drawing strangerDrawing()
 {
-    sheet::Drawing d;
+    drawing::Drawing d;
     d.title = "Estraneo";
     d.widthMm = 30;
     d.heightMm = 20;
-    d.texts.push_back({{5, 5}, "estraneo", 3.5, sheet::TextAnchor::TopLeft, 0});
+    d.texts.push_back({{5, 5}, "estraneo", 3.5, drawing::TextAnchor::TopLeft, 0});
     return d;
 }

@@ -87,7 +87,7 @@ private Q_SLOTS:
         shell::DrawingWindow *drawing = openDrawingWindow();
         QVERIFY(drawing);
         QVERIFY(!drawing->isModal());
-        const sheet::Drawing want =
+        const drawing::Drawing want =
             window == kCurves ? verticalSheetDrawing(44.5, 25, 60, sideOf(button))
                               : zodiacSheetDrawing(44.5, 25, 60, sideOf(button), 20.16, 11.48, 0, "Anniversario");
         const QString why = drawingDifference(drawing->drawing(), want);
@@ -216,7 +216,7 @@ private Q_SLOTS:
         shell::DrawingWindow *drawing = openDrawingWindow();
         QVERIFY(drawing);
         const double anniversaryDeg = *sheet::ReadNumber(textOf(window, "an").toStdString());
-        const sheet::Drawing want = zodiacSheetDrawing(38.1167, 38, 40.32, gnomonics::WallSide::East, 20.16, 11.48,
+        const drawing::Drawing want = zodiacSheetDrawing(38.1167, 38, 40.32, gnomonics::WallSide::East, 20.16, 11.48,
                                                        anniversaryDeg, label.toStdString());
         const QString why = drawingDifference(drawing->drawing(), want);
         QVERIFY2(why.isEmpty(), qPrintable(why));

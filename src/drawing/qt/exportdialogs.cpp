@@ -1,4 +1,4 @@
-#include "shell/exportdialogs.h"
+#include "drawing/qt/exportdialogs.h"
 
 #include "sheet/qt/uitext.h"
 
@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace shell {
+namespace drawing {
 
 namespace {
 
@@ -53,4 +53,4 @@ ExportDialogs &exportDialogs()
     return *current;
 }
 
-} // namespace shell
+} // namespace drawing

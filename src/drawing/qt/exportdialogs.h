@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace drawing {
 
 // What the drawing window asks the user while it writes a file: where to save it, and, when
 // writing failed, to be told so. The program shows the standard save dialog and a message
@@ -21,4 +21,4 @@ public:
 ExportDialogs *setExportDialogs(ExportDialogs *dialogs);
 ExportDialogs &exportDialogs();
 
-} // namespace shell
+} // namespace drawing

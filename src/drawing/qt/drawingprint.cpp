@@ -1,8 +1,8 @@
-#include "shell/drawingprint.h"
+#include "drawing/qt/drawingprint.h"
 
 #include "sheet/qt/uitext.h"
 
-#include "shell/drawingrender.h"
+#include "drawing/qt/drawingrender.h"
 
 #include "sheet/qt/printjob.h"
 
@@ -17,7 +17,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace shell {
+namespace drawing {
 
 namespace {
 
@@ -73,7 +73,7 @@ public:
 MessageBoxes messageBoxes;
 TilePrintDialogs *currentDialogs = &messageBoxes;
 
-bool finite(sheet::DrawingPoint p)
+bool finite(DrawingPoint p)
 {
     return std::isfinite(p.xMm) && std::isfinite(p.yMm);
 }
@@ -83,13 +83,13 @@ bool finite(sheet::DrawingPoint p)
 // dot marks the tiles of a generous box round it. Tiles overlap, so a point may mark up to four.
 class TileMarker {
 public:
-    explicit TileMarker(const sheet::TileGrid &grid)
+    explicit TileMarker(const TileGrid &grid)
         : grid_(grid), stepX_(grid.tileWidthMm - grid.overlapMm), stepY_(grid.tileHeightMm - grid.overlapMm),
           used_(static_cast<std::size_t>(grid.count()), false)
     {
     }
 
-    void segment(sheet::DrawingPoint a, sheet::DrawingPoint b)
+    void segment(DrawingPoint a, DrawingPoint b)
     {
         if (!finite(a) || !finite(b))
             return;
@@ -145,23 +145,23 @@ private:
             used_[static_cast<std::size_t>(r) * static_cast<std::size_t>(grid_.columns) + static_cast<std::size_t>(column)] = true;
     }
 
-    sheet::TileGrid grid_;
+    TileGrid grid_;
     double stepX_;
     double stepY_;
     std::vector<bool> used_;
 };
 
-TilePlan planFor(const sheet::Drawing &drawing, QSizeF tileMm, bool landscape)
+TilePlan planFor(const Drawing &drawing, QSizeF tileMm, bool landscape)
 {
     TilePlan plan;
     plan.landscape = landscape;
-    plan.grid = sheet::PlanTiles(drawing.widthMm, drawing.heightMm, tileMm.width(), tileMm.height(), kTileOverlapMm);
+    plan.grid = PlanTiles(drawing.widthMm, drawing.heightMm, tileMm.width(), tileMm.height(), kTileOverlapMm);
     if (static_cast<long long>(plan.grid.rows) * plan.grid.columns > kMaxCellsLookedAt) {
         plan.printed = plan.grid.count();
         return plan;
     }
     TileMarker marker(plan.grid);
-    for (const sheet::DrawingPolyline &line : drawing.lines) {
+    for (const DrawingPolyline &line : drawing.lines) {
         const auto &p = line.points;
         for (std::size_t i = 1; i < p.size(); ++i)
             marker.segment(p[i - 1], p[i]);
@@ -170,13 +170,13 @@ TilePlan planFor(const sheet::Drawing &drawing, QSizeF tileMm, bool landscape)
         if (p.size() == 1)
             marker.segment(p[0], p[0]);
     }
-    for (const sheet::DrawingText &t : drawing.texts) {
+    for (const DrawingText &t : drawing.texts) {
         // Wider and taller than any anchor can put the text.
         const double w = t.heightMm * (1.0 + static_cast<double>(t.text.size()));
         const double h = 2.0 * t.heightMm;
         marker.box(t.at.xMm - w, t.at.yMm - h, t.at.xMm + w, t.at.yMm + h);
     }
-    for (const sheet::DrawingDot &dot : drawing.dots)
+    for (const DrawingDot &dot : drawing.dots)
         marker.box(dot.at.xMm - dot.radiusMm, dot.at.yMm - dot.radiusMm, dot.at.xMm + dot.radiusMm,
                    dot.at.yMm + dot.radiusMm);
     plan.used = marker.take();
@@ -192,16 +192,16 @@ void turnForLandscape(QPainter &painter, QSizeF printableMm, double dotsPerMm)
     painter.rotate(90);
 }
 
-sheet::DrawingPolyline markLine(sheet::DrawingPoint a, sheet::DrawingPoint b, unsigned rgb = kMarkRgb)
+DrawingPolyline markLine(DrawingPoint a, DrawingPoint b, unsigned rgb = kMarkRgb)
 {
-    return {{a, b}, sheet::DrawingPen::Frame, false, false, rgb};
+    return {{a, b}, DrawingPen::Frame, false, false, rgb};
 }
 
-void addCross(sheet::Drawing &marks, sheet::DrawingPoint at)
+void addCross(Drawing &marks, DrawingPoint at)
 {
     marks.lines.push_back(markLine({at.xMm - kCrossArmMm, at.yMm}, {at.xMm + kCrossArmMm, at.yMm}));
     marks.lines.push_back(markLine({at.xMm, at.yMm - kCrossArmMm}, {at.xMm, at.yMm + kCrossArmMm}));
-    sheet::DrawingPolyline ring{{}, sheet::DrawingPen::Frame, false, true, kMarkRgb};
+    DrawingPolyline ring{{}, DrawingPen::Frame, false, true, kMarkRgb};
     constexpr int kSides = 48;
     for (int i = 0; i < kSides; ++i) {
         const double a = 2 * std::numbers::pi * i / kSides;
@@ -211,7 +211,7 @@ void addCross(sheet::Drawing &marks, sheet::DrawingPoint at)
 }
 
 // The marks of one tile, in millimetres from the top-left corner of its printable area.
-sheet::Drawing tileMarks(const sheet::TileGrid &grid, int row, int column)
+Drawing tileMarks(const TileGrid &grid, int row, int column)
 {
     const double w = grid.tileWidthMm;
     const double h = grid.tileHeightMm;
@@ -220,13 +220,13 @@ sheet::Drawing tileMarks(const sheet::TileGrid &grid, int row, int column)
     const bool right = column + 1 < grid.columns;
     const bool top = row > 0;
     const bool bottom = row + 1 < grid.rows;
-    sheet::Drawing marks;
+    Drawing marks;
     marks.widthMm = w;
     marks.heightMm = h;
 
     // Corner marks along the edges of the printed area: the maker trims the paper there, and
     // a trimmed edge laid on a neighbour's overlap ticks puts both halves of the dial in place.
-    const double inset = DrawingRender::penWidthMm(sheet::DrawingPen::Frame) / 2;
+    const double inset = DrawingRender::penWidthMm(DrawingPen::Frame) / 2;
     const double x0 = inset;
     const double y0 = inset;
     const double x1 = w - inset;
@@ -234,7 +234,7 @@ sheet::Drawing tileMarks(const sheet::TileGrid &grid, int row, int column)
     for (const auto &[cx, cy, dx, dy] : {std::array<double, 4>{x0, y0, 1, 1}, std::array<double, 4>{x1, y0, -1, 1},
                                          std::array<double, 4>{x0, y1, 1, -1}, std::array<double, 4>{x1, y1, -1, -1}}) {
         marks.lines.push_back({{{cx + dx * kCropMarkMm, cy}, {cx, cy}, {cx, cy + dy * kCropMarkMm}},
-                               sheet::DrawingPen::Frame, false, false, kMarkRgb});
+                               DrawingPen::Frame, false, false, kMarkRgb});
     }
 
     // Ticks at the inner edge of each overlap strip, on both edges the strip runs to.
@@ -273,11 +273,11 @@ sheet::Drawing tileMarks(const sheet::TileGrid &grid, int row, int column)
     for (double x : {kBarStartMm, kBarStartMm + kCheckBarMm / 2, kBarStartMm + kCheckBarMm})
         marks.lines.push_back(markLine({x, barY}, {x, barY - (x == kBarStartMm + kCheckBarMm / 2 ? 1.5 : 3.0)}));
     marks.texts.push_back({{kBarStartMm + kCheckBarMm / 4, barY - 0.8}, kBarText.toStdString(), kBarTextMm,
-                           sheet::TextAnchor::BottomCentre, kMarkRgb});
+                           TextAnchor::BottomCentre, kMarkRgb});
     const double labelLeft = kBarStartMm + kCheckBarMm + 6.0;
     const double labelMiddle = std::max((labelLeft + w - kBarStartMm) / 2, w / 2);
     marks.texts.push_back({{labelMiddle, h - ov / 2}, tileLabel(grid, row, column).toStdString(), kTileLabelMm,
-                           sheet::TextAnchor::Centre, kLabelRgb});
+                           TextAnchor::Centre, kLabelRgb});
     return marks;
 }
 
@@ -292,20 +292,20 @@ bool TilePlan::isPrinted(int row, int column) const
     return used[static_cast<std::size_t>(row) * static_cast<std::size_t>(grid.columns) + static_cast<std::size_t>(column)];
 }
 
-sheet::TileGrid planDrawingTiles(const sheet::Drawing &drawing, QSizeF printableMm)
+TileGrid planDrawingTiles(const Drawing &drawing, QSizeF printableMm)
 {
-    return sheet::PlanTiles(drawing.widthMm, drawing.heightMm, printableMm.width(), printableMm.height(),
+    return PlanTiles(drawing.widthMm, drawing.heightMm, printableMm.width(), printableMm.height(),
                             kTileOverlapMm);
 }
 
-TilePlan planDrawingPrint(const sheet::Drawing &drawing, QSizeF printableMm)
+TilePlan planDrawingPrint(const Drawing &drawing, QSizeF printableMm)
 {
     const TilePlan portrait = planFor(drawing, printableMm, false);
     const TilePlan landscape = planFor(drawing, printableMm.transposed(), true);
     return landscape.printed < portrait.printed ? landscape : portrait;
 }
 
-QString tileLabel(const sheet::TileGrid &grid, int row, int column)
+QString tileLabel(const TileGrid &grid, int row, int column)
 {
     return kTileLabel.text().arg(row + 1).arg(column + 1).arg(grid.rows).arg(grid.columns);
 }
@@ -327,14 +327,14 @@ TilePrintDialogs *setTilePrintDialogs(TilePrintDialogs *dialogs)
     return previous;
 }
 
-void paintOverviewPage(QPainter &painter, const sheet::Drawing &drawing, const TilePlan &plan, QSizeF printableMm,
+void paintOverviewPage(QPainter &painter, const Drawing &drawing, const TilePlan &plan, QSizeF printableMm,
                        double dotsPerMm)
 {
-    const sheet::TileGrid &grid = plan.grid;
+    const TileGrid &grid = plan.grid;
     if (grid.count() <= 0)
         return;
     // The grid may reach beyond the drawing: the last tiles stick out to the right and below.
-    const sheet::DrawingPoint last = grid.offset(grid.rows - 1, grid.columns - 1);
+    const DrawingPoint last = grid.offset(grid.rows - 1, grid.columns - 1);
     const double extentW = std::max(drawing.widthMm, last.xMm + grid.tileWidthMm);
     const double extentH = std::max(drawing.heightMm, last.yMm + grid.tileHeightMm);
     if (!(extentW > 0 && extentH > 0 && std::isfinite(extentW) && std::isfinite(extentH)))
@@ -355,13 +355,13 @@ void paintOverviewPage(QPainter &painter, const sheet::Drawing &drawing, const T
     if (turned)
         turnForLandscape(painter, printableMm, dotsPerMm);
 
-    sheet::Drawing heading;
-    heading.texts.push_back({{0, 0}, drawing.title, kHeadingMm, sheet::TextAnchor::TopLeft, kMarkRgb});
+    Drawing heading;
+    heading.texts.push_back({{0, 0}, drawing.title, kHeadingMm, TextAnchor::TopLeft, kMarkRgb});
     const QString count = kOverviewCount.text().arg(plan.printed).arg(grid.rows).arg(grid.columns)
                               .arg(plan.landscape ? kLandscape.text() : kPortrait.text());
-    heading.texts.push_back({{0, 1.7 * kHeadingMm}, count.toStdString(), kHintMm, sheet::TextAnchor::TopLeft, kMarkRgb});
+    heading.texts.push_back({{0, 1.7 * kHeadingMm}, count.toStdString(), kHintMm, TextAnchor::TopLeft, kMarkRgb});
     heading.texts.push_back({{0, 1.7 * kHeadingMm + 1.7 * kHintMm}, kOverviewHint.text().toStdString(), kHintMm,
-                             sheet::TextAnchor::TopLeft, kMarkRgb});
+                             TextAnchor::TopLeft, kMarkRgb});
     DrawingRender(dotsPerMm, QPointF(0, 0)).paint(painter, heading);
 
     const double x0 = (page.width() - extentW * scale) / 2;
@@ -371,10 +371,10 @@ void paintOverviewPage(QPainter &painter, const sheet::Drawing &drawing, const T
     reduced.setMinimumPenDots(0.1 * dotsPerMm);
     reduced.paint(painter, drawing);
 
-    sheet::Drawing tiles;
+    Drawing tiles;
     // The drawing's own edge, so the maker sees how much of the last tiles stays blank.
     tiles.lines.push_back({{{0, 0}, {drawing.widthMm, 0}, {drawing.widthMm, drawing.heightMm}, {0, drawing.heightMm}},
-                           sheet::DrawingPen::Construction, false, true, kDrawingEdgeRgb});
+                           DrawingPen::Construction, false, true, kDrawingEdgeRgb});
     // Labels as large as a tile's place allows, never smaller than a readable 2 mm on paper.
     const QString widest = kTilePlace.arg(grid.rows).arg(grid.columns);
     const double labelMm = std::clamp(std::min(grid.tileWidthMm * scale * 0.8 / (widest.size() * 0.75),
@@ -382,15 +382,15 @@ void paintOverviewPage(QPainter &painter, const sheet::Drawing &drawing, const T
                                       kOverviewLabelMinMm, kOverviewLabelMaxMm);
     for (int r = 0; r < grid.rows; ++r) {
         for (int c = 0; c < grid.columns; ++c) {
-            const sheet::DrawingPoint o = grid.offset(r, c);
+            const DrawingPoint o = grid.offset(r, c);
             const double w = grid.tileWidthMm;
             const double h = grid.tileHeightMm;
             const bool printed = plan.isPrinted(r, c);
             tiles.lines.push_back({{{o.xMm, o.yMm}, {o.xMm + w, o.yMm}, {o.xMm + w, o.yMm + h}, {o.xMm, o.yMm + h}},
-                                   sheet::DrawingPen::Frame, !printed, true, printed ? kGridRgb : kBlankTileRgb});
+                                   DrawingPen::Frame, !printed, true, printed ? kGridRgb : kBlankTileRgb});
             if (printed)
                 tiles.texts.push_back({{o.xMm + w / 2, o.yMm + h / 2}, kTilePlace.arg(r + 1).arg(c + 1).toStdString(),
-                                       labelMm / scale, sheet::TextAnchor::Centre, kGridRgb});
+                                       labelMm / scale, TextAnchor::Centre, kGridRgb});
         }
     }
     DrawingRender grid1(dotsPerMm * scale, QPointF(x0 * dotsPerMm, y0 * dotsPerMm));
@@ -399,11 +399,11 @@ void paintOverviewPage(QPainter &painter, const sheet::Drawing &drawing, const T
     painter.restore();
 }
 
-void paintTilePage(QPainter &painter, const sheet::Drawing &drawing, const TilePlan &plan, int row, int column,
+void paintTilePage(QPainter &painter, const Drawing &drawing, const TilePlan &plan, int row, int column,
                    QSizeF printableMm, double dotsPerMm)
 {
-    const sheet::TileGrid &grid = plan.grid;
-    const sheet::DrawingPoint offset = grid.offset(row, column);
+    const TileGrid &grid = plan.grid;
+    const DrawingPoint offset = grid.offset(row, column);
     painter.save();
     if (plan.landscape)
         turnForLandscape(painter, printableMm, dotsPerMm);
@@ -413,7 +413,7 @@ void paintTilePage(QPainter &painter, const sheet::Drawing &drawing, const TileP
     painter.restore();
 }
 
-bool paintTiledPages(QPainter &painter, QPagedPaintDevice &device, const sheet::Drawing &drawing,
+bool paintTiledPages(QPainter &painter, QPagedPaintDevice &device, const Drawing &drawing,
                      const TilePlan &plan, QSizeF printableMm, double dotsPerMm)
 {
     if (plan.grid.count() <= 0 || plan.printed > kMaxTilePages)
@@ -431,7 +431,7 @@ bool paintTiledPages(QPainter &painter, QPagedPaintDevice &device, const sheet::
     return true;
 }
 
-bool printDrawingTiles(const sheet::Drawing &drawing, QWidget *parent)
+bool printDrawingTiles(const Drawing &drawing, QWidget *parent)
 {
     const bool drawable = std::isfinite(drawing.widthMm) && std::isfinite(drawing.heightMm) &&
                           drawing.widthMm > 0 && drawing.heightMm > 0;
@@ -478,4 +478,4 @@ bool printDrawingTiles(const sheet::Drawing &drawing, QWidget *parent)
     return outcome != sheet::PrintOutcome::Failed;
 }
 
-} // namespace shell
+} // namespace drawing

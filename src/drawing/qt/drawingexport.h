@@ -1,13 +1,13 @@
 #pragma once
 
-#include "sheet/drawing.h"
+#include "drawing/page.h"
 
 #include <QSizeF>
 #include <QString>
 
 #include <vector>
 
-namespace shell {
+namespace drawing {
 
 // White border around the drawing on an exported page, in millimetres.
 inline constexpr double kExportMarginMm = 10.0;
@@ -15,8 +15,8 @@ inline constexpr double kExportMarginMm = 10.0;
 // The page an exported drawing is written on: the drawing plus the border all round, in
 // millimetres, rounded up to what the file format stores exactly (whole PostScript points
 // for a PDF page, tenths of a millimetre for an SVG).
-QSizeF pdfPageSizeMm(const sheet::Drawing &drawing, double marginMm = kExportMarginMm);
-QSizeF svgPageSizeMm(const sheet::Drawing &drawing, double marginMm = kExportMarginMm);
+QSizeF pdfPageSizeMm(const Drawing &drawing, double marginMm = kExportMarginMm);
+QSizeF svgPageSizeMm(const Drawing &drawing, double marginMm = kExportMarginMm);
 
 // Writes the drawing at full scale to a one-page PDF (QPdfWriter) or to an SVG whose width,
 // height and viewBox are in millimetres (QSvgGenerator), the drawing's top-left corner at the
@@ -24,12 +24,12 @@ QSizeF svgPageSizeMm(const sheet::Drawing &drawing, double marginMm = kExportMar
 // temporary name and renamed into place only once it is complete, so a failure (a full disk,
 // a folder that may not be written) returns false and leaves whatever file was there before
 // untouched and no half file behind.
-bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path);
-bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path);
+bool exportDrawingPdf(const Drawing &drawing, const QString &path);
+bool exportDrawingSvg(const Drawing &drawing, const QString &path);
 
 // The same with a border of marginMm (0: the page is the drawing, its top-left corner at the
 // page's), the PDF with one page per drawing, each page of its drawing's size.
-bool exportPagesPdf(const std::vector<sheet::Drawing> &pages, const QString &path, double marginMm);
-bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path, double marginMm);
+bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, double marginMm);
+bool exportDrawingSvg(const Drawing &drawing, const QString &path, double marginMm);
 
-} // namespace shell
+} // namespace drawing

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace sheet {
+namespace drawing {
 
 // A dial drawn at full scale, as plain data: every length in millimetres, x to the right and
 // y downwards from the top-left corner of the drawing's bounding box, so that every item lies
@@ -84,4 +84,4 @@ inline constexpr int kMaxTilesAlong = 10000;
 TileGrid PlanTiles(double widthMm, double heightMm, double tileWidthMm, double tileHeightMm,
                    double overlapMm);
 
-} // namespace sheet
+} // namespace drawing

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "sheet/drawing.h"
+#include "drawing/page.h"
 
 #include <QPointF>
 #include <QRectF>
 
 class QPainter;
 
-namespace shell {
+namespace drawing {
 
 // Paints a full-scale drawing on any device a QPainter opens: the screen, a printer page, a
 // PDF or an SVG file. The drawing's millimetres become device units through one scale and
@@ -26,22 +26,22 @@ public:
     // whole device): a line is cut to that part before it is handed to Qt, and its dashes are
     // counted only there, so the time it takes depends on the paper, not on how large the
     // drawing is, and no coordinate far beyond the device ever reaches the paint engine.
-    void paint(QPainter &painter, const sheet::Drawing &drawing) const;
+    void paint(QPainter &painter, const Drawing &drawing) const;
 
-    QPointF toDevice(sheet::DrawingPoint point) const;
+    QPointF toDevice(DrawingPoint point) const;
     QPointF toDevice(double xMm, double yMm) const;
     QRectF toDevice(const QRectF &mm) const;
 
     // Width of the line a pen draws, in millimetres of the drawing.
-    static double penWidthMm(sheet::DrawingPen pen);
+    static double penWidthMm(DrawingPen pen);
 
 private:
-    void paintLine(QPainter &painter, const sheet::DrawingPolyline &line, const QRectF &visible) const;
-    void paintText(QPainter &painter, const sheet::DrawingText &text, const QRectF &visible) const;
+    void paintLine(QPainter &painter, const DrawingPolyline &line, const QRectF &visible) const;
+    void paintText(QPainter &painter, const DrawingText &text, const QRectF &visible) const;
 
     double dotsPerMm_;
     QPointF origin_;
     double minimumPenDots_ = 0;
 };
 
-} // namespace shell
+} // namespace drawing

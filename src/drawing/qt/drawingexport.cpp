@@ -1,6 +1,6 @@
-#include "shell/drawingexport.h"
+#include "drawing/qt/drawingexport.h"
 
-#include "shell/drawingrender.h"
+#include "drawing/qt/drawingrender.h"
 
 #include <QBuffer>
 #include <QSaveFile>
@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace shell {
+namespace drawing {
 
 namespace {
 
@@ -68,7 +68,7 @@ bool writeFile(const QString &path, const QByteArray &ending, Paint paint)
 
 } // namespace
 
-QSizeF pdfPageSizeMm(const sheet::Drawing &drawing, double marginMm)
+QSizeF pdfPageSizeMm(const Drawing &drawing, double marginMm)
 {
     auto points = [](double mm) { return std::ceil(mm / kMmPerInch * kPointsPerInch - 1e-9); };
     const double w = points(finiteSize(drawing.widthMm) + 2 * marginMm);
@@ -76,13 +76,13 @@ QSizeF pdfPageSizeMm(const sheet::Drawing &drawing, double marginMm)
     return {w * kMmPerInch / kPointsPerInch, h * kMmPerInch / kPointsPerInch};
 }
 
-QSizeF svgPageSizeMm(const sheet::Drawing &drawing, double marginMm)
+QSizeF svgPageSizeMm(const Drawing &drawing, double marginMm)
 {
     auto tenths = [](double mm) { return std::ceil(mm * 10 - 1e-9) / 10; };
     return {tenths(finiteSize(drawing.widthMm) + 2 * marginMm), tenths(finiteSize(drawing.heightMm) + 2 * marginMm)};
 }
 
-bool exportPagesPdf(const std::vector<sheet::Drawing> &pages, const QString &path, double marginMm)
+bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, double marginMm)
 {
     if (pages.empty() || !(std::isfinite(marginMm) && marginMm >= 0))
         return false;
@@ -91,7 +91,7 @@ bool exportPagesPdf(const std::vector<sheet::Drawing> &pages, const QString &pat
         writer.setResolution(kPdfDpi);
         writer.setCreator(kCreator);
         writer.setTitle(QString::fromStdString(pages.front().title));
-        auto setPage = [&](const sheet::Drawing &drawing) {
+        auto setPage = [&](const Drawing &drawing) {
             const QSizeF page = pdfPageSizeMm(drawing, marginMm);
             return writer.setPageSize(QPageSize(page, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         };
@@ -110,12 +110,12 @@ bool exportPagesPdf(const std::vector<sheet::Drawing> &pages, const QString &pat
     });
 }
 
-bool exportDrawingPdf(const sheet::Drawing &drawing, const QString &path)
+bool exportDrawingPdf(const Drawing &drawing, const QString &path)
 {
     return exportPagesPdf({drawing}, path, kExportMarginMm);
 }
 
-bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path, double marginMm)
+bool exportDrawingSvg(const Drawing &drawing, const QString &path, double marginMm)
 {
     if (!(std::isfinite(marginMm) && marginMm >= 0))
         return false;
@@ -138,9 +138,9 @@ bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path, double
     });
 }
 
-bool exportDrawingSvg(const sheet::Drawing &drawing, const QString &path)
+bool exportDrawingSvg(const Drawing &drawing, const QString &path)
 {
     return exportDrawingSvg(drawing, path, kExportMarginMm);
 }
 
-} // namespace shell
+} // namespace drawing

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "sheet/drawing.h"
+#include "drawing/page.h"
 
 #include <QPointF>
 #include <QWidget>
 
 #include <functional>
 
-namespace shell {
+namespace drawing {
 
 // The sheet of paper on screen: a drawing shown whole (fitted to the view), at its true size
 // (the screen's physical resolution) or zoomed with the wheel, moved by dragging it with the
@@ -18,8 +18,8 @@ public:
 
     // Shows a new drawing whole, fitted to the view; it stays fitted as the view is resized
     // until the user zooms or moves it.
-    void setDrawing(const sheet::Drawing &drawing);
-    const sheet::Drawing &drawing() const { return drawing_; }
+    void setDrawing(const Drawing &drawing);
+    const Drawing &drawing() const { return drawing_; }
 
     // Screen pixels to the millimetre at 1:1, and as shown now.
     double trueScaleDotsPerMm() const;
@@ -28,8 +28,8 @@ public:
     double zoom() const { return zoom_; }
 
     // Where a point of the drawing stands in the widget, and the inverse.
-    QPointF toWidget(sheet::DrawingPoint mm) const;
-    sheet::DrawingPoint toDrawing(QPointF widgetPos) const;
+    QPointF toWidget(DrawingPoint mm) const;
+    DrawingPoint toDrawing(QPointF widgetPos) const;
 
     // Zooms by a factor keeping the drawing's point under widgetPos where it is.
     void zoomBy(double factor, QPointF widgetPos);
@@ -55,17 +55,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void setView(double zoom, sheet::DrawingPoint centreMm);
+    void setView(double zoom, DrawingPoint centreMm);
 
-    sheet::Drawing drawing_;
+    Drawing drawing_;
     double zoom_ = 1.0;
     bool fitted_ = false;
     // The drawing's point shown in the middle of the widget; resizing keeps it there.
-    sheet::DrawingPoint centreMm_;
+    DrawingPoint centreMm_;
     bool dragging_ = false;
     QPointF dragStart_;
-    sheet::DrawingPoint dragCentre_;
+    DrawingPoint dragCentre_;
     std::function<void()> viewChanged_;
 };
 
-} // namespace shell
+} // namespace drawing

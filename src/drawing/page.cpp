@@ -1,9 +1,9 @@
-#include "sheet/drawing.h"
+#include "drawing/page.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace sheet {
+namespace drawing {
 
 namespace {
 
@@ -32,4 +32,4 @@ TileGrid PlanTiles(double widthMm, double heightMm, double tileWidthMm, double t
     return grid;
 }
 
-} // namespace sheet
+} // namespace drawing

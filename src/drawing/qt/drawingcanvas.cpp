@@ -1,6 +1,6 @@
-#include "shell/drawingcanvas.h"
+#include "drawing/qt/drawingcanvas.h"
 
-#include "shell/drawingrender.h"
+#include "drawing/qt/drawingrender.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace shell {
+namespace drawing {
 
 namespace {
 
@@ -31,7 +31,7 @@ constexpr double kFitBorderMm = 5.0;
 const QColor kDeskColour(0x9a, 0x9a, 0x9a);
 const QColor kPaperEdgeColour(0x60, 0x60, 0x60);
 
-bool finiteSize(const sheet::Drawing &d)
+bool finiteSize(const Drawing &d)
 {
     return std::isfinite(d.widthMm) && std::isfinite(d.heightMm) && d.widthMm > 0 && d.heightMm > 0;
 }
@@ -46,7 +46,7 @@ DrawingCanvas::DrawingCanvas(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void DrawingCanvas::setDrawing(const sheet::Drawing &drawing)
+void DrawingCanvas::setDrawing(const Drawing &drawing)
 {
     drawing_ = drawing;
     fitToView();
@@ -65,19 +65,19 @@ double DrawingCanvas::trueScaleDotsPerMm() const
     return dpi / kMmPerInch;
 }
 
-QPointF DrawingCanvas::toWidget(sheet::DrawingPoint mm) const
+QPointF DrawingCanvas::toWidget(DrawingPoint mm) const
 {
     const double k = dotsPerMm();
     return QPointF(width() / 2.0 + (mm.xMm - centreMm_.xMm) * k, height() / 2.0 + (mm.yMm - centreMm_.yMm) * k);
 }
 
-sheet::DrawingPoint DrawingCanvas::toDrawing(QPointF widgetPos) const
+DrawingPoint DrawingCanvas::toDrawing(QPointF widgetPos) const
 {
     const double k = dotsPerMm();
     return {centreMm_.xMm + (widgetPos.x() - width() / 2.0) / k, centreMm_.yMm + (widgetPos.y() - height() / 2.0) / k};
 }
 
-void DrawingCanvas::setView(double zoom, sheet::DrawingPoint centreMm)
+void DrawingCanvas::setView(double zoom, DrawingPoint centreMm)
 {
     if (!std::isfinite(zoom) || !std::isfinite(centreMm.xMm) || !std::isfinite(centreMm.yMm))
         return;
@@ -93,7 +93,7 @@ void DrawingCanvas::zoomBy(double factor, QPointF widgetPos)
     if (!(std::isfinite(factor) && factor > 0))
         return;
     fitted_ = false;
-    const sheet::DrawingPoint fixed = toDrawing(widgetPos);
+    const DrawingPoint fixed = toDrawing(widgetPos);
     const double zoom = std::clamp(zoom_ * factor, kMinZoom, kMaxZoom);
     // Keep the point under the cursor in place: it moves from the centre by its offset in
     // pixels, which stays the same while the millimetres per pixel change.
@@ -114,9 +114,9 @@ void DrawingCanvas::zoomOut()
 void DrawingCanvas::fitToView()
 {
     fitted_ = true;
-    const sheet::DrawingPoint middle{drawing_.widthMm / 2, drawing_.heightMm / 2};
+    const DrawingPoint middle{drawing_.widthMm / 2, drawing_.heightMm / 2};
     if (!finiteSize(drawing_) || width() <= 0 || height() <= 0) {
-        setView(1.0, finiteSize(drawing_) ? middle : sheet::DrawingPoint{});
+        setView(1.0, finiteSize(drawing_) ? middle : DrawingPoint{});
         return;
     }
     const double k = std::min(width() / (drawing_.widthMm + 2 * kFitBorderMm),
@@ -127,8 +127,8 @@ void DrawingCanvas::fitToView()
 void DrawingCanvas::setTrueScale()
 {
     fitted_ = false;
-    setView(1.0, finiteSize(drawing_) ? sheet::DrawingPoint{drawing_.widthMm / 2, drawing_.heightMm / 2}
-                                      : sheet::DrawingPoint{});
+    setView(1.0, finiteSize(drawing_) ? DrawingPoint{drawing_.widthMm / 2, drawing_.heightMm / 2}
+                                      : DrawingPoint{});
 }
 
 QSize DrawingCanvas::sizeHint() const
@@ -211,4 +211,4 @@ void DrawingCanvas::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-} // namespace shell
+} // namespace drawing

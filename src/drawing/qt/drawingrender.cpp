@@ -1,4 +1,4 @@
-#include "shell/drawingrender.h"
+#include "drawing/qt/drawingrender.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-namespace shell {
+namespace drawing {
 
 namespace {
 
@@ -23,7 +23,7 @@ constexpr int kReferencePixels = 100;
 constexpr double kDashMm = 3.0;
 constexpr double kDashGapMm = 1.5;
 
-bool finite(sheet::DrawingPoint p)
+bool finite(DrawingPoint p)
 {
     return std::isfinite(p.xMm) && std::isfinite(p.yMm);
 }
@@ -96,7 +96,7 @@ QPointF DrawingRender::toDevice(double xMm, double yMm) const
     return origin_ + QPointF(xMm * dotsPerMm_, yMm * dotsPerMm_);
 }
 
-QPointF DrawingRender::toDevice(sheet::DrawingPoint point) const
+QPointF DrawingRender::toDevice(DrawingPoint point) const
 {
     return toDevice(point.xMm, point.yMm);
 }
@@ -106,24 +106,24 @@ QRectF DrawingRender::toDevice(const QRectF &mm) const
     return QRectF(toDevice(mm.left(), mm.top()), toDevice(mm.right(), mm.bottom()));
 }
 
-double DrawingRender::penWidthMm(sheet::DrawingPen pen)
+double DrawingRender::penWidthMm(DrawingPen pen)
 {
     // The widths of a technical pen set: fine for what only guides the construction, bold
     // for the date curves the maker paints over.
     switch (pen) {
-    case sheet::DrawingPen::Construction:
+    case DrawingPen::Construction:
         return 0.18;
-    case sheet::DrawingPen::HourLine:
+    case DrawingPen::HourLine:
         return 0.35;
-    case sheet::DrawingPen::Curve:
+    case DrawingPen::Curve:
         return 0.5;
-    case sheet::DrawingPen::Frame:
+    case DrawingPen::Frame:
         return 0.25;
     }
     return 0.35;
 }
 
-void DrawingRender::paint(QPainter &painter, const sheet::Drawing &drawing) const
+void DrawingRender::paint(QPainter &painter, const Drawing &drawing) const
 {
     if (!(std::isfinite(dotsPerMm_) && dotsPerMm_ > 0))
         return;
@@ -133,11 +133,11 @@ void DrawingRender::paint(QPainter &painter, const sheet::Drawing &drawing) cons
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    for (const sheet::DrawingPolyline &line : drawing.lines)
+    for (const DrawingPolyline &line : drawing.lines)
         paintLine(painter, line, visible);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    for (const sheet::DrawingDot &dot : drawing.dots) {
+    for (const DrawingDot &dot : drawing.dots) {
         if (!finite(dot.at) || !(std::isfinite(dot.radiusMm) && dot.radiusMm > 0))
             continue;
         const double r = dot.radiusMm * dotsPerMm_;
@@ -145,16 +145,16 @@ void DrawingRender::paint(QPainter &painter, const sheet::Drawing &drawing) cons
         if (visible.adjusted(-r, -r, r, r).contains(at))
             painter.drawEllipse(at, r, r);
     }
-    for (const sheet::DrawingText &text : drawing.texts)
+    for (const DrawingText &text : drawing.texts)
         paintText(painter, text, visible);
     painter.restore();
 }
 
-void DrawingRender::paintLine(QPainter &painter, const sheet::DrawingPolyline &line, const QRectF &visible) const
+void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, const QRectF &visible) const
 {
     // A point that is not a number breaks the line rather than sending it to infinity.
     std::vector<std::vector<QPointF>> runs(1);
-    for (const sheet::DrawingPoint &p : line.points) {
+    for (const DrawingPoint &p : line.points) {
         if (finite(p))
             runs.back().push_back(toDevice(p));
         else if (!runs.back().empty())
@@ -225,7 +225,7 @@ void DrawingRender::paintLine(QPainter &painter, const sheet::DrawingPolyline &l
     painter.drawPath(path);
 }
 
-void DrawingRender::paintText(QPainter &painter, const sheet::DrawingText &text, const QRectF &visible) const
+void DrawingRender::paintText(QPainter &painter, const DrawingText &text, const QRectF &visible) const
 {
     if (!finite(text.at) || !(std::isfinite(text.heightMm) && text.heightMm > 0) || text.text.empty())
         return;
@@ -246,21 +246,21 @@ void DrawingRender::paintText(QPainter &painter, const sheet::DrawingText &text,
     double firstBaseline = 0;
     bool centred = false;
     switch (text.anchor) {
-    case sheet::TextAnchor::TopLeft:
+    case TextAnchor::TopLeft:
         firstBaseline = capRef;
         break;
-    case sheet::TextAnchor::Centre:
+    case TextAnchor::Centre:
         firstBaseline = capRef - blockHeight / 2;
         centred = true;
         break;
-    case sheet::TextAnchor::BottomLeft:
+    case TextAnchor::BottomLeft:
         firstBaseline = capRef - blockHeight;
         break;
-    case sheet::TextAnchor::BottomCentre:
+    case TextAnchor::BottomCentre:
         firstBaseline = capRef - blockHeight;
         centred = true;
         break;
-    case sheet::TextAnchor::TopCentre:
+    case TextAnchor::TopCentre:
         firstBaseline = capRef;
         centred = true;
         break;
@@ -278,4 +278,4 @@ void DrawingRender::paintText(QPainter &painter, const sheet::DrawingText &text,
     painter.restore();
 }
 
-} // namespace shell
+} // namespace drawing
