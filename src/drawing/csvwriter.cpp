@@ -6,8 +6,10 @@
 #include "drawing/textformat.h"
 #include "project/atomicfile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 namespace drawing {
 
@@ -78,8 +80,13 @@ std::string DialCsv(const gnomonics::DialLines &dial)
     Rows rows(dial);
     const bool summer = dial.design.place.summerTime;
     const auto &lines = dial.lines;
+    // The points already written on each line, as the file writes them: an hour line usually
+    // ends on a solstice line or on another hour line, and that end is listed once, as the
+    // crossing.
+    std::map<std::size_t, std::vector<std::string>> listed;
+    auto where = [](const DialPoint &p) { return Decimal(p.xMm, 2) + ";" + Decimal(p.yMm, 2); };
 
-    // Straight hour lines: where they meet each date line, then the ends of their pieces.
+    // Straight hour lines where they meet each date line.
     for (LineFamily family : {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian}) {
         const auto crossings = gnomonics::FindCrossings(dial, family, LineFamily::DateLine);
         for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -88,12 +95,10 @@ std::string DialCsv(const gnomonics::DialLines &dial)
                 continue;
             const std::string label = LineLabel(line, summer);
             for (const auto &c : crossings)
-                if (c.lineA == i)
+                if (c.lineA == i) {
                     rows.addPoint(line, label + " - " + LineLabel(lines[c.lineB], summer), c.onA);
-            for (const auto &piece : line.pieces) {
-                rows.addPoint(line, label, piece.front());
-                rows.addPoint(line, label, piece.back());
-            }
+                    listed[i].push_back(where(c.onA));
+                }
         }
     }
     // Analemmas: one point a day.
@@ -136,10 +141,26 @@ std::string DialCsv(const gnomonics::DialLines &dial)
             if (!chosen(fa) || !chosen(fb) || fb == LineFamily::DateLine ||
                 (fa == LineFamily::DateLine && fb != LineFamily::ClockTime))
                 continue; // hour lines at the date lines are listed above
-            for (const auto &c : gnomonics::FindCrossings(dial, fa, fb))
+            for (const auto &c : gnomonics::FindCrossings(dial, fa, fb)) {
                 rows.addPoint(lines[c.lineA],
                               LineLabel(lines[c.lineA], summer) + " - " + LineLabel(lines[c.lineB], summer), c.onA);
+                listed[c.lineA].push_back(where(c.onA));
+                listed[c.lineB].push_back(where(c.onA));
+            }
         }
+    // The ends of the straight hour lines' pieces (on the plate's edge, the horizon, or where
+    // the Sun leaves the face) that are not crossings already listed.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const DialLine &line = lines[i];
+        if (line.family != LineFamily::ApparentTime && line.family != LineFamily::Italic &&
+            line.family != LineFamily::Babylonian)
+            continue;
+        const auto &onLine = listed[i];
+        for (const auto &piece : line.pieces)
+            for (const DialPoint &end : {piece.front(), piece.back()})
+                if (std::find(onLine.begin(), onLine.end(), where(end)) == onLine.end())
+                    rows.addPoint(line, LineLabel(line, summer), end);
+    }
     if (dial.centreOnPlate)
         rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
     if (dial.footOnPlate)
