@@ -61,6 +61,14 @@ bool wantsNoWindow(int argc, char *argv[])
     return false;
 }
 
+// Without a window, standard error carries only the program's own answer: Qt's notes about the
+// session it runs in (no runtime folder, a font substituted) are left out; its errors stay.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << message << Qt::endl;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -73,8 +81,10 @@ int main(int argc, char *argv[])
 
     // An export needs no display: the offscreen platform draws the PDF and SVG pages.
     const bool noWindow = wantsNoWindow(argc, argv);
-    if (noWindow)
+    if (noWindow) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietMessages);
+    }
     std::unique_ptr<QGuiApplication> app(noWindow ? new QGuiApplication(argc, argv) : new QApplication(argc, argv));
     QGuiApplication::setApplicationName(QStringLiteral("Horalo 2002"));
     QGuiApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
