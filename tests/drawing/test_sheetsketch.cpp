@@ -25,6 +25,18 @@ namespace {
 
 const char *sideName(WallSide side) { return side == WallSide::East ? "East" : "West"; }
 
+// The drawing of one of the three sheets: 0 horizontal, 1 vertical curves, 2 zodiac (second
+// sign 11.48).
+SheetSketch sheetOf(int kind, double lat, double dcl, double style, WallSide side, double sign1,
+                    double anniversary, const std::string &label = "Anniversario")
+{
+    if (kind == 0)
+        return drawing::BuildHorizontalSheetSketch(lat, style);
+    if (kind == 1)
+        return drawing::BuildVerticalSheetSketch(lat, dcl, style, side);
+    return drawing::BuildZodiacSheetSketch(lat, dcl, style, side, sign1, 11.48, anniversary, label);
+}
+
 // The sheet's curve drawn at that declination, or nothing.
 const DialLine *curveAt(const SheetSketch &s, double declinationDeg)
 {
@@ -247,10 +259,8 @@ private Q_SLOTS:
         QFETCH(WallSide, side);
         QFETCH(QString, title);
         QFETCH(QStringList, texts);
-        const SheetSketch s = kind == 0   ? drawing::BuildHorizontalSheetSketch(38, 10)
-                              : kind == 1 ? drawing::BuildVerticalSheetSketch(38.1217, 38, 40.32, side)
-                                          : drawing::BuildZodiacSheetSketch(38.1167, 38, 40.32, side, 20.16, 11.48,
-                                                                            15.0, "12/05/2024");
+        const double lat = kind == 2 ? 38.1167 : kind == 1 ? 38.1217 : 38.0;
+        const SheetSketch s = sheetOf(kind, lat, 38, kind == 0 ? 10 : 40.32, side, 20.16, 15.0, "12/05/2024");
         QCOMPARE(s.refusal, Refusal::None);
         QCOMPARE(qs(s.sketch.title), title);
         QStringList shown;
@@ -291,10 +301,7 @@ private Q_SLOTS:
         QFETCH(double, dcl);
         QFETCH(double, style);
         for (WallSide side : {WallSide::East, WallSide::West}) {
-            const SheetSketch s = kind == 0   ? drawing::BuildHorizontalSheetSketch(lat, style)
-                                  : kind == 1 ? drawing::BuildVerticalSheetSketch(lat, dcl, style, side)
-                                              : drawing::BuildZodiacSheetSketch(lat, dcl, style, side, 20.16, 11.48,
-                                                                                0.0, "Anniversario");
+            const SheetSketch s = sheetOf(kind, lat, dcl, style, side, 20.16, 0.0);
             QCOMPARE(s.refusal, Refusal::None);
             const double reach = drawing::kSheetReachStyles * style;
             for (const DialLine &l : s.dial.lines)
@@ -388,10 +395,7 @@ private Q_SLOTS:
         QFETCH(double, anniversary);
         QFETCH(Refusal, refusal);
         for (WallSide side : {WallSide::East, WallSide::West}) {
-            const SheetSketch s = kind == 0   ? drawing::BuildHorizontalSheetSketch(lat, style)
-                                  : kind == 1 ? drawing::BuildVerticalSheetSketch(lat, dcl, style, side)
-                                              : drawing::BuildZodiacSheetSketch(lat, dcl, style, side, sign1, 11.48,
-                                                                                anniversary, "Anniversario");
+            const SheetSketch s = sheetOf(kind, lat, dcl, style, side, sign1, anniversary);
             QCOMPARE(s.refusal, refusal);
             QCOMPARE(s.sketch.lines.empty(), refusal != Refusal::None);
             QCOMPARE(s.sketch.labels.empty(), refusal != Refusal::None);
