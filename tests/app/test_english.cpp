@@ -4,6 +4,7 @@
 
 #include "sheettesting.h"
 
+#include "drawing/sheetsketch.h"
 #include "horizontal/curvesreport.h"
 #include "horizontal/horizontalwindows.h"
 #include "horizontal/hourreport.h"
@@ -238,6 +239,36 @@ private Q_SLOTS:
         auto *direction = sheet->findChild<QLabel *>(QStringLiteral("Label13"));
         QVERIFY(direction);
         QCOMPARE(direction->text(), want);
+    }
+
+    // The sheets' full-scale drawings speak English too: titles, the title block, the curves
+    // by their day and the signs, with a decimal point.
+    void sheetDrawingsInEnglish_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("horizontal") << 0 << QStringList{"June 21", "December 21", "Equinoxes", "Latitude 38.5°"};
+        QTest::newRow("vertical") << 1 << QStringList{"Vertical curves drawing West", "Declination 38° West",
+                                                      "Style 40.32 mm", "June 21", "Equinoxes"};
+        QTest::newRow("zodiac") << 2 << QStringList{"Gemini and Leo", "Taurus and Virgo", "Anniversary 15"};
+    }
+    void sheetDrawingsInEnglish()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, texts);
+        const auto west = gnomonics::WallSide::West;
+        const drawing::SheetSketch s =
+            kind == 0   ? drawing::BuildHorizontalSheetSketch(38.5, 10)
+            : kind == 1 ? drawing::BuildVerticalSheetSketch(38.1217, 38, 40.32, west)
+                        : drawing::BuildZodiacSheetSketch(38.1167, 38, 40.32, west, 20.16, 11.48, 15, "Anniversary 15");
+        QStringList shown{QString::fromStdString(s.sketch.title)};
+        for (const auto &label : s.sketch.labels)
+            shown << QString::fromStdString(label.text);
+        for (const QString &t : texts)
+            QVERIFY2(shown.contains(t), qPrintable(t + QStringLiteral(" is not in ") + shown.join(QStringLiteral(" | "))));
+        const QSet<QString> italian = italianOnlyTexts();
+        for (const QString &t : shown)
+            QVERIFY2(!italian.contains(t), qPrintable(QStringLiteral("Italian text on the drawing: ") + t));
     }
 
     void noItalianLeft_data()
