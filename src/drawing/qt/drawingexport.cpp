@@ -66,6 +66,50 @@ bool writeFile(const QString &path, const QByteArray &ending, Paint paint)
     return file.commit();
 }
 
+// Qt states a PDF page's size in whole points, and a plate is seldom a whole number of them:
+// the page it writes is the one pdfPageSizeMm rounds up to. Each page's MediaBox is then
+// rewritten to the exact size, its top-left corner (where the drawing starts) kept, so that a
+// 1000 mm plate reads 1000 mm and not 1000.1. The box is rewritten in place at the same length,
+// so no offset the file lists moves; a box that does not read as Qt writes it stays as it is.
+void setExactPageSizes(QByteArray &pdf, const std::vector<QSizeF> &exactMm)
+{
+    static const QByteArray kKey = QByteArrayLiteral("/MediaBox [");
+    qsizetype at = 0;
+    for (const QSizeF &mm : exactMm) {
+        at = pdf.indexOf(kKey, at);
+        if (at < 0)
+            return;
+        const qsizetype open = at + kKey.size() - 1;
+        const qsizetype close = pdf.indexOf(']', open);
+        if (close < 0)
+            return;
+        at = close;
+        const QList<QByteArray> corners = pdf.mid(open + 1, close - open - 1).simplified().split(' ');
+        if (corners.size() != 4)
+            continue;
+        bool ok[4];
+        const double written[4] = {corners[0].toDouble(&ok[0]), corners[1].toDouble(&ok[1]),
+                                   corners[2].toDouble(&ok[2]), corners[3].toDouble(&ok[3])};
+        if (!(ok[0] && ok[1] && ok[2] && ok[3]) || written[0] != 0 || written[1] != 0)
+            continue;
+        const double width = mm.width() / kMmPerInch * kPointsPerInch;
+        const double height = mm.height() / kMmPerInch * kPointsPerInch;
+        // Only a box within the point of rounding of the exact size is the page of this plate.
+        if (!(std::abs(written[2] - width) < 1 && std::abs(written[3] - height) < 1))
+            continue;
+        const qsizetype room = close - open + 1;
+        for (int decimals = 6; decimals >= 3; --decimals) {
+            QByteArray box = "[0 " + QByteArray::number(written[3] - height, 'f', decimals) + ' ' +
+                QByteArray::number(width, 'f', decimals) + ' ' + QByteArray::number(written[3], 'f', 0) + ']';
+            if (box.size() > room)
+                continue;
+            box.insert(box.size() - 1, QByteArray(room - box.size(), ' '));
+            pdf.replace(open, room, box);
+            break;
+        }
+    }
+}
+
 } // namespace
 
 QSizeF pdfPageSizeMm(const Drawing &drawing, double marginMm)
@@ -86,7 +130,7 @@ bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, doub
 {
     if (pages.empty() || !(std::isfinite(marginMm) && marginMm >= 0))
         return false;
-    return writeFile(path, QByteArrayLiteral("%%EOF"), [&](QIODevice &device) {
+    return writeFile(path, QByteArrayLiteral("%%EOF"), [&](QBuffer &device) {
         QPdfWriter writer(&device);
         writer.setResolution(kPdfDpi);
         writer.setCreator(kCreator);
@@ -106,7 +150,13 @@ bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, doub
                 return false;
             DrawingRender(dotsPerMm, QPointF(marginMm * dotsPerMm, marginMm * dotsPerMm)).paint(painter, pages[i]);
         }
-        return painter.end();
+        if (!painter.end())
+            return false;
+        std::vector<QSizeF> exact;
+        for (const Drawing &page : pages)
+            exact.emplace_back(finiteSize(page.widthMm) + 2 * marginMm, finiteSize(page.heightMm) + 2 * marginMm);
+        setExactPageSizes(device.buffer(), exact);
+        return true;
     });
 }
 

@@ -13,8 +13,9 @@ namespace drawing {
 inline constexpr double kExportMarginMm = 10.0;
 
 // The page an exported drawing is written on: the drawing plus the border all round, in
-// millimetres, rounded up to what the file format stores exactly (whole PostScript points
-// for a PDF page, tenths of a millimetre for an SVG).
+// millimetres, rounded up to what the writer takes (whole PostScript points for Qt's PDF
+// writer, tenths of a millimetre for an SVG). The PDF file then states its page at the exact
+// size, cut at the right and bottom edges.
 QSizeF pdfPageSizeMm(const Drawing &drawing, double marginMm = kExportMarginMm);
 QSizeF svgPageSizeMm(const Drawing &drawing, double marginMm = kExportMarginMm);
 
