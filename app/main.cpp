@@ -28,6 +28,8 @@ const sheet::UiText kMissingProject{QT_TRANSLATE_NOOP("horalo", "Manca il file d
 const sheet::UiText kTooMany{QT_TRANSLATE_NOOP("horalo", "Un solo file di progetto, per favore.")};
 const sheet::UiText kLanguageOption{
     QT_TRANSLATE_NOOP("horalo", "Lingua del programma per questa volta: it (italiano) o en (inglese).")};
+// Qt's own help option has no Italian text; the program says it itself.
+const sheet::UiText kHelpOption{QT_TRANSLATE_NOOP("horalo", "Mostra questo aiuto.")};
 const sheet::UiText kUnknownLanguage{QT_TRANSLATE_NOOP("horalo", "Lingua sconosciuta: usare it oppure en.")};
 
 // The language asked with --lang (either "--lang en" or "--lang=en"), looked for before the
@@ -97,7 +99,8 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
-    parser.addHelpOption();
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, kHelpOption);
+    parser.addOption(helpOption);
     parser.addVersionOption();
     const QCommandLineOption exportOption(QStringLiteral("export"), kExportOption, QStringLiteral("FILE"));
     parser.addOption(exportOption);
@@ -105,7 +108,7 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("progetto"), kProjectArgument, QStringLiteral("[FILE.horalo]"));
     if (!parser.parse(QGuiApplication::arguments()))
         return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(helpOption))
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();

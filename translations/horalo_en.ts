@@ -585,5 +585,9 @@
         <source>Sagittario</source>
         <translation>Sagittarius</translation>
     </message>
+    <message>
+        <source>Mostra questo aiuto.</source>
+        <translation>Shows this help.</translation>
+    </message>
 </context>
 </TS>

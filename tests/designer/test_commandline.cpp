@@ -76,15 +76,25 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("q.csv"))));
     }
 
+    void versionAndHelp_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("version") << QStringList{"--version"} << "Horalo 2002 2002.1";
+        QTest::newRow("help in Italian") << QStringList{"--help", "--lang", "it"} << "-h, --help       Mostra questo aiuto.";
+        QTest::newRow("help in English") << QStringList{"-h", "--lang=en"} << "-h, --help       Shows this help.";
+        QTest::newRow("help lists the export") << QStringList{"--help", "--lang", "it"} << "--export <FILE>";
+    }
     void versionAndHelp()
     {
-        for (const char *option : {"--version", "--help"}) {
-            QProcess horalo;
-            horalo.start(QStringLiteral(HORALO_BINARY), {QString::fromLatin1(option)});
-            QVERIFY(horalo.waitForFinished(60000));
-            QCOMPARE(horalo.exitCode(), 0);
-            QVERIFY(!horalo.readAllStandardOutput().isEmpty());
-        }
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        QProcess horalo;
+        horalo.start(QStringLiteral(HORALO_BINARY), arguments);
+        QVERIFY(horalo.waitForFinished(60000));
+        QCOMPARE(horalo.exitCode(), 0);
+        const QString out = QString::fromUtf8(horalo.readAllStandardOutput());
+        QVERIFY2(out.contains(said), qPrintable(out));
     }
 };
 
