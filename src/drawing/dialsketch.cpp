@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <optional>
 #include <utility>
@@ -132,8 +133,36 @@ public:
             }
         }
     }
-    // Does any segment of a line meet the box? Only of line `only` when only >= 0.
-    bool meets(const Box &box, long only) const
+    // Does any segment of a line that `wanted(line index)` accepts meet the box?
+    template <typename Wanted>
+    bool meets(const Box &box, Wanted wanted) const
+    {
+        bool found = false;
+        forEachNear(box, wanted, [&](Pt a, Pt b) { found = found || segmentMeetsBox(a, b, box); });
+        return found;
+    }
+    // The distance from c to the nearest segment that `wanted` accepts, when one is nearer than
+    // radius; radius otherwise.
+    template <typename Wanted>
+    double nearest(Pt c, double radius, Wanted wanted) const
+    {
+        double best = radius;
+        forEachNear(Box{c.x - radius, c.y - radius, c.x + radius, c.y + radius}, wanted,
+                    [&](Pt a, Pt b) { best = std::min(best, distanceToSegment(c, a, b)); });
+        return best;
+    }
+
+    static double distanceToSegment(Pt c, Pt a, Pt b)
+    {
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        const double len2 = dx * dx + dy * dy;
+        const double t = len2 > 0 ? std::clamp(((c.x - a.x) * dx + (c.y - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
+        return std::hypot(c.x - (a.x + t * dx), c.y - (a.y + t * dy));
+    }
+
+private:
+    template <typename Wanted, typename Visit>
+    void forEachNear(const Box &box, Wanted wanted, Visit visit) const
     {
         for (long x = key(box.left); x <= key(box.right); ++x)
             for (long y = key(box.bottom); y <= key(box.top); ++y) {
@@ -141,29 +170,29 @@ public:
                 if (it == cells_.end())
                     continue;
                 for (const auto &[l, i] : it->second) {
-                    if (only >= 0 && static_cast<long>(l) != only)
+                    if (!wanted(l))
                         continue;
                     const auto &pts = lines_[l].points;
-                    if (segmentMeetsBox(pts[i], pts[(i + 1) % pts.size()], box))
-                        return true;
+                    visit(pts[i], pts[(i + 1) % pts.size()]);
                 }
             }
-        return false;
     }
-
-private:
     long key(double v) const { return static_cast<long>(std::floor(v / cell_)); }
     const std::vector<Polyline> &lines_;
     double cell_;
     std::map<std::pair<long, long>, std::vector<std::pair<std::size_t, std::size_t>>> cells_;
 };
 
+// How much farther than its own line the nearest other line of its family must be from a label.
+constexpr double kClearlyNearer = 1.5;
+
 struct PendingLabel {
     std::string text;
     Layer layer;
-    long ownLine;            // index in sketch.lines of its own mark, -1 for none
+    long ownLine;            // index in sketch.lines of its own mark's first piece, -1 for none
     std::vector<Pt> anchors; // where it may stand, best first
     std::vector<Pt> outward; // for each anchor, the direction away from the mark
+    long ownEnd = -1;        // one past its own mark's last piece
 };
 
 class LabelPlacer {
@@ -171,7 +200,7 @@ public:
     // Cells of 20 mm, or larger on a plate of many metres, so that the grid stays near a
     // few hundred cells across whatever the dial's size.
     LabelPlacer(DialSketch &sketch, const Box &area)
-        : sketch_(sketch), area_(area),
+        : sketch_(sketch), lines_(sketch.lines), area_(area),
           grid_(sketch.lines, std::max(20.0, std::max(area.right - area.left, area.top - area.bottom) / 400.0))
     {
     }
@@ -192,9 +221,12 @@ public:
                 const std::array<Pt, 9> dirs{o, Pt{o.x * 0.7 - o.y * 0.7, o.y * 0.7 + o.x * 0.7},
                                              Pt{o.x * 0.7 + o.y * 0.7, o.y * 0.7 - o.x * 0.7}, Pt{-o.y, o.x},
                                              Pt{o.y, -o.x}, Pt{1, 0}, Pt{-1, 0}, Pt{0, 1}, Pt{0, -1}};
-                for (const Pt d : dirs) {
-                    // Push the box out along d until its nearest side is `gap` from the anchor.
-                    const double reach = std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + gap;
+                for (std::size_t di = 0; di < dirs.size() + 2; ++di) {
+                    // Push the box out along d until its nearest side is `gap` from the anchor;
+                    // straight outwards, also one and two label heights farther.
+                    const Pt d = dirs[di < dirs.size() ? di : 0];
+                    const double further = di < dirs.size() ? 0.0 : heightMm * static_cast<double>(di - dirs.size() + 1);
+                    const double reach = std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + gap + further;
                     const Pt c{p.x + d.x * reach, p.y + d.y * reach};
                     Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
                     if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom ||
@@ -203,10 +235,22 @@ public:
                     Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
                     if (std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(padded); }))
                         continue;
-                    if (l.ownLine >= 0 && grid_.meets(padded, l.ownLine))
+                    const long first = l.ownLine, end = std::max(l.ownEnd, l.ownLine + 1);
+                    auto own = [&](std::size_t k) { return first >= 0 && long(k) >= first && long(k) < end; };
+                    auto kin = [&](std::size_t k) { return !own(k) && lines_[k].layer == l.layer; };
+                    if (first >= 0 && grid_.meets(padded, own))
                         continue;
-                    if (strict && grid_.meets(padded, -1))
+                    // First nothing under the label; then, where lines crowd, at least no line of
+                    // its own family.
+                    if (strict ? grid_.meets(padded, [](std::size_t) { return true; }) : grid_.meets(padded, kin))
                         continue;
+                    // A label stands clearly nearer its own line than any other of its family
+                    // (half as near again), so that it cannot be read as the neighbour's.
+                    if (first >= 0) {
+                        const double toOwn = distanceToOwn(c, first, end) * kClearlyNearer;
+                        if (grid_.nearest(c, toOwn, kin) < toOwn)
+                            continue;
+                    }
                     Label label;
                     label.at = {box.left, box.bottom};
                     label.text = l.text;
@@ -221,7 +265,33 @@ public:
     }
 
 private:
+    // The distance from c to its own line, the line taken on beyond its ends as the eye takes
+    // it: a label set on the prolongation of its line reads as that line's.
+    double distanceToOwn(Pt c, long first, long end) const
+    {
+        double best = std::numeric_limits<double>::infinity();
+        auto beyond = [&](Pt tip, Pt before) {
+            const double dx = tip.x - before.x, dy = tip.y - before.y, len = std::hypot(dx, dy);
+            if (!(len > 0))
+                return;
+            const double along = ((c.x - tip.x) * dx + (c.y - tip.y) * dy) / len;
+            if (along > 0)
+                best = std::min(best, std::abs((c.x - tip.x) * dy - (c.y - tip.y) * dx) / len);
+        };
+        for (long k = first; k < end && k < static_cast<long>(lines_.size()); ++k) {
+            const auto &pts = lines_[static_cast<std::size_t>(k)].points;
+            for (std::size_t i = 0; i + 1 < pts.size(); ++i)
+                best = std::min(best, SegmentGrid::distanceToSegment(c, pts[i], pts[i + 1]));
+            if (pts.size() >= 2) {
+                beyond(pts.front(), pts[1]);
+                beyond(pts.back(), pts[pts.size() - 2]);
+            }
+        }
+        return best;
+    }
+
     DialSketch &sketch_;
+    const std::vector<Polyline> &lines_;
     Box area_;
     SegmentGrid grid_;
     std::vector<Box> taken_;
@@ -529,6 +599,21 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
                 label.outward.push_back({-(pts[m + 1].y - pts[m - 1].y), pts[m + 1].x - pts[m - 1].x});
             }
         }
+        // Where lines crowd, places along the way too: every eighth of each piece.
+        for (std::size_t k = static_cast<std::size_t>(label.ownLine); k < sketch.lines.size(); ++k) {
+            const auto &pts = sketch.lines[k].points;
+            for (int eighth = 1; eighth < 8 && pts.size() >= 2; ++eighth) {
+                if (eighth == 4)
+                    continue; // the middle, above
+                const double t = (pts.size() - 1) * eighth / 8.0;
+                const std::size_t i = std::min(static_cast<std::size_t>(t), pts.size() - 2);
+                const double f = t - static_cast<double>(i);
+                const Pt a = pts[i], b = pts[i + 1];
+                label.anchors.push_back({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)});
+                label.outward.push_back({-(b.y - a.y), b.x - a.x});
+            }
+        }
+        label.ownEnd = static_cast<long>(sketch.lines.size());
         pending.push_back(std::move(label));
     }
 

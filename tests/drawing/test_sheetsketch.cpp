@@ -323,6 +323,75 @@ private Q_SLOTS:
         }
     }
 
+    // Each hour label stands nearer its own line (or its line's prolongation beyond an end)
+    // than any other hour line: where the lines crowd (a small style, a wall that declines
+    // far) a label must never read as the neighbour's.
+    void hourLabelsReadAsTheirOwnLine_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("dcl");
+        QTest::addColumn<double>("style");
+        QTest::addColumn<WallSide>("side");
+        QTest::newRow("horizontal 38, style 10: the noon fan") << 0 << 38.0 << 0.0 << 10.0 << WallSide::East;
+        QTest::newRow("horizontal 65") << 0 << 65.0 << 0.0 << 30.0 << WallSide::East;
+        QTest::newRow("wall 52, declining 70 West: the evening fan") << 1 << 52.0 << 70.0 << 50.0 << WallSide::West;
+        QTest::newRow("CurveVrt defaults East") << 1 << 38.1217 << 38.0 << 40.32 << WallSide::East;
+        QTest::newRow("wall facing South") << 1 << 45.0 << 0.0 << 80.0 << WallSide::East;
+        QTest::newRow("zodiac defaults West") << 2 << 38.1167 << 38.0 << 40.32 << WallSide::West;
+    }
+    void hourLabelsReadAsTheirOwnLine()
+    {
+        QFETCH(int, kind);
+        QFETCH(double, lat);
+        QFETCH(double, dcl);
+        QFETCH(double, style);
+        QFETCH(WallSide, side);
+        const SheetSketch s = sheetOf(kind, lat, dcl, style, side, 20.16, 0.0);
+        QCOMPARE(s.refusal, Refusal::None);
+        using drawing::Pt;
+        auto toSegment = [](Pt c, Pt a, Pt b) {
+            const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+            const double t = len2 > 0 ? std::clamp(((c.x - a.x) * dx + (c.y - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
+            return std::hypot(c.x - a.x - t * dx, c.y - a.y - t * dy);
+        };
+        auto toLine = [&](Pt c, const DialLine &l, bool prolonged) {
+            double best = 1e300;
+            for (const auto &piece : l.pieces)
+                for (std::size_t i = 0; i + 1 < piece.size(); ++i) {
+                    const Pt a{piece[i].xMm, piece[i].yMm}, b{piece[i + 1].xMm, piece[i + 1].yMm};
+                    best = std::min(best, toSegment(c, a, b));
+                    const bool end = i + 2 == piece.size(), start = i == 0;
+                    if (prolonged && (start || end)) {
+                        // The line taken on beyond that end.
+                        const Pt tip = end ? b : a, from = end ? a : b;
+                        const Pt far{tip.x + 1e4 * (tip.x - from.x), tip.y + 1e4 * (tip.y - from.y)};
+                        best = std::min(best, toSegment(c, tip, far));
+                    }
+                }
+            return best;
+        };
+        int labels = 0;
+        for (const auto &label : s.sketch.labels) {
+            const DialLine *own = nullptr;
+            for (const DialLine &l : s.dial.lines)
+                if (l.family == LineFamily::ApparentTime && drawing::ShownLineLabel(l, false) == label.text &&
+                    label.layer == drawing::Layer::Hours)
+                    own = &l;
+            if (!own)
+                continue;
+            const drawing::Box b = label.box();
+            const Pt c{(b.left + b.right) / 2, (b.bottom + b.top) / 2};
+            const double mine = toLine(c, *own, true);
+            for (const DialLine &l : s.dial.lines)
+                if (l.family == LineFamily::ApparentTime && &l != own)
+                    QVERIFY2(toLine(c, l, false) > mine,
+                             qPrintable(QStringLiteral("label %1 is nearer the line of %2").arg(qs(label.text)).arg(l.hour)));
+            ++labels;
+        }
+        QVERIFY(labels >= 5);
+    }
+
     // A wall declining West is the mirror image of the same wall declining East about the
     // vertical through the foot, its hours read 24 - t.
     void westIsTheMirrorOfEast()
