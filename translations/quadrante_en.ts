@@ -484,8 +484,8 @@
         <translation>Style height </translation>
     </message>
     <message>
-        <source>  angolo della sustilare </source>
-        <translation>  substyle angle </translation>
+        <source>Angolo della sustilare </source>
+        <translation>Substyle angle </translation>
     </message>
     <message>
         <source>Differenza di longitudine </source>
@@ -1254,6 +1254,26 @@
     <message>
         <source>Errore nella scrittura del file</source>
         <translation>Error writing the file</translation>
+    </message>
+    <message>
+        <source>Linee fermate a &lt;mm&gt; mm da O (12 volte lo stilo): oltre, l&apos;ombra corre via</source>
+        <translation>Lines stop &lt;mm&gt; mm from O (12 times the style): beyond, the shadow runs away</translation>
+    </message>
+    <message>
+        <source>Curve per declinazioni del Sole di </source>
+        <translation>Curves for Sun declinations of </translation>
+    </message>
+    <message>
+        <source>Non disegnate (Sole sotto l&apos;orizzonte o ombra oltre il limite): </source>
+        <translation>Not drawn (Sun below the horizon or shadow beyond the limit): </translation>
+    </message>
+    <message>
+        <source> dalla meridiana (+ verso il pomeriggio)</source>
+        <translation> from the noon line (+ towards the afternoon)</translation>
+    </message>
+    <message>
+        <source> (+ a Ovest)</source>
+        <translation> (+ to the West)</translation>
     </message>
 </context>
 </TS>

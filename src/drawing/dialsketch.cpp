@@ -701,10 +701,13 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
          say(QT_TRANSLATE_NOOP("horalo", " mm, piede a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo sinistro e ")) + DecimalShown(clip.topMm, 0) +
          say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo alto")));
     muted = false;
-    line(say(QT_TRANSLATE_NOOP("horalo", "Altezza dello stilo ")) + degreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  angolo della sustilare ")) +
-         degreesText(plane.substyleAngleDeg, 2));
-    line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + degreesText(plane.longitudeDifferenceDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +
+    // The signs of the two angles are this program's conventions; the block says them.
+    line(say(QT_TRANSLATE_NOOP("horalo", "Altezza dello stilo ")) + degreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +
          DecimalShown(plane.nodusHeightMm, 1) + " mm");
+    line(say(QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare ")) + degreesText(plane.substyleAngleDeg, 2) +
+         say(QT_TRANSLATE_NOOP("horalo", " dalla meridiana (+ verso il pomeriggio)")));
+    line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + degreesText(plane.longitudeDifferenceDeg, 2) +
+         say(QT_TRANSLATE_NOOP("horalo", " (+ a Ovest)")));
     if (plane.hasCentre)
         line(say(QT_TRANSLATE_NOOP("horalo", "Centro O a x ")) + DecimalShown(plane.centre.xMm, 1) + say(QT_TRANSLATE_NOOP("horalo", " mm, y ")) + DecimalShown(plane.centre.yMm, 1) +
              say(QT_TRANSLATE_NOOP("horalo", " mm dal piede; stilo O-nodo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm");
@@ -751,8 +754,11 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         double right = f.x + th * 0.5;
         if (triangle) {
             const std::string styleText = say(QT_TRANSLATE_NOOP("horalo", "stilo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm";
-            templ.labels.push_back({{f.x + base - th * 0.3, f.y - th * 1.4}, "O", th, Layer::Style});
-            templ.labels.push_back({{f.x + base * 0.5 + th * 0.4, f.y + h * 0.5 + th * 0.7}, styleText, th, Layer::Style});
+            // O after F even when the base is shorter than a letter; the style's text above the
+            // angle's even when the triangle is flat.
+            templ.labels.push_back({{std::max(f.x + base - th * 0.3, f.x + th * 0.7), f.y - th * 1.4}, "O", th, Layer::Style});
+            templ.labels.push_back({{f.x + base * 0.5 + th * 0.4, f.y + std::max(h * 0.5 + th * 0.7, th * 1.6)}, styleText, th,
+                                    Layer::Style});
             templ.labels.push_back({{f.x + base + th * 0.8, f.y + th * 0.2}, degreesText(plane.styleHeightDeg, 2), th,
                                     Layer::Style});
             right = std::max({right, f.x + base + th, f.x + base * 0.45 + TextWidthMm(styleText, th)});

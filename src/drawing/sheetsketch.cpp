@@ -1,5 +1,7 @@
 #include "drawing/sheetsketch.h"
 
+#include "drawing/textformat.h"
+
 #include "gnomonics/horizontalcurves.h"
 #include "gnomonics/verticalcurves.h"
 #include "gnomonics/verticalstyle.h"
@@ -36,6 +38,11 @@ const sheet::MarkedText kStyleCaption{QT_TRANSLATE_NOOP("horalo", "Stilo ")};
 const sheet::MarkedText kHorizontalTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve orizzontali")};
 const sheet::MarkedText kVerticalTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve verticali")};
 const sheet::MarkedText kZodiacTitle{QT_TRANSLATE_NOOP("horalo", "Disegno curve zodiacali")};
+const sheet::MarkedText kReachText{
+    QT_TRANSLATE_NOOP("horalo", "Linee fermate a <mm> mm da O (12 volte lo stilo): oltre, l'ombra corre via")};
+const sheet::MarkedText kCurveDeclinationsText{QT_TRANSLATE_NOOP("horalo", "Curve per declinazioni del Sole di ")};
+const sheet::MarkedText kMissingCurvesText{
+    QT_TRANSLATE_NOOP("horalo", "Non disegnate (Sole sotto l'orizzonte o ombra oltre il limite): ")};
 
 // The sheets' curves stand at declinations of their own, not at a year's solstices; the year
 // only sets the span of the hour lines, which the curves then stretch to meet.
@@ -182,6 +189,17 @@ SheetSketch build(const SheetDial &in)
     title.noPlate = true;
     title.title = in.title;
     title.blockLines = in.blockLines;
+    // Say where the lines stop, and which curves the drawing could not show at all, so that no
+    // curve is missing without a word.
+    std::string reachText = kReachText.text();
+    reachText.replace(reachText.find("<mm>"), 4, DecimalShown(reach, 0));
+    title.blockLines.push_back(reachText);
+    std::string missing;
+    for (const DialLine &l : dial.lines)
+        if (l.family == LineFamily::DateLine && l.pieces.empty())
+            missing += (missing.empty() ? "" : ", ") + l.dateLine.name;
+    if (!missing.empty())
+        title.blockLines.push_back(kMissingCurvesText.text() + missing);
     out.sketch = BuildDialSketch(dial, title);
     return out;
 }
@@ -199,7 +217,8 @@ SheetDial verticalDial(double latitudeDeg, double declinationDeg, double styleMm
     d.styleMm = styleMm;
     d.firstHour = 5;
     d.lastHour = 19;
-    d.title = title.text() + " " + sideText(side);
+    // A wall that does not decline turns to neither side: both buttons give the same drawing.
+    d.title = declinationDeg == 0.0 ? title.text() : title.text() + " " + sideText(side);
     d.blockLines = {sheetText.text(), kLatitudeCaption.text() + number(latitudeDeg) + "°",
                     // A wall that does not decline turns to neither side.
                     kDeclinationCaption.text() + number(declinationDeg) + "°" +
@@ -270,8 +289,12 @@ SheetSketch BuildZodiacSheetSketch(double latitudeDeg, double declinationDeg, do
     if (styleMm > kMaxSheetStyleMm)
         return refused(sheet::Refusal::StyleTooLong);
     SheetDial d = verticalDial(latitudeDeg, declinationDeg, styleMm, side, kZodiacSheetText, kZodiacTitle);
-    for (std::size_t i = 0; i < declinations.size(); ++i)
+    std::string values;
+    for (std::size_t i = 0; i < declinations.size(); ++i) {
         d.curves.push_back({declinations[i], i < kSignTexts.size() ? kSignTexts[i].text() : anniversaryLabel});
+        values += (i == 0 ? "" : ", ") + number(declinations[i]) + "°";
+    }
+    d.blockLines.push_back(kCurveDeclinationsText.text() + values);
     return build(d);
 }
 

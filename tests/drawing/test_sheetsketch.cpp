@@ -238,29 +238,45 @@ private Q_SLOTS:
     void whatTheDrawingSays_data()
     {
         QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("dcl");
+        QTest::addColumn<double>("style");
         QTest::addColumn<WallSide>("side");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("horizontal") << 0 << WallSide::East << "Disegno curve orizzontali"
+        const QString reach484 = "Linee fermate a 484 mm da O (12 volte lo stilo): oltre, l'ombra corre via";
+        QTest::newRow("horizontal") << 0 << 38.0 << 0.0 << 10.0 << WallSide::East << "Disegno curve orizzontali"
                                     << QStringList{"Curve solstiziali ed equinoziali orizzontale", "Latitudine 38°",
-                                                   "Stilo 10 mm", "21 giugno", "21 dicembre", "Equinozi", "12"};
-        QTest::newRow("vertical East") << 1 << WallSide::East << "Disegno curve verticali Est"
+                                                   "Stilo 10 mm", "21 giugno", "21 dicembre", "Equinozi", "12",
+                                                   "Linee fermate a 120 mm da O (12 volte lo stilo): oltre, l'ombra corre via"};
+        QTest::newRow("vertical East") << 1 << 38.1217 << 38.0 << 40.32 << WallSide::East << "Disegno curve verticali Est"
                                        << QStringList{"Latitudine 38,1217°", "Declinazione 38° Est", "Stilo 40,32 mm",
-                                                      "21 giugno", "Equinozi", "100 mm", "Alto"};
-        QTest::newRow("vertical West") << 1 << WallSide::West << "Disegno curve verticali Ovest"
+                                                      "21 giugno", "Equinozi", "100 mm", "Alto", reach484};
+        QTest::newRow("vertical West") << 1 << 38.1217 << 38.0 << 40.32 << WallSide::West << "Disegno curve verticali Ovest"
                                        << QStringList{"Declinazione 38° Ovest", "21 dicembre", "19"};
-        QTest::newRow("zodiac") << 2 << WallSide::West << "Disegno curve zodiacali Ovest"
+        // A wall that does not decline turns to neither side: no side in the title.
+        QTest::newRow("vertical facing South") << 1 << 45.0 << 0.0 << 40.32 << WallSide::West << "Disegno curve verticali"
+                                               << QStringList{"Declinazione 0°", "21 giugno", "12", reach484};
+        QTest::newRow("zodiac") << 2 << 38.1167 << 38.0 << 40.32 << WallSide::West << "Disegno curve zodiacali Ovest"
                                 << QStringList{"Curve zodiacali e anniversario", "Gemelli e Leone", "Toro e Vergine",
-                                               "12/05/2024"};
+                                               "12/05/2024", "Curve per declinazioni del Sole di 20,16°, 11,48°, -11,48°, -20,16°, 15°"};
+        // At 65 degrees the winter Sun barely clears the horizon at noon: its shadow falls
+        // beyond the reach and the block says that the curve is not drawn.
+        QTest::newRow("horizontal 65: no winter curve") << 0 << 65.0 << 0.0 << 30.0 << WallSide::East
+                                                         << "Disegno curve orizzontali"
+                                                         << QStringList{"21 giugno", "Equinozi",
+                                                                        "Non disegnate (Sole sotto l'orizzonte o ombra oltre il limite): 21 dicembre"};
     }
     void whatTheDrawingSays()
     {
         QFETCH(int, kind);
+        QFETCH(double, lat);
+        QFETCH(double, dcl);
+        QFETCH(double, style);
         QFETCH(WallSide, side);
         QFETCH(QString, title);
         QFETCH(QStringList, texts);
-        const double lat = kind == 2 ? 38.1167 : kind == 1 ? 38.1217 : 38.0;
-        const SheetSketch s = sheetOf(kind, lat, 38, kind == 0 ? 10 : 40.32, side, 20.16, 15.0, "12/05/2024");
+        const SheetSketch s = sheetOf(kind, lat, dcl, style, side, 20.16, 15.0, "12/05/2024");
         QCOMPARE(s.refusal, Refusal::None);
         QCOMPARE(qs(s.sketch.title), title);
         QStringList shown;
