@@ -244,6 +244,10 @@
         <translation>%1 lines, %2 points in Coordinates.</translation>
     </message>
     <message>
+        <source>%1 linee; i punti nella scheda Coordinate.</source>
+        <translation>%1 lines; the points in the Coordinates tab.</translation>
+    </message>
+    <message>
         <source>Il quadrante non può essere calcolato.</source>
         <translation>The dial cannot be computed.</translation>
     </message>

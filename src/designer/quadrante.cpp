@@ -96,6 +96,8 @@ const sheet::UiText kExported{QT_TRANSLATE_NOOP("horalo", "Esportato in %1")};
 const sheet::UiText kUnsaved{QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di chiudere?")};
 const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accettato: resta il disegno precedente.")};
 const sheet::UiText kReady{QT_TRANSLATE_NOOP("horalo", "%1 linee, %2 punti in Coordinate.")};
+// The points are counted when the table is built, on the first look at its tab.
+const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 
 QString number(double v)
 {
@@ -430,7 +432,7 @@ void Quadrante::fillTable()
 {
     if (!tableStale_ || tabs_->currentWidget() != table_) {
         if (tableStale_ && dial_.ok)
-            status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(QStringLiteral("…")));
+            status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()));
         return;
     }
     const QStringList rows = QString::fromStdString(drawing::DialCsv(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
