@@ -251,20 +251,71 @@ public:
                         if (grid_.nearest(c, toOwn, kin) < toOwn)
                             continue;
                     }
-                    Label label;
-                    label.at = {box.left, box.bottom};
-                    label.text = l.text;
-                    label.heightMm = heightMm;
-                    label.layer = l.layer;
-                    sketch_.labels.push_back(label);
-                    taken_.push_back(box);
+                    add(l, box, heightMm);
                     return true;
                 }
             }
+        return l.ownLine >= 0 && placeWithLeader(l, heightMm, w);
+    }
+
+    // The thin lines that tie a label set apart to its own line; drawn once every label stands.
+    std::vector<Polyline> leaders;
+
+private:
+    void add(const PendingLabel &l, const Box &box, double heightMm)
+    {
+        Label label;
+        label.at = {box.left, box.bottom};
+        label.text = l.text;
+        label.heightMm = heightMm;
+        label.layer = l.layer;
+        sketch_.labels.push_back(label);
+        taken_.push_back(box);
+    }
+
+    // Where lines of one family crowd so closely (the curves of 1 June, 21 June and 1 July lie
+    // a few millimetres apart) that no place is clearly nearer one of them, the label stands
+    // a little apart, in a free place, with a thin line from it to a point of its own line: a
+    // line left without its name would be worse.
+    bool placeWithLeader(const PendingLabel &l, double heightMm, double w)
+    {
+        const long first = l.ownLine, end = std::max(l.ownEnd, l.ownLine + 1);
+        auto own = [&](std::size_t k) { return long(k) >= first && long(k) < end; };
+        auto kin = [&](std::size_t k) { return !own(k) && lines_[k].layer == l.layer; };
+        for (int strict = 1; strict >= 0; --strict)
+            for (int step = 2; step <= 12; step += 2)
+                for (std::size_t a = 0; a < l.anchors.size(); ++a) {
+                    const Pt p = l.anchors[a];
+                    Pt o = a < l.outward.size() ? l.outward[a] : Pt{0, 1};
+                    const double n = std::hypot(o.x, o.y);
+                    o = n > 0 ? Pt{o.x / n, o.y / n} : Pt{0, 1};
+                    for (const Pt d : {o, Pt{-o.x, -o.y}, Pt{0, 1}, Pt{0, -1}, Pt{1, 0}, Pt{-1, 0}}) {
+                        const double reach = std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + heightMm * step;
+                        const Pt c{p.x + d.x * reach, p.y + d.y * reach};
+                        const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
+                        if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom ||
+                            box.top > area_.top)
+                            continue;
+                        const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
+                        if (std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(padded); }))
+                            continue;
+                        if (grid_.meets(padded, own) ||
+                            (strict ? grid_.meets(padded, [](std::size_t) { return true; }) : grid_.meets(padded, kin)))
+                            continue;
+                        add(l, box, heightMm);
+                        // From the anchor to the nearest point of the label's box.
+                        const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
+                        Polyline leader;
+                        leader.points = {p, q};
+                        leader.layer = Layer::Texts;
+                        leader.widthMm = 0.13;
+                        leaders.push_back(leader);
+                        return true;
+                    }
+                }
         return false;
     }
 
-private:
     // The distance from c to its own line, the line taken on beyond its ends as the eye takes
     // it: a label set on the prolongation of its line reads as that line's.
     double distanceToOwn(Pt c, long first, long end) const
@@ -495,6 +546,9 @@ std::string lineLabel(const DialLine &line, bool summerTime, bool shown)
     case LineFamily::ApparentTime:
         return summerTime ? hourText(line.hour) + " (" + hourText(line.hour + 1) + ")" : hourText(line.hour);
     case LineFamily::ClockTime:
+        // The analemma is traced for the summer clock; in winter the same curve is read an hour
+        // earlier, so it carries both numbers as the apparent lines do, winter first.
+        return summerTime ? hourText(line.hour - 1) + " (" + hourText(line.hour) + ")" : hourText(line.hour);
     case LineFamily::Italic:
     case LineFamily::Babylonian:
         return hourText(line.hour);
@@ -634,6 +688,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         placer.place(m, labelMm);
     for (const auto &l : pending)
         placer.place(l, labelMm);
+    sketch.lines.insert(sketch.lines.end(), placer.leaders.begin(), placer.leaders.end());
 
     // The title block, the style template, the 100 mm bar and the arrows: each a piece built
     // in its own frame (top-left corner at the origin), then set on the plate where it covers

@@ -356,6 +356,85 @@ private Q_SLOTS:
                          (sketch.labels[i].text + " / " + sketch.labels[j].text).c_str());
     }
 
+    // Every line drawn carries its name, even where curves of one family crowd a few
+    // millimetres apart; no label covers another; with summer time an analemma reads both
+    // clocks, winter first, as the apparent lines do, while the file keeps the summer reading.
+    void everyLineIsNamed_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("inclination");
+        QTest::addColumn<bool>("summer");
+        QTest::addColumn<bool>("everything");
+        QTest::addColumn<double>("plateMm");
+        QTest::newRow("Milano, signs, month firsts and 15 August") << 45.4642 << 0.0 << 0.0 << false << false << 1000.0;
+        QTest::newRow("Milano, every system, summer time") << 45.4642 << 20.0 << 0.0 << true << true << 1000.0;
+        QTest::newRow("southern horizontal dial") << -33.9 << 0.0 << 90.0 << false << false << 800.0;
+        QTest::newRow("wall 30 West reclining 30, summer time") << 45.4642 << 30.0 << 30.0 << true << true << 1200.0;
+    }
+    void everyLineIsNamed()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, declination);
+        QFETCH(double, inclination);
+        QFETCH(bool, summer);
+        QFETCH(bool, everything);
+        QFETCH(double, plateMm);
+        project::Project p;
+        p.latitudeDeg = latitude;
+        p.declinationDeg = declination;
+        p.inclinationDeg = inclination;
+        p.summerTime = summer;
+        p.clock = p.italic = p.babylonian = p.halfHours = everything;
+        p.zodiac = p.monthFirsts = true;
+        p.days = {"15/08/2026"};
+        p.plateWidthMm = plateMm;
+        p.plateHeightMm = plateMm * 0.8;
+        p.footFromLeftMm = plateMm / 2;
+        p.footFromTopMm = inclination == 90.0 ? plateMm * 0.4 : plateMm * 0.2;
+        const auto design = project::ToDialSpec(p);
+        QVERIFY(design.ok);
+        const auto dial = gnomonics::BuildDialLines(design.design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}});
+        QMultiHash<QString, int> shown;
+        for (const auto &l : sketch.labels)
+            shown.insert(QString::fromStdString(l.text), 0);
+        int named = 0;
+        for (const auto &line : dial.lines) {
+            if (line.pieces.empty())
+                continue;
+            const QString text = QString::fromStdString(drawing::ShownLineLabel(line, summer));
+            QVERIFY2(shown.contains(text), qPrintable(text + " has no label"));
+            ++named;
+            if (summer && line.family == gnomonics::LineFamily::ClockTime) {
+                auto clock = [](double h) {
+                    const int minutes = static_cast<int>(std::lround(h * 60));
+                    return QString::number(minutes / 60) + (minutes % 60 ? QStringLiteral(":%1").arg(minutes % 60, 2, 10, QLatin1Char('0')) : QString());
+                };
+                QCOMPARE(text, clock(line.hour - 1) + " (" + clock(line.hour) + ")");
+            }
+        }
+        QVERIFY(named > 10);
+        for (std::size_t i = 0; i < sketch.labels.size(); ++i)
+            for (std::size_t j = i + 1; j < sketch.labels.size(); ++j)
+                QVERIFY2(!sketch.labels[i].box().overlaps(sketch.labels[j].box()),
+                         (sketch.labels[i].text + " / " + sketch.labels[j].text).c_str());
+        if (summer) {
+            // The file: the clock reading with summer time, the label with both readings.
+            const QStringList rows = QString::fromStdString(drawing::DialCsv(dial)).split(QLatin1Char('\n'));
+            bool seen = false;
+            for (const QString &row : rows) {
+                const QStringList c = row.split(QLatin1Char(';'));
+                if (c.size() == 7 && c[0] == QLatin1String("ora_civile") && c[1] == QLatin1String("12 (13)")) {
+                    QCOMPARE(c[2], QStringLiteral("13,000000"));
+                    seen = true;
+                }
+            }
+            QVERIFY(seen);
+        }
+    }
+
     void dxfHasUnitsLayersAndOnlyLines()
     {
         const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}});
