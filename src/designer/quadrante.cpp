@@ -129,19 +129,16 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
         return layout;
     };
     auto row = [&](QFormLayout *layout, const QString &label, QWidget *field, const QString &key) {
-        auto *cell = new QWidget;
-        auto *v = new QVBoxLayout(cell);
-        v->setContentsMargins(0, 0, 0, 0);
-        v->setSpacing(1);
-        v->addWidget(field);
-        auto *error = new QLabel(cell);
+        // The reason for a refusal goes on a row of its own under the field, the whole width
+        // of the group: squeezed into the field's column a long sentence was cut off.
+        layout->addRow(label, field);
+        auto *error = new QLabel;
         error->setObjectName(key + QStringLiteral("_errore"));
         error->setStyleSheet(QStringLiteral("color: #b00000"));
         error->setWordWrap(true);
-        error->hide();
-        v->addWidget(error);
+        layout->addRow(error);
+        layout->setRowVisible(error, false);
         errorLabels_.insert(key, error);
-        layout->addRow(label, cell);
     };
 
     auto *place = group(kGroupPlace);
@@ -382,7 +379,8 @@ void Quadrante::showErrors(const QHash<QString, QString> &errors)
     for (auto it = errorLabels_.begin(); it != errorLabels_.end(); ++it) {
         const QString text = errors.value(it.key());
         it.value()->setText(text);
-        it.value()->setVisible(!text.isEmpty());
+        if (auto *form = qobject_cast<QFormLayout *>(it.value()->parentWidget()->layout()))
+            form->setRowVisible(it.value(), !text.isEmpty());
     }
 }
 
