@@ -576,16 +576,16 @@
         <translation>) is outside the range </translation>
     </message>
     <message>
-        <source>oltre </source>
-        <translation>above </translation>
+        <source>) deve essere maggiore di </source>
+        <translation>) must be greater than </translation>
     </message>
     <message>
         <source>da </source>
         <translation>from </translation>
     </message>
     <message>
-        <source> fino a </source>
-        <translation> up to </translation>
+        <source> e al massimo </source>
+        <translation> and at most </translation>
     </message>
     <message>
         <source> a </source>

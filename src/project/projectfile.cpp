@@ -68,10 +68,14 @@ void readNumber(const json &sec, const std::string &secName, const char *key, do
     if (!v->is_number())
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un numero."))};
     const double x = v->get<double>();
-    if (!std::isfinite(x) || x > hi || (openLow ? x <= lo : x < lo))
-        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + " (" + shownNumber(x) + say(QT_TRANSLATE_NOOP("horalo", ") è fuori dall'intervallo ")) +
-                      (openLow ? say(QT_TRANSLATE_NOOP("horalo", "oltre ")) : say(QT_TRANSLATE_NOOP("horalo", "da "))) + shownNumber(lo) + (openLow ? say(QT_TRANSLATE_NOOP("horalo", " fino a ")) : say(QT_TRANSLATE_NOOP("horalo", " a "))) +
-                      shownNumber(hi) + "."};
+    if (!std::isfinite(x) || x > hi || (openLow ? x <= lo : x < lo)) {
+        const std::string value = say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + " (" + shownNumber(x);
+        if (openLow)
+            throw Refusal{value + say(QT_TRANSLATE_NOOP("horalo", ") deve essere maggiore di ")) + shownNumber(lo) +
+                          say(QT_TRANSLATE_NOOP("horalo", " e al massimo ")) + shownNumber(hi) + "."};
+        throw Refusal{value + say(QT_TRANSLATE_NOOP("horalo", ") è fuori dall'intervallo ")) + say(QT_TRANSLATE_NOOP("horalo", "da ")) +
+                      shownNumber(lo) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + shownNumber(hi) + "."};
+    }
     out = x;
 }
 
