@@ -611,7 +611,11 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
             sketch.lines.push_back(segmentLine({s->a.xMm, s->a.yMm}, {s->b.xMm, s->b.yMm}, Layer::Construction,
                                                0.18, dashed));
     };
-    addSegment(c.substyle, true);
+    // On a wall that does not decline the substyle is the noon line: drawn once, so that a
+    // cutter does not go over it twice.
+    const bool substyleIsNoon = plane.hasCentre && std::abs(std::remainder(plane.substyleAngleDeg, 180.0)) < 1e-9;
+    if (!substyleIsNoon)
+        addSegment(c.substyle, true);
     addSegment(c.noon, false);
     addSegment(c.equinoctial, false);
     addSegment(c.horizon, true);

@@ -461,6 +461,16 @@ private Q_SLOTS:
             QVERIFY2(!values.contains(QString::fromLatin1(forbidden)), forbidden);
         QVERIFY(values.contains(QStringLiteral("EOF")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        // A cutter goes over each line once: on a wall facing South the substyle is the noon
+        // line, drawn a single time.
+        QSet<QString> seen;
+        for (const auto &line : sketch.lines) {
+            QString key = QString::number(int(line.layer));
+            for (const auto &p : line.points)
+                key += QStringLiteral(";%1,%2").arg(p.x, 0, 'f', 3).arg(p.y, 0, 'f', 3);
+            QVERIFY2(!seen.contains(key), qPrintable("drawn twice: " + key.left(80)));
+            seen.insert(key);
+        }
     }
 };
 
