@@ -265,7 +265,7 @@ private:
     void add(const PendingLabel &l, const Box &box, double heightMm)
     {
         Label label;
-        label.at = {box.left, box.bottom};
+        label.at = {box.left, box.bottom + kLabelDescent * heightMm};
         label.text = l.text;
         label.heightMm = heightMm;
         label.layer = l.layer;
@@ -527,7 +527,10 @@ void Box::include(const Box &o)
 
 void Box::include(Pt p) { include(Box{p.x, p.y, p.x, p.y}); }
 
-Box Label::box() const { return {at.x, at.y, at.x + TextWidthMm(text, heightMm), at.y + heightMm}; }
+Box Label::box() const
+{
+    return {at.x, at.y - kLabelDescent * heightMm, at.x + TextWidthMm(text, heightMm), at.y + (1 - kLabelDescent) * heightMm};
+}
 
 double TextWidthMm(const std::string &utf8, double heightMm)
 {

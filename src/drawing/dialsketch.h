@@ -47,7 +47,10 @@ struct Polyline {
     bool aside = false; // beside the plate rather than on it
 };
 
-// A text whose box's lower-left corner stands at `at`; it reads left to right.
+// A text whose baseline starts at `at`; it reads left to right. Its capitals are 0.72 of its
+// height tall; its box reaches kLabelDescent of the height below the baseline, for the tails of
+// g, p and q, and the rest of the height above.
+inline constexpr double kLabelDescent = 0.22;
 struct Label {
     Pt at;
     std::string text; // UTF-8
