@@ -1279,5 +1279,13 @@
         <source> (+ a Ovest)</source>
         <translation> (+ to the West)</translation>
     </message>
+    <message>
+        <source> (fuori dalla lastra)</source>
+        <translation> (off the plate)</translation>
+    </message>
+    <message>
+        <source> Il piede dello stilo è fuori dalla lastra.</source>
+        <translation> The foot of the style is off the plate.</translation>
+    </message>
 </context>
 </TS>

@@ -96,6 +96,9 @@ const sheet::UiText kExported{QT_TRANSLATE_NOOP("horalo", "Esportato in %1")};
 const sheet::UiText kUnsaved{QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di chiudere?")};
 const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accettato: resta il disegno precedente.")};
 const sheet::UiText kReady{QT_TRANSLATE_NOOP("horalo", "%1 linee, %2 punti in Coordinate.")};
+// A foot beyond the plate's edges is allowed (a plate hung below the style's fixing), but it
+// is more often a slip of the keyboard: the status line says so after every redraw.
+const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello stilo è fuori dalla lastra.")};
 // The points are counted when the table is built, on the first look at its tab.
 const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 
@@ -430,7 +433,7 @@ void Quadrante::fillTable()
 {
     if (!tableStale_ || tabs_->currentWidget() != table_) {
         if (tableStale_ && dial_.ok)
-            status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()));
+            status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()) + (dial_.lines.footOnPlate ? QString() : kFootOff.text()));
         return;
     }
     const QStringList rows = QString::fromStdString(drawing::DialCsv(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -447,7 +450,7 @@ void Quadrante::fillTable()
     }
     table_->setUpdatesEnabled(true);
     tableStale_ = false;
-    status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(rows.size() - 1));
+    status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(rows.size() - 1) + (dial_.lines.footOnPlate ? QString() : kFootOff.text()));
 }
 
 void Quadrante::setProject(const project::Project &p, const QString &path)

@@ -761,7 +761,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: ")) + (dates.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : dates));
     line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
          say(QT_TRANSLATE_NOOP("horalo", " mm, piede a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo sinistro e ")) + DecimalShown(clip.topMm, 0) +
-         say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo alto")));
+         say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo alto")) + (dial.footOnPlate ? "" : say(QT_TRANSLATE_NOOP("horalo", " (fuori dalla lastra)"))));
     muted = false;
     // The signs of the two angles are this program's conventions; the block says them.
     line(say(QT_TRANSLATE_NOOP("horalo", "Altezza dello stilo ")) + degreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +

@@ -79,6 +79,29 @@ private Q_SLOTS:
             w.grab().save(qEnvironmentVariable("HORALO_SHOT") + QStringLiteral("-refused.png"));
     }
 
+    // A foot beyond the plate draws (a plate may hang below the style's fixing) but the status
+    // line and the title block say where it is.
+    void footOffThePlateIsSaid()
+    {
+        designer::Quadrante w;
+        w.show();
+        auto *f = w.findChild<QLineEdit *>(QStringLiteral("piede_da_sinistra_mm"));
+        QVERIFY(f);
+        f->selectAll();
+        QTest::keyClicks(f, QStringLiteral("2000"));
+        auto *status = w.findChild<QLabel *>(QStringLiteral("Stato"));
+        QVERIFY(status);
+        QTRY_VERIFY(status->text().endsWith(QStringLiteral("Il piede dello stilo è fuori dalla lastra.")));
+        auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
+        bool said = false;
+        for (const auto &t : canvas->drawing().texts)
+            said = said || QString::fromStdString(t.text).endsWith(QStringLiteral("200 mm dal bordo alto (fuori dalla lastra)"));
+        QVERIFY(said);
+        f->selectAll();
+        QTest::keyClicks(f, QStringLiteral("1000"));
+        QTRY_VERIFY(!status->text().contains(QStringLiteral("fuori")));
+    }
+
     void surveyAndPlace()
     {
         designer::Quadrante w;
