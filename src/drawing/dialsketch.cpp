@@ -193,6 +193,7 @@ struct PendingLabel {
     std::vector<Pt> anchors; // where it may stand, best first
     std::vector<Pt> outward; // for each anchor, the direction away from the mark
     long ownEnd = -1;        // one past its own mark's last piece
+    std::vector<bool> atEnd; // for each anchor, whether it is an end of a piece
 };
 
 class LabelPlacer {
@@ -221,13 +222,24 @@ public:
                 const std::array<Pt, 9> dirs{o, Pt{o.x * 0.7 - o.y * 0.7, o.y * 0.7 + o.x * 0.7},
                                              Pt{o.x * 0.7 + o.y * 0.7, o.y * 0.7 - o.x * 0.7}, Pt{-o.y, o.x},
                                              Pt{o.y, -o.x}, Pt{1, 0}, Pt{-1, 0}, Pt{0, 1}, Pt{0, -1}};
-                for (std::size_t di = 0; di < dirs.size() + 2; ++di) {
-                    // Push the box out along d until its nearest side is `gap` from the anchor;
-                    // straight outwards, also one and two label heights farther.
-                    const Pt d = dirs[di < dirs.size() ? di : 0];
-                    const double further = di < dirs.size() ? 0.0 : heightMm * static_cast<double>(di - dirs.size() + 1);
-                    const double reach = std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + gap + further;
-                    const Pt c{p.x + d.x * reach, p.y + d.y * reach};
+                const bool end = a < l.atEnd.size() && l.atEnd[a];
+                auto reachAlong = [&](Pt d) { return std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + gap; };
+                for (std::size_t di = 0; di < dirs.size() + 2 + (end ? 2 : 0); ++di) {
+                    Pt c;
+                    if (di < dirs.size() + 2) {
+                        // Push the box out along d until its nearest side is `gap` from the anchor;
+                        // straight outwards, also one and two label heights farther.
+                        const Pt d = dirs[di < dirs.size() ? di : 0];
+                        const double further = di < dirs.size() ? 0.0 : heightMm * static_cast<double>(di - dirs.size() + 1);
+                        const double reach = reachAlong(d) + further;
+                        c = {p.x + d.x * reach, p.y + d.y * reach};
+                    } else {
+                        // At an end on the plate's edge, where nothing fits beyond it: beside the
+                        // line, running back from the end, as a curve is named at the margin.
+                        const Pt n = di == dirs.size() + 2 ? Pt{-o.y, o.x} : Pt{o.y, -o.x};
+                        const double back = reachAlong(o), aside = reachAlong(n);
+                        c = {p.x - o.x * back + n.x * aside, p.y - o.y * back + n.y * aside};
+                    }
                     Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
                     if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom ||
                         box.top > area_.top)
@@ -653,11 +665,13 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
             for (const auto &[p, o] : ends) {
                 label.anchors.push_back(p);
                 label.outward.push_back(o);
+                label.atEnd.push_back(true);
             }
             const std::size_t m = pts.size() / 2;
             if (pts.size() > 2) {
                 label.anchors.push_back(pts[m]);
                 label.outward.push_back({-(pts[m + 1].y - pts[m - 1].y), pts[m + 1].x - pts[m - 1].x});
+                label.atEnd.push_back(false);
             }
         }
         // Where lines crowd, places along the way too: every eighth of each piece.
