@@ -861,15 +861,18 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     // Arrows: up on the plane, and North on a horizontal dial.
     {
         Piece arrows;
-        constexpr double len = 60;
+        // 60 mm on a plate of half a metre and more, shorter on a small plate so that it finds
+        // room on it.
+        const double len = std::clamp(plateSide / 8.0, 20.0, 60.0);
         auto arrow = [&](Pt from, Pt dir, const std::string &text) {
             const Pt tip{from.x + dir.x * len, from.y + dir.y * len};
             Polyline a;
             a.layer = Layer::Construction;
             a.widthMm = 0.35;
             const Pt across{-dir.y, dir.x};
-            a.points = {from, tip, {tip.x - dir.x * 8 + across.x * 4, tip.y - dir.y * 8 + across.y * 4}, tip,
-                        {tip.x - dir.x * 8 - across.x * 4, tip.y - dir.y * 8 - across.y * 4}};
+            const double head = len * 8 / 60, half = len * 4 / 60;
+            a.points = {from, tip, {tip.x - dir.x * head + across.x * half, tip.y - dir.y * head + across.y * half}, tip,
+                        {tip.x - dir.x * head - across.x * half, tip.y - dir.y * head - across.y * half}};
             arrows.lines.push_back(a);
             arrows.labels.push_back({{tip.x + dir.x * th + (dir.x < 0 ? -TextWidthMm(text, th) : 0),
                                       tip.y + dir.y * th - (dir.y < 0 ? th : 0)},
@@ -896,17 +899,41 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         pieces.push_back(std::move(arrows));
     }
 
-    FreeSpace free(sketch, th * 1.5);
     const double gap = th;
+    // The pieces take the free corners in turn, the arrows last. Should that leave the arrows
+    // with no room, the arrows go first instead: an arrow beside the plate (or on the PDF's
+    // second page) no longer says which way is up; the other pieces read as well anywhere.
+    auto arrange = [&](const std::vector<std::size_t> &order) {
+        FreeSpace free(sketch, th * 1.5);
+        std::vector<std::optional<Pt>> spots(pieces.size());
+        for (std::size_t i : order) {
+            const Piece &piece = pieces[i];
+            const double w = piece.box.right - piece.box.left, hgt = piece.box.top - piece.box.bottom;
+            spots[i] = free.find(w + 2 * gap, hgt + 2 * gap);
+            if (spots[i])
+                free.occupy({spots[i]->x, spots[i]->y, spots[i]->x + w + 2 * gap, spots[i]->y + hgt + 2 * gap});
+        }
+        return spots;
+    };
+    std::vector<std::size_t> order(pieces.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::vector<std::optional<Pt>> spots = arrange(order);
+    if (!spots.empty() && !spots.back()) {
+        std::rotate(order.rbegin(), order.rbegin() + 1, order.rend());
+        auto arrowsFirst = arrange(order);
+        if (arrowsFirst.back())
+            spots = std::move(arrowsFirst);
+    }
     double asideTop = clip.topMm;
-    for (Piece &piece : pieces) {
-        const double w = piece.box.right - piece.box.left, hgt = piece.box.top - piece.box.bottom;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        Piece &piece = pieces[i];
+        const double hgt = piece.box.top - piece.box.bottom;
         Pt shift;
-        const std::optional<Pt> spot = free.find(w + 2 * gap, hgt + 2 * gap);
+        const std::optional<Pt> &spot = spots[i];
         piece.aside = !spot;
         if (spot) {
             shift = {spot->x + gap - piece.box.left, spot->y + gap - piece.box.bottom};
-            free.occupy({spot->x, spot->y, spot->x + w + 2 * gap, spot->y + hgt + 2 * gap});
         } else {
             // Beside the plate, to its right, one piece under the other.
             shift = {clip.rightMm + 4 * th - piece.box.left, asideTop - piece.box.top};
