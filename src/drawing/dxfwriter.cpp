@@ -55,6 +55,13 @@ std::string dxfText(const std::string &utf8)
         }
         if (code < 0x80) {
             out += static_cast<char>(code);
+        } else if (code == 0xB0) {
+            // The degree sign has a control code of its own that every R12 reader knows.
+            out += "%%d";
+        } else if (code >= 0xA0 && code <= 0xFF) {
+            // An R12 file is written in its code page (ANSI_1252, said in the header), where
+            // the accented letters and the times sign keep their Latin-1 numbers.
+            out += static_cast<char>(code);
         } else {
             char buf[16];
             std::snprintf(buf, sizeof buf, "\\U+%04X", code);
@@ -92,6 +99,8 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
             return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «")) + path + "».");
         }
         dxf.writeHeader(*dw);
+        dw->dxfString(9, "$DWGCODEPAGE");
+        dw->dxfString(3, "ANSI_1252");
         dw->dxfString(9, "$INSUNITS");
         dw->dxfInt(70, 4);
         dw->dxfString(9, "$MEASUREMENT");

@@ -455,6 +455,10 @@ private Q_SLOTS:
         QCOMPARE(after(QStringLiteral("$ACADVER")), QStringLiteral("AC1009"));
         QCOMPARE(after(QStringLiteral("$INSUNITS")), QStringLiteral("4"));
         QCOMPARE(after(QStringLiteral("$MEASUREMENT")), QStringLiteral("1"));
+        // Texts in the file's code page: the times sign as its byte, the degree as %%d.
+        QCOMPARE(after(QStringLiteral("$DWGCODEPAGE")), QStringLiteral("ANSI_1252"));
+        QVERIFY(values.contains(QString::fromLatin1("Lastra 1000 \xD7 800 mm, piede a 500 mm dal bordo sinistro e 200 mm dal bordo alto")));
+        QVERIFY(values.contains(QStringLiteral("Altezza dello stilo 44,54%%d  altezza del nodo 100,0 mm")));
         for (const char *layer : {"ORE", "ORE_CIVILI", "ITALICHE", "BABILONESI", "DATE", "STILO", "LASTRA", "TESTI", "COSTRUZIONE"})
             QVERIFY2(values.contains(QString::fromLatin1(layer)), layer);
         for (const char *forbidden : {"SPLINE", "LWPOLYLINE", "MTEXT"})
