@@ -396,6 +396,8 @@ void Quadrante::recompute()
     analemma_->setEnabled(checks_[QStringLiteral("civili")]->isChecked());
     QHash<QString, QString> errors;
     const project::Project p = readFields(&errors);
+    // A wall facing due South or due North turns to neither side.
+    side_->setEnabled(std::abs(p.declinationDeg) != 0.0 && std::abs(p.declinationDeg) != 180.0);
     if (!errors.isEmpty()) {
         showErrors(errors);
         status_->setText(kRefusedStatus);

@@ -41,6 +41,13 @@ private Q_SLOTS:
             QCOMPARE(f->text(), QString::fromLatin1(text));
         }
         QCOMPARE(field<QLineEdit>(w, "anno")->text().toInt(), QDate::currentDate().year());
+        // A wall facing due South turns to neither side: the choice waits for a declination.
+        QVERIFY(!field<QComboBox>(w, "lato")->isEnabled());
+        field<QLineEdit>(w, "declinazione")->setText(QStringLiteral("30"));
+        w.redrawNow();
+        QVERIFY(field<QComboBox>(w, "lato")->isEnabled());
+        field<QLineEdit>(w, "declinazione")->setText(QStringLiteral("0"));
+        w.redrawNow();
         QVERIFY(!w.isModified());
     }
 
