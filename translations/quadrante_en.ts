@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Declinazione del piano </source>
-        <translation>Wall declination </translation>
+        <translation>Plane declination </translation>
     </message>
     <message>
         <source>  inclinazione </source>
@@ -1286,6 +1286,10 @@
     <message>
         <source> Il piede dello stilo è fuori dalla lastra.</source>
         <translation> The foot of the style is off the plate.</translation>
+    </message>
+    <message>
+        <source>Il progetto ha modifiche non salvate. Salvarle prima di sostituirlo?</source>
+        <translation>The project has unsaved changes. Save them before replacing it?</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,6 +95,8 @@ const sheet::UiText kSaveFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non salvat
 const sheet::UiText kExportFailed{QT_TRANSLATE_NOOP("horalo", "Esportazione non riuscita")};
 const sheet::UiText kExported{QT_TRANSLATE_NOOP("horalo", "Esportato in %1")};
 const sheet::UiText kUnsaved{QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di chiudere?")};
+const sheet::UiText kUnsavedReplace{
+    QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di sostituirlo?")};
 const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accettato: resta il disegno precedente.")};
 const sheet::UiText kReady{QT_TRANSLATE_NOOP("horalo", "%1 linee, %2 punti in Coordinate.")};
 // A foot beyond the plate's edges is allowed (a plate hung below the style's fixing), but it
@@ -226,6 +229,10 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     table_ = new QTableWidget;
     table_->setObjectName(QStringLiteral("TabellaCoordinate"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One line a point, each column as wide as what it holds, so that x and y are in view.
+    table_->setWordWrap(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     tabs_ = new QTabWidget;
     tabs_->addTab(canvas_, kTabDrawing);
     tabs_->addTab(table_, kTabCoordinates);
@@ -281,7 +288,7 @@ void Quadrante::onFieldEdited()
 {
     if (loading_)
         return;
-    modified_ = true;
+    setModified(true);
     debounce_->start();
 }
 
@@ -450,6 +457,12 @@ void Quadrante::fillTable()
         for (int c = 0; c < cells.size() && c < 7; ++c)
             table_->setItem(r - 1, c, new QTableWidgetItem(shownCell(cells[c], c)));
     }
+    // x and y, what a maker measures with the tape, shown next to the label; the columns keep
+    // the file's order underneath.
+    QHeaderView *header = table_->horizontalHeader();
+    header->moveSection(header->visualIndex(5), 2);
+    header->moveSection(header->visualIndex(6), 3);
+    table_->resizeColumnsToContents();
     table_->setUpdatesEnabled(true);
     tableStale_ = false;
     status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(rows.size() - 1) + (dial_.lines.footOnPlate ? QString() : kFootOff.text()));
@@ -461,7 +474,7 @@ void Quadrante::setProject(const project::Project &p, const QString &path)
     path_ = path;
     writeFields(p);
     recompute();
-    modified_ = false;
+    setModified(false);
 }
 
 bool Quadrante::openFile(const QString &path, QString *error)
@@ -479,6 +492,8 @@ bool Quadrante::openFile(const QString &path, QString *error)
 
 void Quadrante::onOpen()
 {
+    if (!maySetAside(kUnsavedReplace))
+        return;
     const QString path = QFileDialog::getOpenFileName(this, kOpen, QString(), kProjectFilter);
     if (path.isEmpty())
         return;
@@ -496,7 +511,7 @@ bool Quadrante::saveTo(const QString &path)
         return false;
     }
     path_ = path;
-    modified_ = false;
+    setModified(false);
     return true;
 }
 
@@ -541,17 +556,23 @@ void Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const 
     lines_[QStringLiteral("inclinazione")]->setText(number(inclinationDeg));
     loading_ = false;
     project::SetExtraObject(project_, "rilievo", surveyJson.toStdString());
-    modified_ = true;
+    setModified(true);
     recompute();
 }
 
 void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
-                                bool zodiac)
+                                bool zodiac, const QString &dates)
 {
     if (!std::isfinite(latitudeDeg) || !std::isfinite(declinationDeg) || !std::isfinite(inclinationDeg) ||
         !std::isfinite(styleMm))
         return;
+    if (!maySetAside(kUnsavedReplace))
+        return;
     project::Project p = project_;
+    // Another dial: saved where the user says, never over the file the designer had open, and
+    // without the other wall's survey.
+    p.keptJson.clear();
+    path_.clear();
     p.latitudeDeg = latitudeDeg;
     p.declinationDeg = declinationDeg;
     p.inclinationDeg = inclinationDeg;
@@ -566,8 +587,11 @@ void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, doubl
     p.zodiac = zodiac;
     p.monthFirsts = false;
     p.days.clear();
+    if (!dates.trimmed().isEmpty())
+        p.days.push_back(dates.trimmed().toStdString());
+    project_ = p;
     writeFields(p);
-    modified_ = true;
+    setModified(true);
     fitted_ = false;
     recompute();
 }
@@ -584,16 +608,35 @@ QString Quadrante::placeJson() const
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
-void Quadrante::closeEvent(QCloseEvent *event)
+bool Quadrante::maySetAside(const QString &question)
 {
-    if (!modified_) {
-        event->accept();
-        return;
-    }
-    const auto answer = QMessageBox::question(this, kTitle, kUnsaved,
+    if (!modified_)
+        return true;
+    const auto answer = QMessageBox::question(this, kTitle, question,
                                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                               QMessageBox::Save);
-    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && onSave()))
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && onSave());
+}
+
+void Quadrante::setModified(bool modified)
+{
+    modified_ = modified;
+    updateTitle();
+}
+
+void Quadrante::updateTitle()
+{
+    QString title = kTitle;
+    if (!path_.isEmpty())
+        title += QStringLiteral(" \u2014 ") + QFileInfo(path_).fileName();
+    if (modified_)
+        title += QStringLiteral(" *");
+    setWindowTitle(title);
+}
+
+void Quadrante::closeEvent(QCloseEvent *event)
+{
+    if (maySetAside(kUnsaved))
         event->accept();
     else
         event->ignore();

@@ -49,9 +49,11 @@ public:
     // declination West positive, -180..180; inclination 0 vertical, 90 horizontal) and the
     // style's length in mm. The dial then shows what the sheet drew: apparent hours and the
     // solstices and equinoxes, the zodiac entries too when zodiac is true, no other hour system
-    // or date line. The place's name, longitude, zone and the plate stay as they are.
+    // or date line, and the day of dates (gg/mm/aaaa) when not empty. The place's name,
+    // longitude, zone and the plate stay as they are. It is a new project, tied to no file;
+    // unsaved changes are asked about first, and kept when the user cancels.
     Q_INVOKABLE void takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
-                                     bool zodiac);
+                                     bool zodiac, const QString &dates);
     // {"latitudine":..,"longitudine":..,"fuso":..,"ora_legale":..} of the current inputs.
     Q_INVOKABLE QString placeJson() const;
 
@@ -70,6 +72,12 @@ private:
     void showErrors(const QHash<QString, QString> &errors);
     project::Project readFields(QHash<QString, QString> *errors) const;
     void writeFields(const project::Project &p);
+    // Asks whether to save unsaved changes before they are closed or replaced: true to go on
+    // (saved or discarded), false when the user cancels or the save failed.
+    bool maySetAside(const QString &question);
+    void setModified(bool modified);
+    // "Progetto del quadrante — prova.horalo", with " *" while there are unsaved changes.
+    void updateTitle();
     bool saveTo(const QString &path);
 
     QLineEdit *addLine(const QString &key);

@@ -126,7 +126,7 @@ void DrawingWindow::onOpenInDesigner()
         return;
     QMetaObject::invokeMethod(designer, "takeSheetInputs", Qt::DirectConnection, Q_ARG(double, in.latitudeDeg),
                               Q_ARG(double, in.declinationDeg), Q_ARG(double, in.inclinationDeg),
-                              Q_ARG(double, in.styleMm), Q_ARG(bool, in.zodiac));
+                              Q_ARG(double, in.styleMm), Q_ARG(bool, in.zodiac), Q_ARG(QString, in.anniversaryDate));
 }
 
 void DrawingWindow::showZoom()

@@ -24,6 +24,7 @@ struct SheetDialInputs {
     double inclinationDeg = 0;
     double styleMm = 0;
     bool zodiac = false; // the zodiac sheet: the signs' date lines too
+    QString anniversaryDate; // the zodiac sheet's anniversary as the day it was taken from, or empty
 };
 
 // Disegno: a dial at full scale, to look at on screen, print 1:1 over tiled A4 pages, or

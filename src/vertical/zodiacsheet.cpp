@@ -290,7 +290,12 @@ void ZodiacSheet::drawSide(Side side)
         refuse(dial.refusal);
         return;
     }
-    shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), designerInputs(wall, side, true));
+    shell::SheetDialInputs toDesigner = designerInputs(wall, side, true);
+    // An anniversary taken from a day goes to the designer as that day's date line; one typed
+    // as a declination has no day to give.
+    if (const QString label = anniversaryLabel(); label != kAnniversaryHeading.text())
+        toDesigner.anniversaryDate = label;
+    shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), toDesigner);
 }
 
 void ZodiacSheet::onDrawingEast()

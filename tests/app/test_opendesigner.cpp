@@ -13,7 +13,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -100,6 +103,75 @@ private Q_SLOTS:
         QVERIFY(q && q->dial().ok);
         QCOMPARE(q->project().styleLengthGiven, true);
         QCOMPARE(q->project().declinationDeg, side == QLatin1String("Est") ? -38.0 : 38.0);
+    }
+
+    // The zodiac sheet's anniversary taken from a day reaches the designer as that day's line.
+    void zodiacAnniversaryDayCarriedOver()
+    {
+        QWidget *window = shell::showWindow(QStringLiteral("ZodiacoVrt"));
+        QVERIFY(window);
+        typeInto(window, QStringLiteral("dataan"), QStringLiteral("15/08/2025"));
+        press(window, QStringLiteral("Declinazione"));
+        press(window, QStringLiteral("DisegnoOvest"));
+        auto *drawing = dynamic_cast<shell::DrawingWindow *>(shell::WindowRegistry::instance().open(QStringLiteral("Disegno")));
+        QVERIFY(drawing && drawing->sheetInputs());
+        QCOMPARE(drawing->sheetInputs()->anniversaryDate, QStringLiteral("15/08/2025"));
+        QTest::mouseClick(drawing->findChild<QPushButton *>(QStringLiteral("ApriNelQuadrante")), Qt::LeftButton);
+        auto *q = qobject_cast<designer::Quadrante *>(shell::WindowRegistry::instance().open(QStringLiteral("Quadrante")));
+        QVERIFY(q);
+        QCOMPARE(q->findChild<QLineEdit *>(QStringLiteral("giorni"))->text(), QStringLiteral("15/08/2025"));
+        QCOMPARE(q->project().days, std::vector<std::string>{"15/08/2025"});
+    }
+
+    // Work not yet saved is never replaced unasked: Cancel keeps it, and the file it was
+    // opened from; Discard takes the sheet's dial as a new project, tied to no file.
+    void asksBeforeReplacingUnsavedWork_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel);
+        QTest::newRow("discard") << int(QMessageBox::Discard);
+    }
+    void asksBeforeReplacingUnsavedWork()
+    {
+        QFETCH(int, answer);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("mio.horalo"));
+        std::string error;
+        QVERIFY(project::SaveProject(path.toStdString(), project::Project{}, &error));
+        auto *q = qobject_cast<designer::Quadrante *>(shell::showWindow(QStringLiteral("Quadrante")));
+        QVERIFY(q);
+        QString why;
+        QVERIFY(q->openFile(path, &why));
+        QCOMPARE(q->windowTitle(), QStringLiteral("Progetto del quadrante \u2014 mio.horalo"));
+        auto *latitude = q->findChild<QLineEdit *>(QStringLiteral("latitudine"));
+        latitude->selectAll();
+        QTest::keyClicks(latitude, QStringLiteral("12"));
+        QVERIFY(q->isModified());
+        QCOMPARE(q->windowTitle(), QStringLiteral("Progetto del quadrante \u2014 mio.horalo *"));
+
+        QWidget *sheet = shell::showWindow(QStringLiteral("CurveOrizz"));
+        press(sheet, QStringLiteral("Disegno"));
+        auto *drawing = dynamic_cast<shell::DrawingWindow *>(shell::WindowRegistry::instance().open(QStringLiteral("Disegno")));
+        QVERIFY(drawing);
+        bool asked = false;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            asked = box != nullptr;
+            if (box)
+                box->button(static_cast<QMessageBox::StandardButton>(answer))->click();
+        });
+        QTest::mouseClick(drawing->findChild<QPushButton *>(QStringLiteral("ApriNelQuadrante")), Qt::LeftButton);
+        QVERIFY(asked);
+        if (answer == QMessageBox::Cancel) {
+            QCOMPARE(latitude->text(), QStringLiteral("12"));
+            QVERIFY(q->isModified());
+            QCOMPARE(q->windowTitle(), QStringLiteral("Progetto del quadrante \u2014 mio.horalo *"));
+        } else {
+            QCOMPARE(latitude->text(), textOf(sheet, QStringLiteral("Latx")));
+            QCOMPARE(q->windowTitle(), QStringLiteral("Progetto del quadrante *"));
+        }
+        // The file on disk is as it was saved.
+        QCOMPARE(project::LoadProject(path.toStdString()).project.latitudeDeg, project::Project{}.latitudeDeg);
     }
 
     void horizontalSheetIsInclinationNinety()

@@ -163,7 +163,7 @@ private Q_SLOTS:
         QTest::newRow("a day of the year") << "August 15";
         QTest::newRow("scale line") << "Scale 1:1, sizes in mm from the foot F (x to the right, y up)";
         QTest::newRow("latitude, decimal point") << "Latitude 45.5000°  longitude 9.2500° (East positive)";
-        QTest::newRow("wall") << "Wall declination 20.00° West  inclination 0.00°";
+        QTest::newRow("wall") << "Plane declination 20.00° West  inclination 0.00°";
         QTest::newRow("up arrow") << "Up";
     }
     void drawingLabels()
