@@ -240,22 +240,12 @@ public:
                         const double back = reachAlong(o), aside = reachAlong(n);
                         c = {p.x - o.x * back + n.x * aside, p.y - o.y * back + n.y * aside};
                     }
-                    Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
-                    if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom ||
-                        box.top > area_.top)
-                        continue;
-                    Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
-                    if (std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(padded); }))
+                    const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
+                    if (!isFree(box, l, strict))
                         continue;
                     const long first = l.ownLine, end = std::max(l.ownEnd, l.ownLine + 1);
                     auto own = [&](std::size_t k) { return first >= 0 && long(k) >= first && long(k) < end; };
                     auto kin = [&](std::size_t k) { return !own(k) && lines_[k].layer == l.layer; };
-                    if (first >= 0 && grid_.meets(padded, own))
-                        continue;
-                    // First nothing under the label; then, where lines crowd, at least no line of
-                    // its own family.
-                    if (strict ? grid_.meets(padded, [](std::size_t) { return true; }) : grid_.meets(padded, kin))
-                        continue;
                     // A label stands clearly nearer its own line than any other of its family
                     // (half as near again), so that it cannot be read as the neighbour's.
                     if (first >= 0) {
@@ -274,6 +264,23 @@ public:
     std::vector<Polyline> leaders;
 
 private:
+    // Whether a label's box may stand: on the plate, clear of every label, off its own line,
+    // and then off every line (strict) or, where lines crowd, off the lines of its own family.
+    bool isFree(const Box &box, const PendingLabel &l, bool strict) const
+    {
+        if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom || box.top > area_.top)
+            return false;
+        const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
+        if (std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(padded); }))
+            return false;
+        const long first = l.ownLine, end = std::max(l.ownEnd, l.ownLine + 1);
+        auto own = [&](std::size_t k) { return first >= 0 && long(k) >= first && long(k) < end; };
+        auto kin = [&](std::size_t k) { return !own(k) && lines_[k].layer == l.layer; };
+        if (first >= 0 && grid_.meets(padded, own))
+            return false;
+        return strict ? !grid_.meets(padded, [](std::size_t) { return true; }) : !grid_.meets(padded, kin);
+    }
+
     void add(const PendingLabel &l, const Box &box, double heightMm)
     {
         Label label;
@@ -291,9 +298,6 @@ private:
     // line left without its name would be worse.
     bool placeWithLeader(const PendingLabel &l, double heightMm, double w)
     {
-        const long first = l.ownLine, end = std::max(l.ownEnd, l.ownLine + 1);
-        auto own = [&](std::size_t k) { return long(k) >= first && long(k) < end; };
-        auto kin = [&](std::size_t k) { return !own(k) && lines_[k].layer == l.layer; };
         for (int strict = 1; strict >= 0; --strict)
             for (int step = 2; step <= 12; step += 2)
                 for (std::size_t a = 0; a < l.anchors.size(); ++a) {
@@ -305,14 +309,7 @@ private:
                         const double reach = std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + heightMm * step;
                         const Pt c{p.x + d.x * reach, p.y + d.y * reach};
                         const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
-                        if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom ||
-                            box.top > area_.top)
-                            continue;
-                        const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
-                        if (std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(padded); }))
-                            continue;
-                        if (grid_.meets(padded, own) ||
-                            (strict ? grid_.meets(padded, [](std::size_t) { return true; }) : grid_.meets(padded, kin)))
+                        if (!isFree(box, l, strict))
                             continue;
                         add(l, box, heightMm);
                         // From the anchor to the nearest point of the label's box.
@@ -639,7 +636,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     const Pt centre{plane.centre.xMm, plane.centre.yMm};
     for (const DialLine &line : dial.lines) {
         const std::string text = ShownLineLabel(line, design.place.summerTime);
-        PendingLabel label{text, layerOf(line.family), -1, {}, {}};
+        PendingLabel label{text, layerOf(line.family), -1, {}, {}, -1, {}};
         for (const auto &piece : line.pieces) {
             Polyline p;
             p.layer = layerOf(line.family);
@@ -697,11 +694,11 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     std::vector<PendingLabel> marks;
     if (dial.centreOnPlate) {
         sketch.dots.push_back({centre, labelMm * 0.25, Layer::Construction});
-        marks.push_back({"O", Layer::Texts, -1, {centre}, {{1, 1}}});
+        marks.push_back({"O", Layer::Texts, -1, {centre}, {{1, 1}}, -1, {}});
     }
     if (dial.footOnPlate) {
         sketch.dots.push_back({{0, 0}, labelMm * 0.25, Layer::Style});
-        marks.push_back({"F", Layer::Texts, -1, {{0, 0}}, {{1, -1}}});
+        marks.push_back({"F", Layer::Texts, -1, {{0, 0}}, {{1, -1}}, -1, {}});
     }
     for (const Dot &d : sketch.dots)
         placer.reserve({d.at.x - d.radiusMm, d.at.y - d.radiusMm, d.at.x + d.radiusMm, d.at.y + d.radiusMm});

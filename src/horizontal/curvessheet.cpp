@@ -215,7 +215,7 @@ void CurvesSheet::onDrawing()
         return;
     }
     // A horizontal dial in the engine's terms: inclination 90, no declination.
-    shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), shell::SheetDialInputs{inputs->latitudeDeg, 0.0, 90.0, inputs->styleMm, false});
+    shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), shell::SheetDialInputs{inputs->latitudeDeg, 0.0, 90.0, inputs->styleMm, false, {}});
 }
 
 } // namespace horizontal

@@ -137,7 +137,7 @@ std::optional<VerticalSheet::Wall> VerticalSheet::readWall() const
 shell::SheetDialInputs VerticalSheet::designerInputs(const Wall &wall, Side side, bool zodiac)
 {
     const double declination = std::abs(wall.declinationDeg);
-    return {wall.latitudeDeg, side == Side::East ? -declination : declination, 0.0, wall.styleMm, zodiac};
+    return {wall.latitudeDeg, side == Side::East ? -declination : declination, 0.0, wall.styleMm, zodiac, {}};
 }
 
 } // namespace vertical
