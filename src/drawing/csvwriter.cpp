@@ -112,14 +112,20 @@ std::string DialCsv(const gnomonics::DialLines &dial)
                     rows.add("ora_civile", label, Decimal(p.clockHours, 6), isoDate(p.date),
                              Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
     }
-    // Date lines, sample by sample.
+    // Date lines every 5 minutes of apparent time (the line may be traced more finely), and
+    // where each piece ends.
+    auto fiveMinutes = [](const DialPoint &p) {
+        const double steps = p.parameter / 1.25; // 5 minutes are 1.25 degrees of hour angle
+        return std::abs(steps - std::round(steps)) < 1e-9;
+    };
     for (const DialLine &line : lines) {
         if (line.family != LineFamily::DateLine)
             continue;
         const std::string label = LineLabel(line, summer);
         for (const auto &piece : line.pieces)
-            for (const DialPoint &p : piece)
-                rows.addPoint(line, label, p);
+            for (std::size_t k = 0; k < piece.size(); ++k)
+                if (k == 0 || k + 1 == piece.size() || fiveMinutes(piece[k]))
+                    rows.addPoint(line, label, piece[k]);
     }
     // Crossings between hour families, and of the analemmas with the date lines.
     const LineFamily order[] = {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian,

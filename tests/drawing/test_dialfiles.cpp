@@ -435,6 +435,56 @@ private Q_SLOTS:
         }
     }
 
+    // Every point of the CSV lies on the line drawn for it (the DXF's, the PDF's), within the
+    // file's rounding: a date line a metre and more from the foot is traced finely enough that
+    // its chords do not stray from the curve its crossings are computed on.
+    void csvPointsLieOnTheDrawnLines()
+    {
+        project::Project p;
+        p.clock = p.italic = p.babylonian = p.zodiac = p.monthFirsts = p.halfHours = true;
+        p.plateWidthMm = 3000;
+        p.plateHeightMm = 3000;
+        p.footFromLeftMm = 1500;
+        p.footFromTopMm = 1000;
+        const auto dial = gnomonics::BuildDialLines(project::ToDialSpec(p).design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        const QHash<QString, drawing::Layer> layerOf{{"ora_vera", drawing::Layer::Hours},
+                                                     {"ora_civile", drawing::Layer::ClockHours},
+                                                     {"italica", drawing::Layer::Italic},
+                                                     {"babilonese", drawing::Layer::Babylonian},
+                                                     {"linea_data", drawing::Layer::Dates}};
+        auto distance = [](drawing::Pt q, drawing::Pt a, drawing::Pt b) {
+            const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+            const double t = l2 > 0 ? std::clamp(((q.x - a.x) * dx + (q.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
+            return std::hypot(q.x - a.x - t * dx, q.y - a.y - t * dy);
+        };
+        const QStringList rows = QString::fromStdString(drawing::DialCsv(dial)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        double worst = 0;
+        int checked = 0, fiveMinuteSamples = 0;
+        for (int i = 1; i < rows.size(); ++i) {
+            const QStringList c = rows[i].split(QLatin1Char(';'));
+            if (!layerOf.contains(c[0]))
+                continue;
+            const drawing::Pt q{number(c[5]), number(c[6])};
+            double best = 1e9;
+            for (const auto &line : sketch.lines)
+                if (line.layer == layerOf[c[0]])
+                    for (std::size_t k = 0; k + 1 < line.points.size(); ++k)
+                        best = std::min(best, distance(q, line.points[k], line.points[k + 1]));
+            worst = std::max(worst, best);
+            QVERIFY2(best < 0.01, qPrintable(rows[i] + QStringLiteral(" is %1 mm off its line").arg(best)));
+            ++checked;
+            // A date line's own samples are 5 minutes apart.
+            if (c[0] == QLatin1String("linea_data") && !c[1].contains(QLatin1String(" - ")) &&
+                std::abs(number(c[2]) * 12 - std::round(number(c[2]) * 12)) < 1e-5)
+                ++fiveMinuteSamples;
+        }
+        QVERIFY(checked > 5000);
+        QVERIFY(fiveMinuteSamples > 1000);
+        qInfo("%d points, worst %.4f mm from their drawn line", checked, worst);
+    }
+
     void dxfHasUnitsLayersAndOnlyLines()
     {
         const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}});
