@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Piano</source>
-        <translation>Wall</translation>
+        <translation>Plane</translation>
     </message>
     <message>
         <source>Gnomone</source>
@@ -1290,6 +1290,54 @@
     <message>
         <source>Il progetto ha modifiche non salvate. Salvarle prima di sostituirlo?</source>
         <translation>The project has unsaved changes. Save them before replacing it?</translation>
+    </message>
+    <message>
+        <source>tipo</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>etichetta</source>
+        <translation>label</translation>
+    </message>
+    <message>
+        <source>ora</source>
+        <translation>hour</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>declinazione</source>
+        <translation>declination</translation>
+    </message>
+    <message>
+        <source>ora_vera</source>
+        <translation>apparent time</translation>
+    </message>
+    <message>
+        <source>ora_civile</source>
+        <translation>clock time</translation>
+    </message>
+    <message>
+        <source>italica</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>babilonese</source>
+        <translation>Babylonian</translation>
+    </message>
+    <message>
+        <source>linea_data</source>
+        <translation>date line</translation>
+    </message>
+    <message>
+        <source>centro</source>
+        <translation>centre O</translation>
+    </message>
+    <message>
+        <source>piede</source>
+        <translation>foot F</translation>
     </message>
 </context>
 </TS>

@@ -113,8 +113,29 @@ QString number(double v)
 
 // A cell of the coordinate table as the window shows it: the CSV's numbers (hour, declination,
 // x, y) with the program's decimal separator; the type and the label as the file has them.
+// The file's column names and kinds of point, as the table shows them: the file's own words in
+// Italian, plain words in English.
+const sheet::UiText kCsvWords[] = {
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "tipo")},       sheet::UiText{QT_TRANSLATE_NOOP("horalo", "etichetta")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora")},        sheet::UiText{QT_TRANSLATE_NOOP("horalo", "data")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "declinazione")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_vera")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_civile")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "italica")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "babilonese")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "linea_data")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "centro")},     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "piede")},
+};
+
+QString shownWord(const QString &word)
+{
+    for (const sheet::UiText &w : kCsvWords)
+        if (word == QLatin1String(w.italian()))
+            return w.text();
+    return word;
+}
+
 QString shownCell(QString cell, int column)
 {
+    if (column == 0)
+        return shownWord(cell);
     if (column >= 2 && column != 3)
         cell.replace(QLatin1Char(','), QLatin1Char(sheet::decimalSeparator()));
     return cell;
@@ -234,6 +255,7 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("Schede"));
     tabs_->addTab(canvas_, kTabDrawing);
     tabs_->addTab(table_, kTabCoordinates);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { fillTable(); });
@@ -445,13 +467,18 @@ void Quadrante::fillTable()
             status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()) + (dial_.lines.footOnPlate ? QString() : kFootOff.text()));
         return;
     }
-    const QStringList rows = QString::fromStdString(drawing::DialCsv(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList rows = QString::fromStdString(drawing::DialCsvShown(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     table_->setUpdatesEnabled(false);
     table_->clear();
     table_->setRowCount(rows.isEmpty() ? 0 : static_cast<int>(rows.size() - 1));
     table_->setColumnCount(7);
     if (!rows.isEmpty())
-        table_->setHorizontalHeaderLabels(rows.front().split(QLatin1Char(';')));
+    {
+        QStringList names = rows.front().split(QLatin1Char(';'));
+        for (QString &n : names)
+            n = shownWord(n);
+        table_->setHorizontalHeaderLabels(names);
+    }
     for (int r = 1; r < rows.size(); ++r) {
         const QStringList cells = rows[r].split(QLatin1Char(';'));
         for (int c = 0; c < cells.size() && c < 7; ++c)

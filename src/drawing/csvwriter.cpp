@@ -73,12 +73,16 @@ private:
 
 } // namespace
 
-std::string DialCsv(const gnomonics::DialLines &dial)
+namespace {
+
+std::string csvText(const gnomonics::DialLines &dial, bool shown)
 {
     if (!dial.status.ok())
         return {};
     Rows rows(dial);
     const bool summer = dial.design.place.summerTime;
+    // The file names its lines in Italian whatever the program's language; the screen, in it.
+    auto name = [shown, summer](const DialLine &line) { return shown ? ShownLineLabel(line, summer) : LineLabel(line, summer); };
     const auto &lines = dial.lines;
     // The points already written on each line, as the file writes them: an hour line usually
     // ends on a solstice line or on another hour line, and that end is listed once, as the
@@ -93,10 +97,10 @@ std::string DialCsv(const gnomonics::DialLines &dial)
             const DialLine &line = lines[i];
             if (line.family != family)
                 continue;
-            const std::string label = LineLabel(line, summer);
+            const std::string label = name(line);
             for (const auto &c : crossings)
                 if (c.lineA == i) {
-                    rows.addPoint(line, label + " - " + LineLabel(lines[c.lineB], summer), c.onA);
+                    rows.addPoint(line, label + " - " + name(lines[c.lineB]), c.onA);
                     listed[i].push_back(where(c.onA));
                 }
         }
@@ -105,7 +109,7 @@ std::string DialCsv(const gnomonics::DialLines &dial)
     for (const DialLine &line : lines) {
         if (line.family != LineFamily::ClockTime)
             continue;
-        const std::string label = LineLabel(line, summer);
+        const std::string label = name(line);
         for (const auto &piece : line.pieces)
             for (const DialPoint &p : piece)
                 if (p.hasClock && p.hasDate && finitePoint(p))
@@ -121,7 +125,7 @@ std::string DialCsv(const gnomonics::DialLines &dial)
     for (const DialLine &line : lines) {
         if (line.family != LineFamily::DateLine)
             continue;
-        const std::string label = LineLabel(line, summer);
+        const std::string label = name(line);
         for (const auto &piece : line.pieces)
             for (std::size_t k = 0; k < piece.size(); ++k)
                 if (k == 0 || k + 1 == piece.size() || fiveMinutes(piece[k]))
@@ -149,7 +153,7 @@ std::string DialCsv(const gnomonics::DialLines &dial)
                 continue; // hour lines at the date lines are listed above
             for (const auto &c : gnomonics::FindCrossings(dial, fa, fb)) {
                 rows.addPoint(lines[c.lineA],
-                              LineLabel(lines[c.lineA], summer) + " - " + LineLabel(lines[c.lineB], summer), c.onA);
+                              name(lines[c.lineA]) + " - " + name(lines[c.lineB]), c.onA);
                 listed[c.lineA].push_back(where(c.onA));
                 listed[c.lineB].push_back(where(c.onA));
             }
@@ -165,7 +169,7 @@ std::string DialCsv(const gnomonics::DialLines &dial)
         for (const auto &piece : line.pieces)
             for (const DialPoint &end : {piece.front(), piece.back()})
                 if (std::find(onLine.begin(), onLine.end(), where(end)) == onLine.end())
-                    rows.addPoint(line, LineLabel(line, summer), end);
+                    rows.addPoint(line, name(line), end);
     }
     if (dial.centreOnPlate)
         rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
@@ -173,6 +177,12 @@ std::string DialCsv(const gnomonics::DialLines &dial)
         rows.add("piede", "F", "", "", "", 0, 0);
     return std::string(kCsvHeader) + "\n" + rows.text_;
 }
+
+} // namespace
+
+std::string DialCsv(const gnomonics::DialLines &dial) { return csvText(dial, false); }
+
+std::string DialCsvShown(const gnomonics::DialLines &dial) { return csvText(dial, true); }
 
 bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error)
 {

@@ -23,6 +23,8 @@ inline constexpr const char *kCsvHeader = "tipo;etichetta;ora;data;declinazione;
 
 // The CSV text of a dial (empty when the dial was refused).
 std::string DialCsv(const gnomonics::DialLines &dial);
+// The same rows with the labels in the program's language, for the screen.
+std::string DialCsvShown(const gnomonics::DialLines &dial);
 
 // Writes it atomically; false with the reason in Italian when it could not.
 bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error);

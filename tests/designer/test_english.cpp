@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <algorithm>
@@ -93,7 +95,7 @@ private Q_SLOTS:
         QStringList groups;
         for (auto *g : w.findChildren<QGroupBox *>())
             groups << g->title();
-        QCOMPARE(groups, (QStringList{"Place", "Wall", "Gnomon", "Hour systems", "Day lines", "Plate"}));
+        QCOMPARE(groups, (QStringList{"Place", "Plane", "Gnomon", "Hour systems", "Day lines", "Plate"}));
         HORALO_FIND(QComboBox, side, &w, "lato");
         QCOMPARE(side->itemText(0), QStringLiteral("East"));
         QCOMPARE(side->itemText(1), QStringLiteral("West"));
@@ -116,6 +118,33 @@ private Q_SLOTS:
             w.redrawNow();
             w.grab().save(dir + QStringLiteral("/quadrante_en.png"));
         }
+    }
+
+    // The coordinate table speaks English: its columns, the kinds of point and the lines'
+    // names; the numbers have the decimal point. The file itself stays as it is.
+    void coordinateTableInEnglish()
+    {
+        designer::Quadrante w;
+        w.setProject(sampleProject(), QString());
+        w.show();
+        HORALO_FIND(QTabWidget, tabs, &w, "Schede");
+        HORALO_FIND(QTableWidget, table, &w, "TabellaCoordinate");
+        tabs->setCurrentWidget(table);
+        QTRY_VERIFY(table->rowCount() > 50);
+        QStringList headers;
+        for (int c = 0; c < table->columnCount(); ++c)
+            headers << table->horizontalHeaderItem(c)->text();
+        QCOMPARE(headers, (QStringList{"type", "label", "hour", "date", "declination", "x_mm", "y_mm"}));
+        QSet<QString> kinds;
+        bool june = false;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            kinds << table->item(r, 0)->text();
+            june = june || table->item(r, 1)->text().contains(QStringLiteral("June 21"));
+            QVERIFY(!table->item(r, 5)->text().contains(QLatin1Char(',')));
+        }
+        QVERIFY2(kinds.contains(QStringLiteral("apparent time")) && kinds.contains(QStringLiteral("date line")),
+                 qPrintable(QStringList(kinds.values()).join(QStringLiteral(", "))));
+        QVERIFY(june);
     }
 
     void refusalsUnderFields_data()
