@@ -1339,5 +1339,13 @@
         <source>piede</source>
         <translation>foot F</translation>
     </message>
+    <message>
+        <source>Il file contiene un numero troppo grande per essere letto.</source>
+        <translation>The file holds a number too large to be read.</translation>
+    </message>
+    <message>
+        <source>Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di salvare.</source>
+        <translation>Some values are not accepted (see the messages in red): correct them before saving.</translation>
+    </message>
 </context>
 </TS>

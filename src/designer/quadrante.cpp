@@ -95,6 +95,8 @@ const sheet::UiText kSaveFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non salvat
 const sheet::UiText kExportFailed{QT_TRANSLATE_NOOP("horalo", "Esportazione non riuscita")};
 const sheet::UiText kExported{QT_TRANSLATE_NOOP("horalo", "Esportato in %1")};
 const sheet::UiText kUnsaved{QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di chiudere?")};
+const sheet::UiText kFixBeforeSaving{
+    QT_TRANSLATE_NOOP("horalo", "Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di salvare.")};
 const sheet::UiText kUnsavedReplace{
     QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di sostituirlo?")};
 const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accettato: resta il disegno precedente.")};
@@ -532,6 +534,12 @@ void Quadrante::onOpen()
 bool Quadrante::saveTo(const QString &path)
 {
     recompute();
+    // A value the window refuses would be lost: the file would hold the last accepted dial.
+    QHash<QString, QString> errors;
+    if (const project::Project p = readFields(&errors); !errors.isEmpty() || !DesignDial(p).ok) {
+        QMessageBox::warning(this, kSaveFailed, kFixBeforeSaving);
+        return false;
+    }
     std::string error;
     if (!project::SaveProject(QFile::encodeName(path).toStdString(), project_, &error)) {
         QMessageBox::warning(this, kSaveFailed, QString::fromStdString(error));

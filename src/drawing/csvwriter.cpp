@@ -118,7 +118,11 @@ std::string csvText(const gnomonics::DialLines &dial, bool shown)
     }
     // Date lines every 5 minutes of apparent time (the line may be traced more finely), and
     // where each piece ends.
-    auto fiveMinutes = [](const DialPoint &p) {
+    const double perFive = 5.0 / dial.design.dateLineStepMinutes;
+    const bool finer = perFive > 1.5 && std::abs(perFive - std::round(perFive)) < 1e-9;
+    auto fiveMinutes = [finer](const DialPoint &p) {
+        if (!finer)
+            return true; // traced every 5 minutes or more coarsely: every sample is a row
         const double steps = p.parameter / 1.25; // 5 minutes are 1.25 degrees of hour angle
         return std::abs(steps - std::round(steps)) < 1e-9;
     };

@@ -222,9 +222,9 @@ public:
                 const std::array<Pt, 9> dirs{o, Pt{o.x * 0.7 - o.y * 0.7, o.y * 0.7 + o.x * 0.7},
                                              Pt{o.x * 0.7 + o.y * 0.7, o.y * 0.7 - o.x * 0.7}, Pt{-o.y, o.x},
                                              Pt{o.y, -o.x}, Pt{1, 0}, Pt{-1, 0}, Pt{0, 1}, Pt{0, -1}};
-                const bool end = a < l.atEnd.size() && l.atEnd[a];
+                const bool atEnd = a < l.atEnd.size() && l.atEnd[a];
                 auto reachAlong = [&](Pt d) { return std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + gap; };
-                for (std::size_t di = 0; di < dirs.size() + 2 + (end ? 2 : 0); ++di) {
+                for (std::size_t di = 0; di < dirs.size() + 2 + (atEnd ? 2 : 0); ++di) {
                     Pt c;
                     if (di < dirs.size() + 2) {
                         // Push the box out along d until its nearest side is `gap` from the anchor;
@@ -311,9 +311,23 @@ private:
                         const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
                         if (!isFree(box, l, strict))
                             continue;
-                        add(l, box, heightMm);
-                        // From the anchor to the nearest point of the label's box.
+                        // From the anchor to the nearest point of the label's box, through no
+                        // other label; later labels keep off it.
                         const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
+                        const double length = std::hypot(q.x - p.x, q.y - p.y);
+                        const int marks = 1 + static_cast<int>(std::ceil(length / (heightMm * 0.25)));
+                        std::vector<Box> along;
+                        for (int k = 0; k <= marks; ++k) {
+                            const double t = static_cast<double>(k) / marks;
+                            const Pt m{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+                            along.push_back({m.x - 0.1, m.y - 0.1, m.x + 0.1, m.y + 0.1});
+                        }
+                        if (std::any_of(along.begin(), along.end(), [&](const Box &b) {
+                                return std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(b); });
+                            }))
+                            continue;
+                        add(l, box, heightMm);
+                        taken_.insert(taken_.end(), along.begin(), along.end());
                         Polyline leader;
                         leader.points = {p, q};
                         leader.layer = Layer::Texts;
@@ -852,6 +866,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
                                             Layer::Construction, 0.25));
         bar.labels.push_back({{100 + th, by}, "100 mm", th, Layer::Texts});
         bar.box = {0, by - 1, 100 + th + TextWidthMm("100 mm", th), 0};
+        bar.box.include(bar.labels.back().box());
         pieces.push_back(std::move(bar));
     }
 

@@ -192,7 +192,10 @@ SheetSketch build(const SheetDial &in)
     // Say where the lines stop, and which curves the drawing could not show at all, so that no
     // curve is missing without a word.
     std::string reachText = kReachText.text();
-    reachText.replace(reachText.find("<mm>"), 4, DecimalShown(reach, 0));
+    if (const auto at = reachText.find("<mm>"); at != std::string::npos)
+        reachText.replace(at, 4, DecimalShown(reach, 0));
+    else
+        reachText += " (" + DecimalShown(reach, 0) + " mm)"; // a translation that lost the place
     title.blockLines.push_back(reachText);
     std::string missing;
     for (const DialLine &l : dial.lines)

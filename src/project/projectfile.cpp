@@ -236,6 +236,10 @@ ProjectRead ReadProject(std::string_view text)
                                    : say(QT_TRANSLATE_NOOP("horalo", "Il file è troncato o non è JSON valido (al carattere ")) +
                 std::to_string(e.byte) + ").";
         return out;
+    } catch (const json::exception &) {
+        // A number beyond what a double holds (1e400) stops the reader with an error of its own.
+        out.message = say(QT_TRANSLATE_NOOP("horalo", "Il file contiene un numero troppo grande per essere letto."));
+        return out;
     }
     try {
         out.project = readDocument(doc);

@@ -293,8 +293,13 @@ void ZodiacSheet::drawSide(Side side)
     shell::SheetDialInputs toDesigner = designerInputs(wall, side, true);
     // An anniversary taken from a day goes to the designer as that day's date line; one typed
     // as a declination has no day to give.
+    // The year the sheet took for a date written without one goes with it.
     if (const QString label = anniversaryLabel(); label != kAnniversaryHeading.text())
-        toDesigner.anniversaryDate = label;
+        if (const auto day = sheet::ReadDate(label.toStdString(), QDate::currentDate().year()))
+            toDesigner.anniversaryDate = QStringLiteral("%1/%2/%3")
+                                             .arg(day->day, 2, 10, QLatin1Char('0'))
+                                             .arg(day->month, 2, 10, QLatin1Char('0'))
+                                             .arg(day->year);
     shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), toDesigner);
 }
 

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -121,6 +122,12 @@ private Q_SLOTS:
         QVERIFY(q);
         QCOMPARE(q->findChild<QLineEdit *>(QStringLiteral("giorni"))->text(), QStringLiteral("15/08/2025"));
         QCOMPARE(q->project().days, std::vector<std::string>{"15/08/2025"});
+        // A day written without its year goes with the year the sheet took: this one.
+        q->setProject(project::Project{}, QString());
+        typeInto(window, QStringLiteral("dataan"), QStringLiteral("1/8"));
+        press(window, QStringLiteral("Declinazione"));
+        press(window, QStringLiteral("DisegnoEst"));
+        QCOMPARE(drawing->sheetInputs()->anniversaryDate, QStringLiteral("01/08/%1").arg(QDate::currentDate().year()));
     }
 
     // Work not yet saved is never replaced unasked: Cancel keeps it, and the file it was

@@ -7,6 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 // The designer as a user meets it: the defaults, a refused value shown beside its field with
@@ -107,6 +111,40 @@ private Q_SLOTS:
         f->selectAll();
         QTest::keyClicks(f, QStringLiteral("1000"));
         QTRY_VERIFY(!status->text().contains(QStringLiteral("fuori")));
+    }
+
+    // "Salva" with a refused value in a field writes nothing: the file would otherwise get the
+    // last accepted dial and the typed value would be lost without a word.
+    void refusedValueIsNotSaved()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("q.horalo"));
+        std::string error;
+        QVERIFY(project::SaveProject(path.toStdString(), project::Project{}, &error));
+        QFile before(path);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray saved = before.readAll();
+        before.close();
+        designer::Quadrante w;
+        w.show();
+        QString why;
+        QVERIFY(w.openFile(path, &why));
+        auto *lat = w.findChild<QLineEdit *>(QStringLiteral("latitudine"));
+        lat->selectAll();
+        QTest::keyClicks(lat, QStringLiteral("abc"));
+        bool warned = false;
+        QTimer::singleShot(0, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                warned = box->text().contains(QStringLiteral("correggerli prima di salvare"));
+                box->accept();
+            }
+        });
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Salva")), Qt::LeftButton);
+        QVERIFY(warned);
+        QVERIFY(w.isModified());
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), saved);
     }
 
     void surveyAndPlace()

@@ -101,6 +101,10 @@ private Q_SLOTS:
         QTest::newRow("days not a list") << head + QStringLiteral(R"("date": {"giorni": "21/06/2026"}})") << QStringLiteral("date.giorni");
         QTest::newRow("plate 9.9 mm") << head + QStringLiteral(R"("lastra": {"larghezza_mm": 9.9}})") << QStringLiteral("lastra.larghezza_mm");
         QTest::newRow("section not an object") << head + QStringLiteral(R"("lastra": 5})") << QStringLiteral("lastra");
+        QTest::newRow("number beyond a double") << head + QStringLiteral(R"("luogo": {"latitudine": 1e400}})")
+                                                << QStringLiteral("numero troppo grande");
+        QTest::newRow("number beyond a double, negative") << head + QStringLiteral(R"("lastra": {"larghezza_mm": -1e999}})")
+                                                          << QStringLiteral("numero troppo grande");
     }
     void refused()
     {
