@@ -1347,5 +1347,9 @@
         <source>Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di salvare.</source>
         <translation>Some values are not accepted (see the messages in red): correct them before saving.</translation>
     </message>
+    <message>
+        <source>Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di esportare.</source>
+        <translation>Some values are not accepted (see the messages in red): correct them before exporting.</translation>
+    </message>
 </context>
 </TS>

@@ -97,6 +97,8 @@ const sheet::UiText kExported{QT_TRANSLATE_NOOP("horalo", "Esportato in %1")};
 const sheet::UiText kUnsaved{QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di chiudere?")};
 const sheet::UiText kFixBeforeSaving{
     QT_TRANSLATE_NOOP("horalo", "Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di salvare.")};
+const sheet::UiText kFixBeforeExporting{
+    QT_TRANSLATE_NOOP("horalo", "Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di esportare.")};
 const sheet::UiText kUnsavedReplace{
     QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di sostituirlo?")};
 const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accettato: resta il disegno precedente.")};
@@ -418,7 +420,7 @@ void Quadrante::showErrors(const QHash<QString, QString> &errors)
     }
 }
 
-void Quadrante::recompute()
+bool Quadrante::recompute()
 {
     debounce_->stop();
     lines_[QStringLiteral("altezza_mm")]->setEnabled(gnomonKind_->currentIndex() == 0);
@@ -432,7 +434,7 @@ void Quadrante::recompute()
     if (!errors.isEmpty()) {
         showErrors(errors);
         status_->setText(kRefusedStatus);
-        return;
+        return false;
     }
     DesignedDial dial = DesignDial(p);
     if (!dial.ok) {
@@ -443,7 +445,7 @@ void Quadrante::recompute()
         errors.insert(key, dial.message);
         showErrors(errors);
         status_->setText(kRefusedStatus);
-        return;
+        return false;
     }
     showErrors({});
     project_ = p;
@@ -458,6 +460,7 @@ void Quadrante::recompute()
     }
     tableStale_ = true;
     fillTable();
+    return true;
 }
 
 void Quadrante::redrawNow() { recompute(); }
@@ -466,7 +469,7 @@ void Quadrante::fillTable()
 {
     if (!tableStale_ || tabs_->currentWidget() != table_) {
         if (tableStale_ && dial_.ok)
-            status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()) + (dial_.lines.footOnPlate ? QString() : kFootOff.text()));
+            status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()) + footNote());
         return;
     }
     const QStringList rows = QString::fromStdString(drawing::DialCsvShown(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -494,8 +497,10 @@ void Quadrante::fillTable()
     table_->resizeColumnsToContents();
     table_->setUpdatesEnabled(true);
     tableStale_ = false;
-    status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(rows.size() - 1) + (dial_.lines.footOnPlate ? QString() : kFootOff.text()));
+    status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(rows.size() - 1) + footNote());
 }
+
+QString Quadrante::footNote() const { return dial_.lines.footOnPlate ? QString() : kFootOff.text(); }
 
 void Quadrante::setProject(const project::Project &p, const QString &path)
 {
@@ -533,10 +538,8 @@ void Quadrante::onOpen()
 
 bool Quadrante::saveTo(const QString &path)
 {
-    recompute();
     // A value the window refuses would be lost: the file would hold the last accepted dial.
-    QHash<QString, QString> errors;
-    if (const project::Project p = readFields(&errors); !errors.isEmpty() || !DesignDial(p).ok) {
+    if (!recompute()) {
         QMessageBox::warning(this, kSaveFailed, kFixBeforeSaving);
         return false;
     }
@@ -572,7 +575,11 @@ void Quadrante::onExport()
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    recompute();
+    // The files are the dial the fields describe, never an older one left on the screen.
+    if (!recompute()) {
+        QMessageBox::warning(this, kExportFailed, kFixBeforeExporting);
+        return;
+    }
     const QString path = dialog.selectedFiles().front();
     QString error;
     if (!ExportDial(path, dial_, &error))

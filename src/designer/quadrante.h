@@ -67,7 +67,8 @@ private:
     bool onSave();
     bool onSaveAs();
     void onExport();
-    void recompute();
+    // Reads the fields and redraws; false (the last good drawing kept) when a value is refused.
+    bool recompute();
     void fillTable();
     void showErrors(const QHash<QString, QString> &errors);
     project::Project readFields(QHash<QString, QString> *errors) const;
@@ -78,6 +79,8 @@ private:
     void setModified(bool modified);
     // "Progetto del quadrante — prova.horalo", with " *" while there are unsaved changes.
     void updateTitle();
+    // What the status line adds after a redraw: that the foot lies off the plate, or nothing.
+    QString footNote() const;
     bool saveTo(const QString &path);
 
     QLineEdit *addLine(const QString &key);

@@ -296,10 +296,7 @@ void ZodiacSheet::drawSide(Side side)
     // The year the sheet took for a date written without one goes with it.
     if (const QString label = anniversaryLabel(); label != kAnniversaryHeading.text())
         if (const auto day = sheet::ReadDate(label.toStdString(), QDate::currentDate().year()))
-            toDesigner.anniversaryDate = QStringLiteral("%1/%2/%3")
-                                             .arg(day->day, 2, 10, QLatin1Char('0'))
-                                             .arg(day->month, 2, 10, QLatin1Char('0'))
-                                             .arg(day->year);
+            toDesigner.anniversaryDate = QDate(day->year, day->month, day->day).toString(QStringLiteral("dd/MM/yyyy"));
     shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), toDesigner);
 }
 
