@@ -244,8 +244,8 @@
         <translation>the declinations of the signs and of the anniversary must be between -23.5° and 23.5°.</translation>
     </message>
     <message>
-        <source>Data non valida: usare gg/mm/aaaa</source>
-        <translation>Invalid date: use dd/mm/yyyy</translation>
+        <source>Data non valida: usare gg/mm/aaaa, con l&apos;anno tra 1600 e 2400</source>
+        <translation>Invalid date: use dd/mm/yyyy, with the year between 1600 and 2400</translation>
     </message>
     <message>
         <source>E&apos; Possibile anche avere le coordinate cartesiane degli angoli orari invece del valore in gradi. </source>

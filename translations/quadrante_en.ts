@@ -208,12 +208,12 @@
         <translation>Write a number.</translation>
     </message>
     <message>
-        <source>Scrivere un anno tra 1800 e 2200.</source>
-        <translation>Write a year between 1800 and 2200.</translation>
+        <source>Scrivere un anno tra 1600 e 2400.</source>
+        <translation>Write a year between 1600 and 2400.</translation>
     </message>
     <message>
-        <source>Data inesistente: %1</source>
-        <translation>No such date: %1</translation>
+        <source>Data inesistente o fuori dagli anni 1600-2400: %1</source>
+        <translation>No such date, or outside the years 1600-2400: %1</translation>
     </message>
     <message>
         <source>Progetto non aperto</source>
@@ -716,12 +716,12 @@
         <translation>The inclination goes from -80 (plane facing the ground) to 90 (horizontal).</translation>
     </message>
     <message>
-        <source>L&apos;anno deve essere compreso tra 1800 e 2200.</source>
-        <translation>The year must be between 1800 and 2200.</translation>
+        <source>L&apos;anno deve essere compreso tra 1600 e 2400.</source>
+        <translation>The year must be between 1600 and 2400.</translation>
     </message>
     <message>
-        <source>Data inesistente o fuori dagli anni 1800-2200.</source>
-        <translation>No such date, or outside the years 1800-2200.</translation>
+        <source>Data inesistente o fuori dagli anni 1600-2400.</source>
+        <translation>No such date, or outside the years 1600-2400.</translation>
     </message>
     <message>
         <source>La lastra deve misurare almeno 10 mm per lato.</source>
@@ -732,8 +732,8 @@
         <translation>Value outside the allowed range.</translation>
     </message>
     <message>
-        <source>» non esiste o è fuori dagli anni 1800-2200.</source>
-        <translation>» does not exist or is outside the years 1800-2200.</translation>
+        <source>» non esiste o è fuori dagli anni 1600-2400.</source>
+        <translation>» does not exist or is outside the years 1600-2400.</translation>
     </message>
     <message>
         <source>Piede dello stilo</source>
@@ -1048,8 +1048,8 @@
         <translation>no such date</translation>
     </message>
     <message>
-        <source>l&apos;anno va dal 1800 al 2200</source>
-        <translation>the year goes from 1800 to 2200</translation>
+        <source>l&apos;anno va dal 1600 al 2400</source>
+        <translation>the year goes from 1600 to 2400</translation>
     </message>
     <message>
         <source>scrivere hh:mm:ss</source>

@@ -88,8 +88,8 @@ const sheet::UiText kTabCoordinates{QT_TRANSLATE_NOOP("horalo", "Coordinate")};
 const sheet::UiText kProjectFilter{QT_TRANSLATE_NOOP("horalo", "Progetti di Horalo (*.horalo)")};
 const QString kExportFilter = QStringLiteral("PDF (*.pdf);;SVG (*.svg);;DXF (*.dxf);;CSV (*.csv)");
 const sheet::UiText kNotANumber{QT_TRANSLATE_NOOP("horalo", "Scrivere un numero.")};
-const sheet::UiText kNotAYear{QT_TRANSLATE_NOOP("horalo", "Scrivere un anno tra 1800 e 2200.")};
-const sheet::UiText kBadDate{QT_TRANSLATE_NOOP("horalo", "Data inesistente: %1")};
+const sheet::UiText kNotAYear{QT_TRANSLATE_NOOP("horalo", "Scrivere un anno tra 1600 e 2400.")};
+const sheet::UiText kBadDate{QT_TRANSLATE_NOOP("horalo", "Data inesistente o fuori dagli anni 1600-2400: %1")};
 const sheet::UiText kOpenFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non aperto")};
 const sheet::UiText kSaveFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non salvato")};
 const sheet::UiText kExportFailed{QT_TRANSLATE_NOOP("horalo", "Esportazione non riuscita")};
@@ -109,11 +109,7 @@ const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello stilo 
 // The points are counted when the table is built, on the first look at its tab.
 const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 
-QString number(double v)
-{
-    QString s = QString::number(v, 'g', 10);
-    return s.replace(QLatin1Char('.'), QLatin1Char(sheet::decimalSeparator()));
-}
+QString number(double v) { return QString::fromStdString(sheet::FormatGeneral(v)); }
 
 // A cell of the coordinate table as the window shows it: the CSV's numbers (hour, declination,
 // x, y) with the program's decimal separator; the type and the label as the file has them.

@@ -5,7 +5,8 @@
 namespace drawing {
 
 // A number with a fixed count of decimals and the decimal comma, as every text of the designer
-// writes it ("45,46", "-0,50"); a value that rounds to zero loses its minus sign.
+// writes it ("45,46", "-0,50"), rounded half away from zero like every number the program
+// writes (sheet::FormatDecimals); a value that rounds to zero loses its minus sign.
 std::string Decimal(double value, int decimals);
 
 // The same number as the drawings and windows show it: with the program's decimal separator

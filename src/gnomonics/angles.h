@@ -24,6 +24,23 @@ inline double wrap180(double deg)
     return r > 180.0 ? r - 360.0 : r;
 }
 
+// Sine and cosine of an angle in degrees, exact (and the same zero) at whole multiples of 90°:
+// a wall declining exactly 90° or 180° is the same plane however it was typed (180 or -180),
+// not one whose normal leans by 1e-16 to one side or the other.
+inline double sinDeg(double deg)
+{
+    const double r = wrap360(deg);
+    if (r == 0.0 || r == 180.0)
+        return 0.0;
+    if (r == 90.0)
+        return 1.0;
+    if (r == 270.0)
+        return -1.0;
+    return std::sin(deg * kRad);
+}
+
+inline double cosDeg(double deg) { return sinDeg(deg + 90.0); }
+
 // A time of day in hours taken into [0, 24).
 inline double wrap24(double hours)
 {

@@ -63,7 +63,7 @@ double NoonDeclinationDeg(const sheet::CivilDate &date, double longitudeDeg);
 // solstice, equinoxes), the zodiac entries (those not already there, by increasing ecliptic
 // longitude, each pair of signs at one declination on one line), the firsts of the months, the
 // dates, the declinations. A sign's line sits at sin d = sin(epsilon) sin(lambda) with the true obliquity at the
-// instant of entry in the chosen year. Refuses a year outside 1800-2200 (Year) or a date that
+// instant of entry in the chosen year. Refuses a year outside 1600-2400 (Year) or a date that
 // does not exist or lies outside those years (Date), and a declination that is not finite or
 // is 90 or more in magnitude (Date: no Sun stands there).
 DateLinesResult ChooseDateLines(const DateLineChoice &choice, const Place &place, int year);

@@ -91,7 +91,7 @@ struct DialLines {
 };
 
 // Builds every chosen line. Refuses (status, no lines) any input a part refuses: the place
-// (CheckPlace), the plane (MakeDialPlane), the plate (CheckClip), the year (1800-2200), a date
+// (CheckPlace), the plane (MakeDialPlane), the plate (CheckClip), the year (1600-2400), a date
 // that does not exist, a date-line step outside 0.5..60 minutes.
 DialLines BuildDialLines(const DialSpec &design);
 

@@ -67,14 +67,14 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
 
     DialPlane &d = out.plane;
     d.input = input;
-    const double dcl = input.declinationDeg * kRad;
-    const double inc = input.inclinationDeg * kRad;
+    const double dcl = input.declinationDeg;
+    const double inc = input.inclinationDeg;
     const double lat = input.latitudeDeg * kRad;
     // The horizontal direction the face looks to: South turned towards West by D.
-    const Vec3 facing{-std::sin(dcl), -std::cos(dcl), 0.0};
+    const Vec3 facing{-angles::sinDeg(dcl), -angles::cosDeg(dcl), 0.0};
     const Vec3 zenith{0, 0, 1};
-    d.normal = std::cos(inc) * facing + std::sin(inc) * zenith;
-    d.up = (-std::sin(inc)) * facing + std::cos(inc) * zenith;
+    d.normal = angles::cosDeg(inc) * facing + angles::sinDeg(inc) * zenith;
+    d.up = (-angles::sinDeg(inc)) * facing + angles::cosDeg(inc) * zenith;
     d.right = cross(d.up, d.normal);
     d.pole = {0.0, std::cos(lat), std::sin(lat)};
 
@@ -99,6 +99,7 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
                                                            + d.normal.z * std::cos(lat)) * kDeg;
     if (std::abs(d.normal.x) < 1e-15 && std::abs(-d.normal.y * std::sin(lat) + d.normal.z * std::cos(lat)) < 1e-15)
         d.longitudeDifferenceDeg = 0; // an equatorial plane: every meridian holds the normal
+    d.longitudeDifferenceDeg = wrap180(d.longitudeDifferenceDeg); // -180 and 180 are one meridian
 
     if (!polar) {
         d.hasCentre = true;
@@ -108,6 +109,19 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
         // substyle shrinks to the point O = F and is given as the noon line.
         d.substyleAngleDeg = std::abs(d.longitudeDifferenceDeg) > 0
             ? HourLineAngleDeg(d, d.longitudeDifferenceDeg) : 0.0;
+    } else if (std::abs(d.normal.x) > 1.0 - 1e-12) {
+        // A wall facing exactly East or West: the style lies parallel to it and so does the
+        // meridian, so the noon line is at infinity. The substyle (the style's own shadow line,
+        // parallel to the Earth's axis) is measured from the vertical, the direction the noon
+        // line has on every other vertical wall: the value joins those of walls declining
+        // almost 90° (an East wall at latitude 45,46 gives -44,54°, as one declining 89,9°).
+        const Point2 axis = ToFrame(d, d.pole);
+        double fromDown = wrap180(std::atan2(axis.yMm, axis.xMm) * kDeg + 90.0);
+        if (fromDown > 90.0)
+            fromDown -= 180.0;
+        else if (fromDown <= -90.0)
+            fromDown += 180.0;
+        d.substyleAngleDeg = fromDown;
     }
     return out;
 }

@@ -54,14 +54,16 @@ struct DialPlane {
     double nodusHeightMm = 0;
     // Angle between the style and the plane, 0..90 degrees (0 for a polar dial).
     double styleHeightDeg = 0;
-    // Hour angle (degrees, West positive) of the meridian that holds the substyle: the
+    // Hour angle (degrees, West positive, (-180, 180]) of the meridian that holds the substyle: the
     // longitude difference between the place and the place where this plane would be horizontal.
     double longitudeDifferenceDeg = 0;
     bool hasCentre = false;
     Point2 centre;              // O, mm from F (meaningful when hasCentre)
     double styleLengthMm = 0;   // O to the nodus (0 for a polar dial)
     // Angle at O from the noon line to the substyle, positive on the afternoon side,
-    // -180..180 (0 for a polar dial, whose lines are all parallel to its style).
+    // (-180, 180] (0 for a polar dial, whose lines are all parallel to its style; on a wall
+    // facing exactly East or West, whose noon line is at infinity, the angle of the substyle
+    // from the vertical, -90..90, the limit of walls declining a little less).
     double substyleAngleDeg = 0;
 };
 

@@ -299,13 +299,6 @@ double meanSiderealDeg(double julianDayUt)
     return wrap360(280.46061837 + 360.98564736629 * d + t * t * (0.000387933 - t / 38710000.0));
 }
 
-bool isLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month)
-{
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeap(year) ? 29 : kDays[month - 1];
-}
 
 } // namespace
 
@@ -337,15 +330,9 @@ sheet::CivilDate CalendarDate(double julianDay, double *hoursOut)
     return {year, month, day};
 }
 
-bool DateExists(const sheet::CivilDate &date)
-{
-    return date.month >= 1 && date.month <= 12 && date.day >= 1
-        && date.day <= daysInMonth(date.year, date.month);
-}
-
 bool IsValidDate(const sheet::CivilDate &date)
 {
-    return DateExists(date) && date.year >= kFirstYear && date.year <= kLastYear;
+    return sheet::DateExists(date) && sheet::InYearRange(date.year);
 }
 
 double UtHoursFromClock(double clockHours, double zoneHours, bool summerTime)
@@ -355,6 +342,14 @@ double UtHoursFromClock(double clockHours, double zoneHours, bool summerTime)
 
 double DeltaTSeconds(double y)
 {
+    if (y < 1700) {
+        const double t = y - 1600;
+        return 120 + t * (-0.9808 + t * (-0.01532 + t / 7129.0));
+    }
+    if (y < 1800) {
+        const double t = y - 1700;
+        return 8.83 + t * (0.1603 + t * (-0.0059285 + t * (0.00013336 - t / 1174000.0)));
+    }
     if (y < 1860) {
         const double t = y - 1800;
         return 13.72 + t * (-0.332447 + t * (0.0068612 + t * (0.0041116 + t * (-0.00037436

@@ -16,9 +16,10 @@
 
 namespace gnomonics {
 
-// Years over which the solar theory is checked and the dial engine accepts dates.
-inline constexpr int kFirstYear = 1800;
-inline constexpr int kLastYear = 2200;
+// Years over which the solar theory is checked and the dial engine accepts dates: the one range
+// of the program's calendar.
+using sheet::kFirstYear;
+using sheet::kLastYear;
 
 // Julian Day of a Gregorian date at the given hours of that day (0 is midnight; any value,
 // 25 meaning 1 o'clock of the next day). The calendar is proleptic Gregorian.
@@ -28,7 +29,7 @@ double JulianDay(const sheet::CivilDate &date, double hours);
 sheet::CivilDate CalendarDate(double julianDay, double *hoursOut = nullptr);
 
 // True when the date exists in the Gregorian calendar (any year).
-bool DateExists(const sheet::CivilDate &date);
+using sheet::DateExists;
 
 // True when the date exists in the Gregorian calendar and its year lies in kFirstYear..kLastYear.
 bool IsValidDate(const sheet::CivilDate &date);
@@ -39,8 +40,9 @@ bool IsValidDate(const sheet::CivilDate &date);
 double UtHoursFromClock(double clockHours, double zoneHours, bool summerTime);
 
 // TT - UT in seconds for a decimal year: the polynomial fits of Espenak and Meeus (2006) to the
-// historical record from 1800 to 2005 and their extrapolation after it. Their uncertainty, a few
-// seconds by 2200, moves the Sun by less than 0.2 arc second, far below what a dial can show.
+// historical record from 1600 to 2005 and their extrapolation after it. Their uncertainty, about
+// twenty seconds in 1600 and a few minutes by 2400, moves the Sun by a few arc seconds at most,
+// far below what a dial can show.
 double DeltaTSeconds(double decimalYear);
 
 // The Sun's apparent place and the sidereal time at one instant.
@@ -74,7 +76,7 @@ struct SunPosition {
 // equation of time, with no drift (mean difference under 10" in every quarter century): the
 // size of that theory's own error, which leaves out the planets' pulls (test_sun). The
 // truncated VSOP87 itself is good to about 1" over these centuries by Meeus's account, i.e.
-// 0.0003 degree and 0.1 s. Valid for any finite Julian Day; meant for the years 1800-2200.
+// 0.0003 degree and 0.1 s. Valid for any finite Julian Day; meant for the years 1600-2400.
 SunPosition SunAt(double julianDayUt);
 
 // The same with TT given as well (for worked examples stated in dynamical time).
@@ -118,7 +120,7 @@ struct SunAtClockResult {
 };
 
 // The Sun for a clock reading: refuses a date that does not exist or lies outside the years
-// 1800-2200, a clock outside 0..24, a zone outside -14..14, and anything not finite.
+// 1600-2400, a clock outside 0..24, a zone outside -14..14, and anything not finite.
 SunAtClockResult SunAtClock(const ClockInstant &instant);
 
 // The Sun's declination and equation of time over a span of days, tabulated once a day at 0h UT

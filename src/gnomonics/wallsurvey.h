@@ -47,7 +47,7 @@ struct SurveyStatus {
 // anything not finite.
 SurveyStatus CheckSurveyPlace(const Place &place);
 
-// Refuses a date that does not exist, a year outside 1800..2200 (the solar theory's span), a
+// Refuses a date that does not exist, a year outside 1600..2400 (the solar theory's span), a
 // clock outside 0 <= clock < 24, an angle alpha outside -90 < alpha < 90 and anything not
 // finite. The row number is put into the status.
 SurveyStatus CheckObservation(const SurveyObservation &observation, int row);

@@ -366,8 +366,8 @@ std::string RefusalText(gnomonics::EngineStatus status)
     case F::TimeZone: return say(QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -14 e 14 ore."));
     case F::Declination: return say(QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi."));
     case F::Inclination: return say(QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale)."));
-    case F::Year: return say(QT_TRANSLATE_NOOP("horalo", "L'anno deve essere compreso tra 1800 e 2200."));
-    case F::Date: return say(QT_TRANSLATE_NOOP("horalo", "Data inesistente o fuori dagli anni 1800-2200."));
+    case F::Year: return say(QT_TRANSLATE_NOOP("horalo", "L'anno deve essere compreso tra 1600 e 2400."));
+    case F::Date: return say(QT_TRANSLATE_NOOP("horalo", "Data inesistente o fuori dagli anni 1600-2400."));
     case F::Plate: return say(QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare almeno 10 mm per lato."));
     default: break;
     }
@@ -405,7 +405,7 @@ SpecResult ToDialSpec(const Project &p)
         if (!d || !gnomonics::IsValidDate(*d)) {
             out.status = gnomonics::Refuse(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate);
             out.key = "giorni";
-            out.message = say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» non esiste o è fuori dagli anni 1800-2200."));
+            out.message = say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» non esiste o è fuori dagli anni 1600-2400."));
             return out;
         }
         s.dates.dates.push_back(*d);

@@ -12,6 +12,24 @@ bool isLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+int DaysInMonth(int year, int month)
+{
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return kDays[month - 1] + (month == 2 && isLeapYear(year) ? 1 : 0);
+}
+
+bool DateExists(const CivilDate &date)
+{
+    return date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
+}
+
+bool InYearRange(int year)
+{
+    return year >= kFirstYear && year <= kLastYear;
+}
+
 namespace {
 
 std::optional<int> readDigits(std::string_view part, std::size_t maxDigits)
@@ -30,9 +48,10 @@ std::optional<int> readDigits(std::string_view part, std::size_t maxDigits)
 
 std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
 {
-    while (!text.empty() && text.front() == ' ')
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
+    while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
 
     std::vector<std::string_view> parts;
@@ -60,15 +79,10 @@ std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
     }
     if (!dayRead || !monthRead)
         return std::nullopt;
-    const int day = *dayRead;
-    const int month = *monthRead;
-    if (year < 1 || year > 9999 || month < 1 || month > 12)
+    const CivilDate date{year, *monthRead, *dayRead};
+    if (year < 1 || year > 9999 || !DateExists(date))
         return std::nullopt;
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int length = kDays[month - 1] + (month == 2 && isLeapYear(year) ? 1 : 0);
-    if (day < 1 || day > length)
-        return std::nullopt;
-    return CivilDate{year, month, day};
+    return date;
 }
 
 } // namespace sheet

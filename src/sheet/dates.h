@@ -12,12 +12,27 @@ struct CivilDate {
     bool operator==(const CivilDate &) const = default;
 };
 
-// Reads a date written "gg/mm/aaaa" (day, month, year of the Gregorian calendar; blanks
-// around it ignored, one or two digits for day and month, four for the year). Without a year ("15/08" or
-// "15/08/") the given current year is meant. A date that does not exist ("31/02/2026"),
-// letters, or a year outside 1 to 9999 give nothing.
-std::optional<CivilDate> ReadDate(std::string_view text, int currentYear);
+// The years every date of the program may take, in every window and file: the span over which
+// the solar theory and the difference between the Earth's clock and ours are checked.
+inline constexpr int kFirstYear = 1600;
+inline constexpr int kLastYear = 2400;
 
 bool isLeapYear(int year);
+
+// Days of a month (1-12) of a Gregorian year; 0 for a month that does not exist.
+int DaysInMonth(int year, int month);
+
+// True when the date exists in the proleptic Gregorian calendar, whatever its year.
+bool DateExists(const CivilDate &date);
+
+// True when the year lies in kFirstYear..kLastYear.
+bool InYearRange(int year);
+
+// Reads a date written "gg/mm/aaaa" (day, month, year of the Gregorian calendar; blanks
+// and tabs around it ignored, one or two digits for day and month, four for the year). Without a year ("15/08" or
+// "15/08/") the given current year is meant. A date that does not exist ("31/02/2026"),
+// letters, or a year outside 1 to 9999 give nothing. The caller checks InYearRange and says
+// the range when it refuses.
+std::optional<CivilDate> ReadDate(std::string_view text, int currentYear);
 
 } // namespace sheet

@@ -1,5 +1,6 @@
 #include "sheet/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -104,9 +105,14 @@ Decimal toDecimal(double value)
 
 std::string FormatFixed(double value, Mask mask)
 {
+    return FormatDecimals(value, decimalsOf(mask), decimalSeparator());
+}
+
+std::string FormatDecimals(double value, int decimals, char separator)
+{
     if (!std::isfinite(value))
         return {};
-    const int decimals = decimalsOf(mask);
+    decimals = std::clamp(decimals, 0, 15);
     const Decimal d = toDecimal(value);
 
     // Integer made of the digits down to the wanted decimal, plus the next digit for rounding.
@@ -142,7 +148,7 @@ std::string FormatFixed(double value, Mask mask)
     std::string text = (d.negative && !isZero) ? "-" : "";
     text += intPart;
     if (decimals > 0)
-        text += decimalSeparator() + fracPart;
+        text += separator + fracPart;
     return text;
 }
 

@@ -31,6 +31,11 @@ int decimalsOf(Mask mask);
 // an empty text: callers show their dash text instead, never "nan" or "inf".
 std::string FormatFixed(double value, Mask mask);
 
+// The one rounding rule of every number the program writes, for any count of decimals (0 to
+// 15) and the given separator: the same as FormatFixed, half away from zero after taking the
+// value to 15 significant digits (142,25 gives 142,3; -0,004 gives 0,00). Not finite: empty.
+std::string FormatDecimals(double value, int decimals, char separator);
+
 // Writes a value in its shortest decimal form of at most 15 significant digits, with the
 // decimal comma and no trailing zeros (99,4; 0; -20,16). Not finite: empty text.
 std::string FormatGeneral(double value);

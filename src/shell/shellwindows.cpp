@@ -57,7 +57,7 @@ void registerShellWindows(WindowRegistry &registry)
     });
 
     registry.add(QString::fromLatin1(kWarningDate), [] {
-        return makeTextWindow(QCoreApplication::translate("horalo", "Errore"), {QCoreApplication::translate("horalo", "Data non valida: usare gg/mm/aaaa")}, 300);
+        return makeTextWindow(QCoreApplication::translate("horalo", "Errore"), {QCoreApplication::translate("horalo", "Data non valida: usare gg/mm/aaaa, con l'anno tra 1600 e 2400")}, 300);
     });
 
     registry.add(QStringLiteral("Note"), [] {

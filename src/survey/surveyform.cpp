@@ -28,7 +28,7 @@ const sheet::MarkedText kClockLabel{QT_TRANSLATE_NOOP("horalo", "ora: ")};
 const sheet::MarkedText kAlphaLabel{QT_TRANSLATE_NOOP("horalo", "α: ")};
 const sheet::MarkedText kDateForm{QT_TRANSLATE_NOOP("horalo", "scrivere gg/mm/aaaa")};
 const sheet::MarkedText kNoSuchDate{QT_TRANSLATE_NOOP("horalo", "questa data non esiste")};
-const sheet::MarkedText kYearRange{QT_TRANSLATE_NOOP("horalo", "l'anno va dal 1800 al 2200")};
+const sheet::MarkedText kYearRange{QT_TRANSLATE_NOOP("horalo", "l'anno va dal 1600 al 2400")};
 const sheet::MarkedText kClockForm{QT_TRANSLATE_NOOP("horalo", "scrivere hh:mm:ss")};
 const sheet::MarkedText kClockRange{QT_TRANSLATE_NOOP("horalo", "l'ora va da 00:00:00 a 23:59:59")};
 const sheet::MarkedText kAlphaRange{QT_TRANSLATE_NOOP("horalo", "l'angolo va da -90 a 90, esclusi")};

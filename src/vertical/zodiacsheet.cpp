@@ -4,7 +4,7 @@
 
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
-#include "gnomonics/solardeclination.h"
+#include "gnomonics/datelines.h"
 #include "gnomonics/zodiac.h"
 #include "sheet/dates.h"
 #include "sheet/numbers.h"
@@ -229,11 +229,13 @@ void ZodiacSheet::onWest()
 void ZodiacSheet::onAnniversaryFromDate()
 {
     const auto date = sheet::ReadDate(text(kDate).toStdString(), QDate::currentDate().year());
-    if (!date) {
+    if (!date || !sheet::InYearRange(date->year)) {
         shell::showWindow(QString::fromLatin1(shell::kWarningDate));
         return;
     }
-    const double declination = gnomonics::SolarDeclinationAtNoonDeg(date->year, date->month, date->day);
+    // The sheet knows no longitude: the day's declination is the Sun's at apparent noon on the
+    // meridian of Greenwich, within 0,01° of any European place's own noon.
+    const double declination = gnomonics::NoonDeclinationDeg(*date, 0.0);
     setText(kAnniversary, sheet::FormatFixed(declination, sheet::Mask::TwoDecimals));
     anniversaryDate_ = text(kDate);
     anniversaryWritten_ = text(kAnniversary);

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -106,22 +107,35 @@ private Q_SLOTS:
         QCOMPARE(q->project().declinationDeg, side == QLatin1String("Est") ? -38.0 : 38.0);
     }
 
-    // The zodiac sheet's anniversary taken from a day reaches the designer as that day's line.
+    // The zodiac sheet's anniversary taken from a day reaches the designer as that day's line,
+    // for any year the sheet accepts (the designer takes the same years).
+    void zodiacAnniversaryDayCarriedOver_data()
+    {
+        QTest::addColumn<QString>("day");
+        QTest::newRow("2025") << "15/08/2025";
+        QTest::newRow("1700, early in the range") << "01/06/1700";
+        QTest::newRow("2400, last year of the range") << "21/12/2400";
+    }
     void zodiacAnniversaryDayCarriedOver()
     {
+        QFETCH(QString, day);
         QWidget *window = shell::showWindow(QStringLiteral("ZodiacoVrt"));
         QVERIFY(window);
-        typeInto(window, QStringLiteral("dataan"), QStringLiteral("15/08/2025"));
+        typeInto(window, QStringLiteral("dataan"), day);
         press(window, QStringLiteral("Declinazione"));
+        QVERIFY(!shell::WindowRegistry::instance().open(QStringLiteral("errore4")));
         press(window, QStringLiteral("DisegnoOvest"));
         auto *drawing = dynamic_cast<shell::DrawingWindow *>(shell::WindowRegistry::instance().open(QStringLiteral("Disegno")));
         QVERIFY(drawing && drawing->sheetInputs());
-        QCOMPARE(drawing->sheetInputs()->anniversaryDate, QStringLiteral("15/08/2025"));
+        QCOMPARE(drawing->sheetInputs()->anniversaryDate, day);
         QTest::mouseClick(drawing->findChild<QPushButton *>(QStringLiteral("ApriNelQuadrante")), Qt::LeftButton);
         auto *q = qobject_cast<designer::Quadrante *>(shell::WindowRegistry::instance().open(QStringLiteral("Quadrante")));
         QVERIFY(q);
-        QCOMPARE(q->findChild<QLineEdit *>(QStringLiteral("giorni"))->text(), QStringLiteral("15/08/2025"));
-        QCOMPARE(q->project().days, std::vector<std::string>{"15/08/2025"});
+        QCOMPARE(q->findChild<QLineEdit *>(QStringLiteral("giorni"))->text(), day);
+        QCOMPARE(q->project().days, std::vector<std::string>{day.toStdString()});
+        // The designer drew it: no refusal stands under the dates or the year.
+        QTRY_VERIFY(q->findChild<QLabel *>(QStringLiteral("giorni_errore"))->text().isEmpty());
+        QVERIFY(q->findChild<QLabel *>(QStringLiteral("anno_errore"))->text().isEmpty());
         // A day written without its year goes with the year the sheet took: this one.
         q->setProject(project::Project{}, QString());
         typeInto(window, QStringLiteral("dataan"), QStringLiteral("1/8"));

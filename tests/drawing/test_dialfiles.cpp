@@ -1,6 +1,7 @@
 #include "drawing/csvwriter.h"
 #include "drawing/dialsketch.h"
 #include "drawing/dxfwriter.h"
+#include "drawing/textformat.h"
 #include "gnomonics/hoursystems.h"
 #include "project/projectfile.h"
 #include "sunframe.h"
@@ -346,6 +347,63 @@ private Q_SLOTS:
     }
 
     // Labels of the drawing never cover one another, and each stays off its own line.
+    // The construction values of the title block are those of the plane, computed here apart:
+    // on a vertical wall declining D from South (West positive) at latitude phi, the style
+    // elevation e has sin e = cos phi cos D, the substyle stands at atan(sin D / tan phi) from
+    // the vertical noon line and its meridian at atan(tan D / sin phi) from the place's. On a
+    // wall facing exactly East or West the style lies in the wall (e = 0), its shadow line rises
+    // at the latitude, and on a North wall the substyle is the vertical above O.
+    void titleBlockValuesAreThePlanes_data()
+    {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("decl");
+        QTest::addColumn<double>("nodusMm");
+        QTest::addColumn<double>("elevationDeg");
+        QTest::addColumn<double>("substyleDeg");
+        QTest::addColumn<double>("longitudeDifferenceDeg");
+        auto wall = [](const char *tag, double lat, double decl, double nodus) {
+            const double phi = toRad(lat), d = toRad(decl);
+            QTest::newRow(tag) << lat << decl << nodus << sunframe::degrees(std::asin(std::cos(phi) * std::cos(d)))
+                               << sunframe::degrees(std::atan(std::sin(d) / std::tan(phi)))
+                               << sunframe::degrees(std::atan(std::tan(d) / std::sin(phi)));
+        };
+        wall("Milano, 23 West", 45.4642, 23, 100);
+        wall("Milano, 23 West, nodus 142,25", 45.4642, 23, 142.25);
+        wall("Oslo, 89,9 East", 59.91, -89.9, 100);
+        QTest::newRow("Milano, exact East") << 45.4642 << -90.0 << 100.0 << 0.0 << -(90 - 45.4642) << -90.0;
+        QTest::newRow("Milano, exact West") << 45.4642 << 90.0 << 100.0 << 0.0 << 90 - 45.4642 << 90.0;
+        QTest::newRow("Milano, North 180") << 45.4642 << 180.0 << 100.0 << 90 - 45.4642 << 180.0 << 180.0;
+        QTest::newRow("Milano, North -180") << 45.4642 << -180.0 << 100.0 << 90 - 45.4642 << 180.0 << 180.0;
+    }
+    void titleBlockValuesAreThePlanes()
+    {
+        QFETCH(double, lat);
+        QFETCH(double, decl);
+        QFETCH(double, nodusMm);
+        QFETCH(double, elevationDeg);
+        QFETCH(double, substyleDeg);
+        QFETCH(double, longitudeDifferenceDeg);
+        project::Project p;
+        p.latitudeDeg = lat;
+        p.declinationDeg = decl;
+        p.gnomonMm = nodusMm;
+        const auto dial = gnomonics::BuildDialLines(project::ToDialSpec(p).design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}});
+        QString block;
+        for (const auto &l : sketch.labels)
+            block += QString::fromStdString(l.text) + QLatin1Char('\n');
+        for (double v : {elevationDeg, substyleDeg, longitudeDifferenceDeg}) {
+            const QString want = QString::fromStdString(drawing::Decimal(v, 2)) + QStringLiteral("°");
+            QVERIFY2(block.contains(want), qPrintable(want + QStringLiteral(" not in:\n") + block));
+        }
+        // One rounding rule: the nodus is written half away from zero (142,25 gives 142,3).
+        const QString nodus = QString::fromStdString(drawing::Decimal(nodusMm, 1)) + QStringLiteral(" mm");
+        QVERIFY2(block.contains(nodus), qPrintable(nodus + QStringLiteral(" not in:\n") + block));
+        if (nodusMm == 142.25)
+            QCOMPARE(nodus, QStringLiteral("142,3 mm"));
+    }
+
     void labelsDoNotOverlap()
     {
         const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}});

@@ -264,6 +264,50 @@ private Q_SLOTS:
             QVERIFY(std::isfinite(v));
     }
 
+    void exactEastWestAndNorthWalls_data()
+    {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("decl");
+        QTest::addColumn<double>("substyleDeg");
+        QTest::addColumn<double>("longitudeDifferenceDeg");
+        // On a wall facing exactly East or West the style lies in the wall along the Earth's
+        // axis, so its shadow line (the substyle) rises at the latitude from the horizontal:
+        // 90 - latitude from the vertical, towards the morning on an East wall. On a North wall
+        // the substyle is the vertical above O, opposite the noon line below it.
+        QTest::newRow("Milano, East wall") << 45.4642 << -90.0 << -(90 - 45.4642) << -90.0;
+        QTest::newRow("Milano, West wall") << 45.4642 << 90.0 << 90 - 45.4642 << 90.0;
+        QTest::newRow("Oslo, East wall") << 59.91 << -90.0 << -(90 - 59.91) << -90.0;
+        QTest::newRow("Sydney, East wall") << -33.87 << -90.0 << 90 - 33.87 << -90.0;
+        QTest::newRow("Sydney, West wall") << -33.87 << 90.0 << -(90 - 33.87) << 90.0;
+        QTest::newRow("Milano, North wall typed 180") << 45.4642 << 180.0 << 180.0 << 180.0;
+        QTest::newRow("Milano, North wall typed -180") << 45.4642 << -180.0 << 180.0 << 180.0;
+    }
+    void exactEastWestAndNorthWalls()
+    {
+        QFETCH(double, lat);
+        QFETCH(double, decl);
+        QFETCH(double, substyleDeg);
+        QFETCH(double, longitudeDifferenceDeg);
+        const double tolDeg = 1e-9;
+        const DialPlane p = plane(lat, decl, 0);
+        QCOMPARE_LE(std::abs(p.substyleAngleDeg - substyleDeg), tolDeg);
+        QCOMPARE_LE(std::abs(p.longitudeDifferenceDeg - longitudeDifferenceDeg), tolDeg);
+        // The printed value joins those of the walls that decline a hair less (towards South),
+        // whose noon line exists and is vertical: the maker's protractor reads the same angle.
+        const double towardsSouth = decl > 0 ? decl - 1e-7 : decl + 1e-7;
+        const DialPlane near = plane(lat, towardsSouth, 0);
+        QCOMPARE_LE(std::abs(std::remainder(near.substyleAngleDeg - p.substyleAngleDeg, 360.0)), 1e-4);
+        // The substyle's direction on the wall is the Earth's axis seen on the wall: its angle
+        // from the vertical, measured apart with the test's own frame.
+        if (std::abs(std::abs(decl) - 90) < 1e-12) {
+            const TestFrame f = testFrame(decl, 0);
+            const sunframe::Vec3 axis{0, std::cos(lat * M_PI / 180), std::sin(lat * M_PI / 180)};
+            const double x = sunframe::dot(axis, f.right), y = sunframe::dot(axis, f.up);
+            const double fromVerticalDeg = std::atan(std::abs(x) / std::abs(y)) * 180 / M_PI;
+            QCOMPARE_LE(std::abs(std::abs(p.substyleAngleDeg) - fromVerticalDeg), 1e-9);
+        }
+    }
+
     void styleLengthGivesTheSameDial()
     {
         // A style of length L at style height a puts the nodus L sin(a) above the plane.

@@ -362,7 +362,7 @@ private Q_SLOTS:
         auto why = [](RefusalReason x) { return static_cast<int>(x); };
         QTest::newRow("31 February") << 45.0 << 1.0 << 2023 << 2 << 31 << 12.0 << 0.0 << f(SurveyField::Date) << why(RefusalReason::NoSuchDate);
         QTest::newRow("29 February of a common year") << 45.0 << 1.0 << 1900 << 2 << 29 << 12.0 << 0.0 << f(SurveyField::Date) << why(RefusalReason::NoSuchDate);
-        QTest::newRow("year 1700") << 45.0 << 1.0 << 1700 << 6 << 1 << 12.0 << 0.0 << f(SurveyField::Year) << why(RefusalReason::OutOfRange);
+        QTest::newRow("year 1500") << 45.0 << 1.0 << 1500 << 6 << 1 << 12.0 << 0.0 << f(SurveyField::Year) << why(RefusalReason::OutOfRange);
         QTest::newRow("clock 24:00:00") << 45.0 << 1.0 << 2023 << 6 << 1 << 24.0 << 0.0 << f(SurveyField::ClockTime) << why(RefusalReason::OutOfRange);
         QTest::newRow("clock negative") << 45.0 << 1.0 << 2023 << 6 << 1 << -0.1 << 0.0 << f(SurveyField::ClockTime) << why(RefusalReason::OutOfRange);
         QTest::newRow("alpha 90") << 45.0 << 1.0 << 2023 << 6 << 1 << 12.0 << 90.0 << f(SurveyField::Alpha) << why(RefusalReason::OutOfRange);

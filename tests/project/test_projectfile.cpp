@@ -95,7 +95,7 @@ private Q_SLOTS:
         QTest::newRow("both gnomon sizes") << head + QStringLiteral(R"("gnomone": {"altezza_mm": 1, "stilo_mm": 2}})")
                                            << QStringLiteral("gnomone");
         QTest::newRow("analemma unknown") << head + QStringLiteral(R"("ore": {"analemma": "doppio"}})") << QStringLiteral("ore.analemma");
-        QTest::newRow("year 2201") << head + QStringLiteral(R"("ore": {"anno": 2201}})") << QStringLiteral("ore.anno");
+        QTest::newRow("year 2401") << head + QStringLiteral(R"("ore": {"anno": 2401}})") << QStringLiteral("ore.anno");
         QTest::newRow("year with decimals") << head + QStringLiteral(R"("ore": {"anno": 2026.5}})") << QStringLiteral("ore.anno");
         QTest::newRow("31 February") << head + QStringLiteral(R"("date": {"giorni": ["31/02/2026"]}})") << QStringLiteral("31/02/2026");
         QTest::newRow("days not a list") << head + QStringLiteral(R"("date": {"giorni": "21/06/2026"}})") << QStringLiteral("date.giorni");

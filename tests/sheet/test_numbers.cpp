@@ -99,6 +99,33 @@ private Q_SLOTS:
         QCOMPARE(qs(FormatFixed(value, mask)), text);
     }
 
+    // Every number the program writes, whatever its count of decimals, rounds the same way as
+    // the sheets: half away from zero (printf would give 142,2 for the binary 142.25).
+    void formatsAnyDecimals_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nodus 142,25 to one decimal") << 142.25 << 1 << "142,3";
+        QTest::newRow("nodus -142,25 to one decimal") << -142.25 << 1 << "-142,3";
+        QTest::newRow("plate 2,5 to whole mm") << 2.5 << 0 << "3";
+        QTest::newRow("plate 0,5 to whole mm") << 0.5 << 0 << "1";
+        QTest::newRow("just below a half, whole mm") << 0.4999 << 0 << "0";
+        QTest::newRow("0,125 to two decimals") << 0.125 << 2 << "0,13";
+        QTest::newRow("hour 13,0000005 to six decimals") << 13.0000005 << 6 << "13,000001";
+        QTest::newRow("declination 23,43925 to four decimals") << 23.43925 << 4 << "23,4393";
+        QTest::newRow("tiny negative to six decimals") << -1e-9 << 6 << "0,000000";
+        QTest::newRow("carry into a new digit") << 999.95 << 1 << "1000,0";
+    }
+    void formatsAnyDecimals()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        QCOMPARE(qs(sheet::FormatDecimals(value, decimals, ',')), text);
+        QCOMPARE(qs(sheet::FormatDecimals(value, decimals, '.')), QString(text).replace(QLatin1Char(','), QLatin1Char('.')));
+    }
+
     void formatsGeneral_data()
     {
         QTest::addColumn<double>("value");

@@ -205,7 +205,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("words");
         QTest::newRow("31 February") << "data2" << "31/02/2024" << "nota2" << "data: questa data non esiste";
         QTest::newRow("date without year") << "data2" << "15/07" << "nota2" << "data: scrivere gg/mm/aaaa";
-        QTest::newRow("year 1750") << "data2" << "15/07/1750" << "nota2" << "data: l'anno va dal 1800 al 2200";
+        QTest::newRow("year 1550") << "data2" << "15/07/1550" << "nota2" << "data: l'anno va dal 1600 al 2400";
         QTest::newRow("clock 24:00:00") << "ora2" << "24:00:00" << "nota2" << "ora: l'ora va da 00:00:00 a 23:59:59";
         QTest::newRow("clock 12:60:00") << "ora2" << "12:60:00" << "nota2" << "ora: l'ora va da 00:00:00 a 23:59:59";
         QTest::newRow("clock with a dot") << "ora2" << "12.30" << "nota2" << "ora: scrivere hh:mm:ss";

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "gnomonics/solardeclination.h"
+#include "gnomonics/datelines.h"
 #include "gnomonics/zodiac.h"
 #include "sheet/numbers.h"
 #include "vertical/verticalwindows.h"
@@ -36,13 +36,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("an");
-        // Noon (12:00 UT) declinations; a second, independent solar theory gives 23.4381,
-        // -23.4383, 13.9514, 4.6561 and -7.6709 degrees for these days.
+        // Declinations at Greenwich's apparent noon; a second, independent solar theory gives
+        // 23.4381, -23.4383, 13.9514 and -7.6709 degrees at 12:00 UT of these days, and
+        // 22.1025 for 1 June 1700 (the old low-precision formula gave 22,11). On 1 April 2026
+        // an independent VSOP87 ephemeris gives 4.6536 at 12:00 UT and 4.6547 at Greenwich's
+        // noon, 12:04 UT: 4,65 (the old formula wrote 4,66).
         QTest::newRow("June solstice 2026") << "21/06/2026" << "23,44";
         QTest::newRow("December solstice 2025") << "21/12/2025" << "-23,44";
         QTest::newRow("an ordinary summer day") << "15/08/2026" << "13,95";
-        QTest::newRow("an ordinary spring day") << "1/4/2026" << "4,66";
+        QTest::newRow("an ordinary spring day") << "1/4/2026" << "4,65";
         QTest::newRow("leap day") << "29/02/2024" << "-7,67";
+        QTest::newRow("1 June 1700") << "01/06/1700" << "22,10";
+        QTest::newRow("first year of the range") << "21/06/1600" << "23,49";
     }
     void fillsTheDeclination()
     {
@@ -71,7 +76,7 @@ private Q_SLOTS:
         press(sheet, "Declinazione");
         const int year = QDate::currentDate().year();
         QCOMPARE(textOf(sheet, "an"),
-                 qs(sheet::FormatFixed(gnomonics::SolarDeclinationAtNoonDeg(year, 8, 15), sheet::Mask::TwoDecimals)));
+                 qs(sheet::FormatFixed(gnomonics::NoonDeclinationDeg({year, 8, 15}, 0.0), sheet::Mask::TwoDecimals)));
     }
 
     void refusesADateThatDoesNotExist_data()
@@ -81,6 +86,8 @@ private Q_SLOTS:
         QTest::newRow("letters") << "abc";
         QTest::newRow("empty") << "";
         QTest::newRow("month 13") << "10/13/2026";
+        QTest::newRow("year 500, before the range") << "01/06/0500";
+        QTest::newRow("year 2401, after the range") << "01/06/2401";
     }
     void refusesADateThatDoesNotExist()
     {
@@ -92,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(warningOpen("errore4"));
         QWidget *warning = shell::WindowRegistry::instance().open(QStringLiteral("errore4"));
         QCOMPARE(warning->windowTitle(), QStringLiteral("Errore"));
-        QCOMPARE(warning->findChild<QLabel *>()->text(), QStringLiteral("Data non valida: usare gg/mm/aaaa"));
+        QCOMPARE(warning->findChild<QLabel *>()->text(), QStringLiteral("Data non valida: usare gg/mm/aaaa, con l'anno tra 1600 e 2400"));
         QCOMPARE(allTexts(sheet), before);
     }
 
