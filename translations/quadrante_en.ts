@@ -528,6 +528,22 @@
         <translation>Zone time</translation>
     </message>
     <message>
+        <source>Da dicembre a giugno: linea continua</source>
+        <translation>December to June: solid line</translation>
+    </message>
+    <message>
+        <source>Da giugno a dicembre: linea tratteggiata</source>
+        <translation>June to December: dashed line</translation>
+    </message>
+    <message>
+        <source> dic-giu</source>
+        <translation> Dec-Jun</translation>
+    </message>
+    <message>
+        <source> giu-dic</source>
+        <translation> Jun-Dec</translation>
+    </message>
+    <message>
         <source>stilo </source>
         <translation>style </translation>
     </message>

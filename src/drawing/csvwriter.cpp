@@ -22,6 +22,10 @@ namespace {
 // A marked text in the program's language.
 std::string say(const char *italian) { return sheet::translated(italian); }
 
+// After the hour of each half of a split analemma: "12 dic-giu", "12 giu-dic".
+const char *const kDecemberToJune = QT_TRANSLATE_NOOP("horalo", " dic-giu");
+const char *const kJuneToDecember = QT_TRANSLATE_NOOP("horalo", " giu-dic");
+
 const char *typeOf(LineFamily f)
 {
     switch (f) {
@@ -82,7 +86,16 @@ std::string csvText(const gnomonics::DialLines &dial, bool shown)
     Rows rows(dial);
     const bool summer = dial.design.place.summerTime;
     // The file names its lines in Italian whatever the program's language; the screen, in it.
-    auto name = [shown, summer](const DialLine &line) { return shown ? ShownLineLabel(line, summer) : LineLabel(line, summer); };
+    // The two halves of a split analemma carry the same hour: the name says which half it is.
+    auto name = [shown, summer](const DialLine &line) {
+        std::string label = shown ? ShownLineLabel(line, summer) : LineLabel(line, summer);
+        const char *half = line.analemma == gnomonics::AnalemmaHalf::DecemberToJune ? kDecemberToJune
+            : line.analemma == gnomonics::AnalemmaHalf::JuneToDecember             ? kJuneToDecember
+                                                                                    : nullptr;
+        if (half)
+            label += shown ? say(half) : std::string(half);
+        return label;
+    };
     const auto &lines = dial.lines;
     // The points already written on each line, as the file writes them: an hour line usually
     // ends on a solstice line or on another hour line, and that end is listed once, as the
@@ -105,16 +118,21 @@ std::string csvText(const gnomonics::DialLines &dial, bool shown)
                 }
         }
     }
-    // Analemmas: one point a day.
+    // Analemmas: one point a day, and the ends of each piece. An end on the plate's edge or on
+    // the horizon falls between two days: it has no date, only the Sun's declination there.
     for (const DialLine &line : lines) {
         if (line.family != LineFamily::ClockTime)
             continue;
         const std::string label = name(line);
         for (const auto &piece : line.pieces)
-            for (const DialPoint &p : piece)
-                if (p.hasClock && p.hasDate && finitePoint(p))
-                    rows.add("ora_civile", label, Decimal(p.clockHours, 6), isoDate(p.date),
-                             Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
+            for (std::size_t k = 0; k < piece.size(); ++k) {
+                const DialPoint &p = piece[k];
+                const bool end = k == 0 || k + 1 == piece.size();
+                if (!finitePoint(p) || !(p.hasDate || end))
+                    continue;
+                rows.add("ora_civile", label, Decimal(p.hasClock ? p.clockHours : line.hour, 6),
+                         p.hasDate ? isoDate(p.date) : "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
+            }
     }
     // Date lines every 5 minutes of apparent time (the line may be traced more finely), and
     // where each piece ends.
@@ -158,8 +176,8 @@ std::string csvText(const gnomonics::DialLines &dial, bool shown)
             for (const auto &c : gnomonics::FindCrossings(dial, fa, fb)) {
                 rows.addPoint(lines[c.lineA],
                               name(lines[c.lineA]) + " - " + name(lines[c.lineB]), c.onA);
+                // Listed as a point of line A only: line B's own rows still need its ends.
                 listed[c.lineA].push_back(where(c.onA));
-                listed[c.lineB].push_back(where(c.onA));
             }
         }
     // The ends of the straight hour lines' pieces (on the plate's edge, the horizon, or where

@@ -4,13 +4,17 @@
 // UTF-8, ';' separated, decimal comma, header tipo;etichetta;ora;data;declinazione;x_mm;y_mm,
 // coordinates in mm from F (x right, y up), two decimals. Rows:
 // - ora_vera: each apparent-time line where it meets each date line, and the ends of its pieces;
-// - ora_civile: each day's point of an analemma (ora the clock reading, data yyyy-mm-dd);
-// - italica, babilonese: their lines at each date line, and the ends of their pieces;
+// - ora_civile: each day's point of an analemma (ora the clock reading, data yyyy-mm-dd), and
+//   the ends of its pieces; an end between two days (on the plate's edge or the horizon) has no
+//   data. The halves of a split analemma are named "12 dic-giu" and "12 giu-dic";
+// - italica, babilonese: their lines at each date line, and the ends of their pieces (Italic
+//   hours 1 to 24, 24 at sunset; Babylonian 0, at sunrise, to 23);
 // - linea_data: the samples of each date line (every 5 minutes of apparent time and its ends);
 // - crossings of two hour families inside the plate, each written as a row of the family
 //   whose hour and declination describe the point exactly (never as an analemma row, whose
 //   date would be a fraction of a day);
 // - centro (O) and piede (F), when on the plate.
+// Every piece of every line has its two ends among its own rows.
 // Only points that exist (Sun up and in front of the plane) and lie on the plate appear.
 
 #include "gnomonics/diallines.h"

@@ -524,6 +524,17 @@ const char *LayerName(Layer layer)
     return "0";
 }
 
+const char *PolylineLayerName(const Polyline &line)
+{
+    switch (line.half) {
+    case gnomonics::AnalemmaHalf::DecemberToJune: return "ORE_CIVILI_DIC_GIU";
+    case gnomonics::AnalemmaHalf::JuneToDecember: return "ORE_CIVILI_GIU_DIC";
+    case gnomonics::AnalemmaHalf::None:
+    case gnomonics::AnalemmaHalf::Whole: break;
+    }
+    return LayerName(line.layer);
+}
+
 unsigned LayerColour(Layer layer)
 {
     switch (layer) {
@@ -577,7 +588,9 @@ std::string lineLabel(const DialLine &line, bool summerTime, bool shown)
         return summerTime ? hourText(line.hour - 1) + " (" + hourText(line.hour) + ")" : hourText(line.hour);
     case LineFamily::Italic:
     case LineFamily::Babylonian:
-        return hourText(line.hour);
+        // Whole hours as makers number them: Italic 1 to 24 (24 at sunset), Babylonian 0 (at
+        // sunrise) to 23; not the clock's 0 for 24.
+        return std::to_string(std::lround(line.hour));
     case LineFamily::DateLine:
         break;
     }
@@ -655,6 +668,8 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
             Polyline p;
             p.layer = layerOf(line.family);
             p.widthMm = line.family == LineFamily::DateLine ? 0.3 : 0.4;
+            p.half = line.analemma;
+            p.dashed = line.analemma == gnomonics::AnalemmaHalf::JuneToDecember;
             for (const auto &q : piece)
                 p.points.push_back({q.xMm, q.yMm});
             if (label.ownLine < 0)
@@ -805,6 +820,10 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore vere")), Layer::Hours);
     if (design.hours.clock)
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore civili (tempo del fuso)")), Layer::ClockHours);
+    if (design.hours.clock && design.hours.equationOfTime && design.hours.analemma == gnomonics::AnalemmaMode::Halves) {
+        line(say(QT_TRANSLATE_NOOP("horalo", "Da dicembre a giugno: linea continua")), Layer::ClockHours);
+        line(say(QT_TRANSLATE_NOOP("horalo", "Da giugno a dicembre: linea tratteggiata")), Layer::ClockHours);
+    }
     if (design.hours.italic)
         line(say(QT_TRANSLATE_NOOP("horalo", "Ore italiche")), Layer::Italic);
     if (design.hours.babylonian)

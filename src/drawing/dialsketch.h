@@ -45,7 +45,15 @@ struct Polyline {
     bool dashed = false;
     bool closed = false;
     bool aside = false; // beside the plate rather than on it
+    // The half of the year a piece of a split analemma stands for (None for any other line):
+    // the December to June half is drawn solid, the June to December half dashed, and the DXF
+    // puts each on a layer of its own.
+    gnomonics::AnalemmaHalf half = gnomonics::AnalemmaHalf::None;
 };
+
+// The DXF layer of a line: its layer's name, or ORE_CIVILI_DIC_GIU and ORE_CIVILI_GIU_DIC for
+// the two halves of a split analemma.
+const char *PolylineLayerName(const Polyline &line);
 
 // A text whose baseline starts at `at`; it reads left to right. Its capitals are 0.72 of its
 // height tall; its box reaches kLabelDescent of the height below the baseline, for the tails of

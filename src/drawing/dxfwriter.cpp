@@ -117,17 +117,28 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
 
         dw->sectionTables();
         dxf.writeVPort(*dw);
-        dw->tableLinetypes(3);
+        dw->tableLinetypes(4);
         dxf.writeLinetype(*dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
         dxf.writeLinetype(*dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
         dxf.writeLinetype(*dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+        // The June to December half of a split analemma is dashed in CAD as on paper.
+        double dashes[] = {3.0, -1.5};
+        dxf.writeLinetype(*dw, DL_LinetypeData("DASHED", "Dashed __ __ __", 0, 2, 4.5, dashes));
         dw->tableEnd();
-        dw->tableLayers(kLayerCount + 1);
+        dw->tableLayers(kLayerCount + 3);
         dxf.writeLayer(*dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
         for (int k = 0; k < kLayerCount; ++k) {
             const auto layer = static_cast<Layer>(k);
             dxf.writeLayer(*dw, DL_LayerData(LayerName(layer), 0),
                            DL_Attributes("", layerAci(layer), 0, "CONTINUOUS", 1.0));
+        }
+        Polyline half;
+        half.layer = Layer::ClockHours;
+        for (const auto which : {gnomonics::AnalemmaHalf::DecemberToJune, gnomonics::AnalemmaHalf::JuneToDecember}) {
+            half.half = which;
+            const bool dashed = which == gnomonics::AnalemmaHalf::JuneToDecember;
+            dxf.writeLayer(*dw, DL_LayerData(PolylineLayerName(half), 0),
+                           DL_Attributes("", layerAci(Layer::ClockHours), 0, dashed ? "DASHED" : "CONTINUOUS", 1.0));
         }
         dw->tableEnd();
         dw->tableStyle(1);
@@ -147,7 +158,7 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
         for (const Polyline &l : sketch.lines) {
             if (l.points.size() < 2)
                 continue;
-            const DL_Attributes attrs(LayerName(l.layer), 256, -1, "BYLAYER", 1.0);
+            const DL_Attributes attrs(PolylineLayerName(l), 256, -1, "BYLAYER", 1.0);
             if (l.points.size() == 2 && !l.closed) {
                 dxf.writeLine(*dw, DL_LineData(l.points[0].x, l.points[0].y, 0, l.points[1].x, l.points[1].y, 0),
                               attrs);

@@ -42,6 +42,26 @@ std::optional<DialPoint> shadowPoint(const DialPlane &plane, double hourAngleDeg
     return p;
 }
 
+// The Italic line of sunset (24) and the Babylonian line of sunrise (0) stand for the Sun on
+// the horizon itself: their points are the horizon line's, kept wherever the Sun is in front of
+// the plane. Asking whether such a Sun is above the horizon would answer by the rounding of its
+// height (a few 1e-17 either way) and break the line into dashes.
+bool liesOnHorizon(const DialLine &line)
+{
+    const bool italicSunset = line.family == LineFamily::Italic && std::remainder(line.hour, 24.0) == 0.0;
+    const bool babylonianSunrise = line.family == LineFamily::Babylonian && std::remainder(line.hour, 24.0) == 0.0;
+    return italicSunset || babylonianSunrise;
+}
+
+std::optional<DialPoint> horizonPoint(const DialPlane &plane, double hourAngleDeg, double declinationDeg,
+                                      bool anywhere)
+{
+    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
+    if (!anywhere && !(dot(sun, plane.normal) > 0.0))
+        return std::nullopt;
+    return shadowPoint(plane, hourAngleDeg, declinationDeg, declinationDeg, true);
+}
+
 LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
 {
     const DialPlane &plane = *c.plane;
@@ -87,11 +107,21 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
         };
     }
     case LineFamily::Italic:
+        if (liesOnHorizon(line))
+            return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+                const auto h = ItalicHourAngleDeg(lat, d, hour);
+                return h ? horizonPoint(plane, *h, d, anywhere) : std::nullopt;
+            };
         return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = ItalicHourAngleDeg(lat, d, hour);
             return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;
         };
     case LineFamily::Babylonian:
+        if (liesOnHorizon(line))
+            return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+                const auto h = BabylonianHourAngleDeg(lat, d, hour);
+                return h ? horizonPoint(plane, *h, d, anywhere) : std::nullopt;
+            };
         return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = BabylonianHourAngleDeg(lat, d, hour);
             return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;

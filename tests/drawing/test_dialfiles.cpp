@@ -1,12 +1,14 @@
 #include "drawing/csvwriter.h"
 #include "drawing/dialsketch.h"
 #include "drawing/dxfwriter.h"
+#include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
 #include "gnomonics/hoursystems.h"
 #include "project/projectfile.h"
 #include "sunframe.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -135,6 +137,89 @@ gnomonics::DialLines defaultDial(bool everything)
     return gnomonics::BuildDialLines(project::ToDialSpec(p).design);
 }
 
+// A dial with every hour system and the solstices and zodiac entries, on a plate 1200 x 1000
+// mm with F in its middle.
+struct DialInputs {
+    double latitude = 45.4642, longitude = 9.19, zone = 1, declination = 0, inclination = 0, nodusMm = 100;
+    gnomonics::AnalemmaMode analemma = gnomonics::AnalemmaMode::Whole;
+    bool summer = false;
+};
+gnomonics::DialLines dialOf(const DialInputs &in)
+{
+    project::Project p;
+    p.latitudeDeg = in.latitude;
+    p.longitudeDeg = in.longitude;
+    p.zoneHours = in.zone;
+    p.summerTime = in.summer;
+    p.declinationDeg = in.declination;
+    p.inclinationDeg = in.inclination;
+    p.gnomonMm = in.nodusMm;
+    p.clock = p.italic = p.babylonian = p.zodiac = true;
+    p.analemma = in.analemma;
+    p.plateWidthMm = 1200;
+    p.plateHeightMm = 1000;
+    p.footFromLeftMm = 600;
+    p.footFromTopMm = 500;
+    return gnomonics::BuildDialLines(project::ToDialSpec(p).design);
+}
+
+const char *csvType(gnomonics::LineFamily f)
+{
+    switch (f) {
+    case gnomonics::LineFamily::ApparentTime: return "ora_vera";
+    case gnomonics::LineFamily::ClockTime: return "ora_civile";
+    case gnomonics::LineFamily::Italic: return "italica";
+    case gnomonics::LineFamily::Babylonian: return "babilonese";
+    case gnomonics::LineFamily::DateLine: return "linea_data";
+    }
+    return "";
+}
+
+// The name the CSV gives a line: its label, and for a half analemma the half.
+QString csvName(const gnomonics::DialLine &line, bool summer)
+{
+    QString name = QString::fromStdString(drawing::LineLabel(line, summer));
+    if (line.analemma == gnomonics::AnalemmaHalf::DecemberToJune)
+        name += QStringLiteral(" dic-giu");
+    if (line.analemma == gnomonics::AnalemmaHalf::JuneToDecember)
+        name += QStringLiteral(" giu-dic");
+    return name;
+}
+
+// The layer of every LINE and POLYLINE of a DXF file, and the linetype of every layer.
+struct DxfLayers {
+    QStringList entityLayers;
+    QHash<QString, QString> linetypeOfLayer;
+};
+DxfLayers readDxfLayers(const QString &path)
+{
+    DxfLayers out;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return out;
+    const QStringList lines = QString::fromLatin1(f.readAll()).split(QLatin1Char('\n'));
+    QString entity, layerName;
+    for (int i = 0; i + 1 < lines.size(); i += 2) {
+        const int code = lines[i].trimmed().toInt();
+        const QString value = lines[i + 1].trimmed();
+        if (code == 0) {
+            entity = value;
+            layerName.clear();
+        } else if (code == 8 && (entity == QLatin1String("LINE") || entity == QLatin1String("POLYLINE"))) {
+            out.entityLayers << value;
+        } else if (entity == QLatin1String("LAYER") && code == 2) {
+            layerName = value;
+        } else if (entity == QLatin1String("LAYER") && code == 6) {
+            out.linetypeOfLayer[layerName] = value;
+        }
+    }
+    return out;
+}
+
+// How far a point of the plane is from the horizon line: the sine of the height of the Sun
+// whose shadow would fall there.
+double sunHeightThrough(const TestPlane &plane, double x, double y) { return sunThrough(plane, x, y).z; }
+
 } // namespace
 
 class TestDialFiles : public QObject {
@@ -165,7 +250,13 @@ private Q_SLOTS:
             } else if (c[0] == QLatin1String("babilonese")) {
                 h = *gnomonics::BabylonianHourAngleDeg(phi, number(c[4]), number(c[2]));
             } else if (c[0] == QLatin1String("ora_civile")) {
-                // The whole figure eight closes on the first of January of the next year.
+                // The whole figure eight closes on the first of January of the next year. An
+                // end between two days, on the plate's edge or on the horizon, has no date.
+                if (c[3].isEmpty()) {
+                    const bool edge = std::abs(std::abs(x) - 500) < 1e-9 || y == -600 || y == 200;
+                    QVERIFY2(edge || c[6] == QLatin1String("0,00"), qPrintable(rows[i]));
+                    continue;
+                }
                 QVERIFY2(QRegularExpression(QStringLiteral("^(2026-\\d\\d-\\d\\d|2027-01-01)$")).match(c[3]).hasMatch(), qPrintable(rows[i]));
                 continue;
             } else {
@@ -253,6 +344,20 @@ private Q_SLOTS:
                 (end ? ends : seen).insert(type + c[1].section(QStringLiteral(" - "), 0, 0) + c[5] + c[6]);
             }
             QVERIFY2(x >= -600.005 && x <= 600.005 && y >= -500.005 && y <= 500.005, qPrintable(QStringLiteral("off the plate: ") + rows[i]));
+            if (type == QLatin1String("ora_civile") && c[3].isEmpty()) {
+                // An end of an analemma between two days: on the plate's edge, or where the
+                // Sun its point stands for leaves the horizon or the face, at the declination
+                // the row gives.
+                const sunframe::Vec3 sun = sunThrough(plane, x, y);
+                const double missDeg = std::abs(sunframe::degrees(std::asin(sunframe::dot(sun, sunframe::northPole(latitude)))) - number(c[4]));
+                worstDeg = std::max(worstDeg, missDeg);
+                QVERIFY2(missDeg <= kAnalemmaTolDeg, qPrintable(rows[i] + QStringLiteral(" off the declination by %1 deg").arg(missDeg)));
+                const bool edge = std::abs(std::abs(x) - 600) < 1e-9 || std::abs(std::abs(y) - 500) < 1e-9;
+                const bool grazing = std::abs(sun.z) < 1e-4 || std::abs(sunframe::dot(sun, plane.normal)) < 1e-4;
+                QVERIFY2(edge || grazing, qPrintable(QStringLiteral("an analemma's end in the open: ") + rows[i]));
+                ++count[QStringLiteral("analemma end")];
+                continue;
+            }
             if (type == QLatin1String("ora_civile")) {
                 const QStringList ymd = c[3].split(QLatin1Char('-'));
                 QCOMPARE(ymd.size(), 3);
@@ -541,6 +646,225 @@ private Q_SLOTS:
         QVERIFY(checked > 5000);
         QVERIFY(fiveMinuteSamples > 1000);
         qInfo("%d points, worst %.4f mm from their drawn line", checked, worst);
+    }
+
+    // Every piece of every line has its two ends in the CSV, as rows of that line, where the
+    // drawing ends it: on the plate's edge, on the horizon, at a solstice. The lines that lie on
+    // the horizon (Italic 24, at sunset; Babylonian 0, at sunrise) are one piece each, every
+    // point of them on the horizon line. Walls of the trials and dials drawn at random.
+    void everyPieceEndsInTheCsv_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("zone");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("inclination");
+        QTest::addColumn<int>("analemma");
+        QTest::addColumn<bool>("summer");
+        auto row = [](const char *tag, double lat, double lon, double zone, double d, double i,
+                      gnomonics::AnalemmaMode a, bool summer) {
+            QTest::newRow(tag) << lat << lon << zone << d << i << int(a) << summer;
+        };
+        using gnomonics::AnalemmaMode;
+        row("Milano, wall 23 West", 45.4642, 9.19, 1, 23, 0, AnalemmaMode::Whole, false);
+        row("Milano, wall 23 West, analemmas in halves", 45.4642, 9.19, 1, 23, 0, AnalemmaMode::Halves, true);
+        row("Oslo, North wall", 59.91, 10.75, 1, 180, 0, AnalemmaMode::Whole, false);
+        row("Sydney, plane 30 East reclining 40", -33.87, 151.21, 10, -30, 40, AnalemmaMode::Halves, false);
+        row("Rome, horizontal", 41.9, 12.5, 1, 0, 90, AnalemmaMode::Whole, false);
+        row("Milano, exact East wall", 45.4642, 9.19, 1, -90, 0, AnalemmaMode::Whole, false);
+        QRandomGenerator random(20);
+        for (int k = 0; k < 10; ++k) {
+            const double lat = random.bounded(130.0) - 65.0, d = random.bounded(360.0) - 180.0;
+            const double i = random.bounded(4) == 0 ? 90.0 : random.bounded(110.0) - 30.0;
+            const auto a = static_cast<AnalemmaMode>(random.bounded(3));
+            const QByteArray tag = QStringLiteral("random %1: lat %2, D %3, i %4").arg(k).arg(lat, 0, 'f', 2).arg(d, 0, 'f', 2).arg(i, 0, 'f', 2).toLatin1();
+            row(tag.constData(), lat, random.bounded(360.0) - 180.0, 0, d, i, a, random.bounded(2) == 1);
+        }
+    }
+    void everyPieceEndsInTheCsv()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, zone);
+        QFETCH(double, declination);
+        QFETCH(double, inclination);
+        QFETCH(int, analemma);
+        QFETCH(bool, summer);
+        const auto dial = dialOf({latitude, longitude, zone, declination, inclination, 100,
+                                  static_cast<gnomonics::AnalemmaMode>(analemma), summer});
+        QVERIFY(dial.status.ok());
+        // The rows of each line (type and name; a crossing is a row of the line named first).
+        QHash<QString, QList<drawing::Pt>> rowsOf;
+        const QStringList rows = QString::fromStdString(drawing::DialCsv(dial)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (int i = 1; i < rows.size(); ++i) {
+            const QStringList c = rows[i].split(QLatin1Char(';'));
+            rowsOf[c[0] + QLatin1Char(';') + c[1].section(QStringLiteral(" - "), 0, 0)].append({number(c[5]), number(c[6])});
+        }
+        const TestPlane plane = testPlane(declination, inclination, 100);
+        constexpr double kEndTolMm = 0.01;
+        int ends = 0;
+        for (const auto &line : dial.lines) {
+            const QString key = QString::fromLatin1(csvType(line.family)) + QLatin1Char(';') + csvName(line, summer);
+            const auto listed = rowsOf.value(key);
+            for (const auto &piece : line.pieces)
+                for (const auto &end : {piece.front(), piece.back()}) {
+                    double nearest = 1e9;
+                    for (const drawing::Pt &q : listed)
+                        nearest = std::min(nearest, std::hypot(q.x - end.xMm, q.y - end.yMm));
+                    QVERIFY2(nearest <= kEndTolMm, qPrintable(QStringLiteral("%1: no row at its end (%2; %3), nearest %4 mm")
+                                                                  .arg(key).arg(end.xMm, 0, 'f', 2).arg(end.yMm, 0, 'f', 2).arg(nearest)));
+                    ++ends;
+                }
+            const bool onHorizon = (line.family == gnomonics::LineFamily::Italic && line.hour == 24)
+                || (line.family == gnomonics::LineFamily::Babylonian && line.hour == 0);
+            if (!onHorizon)
+                continue;
+            QVERIFY2(line.pieces.size() <= 1, qPrintable(key + QStringLiteral(" in %1 pieces").arg(line.pieces.size())));
+            for (const auto &piece : line.pieces)
+                for (const auto &p : piece)
+                    QVERIFY2(std::abs(sunHeightThrough(plane, p.xMm, p.yMm)) < 1e-9,
+                             qPrintable(key + QStringLiteral(" off the horizon at %1 %2").arg(p.xMm).arg(p.yMm)));
+        }
+        qInfo("%d ends of pieces, each a row of its line", ends);
+    }
+
+    // The trials' wall at Milano (23 West, nodus 150 mm): the Babylonian lines 9, 10 and 11 end
+    // on the horizon where the Sun sets 9, 10 and 11 hours after rising, and the Italic line of
+    // sunset runs along the horizon as one line, from the sunset of the December solstice to the
+    // plate's edge. Each end is where the sky puts it, and a row of its own line.
+    void horizonEndsAtMilano()
+    {
+        const double phi = 45.4642;
+        const auto dial = dialOf({phi, 9.19, 1, 23, 0, 150, gnomonics::AnalemmaMode::Whole, false});
+        QVERIFY(dial.status.ok());
+        const QStringList rows = QString::fromStdString(drawing::DialCsv(dial)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const TestPlane plane = testPlane(23, 0, 150);
+        auto rowNear = [&](const QString &start, double x, double y) {
+            for (const QString &r : rows) {
+                const QStringList c = r.split(QLatin1Char(';'));
+                if (r.startsWith(start) && std::hypot(number(c[5]) - x, number(c[6]) - y) <= 0.0051)
+                    return true;
+            }
+            return false;
+        };
+        const double wantX[] = {112.37, 157.51, 226.93};
+        for (int b = 9; b <= 11; ++b) {
+            // Sunset b hours after sunrise: the half-day arc is 7.5 b degrees.
+            const double d = sunframe::degrees(std::atan(-std::cos(toRad(7.5 * b)) / std::tan(toRad(phi))));
+            const auto at = shadowOn(plane, sunframe::sunDirection(phi, 7.5 * b, d));
+            QVERIFY(at);
+            QCOMPARE_LE(std::abs(at->second), 1e-9);
+            QCOMPARE_LE(std::abs(at->first - wantX[b - 9]), 0.0051);
+            QVERIFY2(rowNear(QStringLiteral("babilonese;%1;").arg(b), at->first, at->second),
+                     qPrintable(QStringLiteral("Babylonian %1 has no row at its end on the horizon").arg(b)));
+        }
+        const gnomonics::DialLine *sunset = nullptr;
+        for (const auto &line : dial.lines)
+            if (line.family == gnomonics::LineFamily::Italic && line.hour == 24)
+                sunset = &line;
+        QVERIFY(sunset);
+        QCOMPARE(sunset->pieces.size(), std::size_t(1));
+        const auto start = shadowOn(plane, sunframe::sunDirection(phi, sunsetDeg(phi, dial.lowestDeclinationDeg), dial.lowestDeclinationDeg));
+        QVERIFY(start);
+        QCOMPARE_LE(std::hypot(sunset->pieces[0].front().xMm - start->first, sunset->pieces[0].front().yMm - start->second), 1e-6);
+        QCOMPARE_LE(std::abs(sunset->pieces[0].back().xMm - 600), 1e-9);
+        // One polyline on the Italic layer along the horizon, not dashes.
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        int along = 0;
+        for (const auto &l : sketch.lines)
+            if (l.layer == drawing::Layer::Italic
+                && std::all_of(l.points.begin(), l.points.end(), [](drawing::Pt p) { return std::abs(p.y) < 1e-6; }))
+                ++along;
+        QCOMPARE(along, 1);
+    }
+
+    // Italic hours count from sunset: the line of sunset reads 24; Babylonian hours count from
+    // sunrise: the line of sunrise reads 0. The CSV's hour and label, and the drawing, say so.
+    void italicSunsetReads24()
+    {
+        const auto dial = dialOf({45.4642, 9.19, 1, 23, 0, 100, gnomonics::AnalemmaMode::Whole, false});
+        QVERIFY(dial.status.ok());
+        const QString csv = QString::fromStdString(drawing::DialCsv(dial));
+        QVERIFY(csv.contains(QStringLiteral("\nitalica;24 - 21 dicembre;24,000000;;")));
+        QVERIFY(csv.contains(QStringLiteral("\nbabilonese;0 - 21 dicembre;0,000000;;")));
+        QVERIFY(!csv.contains(QStringLiteral("\nitalica;0")));
+        QVERIFY(!csv.contains(QStringLiteral("\nbabilonese;24")));
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        QStringList italic, babylonian;
+        for (const auto &l : sketch.labels) {
+            if (l.layer == drawing::Layer::Italic)
+                italic << QString::fromStdString(l.text);
+            if (l.layer == drawing::Layer::Babylonian)
+                babylonian << QString::fromStdString(l.text);
+        }
+        QVERIFY2(italic.contains(QStringLiteral("24")) && !italic.contains(QStringLiteral("0")), qPrintable(italic.join(QLatin1Char(' '))));
+        QVERIFY2(babylonian.contains(QStringLiteral("0")) && !babylonian.contains(QStringLiteral("24")), qPrintable(babylonian.join(QLatin1Char(' '))));
+    }
+
+    // Analemmas "a metà": the December to June half solid, the June to December half dashed on
+    // the page, each on its own DXF layer, both said in the title block; the CSV names the half,
+    // and its days fall within that half of the year. Whole analemmas stay on ORE_CIVILI.
+    void splitAnalemmasAreToldApart()
+    {
+        const auto dial = dialOf({45.4642, 9.19, 1, 23, 0, 100, gnomonics::AnalemmaMode::Halves, false});
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        int decemberToJune = 0, juneToDecember = 0;
+        for (const auto &l : sketch.lines) {
+            if (l.layer != drawing::Layer::ClockHours)
+                continue;
+            QVERIFY(l.half == gnomonics::AnalemmaHalf::DecemberToJune || l.half == gnomonics::AnalemmaHalf::JuneToDecember);
+            QCOMPARE(l.dashed, l.half == gnomonics::AnalemmaHalf::JuneToDecember);
+            ++(l.half == gnomonics::AnalemmaHalf::DecemberToJune ? decemberToJune : juneToDecember);
+        }
+        QVERIFY(decemberToJune > 0 && juneToDecember > 0);
+        // The page that becomes the PDF, the SVG and the print dashes the same lines.
+        const drawing::Drawing page = drawing::ToPlatePage(sketch);
+        const auto dashedGreen = std::count_if(page.lines.begin(), page.lines.end(), [](const drawing::DrawingPolyline &l) {
+            return l.dashed && l.rgb == drawing::LayerColour(drawing::Layer::ClockHours);
+        });
+        QCOMPARE(int(dashedGreen), juneToDecember);
+        QStringList block;
+        for (const auto &l : sketch.labels)
+            block << QString::fromStdString(l.text);
+        QVERIFY(block.contains(QStringLiteral("Da dicembre a giugno: linea continua")));
+        QVERIFY(block.contains(QStringLiteral("Da giugno a dicembre: linea tratteggiata")));
+
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/meta.dxf");
+        std::string error;
+        QVERIFY2(drawing::WriteDialDxf(path.toStdString(), sketch, &error), error.c_str());
+        const DxfLayers dxf = readDxfLayers(path);
+        QCOMPARE(int(dxf.entityLayers.count(QStringLiteral("ORE_CIVILI_DIC_GIU"))), decemberToJune);
+        QCOMPARE(int(dxf.entityLayers.count(QStringLiteral("ORE_CIVILI_GIU_DIC"))), juneToDecember);
+        QCOMPARE(int(dxf.entityLayers.count(QStringLiteral("ORE_CIVILI"))), 0);
+        QCOMPARE(dxf.linetypeOfLayer.value(QStringLiteral("ORE_CIVILI_GIU_DIC")), QStringLiteral("DASHED"));
+        QCOMPARE(dxf.linetypeOfLayer.value(QStringLiteral("ORE_CIVILI_DIC_GIU")), QStringLiteral("CONTINUOUS"));
+
+        // The December solstice of 2025 and the June and December solstices of 2026, in days.
+        const QDate december(2025, 12, 21), june(2026, 6, 21), nextDecember(2026, 12, 21);
+        int dated = 0;
+        for (const QString &r : QString::fromStdString(drawing::DialCsv(dial)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QStringList c = r.split(QLatin1Char(';'));
+            if (c[0] != QLatin1String("ora_civile"))
+                continue;
+            const bool first = c[1].endsWith(QLatin1String(" dic-giu"));
+            QVERIFY2(first || c[1].endsWith(QLatin1String(" giu-dic")), qPrintable(r));
+            if (c[3].isEmpty())
+                continue;
+            const QDate day = QDate::fromString(c[3], Qt::ISODate);
+            QVERIFY2(first ? day >= december && day <= june : day >= june && day <= nextDecember, qPrintable(r));
+            ++dated;
+        }
+        QVERIFY(dated > 1000);
+
+        const auto whole = drawing::BuildDialSketch(dialOf({}), {"Milano", false, {}, {}});
+        const QString wholePath = dir.path() + QStringLiteral("/intero.dxf");
+        QVERIFY2(drawing::WriteDialDxf(wholePath.toStdString(), whole, &error), error.c_str());
+        const DxfLayers wholeDxf = readDxfLayers(wholePath);
+        QVERIFY(wholeDxf.entityLayers.count(QStringLiteral("ORE_CIVILI")) > 0);
+        QCOMPARE(int(wholeDxf.entityLayers.count(QStringLiteral("ORE_CIVILI_DIC_GIU"))), 0);
+        QCOMPARE(int(wholeDxf.entityLayers.count(QStringLiteral("ORE_CIVILI_GIU_DIC"))), 0);
     }
 
     void dxfHasUnitsLayersAndOnlyLines()
