@@ -1351,5 +1351,9 @@
         <source>Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di esportare.</source>
         <translation>Some values are not accepted (see the messages in red): correct them before exporting.</translation>
     </message>
+    <message>
+        <source>Il file ha elenchi o sezioni annidati più di 64 livelli: non è un progetto di Horalo.</source>
+        <translation>The file has lists or sections nested more than 64 levels deep: it is not a Horalo project.</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -223,11 +224,49 @@ json &sectionOf(json &doc, const char *name)
     return s;
 }
 
+// The deepest nesting of arrays and objects in a JSON text, counted on the bytes without
+// parsing, brackets inside strings left out. It stops counting past limit.
+int nestingDepth(std::string_view text, int limit)
+{
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+            if (deepest > limit)
+                return deepest;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
 } // namespace
 
 ProjectRead ReadProject(std::string_view text)
 {
     ProjectRead out;
+    // The JSON library reads, copies and writes nested values by recursion: a file nested some
+    // ten thousand levels deep would exhaust the stack and take every open window with it. A
+    // project is four levels deep; anything past kMaxNesting is refused before it is parsed.
+    if (nestingDepth(text, kMaxNesting) > kMaxNesting) {
+        out.message = say(QT_TRANSLATE_NOOP("horalo", "Il file ha elenchi o sezioni annidati più di 64 livelli: non è un progetto di Horalo."));
+        return out;
+    }
     json doc;
     try {
         doc = json::parse(text.begin(), text.end());
@@ -311,6 +350,8 @@ bool SaveProject(const std::string &path, const Project &project, std::string *e
 
 bool SetExtraObject(Project &project, const std::string &key, std::string_view objectJson)
 {
+    if (nestingDepth(objectJson, kMaxNesting - 1) > kMaxNesting - 1)
+        return false;
     json value = json::parse(objectJson.begin(), objectJson.end(), nullptr, false);
     if (!value.is_object())
         return false;

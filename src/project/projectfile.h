@@ -18,6 +18,9 @@ inline constexpr int kFormatVersion = 1;
 
 // Limits of the plate and of the gnomon, mm: beyond a hundred metres nobody builds a dial.
 inline constexpr double kMaxLengthMm = 100000.0;
+// Deepest nesting of lists and sections a project file may have (a project itself is four
+// levels deep; kept unknown keys may add some).
+inline constexpr int kMaxNesting = 64;
 
 struct Project {
     // luogo

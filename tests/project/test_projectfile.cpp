@@ -117,6 +117,38 @@ private Q_SLOTS:
         QVERIFY(!message.contains(QStringLiteral("nan")) && !message.contains(QStringLiteral("inf")));
     }
 
+    // Lists nested deeper than a project ever is are refused on the bytes, before the JSON
+    // library recurses into them (70 000 levels overflowed its stack); a kept unknown key
+    // nested within the limit survives a save.
+    void nesting_data()
+    {
+        QTest::addColumn<int>("depth"); // levels inside the unknown key "x"
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("70 000 levels") << 70000 << false;
+        QTest::newRow("one past the limit") << 64 << false;
+        QTest::newRow("at the limit") << 63 << true;
+        QTest::newRow("shallow") << 3 << true;
+    }
+    void nesting()
+    {
+        QFETCH(int, depth);
+        QFETCH(bool, accepted);
+        project::Project defaults;
+        std::string text = project::WriteProject(defaults);
+        // With the document itself, depth + 1 levels.
+        const std::string nested = std::string(static_cast<std::size_t>(depth), '[') + std::string(static_cast<std::size_t>(depth), ']');
+        text.insert(1, "\"x\": " + nested + ", \"nota\": \"[[[[ {{{{ non conta\", ");
+        const auto read = project::ReadProject(text);
+        QCOMPARE(read.ok, accepted);
+        if (!accepted) {
+            QVERIFY2(QString::fromStdString(read.message).contains(QStringLiteral("64 livelli")), read.message.c_str());
+            return;
+        }
+        const auto back = project::ReadProject(project::WriteProject(read.project));
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(project::ExtraObject(back.project, "nota"), std::string("\"[[[[ {{{{ non conta\""));
+    }
+
     void saveIsAtomicAndLeavesNothingElse()
     {
         QTemporaryDir dir;
