@@ -1355,5 +1355,17 @@
         <source>Il file ha elenchi o sezioni annidati più di 64 livelli: non è un progetto di Horalo.</source>
         <translation>The file has lists or sections nested more than 64 levels deep: it is not a Horalo project.</translation>
     </message>
+    <message>
+        <source>Manca il valore di %1.</source>
+        <translation>The value of %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Manca la sezione %1.</source>
+        <translation>The section %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»).</source>
+        <translation>The value of «gnomone.altezza_mm» (or of «gnomone.stilo_mm») is missing.</translation>
+    </message>
 </context>
 </TS>

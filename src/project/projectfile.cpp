@@ -41,19 +41,37 @@ std::string shownNumber(double v)
 
 std::string quoted(const std::string &path) { return "«" + path + "»"; }
 
-const json *member(const json &object, const std::string &section, const char *key)
+// A marked sentence in the program's language with its %1 replaced by a quoted key.
+std::string sayAbout(const char *italian, const std::string &key)
+{
+    std::string s = say(italian);
+    const auto at = s.find("%1");
+    return at == std::string::npos ? s : s.replace(at, 2, quoted(key));
+}
+
+// Whether a key may be left out of its section. The place, the plane, the gnomon and the plate
+// must each be given in full: a misspelt "latitudne" would otherwise draw the dial of the
+// default place. A choice of hours or of date lines left out is off, so that a file written
+// before the choice existed opens as it was drawn.
+enum class Presence { Required, Optional };
+
+const json *member(const json &object, const std::string &section, const char *key, Presence presence)
 {
     const auto it = object.find(key);
-    (void)section;
+    if (it == object.end() && presence == Presence::Required)
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Manca il valore di %1."), section + "." + key)};
     return it == object.end() ? nullptr : &*it;
 }
 
-const json &section(const json &doc, const char *name)
+const json &section(const json &doc, const char *name, Presence presence)
 {
     static const json empty = json::object();
     const auto it = doc.find(name);
-    if (it == doc.end())
+    if (it == doc.end()) {
+        if (presence == Presence::Required)
+            throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Manca la sezione %1."), name)};
         return empty;
+    }
     if (!it->is_object())
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La sezione ")) + quoted(name) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un oggetto JSON."))};
     return *it;
@@ -62,7 +80,7 @@ const json &section(const json &doc, const char *name)
 void readNumber(const json &sec, const std::string &secName, const char *key, double lo, double hi,
                 double &out, bool openLow = false)
 {
-    const json *v = member(sec, secName, key);
+    const json *v = member(sec, secName, key, Presence::Required);
     if (!v)
         return;
     const std::string path = secName + "." + key;
@@ -80,9 +98,11 @@ void readNumber(const json &sec, const std::string &secName, const char *key, do
     out = x;
 }
 
-void readBool(const json &sec, const std::string &secName, const char *key, bool &out)
+void readBool(const json &sec, const std::string &secName, const char *key, bool &out, Presence presence)
 {
-    const json *v = member(sec, secName, key);
+    const json *v = member(sec, secName, key, presence);
+    if (!v && presence == Presence::Optional)
+        out = false;
     if (!v)
         return;
     if (!v->is_boolean())
@@ -90,9 +110,9 @@ void readBool(const json &sec, const std::string &secName, const char *key, bool
     out = v->get<bool>();
 }
 
-void readString(const json &sec, const std::string &secName, const char *key, std::string &out)
+void readString(const json &sec, const std::string &secName, const char *key, std::string &out, Presence presence)
 {
-    const json *v = member(sec, secName, key);
+    const json *v = member(sec, secName, key, presence);
     if (!v)
         return;
     if (!v->is_string())
@@ -132,32 +152,34 @@ Project readDocument(const json &doc)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» (")) + std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", ") non è valido."))};
 
     Project p;
-    const json &luogo = section(doc, "luogo");
-    readString(luogo, "luogo", "nome", p.placeName);
+    const json &luogo = section(doc, "luogo", Presence::Required);
+    readString(luogo, "luogo", "nome", p.placeName, Presence::Required);
     readNumber(luogo, "luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, p.latitudeDeg);
     readNumber(luogo, "luogo", "longitudine", -180, 180, p.longitudeDeg);
     readNumber(luogo, "luogo", "fuso", -14, 14, p.zoneHours);
-    readBool(luogo, "luogo", "ora_legale", p.summerTime);
+    readBool(luogo, "luogo", "ora_legale", p.summerTime, Presence::Required);
 
-    const json &piano = section(doc, "piano");
+    const json &piano = section(doc, "piano", Presence::Required);
     readNumber(piano, "piano", "declinazione", -180, 180, p.declinationDeg);
     readNumber(piano, "piano", "inclinazione", gnomonics::kMinInclinationDeg, gnomonics::kMaxInclinationDeg,
                p.inclinationDeg);
 
-    const json &gnomone = section(doc, "gnomone");
+    const json &gnomone = section(doc, "gnomone", Presence::Required);
     const bool hasHeight = gnomone.contains("altezza_mm");
     const bool hasStyle = gnomone.contains("stilo_mm");
     if (hasHeight && hasStyle)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi."))};
+    if (!hasHeight && !hasStyle)
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»)."))};
     p.styleLengthGiven = hasStyle;
     readNumber(gnomone, "gnomone", hasStyle ? "stilo_mm" : "altezza_mm", 0, kMaxLengthMm, p.gnomonMm, true);
 
-    const json &ore = section(doc, "ore");
-    readBool(ore, "ore", "vere", p.apparent);
-    readBool(ore, "ore", "mezze", p.halfHours);
-    readBool(ore, "ore", "civili", p.clock);
+    const json &ore = section(doc, "ore", Presence::Optional);
+    readBool(ore, "ore", "vere", p.apparent, Presence::Optional);
+    readBool(ore, "ore", "mezze", p.halfHours, Presence::Optional);
+    readBool(ore, "ore", "civili", p.clock, Presence::Optional);
     std::string mode = analemmaName(p.analemma);
-    readString(ore, "ore", "analemma", mode);
+    readString(ore, "ore", "analemma", mode, Presence::Optional);
     if (mode == "intero")
         p.analemma = gnomonics::AnalemmaMode::Whole;
     else if (mode == "meta")
@@ -166,7 +188,7 @@ Project readDocument(const json &doc)
         p.analemma = gnomonics::AnalemmaMode::NoonOnly;
     else
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.analemma» deve essere \"intero\", \"meta\" o \"mezzogiorno\"."))};
-    if (const json *anno = member(ore, "ore", "anno")) {
+    if (const json *anno = member(ore, "ore", "anno", Presence::Optional)) {
         if (!anno->is_number_integer())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.anno» deve essere un numero intero."))};
         const auto y = anno->get<long long>();
@@ -175,14 +197,14 @@ Project readDocument(const json &doc)
                           std::to_string(gnomonics::kFirstYear) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + std::to_string(gnomonics::kLastYear) + "."};
         p.year = static_cast<int>(y);
     }
-    readBool(ore, "ore", "italiche", p.italic);
-    readBool(ore, "ore", "babiloniche", p.babylonian);
+    readBool(ore, "ore", "italiche", p.italic, Presence::Optional);
+    readBool(ore, "ore", "babiloniche", p.babylonian, Presence::Optional);
 
-    const json &date = section(doc, "date");
-    readBool(date, "date", "solstizi_equinozi", p.solsticesEquinoxes);
-    readBool(date, "date", "zodiaco", p.zodiac);
-    readBool(date, "date", "mesi", p.monthFirsts);
-    if (const json *giorni = member(date, "date", "giorni")) {
+    const json &date = section(doc, "date", Presence::Optional);
+    readBool(date, "date", "solstizi_equinozi", p.solsticesEquinoxes, Presence::Optional);
+    readBool(date, "date", "zodiaco", p.zodiac, Presence::Optional);
+    readBool(date, "date", "mesi", p.monthFirsts, Presence::Optional);
+    if (const json *giorni = member(date, "date", "giorni", Presence::Optional)) {
         if (!giorni->is_array())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."))};
         for (const json &g : *giorni) {
@@ -197,7 +219,7 @@ Project readDocument(const json &doc)
         }
     }
 
-    const json &lastra = section(doc, "lastra");
+    const json &lastra = section(doc, "lastra", Presence::Required);
     readNumber(lastra, "lastra", "larghezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateWidthMm);
     readNumber(lastra, "lastra", "altezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateHeightMm);
     readNumber(lastra, "lastra", "piede_da_sinistra_mm", -kMaxLengthMm, kMaxLengthMm, p.footFromLeftMm);

@@ -5,6 +5,38 @@
 
 #include <fstream>
 
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// The text of a complete default project with one section replaced by raw JSON, or left out
+// when raw is null.
+QString withSection(const char *section, const char *raw)
+{
+    nlohmann::json doc = nlohmann::json::parse(project::WriteProject(project::Project{}));
+    if (!raw) {
+        doc.erase(section);
+        return QString::fromStdString(doc.dump());
+    }
+    doc[section] = "@@";
+    return QString::fromStdString(doc.dump()).replace(QStringLiteral(R"("@@")"), QString::fromUtf8(raw));
+}
+
+// The same with one key of a section set to raw JSON (written as it is, so that numbers a
+// double cannot hold reach the reader), or left out when raw is null.
+QString withValue(const char *section, const char *key, const char *raw)
+{
+    nlohmann::json doc = nlohmann::json::parse(project::WriteProject(project::Project{}));
+    if (!raw) {
+        doc[section].erase(key);
+        return QString::fromStdString(doc.dump(1));
+    }
+    doc[section][key] = "@@";
+    return QString::fromStdString(doc.dump(1)).replace(QStringLiteral(R"("@@")"), QString::fromUtf8(raw));
+}
+
+} // namespace
+
 // The project file a maker keeps: what is written is read back unchanged, keys this version does
 // not know survive, and every bad file is refused with a sentence naming the key at fault.
 class TestProjectFile : public QObject {
@@ -58,54 +90,93 @@ private Q_SLOTS:
 
     void unknownKeysKept()
     {
-        const auto read = project::ReadProject(
-            R"({"formato": "horalo-quadrante", "versione": 1, "colore": "rosso", "luogo": {"latitudine": 40, "quota": 120}})");
+        const QString text = withValue("luogo", "quota", "120").insert(1, QStringLiteral(R"("colore": "rosso", )"));
+        const auto read = project::ReadProject(text.toStdString());
         QVERIFY2(read.ok, read.message.c_str());
-        const std::string text = project::WriteProject(read.project);
-        QVERIFY(text.find("\"colore\": \"rosso\"") != std::string::npos);
-        QVERIFY(text.find("\"quota\": 120") != std::string::npos);
-        QCOMPARE(project::ReadProject(text).project.latitudeDeg, 40.0);
+        const std::string written = project::WriteProject(read.project);
+        QVERIFY(written.find("\"colore\": \"rosso\"") != std::string::npos);
+        QVERIFY(written.find("\"quota\": 120") != std::string::npos);
     }
 
     void refused_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("named"); // what the message must name
-        const QString head = QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 1, )");
         QTest::newRow("newer version") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 2})")
                                        << QStringLiteral("versione più recente");
-        QTest::newRow("truncated") << head + QStringLiteral(R"("luogo": {"latitudine": 45)") << QStringLiteral("troncato");
+        QTest::newRow("truncated") << withValue("luogo", "latitudine", "45").left(60) << QStringLiteral("troncato");
         QTest::newRow("empty file") << QString() << QStringLiteral("vuoto");
         QTest::newRow("other format") << QStringLiteral(R"({"formato": "altro", "versione": 1})") << QStringLiteral("formato");
         QTest::newRow("version as text") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": "1"})")
                                          << QStringLiteral("versione");
-        QTest::newRow("latitude as text") << head + QStringLiteral(R"("luogo": {"latitudine": "45"}})")
-                                          << QStringLiteral("luogo.latitudine");
-        QTest::newRow("latitude 90") << head + QStringLiteral(R"("luogo": {"latitudine": 90}})") << QStringLiteral("luogo.latitudine");
-        QTest::newRow("latitude just past 89.99") << head + QStringLiteral(R"("luogo": {"latitudine": -89.991}})")
-                                                  << QStringLiteral("luogo.latitudine");
-        QTest::newRow("zone 15") << head + QStringLiteral(R"("luogo": {"fuso": 15}})") << QStringLiteral("luogo.fuso");
-        QTest::newRow("summer time as number") << head + QStringLiteral(R"("luogo": {"ora_legale": 1}})")
-                                               << QStringLiteral("luogo.ora_legale");
-        QTest::newRow("plane facing the ground") << head + QStringLiteral(R"("piano": {"inclinazione": -85}})")
-                                                 << QStringLiteral("piano.inclinazione");
-        QTest::newRow("declination 181") << head + QStringLiteral(R"("piano": {"declinazione": 181}})")
-                                         << QStringLiteral("piano.declinazione");
-        QTest::newRow("nodus height 0") << head + QStringLiteral(R"("gnomone": {"altezza_mm": 0}})") << QStringLiteral("gnomone.altezza_mm");
-        QTest::newRow("both gnomon sizes") << head + QStringLiteral(R"("gnomone": {"altezza_mm": 1, "stilo_mm": 2}})")
-                                           << QStringLiteral("gnomone");
-        QTest::newRow("analemma unknown") << head + QStringLiteral(R"("ore": {"analemma": "doppio"}})") << QStringLiteral("ore.analemma");
-        QTest::newRow("year 2201") << head + QStringLiteral(R"("ore": {"anno": 2201}})") << QStringLiteral("ore.anno");
-        QTest::newRow("year with decimals") << head + QStringLiteral(R"("ore": {"anno": 2026.5}})") << QStringLiteral("ore.anno");
-        QTest::newRow("31 February") << head + QStringLiteral(R"("date": {"giorni": ["31/02/2026"]}})") << QStringLiteral("31/02/2026");
-        QTest::newRow("days not a list") << head + QStringLiteral(R"("date": {"giorni": "21/06/2026"}})") << QStringLiteral("date.giorni");
-        QTest::newRow("plate 9.9 mm") << head + QStringLiteral(R"("lastra": {"larghezza_mm": 9.9}})") << QStringLiteral("lastra.larghezza_mm");
-        QTest::newRow("section not an object") << head + QStringLiteral(R"("lastra": 5})") << QStringLiteral("lastra");
-        QTest::newRow("number beyond a double") << head + QStringLiteral(R"("luogo": {"latitudine": 1e400}})")
-                                                << QStringLiteral("numero troppo grande");
-        QTest::newRow("number beyond a double, negative") << head + QStringLiteral(R"("lastra": {"larghezza_mm": -1e999}})")
+        QTest::newRow("latitude as text") << withValue("luogo", "latitudine", R"("45")") << QStringLiteral("luogo.latitudine");
+        QTest::newRow("latitude 90") << withValue("luogo", "latitudine", "90") << QStringLiteral("luogo.latitudine");
+        QTest::newRow("latitude just past 89.99") << withValue("luogo", "latitudine", "-89.991") << QStringLiteral("luogo.latitudine");
+        QTest::newRow("zone 15") << withValue("luogo", "fuso", "15") << QStringLiteral("luogo.fuso");
+        QTest::newRow("summer time as number") << withValue("luogo", "ora_legale", "1") << QStringLiteral("luogo.ora_legale");
+        QTest::newRow("plane facing the ground") << withValue("piano", "inclinazione", "-85") << QStringLiteral("piano.inclinazione");
+        QTest::newRow("declination 181") << withValue("piano", "declinazione", "181") << QStringLiteral("piano.declinazione");
+        QTest::newRow("nodus height 0") << withValue("gnomone", "altezza_mm", "0") << QStringLiteral("gnomone.altezza_mm");
+        QTest::newRow("both gnomon sizes") << withValue("gnomone", "stilo_mm", "2") << QStringLiteral("gnomone");
+        QTest::newRow("analemma unknown") << withValue("ore", "analemma", R"("doppio")") << QStringLiteral("ore.analemma");
+        QTest::newRow("year 2201") << withValue("ore", "anno", "2201") << QStringLiteral("ore.anno");
+        QTest::newRow("year with decimals") << withValue("ore", "anno", "2026.5") << QStringLiteral("ore.anno");
+        QTest::newRow("31 February") << withValue("date", "giorni", R"(["31/02/2026"])") << QStringLiteral("31/02/2026");
+        QTest::newRow("days not a list") << withValue("date", "giorni", R"("21/06/2026")") << QStringLiteral("date.giorni");
+        QTest::newRow("plate 9.9 mm") << withValue("lastra", "larghezza_mm", "9.9") << QStringLiteral("lastra.larghezza_mm");
+        QTest::newRow("section not an object") << withSection("lastra", "5") << QStringLiteral("lastra");
+        QTest::newRow("number beyond a double") << withValue("luogo", "latitudine", "1e400") << QStringLiteral("numero troppo grande");
+        QTest::newRow("number beyond a double, negative") << withValue("lastra", "larghezza_mm", "-1e999")
                                                           << QStringLiteral("numero troppo grande");
+        // A key missing or misspelt in the place, the plane, the gnomon or the plate would give
+        // the dial of the default place or wall: refused, naming the key.
+        QTest::newRow("latitude misspelt") << withValue("luogo", "latitudine", nullptr).replace(
+                                                  QStringLiteral(R"("luogo": {)"), QStringLiteral(R"("luogo": {"latitudne": 38, )"))
+                                           << QStringLiteral("«luogo.latitudine»");
+        QTest::newRow("format and version alone") << QStringLiteral(R"({"formato":"horalo-quadrante","versione":1})")
+                                                  << QStringLiteral("«luogo»");
+        QTest::newRow("no name") << withValue("luogo", "nome", nullptr) << QStringLiteral("«luogo.nome»");
+        QTest::newRow("no longitude") << withValue("luogo", "longitudine", nullptr) << QStringLiteral("«luogo.longitudine»");
+        QTest::newRow("no zone") << withValue("luogo", "fuso", nullptr) << QStringLiteral("«luogo.fuso»");
+        QTest::newRow("no summer time") << withValue("luogo", "ora_legale", nullptr) << QStringLiteral("«luogo.ora_legale»");
+        QTest::newRow("no declination") << withValue("piano", "declinazione", nullptr) << QStringLiteral("«piano.declinazione»");
+        QTest::newRow("no inclination") << withValue("piano", "inclinazione", nullptr) << QStringLiteral("«piano.inclinazione»");
+        QTest::newRow("no gnomon size") << withValue("gnomone", "altezza_mm", nullptr) << QStringLiteral("«gnomone.altezza_mm»");
+        QTest::newRow("no plane") << withSection("piano", nullptr) << QStringLiteral("«piano»");
+        QTest::newRow("no gnomon") << withSection("gnomone", nullptr) << QStringLiteral("«gnomone»");
+        QTest::newRow("no plate") << withSection("lastra", nullptr) << QStringLiteral("«lastra»");
+        QTest::newRow("no plate width") << withValue("lastra", "larghezza_mm", nullptr) << QStringLiteral("«lastra.larghezza_mm»");
+        QTest::newRow("no plate height") << withValue("lastra", "altezza_mm", nullptr) << QStringLiteral("«lastra.altezza_mm»");
+        QTest::newRow("no foot from the left") << withValue("lastra", "piede_da_sinistra_mm", nullptr)
+                                               << QStringLiteral("«lastra.piede_da_sinistra_mm»");
+        QTest::newRow("no foot from the top") << withValue("lastra", "piede_da_alto_mm", nullptr)
+                                              << QStringLiteral("«lastra.piede_da_alto_mm»");
     }
+
+    // A choice of hours or date lines left out is off: a file written before that choice
+    // existed opens as it was drawn. The year and the analemma keep their defaults.
+    void missingChoicesAreOff()
+    {
+        const auto noHours = project::ReadProject(withSection("ore", nullptr).toStdString());
+        QVERIFY2(noHours.ok, noHours.message.c_str());
+        QVERIFY(!noHours.project.apparent && !noHours.project.halfHours && !noHours.project.clock);
+        QVERIFY(!noHours.project.italic && !noHours.project.babylonian);
+        QCOMPARE(noHours.project.analemma, gnomonics::AnalemmaMode::Whole);
+        const auto noDates = project::ReadProject(withSection("date", nullptr).toStdString());
+        QVERIFY2(noDates.ok, noDates.message.c_str());
+        QVERIFY(!noDates.project.solsticesEquinoxes && !noDates.project.zodiac && !noDates.project.monthFirsts);
+        QVERIFY(noDates.project.days.empty());
+        // Only the Italic hours given: they alone are on.
+        const auto italicOnly = project::ReadProject(
+            withSection("ore", R"({"italiche": true})").toStdString());
+        QVERIFY2(italicOnly.ok, italicOnly.message.c_str());
+        QVERIFY(italicOnly.project.italic && !italicOnly.project.apparent);
+        // Apparent time left out but the solstices given: the dial has the date lines only.
+        const auto noApparent = project::ReadProject(withValue("ore", "vere", nullptr).toStdString());
+        QVERIFY2(noApparent.ok, noApparent.message.c_str());
+        QVERIFY(!noApparent.project.apparent && noApparent.project.solsticesEquinoxes);
+    }
+
     void refused()
     {
         QFETCH(QString, text);
