@@ -704,8 +704,8 @@
         <translation>The longitude must be between -180 and 180 degrees.</translation>
     </message>
     <message>
-        <source>Il fuso deve essere compreso tra -14 e 14 ore.</source>
-        <translation>The time zone must be between -14 and 14 hours.</translation>
+        <source>Il fuso deve essere compreso tra -12 e 14 ore.</source>
+        <translation>The time zone must be between -12 and 14 hours.</translation>
     </message>
     <message>
         <source>La declinazione deve essere compresa tra 0 e 180 gradi.</source>

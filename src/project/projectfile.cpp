@@ -156,7 +156,7 @@ Project readDocument(const json &doc)
     readString(luogo, "luogo", "nome", p.placeName, Presence::Required);
     readNumber(luogo, "luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, p.latitudeDeg);
     readNumber(luogo, "luogo", "longitudine", -180, 180, p.longitudeDeg);
-    readNumber(luogo, "luogo", "fuso", -14, 14, p.zoneHours);
+    readNumber(luogo, "luogo", "fuso", gnomonics::kFirstZoneHours, gnomonics::kLastZoneHours, p.zoneHours);
     readBool(luogo, "luogo", "ora_legale", p.summerTime, Presence::Required);
 
     const json &piano = section(doc, "piano", Presence::Required);
@@ -426,7 +426,7 @@ std::string RefusalText(gnomonics::EngineStatus status)
     switch (status.field) {
     case F::Latitude: return say(QT_TRANSLATE_NOOP("horalo", "La latitudine deve essere compresa tra -89,99 e 89,99 gradi."));
     case F::Longitude: return say(QT_TRANSLATE_NOOP("horalo", "La longitudine deve essere compresa tra -180 e 180 gradi."));
-    case F::TimeZone: return say(QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -14 e 14 ore."));
+    case F::TimeZone: return say(QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -12 e 14 ore."));
     case F::Declination: return say(QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi."));
     case F::Inclination: return say(QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale)."));
     case F::Year: return say(QT_TRANSLATE_NOOP("horalo", "L'anno deve essere compreso tra 1800 e 2200."));

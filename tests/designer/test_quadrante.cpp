@@ -65,6 +65,7 @@ private Q_SLOTS:
         QTest::newRow("31 February") << QStringLiteral("giorni") << QStringLiteral("31/02/2026");
         QTest::newRow("plate 9 mm") << QStringLiteral("larghezza_mm") << QStringLiteral("9");
         QTest::newRow("letters") << QStringLiteral("longitudine") << QStringLiteral("nove");
+        QTest::newRow("zone -13, as the survey refuses it") << QStringLiteral("fuso") << QStringLiteral("-13");
     }
     void refusedValueKeepsTheDrawing()
     {

@@ -113,6 +113,7 @@ private Q_SLOTS:
         QTest::newRow("latitude 90") << withValue("luogo", "latitudine", "90") << QStringLiteral("luogo.latitudine");
         QTest::newRow("latitude just past 89.99") << withValue("luogo", "latitudine", "-89.991") << QStringLiteral("luogo.latitudine");
         QTest::newRow("zone 15") << withValue("luogo", "fuso", "15") << QStringLiteral("luogo.fuso");
+        QTest::newRow("zone -13") << withValue("luogo", "fuso", "-13") << QStringLiteral("luogo.fuso");
         QTest::newRow("summer time as number") << withValue("luogo", "ora_legale", "1") << QStringLiteral("luogo.ora_legale");
         QTest::newRow("plane facing the ground") << withValue("piano", "inclinazione", "-85") << QStringLiteral("piano.inclinazione");
         QTest::newRow("declination 181") << withValue("piano", "declinazione", "181") << QStringLiteral("piano.declinazione");
