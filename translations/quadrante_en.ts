@@ -704,10 +704,6 @@
         <translation>The longitude must be between -180 and 180 degrees.</translation>
     </message>
     <message>
-        <source>Il fuso deve essere compreso tra -12 e 14 ore.</source>
-        <translation>The time zone must be between -12 and 14 hours.</translation>
-    </message>
-    <message>
         <source>La declinazione deve essere compresa tra 0 e 180 gradi.</source>
         <translation>The declination must be between 0 and 180 degrees.</translation>
     </message>
@@ -1366,6 +1362,42 @@
     <message>
         <source>Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»).</source>
         <translation>The value of «gnomone.altezza_mm» (or of «gnomone.stilo_mm») is missing.</translation>
+    </message>
+    <message>
+        <source>Il fuso deve essere compreso tra -12 e 14 ore.</source>
+        <translation>The time zone must be between -12 and 14 hours.</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza del nodo deve essere maggiore di 0 e al massimo 20000 mm.</source>
+        <translation>The nodus height must be more than 0 and at most 20000 mm.</translation>
+    </message>
+    <message>
+        <source>La lunghezza dello stilo deve essere maggiore di 0 e al massimo 20000 mm.</source>
+        <translation>The style length must be more than 0 and at most 20000 mm.</translation>
+    </message>
+    <message>
+        <source>La lastra deve misurare da 10 a 20000 mm per lato.</source>
+        <translation>Each side of the plate must measure from 10 to 20000 mm.</translation>
+    </message>
+    <message>
+        <source>Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo.</source>
+        <translation>The foot of the gnomon F must lie between -20000 and 20000 mm from the edge.</translation>
+    </message>
+    <message>
+        <source>Il nome contiene un carattere che i file di disegno non possono contenere (a capo, tabulazione o altro carattere di controllo, U+FFFE o U+FFFF).</source>
+        <translation>The name holds a character that drawing files cannot hold (a line break, a tab or another control character, U+FFFE or U+FFFF).</translation>
+    </message>
+    <message>
+        <source>Il nome non può contenere «]]&gt;».</source>
+        <translation>The name cannot hold “]]&gt;”.</translation>
+    </message>
+    <message>
+        <source>Il nome è troppo lungo: al massimo 200 caratteri.</source>
+        <translation>The name is too long: at most 200 characters.</translation>
+    </message>
+    <message>
+        <source>Al massimo 30 date oltre a solstizi, equinozi, segni e mesi (le date ripetute contano una volta).</source>
+        <translation>At most 30 dates besides the solstices, equinoxes, signs and months (a repeated date counts once).</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
 #include "drawing/qt/drawingcanvas.h"
+#include "project/fieldlimits.h"
 #include "shell/registry.h"
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
@@ -364,6 +365,8 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
             errors->insert(key, kNotANumber);
     };
     p.placeName = lines_[QStringLiteral("nome")]->text().toStdString();
+    if (const std::string problem = project::NameProblem(p.placeName); !problem.empty())
+        errors->insert(QStringLiteral("nome"), QString::fromStdString(problem));
     num(QStringLiteral("latitudine"), p.latitudeDeg);
     num(QStringLiteral("longitudine"), p.longitudeDeg);
     num(QStringLiteral("fuso"), p.zoneHours);

@@ -4,6 +4,7 @@
 #include "sheet/translation.h"
 
 #include "project/atomicfile.h"
+#include "project/fieldlimits.h"
 #include "sheet/dates.h"
 
 #include <nlohmann/json.hpp>
@@ -154,6 +155,8 @@ Project readDocument(const json &doc)
     Project p;
     const json &luogo = section(doc, "luogo", Presence::Required);
     readString(luogo, "luogo", "nome", p.placeName, Presence::Required);
+    if (const std::string problem = NameProblem(p.placeName); !problem.empty())
+        throw Refusal{quoted("luogo.nome") + ": " + problem};
     readNumber(luogo, "luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, p.latitudeDeg);
     readNumber(luogo, "luogo", "longitudine", -180, 180, p.longitudeDeg);
     readNumber(luogo, "luogo", "fuso", gnomonics::kFirstZoneHours, gnomonics::kLastZoneHours, p.zoneHours);

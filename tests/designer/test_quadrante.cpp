@@ -91,6 +91,34 @@ private Q_SLOTS:
             w.grab().save(qEnvironmentVariable("HORALO_SHOT") + QStringLiteral("-refused.png"));
     }
 
+    // A name that no drawing file could carry is refused under the name field: the files
+    // never see it, and the drawing stays as it was.
+    void unwritableNameRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line break") << QStringLiteral("Villa\nRossi");
+        QTest::newRow("control character") << QStringLiteral("Villa\x01Rossi");
+        QTest::newRow("U+FFFE") << QStringLiteral("Villa") + QChar(0xFFFE);
+        QTest::newRow("end of XML data") << QStringLiteral("a]]>b");
+        QTest::newRow("201 characters") << QString(201, QLatin1Char('a'));
+    }
+    void unwritableNameRefused()
+    {
+        QFETCH(QString, name);
+        designer::Quadrante w;
+        auto *f = field<QLineEdit>(w, "nome");
+        QVERIFY(f);
+        f->setText(name);
+        w.redrawNow();
+        auto *error = field<QLabel>(w, "nome_errore");
+        QVERIFY(!error->text().isEmpty());
+        QCOMPARE(QString::fromStdString(w.project().placeName), QStringLiteral("Milano"));
+        f->setText(QStringLiteral("B&B <La> Meridiana"));
+        w.redrawNow();
+        QVERIFY(error->text().isEmpty());
+        QCOMPARE(QString::fromStdString(w.project().placeName), QStringLiteral("B&B <La> Meridiana"));
+    }
+
     // A foot beyond the plate draws (a plate may hang below the style's fixing) but the status
     // line and the title block say where it is.
     void footOffThePlateIsSaid()

@@ -129,6 +129,17 @@ private Q_SLOTS:
         QTest::newRow("number beyond a double") << withValue("luogo", "latitudine", "1e400") << QStringLiteral("numero troppo grande");
         QTest::newRow("number beyond a double, negative") << withValue("lastra", "larghezza_mm", "-1e999")
                                                           << QStringLiteral("numero troppo grande");
+        // A name no drawing file can carry as it is: refused where it is read, never written.
+        QTest::newRow("name with a line break") << withValue("luogo", "nome", R"("Villa\nRossi")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with a DXF end of file") << withValue("luogo", "nome", R"("x\n  0\nEOF\n")") << QStringLiteral("a capo");
+        QTest::newRow("name with a tab") << withValue("luogo", "nome", R"("Villa\tRossi")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with NUL") << withValue("luogo", "nome", R"("Villa\u0000")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with U+FFFE") << withValue("luogo", "nome", R"("Villa\uFFFE")") << QStringLiteral("U+FFFE");
+        QTest::newRow("name with U+FFFF") << withValue("luogo", "nome", R"("Villa\uFFFF")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with a C1 control") << withValue("luogo", "nome", R"("Villa\u0085")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with the end of XML data") << withValue("luogo", "nome", "\"a]]>b\"") << QStringLiteral("]]>");
+        QTest::newRow("name of 201 characters") << withValue("luogo", "nome", ("\"" + std::string(201, 'a') + "\"").c_str())
+                                                << QStringLiteral("200 caratteri");
         // A key missing or misspelt in the place, the plane, the gnomon or the plate would give
         // the dial of the default place or wall: refused, naming the key.
         QTest::newRow("latitude misspelt") << withValue("luogo", "latitudine", nullptr).replace(
@@ -152,6 +163,26 @@ private Q_SLOTS:
                                                << QStringLiteral("«lastra.piede_da_sinistra_mm»");
         QTest::newRow("no foot from the top") << withValue("lastra", "piede_da_alto_mm", nullptr)
                                               << QStringLiteral("«lastra.piede_da_alto_mm»");
+    }
+
+    // Names a maker may well type: accents, symbols, XML's and DXF's own characters (each
+    // escaped by its writer), up to 200 characters.
+    void namesKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("ampersand and brackets") << QStringLiteral("B&B <La> \"Meridiana\"");
+        QTest::newRow("percent codes") << QStringLiteral("100%%d \\U+0041");
+        QTest::newRow("accents and symbols") << QStringLiteral("Citt\u00e0 \u00d7 \u2600 \U0001F31E");
+        QTest::newRow("200 characters") << QString(200, QChar(0x00e8));
+    }
+    void namesKept()
+    {
+        QFETCH(QString, name);
+        project::Project p;
+        p.placeName = name.toStdString();
+        const auto read = project::ReadProject(project::WriteProject(p));
+        QVERIFY2(read.ok, read.message.c_str());
+        QCOMPARE(QString::fromStdString(read.project.placeName), name);
     }
 
     // A choice of hours or date lines left out is off: a file written before that choice
