@@ -1399,5 +1399,9 @@
         <source>Al massimo 30 date oltre a solstizi, equinozi, segni e mesi (le date ripetute contano una volta).</source>
         <translation>At most 30 dates besides the solstices, equinoxes, signs and months (a repeated date counts once).</translation>
     </message>
+    <message>
+        <source>Il lato più lungo della lastra può misurare al massimo 200 volte lo gnomone (altezza del nodo o lunghezza dello stilo).</source>
+        <translation>The plate&apos;s longer side may measure at most 200 times the gnomon (nodus height or style length).</translation>
+    </message>
 </context>
 </TS>

@@ -35,6 +35,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 
 namespace designer {
 
@@ -357,19 +358,22 @@ void Quadrante::writeFields(const project::Project &p)
 project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
 {
     project::Project p = project_;
-    auto num = [&](const QString &key, double &out) {
+    // The limits are the project file's, so that what the window takes the file opens again.
+    auto num = [&](const QString &key, double &out, std::optional<project::Limited> limited = std::nullopt) {
         const auto v = sheet::ReadNumber(lines_[key]->text().trimmed().toStdString());
-        if (v)
-            out = *v;
-        else
+        if (!v)
             errors->insert(key, kNotANumber);
+        else if (limited && !project::IsWithin(project::LimitOf(*limited), *v))
+            errors->insert(key, QString::fromStdString(project::LimitSentence(*limited)));
+        else
+            out = *v;
     };
     p.placeName = lines_[QStringLiteral("nome")]->text().toStdString();
     if (const std::string problem = project::NameProblem(p.placeName); !problem.empty())
         errors->insert(QStringLiteral("nome"), QString::fromStdString(problem));
-    num(QStringLiteral("latitudine"), p.latitudeDeg);
-    num(QStringLiteral("longitudine"), p.longitudeDeg);
-    num(QStringLiteral("fuso"), p.zoneHours);
+    num(QStringLiteral("latitudine"), p.latitudeDeg, project::Limited::Latitude);
+    num(QStringLiteral("longitudine"), p.longitudeDeg, project::Limited::Longitude);
+    num(QStringLiteral("fuso"), p.zoneHours, project::Limited::Zone);
     p.summerTime = checks_[QStringLiteral("ora_legale")]->isChecked();
     double d = 0;
     num(QStringLiteral("declinazione"), d);
@@ -377,9 +381,10 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
         errors->insert(QStringLiteral("declinazione"), QString::fromStdString(project::RefusalText(
                                                           {gnomonics::RefusalReason::OutOfRange, gnomonics::InputField::Declination})));
     p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
-    num(QStringLiteral("inclinazione"), p.inclinationDeg);
+    num(QStringLiteral("inclinazione"), p.inclinationDeg, project::Limited::Inclination);
     p.styleLengthGiven = gnomonKind_->currentIndex() == 1;
-    num(p.styleLengthGiven ? QStringLiteral("stilo_mm") : QStringLiteral("altezza_mm"), p.gnomonMm);
+    num(p.styleLengthGiven ? QStringLiteral("stilo_mm") : QStringLiteral("altezza_mm"), p.gnomonMm,
+        p.styleLengthGiven ? project::Limited::StyleLength : project::Limited::NodusHeight);
     p.apparent = checks_[QStringLiteral("vere")]->isChecked();
     p.halfHours = checks_[QStringLiteral("mezze")]->isChecked();
     p.clock = checks_[QStringLiteral("civili")]->isChecked();
@@ -406,10 +411,10 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
         }
         p.days.push_back(day.toStdString());
     }
-    num(QStringLiteral("larghezza_mm"), p.plateWidthMm);
-    num(QStringLiteral("altezza_lastra_mm"), p.plateHeightMm);
-    num(QStringLiteral("piede_da_sinistra_mm"), p.footFromLeftMm);
-    num(QStringLiteral("piede_da_alto_mm"), p.footFromTopMm);
+    num(QStringLiteral("larghezza_mm"), p.plateWidthMm, project::Limited::PlateWidth);
+    num(QStringLiteral("altezza_lastra_mm"), p.plateHeightMm, project::Limited::PlateHeight);
+    num(QStringLiteral("piede_da_sinistra_mm"), p.footFromLeftMm, project::Limited::FootFromLeft);
+    num(QStringLiteral("piede_da_alto_mm"), p.footFromTopMm, project::Limited::FootFromTop);
     return p;
 }
 

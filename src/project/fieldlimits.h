@@ -15,6 +15,10 @@ namespace project {
 // beyond any wall a maker paints, every export stays within two seconds.
 inline constexpr double kMaxPlateMm = 20000.0;
 inline constexpr double kMaxGnomonMm = 20000.0;
+// The plate's longer side at most this many times the gnomon: the lines of a nodus tiny beside
+// its plate crowd around O and the crossings the files list multiply; a 100 mm nodus still
+// takes a 20 m plate.
+inline constexpr double kMaxPlateToGnomon = 200.0;
 // The "Altre date" a dial may carry besides the solstices, the zodiac and the months' firsts
 // (repeated dates count once): each is a line across the plate and a label.
 inline constexpr int kMaxDays = 30;

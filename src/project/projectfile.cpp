@@ -78,9 +78,13 @@ const json &section(const json &doc, const char *name, Presence presence)
     return *it;
 }
 
-void readNumber(const json &sec, const std::string &secName, const char *key, double lo, double hi,
-                double &out, bool openLow = false)
+void readNumber(const json &sec, Limited field, double &out)
 {
+    const FieldLimit &limit = LimitOf(field);
+    const std::string secName = limit.section;
+    const char *key = limit.key;
+    const double lo = limit.lo, hi = limit.hi;
+    const bool openLow = limit.openLow;
     const json *v = member(sec, secName, key, Presence::Required);
     if (!v)
         return;
@@ -157,15 +161,14 @@ Project readDocument(const json &doc)
     readString(luogo, "luogo", "nome", p.placeName, Presence::Required);
     if (const std::string problem = NameProblem(p.placeName); !problem.empty())
         throw Refusal{quoted("luogo.nome") + ": " + problem};
-    readNumber(luogo, "luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, p.latitudeDeg);
-    readNumber(luogo, "luogo", "longitudine", -180, 180, p.longitudeDeg);
-    readNumber(luogo, "luogo", "fuso", gnomonics::kFirstZoneHours, gnomonics::kLastZoneHours, p.zoneHours);
+    readNumber(luogo, Limited::Latitude, p.latitudeDeg);
+    readNumber(luogo, Limited::Longitude, p.longitudeDeg);
+    readNumber(luogo, Limited::Zone, p.zoneHours);
     readBool(luogo, "luogo", "ora_legale", p.summerTime, Presence::Required);
 
     const json &piano = section(doc, "piano", Presence::Required);
-    readNumber(piano, "piano", "declinazione", -180, 180, p.declinationDeg);
-    readNumber(piano, "piano", "inclinazione", gnomonics::kMinInclinationDeg, gnomonics::kMaxInclinationDeg,
-               p.inclinationDeg);
+    readNumber(piano, Limited::Declination, p.declinationDeg);
+    readNumber(piano, Limited::Inclination, p.inclinationDeg);
 
     const json &gnomone = section(doc, "gnomone", Presence::Required);
     const bool hasHeight = gnomone.contains("altezza_mm");
@@ -175,7 +178,7 @@ Project readDocument(const json &doc)
     if (!hasHeight && !hasStyle)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»)."))};
     p.styleLengthGiven = hasStyle;
-    readNumber(gnomone, "gnomone", hasStyle ? "stilo_mm" : "altezza_mm", 0, kMaxLengthMm, p.gnomonMm, true);
+    readNumber(gnomone, hasStyle ? Limited::StyleLength : Limited::NodusHeight, p.gnomonMm);
 
     const json &ore = section(doc, "ore", Presence::Optional);
     readBool(ore, "ore", "vere", p.apparent, Presence::Optional);
@@ -223,10 +226,12 @@ Project readDocument(const json &doc)
     }
 
     const json &lastra = section(doc, "lastra", Presence::Required);
-    readNumber(lastra, "lastra", "larghezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateWidthMm);
-    readNumber(lastra, "lastra", "altezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateHeightMm);
-    readNumber(lastra, "lastra", "piede_da_sinistra_mm", -kMaxLengthMm, kMaxLengthMm, p.footFromLeftMm);
-    readNumber(lastra, "lastra", "piede_da_alto_mm", -kMaxLengthMm, kMaxLengthMm, p.footFromTopMm);
+    readNumber(lastra, Limited::PlateWidth, p.plateWidthMm);
+    readNumber(lastra, Limited::PlateHeight, p.plateHeightMm);
+    readNumber(lastra, Limited::FootFromLeft, p.footFromLeftMm);
+    readNumber(lastra, Limited::FootFromTop, p.footFromTopMm);
+    if (const std::string problem = PlateProblem(p); !problem.empty())
+        throw Refusal{quoted("lastra") + ": " + problem};
 
     p.keptJson = doc.dump();
     return p;
@@ -440,6 +445,13 @@ std::string RefusalText(gnomonics::EngineStatus status)
     return say(QT_TRANSLATE_NOOP("horalo", "Valore fuori dall'intervallo ammesso."));
 }
 
+std::string PlateProblem(const Project &p)
+{
+    if (std::max(p.plateWidthMm, p.plateHeightMm) <= kMaxPlateToGnomon * p.gnomonMm)
+        return {};
+    return say(QT_TRANSLATE_NOOP("horalo", "Il lato più lungo della lastra può misurare al massimo 200 volte lo gnomone (altezza del nodo o lunghezza dello stilo)."));
+}
+
 SpecResult ToDialSpec(const Project &p)
 {
     SpecResult out;
@@ -482,6 +494,12 @@ SpecResult ToDialSpec(const Project &p)
         out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
         out.key = p.plateWidthMm >= gnomonics::kMinPlateMm ? "altezza_lastra_mm" : "larghezza_mm";
         out.message = RefusalText(out.status);
+        return out;
+    }
+    if (const std::string problem = PlateProblem(p); !problem.empty()) {
+        out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
+        out.key = "larghezza_mm";
+        out.message = problem;
         return out;
     }
     s.plate.leftMm = -p.footFromLeftMm;

@@ -65,6 +65,9 @@ private Q_SLOTS:
         QTest::newRow("31 February") << QStringLiteral("giorni") << QStringLiteral("31/02/2026");
         QTest::newRow("plate 9 mm") << QStringLiteral("larghezza_mm") << QStringLiteral("9");
         QTest::newRow("letters") << QStringLiteral("longitudine") << QStringLiteral("nove");
+        QTest::newRow("plate 100 001 mm, as the project file refuses it") << QStringLiteral("larghezza_mm") << QStringLiteral("100001");
+        QTest::newRow("nodus 20 001 mm") << QStringLiteral("altezza_mm") << QStringLiteral("20001");
+        QTest::newRow("plate 201 times the nodus") << QStringLiteral("altezza_lastra_mm") << QStringLiteral("20100");
         QTest::newRow("zone -13, as the survey refuses it") << QStringLiteral("fuso") << QStringLiteral("-13");
     }
     void refusedValueKeepsTheDrawing()
@@ -117,6 +120,26 @@ private Q_SLOTS:
         w.redrawNow();
         QVERIFY(error->text().isEmpty());
         QCOMPARE(QString::fromStdString(w.project().placeName), QStringLiteral("B&B <La> Meridiana"));
+    }
+
+    // Whatever the window draws, its saved file opens again: the largest plate and gnomon it
+    // takes are the file's limits.
+    void largestAcceptedProjectReopens()
+    {
+        designer::Quadrante w;
+        for (const auto &[name, text] : {std::pair{"altezza_mm", "100"}, std::pair{"larghezza_mm", "20000"},
+                                         std::pair{"altezza_lastra_mm", "20000"}, std::pair{"piede_da_sinistra_mm", "-20000"},
+                                         std::pair{"piede_da_alto_mm", "20000"}})
+            field<QLineEdit>(w, name)->setText(QString::fromLatin1(text));
+        w.redrawNow();
+        QVERIFY(w.dial().ok);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("q.horalo")).toStdString();
+        std::string error;
+        QVERIFY(project::SaveProject(path, w.project(), &error));
+        const auto back = project::LoadProject(path);
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(back.project.plateWidthMm, 20000.0);
     }
 
     // A foot beyond the plate draws (a plate may hang below the style's fixing) but the status

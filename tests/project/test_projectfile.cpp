@@ -125,6 +125,15 @@ private Q_SLOTS:
         QTest::newRow("31 February") << withValue("date", "giorni", R"(["31/02/2026"])") << QStringLiteral("31/02/2026");
         QTest::newRow("days not a list") << withValue("date", "giorni", R"("21/06/2026")") << QStringLiteral("date.giorni");
         QTest::newRow("plate 9.9 mm") << withValue("lastra", "larghezza_mm", "9.9") << QStringLiteral("lastra.larghezza_mm");
+        // One set of limits with the designer's fields: a plate or gnomon the window refuses.
+        QTest::newRow("plate 20 001 mm") << withValue("lastra", "larghezza_mm", "20001") << QStringLiteral("lastra.larghezza_mm");
+        QTest::newRow("plate 10^9 mm high") << withValue("lastra", "altezza_mm", "1e9") << QStringLiteral("lastra.altezza_mm");
+        QTest::newRow("nodus 100 001 mm") << withValue("gnomone", "altezza_mm", "100001") << QStringLiteral("gnomone.altezza_mm");
+        QTest::newRow("foot 20 001 mm from the left") << withValue("lastra", "piede_da_sinistra_mm", "20001")
+                                                      << QStringLiteral("lastra.piede_da_sinistra_mm");
+        QTest::newRow("plate 1000 mm on a 4.9 mm nodus")
+            << withValue("gnomone", "altezza_mm", "4.9")
+            << QStringLiteral("200 volte");
         QTest::newRow("section not an object") << withSection("lastra", "5") << QStringLiteral("lastra");
         QTest::newRow("number beyond a double") << withValue("luogo", "latitudine", "1e400") << QStringLiteral("numero troppo grande");
         QTest::newRow("number beyond a double, negative") << withValue("lastra", "larghezza_mm", "-1e999")
