@@ -36,6 +36,8 @@
 
 #include <cmath>
 #include <optional>
+#include <set>
+#include <tuple>
 
 namespace designer {
 
@@ -403,11 +405,19 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     p.days.clear();
     const QStringList days = lines_[QStringLiteral("giorni")]->text().split(
         QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    // A date typed twice is one line; past the limit the dates are refused, not cut short.
+    std::set<std::tuple<int, int, int>> seen;
     for (const QString &day : days) {
         const auto date = sheet::ReadDate(day.toStdString(), p.year);
         if (!date || !gnomonics::IsValidDate(*date)) {
             errors->insert(QStringLiteral("giorni"), kBadDate.text().arg(day));
+            break;
+        }
+        if (!seen.insert({date->year, date->month, date->day}).second)
             continue;
+        if (static_cast<int>(seen.size()) > project::kMaxDays) {
+            errors->insert(QStringLiteral("giorni"), QString::fromStdString(project::TooManyDaysSentence()));
+            break;
         }
         p.days.push_back(day.toStdString());
     }

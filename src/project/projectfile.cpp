@@ -10,6 +10,8 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -213,6 +215,8 @@ Project readDocument(const json &doc)
     if (const json *giorni = member(date, "date", "giorni", Presence::Optional)) {
         if (!giorni->is_array())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."))};
+        // A date given twice is one line: it is kept once, as first written.
+        std::set<std::tuple<int, int, int>> seen;
         for (const json &g : *giorni) {
             if (!g.is_string())
                 throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Ogni elemento di «date.giorni» deve essere una data \"gg/mm/aaaa\"."))};
@@ -221,6 +225,10 @@ Project readDocument(const json &doc)
             if (!d || d->year < gnomonics::kFirstYear || d->year > gnomonics::kLastYear)
                 throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» in «date.giorni» non esiste o è fuori dagli anni ")) +
                               std::to_string(gnomonics::kFirstYear) + "-" + std::to_string(gnomonics::kLastYear) + "."};
+            if (!seen.insert({d->year, d->month, d->day}).second)
+                continue;
+            if (static_cast<int>(seen.size()) > kMaxDays)
+                throw Refusal{quoted("date.giorni") + ": " + TooManyDaysSentence()};
             p.days.push_back(text);
         }
     }

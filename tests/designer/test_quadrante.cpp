@@ -142,6 +142,28 @@ private Q_SLOTS:
         QCOMPARE(back.project.plateWidthMm, 20000.0);
     }
 
+    // "Altre date": a date pasted a thousand times is one line; more distinct dates than the
+    // limit are refused under the field, the drawing kept.
+    void manyDates()
+    {
+        designer::Quadrante w;
+        auto *days = field<QLineEdit>(w, "giorni");
+        QStringList thousand;
+        for (int i = 0; i < 1000; ++i)
+            thousand << QStringLiteral("21/06/2026");
+        days->setText(thousand.join(QLatin1Char(' ')));
+        w.redrawNow();
+        QVERIFY(w.dial().ok);
+        QCOMPARE(w.project().days.size(), std::size_t(1));
+        QStringList distinct;
+        for (int i = 1; i <= 31; ++i)
+            distinct << QStringLiteral("%1/01/2026").arg(i);
+        days->setText(distinct.join(QLatin1Char(' ')));
+        w.redrawNow();
+        QVERIFY(field<QLabel>(w, "giorni_errore")->text().startsWith(QStringLiteral("Al massimo 30 date")));
+        QCOMPARE(w.project().days.size(), std::size_t(1));
+    }
+
     // A foot beyond the plate draws (a plate may hang below the style's fixing) but the status
     // line and the title block say where it is.
     void footOffThePlateIsSaid()

@@ -194,6 +194,42 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(read.project.placeName), name);
     }
 
+    // A date given again is the same line: kept once, as first written. More distinct dates
+    // than a plate can carry are refused in words (a thousand of them took minutes to export).
+    void repeatedDatesMerged_data()
+    {
+        QTest::addColumn<QStringList>("days");
+        QTest::addColumn<QStringList>("kept"); // empty when refused
+        QStringList thousand;
+        for (int i = 0; i < 1000; ++i)
+            thousand << QStringLiteral("21/06/2026");
+        QTest::newRow("1000 copies of one date") << thousand << QStringList{"21/06/2026"};
+        QTest::newRow("one day written two ways") << QStringList{"1/1/2032", "01/01/2032", "15/08/2031"}
+                                                  << QStringList{"1/1/2032", "15/08/2031"};
+        QStringList thirty, thirtyOne;
+        for (int i = 1; i <= 31; ++i)
+            thirtyOne << QStringLiteral("%1/01/2026").arg(i);
+        thirty = thirtyOne.mid(0, 30);
+        QTest::newRow("30 dates, the most") << thirty + thirty << thirty;
+        QTest::newRow("31 dates") << thirtyOne << QStringList{};
+    }
+    void repeatedDatesMerged()
+    {
+        QFETCH(QStringList, days);
+        QFETCH(QStringList, kept);
+        const QString list = QStringLiteral("[\"") + days.join(QStringLiteral("\", \"")) + QStringLiteral("\"]");
+        const auto read = project::ReadProject(withValue("date", "giorni", list.toUtf8().constData()).toStdString());
+        QCOMPARE(read.ok, !kept.isEmpty());
+        if (kept.isEmpty()) {
+            QVERIFY2(QString::fromStdString(read.message).contains(QStringLiteral("Al massimo 30 date")), read.message.c_str());
+            return;
+        }
+        QStringList got;
+        for (const auto &d : read.project.days)
+            got << QString::fromStdString(d);
+        QCOMPARE(got, kept);
+    }
+
     // A choice of hours or date lines left out is off: a file written before that choice
     // existed opens as it was drawn. The year and the analemma keep their defaults.
     void missingChoicesAreOff()
