@@ -391,11 +391,13 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     p.halfHours = checks_[QStringLiteral("mezze")]->isChecked();
     p.clock = checks_[QStringLiteral("civili")]->isChecked();
     p.analemma = static_cast<gnomonics::AnalemmaMode>(analemma_->currentIndex());
+    // The year draws only the analemmas: with "Ore civili" off its field is disabled and
+    // whatever it holds cannot block the dial (the project keeps its last good year).
     bool yearOk = false;
     const int year = lines_[QStringLiteral("anno")]->text().trimmed().toInt(&yearOk);
     if (yearOk && year >= gnomonics::kFirstYear && year <= gnomonics::kLastYear)
         p.year = year;
-    else
+    else if (p.clock)
         errors->insert(QStringLiteral("anno"), kNotAYear);
     p.italic = checks_[QStringLiteral("italiche")]->isChecked();
     p.babylonian = checks_[QStringLiteral("babiloniche")]->isChecked();

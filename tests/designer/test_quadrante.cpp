@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -162,6 +163,29 @@ private Q_SLOTS:
         w.redrawNow();
         QVERIFY(field<QLabel>(w, "giorni_errore")->text().startsWith(QStringLiteral("Al massimo 30 date")));
         QCOMPARE(w.project().days.size(), std::size_t(1));
+    }
+
+    // Tick "Ore civili", type a year out of range, untick: the disabled year field no longer
+    // blocks the redraw, the save or the export.
+    void disabledYearDoesNotBlock()
+    {
+        designer::Quadrante w;
+        auto *clock = w.findChild<QCheckBox *>(QStringLiteral("civili"));
+        QVERIFY(clock);
+        clock->setChecked(true);
+        field<QLineEdit>(w, "anno")->setText(QStringLiteral("20266"));
+        w.redrawNow();
+        QVERIFY(!field<QLabel>(w, "anno_errore")->text().isEmpty());
+        clock->setChecked(false);
+        field<QLineEdit>(w, "latitudine")->setText(QStringLiteral("41,9"));
+        w.redrawNow();
+        QVERIFY(!field<QLineEdit>(w, "anno")->isEnabled());
+        QVERIFY(field<QLabel>(w, "anno_errore")->text().isEmpty());
+        QCOMPARE(w.project().latitudeDeg, 41.9);
+        QVERIFY(w.dial().ok);
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(designer::ExportDial(dir.filePath(QStringLiteral("q.csv")), w.dial(), &error), qPrintable(error));
     }
 
     // A foot beyond the plate draws (a plate may hang below the style's fixing) but the status
