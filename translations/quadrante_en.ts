@@ -1403,5 +1403,21 @@
         <source>Il lato più lungo della lastra può misurare al massimo 200 volte lo gnomone (altezza del nodo o lunghezza dello stilo).</source>
         <translation>The plate&apos;s longer side may measure at most 200 times the gnomon (nodus height or style length).</translation>
     </message>
+    <message>
+        <source>Impossibile aprire il file %1.</source>
+        <translation>Cannot open the file %1.</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella, non un progetto.</source>
+        <translation>%1 is a folder, not a project.</translation>
+    </message>
+    <message>
+        <source>%1 non è un file ordinario (è un dispositivo, una coda o un socket).</source>
+        <translation>%1 is not an ordinary file (it is a device, a pipe or a socket).</translation>
+    </message>
+    <message>
+        <source>Il file %1 è troppo grande per un progetto (più di 1 MB).</source>
+        <translation>The file %1 is too large for a project (over 1 MB).</translation>
+    </message>
 </context>
 </TS>

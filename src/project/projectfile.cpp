@@ -10,12 +10,17 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 #include <tuple>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace project {
 
@@ -331,15 +336,49 @@ ProjectRead ReadProject(std::string_view text)
 
 ProjectRead LoadProject(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        ProjectRead out;
-        out.message = say(QT_TRANSLATE_NOOP("horalo", "Impossibile aprire il file «")) + path + "».";
+    ProjectRead out;
+    // Opened without waiting (a FIFO would block until someone writes to it) and looked at
+    // before it is read: only a regular file of project size, never a folder or a device
+    // such as /dev/zero that never ends.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Impossibile aprire il file %1."), path);
         return out;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return ReadProject(bytes.str());
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        out.message = S_ISDIR(info.st_mode) ? sayAbout(QT_TRANSLATE_NOOP("horalo", "%1 è una cartella, non un progetto."), path)
+                                            : sayAbout(QT_TRANSLATE_NOOP("horalo", "%1 non è un file ordinario (è un dispositivo, una coda o un socket)."), path);
+        return out;
+    }
+    if (info.st_size > kMaxProjectBytes) {
+        ::close(fd);
+        out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Il file %1 è troppo grande per un progetto (più di 1 MB)."), path);
+        return out;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Impossibile aprire il file %1."), path);
+            return out;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > static_cast<std::size_t>(kMaxProjectBytes)) {
+            ::close(fd);
+            out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Il file %1 è troppo grande per un progetto (più di 1 MB)."), path);
+            return out;
+        }
+    }
+    ::close(fd);
+    return ReadProject(bytes);
 }
 
 std::string WriteProject(const Project &p)

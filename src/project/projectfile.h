@@ -19,6 +19,8 @@ inline constexpr int kFormatVersion = 1;
 // Deepest nesting of lists and sections a project file may have (a project itself is four
 // levels deep; kept unknown keys may add some).
 inline constexpr int kMaxNesting = 64;
+// A project is a few kilobytes; a file beyond this is not one.
+inline constexpr long long kMaxProjectBytes = 1024 * 1024;
 
 struct Project {
     // luogo

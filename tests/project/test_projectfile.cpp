@@ -5,6 +5,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -295,6 +297,39 @@ private Q_SLOTS:
         const auto back = project::ReadProject(project::WriteProject(read.project));
         QVERIFY2(back.ok, back.message.c_str());
         QCOMPARE(project::ExtraObject(back.project, "nota"), std::string("\"[[[[ {{{{ non conta\""));
+    }
+
+    // Apri and the command line open only a regular file of project size: a folder, a
+    // device that never ends or a FIFO nobody writes to is named for what it is, at once.
+    void onlyRegularFilesOpen_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("folder") << QStringLiteral("@dir") << QStringLiteral("cartella");
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero") << QStringLiteral("non è un file ordinario");
+        QTest::newRow("FIFO") << QStringLiteral("@fifo") << QStringLiteral("non è un file ordinario");
+        QTest::newRow("2 MB") << QStringLiteral("@big") << QStringLiteral("troppo grande");
+        QTest::newRow("missing") << QStringLiteral("@missing") << QStringLiteral("Impossibile aprire");
+    }
+    void onlyRegularFilesOpen()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        if (path == QLatin1String("@dir")) {
+            path = dir.path();
+        } else if (path == QLatin1String("@fifo")) {
+            path = dir.filePath(QStringLiteral("coda"));
+            QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+        } else if (path == QLatin1String("@big")) {
+            path = dir.filePath(QStringLiteral("grande.horalo"));
+            std::ofstream(path.toStdString()) << std::string(2 * 1024 * 1024, ' ');
+        } else if (path == QLatin1String("@missing")) {
+            path = dir.filePath(QStringLiteral("manca.horalo"));
+        }
+        const auto read = project::LoadProject(path.toStdString());
+        QVERIFY(!read.ok);
+        QVERIFY2(QString::fromStdString(read.message).contains(said), read.message.c_str());
     }
 
     void saveIsAtomicAndLeavesNothingElse()
