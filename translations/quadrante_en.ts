@@ -720,10 +720,6 @@
         <translation>The longitude must be between -180 and 180 degrees.</translation>
     </message>
     <message>
-        <source>Il fuso deve essere compreso tra -14 e 14 ore.</source>
-        <translation>The time zone must be between -14 and 14 hours.</translation>
-    </message>
-    <message>
         <source>La declinazione deve essere compresa tra 0 e 180 gradi.</source>
         <translation>The declination must be between 0 and 180 degrees.</translation>
     </message>
@@ -1366,6 +1362,78 @@
     <message>
         <source>Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di esportare.</source>
         <translation>Some values are not accepted (see the messages in red): correct them before exporting.</translation>
+    </message>
+    <message>
+        <source>Il file ha elenchi o sezioni annidati più di 64 livelli: non è un progetto di Horalo.</source>
+        <translation>The file has lists or sections nested more than 64 levels deep: it is not a Horalo project.</translation>
+    </message>
+    <message>
+        <source>Manca il valore di %1.</source>
+        <translation>The value of %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Manca la sezione %1.</source>
+        <translation>The section %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»).</source>
+        <translation>The value of «gnomone.altezza_mm» (or of «gnomone.stilo_mm») is missing.</translation>
+    </message>
+    <message>
+        <source>Il fuso deve essere compreso tra -12 e 14 ore.</source>
+        <translation>The time zone must be between -12 and 14 hours.</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza del nodo deve essere maggiore di 0 e al massimo 20000 mm.</source>
+        <translation>The nodus height must be more than 0 and at most 20000 mm.</translation>
+    </message>
+    <message>
+        <source>La lunghezza dello stilo deve essere maggiore di 0 e al massimo 20000 mm.</source>
+        <translation>The style length must be more than 0 and at most 20000 mm.</translation>
+    </message>
+    <message>
+        <source>La lastra deve misurare da 10 a 20000 mm per lato.</source>
+        <translation>Each side of the plate must measure from 10 to 20000 mm.</translation>
+    </message>
+    <message>
+        <source>Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo.</source>
+        <translation>The foot of the gnomon F must lie between -20000 and 20000 mm from the edge.</translation>
+    </message>
+    <message>
+        <source>Il nome contiene un carattere che i file di disegno non possono contenere (a capo, tabulazione o altro carattere di controllo, U+FFFE o U+FFFF).</source>
+        <translation>The name holds a character that drawing files cannot hold (a line break, a tab or another control character, U+FFFE or U+FFFF).</translation>
+    </message>
+    <message>
+        <source>Il nome non può contenere «]]&gt;».</source>
+        <translation>The name cannot hold “]]&gt;”.</translation>
+    </message>
+    <message>
+        <source>Il nome è troppo lungo: al massimo 200 caratteri.</source>
+        <translation>The name is too long: at most 200 characters.</translation>
+    </message>
+    <message>
+        <source>Al massimo 30 date oltre a solstizi, equinozi, segni e mesi (le date ripetute contano una volta).</source>
+        <translation>At most 30 dates besides the solstices, equinoxes, signs and months (a repeated date counts once).</translation>
+    </message>
+    <message>
+        <source>Il lato più lungo della lastra può misurare al massimo 200 volte lo gnomone (altezza del nodo o lunghezza dello stilo).</source>
+        <translation>The plate&apos;s longer side may measure at most 200 times the gnomon (nodus height or style length).</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file %1.</source>
+        <translation>Cannot open the file %1.</translation>
+    </message>
+    <message>
+        <source>%1 è una cartella, non un progetto.</source>
+        <translation>%1 is a folder, not a project.</translation>
+    </message>
+    <message>
+        <source>%1 non è un file ordinario (è un dispositivo, una coda o un socket).</source>
+        <translation>%1 is not an ordinary file (it is a device, a pipe or a socket).</translation>
+    </message>
+    <message>
+        <source>Il file %1 è troppo grande per un progetto (più di 1 MB).</source>
+        <translation>The file %1 is too large for a project (over 1 MB).</translation>
     </message>
 </context>
 </TS>

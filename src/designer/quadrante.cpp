@@ -4,6 +4,7 @@
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
 #include "drawing/qt/drawingcanvas.h"
+#include "project/fieldlimits.h"
 #include "shell/registry.h"
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
@@ -34,6 +35,9 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
+#include <set>
+#include <tuple>
 
 namespace designer {
 
@@ -352,17 +356,22 @@ void Quadrante::writeFields(const project::Project &p)
 project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
 {
     project::Project p = project_;
-    auto num = [&](const QString &key, double &out) {
+    // The limits are the project file's, so that what the window takes the file opens again.
+    auto num = [&](const QString &key, double &out, std::optional<project::Limited> limited = std::nullopt) {
         const auto v = sheet::ReadNumber(lines_[key]->text().trimmed().toStdString());
-        if (v)
-            out = *v;
-        else
+        if (!v)
             errors->insert(key, kNotANumber);
+        else if (limited && !project::IsWithin(project::LimitOf(*limited), *v))
+            errors->insert(key, QString::fromStdString(project::LimitSentence(*limited)));
+        else
+            out = *v;
     };
     p.placeName = lines_[QStringLiteral("nome")]->text().toStdString();
-    num(QStringLiteral("latitudine"), p.latitudeDeg);
-    num(QStringLiteral("longitudine"), p.longitudeDeg);
-    num(QStringLiteral("fuso"), p.zoneHours);
+    if (const std::string problem = project::NameProblem(p.placeName); !problem.empty())
+        errors->insert(QStringLiteral("nome"), QString::fromStdString(problem));
+    num(QStringLiteral("latitudine"), p.latitudeDeg, project::Limited::Latitude);
+    num(QStringLiteral("longitudine"), p.longitudeDeg, project::Limited::Longitude);
+    num(QStringLiteral("fuso"), p.zoneHours, project::Limited::Zone);
     p.summerTime = checks_[QStringLiteral("ora_legale")]->isChecked();
     double d = 0;
     num(QStringLiteral("declinazione"), d);
@@ -370,18 +379,21 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
         errors->insert(QStringLiteral("declinazione"), QString::fromStdString(project::RefusalText(
                                                           {gnomonics::RefusalReason::OutOfRange, gnomonics::InputField::Declination})));
     p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
-    num(QStringLiteral("inclinazione"), p.inclinationDeg);
+    num(QStringLiteral("inclinazione"), p.inclinationDeg, project::Limited::Inclination);
     p.styleLengthGiven = gnomonKind_->currentIndex() == 1;
-    num(p.styleLengthGiven ? QStringLiteral("stilo_mm") : QStringLiteral("altezza_mm"), p.gnomonMm);
+    num(p.styleLengthGiven ? QStringLiteral("stilo_mm") : QStringLiteral("altezza_mm"), p.gnomonMm,
+        p.styleLengthGiven ? project::Limited::StyleLength : project::Limited::NodusHeight);
     p.apparent = checks_[QStringLiteral("vere")]->isChecked();
     p.halfHours = checks_[QStringLiteral("mezze")]->isChecked();
     p.clock = checks_[QStringLiteral("civili")]->isChecked();
     p.analemma = static_cast<gnomonics::AnalemmaMode>(analemma_->currentIndex());
+    // The year draws only the analemmas: with "Ore civili" off its field is disabled and
+    // whatever it holds cannot block the dial (the project keeps its last good year).
     bool yearOk = false;
     const int year = lines_[QStringLiteral("anno")]->text().trimmed().toInt(&yearOk);
     if (yearOk && year >= gnomonics::kFirstYear && year <= gnomonics::kLastYear)
         p.year = year;
-    else
+    else if (p.clock)
         errors->insert(QStringLiteral("anno"), kNotAYear);
     p.italic = checks_[QStringLiteral("italiche")]->isChecked();
     p.babylonian = checks_[QStringLiteral("babiloniche")]->isChecked();
@@ -391,18 +403,26 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     p.days.clear();
     const QStringList days = lines_[QStringLiteral("giorni")]->text().split(
         QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    // A date typed twice is one line; past the limit the dates are refused, not cut short.
+    std::set<std::tuple<int, int, int>> seen;
     for (const QString &day : days) {
         const auto date = sheet::ReadDate(day.toStdString(), p.year);
         if (!date || !gnomonics::IsValidDate(*date)) {
             errors->insert(QStringLiteral("giorni"), kBadDate.text().arg(day));
+            break;
+        }
+        if (!seen.insert({date->year, date->month, date->day}).second)
             continue;
+        if (static_cast<int>(seen.size()) > project::kMaxDays) {
+            errors->insert(QStringLiteral("giorni"), QString::fromStdString(project::TooManyDaysSentence()));
+            break;
         }
         p.days.push_back(day.toStdString());
     }
-    num(QStringLiteral("larghezza_mm"), p.plateWidthMm);
-    num(QStringLiteral("altezza_lastra_mm"), p.plateHeightMm);
-    num(QStringLiteral("piede_da_sinistra_mm"), p.footFromLeftMm);
-    num(QStringLiteral("piede_da_alto_mm"), p.footFromTopMm);
+    num(QStringLiteral("larghezza_mm"), p.plateWidthMm, project::Limited::PlateWidth);
+    num(QStringLiteral("altezza_lastra_mm"), p.plateHeightMm, project::Limited::PlateHeight);
+    num(QStringLiteral("piede_da_sinistra_mm"), p.footFromLeftMm, project::Limited::FootFromLeft);
+    num(QStringLiteral("piede_da_alto_mm"), p.footFromTopMm, project::Limited::FootFromTop);
     return p;
 }
 

@@ -45,6 +45,21 @@ std::string isoDate(const sheet::CivilDate &d)
     return buf;
 }
 
+// A field as a CSV reader takes it back: quoted when it holds the separator, a quote or a line
+// break, its quotes doubled.
+std::string csvField(const std::string &text)
+{
+    if (text.find_first_of(";\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (const char c : text) {
+        out += c;
+        if (c == '"')
+            out += '"';
+    }
+    return out + "\"";
+}
+
 bool finitePoint(const DialPoint &p) { return std::isfinite(p.xMm) && std::isfinite(p.yMm); }
 
 class Rows {
@@ -56,7 +71,7 @@ public:
     {
         if (!std::isfinite(x) || !std::isfinite(y) || !dial_.design.plate.contains({x, y}))
             return;
-        text_ += std::string(type) + ";" + label + ";" + hour + ";" + date + ";" + declination + ";" +
+        text_ += std::string(type) + ";" + csvField(label) + ";" + hour + ";" + date + ";" + declination + ";" +
             Decimal(x, 2) + ";" + Decimal(y, 2) + "\n";
     }
     // A point of a line described by its hour (or apparent time for a date line) and the Sun's

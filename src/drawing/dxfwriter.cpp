@@ -53,7 +53,18 @@ std::string dxfText(const std::string &utf8)
             code = ((c & 0x1Fu) << 6) | (utf8[i + 1] & 0x3Fu);
             len = 2;
         }
-        if (code < 0x80) {
+        if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) {
+            // A newline would end the group value and let the rest of the text be read as
+            // the file's own codes; no text of ours holds one, and none is written.
+            out += ' ';
+        } else if (code == '%' && i + 1 < utf8.size() && utf8[i + 1] == '%') {
+            // "%%" starts a control code (%%d, %%c, %%u): a percent sign that a second one
+            // follows is written as the code of a percent sign.
+            out += "%%%";
+        } else if (code == '\\' && i + 1 < utf8.size() && (utf8[i + 1] == 'U' || utf8[i + 1] == 'u')) {
+            // "\U+" starts a character code: the backslash is written as its own.
+            out += "\\U+005C";
+        } else if (code < 0x80) {
             out += static_cast<char>(code);
         } else if (code == 0xB0) {
             // The degree sign has a control code of its own that every R12 reader knows.

@@ -337,6 +337,7 @@ struct SegmentRef {
     std::size_t line;
     std::size_t piece;
     std::size_t index; // the segment from point index to index + 1
+    std::size_t serial; // the segment's number among family b's, to list it once per test
 };
 
 const DialPoint &pointOf(const DialLines &dial, const SegmentRef &s, std::size_t k)
@@ -410,8 +411,15 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
     const ClipRect &clip = dial.design.plate;
     const Context context{&dial.design, &dial.plane, dial.solar.get()};
 
-    // Segments of family b, bucketed in a grid over the plate.
-    constexpr int kCells = 48;
+    // Segments of family b, bucketed in a grid over the plate. On a plate large beside its
+    // nodus the lines crowd into a few cells of a coarse grid and every segment met thousands
+    // of others there: the grid is finer the more segments there are.
+    std::size_t segmentsB = 0;
+    for (const DialLine &line : dial.lines)
+        if (line.family == b)
+            for (const auto &piece : line.pieces)
+                segmentsB += piece.empty() ? 0 : piece.size() - 1;
+    const int kCells = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(segmentsB))), 48, 400);
     const double cellW = (clip.rightMm - clip.leftMm) / kCells;
     const double cellH = (clip.topMm - clip.bottomMm) / kCells;
     auto cellRange = [&](const DialPoint &p, const DialPoint &q, int *x0, int *x1, int *y0, int *y1) {
@@ -422,21 +430,52 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
         *y0 = cy(std::min(p.yMm, q.yMm));
         *y1 = cy(std::max(p.yMm, q.yMm));
     };
-    std::vector<std::vector<SegmentRef>> grid(kCells * kCells);
+    // The cells a segment passes through: it is walked in steps of half a cell, each step's
+    // box covering at most four cells, so that a long slanting segment is not filed under
+    // every cell of its whole box.
+    auto forEachCell = [&](const DialPoint &p, const DialPoint &q, auto &&visit) {
+        if (!std::isfinite(p.xMm) || !std::isfinite(p.yMm) || !std::isfinite(q.xMm) || !std::isfinite(q.yMm))
+            return;
+        const double dx = q.xMm - p.xMm, dy = q.yMm - p.yMm;
+        const double cells = std::max(std::abs(dx) / cellW, std::abs(dy) / cellH);
+        const int steps = static_cast<int>(std::clamp(std::ceil(2.0 * cells), 1.0, 4.0 * kCells));
+        for (int k = 0; k < steps; ++k) {
+            DialPoint s0 = p, s1 = p;
+            s0.xMm = p.xMm + dx * k / steps;
+            s0.yMm = p.yMm + dy * k / steps;
+            s1.xMm = p.xMm + dx * (k + 1) / steps;
+            s1.yMm = p.yMm + dy * (k + 1) / steps;
+            int x0, x1, y0, y1;
+            cellRange(s0, s1, &x0, &x1, &y0, &y1);
+            for (int y = y0; y <= y1; ++y)
+                for (int x = x0; x <= x1; ++x)
+                    visit(static_cast<std::size_t>(y * kCells + x));
+        }
+    };
+    std::vector<std::vector<SegmentRef>> grid(static_cast<std::size_t>(kCells * kCells));
+    std::size_t serial = 0;
     for (std::size_t l = 0; l < dial.lines.size(); ++l) {
         if (dial.lines[l].family != b)
             continue;
         for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
             for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
-                const SegmentRef ref{l, p, i};
-                int x0, x1, y0, y1;
-                cellRange(pointOf(dial, ref, 0), pointOf(dial, ref, 1), &x0, &x1, &y0, &y1);
-                for (int y = y0; y <= y1; ++y)
-                    for (int x = x0; x <= x1; ++x)
-                        grid[static_cast<std::size_t>(y * kCells + x)].push_back(ref);
+                const SegmentRef ref{l, p, i, serial++};
+                forEachCell(pointOf(dial, ref, 0), pointOf(dial, ref, 1), [&](std::size_t cell) {
+                    if (grid[cell].empty() || grid[cell].back().serial != ref.serial)
+                        grid[cell].push_back(ref);
+                });
             }
     }
 
+    std::vector<std::size_t> seen(serial, 0);
+    std::size_t test = 0;
+    std::vector<SegmentRef> candidates;
+    struct Hit {
+        SegmentRef rb;
+        double s;
+        double u;
+    };
+    std::vector<Hit> hits;
     for (std::size_t l = 0; l < dial.lines.size(); ++l) {
         if (dial.lines[l].family != a)
             continue;
@@ -444,31 +483,32 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
         const LinePointFunction faAnywhere = lineFunction(context, dial.lines[l], true);
         for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
             for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
-                const SegmentRef ra{l, p, i};
+                const SegmentRef ra{l, p, i, 0};
                 const DialPoint &p0 = pointOf(dial, ra, 0);
                 const DialPoint &p1 = pointOf(dial, ra, 1);
-                int x0, x1, y0, y1;
-                cellRange(p0, p1, &x0, &x1, &y0, &y1);
-                std::vector<SegmentRef> candidates;
-                for (int y = y0; y <= y1; ++y)
-                    for (int x = x0; x <= x1; ++x)
-                        for (const SegmentRef &rb : grid[static_cast<std::size_t>(y * kCells + x)])
-                            if (rb.line != l && (a != b || rb.line > l))
-                                candidates.push_back(rb);
-                std::sort(candidates.begin(), candidates.end(), [](const SegmentRef &x, const SegmentRef &y) {
-                    return std::tie(x.line, x.piece, x.index) < std::tie(y.line, y.piece, y.index);
+                // A segment of b spread over several cells is tested once, in the order of the
+                // lines, so that the crossings come out in the same order whatever the grid.
+                ++test;
+                candidates.clear();
+                forEachCell(p0, p1, [&](std::size_t cell) {
+                    for (const SegmentRef &rb : grid[cell])
+                        if (rb.line != l && (a != b || rb.line > l) && seen[rb.serial] != test) {
+                            seen[rb.serial] = test;
+                            candidates.push_back(rb);
+                        }
                 });
-                candidates.erase(std::unique(candidates.begin(), candidates.end(),
-                                             [](const SegmentRef &x, const SegmentRef &y) {
-                                                 return x.line == y.line && x.piece == y.piece && x.index == y.index;
-                                             }),
-                                 candidates.end());
+                hits.clear();
                 for (const SegmentRef &rb : candidates) {
+                    Hit h{rb, 0, 0};
+                    if (segmentsCross(p0, p1, pointOf(dial, rb, 0), pointOf(dial, rb, 1), &h.s, &h.u))
+                        hits.push_back(h);
+                }
+                std::sort(hits.begin(), hits.end(), [](const Hit &x, const Hit &y) { return x.rb.serial < y.rb.serial; });
+                for (const Hit &hit : hits) {
+                    const SegmentRef &rb = hit.rb;
                     const DialPoint &q0 = pointOf(dial, rb, 0);
                     const DialPoint &q1 = pointOf(dial, rb, 1);
-                    double s = 0, u = 0;
-                    if (!segmentsCross(p0, p1, q0, q1, &s, &u))
-                        continue;
+                    const double s = hit.s, u = hit.u;
                     const double ta = p0.parameter + s * (p1.parameter - p0.parameter);
                     const double tb = q0.parameter + u * (q1.parameter - q0.parameter);
                     Crossing c;
@@ -487,10 +527,10 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
                         c.onB = *ob;
                     }
                     // A crossing on a shared vertex is met from two segments: keep it once.
-                    const bool repeated = std::any_of(found.begin(), found.end(), [&](const Crossing &o) {
-                        return o.lineA == c.lineA && o.lineB == c.lineB
-                            && std::hypot(o.onA.xMm - c.onA.xMm, o.onA.yMm - c.onA.yMm) < 1e-3;
-                    });
+                    // Only this line's crossings, the last ones found, can repeat it.
+                    bool repeated = false;
+                    for (auto o = found.rbegin(); o != found.rend() && o->lineA == c.lineA && !repeated; ++o)
+                        repeated = o->lineB == c.lineB && std::hypot(o->onA.xMm - c.onA.xMm, o->onA.yMm - c.onA.yMm) < 1e-3;
                     if (!repeated)
                         found.push_back(c);
                 }

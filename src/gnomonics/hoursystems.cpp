@@ -29,7 +29,7 @@ EngineStatus CheckPlace(const Place &place)
         return Refuse(InputField::Longitude, RefusalReason::OutOfRange);
     if (!std::isfinite(place.zoneHours))
         return Refuse(InputField::TimeZone, RefusalReason::NotFinite);
-    if (std::abs(place.zoneHours) > 14.0)
+    if (place.zoneHours < kFirstZoneHours || place.zoneHours > kLastZoneHours)
         return Refuse(InputField::TimeZone, RefusalReason::OutOfRange);
     return {};
 }

@@ -8,6 +8,7 @@
 // degrees; times in decimal hours.
 
 #include "gnomonics/enginestatus.h"
+#include "gnomonics/sun.h"
 
 #include <optional>
 
@@ -16,11 +17,11 @@ namespace gnomonics {
 struct Place {
     double latitudeDeg = 45.4642;
     double longitudeDeg = 9.19; // East positive, -180..180
-    double zoneHours = 1;       // the zone's offset from UT, East positive, -14..14
+    double zoneHours = 1;       // the zone's offset from UT, East positive, -12..14
     bool summerTime = false;    // clocks one hour ahead of the zone
 };
 
-// Refuses a latitude beyond +-89.99, a longitude beyond +-180, a zone beyond +-14 hours, and
+// Refuses a latitude beyond +-89.99, a longitude beyond +-180, a zone outside -12..14 hours, and
 // anything not finite.
 EngineStatus CheckPlace(const Place &place);
 

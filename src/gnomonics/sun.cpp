@@ -502,7 +502,7 @@ SunAtClockResult SunAtClock(const ClockInstant &instant)
         out.status = Refuse(InputField::ClockTime, RefusalReason::OutOfRange);
     else if (!std::isfinite(instant.zoneHours))
         out.status = Refuse(InputField::TimeZone, RefusalReason::NotFinite);
-    else if (std::abs(instant.zoneHours) > 14)
+    else if (instant.zoneHours < kFirstZoneHours || instant.zoneHours > kLastZoneHours)
         out.status = Refuse(InputField::TimeZone, RefusalReason::OutOfRange);
     else if (!DateExists(instant.date))
         out.status = Refuse(InputField::Date, RefusalReason::NoSuchDate);

@@ -20,6 +20,10 @@ namespace gnomonics {
 // of the program's calendar.
 using sheet::kFirstYear;
 using sheet::kLastYear;
+// The civil time zones in use, hours East of Greenwich: from Baker Island's -12 to the Line
+// Islands' +14.
+inline constexpr double kFirstZoneHours = -12;
+inline constexpr double kLastZoneHours = 14;
 
 // Julian Day of a Gregorian date at the given hours of that day (0 is midnight; any value,
 // 25 meaning 1 o'clock of the next day). The calendar is proleptic Gregorian.
@@ -110,7 +114,7 @@ double InstantOfSolarLongitude(int year, double longitudeDeg);
 struct ClockInstant {
     sheet::CivilDate date;
     double clockHours = 12;  // 0..24, as the clock reads (summer time included)
-    double zoneHours = 0;    // -14..14, East positive
+    double zoneHours = 0;    // kFirstZoneHours..kLastZoneHours (-12..14), East positive
     bool summerTime = false;
 };
 
@@ -120,7 +124,7 @@ struct SunAtClockResult {
 };
 
 // The Sun for a clock reading: refuses a date that does not exist or lies outside the years
-// 1600-2400, a clock outside 0..24, a zone outside -14..14, and anything not finite.
+// 1600-2400, a clock outside 0..24, a zone outside -12..14, and anything not finite.
 SunAtClockResult SunAtClock(const ClockInstant &instant);
 
 // The Sun's declination and equation of time over a span of days, tabulated once a day at 0h UT

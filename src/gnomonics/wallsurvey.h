@@ -17,8 +17,8 @@
 namespace gnomonics {
 
 // The zones a survey accepts, in hours East of Greenwich: every civil zone in use.
-inline constexpr double kSurveyFirstZone = -12;
-inline constexpr double kSurveyLastZone = 14;
+inline constexpr double kSurveyFirstZone = kFirstZoneHours;
+inline constexpr double kSurveyLastZone = kLastZoneHours;
 
 // A reading of 0.1 degree is the best a protractor with half-degree ticks on a board allows;
 // a row is only ever called an outlier when it stands further than this from the median, so

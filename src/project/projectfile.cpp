@@ -4,14 +4,23 @@
 #include "sheet/translation.h"
 
 #include "project/atomicfile.h"
+#include "project/fieldlimits.h"
 #include "sheet/dates.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cerrno>
+#include <set>
+#include <tuple>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace project {
 
@@ -40,28 +49,50 @@ std::string shownNumber(double v)
 
 std::string quoted(const std::string &path) { return "«" + path + "»"; }
 
-const json *member(const json &object, const std::string &section, const char *key)
+// A marked sentence in the program's language with its %1 replaced by a quoted key.
+std::string sayAbout(const char *italian, const std::string &key)
+{
+    std::string s = say(italian);
+    const auto at = s.find("%1");
+    return at == std::string::npos ? s : s.replace(at, 2, quoted(key));
+}
+
+// Whether a key may be left out of its section. The place, the plane, the gnomon and the plate
+// must each be given in full: a misspelt "latitudne" would otherwise draw the dial of the
+// default place. A choice of hours or of date lines left out is off, so that a file written
+// before the choice existed opens as it was drawn.
+enum class Presence { Required, Optional };
+
+const json *member(const json &object, const std::string &section, const char *key, Presence presence)
 {
     const auto it = object.find(key);
-    (void)section;
+    if (it == object.end() && presence == Presence::Required)
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Manca il valore di %1."), section + "." + key)};
     return it == object.end() ? nullptr : &*it;
 }
 
-const json &section(const json &doc, const char *name)
+const json &section(const json &doc, const char *name, Presence presence)
 {
     static const json empty = json::object();
     const auto it = doc.find(name);
-    if (it == doc.end())
+    if (it == doc.end()) {
+        if (presence == Presence::Required)
+            throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Manca la sezione %1."), name)};
         return empty;
+    }
     if (!it->is_object())
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La sezione ")) + quoted(name) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un oggetto JSON."))};
     return *it;
 }
 
-void readNumber(const json &sec, const std::string &secName, const char *key, double lo, double hi,
-                double &out, bool openLow = false)
+void readNumber(const json &sec, Limited field, double &out)
 {
-    const json *v = member(sec, secName, key);
+    const FieldLimit &limit = LimitOf(field);
+    const std::string secName = limit.section;
+    const char *key = limit.key;
+    const double lo = limit.lo, hi = limit.hi;
+    const bool openLow = limit.openLow;
+    const json *v = member(sec, secName, key, Presence::Required);
     if (!v)
         return;
     const std::string path = secName + "." + key;
@@ -79,9 +110,11 @@ void readNumber(const json &sec, const std::string &secName, const char *key, do
     out = x;
 }
 
-void readBool(const json &sec, const std::string &secName, const char *key, bool &out)
+void readBool(const json &sec, const std::string &secName, const char *key, bool &out, Presence presence)
 {
-    const json *v = member(sec, secName, key);
+    const json *v = member(sec, secName, key, presence);
+    if (!v && presence == Presence::Optional)
+        out = false;
     if (!v)
         return;
     if (!v->is_boolean())
@@ -89,9 +122,9 @@ void readBool(const json &sec, const std::string &secName, const char *key, bool
     out = v->get<bool>();
 }
 
-void readString(const json &sec, const std::string &secName, const char *key, std::string &out)
+void readString(const json &sec, const std::string &secName, const char *key, std::string &out, Presence presence)
 {
-    const json *v = member(sec, secName, key);
+    const json *v = member(sec, secName, key, presence);
     if (!v)
         return;
     if (!v->is_string())
@@ -131,32 +164,35 @@ Project readDocument(const json &doc)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» (")) + std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", ") non è valido."))};
 
     Project p;
-    const json &luogo = section(doc, "luogo");
-    readString(luogo, "luogo", "nome", p.placeName);
-    readNumber(luogo, "luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, p.latitudeDeg);
-    readNumber(luogo, "luogo", "longitudine", -180, 180, p.longitudeDeg);
-    readNumber(luogo, "luogo", "fuso", -14, 14, p.zoneHours);
-    readBool(luogo, "luogo", "ora_legale", p.summerTime);
+    const json &luogo = section(doc, "luogo", Presence::Required);
+    readString(luogo, "luogo", "nome", p.placeName, Presence::Required);
+    if (const std::string problem = NameProblem(p.placeName); !problem.empty())
+        throw Refusal{quoted("luogo.nome") + ": " + problem};
+    readNumber(luogo, Limited::Latitude, p.latitudeDeg);
+    readNumber(luogo, Limited::Longitude, p.longitudeDeg);
+    readNumber(luogo, Limited::Zone, p.zoneHours);
+    readBool(luogo, "luogo", "ora_legale", p.summerTime, Presence::Required);
 
-    const json &piano = section(doc, "piano");
-    readNumber(piano, "piano", "declinazione", -180, 180, p.declinationDeg);
-    readNumber(piano, "piano", "inclinazione", gnomonics::kMinInclinationDeg, gnomonics::kMaxInclinationDeg,
-               p.inclinationDeg);
+    const json &piano = section(doc, "piano", Presence::Required);
+    readNumber(piano, Limited::Declination, p.declinationDeg);
+    readNumber(piano, Limited::Inclination, p.inclinationDeg);
 
-    const json &gnomone = section(doc, "gnomone");
+    const json &gnomone = section(doc, "gnomone", Presence::Required);
     const bool hasHeight = gnomone.contains("altezza_mm");
     const bool hasStyle = gnomone.contains("stilo_mm");
     if (hasHeight && hasStyle)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi."))};
+    if (!hasHeight && !hasStyle)
+        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»)."))};
     p.styleLengthGiven = hasStyle;
-    readNumber(gnomone, "gnomone", hasStyle ? "stilo_mm" : "altezza_mm", 0, kMaxLengthMm, p.gnomonMm, true);
+    readNumber(gnomone, hasStyle ? Limited::StyleLength : Limited::NodusHeight, p.gnomonMm);
 
-    const json &ore = section(doc, "ore");
-    readBool(ore, "ore", "vere", p.apparent);
-    readBool(ore, "ore", "mezze", p.halfHours);
-    readBool(ore, "ore", "civili", p.clock);
+    const json &ore = section(doc, "ore", Presence::Optional);
+    readBool(ore, "ore", "vere", p.apparent, Presence::Optional);
+    readBool(ore, "ore", "mezze", p.halfHours, Presence::Optional);
+    readBool(ore, "ore", "civili", p.clock, Presence::Optional);
     std::string mode = analemmaName(p.analemma);
-    readString(ore, "ore", "analemma", mode);
+    readString(ore, "ore", "analemma", mode, Presence::Optional);
     if (mode == "intero")
         p.analemma = gnomonics::AnalemmaMode::Whole;
     else if (mode == "meta")
@@ -165,7 +201,7 @@ Project readDocument(const json &doc)
         p.analemma = gnomonics::AnalemmaMode::NoonOnly;
     else
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.analemma» deve essere \"intero\", \"meta\" o \"mezzogiorno\"."))};
-    if (const json *anno = member(ore, "ore", "anno")) {
+    if (const json *anno = member(ore, "ore", "anno", Presence::Optional)) {
         if (!anno->is_number_integer())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.anno» deve essere un numero intero."))};
         const auto y = anno->get<long long>();
@@ -174,16 +210,18 @@ Project readDocument(const json &doc)
                           std::to_string(gnomonics::kFirstYear) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + std::to_string(gnomonics::kLastYear) + "."};
         p.year = static_cast<int>(y);
     }
-    readBool(ore, "ore", "italiche", p.italic);
-    readBool(ore, "ore", "babiloniche", p.babylonian);
+    readBool(ore, "ore", "italiche", p.italic, Presence::Optional);
+    readBool(ore, "ore", "babiloniche", p.babylonian, Presence::Optional);
 
-    const json &date = section(doc, "date");
-    readBool(date, "date", "solstizi_equinozi", p.solsticesEquinoxes);
-    readBool(date, "date", "zodiaco", p.zodiac);
-    readBool(date, "date", "mesi", p.monthFirsts);
-    if (const json *giorni = member(date, "date", "giorni")) {
+    const json &date = section(doc, "date", Presence::Optional);
+    readBool(date, "date", "solstizi_equinozi", p.solsticesEquinoxes, Presence::Optional);
+    readBool(date, "date", "zodiaco", p.zodiac, Presence::Optional);
+    readBool(date, "date", "mesi", p.monthFirsts, Presence::Optional);
+    if (const json *giorni = member(date, "date", "giorni", Presence::Optional)) {
         if (!giorni->is_array())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."))};
+        // A date given twice is one line: it is kept once, as first written.
+        std::set<std::tuple<int, int, int>> seen;
         for (const json &g : *giorni) {
             if (!g.is_string())
                 throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Ogni elemento di «date.giorni» deve essere una data \"gg/mm/aaaa\"."))};
@@ -192,15 +230,21 @@ Project readDocument(const json &doc)
             if (!d || d->year < gnomonics::kFirstYear || d->year > gnomonics::kLastYear)
                 throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» in «date.giorni» non esiste o è fuori dagli anni ")) +
                               std::to_string(gnomonics::kFirstYear) + "-" + std::to_string(gnomonics::kLastYear) + "."};
+            if (!seen.insert({d->year, d->month, d->day}).second)
+                continue;
+            if (static_cast<int>(seen.size()) > kMaxDays)
+                throw Refusal{quoted("date.giorni") + ": " + TooManyDaysSentence()};
             p.days.push_back(text);
         }
     }
 
-    const json &lastra = section(doc, "lastra");
-    readNumber(lastra, "lastra", "larghezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateWidthMm);
-    readNumber(lastra, "lastra", "altezza_mm", gnomonics::kMinPlateMm, kMaxLengthMm, p.plateHeightMm);
-    readNumber(lastra, "lastra", "piede_da_sinistra_mm", -kMaxLengthMm, kMaxLengthMm, p.footFromLeftMm);
-    readNumber(lastra, "lastra", "piede_da_alto_mm", -kMaxLengthMm, kMaxLengthMm, p.footFromTopMm);
+    const json &lastra = section(doc, "lastra", Presence::Required);
+    readNumber(lastra, Limited::PlateWidth, p.plateWidthMm);
+    readNumber(lastra, Limited::PlateHeight, p.plateHeightMm);
+    readNumber(lastra, Limited::FootFromLeft, p.footFromLeftMm);
+    readNumber(lastra, Limited::FootFromTop, p.footFromTopMm);
+    if (const std::string problem = PlateProblem(p); !problem.empty())
+        throw Refusal{quoted("lastra") + ": " + problem};
 
     p.keptJson = doc.dump();
     return p;
@@ -223,11 +267,49 @@ json &sectionOf(json &doc, const char *name)
     return s;
 }
 
+// The deepest nesting of arrays and objects in a JSON text, counted on the bytes without
+// parsing, brackets inside strings left out. It stops counting past limit.
+int nestingDepth(std::string_view text, int limit)
+{
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+            if (deepest > limit)
+                return deepest;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
 } // namespace
 
 ProjectRead ReadProject(std::string_view text)
 {
     ProjectRead out;
+    // The JSON library reads, copies and writes nested values by recursion: a file nested some
+    // ten thousand levels deep would exhaust the stack and take every open window with it. A
+    // project is four levels deep; anything past kMaxNesting is refused before it is parsed.
+    if (nestingDepth(text, kMaxNesting) > kMaxNesting) {
+        out.message = say(QT_TRANSLATE_NOOP("horalo", "Il file ha elenchi o sezioni annidati più di 64 livelli: non è un progetto di Horalo."));
+        return out;
+    }
     json doc;
     try {
         doc = json::parse(text.begin(), text.end());
@@ -254,15 +336,49 @@ ProjectRead ReadProject(std::string_view text)
 
 ProjectRead LoadProject(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        ProjectRead out;
-        out.message = say(QT_TRANSLATE_NOOP("horalo", "Impossibile aprire il file «")) + path + "».";
+    ProjectRead out;
+    // Opened without waiting (a FIFO would block until someone writes to it) and looked at
+    // before it is read: only a regular file of project size, never a folder or a device
+    // such as /dev/zero that never ends.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Impossibile aprire il file %1."), path);
         return out;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return ReadProject(bytes.str());
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        out.message = S_ISDIR(info.st_mode) ? sayAbout(QT_TRANSLATE_NOOP("horalo", "%1 è una cartella, non un progetto."), path)
+                                            : sayAbout(QT_TRANSLATE_NOOP("horalo", "%1 non è un file ordinario (è un dispositivo, una coda o un socket)."), path);
+        return out;
+    }
+    if (info.st_size > kMaxProjectBytes) {
+        ::close(fd);
+        out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Il file %1 è troppo grande per un progetto (più di 1 MB)."), path);
+        return out;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Impossibile aprire il file %1."), path);
+            return out;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > static_cast<std::size_t>(kMaxProjectBytes)) {
+            ::close(fd);
+            out.message = sayAbout(QT_TRANSLATE_NOOP("horalo", "Il file %1 è troppo grande per un progetto (più di 1 MB)."), path);
+            return out;
+        }
+    }
+    ::close(fd);
+    return ReadProject(bytes);
 }
 
 std::string WriteProject(const Project &p)
@@ -311,6 +427,8 @@ bool SaveProject(const std::string &path, const Project &project, std::string *e
 
 bool SetExtraObject(Project &project, const std::string &key, std::string_view objectJson)
 {
+    if (nestingDepth(objectJson, kMaxNesting - 1) > kMaxNesting - 1)
+        return false;
     json value = json::parse(objectJson.begin(), objectJson.end(), nullptr, false);
     if (!value.is_object())
         return false;
@@ -363,7 +481,7 @@ std::string RefusalText(gnomonics::EngineStatus status)
     switch (status.field) {
     case F::Latitude: return say(QT_TRANSLATE_NOOP("horalo", "La latitudine deve essere compresa tra -89,99 e 89,99 gradi."));
     case F::Longitude: return say(QT_TRANSLATE_NOOP("horalo", "La longitudine deve essere compresa tra -180 e 180 gradi."));
-    case F::TimeZone: return say(QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -14 e 14 ore."));
+    case F::TimeZone: return say(QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -12 e 14 ore."));
     case F::Declination: return say(QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi."));
     case F::Inclination: return say(QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale)."));
     case F::Year: return say(QT_TRANSLATE_NOOP("horalo", "L'anno deve essere compreso tra 1600 e 2400."));
@@ -372,6 +490,13 @@ std::string RefusalText(gnomonics::EngineStatus status)
     default: break;
     }
     return say(QT_TRANSLATE_NOOP("horalo", "Valore fuori dall'intervallo ammesso."));
+}
+
+std::string PlateProblem(const Project &p)
+{
+    if (std::max(p.plateWidthMm, p.plateHeightMm) <= kMaxPlateToGnomon * p.gnomonMm)
+        return {};
+    return say(QT_TRANSLATE_NOOP("horalo", "Il lato più lungo della lastra può misurare al massimo 200 volte lo gnomone (altezza del nodo o lunghezza dello stilo)."));
 }
 
 SpecResult ToDialSpec(const Project &p)
@@ -416,6 +541,12 @@ SpecResult ToDialSpec(const Project &p)
         out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
         out.key = p.plateWidthMm >= gnomonics::kMinPlateMm ? "altezza_lastra_mm" : "larghezza_mm";
         out.message = RefusalText(out.status);
+        return out;
+    }
+    if (const std::string problem = PlateProblem(p); !problem.empty()) {
+        out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
+        out.key = "larghezza_mm";
+        out.message = problem;
         return out;
     }
     s.plate.leftMm = -p.footFromLeftMm;

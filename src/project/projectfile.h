@@ -16,8 +16,11 @@ namespace project {
 inline constexpr const char *kFormatName = "horalo-quadrante";
 inline constexpr int kFormatVersion = 1;
 
-// Limits of the plate and of the gnomon, mm: beyond a hundred metres nobody builds a dial.
-inline constexpr double kMaxLengthMm = 100000.0;
+// Deepest nesting of lists and sections a project file may have (a project itself is four
+// levels deep; kept unknown keys may add some).
+inline constexpr int kMaxNesting = 64;
+// A project is a few kilobytes; a file beyond this is not one.
+inline constexpr long long kMaxProjectBytes = 1024 * 1024;
 
 struct Project {
     // luogo
@@ -86,6 +89,10 @@ struct SpecResult {
     gnomonics::DialSpec design;
 };
 SpecResult ToDialSpec(const Project &project);
+
+// Why the plate cannot be drawn for its gnomon (its longer side beyond kMaxPlateToGnomon
+// times the nodus height or style length), in the program's language; empty when it can.
+std::string PlateProblem(const Project &project);
 
 // The JSON key of an engine field, and the engine's refusal in Italian.
 std::string FieldKey(gnomonics::InputField field);

@@ -32,6 +32,10 @@ private Q_SLOTS:
                    .replace(QStringLiteral("\"declinazione\": 0"), QStringLiteral("\"declinazione\": 90"))
                    .replace(QStringLiteral("45.4642"), QStringLiteral("0"))
             << QStringLiteral("q.dxf") << 2 << QStringLiteral("polare");
+        QTest::newRow("unknown key nested 70 000 levels deep")
+            << QString(good).insert(1, QStringLiteral("\"x\": ") + QString(70000, QLatin1Char('[')) + QString(70000, QLatin1Char(']')) +
+                                           QStringLiteral(", "))
+            << QStringLiteral("q.svg") << 2 << QStringLiteral("64 livelli");
     }
     void exportExitCodes()
     {

@@ -180,7 +180,7 @@ private Q_SLOTS:
     void projectFileRefusal()
     {
         const project::ProjectRead read = project::ReadProject(R"({"formato":"horalo-quadrante","versione":1,
-            "luogo":{"latitudine":"45"}})");
+            "luogo":{"nome":"Milano","latitudine":"45"}})");
         QVERIFY(!read.ok);
         QCOMPARE(QString::fromStdString(read.message), QStringLiteral("The value of «luogo.latitudine» must be a number."));
     }

@@ -1,11 +1,13 @@
 #include "designer/designerexport.h"
 #include "drawing/csvwriter.h"
+#include "drawing/dxfwriter.h"
 #include "testsupport.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <cmath>
@@ -36,6 +38,46 @@ private:
                 return true;
         }
         return false;
+    }
+
+    // The group codes and values of a DXF file, in order; false when a code is not a whole
+    // number (a value that broke out of its line).
+    static bool dxfGroups(const QString &path, QList<QPair<int, QByteArray>> *groups)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+            bool ok = false;
+            const int code = lines[i].trimmed().toInt(&ok);
+            if (!ok)
+                return false;
+            groups->append({code, lines[i + 1].endsWith('\r') ? lines[i + 1].chopped(1) : lines[i + 1]});
+        }
+        return true;
+    }
+    // A DXF text value as a reader shows it: the code page's bytes, %%d the degree sign, %%%
+    // a percent sign, \U+XXXX a character.
+    static QString dxfShown(const QByteArray &value)
+    {
+        QString raw = QString::fromLatin1(value);
+        QString out;
+        for (qsizetype i = 0; i < raw.size();) {
+            if (raw.mid(i, 3) == QLatin1String("%%%")) {
+                out += QLatin1Char('%');
+                i += 3;
+            } else if (raw.mid(i, 3) == QLatin1String("%%d")) {
+                out += QChar(0xB0);
+                i += 3;
+            } else if (raw.mid(i, 3) == QLatin1String("\\U+") && i + 7 <= raw.size()) {
+                out += QChar(raw.mid(i + 3, 4).toUShort(nullptr, 16));
+                i += 7;
+            } else {
+                out += raw[i++];
+            }
+        }
+        return out;
     }
 
 private Q_SLOTS:
@@ -134,6 +176,90 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(pdfinfo.readAllStandardError()), QString());
         QVERIFY(pdfinfo.readAllStandardOutput().contains(QByteArray("Pages:           ") + QByteArray::number(pdfPages)));
         QCOMPARE(dial.sketch.hasAside, pdfPages == 2);
+    }
+    // The place's name reaches the SVG's title and texts, the PDF and the DXF: whatever
+    // characters XML or a DXF reader treats as their own come back as the maker typed them,
+    // and every file is read whole by a second program.
+    void placeNameSurvivesEveryFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("ampersand, angle brackets and quotes") << QStringLiteral("B&B <La> \"Meridiana\" dell'Orto");
+        QTest::newRow("DXF control codes typed as text") << QStringLiteral("Sconto 100%%d, 50% e \\U+0041");
+        QTest::newRow("accents and signs") << QStringLiteral("Citt\u00e0 \u00d7 Ges\u00f9 \u00b0");
+        QTest::newRow("XML end of data") << QStringLiteral("a]]b>c &amp;");
+    }
+    void placeNameSurvivesEveryFormat()
+    {
+        QFETCH(QString, name);
+        project::Project p;
+        p.placeName = name.toStdString();
+        const designer::DesignedDial dial = designer::DesignDial(p);
+        QVERIFY2(dial.ok, qPrintable(dial.message));
+        const QString title = QStringLiteral("Quadrante ") + name;
+        QTemporaryDir dir;
+        QString error;
+
+        const QString svgPath = dir.filePath(QStringLiteral("q.svg"));
+        QVERIFY2(designer::ExportDial(svgPath, dial, &error), qPrintable(error));
+        QFile svg(svgPath);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        QStringList titles;
+        QStringList texts;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("title"))
+                titles << xml.readElementText();
+            else if (xml.isStartElement() && xml.name() == QLatin1String("text"))
+                texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(titles, QStringList{title});
+        QVERIFY2(texts.contains(title), qPrintable(texts.join(QStringLiteral(" | "))));
+
+        const QString pdfPath = dir.filePath(QStringLiteral("q.pdf"));
+        QVERIFY2(designer::ExportDial(pdfPath, dial, &error), qPrintable(error));
+        QProcess pdfinfo;
+        pdfinfo.start(QStringLiteral("pdfinfo"), {pdfPath});
+        QVERIFY(pdfinfo.waitForFinished(30000));
+        QCOMPARE(pdfinfo.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(pdfinfo.readAllStandardOutput()).contains(QStringLiteral("Title:           ") + title));
+
+        const QString dxfPath = dir.filePath(QStringLiteral("q.dxf"));
+        QVERIFY2(designer::ExportDial(dxfPath, dial, &error), qPrintable(error));
+        QList<QPair<int, QByteArray>> groups;
+        QVERIFY(dxfGroups(dxfPath, &groups));
+        QStringList values;
+        for (const auto &g : groups)
+            if (g.first == 1)
+                values << dxfShown(g.second);
+        QVERIFY2(values.contains(title), qPrintable(values.join(QStringLiteral(" | "))));
+    }
+
+    // A line break that reached the DXF writer would end the text's value and let the rest be
+    // read as the file's own codes ("x\n  0\nEOF" ended the drawing there): it is written as a
+    // space and the file keeps every line.
+    void lineBreakNeverBreaksTheDxf()
+    {
+        project::Project p;
+        designer::DesignedDial dial = designer::DesignDial(p);
+        QVERIFY(dial.ok);
+        dial.sketch.labels.front().text = "x\n  0\nEOF\n\r\tVilla\nRossi";
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("q.dxf"));
+        std::string error;
+        QVERIFY2(drawing::WriteDialDxf(path.toStdString(), dial.sketch, &error), error.c_str());
+        QList<QPair<int, QByteArray>> groups;
+        QVERIFY(dxfGroups(path, &groups));
+        int eofs = 0;
+        for (const auto &g : groups)
+            eofs += g.first == 0 && g.second == "EOF";
+        QCOMPARE(eofs, 1);
+        QCOMPARE(groups.back().second, QByteArray("EOF"));
+        bool found = false;
+        for (const auto &g : groups)
+            found = found || (g.first == 1 && g.second == "x   0 EOF   Villa Rossi");
+        QVERIFY(found);
     }
 };
 

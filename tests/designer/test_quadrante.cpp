@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,6 +66,10 @@ private Q_SLOTS:
         QTest::newRow("31 February") << QStringLiteral("giorni") << QStringLiteral("31/02/2026");
         QTest::newRow("plate 9 mm") << QStringLiteral("larghezza_mm") << QStringLiteral("9");
         QTest::newRow("letters") << QStringLiteral("longitudine") << QStringLiteral("nove");
+        QTest::newRow("plate 100 001 mm, as the project file refuses it") << QStringLiteral("larghezza_mm") << QStringLiteral("100001");
+        QTest::newRow("nodus 20 001 mm") << QStringLiteral("altezza_mm") << QStringLiteral("20001");
+        QTest::newRow("plate 201 times the nodus") << QStringLiteral("altezza_lastra_mm") << QStringLiteral("20100");
+        QTest::newRow("zone -13, as the survey refuses it") << QStringLiteral("fuso") << QStringLiteral("-13");
     }
     void refusedValueKeepsTheDrawing()
     {
@@ -88,6 +93,99 @@ private Q_SLOTS:
         QVERIFY(w.isModified());
         if (!qEnvironmentVariableIsEmpty("HORALO_SHOT") && name == QStringLiteral("latitudine"))
             w.grab().save(qEnvironmentVariable("HORALO_SHOT") + QStringLiteral("-refused.png"));
+    }
+
+    // A name that no drawing file could carry is refused under the name field: the files
+    // never see it, and the drawing stays as it was.
+    void unwritableNameRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line break") << QStringLiteral("Villa\nRossi");
+        QTest::newRow("control character") << QStringLiteral("Villa\x01Rossi");
+        QTest::newRow("U+FFFE") << QStringLiteral("Villa") + QChar(0xFFFE);
+        QTest::newRow("end of XML data") << QStringLiteral("a]]>b");
+        QTest::newRow("201 characters") << QString(201, QLatin1Char('a'));
+    }
+    void unwritableNameRefused()
+    {
+        QFETCH(QString, name);
+        designer::Quadrante w;
+        auto *f = field<QLineEdit>(w, "nome");
+        QVERIFY(f);
+        f->setText(name);
+        w.redrawNow();
+        auto *error = field<QLabel>(w, "nome_errore");
+        QVERIFY(!error->text().isEmpty());
+        QCOMPARE(QString::fromStdString(w.project().placeName), QStringLiteral("Milano"));
+        f->setText(QStringLiteral("B&B <La> Meridiana"));
+        w.redrawNow();
+        QVERIFY(error->text().isEmpty());
+        QCOMPARE(QString::fromStdString(w.project().placeName), QStringLiteral("B&B <La> Meridiana"));
+    }
+
+    // Whatever the window draws, its saved file opens again: the largest plate and gnomon it
+    // takes are the file's limits.
+    void largestAcceptedProjectReopens()
+    {
+        designer::Quadrante w;
+        for (const auto &[name, text] : {std::pair{"altezza_mm", "100"}, std::pair{"larghezza_mm", "20000"},
+                                         std::pair{"altezza_lastra_mm", "20000"}, std::pair{"piede_da_sinistra_mm", "-20000"},
+                                         std::pair{"piede_da_alto_mm", "20000"}})
+            field<QLineEdit>(w, name)->setText(QString::fromLatin1(text));
+        w.redrawNow();
+        QVERIFY(w.dial().ok);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("q.horalo")).toStdString();
+        std::string error;
+        QVERIFY(project::SaveProject(path, w.project(), &error));
+        const auto back = project::LoadProject(path);
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(back.project.plateWidthMm, 20000.0);
+    }
+
+    // "Altre date": a date pasted a thousand times is one line; more distinct dates than the
+    // limit are refused under the field, the drawing kept.
+    void manyDates()
+    {
+        designer::Quadrante w;
+        auto *days = field<QLineEdit>(w, "giorni");
+        QStringList thousand;
+        for (int i = 0; i < 1000; ++i)
+            thousand << QStringLiteral("21/06/2026");
+        days->setText(thousand.join(QLatin1Char(' ')));
+        w.redrawNow();
+        QVERIFY(w.dial().ok);
+        QCOMPARE(w.project().days.size(), std::size_t(1));
+        QStringList distinct;
+        for (int i = 1; i <= 31; ++i)
+            distinct << QStringLiteral("%1/01/2026").arg(i);
+        days->setText(distinct.join(QLatin1Char(' ')));
+        w.redrawNow();
+        QVERIFY(field<QLabel>(w, "giorni_errore")->text().startsWith(QStringLiteral("Al massimo 30 date")));
+        QCOMPARE(w.project().days.size(), std::size_t(1));
+    }
+
+    // Tick "Ore civili", type a year out of range, untick: the disabled year field no longer
+    // blocks the redraw, the save or the export.
+    void disabledYearDoesNotBlock()
+    {
+        designer::Quadrante w;
+        auto *clock = w.findChild<QCheckBox *>(QStringLiteral("civili"));
+        QVERIFY(clock);
+        clock->setChecked(true);
+        field<QLineEdit>(w, "anno")->setText(QStringLiteral("20266"));
+        w.redrawNow();
+        QVERIFY(!field<QLabel>(w, "anno_errore")->text().isEmpty());
+        clock->setChecked(false);
+        field<QLineEdit>(w, "latitudine")->setText(QStringLiteral("41,9"));
+        w.redrawNow();
+        QVERIFY(!field<QLineEdit>(w, "anno")->isEnabled());
+        QVERIFY(field<QLabel>(w, "anno_errore")->text().isEmpty());
+        QCOMPARE(w.project().latitudeDeg, 41.9);
+        QVERIFY(w.dial().ok);
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(designer::ExportDial(dir.filePath(QStringLiteral("q.csv")), w.dial(), &error), qPrintable(error));
     }
 
     // A foot beyond the plate draws (a plate may hang below the style's fixing) but the status

@@ -5,6 +5,40 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// The text of a complete default project with one section replaced by raw JSON, or left out
+// when raw is null.
+QString withSection(const char *section, const char *raw)
+{
+    nlohmann::json doc = nlohmann::json::parse(project::WriteProject(project::Project{}));
+    if (!raw) {
+        doc.erase(section);
+        return QString::fromStdString(doc.dump());
+    }
+    doc[section] = "@@";
+    return QString::fromStdString(doc.dump()).replace(QStringLiteral(R"("@@")"), QString::fromUtf8(raw));
+}
+
+// The same with one key of a section set to raw JSON (written as it is, so that numbers a
+// double cannot hold reach the reader), or left out when raw is null.
+QString withValue(const char *section, const char *key, const char *raw)
+{
+    nlohmann::json doc = nlohmann::json::parse(project::WriteProject(project::Project{}));
+    if (!raw) {
+        doc[section].erase(key);
+        return QString::fromStdString(doc.dump(1));
+    }
+    doc[section][key] = "@@";
+    return QString::fromStdString(doc.dump(1)).replace(QStringLiteral(R"("@@")"), QString::fromUtf8(raw));
+}
+
+} // namespace
+
 // The project file a maker keeps: what is written is read back unchanged, keys this version does
 // not know survive, and every bad file is refused with a sentence naming the key at fault.
 class TestProjectFile : public QObject {
@@ -58,54 +92,170 @@ private Q_SLOTS:
 
     void unknownKeysKept()
     {
-        const auto read = project::ReadProject(
-            R"({"formato": "horalo-quadrante", "versione": 1, "colore": "rosso", "luogo": {"latitudine": 40, "quota": 120}})");
+        const QString text = withValue("luogo", "quota", "120").insert(1, QStringLiteral(R"("colore": "rosso", )"));
+        const auto read = project::ReadProject(text.toStdString());
         QVERIFY2(read.ok, read.message.c_str());
-        const std::string text = project::WriteProject(read.project);
-        QVERIFY(text.find("\"colore\": \"rosso\"") != std::string::npos);
-        QVERIFY(text.find("\"quota\": 120") != std::string::npos);
-        QCOMPARE(project::ReadProject(text).project.latitudeDeg, 40.0);
+        const std::string written = project::WriteProject(read.project);
+        QVERIFY(written.find("\"colore\": \"rosso\"") != std::string::npos);
+        QVERIFY(written.find("\"quota\": 120") != std::string::npos);
     }
 
     void refused_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("named"); // what the message must name
-        const QString head = QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 1, )");
         QTest::newRow("newer version") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 2})")
                                        << QStringLiteral("versione più recente");
-        QTest::newRow("truncated") << head + QStringLiteral(R"("luogo": {"latitudine": 45)") << QStringLiteral("troncato");
+        QTest::newRow("truncated") << withValue("luogo", "latitudine", "45").left(60) << QStringLiteral("troncato");
         QTest::newRow("empty file") << QString() << QStringLiteral("vuoto");
         QTest::newRow("other format") << QStringLiteral(R"({"formato": "altro", "versione": 1})") << QStringLiteral("formato");
         QTest::newRow("version as text") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": "1"})")
                                          << QStringLiteral("versione");
-        QTest::newRow("latitude as text") << head + QStringLiteral(R"("luogo": {"latitudine": "45"}})")
-                                          << QStringLiteral("luogo.latitudine");
-        QTest::newRow("latitude 90") << head + QStringLiteral(R"("luogo": {"latitudine": 90}})") << QStringLiteral("luogo.latitudine");
-        QTest::newRow("latitude just past 89.99") << head + QStringLiteral(R"("luogo": {"latitudine": -89.991}})")
-                                                  << QStringLiteral("luogo.latitudine");
-        QTest::newRow("zone 15") << head + QStringLiteral(R"("luogo": {"fuso": 15}})") << QStringLiteral("luogo.fuso");
-        QTest::newRow("summer time as number") << head + QStringLiteral(R"("luogo": {"ora_legale": 1}})")
-                                               << QStringLiteral("luogo.ora_legale");
-        QTest::newRow("plane facing the ground") << head + QStringLiteral(R"("piano": {"inclinazione": -85}})")
-                                                 << QStringLiteral("piano.inclinazione");
-        QTest::newRow("declination 181") << head + QStringLiteral(R"("piano": {"declinazione": 181}})")
-                                         << QStringLiteral("piano.declinazione");
-        QTest::newRow("nodus height 0") << head + QStringLiteral(R"("gnomone": {"altezza_mm": 0}})") << QStringLiteral("gnomone.altezza_mm");
-        QTest::newRow("both gnomon sizes") << head + QStringLiteral(R"("gnomone": {"altezza_mm": 1, "stilo_mm": 2}})")
-                                           << QStringLiteral("gnomone");
-        QTest::newRow("analemma unknown") << head + QStringLiteral(R"("ore": {"analemma": "doppio"}})") << QStringLiteral("ore.analemma");
-        QTest::newRow("year 2401") << head + QStringLiteral(R"("ore": {"anno": 2401}})") << QStringLiteral("ore.anno");
-        QTest::newRow("year with decimals") << head + QStringLiteral(R"("ore": {"anno": 2026.5}})") << QStringLiteral("ore.anno");
-        QTest::newRow("31 February") << head + QStringLiteral(R"("date": {"giorni": ["31/02/2026"]}})") << QStringLiteral("31/02/2026");
-        QTest::newRow("days not a list") << head + QStringLiteral(R"("date": {"giorni": "21/06/2026"}})") << QStringLiteral("date.giorni");
-        QTest::newRow("plate 9.9 mm") << head + QStringLiteral(R"("lastra": {"larghezza_mm": 9.9}})") << QStringLiteral("lastra.larghezza_mm");
-        QTest::newRow("section not an object") << head + QStringLiteral(R"("lastra": 5})") << QStringLiteral("lastra");
-        QTest::newRow("number beyond a double") << head + QStringLiteral(R"("luogo": {"latitudine": 1e400}})")
-                                                << QStringLiteral("numero troppo grande");
-        QTest::newRow("number beyond a double, negative") << head + QStringLiteral(R"("lastra": {"larghezza_mm": -1e999}})")
+        QTest::newRow("latitude as text") << withValue("luogo", "latitudine", R"("45")") << QStringLiteral("luogo.latitudine");
+        QTest::newRow("latitude 90") << withValue("luogo", "latitudine", "90") << QStringLiteral("luogo.latitudine");
+        QTest::newRow("latitude just past 89.99") << withValue("luogo", "latitudine", "-89.991") << QStringLiteral("luogo.latitudine");
+        QTest::newRow("zone 15") << withValue("luogo", "fuso", "15") << QStringLiteral("luogo.fuso");
+        QTest::newRow("zone -13") << withValue("luogo", "fuso", "-13") << QStringLiteral("luogo.fuso");
+        QTest::newRow("summer time as number") << withValue("luogo", "ora_legale", "1") << QStringLiteral("luogo.ora_legale");
+        QTest::newRow("plane facing the ground") << withValue("piano", "inclinazione", "-85") << QStringLiteral("piano.inclinazione");
+        QTest::newRow("declination 181") << withValue("piano", "declinazione", "181") << QStringLiteral("piano.declinazione");
+        QTest::newRow("nodus height 0") << withValue("gnomone", "altezza_mm", "0") << QStringLiteral("gnomone.altezza_mm");
+        QTest::newRow("both gnomon sizes") << withValue("gnomone", "stilo_mm", "2") << QStringLiteral("gnomone");
+        QTest::newRow("analemma unknown") << withValue("ore", "analemma", R"("doppio")") << QStringLiteral("ore.analemma");
+        QTest::newRow("year 2401") << withValue("ore", "anno", "2401") << QStringLiteral("ore.anno");
+        QTest::newRow("year with decimals") << withValue("ore", "anno", "2026.5") << QStringLiteral("ore.anno");
+        QTest::newRow("31 February") << withValue("date", "giorni", R"(["31/02/2026"])") << QStringLiteral("31/02/2026");
+        QTest::newRow("days not a list") << withValue("date", "giorni", R"("21/06/2026")") << QStringLiteral("date.giorni");
+        QTest::newRow("plate 9.9 mm") << withValue("lastra", "larghezza_mm", "9.9") << QStringLiteral("lastra.larghezza_mm");
+        // One set of limits with the designer's fields: a plate or gnomon the window refuses.
+        QTest::newRow("plate 20 001 mm") << withValue("lastra", "larghezza_mm", "20001") << QStringLiteral("lastra.larghezza_mm");
+        QTest::newRow("plate 10^9 mm high") << withValue("lastra", "altezza_mm", "1e9") << QStringLiteral("lastra.altezza_mm");
+        QTest::newRow("nodus 100 001 mm") << withValue("gnomone", "altezza_mm", "100001") << QStringLiteral("gnomone.altezza_mm");
+        QTest::newRow("foot 20 001 mm from the left") << withValue("lastra", "piede_da_sinistra_mm", "20001")
+                                                      << QStringLiteral("lastra.piede_da_sinistra_mm");
+        QTest::newRow("plate 1000 mm on a 4.9 mm nodus")
+            << withValue("gnomone", "altezza_mm", "4.9")
+            << QStringLiteral("200 volte");
+        QTest::newRow("section not an object") << withSection("lastra", "5") << QStringLiteral("lastra");
+        QTest::newRow("number beyond a double") << withValue("luogo", "latitudine", "1e400") << QStringLiteral("numero troppo grande");
+        QTest::newRow("number beyond a double, negative") << withValue("lastra", "larghezza_mm", "-1e999")
                                                           << QStringLiteral("numero troppo grande");
+        // A name no drawing file can carry as it is: refused where it is read, never written.
+        QTest::newRow("name with a line break") << withValue("luogo", "nome", R"("Villa\nRossi")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with a DXF end of file") << withValue("luogo", "nome", R"("x\n  0\nEOF\n")") << QStringLiteral("a capo");
+        QTest::newRow("name with a tab") << withValue("luogo", "nome", R"("Villa\tRossi")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with NUL") << withValue("luogo", "nome", R"("Villa\u0000")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with U+FFFE") << withValue("luogo", "nome", R"("Villa\uFFFE")") << QStringLiteral("U+FFFE");
+        QTest::newRow("name with U+FFFF") << withValue("luogo", "nome", R"("Villa\uFFFF")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with a C1 control") << withValue("luogo", "nome", R"("Villa\u0085")") << QStringLiteral("«luogo.nome»");
+        QTest::newRow("name with the end of XML data") << withValue("luogo", "nome", "\"a]]>b\"") << QStringLiteral("]]>");
+        QTest::newRow("name of 201 characters") << withValue("luogo", "nome", ("\"" + std::string(201, 'a') + "\"").c_str())
+                                                << QStringLiteral("200 caratteri");
+        // A key missing or misspelt in the place, the plane, the gnomon or the plate would give
+        // the dial of the default place or wall: refused, naming the key.
+        QTest::newRow("latitude misspelt") << withValue("luogo", "latitudine", nullptr).replace(
+                                                  QStringLiteral(R"("luogo": {)"), QStringLiteral(R"("luogo": {"latitudne": 38, )"))
+                                           << QStringLiteral("«luogo.latitudine»");
+        QTest::newRow("format and version alone") << QStringLiteral(R"({"formato":"horalo-quadrante","versione":1})")
+                                                  << QStringLiteral("«luogo»");
+        QTest::newRow("no name") << withValue("luogo", "nome", nullptr) << QStringLiteral("«luogo.nome»");
+        QTest::newRow("no longitude") << withValue("luogo", "longitudine", nullptr) << QStringLiteral("«luogo.longitudine»");
+        QTest::newRow("no zone") << withValue("luogo", "fuso", nullptr) << QStringLiteral("«luogo.fuso»");
+        QTest::newRow("no summer time") << withValue("luogo", "ora_legale", nullptr) << QStringLiteral("«luogo.ora_legale»");
+        QTest::newRow("no declination") << withValue("piano", "declinazione", nullptr) << QStringLiteral("«piano.declinazione»");
+        QTest::newRow("no inclination") << withValue("piano", "inclinazione", nullptr) << QStringLiteral("«piano.inclinazione»");
+        QTest::newRow("no gnomon size") << withValue("gnomone", "altezza_mm", nullptr) << QStringLiteral("«gnomone.altezza_mm»");
+        QTest::newRow("no plane") << withSection("piano", nullptr) << QStringLiteral("«piano»");
+        QTest::newRow("no gnomon") << withSection("gnomone", nullptr) << QStringLiteral("«gnomone»");
+        QTest::newRow("no plate") << withSection("lastra", nullptr) << QStringLiteral("«lastra»");
+        QTest::newRow("no plate width") << withValue("lastra", "larghezza_mm", nullptr) << QStringLiteral("«lastra.larghezza_mm»");
+        QTest::newRow("no plate height") << withValue("lastra", "altezza_mm", nullptr) << QStringLiteral("«lastra.altezza_mm»");
+        QTest::newRow("no foot from the left") << withValue("lastra", "piede_da_sinistra_mm", nullptr)
+                                               << QStringLiteral("«lastra.piede_da_sinistra_mm»");
+        QTest::newRow("no foot from the top") << withValue("lastra", "piede_da_alto_mm", nullptr)
+                                              << QStringLiteral("«lastra.piede_da_alto_mm»");
     }
+
+    // Names a maker may well type: accents, symbols, XML's and DXF's own characters (each
+    // escaped by its writer), up to 200 characters.
+    void namesKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("ampersand and brackets") << QStringLiteral("B&B <La> \"Meridiana\"");
+        QTest::newRow("percent codes") << QStringLiteral("100%%d \\U+0041");
+        QTest::newRow("accents and symbols") << QStringLiteral("Citt\u00e0 \u00d7 \u2600 \U0001F31E");
+        QTest::newRow("200 characters") << QString(200, QChar(0x00e8));
+    }
+    void namesKept()
+    {
+        QFETCH(QString, name);
+        project::Project p;
+        p.placeName = name.toStdString();
+        const auto read = project::ReadProject(project::WriteProject(p));
+        QVERIFY2(read.ok, read.message.c_str());
+        QCOMPARE(QString::fromStdString(read.project.placeName), name);
+    }
+
+    // A date given again is the same line: kept once, as first written. More distinct dates
+    // than a plate can carry are refused in words (a thousand of them took minutes to export).
+    void repeatedDatesMerged_data()
+    {
+        QTest::addColumn<QStringList>("days");
+        QTest::addColumn<QStringList>("kept"); // empty when refused
+        QStringList thousand;
+        for (int i = 0; i < 1000; ++i)
+            thousand << QStringLiteral("21/06/2026");
+        QTest::newRow("1000 copies of one date") << thousand << QStringList{"21/06/2026"};
+        QTest::newRow("one day written two ways") << QStringList{"1/1/2032", "01/01/2032", "15/08/2031"}
+                                                  << QStringList{"1/1/2032", "15/08/2031"};
+        QStringList thirty, thirtyOne;
+        for (int i = 1; i <= 31; ++i)
+            thirtyOne << QStringLiteral("%1/01/2026").arg(i);
+        thirty = thirtyOne.mid(0, 30);
+        QTest::newRow("30 dates, the most") << thirty + thirty << thirty;
+        QTest::newRow("31 dates") << thirtyOne << QStringList{};
+    }
+    void repeatedDatesMerged()
+    {
+        QFETCH(QStringList, days);
+        QFETCH(QStringList, kept);
+        const QString list = QStringLiteral("[\"") + days.join(QStringLiteral("\", \"")) + QStringLiteral("\"]");
+        const auto read = project::ReadProject(withValue("date", "giorni", list.toUtf8().constData()).toStdString());
+        QCOMPARE(read.ok, !kept.isEmpty());
+        if (kept.isEmpty()) {
+            QVERIFY2(QString::fromStdString(read.message).contains(QStringLiteral("Al massimo 30 date")), read.message.c_str());
+            return;
+        }
+        QStringList got;
+        for (const auto &d : read.project.days)
+            got << QString::fromStdString(d);
+        QCOMPARE(got, kept);
+    }
+
+    // A choice of hours or date lines left out is off: a file written before that choice
+    // existed opens as it was drawn. The year and the analemma keep their defaults.
+    void missingChoicesAreOff()
+    {
+        const auto noHours = project::ReadProject(withSection("ore", nullptr).toStdString());
+        QVERIFY2(noHours.ok, noHours.message.c_str());
+        QVERIFY(!noHours.project.apparent && !noHours.project.halfHours && !noHours.project.clock);
+        QVERIFY(!noHours.project.italic && !noHours.project.babylonian);
+        QCOMPARE(noHours.project.analemma, gnomonics::AnalemmaMode::Whole);
+        const auto noDates = project::ReadProject(withSection("date", nullptr).toStdString());
+        QVERIFY2(noDates.ok, noDates.message.c_str());
+        QVERIFY(!noDates.project.solsticesEquinoxes && !noDates.project.zodiac && !noDates.project.monthFirsts);
+        QVERIFY(noDates.project.days.empty());
+        // Only the Italic hours given: they alone are on.
+        const auto italicOnly = project::ReadProject(
+            withSection("ore", R"({"italiche": true})").toStdString());
+        QVERIFY2(italicOnly.ok, italicOnly.message.c_str());
+        QVERIFY(italicOnly.project.italic && !italicOnly.project.apparent);
+        // Apparent time left out but the solstices given: the dial has the date lines only.
+        const auto noApparent = project::ReadProject(withValue("ore", "vere", nullptr).toStdString());
+        QVERIFY2(noApparent.ok, noApparent.message.c_str());
+        QVERIFY(!noApparent.project.apparent && noApparent.project.solsticesEquinoxes);
+    }
+
     void refused()
     {
         QFETCH(QString, text);
@@ -115,6 +265,71 @@ private Q_SLOTS:
         const QString message = QString::fromStdString(read.message);
         QVERIFY2(message.contains(named), qPrintable(message));
         QVERIFY(!message.contains(QStringLiteral("nan")) && !message.contains(QStringLiteral("inf")));
+    }
+
+    // Lists nested deeper than a project ever is are refused on the bytes, before the JSON
+    // library recurses into them (70 000 levels overflowed its stack); a kept unknown key
+    // nested within the limit survives a save.
+    void nesting_data()
+    {
+        QTest::addColumn<int>("depth"); // levels inside the unknown key "x"
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("70 000 levels") << 70000 << false;
+        QTest::newRow("one past the limit") << 64 << false;
+        QTest::newRow("at the limit") << 63 << true;
+        QTest::newRow("shallow") << 3 << true;
+    }
+    void nesting()
+    {
+        QFETCH(int, depth);
+        QFETCH(bool, accepted);
+        project::Project defaults;
+        std::string text = project::WriteProject(defaults);
+        // With the document itself, depth + 1 levels.
+        const std::string nested = std::string(static_cast<std::size_t>(depth), '[') + std::string(static_cast<std::size_t>(depth), ']');
+        text.insert(1, "\"x\": " + nested + ", \"nota\": \"[[[[ {{{{ non conta\", ");
+        const auto read = project::ReadProject(text);
+        QCOMPARE(read.ok, accepted);
+        if (!accepted) {
+            QVERIFY2(QString::fromStdString(read.message).contains(QStringLiteral("64 livelli")), read.message.c_str());
+            return;
+        }
+        const auto back = project::ReadProject(project::WriteProject(read.project));
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(project::ExtraObject(back.project, "nota"), std::string("\"[[[[ {{{{ non conta\""));
+    }
+
+    // Apri and the command line open only a regular file of project size: a folder, a
+    // device that never ends or a FIFO nobody writes to is named for what it is, at once.
+    void onlyRegularFilesOpen_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("folder") << QStringLiteral("@dir") << QStringLiteral("cartella");
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero") << QStringLiteral("non è un file ordinario");
+        QTest::newRow("FIFO") << QStringLiteral("@fifo") << QStringLiteral("non è un file ordinario");
+        QTest::newRow("2 MB") << QStringLiteral("@big") << QStringLiteral("troppo grande");
+        QTest::newRow("missing") << QStringLiteral("@missing") << QStringLiteral("Impossibile aprire");
+    }
+    void onlyRegularFilesOpen()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        if (path == QLatin1String("@dir")) {
+            path = dir.path();
+        } else if (path == QLatin1String("@fifo")) {
+            path = dir.filePath(QStringLiteral("coda"));
+            QVERIFY(::mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+        } else if (path == QLatin1String("@big")) {
+            path = dir.filePath(QStringLiteral("grande.horalo"));
+            std::ofstream(path.toStdString()) << std::string(2 * 1024 * 1024, ' ');
+        } else if (path == QLatin1String("@missing")) {
+            path = dir.filePath(QStringLiteral("manca.horalo"));
+        }
+        const auto read = project::LoadProject(path.toStdString());
+        QVERIFY(!read.ok);
+        QVERIFY2(QString::fromStdString(read.message).contains(said), read.message.c_str());
     }
 
     void saveIsAtomicAndLeavesNothingElse()

@@ -178,8 +178,11 @@ bool exportDrawingSvg(const Drawing &drawing, const QString &path, double margin
                                 static_cast<int>(std::lround(page.height() * kSvgDotsPerMm))));
         // The drawing's own unit is the millimetre: one unit of the viewBox is one of them.
         generator.setViewBox(QRectF(QPointF(0, 0), page));
-        generator.setTitle(QString::fromStdString(drawing.title));
-        generator.setDescription(kCreator);
+        // The generator writes its title and description into the XML as they are, unlike
+        // the texts it draws: a place such as "B&B La Meridiana" would make the whole file
+        // unreadable.
+        generator.setTitle(QString::fromStdString(drawing.title).toHtmlEscaped());
+        generator.setDescription(QString(kCreator).toHtmlEscaped());
         QPainter painter;
         if (!painter.begin(&generator))
             return false;

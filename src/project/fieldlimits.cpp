@@ -1,0 +1,117 @@
+#include "project/fieldlimits.h"
+
+#include "gnomonics/hoursystems.h"
+#include "gnomonics/linetracer.h"
+#include "gnomonics/plane.h"
+#include "sheet/translation.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace project {
+
+namespace {
+
+const FieldLimit kLimits[] = {
+    {"luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, false,
+     QT_TRANSLATE_NOOP("horalo", "La latitudine deve essere compresa tra -89,99 e 89,99 gradi.")},
+    {"luogo", "longitudine", -180, 180, false,
+     QT_TRANSLATE_NOOP("horalo", "La longitudine deve essere compresa tra -180 e 180 gradi.")},
+    {"luogo", "fuso", gnomonics::kFirstZoneHours, gnomonics::kLastZoneHours, false,
+     QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -12 e 14 ore.")},
+    {"piano", "declinazione", -180, 180, false,
+     QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi.")},
+    {"piano", "inclinazione", gnomonics::kMinInclinationDeg, gnomonics::kMaxInclinationDeg, false,
+     QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).")},
+    {"gnomone", "altezza_mm", 0, kMaxGnomonMm, true,
+     QT_TRANSLATE_NOOP("horalo", "L'altezza del nodo deve essere maggiore di 0 e al massimo 20000 mm.")},
+    {"gnomone", "stilo_mm", 0, kMaxGnomonMm, true,
+     QT_TRANSLATE_NOOP("horalo", "La lunghezza dello stilo deve essere maggiore di 0 e al massimo 20000 mm.")},
+    {"lastra", "larghezza_mm", gnomonics::kMinPlateMm, kMaxPlateMm, false,
+     QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare da 10 a 20000 mm per lato.")},
+    {"lastra", "altezza_mm", gnomonics::kMinPlateMm, kMaxPlateMm, false,
+     QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare da 10 a 20000 mm per lato.")},
+    {"lastra", "piede_da_sinistra_mm", -kMaxPlateMm, kMaxPlateMm, false,
+     QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo.")},
+    {"lastra", "piede_da_alto_mm", -kMaxPlateMm, kMaxPlateMm, false,
+     QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo.")},
+};
+
+// The next code point of UTF-8 text from i, or nothing when the bytes there are not UTF-8
+// (overlong forms and surrogates included).
+std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t &i)
+{
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    int extra = 0;
+    char32_t c = 0;
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        extra = 1;
+        c = b0 & 0x1F;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        extra = 2;
+        c = b0 & 0x0F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        extra = 3;
+        c = b0 & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (i + static_cast<std::size_t>(extra) >= s.size())
+        return std::nullopt;
+    for (int k = 1; k <= extra; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+        if ((b & 0xC0) != 0x80)
+            return std::nullopt;
+        c = (c << 6) | (b & 0x3F);
+    }
+    if ((extra == 2 && c < 0x800) || (extra == 3 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
+    i += static_cast<std::size_t>(extra) + 1;
+    return c;
+}
+
+// Characters that XML 1.0, a DXF group value or a CSV line cannot carry as they are.
+bool unwritable(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xFFFE || c == 0xFFFF;
+}
+
+} // namespace
+
+const FieldLimit &LimitOf(Limited field) { return kLimits[static_cast<int>(field)]; }
+
+bool IsWithin(const FieldLimit &limit, double value)
+{
+    return std::isfinite(value) && value <= limit.hi && (limit.openLow ? value > limit.lo : value >= limit.lo);
+}
+
+std::string LimitSentence(Limited field) { return sheet::translated(LimitOf(field).sentence); }
+
+std::string NameProblem(std::string_view utf8)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = nextCodePoint(utf8, i);
+        if (!c || unwritable(*c))
+            return sheet::translated(QT_TRANSLATE_NOOP(
+                "horalo", "Il nome contiene un carattere che i file di disegno non possono contenere (a capo, tabulazione o altro carattere di controllo, U+FFFE o U+FFFF)."));
+        ++characters;
+    }
+    if (utf8.find("]]>") != std::string_view::npos)
+        return sheet::translated(QT_TRANSLATE_NOOP("horalo", "Il nome non può contenere «]]>»."));
+    if (characters > kMaxNameCharacters)
+        return sheet::translated(QT_TRANSLATE_NOOP("horalo", "Il nome è troppo lungo: al massimo 200 caratteri."));
+    return {};
+}
+
+std::string TooManyDaysSentence()
+{
+    return sheet::translated(QT_TRANSLATE_NOOP("horalo", "Al massimo 30 date oltre a solstizi, equinozi, segni e mesi (le date ripetute contano una volta)."));
+}
+
+} // namespace project
