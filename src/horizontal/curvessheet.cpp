@@ -83,10 +83,11 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
         const QString &caption;
         const QString &field;
         const QString &defaultText;
+        Kind kind;
     } measures[] = {
-        {kStyleCaption, kStyle, kDefaultStyle},
-        {kHeightCaption, kHeight, kZero},
-        {kBaseCaption, kBase, kZero},
+        {kStyleCaption, kStyle, kDefaultStyle, Kind::Input},
+        {kHeightCaption, kHeight, kZero, Kind::Output},
+        {kBaseCaption, kBase, kZero, Kind::Output},
     };
     QLineEdit *lat = addField(kLatitude, kDefaultLatitude, Kind::Input);
     lat->setFixedWidth(kFieldWidth);
@@ -94,8 +95,9 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     int row = 1;
     for (const auto &m : measures) {
         inputs->addWidget(addLabel(m.caption), row, 0);
-        // The style's height and base are results, but the maker may note his own there.
-        QLineEdit *edit = addField(m.field, m.defaultText, Kind::Input);
+        // The style's height and base are results: a number typed there would be taken to the
+        // dial as if the sheet had computed it.
+        QLineEdit *edit = addField(m.field, m.defaultText, m.kind);
         edit->setFixedWidth(kFieldWidth);
         inputs->addWidget(edit, row, 1);
         ++row;
@@ -137,13 +139,14 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     body->addLayout(table);
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *compute = addButton(kCompute, kCompute, [this] { onCompute(); });
+    // The buttons are named in Italian whatever language they speak.
+    QPushButton *compute = addButton(QStringLiteral("Calcola"), kCompute, [this] { onCompute(); });
     setComputeButton(compute);
     buttons->addWidget(compute);
-    buttons->addWidget(addButton(kReset, kReset, [this] { onReset(); }));
-    buttons->addWidget(addButton(kPrint, kPrint, [this] { onPrint(); }));
-    buttons->addWidget(addButton(kDrawing, kDrawing, [this] { onDrawing(); }));
-    buttons->addWidget(addButton(kExample, kExample, [this] { onExample(); }));
+    buttons->addWidget(addButton(QStringLiteral("Azzera"), kReset, [this] { onReset(); }));
+    buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrint(); }));
+    buttons->addWidget(addButton(QStringLiteral("Disegno"), kDrawing, [this] { onDrawing(); }));
+    buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
     outer->addLayout(buttons);
 }
 

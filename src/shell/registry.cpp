@@ -20,6 +20,13 @@ bool WindowRegistry::has(const QString &name) const
     return factories_.contains(name);
 }
 
+QStringList WindowRegistry::names() const
+{
+    QStringList all = factories_.keys();
+    all.sort();
+    return all;
+}
+
 QWidget *WindowRegistry::open(const QString &name) const
 {
     const auto it = open_.constFind(name);

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -21,6 +22,9 @@ public:
 
     void add(const QString &name, Factory factory);
     bool has(const QString &name) const;
+
+    // Every window the program knows, sorted: what a test or a tour of the program walks.
+    QStringList names() const;
 
     // Shows the window; returns it, or nullptr when no window of that name is known.
     QWidget *show(const QString &name);

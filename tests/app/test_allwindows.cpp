@@ -1,14 +1,52 @@
 // With every sheet of the program registered, as the program starts it: no menu button is
-// left disabled, and each one opens a window with a title.
+// left disabled, each one opens a window with a title, and every window, field and button keeps
+// its one name whatever language the program speaks.
 
 #include "sheettesting.h"
 
 #include "horizontal/horizontalwindows.h"
 #include "survey/surveywindows.h"
 #include "designer/quadrante.h"
+#include "shell/language.h"
 #include "vertical/verticalwindows.h"
 
 #include <QElapsedTimer>
+#include <QTranslator>
+
+namespace {
+
+// The names a script or a test finds a window's parts by, with the kind of each part.
+QStringList objectNamesOf(QWidget *window)
+{
+    QStringList names{QStringLiteral("%1 %2").arg(QString::fromLatin1(window->metaObject()->className()), window->objectName())};
+    for (const QObject *child : window->findChildren<QObject *>())
+        if (!child->objectName().isEmpty())
+            names << QStringLiteral("%1 %2").arg(QString::fromLatin1(child->metaObject()->className()), child->objectName());
+    names.sort();
+    return names;
+}
+
+QStringList openAndName(const QString &window)
+{
+    QWidget *shown = shell::showWindow(window);
+    if (!shown)
+        return {};
+    const QStringList names = objectNamesOf(shown);
+    closeAllWindows();
+    return names;
+}
+
+// Italian is the program without catalogues; English installs them.
+bool speak(shell::Language language)
+{
+    for (QTranslator *catalogue : QCoreApplication::instance()->findChildren<QTranslator *>())
+        QCoreApplication::removeTranslator(catalogue);
+    shell::installLanguage(language);
+    const QString compute = QCoreApplication::translate("horalo", "Calcola");
+    return compute == (language == shell::Language::English ? QLatin1String("Compute") : QLatin1String("Calcola"));
+}
+
+} // namespace
 
 class TestAllWindows : public QObject {
     Q_OBJECT
@@ -58,6 +96,31 @@ private Q_SLOTS:
             QWidget *active = QApplication::topLevelWidgets().last();
             QVERIFY2(!active->windowTitle().isEmpty(), qPrintable(button->text()));
         }
+    }
+
+    void namesDoNotDependOnTheLanguage_data()
+    {
+        QTest::addColumn<QString>("window");
+        const QStringList names = shell::WindowRegistry::instance().names();
+        QVERIFY(names.size() >= 20);
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void namesDoNotDependOnTheLanguage()
+    {
+        QFETCH(QString, window);
+        QVERIFY(speak(shell::Language::Italian));
+        const QStringList italian = openAndName(window);
+        QVERIFY(speak(shell::Language::English));
+        const QStringList english = openAndName(window);
+        QVERIFY(speak(shell::Language::Italian));
+        QVERIFY2(!italian.isEmpty(), qPrintable(window));
+        const QSet<QString> it(italian.cbegin(), italian.cend());
+        const QSet<QString> en(english.cbegin(), english.cend());
+        QVERIFY2(it == en, qPrintable(QStringLiteral("only in Italian: %1; only in English: %2")
+                                          .arg(QStringList((it - en).values()).join(QStringLiteral(", ")),
+                                               QStringList((en - it).values()).join(QStringLiteral(", ")))));
+        QCOMPARE(english, italian);
     }
 };
 

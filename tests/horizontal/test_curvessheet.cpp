@@ -67,7 +67,7 @@ std::vector<sheet::ReportItem> defaultPage()
         {50, 180, "Stilo     = 10 mm"},
         {50, 190, "Base      = 0 mm"},
         {50, 200, "Altezza   = 0 mm"},
-        {50, 38, "Distanze in mm dal centro O lungo le linee orarie"},
+        {12, 38, "Distanze in mm dal centro del quadrante O (radice dello stilo) lungo le linee orarie"},
         {40, 260, sheet::kCreditLine},
     };
 }
@@ -96,9 +96,14 @@ private Q_SLOTS:
         QCOMPARE(sheet->windowTitle(), QStringLiteral("Curve solstiziali ed equinoziali orizzontale."));
         QCOMPARE(textOf(sheet, "Latx"), QStringLiteral("38"));
         QCOMPARE(textOf(sheet, "s"), QStringLiteral("10"));
-        // Height and base are results a maker may still type over.
-        for (const char *name : {"Latx", "s", "h", "b"})
+        // Only the latitude and the style are typed; the style's height and base are results,
+        // shown like every other one: nobody can type 99 there and take it to the dial.
+        for (const char *name : {"Latx", "s"})
             QVERIFY2(fieldOf(sheet, name)->isEnabled(), name);
+        for (const char *name : {"h", "b"}) {
+            QVERIFY2(!fieldOf(sheet, name)->isEnabled(), name);
+            QCOMPARE(fieldOf(sheet, name)->focusPolicy(), Qt::NoFocus);
+        }
         QCOMPARE(textOf(sheet, "h"), QStringLiteral("0"));
         QCOMPARE(textOf(sheet, "b"), QStringLiteral("0"));
         const QStringList table = tableFields();
@@ -404,7 +409,7 @@ private Q_SLOTS:
             {50, 180, "Stilo     = 10 mm"},
             {50, 190, "Base      = 7,9 mm"},
             {50, 200, "Altezza   = 6,2 mm"},
-            {50, 38, "Distanze in mm dal centro O lungo le linee orarie"},
+            {12, 38, "Distanze in mm dal centro del quadrante O (radice dello stilo) lungo le linee orarie"},
             {40, 260, sheet::kCreditLine},
         };
         QCOMPARE(page.items.size(), want.size());
