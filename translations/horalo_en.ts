@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>A= Distanza in mm dal punto O del Solstizio Estivo</source>
-        <translation>A= Distance in mm from point O of the Summer Solstice</translation>
+        <translation>A= Distance in mm of the summer solstice point from the dial centre O</translation>
     </message>
     <message>
         <source>B=Distanza in mm dal punto O dell&apos;Equinozio</source>
-        <translation>B=Distance in mm from point O of the Equinox</translation>
+        <translation>B= Distance in mm of the equinox point from the dial centre O</translation>
     </message>
     <message>
         <source>C= Distanza in mm dal centro O del Solstizio Invernale</source>
-        <translation>C= Distance in mm from centre O of the Winter Solstice</translation>
+        <translation>C= Distance in mm of the winter solstice point from the dial centre O</translation>
     </message>
     <message>
         <source>Goniometro</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Centro Orario</source>
-        <translation>Hour centre</translation>
+        <translation>Dial centre (root of the style)</translation>
     </message>
     <message>
         <source>Esempio</source>
@@ -260,8 +260,8 @@
         <translation>DCL info</translation>
     </message>
     <message>
-        <source>Se la meridiana non è declinante, inserite come valore di declinazione 0,0000001, oppure usate il menu ORIZZONTALI.</source>
-        <translation>If the sundial does not decline, enter 0.0000001 as the declination, or use the HORIZONTAL menu.</translation>
+        <source>Se la meridiana non è declinante (parete rivolta esattamente a Sud), inserite come valore di declinazione 0, oppure usate il menu ORIZZONTALI.</source>
+        <translation>If the sundial does not decline (a wall facing due South), enter 0 as the declination, or use the HORIZONTAL menu.</translation>
     </message>
     <message>
         <source>Declinazione</source>
@@ -301,19 +301,19 @@
     </message>
     <message>
         <source>Stilo     = </source>
-        <translation>Style     = </translation>
+        <translation>Style length = </translation>
     </message>
     <message>
         <source>Base      = </source>
-        <translation>Base      = </translation>
+        <translation>Style base = </translation>
     </message>
     <message>
         <source>Altezza   = </source>
-        <translation>Height    = </translation>
+        <translation>Nodus height = </translation>
     </message>
     <message>
-        <source>Distanze in mm dal centro O lungo le linee orarie</source>
-        <translation>Distances in mm from centre O along the hour lines</translation>
+        <source>Distanze in mm dal centro del quadrante O (radice dello stilo) lungo le linee orarie</source>
+        <translation>Distances in mm from the dial centre O (root of the style) along the hour lines</translation>
     </message>
     <message>
         <source>Curve solstiziali ed equinoziali orizzontale.</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Stilo</source>
-        <translation>Style</translation>
+        <translation>Style length</translation>
     </message>
     <message>
         <source>Altezza Stilo</source>
-        <translation>Style height</translation>
+        <translation>Nodus height</translation>
     </message>
     <message>
         <source>Base stilo</source>
@@ -388,23 +388,23 @@
         <translation>Building the style:</translation>
     </message>
     <message>
-        <source>Lunghezza stilo = </source>
+        <source>Lunghezza dello stilo = </source>
         <translation>Style length = </translation>
     </message>
     <message>
-        <source>Altezza stilo = </source>
-        <translation>Style height = </translation>
+        <source>Altezza del nodo = </source>
+        <translation>Nodus height = </translation>
     </message>
     <message>
-        <source>Base stilo = </source>
-        <translation>Style base = </translation>
+        <source>Base dello stilo (da O a F) = </source>
+        <translation>Style base (O to F) = </translation>
     </message>
     <message>
-        <source>Angolo sustilare = </source>
+        <source>Angolo della sustilare = </source>
         <translation>Substyle angle = </translation>
     </message>
     <message>
-        <source>Elevazione stilo = </source>
+        <source>Elevazione dello stilo = </source>
         <translation>Style elevation = </translation>
     </message>
     <message>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>Altezza Stilo                 </source>
-        <translation>Style height                  </translation>
+        <translation>Nodus height                  </translation>
     </message>
     <message>
         <source>Base stilo   </source>
@@ -421,11 +421,11 @@
     </message>
     <message>
         <source>Ang. substilo</source>
-        <translation>Substyle ang.</translation>
+        <translation>Substyle angle</translation>
     </message>
     <message>
         <source>Ang. El.zione</source>
-        <translation>Elevation ang.</translation>
+        <translation>Style elevation</translation>
     </message>
     <message>
         <source>Ora sustilare       t</source>
@@ -482,10 +482,6 @@
     <message>
         <source>-Per i decimali,usare la virgola</source>
         <translation>-Decimals: point or comma</translation>
-    </message>
-    <message>
-        <source>Distanze in mm dalla radice dello stilo lungo le linee orarie</source>
-        <translation>Distances in mm from the style&apos;s foot along the hour lines</translation>
     </message>
     <message>
         <source>Declin.       d°</source>
@@ -588,6 +584,38 @@
     <message>
         <source>Mostra questo aiuto.</source>
         <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Esempio per Lat = 38°, parete declinante 38° ad Est</source>
+        <translation>Example for Lat = 38°, wall declining 38° East</translation>
+    </message>
+    <message>
+        <source>Esempio per Lat = 38°, parete declinante 38° ad Ovest</source>
+        <translation>Example for Lat = 38°, wall declining 38° West</translation>
+    </message>
+    <message>
+        <source>Verticale declinante ad Ovest</source>
+        <translation>Declining vertical, West</translation>
+    </message>
+    <message>
+        <source>Disegno delle curve zodiacali verticali</source>
+        <translation>Drawing of the vertical zodiac curves</translation>
+    </message>
+    <message>
+        <source>Blu: ingresso del Sole nei segni; rosso: anniversario (qui 8°)</source>
+        <translation>Blue: the Sun entering the signs; red: anniversary (here 8°)</translation>
+    </message>
+    <message>
+        <source>Rosso scuro: solstizi; tratteggio: equinozi</source>
+        <translation>Dark red: solstices; dashed: equinoxes</translation>
+    </message>
+    <message>
+        <source>Ogni valore: distanza in mm dal centro del quadrante O lungo la linea oraria</source>
+        <translation>Each value: distance in mm from the dial centre O along the hour line</translation>
+    </message>
+    <message>
+        <source>Esempio per Lat = 38°, parete rivolta a Sud</source>
+        <translation>Example for Lat = 38°, wall facing due South</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Linee diurne</source>
-        <translation>Day lines</translation>
+        <translation>Date lines</translation>
     </message>
     <message>
         <source>Lastra</source>
@@ -168,12 +168,12 @@
         <translation>Height (mm)</translation>
     </message>
     <message>
-        <source>Piede dal bordo sinistro (mm)</source>
-        <translation>Foot from the left edge (mm)</translation>
+        <source>Piede dello gnomone F dal bordo sinistro (mm)</source>
+        <translation>Foot of the gnomon F from the left edge (mm)</translation>
     </message>
     <message>
-        <source>Piede dal bordo alto (mm)</source>
-        <translation>Foot from the top edge (mm)</translation>
+        <source>Piede dello gnomone F dal bordo alto (mm)</source>
+        <translation>Foot of the gnomon F from the top edge (mm)</translation>
     </message>
     <message>
         <source>Apri</source>
@@ -465,15 +465,15 @@
     </message>
     <message>
         <source>Linee diurne: </source>
-        <translation>Day lines: </translation>
+        <translation>Date lines: </translation>
     </message>
     <message>
         <source>Lastra </source>
         <translation>Plate </translation>
     </message>
     <message>
-        <source> mm, piede a </source>
-        <translation> mm, foot </translation>
+        <source> mm, piede dello gnomone F a </source>
+        <translation> mm, foot of the gnomon F </translation>
     </message>
     <message>
         <source> mm dal bordo sinistro e </source>
@@ -484,8 +484,8 @@
         <translation> mm from the top edge</translation>
     </message>
     <message>
-        <source>Altezza dello stilo </source>
-        <translation>Style height </translation>
+        <source>Elevazione dello stilo </source>
+        <translation>Style elevation </translation>
     </message>
     <message>
         <source>Angolo della sustilare </source>
@@ -500,24 +500,24 @@
         <translation>  nodus height </translation>
     </message>
     <message>
-        <source>Centro O a x </source>
-        <translation>Centre O at x </translation>
+        <source>Centro del quadrante O (radice dello stilo) a x </source>
+        <translation>Dial centre O (root of the style) at x </translation>
     </message>
     <message>
         <source> mm, y </source>
         <translation> mm, y </translation>
     </message>
     <message>
-        <source> mm dal piede; stilo O-nodo </source>
-        <translation> mm from the foot; style O-nodus </translation>
+        <source> mm dal piede dello gnomone F</source>
+        <translation> mm from the foot of the gnomon F</translation>
     </message>
     <message>
         <source>Quadrante polare: lo stilo è parallelo al piano, senza centro</source>
-        <translation>Polar dial: the style is parallel to the plane, no centre</translation>
+        <translation>Polar dial: the style is parallel to the plane, no dial centre</translation>
     </message>
     <message>
-        <source>Scala 1:1, misure in mm dal piede F (x a destra, y in alto)</source>
-        <translation>Scale 1:1, sizes in mm from the foot F (x to the right, y up)</translation>
+        <source>Scala 1:1, misure in mm dal piede dello gnomone F (x a destra, y in alto)</source>
+        <translation>Scale 1:1, sizes in mm from the foot of the gnomon F (x to the right, y up)</translation>
     </message>
     <message>
         <source>Ore vere</source>
@@ -746,10 +746,6 @@
     <message>
         <source>» non esiste o è fuori dagli anni 1600-2400.</source>
         <translation>» does not exist or is outside the years 1600-2400.</translation>
-    </message>
-    <message>
-        <source>Piede dello stilo</source>
-        <translation>Foot of the style</translation>
     </message>
     <message>
         <source>Sustilare</source>
@@ -1273,7 +1269,7 @@
     </message>
     <message>
         <source>Linee fermate a &lt;mm&gt; mm da O (12 volte lo stilo): oltre, l&apos;ombra corre via</source>
-        <translation>Lines stop &lt;mm&gt; mm from O (12 times the style): beyond, the shadow runs away</translation>
+        <translation>Lines stop &lt;mm&gt; mm from the dial centre O (12 style lengths): beyond, the shadow runs away</translation>
     </message>
     <message>
         <source>Curve per declinazioni del Sole di </source>
@@ -1296,8 +1292,8 @@
         <translation> (off the plate)</translation>
     </message>
     <message>
-        <source> Il piede dello stilo è fuori dalla lastra.</source>
-        <translation> The foot of the style is off the plate.</translation>
+        <source> Il piede dello gnomone F è fuori dalla lastra.</source>
+        <translation> The foot of the gnomon F is off the plate.</translation>
     </message>
     <message>
         <source>Il progetto ha modifiche non salvate. Salvarle prima di sostituirlo?</source>
@@ -1345,11 +1341,11 @@
     </message>
     <message>
         <source>centro</source>
-        <translation>centre O</translation>
+        <translation>dial centre O</translation>
     </message>
     <message>
         <source>piede</source>
-        <translation>foot F</translation>
+        <translation>foot of the gnomon F</translation>
     </message>
     <message>
         <source>Il file contiene un numero troppo grande per essere letto.</source>
@@ -1434,6 +1430,10 @@
     <message>
         <source>Il file %1 è troppo grande per un progetto (più di 1 MB).</source>
         <translation>The file %1 is too large for a project (over 1 MB).</translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo (da O al nodo) </source>
+        <translation>Style length (O to the nodus) </translation>
     </message>
 </context>
 </TS>

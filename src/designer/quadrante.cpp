@@ -81,8 +81,8 @@ const sheet::UiText kMonths{QT_TRANSLATE_NOOP("horalo", "Primo di ogni mese")};
 const sheet::UiText kDays{QT_TRANSLATE_NOOP("horalo", "Altre date (gg/mm/aaaa)")};
 const sheet::UiText kPlateWidth{QT_TRANSLATE_NOOP("horalo", "Larghezza (mm)")};
 const sheet::UiText kPlateHeight{QT_TRANSLATE_NOOP("horalo", "Altezza (mm)")};
-const sheet::UiText kFootLeft{QT_TRANSLATE_NOOP("horalo", "Piede dal bordo sinistro (mm)")};
-const sheet::UiText kFootTop{QT_TRANSLATE_NOOP("horalo", "Piede dal bordo alto (mm)")};
+const sheet::UiText kFootLeft{QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F dal bordo sinistro (mm)")};
+const sheet::UiText kFootTop{QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F dal bordo alto (mm)")};
 const sheet::UiText kOpen{QT_TRANSLATE_NOOP("horalo", "Apri")};
 const sheet::UiText kSave{QT_TRANSLATE_NOOP("horalo", "Salva")};
 const sheet::UiText kSaveAs{QT_TRANSLATE_NOOP("horalo", "Salva con nome")};
@@ -109,7 +109,7 @@ const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accet
 const sheet::UiText kReady{QT_TRANSLATE_NOOP("horalo", "%1 linee, %2 punti in Coordinate.")};
 // A foot beyond the plate's edges is allowed (a plate hung below the style's fixing), but it
 // is more often a slip of the keyboard: the status line says so after every redraw.
-const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello stilo è fuori dalla lastra.")};
+const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello gnomone F è fuori dalla lastra.")};
 // The points are counted when the table is built, on the first look at its tab.
 const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 

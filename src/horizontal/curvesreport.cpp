@@ -17,7 +17,7 @@ const char *const kStyleLine = QT_TRANSLATE_NOOP("horalo", "Stilo     = ");
 const char *const kBaseLine = QT_TRANSLATE_NOOP("horalo", "Base      = ");
 const char *const kHeightLine = QT_TRANSLATE_NOOP("horalo", "Altezza   = ");
 
-const char *const kDistanceUnits = QT_TRANSLATE_NOOP("horalo", "Distanze in mm dal centro O lungo le linee orarie");
+const char *const kDistanceUnits = QT_TRANSLATE_NOOP("horalo", "Distanze in mm dal centro del quadrante O (radice dello stilo) lungo le linee orarie");
 
 constexpr int kNoteUnderscores = 15;
 
@@ -51,7 +51,9 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field)
     page.add(kLabelX, 180, sheet::translated(kStyleLine) + sheet::withUnit(field("s"), sheet::kMillimetreUnit));
     page.add(kLabelX, 190, sheet::translated(kBaseLine) + sheet::withUnit(field("b"), sheet::kMillimetreUnit));
     page.add(kLabelX, 200, sheet::translated(kHeightLine) + sheet::withUnit(field("h"), sheet::kMillimetreUnit));
-    page.add(kLabelX, 38, sheet::translated(kDistanceUnits));
+    // From the page's left margin: the line names the point the distances are measured from in
+    // full, and in English too it must stay on the page.
+    page.add(12, 38, sheet::translated(kDistanceUnits));
     page.add(40, 260, sheet::translated(sheet::kCreditLine));
     return page;
 }

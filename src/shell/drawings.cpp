@@ -1,10 +1,13 @@
 #include "shell/drawings.h"
 
+#include "shell/examplefigures.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 
+#include <cmath>
 #include <functional>
 
 namespace shell {
@@ -69,72 +72,103 @@ void dot(QPainter &p, QPointF at)
     p.restore();
 }
 
-void paintCurvesFigure(QPainter &p, bool vertical)
+// Where a line from O leaves the plot, a little outside it: the place for the line's number.
+QPointF endLabel(const ExampleFigure &figure, const QPolygonF &line, double outsidePx)
 {
-    const QPointF o(230, 50);
-    const QString left = vertical ? QStringLiteral("6") : QStringLiteral("18");
-    const QString right = vertical ? QStringLiteral("18") : QStringLiteral("6");
-    const QString sample = vertical ? QStringLiteral("11") : QStringLiteral("13");
-    // East-West line and the noon line.
-    p.drawLine(QPointF(40, o.y()), QPointF(420, o.y()));
-    p.drawLine(o, QPointF(o.x(), 300));
-    label(p, QPointF(28, o.y()), left);
-    label(p, QPointF(432, o.y()), right);
-    label(p, QPointF(o.x(), 312), QStringLiteral("12"));
-    label(p, o + QPointF(-12, -14), QStringLiteral("O"));
-    dot(p, o);
-    // The sample hour line, 20 degrees from noon on the side of the figure.
-    const double sampleDeg = 22; // 11 lies towards 6 on a wall, 13 towards 18 on the ground: both left
-    p.drawLine(o, along(o, sampleDeg, 270));
-    label(p, along(o, sampleDeg, 285), sample);
-    // Equinox line (straight) and the two solstice curves, as functions of x, so that the
-    // sample points can be put where the hour line really crosses them.
-    const double rNear = 110, rMid = 165, rFar = 235;
-    auto curveY = [&](int which, double x) {
-        const double u = (x - o.x()) / 140.0;
-        switch (which) {
-        case 0: // the curve nearer O, bending towards it at its ends
-            return o.y() + rNear + 8 - 28 * u * u;
-        case 1: // the equinox line
-            return o.y() + rMid - 12 * u;
-        default: // the curve farther from O, bending away
-            return o.y() + rFar - 8 + 28 * u * u;
-        }
-    };
-    const QPen pens[3] = {QPen(Qt::darkRed, 1.2), QPen(Qt::darkBlue, 1.2, Qt::DashLine), QPen(Qt::darkRed, 1.2)};
-    for (int which = 0; which < 3; ++which) {
-        QPolygonF line;
-        for (double x = 90; x <= 370.01; x += 5)
-            line << QPointF(x, curveY(which, x));
-        p.setPen(pens[which]);
-        p.drawPolyline(line);
+    if (line.size() < 2)
+        return figure.centre;
+    QPointF inside = line.first();
+    QPointF outside = line.last();
+    if (figure.plot.contains(outside))
+        return outside + (outside - inside) / QLineF(inside, outside).length() * outsidePx;
+    for (int i = 0; i < 50; ++i) {
+        const QPointF mid = (inside + outside) / 2;
+        (figure.plot.contains(mid) ? inside : outside) = mid;
+    }
+    const QLineF ray(line.first(), inside);
+    return inside + (ray.p2() - ray.p1()) / std::max(ray.length(), 1.0) * outsidePx;
+}
+
+QPen dateLinePen(double declinationDeg, bool zodiac)
+{
+    if (std::abs(declinationDeg) < 1e-9)
+        return QPen(Qt::darkBlue, 1.2, Qt::DashLine);
+    if (std::abs(std::abs(declinationDeg) - kExampleSolsticeDeg) < 1e-9)
+        return QPen(Qt::darkRed, 1.4);
+    if (zodiac && std::abs(declinationDeg - kExampleAnniversaryDeg) < 1e-9)
+        return QPen(Qt::red, 1.4);
+    return QPen(Qt::blue, 1.0);
+}
+
+// Hour lines, date lines and sample points of a curves picture; the legend is the caller's.
+void paintCurves(QPainter &p, const ExampleFigure &figure, bool zodiac)
+{
+    p.save();
+    p.setClipRect(figure.plot);
+    for (const ExampleLine &line : figure.dates) {
+        p.setPen(dateLinePen(line.declinationDeg, zodiac));
+        p.drawPolyline(line.points);
     }
     p.setPen(QPen(Qt::black, 1.5));
-    // Where the sample hour line meets each curve: bisection along the line from O.
-    auto crossing = [&](int which) {
-        double lo = 0, hi = 300;
-        for (int i = 0; i < 60; ++i) {
-            const double mid = (lo + hi) / 2;
-            const QPointF pt = along(o, sampleDeg, mid);
-            (pt.y() < curveY(which, pt.x()) ? lo : hi) = mid;
-        }
-        return along(o, sampleDeg, lo);
-    };
-    // A is the summer point, C the winter one: near O on a horizontal dial, far on a wall.
-    const QPointF a = crossing(vertical ? 2 : 0);
-    const QPointF b = crossing(1);
-    const QPointF c = crossing(vertical ? 0 : 2);
-    for (const auto &[pt, name] : {std::pair{a, "A"}, std::pair{b, "B"}, std::pair{c, "C"}}) {
-        dot(p, pt);
-        label(p, pt + QPointF(16, -4), QString::fromLatin1(name));
+    for (const ExampleLine &line : figure.hours)
+        p.drawPolyline(line.points);
+    p.restore();
+    for (const ExampleLine &line : figure.hours)
+        label(p, endLabel(figure, line.points, 10), line.label);
+    label(p, figure.centre + QPointF(-12, -14), QStringLiteral("O"));
+    dot(p, figure.centre);
+    for (const ExamplePoint &point : figure.points) {
+        dot(p, point.at);
+        if (!point.label.isEmpty())
+            label(p, point.at + QPointF(16, -6), point.label);
     }
+}
+
+void paintLegend(QPainter &p, double top, std::initializer_list<QString> lines)
+{
     QFont small = p.font();
     small.setPointSizeF(9);
     p.setFont(small);
-    const double y0 = 335;
-    p.drawText(QPointF(20, y0), QCoreApplication::translate("horalo", "A= Distanza in mm dal punto O del Solstizio Estivo"));
-    p.drawText(QPointF(20, y0 + 18), QCoreApplication::translate("horalo", "B=Distanza in mm dal punto O dell'Equinozio"));
-    p.drawText(QPointF(20, y0 + 36), QCoreApplication::translate("horalo", "C= Distanza in mm dal centro O del Solstizio Invernale"));
+    p.setPen(Qt::black);
+    double y = top;
+    for (const QString &line : lines) {
+        p.drawText(QPointF(20, y), line);
+        y += 18;
+    }
+}
+
+void paintCurvesFigure(QPainter &p, const ExampleFigure &figure)
+{
+    paintCurves(p, figure, false);
+    paintLegend(p, 335,
+                {QCoreApplication::translate("horalo", "A= Distanza in mm dal punto O del Solstizio Estivo"),
+                 QCoreApplication::translate("horalo", "B=Distanza in mm dal punto O dell'Equinozio"),
+                 QCoreApplication::translate("horalo", "C= Distanza in mm dal centro O del Solstizio Invernale")});
+}
+
+void paintDecliningFigure(QPainter &p, const ExampleFigure &figure, gnomonics::WallSide side)
+{
+    const QPointF c = figure.centre;
+    // The sheet's frame: angles turn down from the right-hand half-line, the afternoon side.
+    p.drawLine(QPointF(40, c.y()), QPointF(380, c.y()));
+    p.setPen(QPen(Qt::darkGray, 1.0));
+    for (const ExampleLine &line : figure.hours) {
+        if (line.label == QLatin1String("12"))
+            continue;
+        p.drawPolyline(line.points);
+        label(p, endLabel(figure, line.points, 12), line.label);
+    }
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawLine(c, QPointF(c.x(), c.y() + 140));
+    dot(p, c);
+    label(p, c + QPointF(0, -20), QCoreApplication::translate("horalo", "Centro Orario"));
+    label(p, QPointF(c.x(), c.y() + 152), QStringLiteral("12"));
+    label(p, QPointF(c.x(), c.y() + 168), QStringLiteral("-90°"));
+    label(p, QPointF(392, c.y() - 16), QStringLiteral("0"));
+    label(p, QPointF(40, c.y() - 16), QStringLiteral("-180°"));
+    label(p, QPointF(210, 284), side == gnomonics::WallSide::East
+                                    ? QCoreApplication::translate("horalo", "Esempio per Lat = 38°, parete declinante 38° ad Est")
+                                    : QCoreApplication::translate("horalo", "Esempio per Lat = 38°, parete declinante 38° ad Ovest"));
 }
 
 } // namespace
@@ -179,29 +213,41 @@ QWidget *makeProtractorDrawing()
 
 QWidget *makeDecliningDrawing()
 {
-    return figureWindow(QCoreApplication::translate("horalo", "Verticale declinante"), QSize(420, 260), [](QPainter &p) {
-        const QPointF c(210, 80);
-        p.drawLine(QPointF(40, c.y()), QPointF(380, c.y()));
-        p.drawLine(c, QPointF(c.x(), 220));
-        dot(p, c);
-        label(p, c + QPointF(0, -20), QCoreApplication::translate("horalo", "Centro Orario"));
-        label(p, QPointF(c.x(), 234), QStringLiteral("12"));
-        label(p, QPointF(c.x() + 34, 200), QStringLiteral("-90°"));
-        label(p, QPointF(392, c.y() - 16), QStringLiteral("0"));
-        label(p, QPointF(40, c.y() - 16), QStringLiteral("-180°"));
+    return figureWindow(QCoreApplication::translate("horalo", "Verticale declinante"), QSize(420, 300), [](QPainter &p) {
+        paintDecliningFigure(p, DecliningExample(gnomonics::WallSide::East), gnomonics::WallSide::East);
+    });
+}
+
+QWidget *makeWestDecliningDrawing()
+{
+    return figureWindow(QCoreApplication::translate("horalo", "Verticale declinante ad Ovest"), QSize(420, 300), [](QPainter &p) {
+        paintDecliningFigure(p, DecliningExample(gnomonics::WallSide::West), gnomonics::WallSide::West);
     });
 }
 
 QWidget *makeHorizontalCurvesDrawing()
 {
     return figureWindow(QCoreApplication::translate("horalo", "Esempio"), QSize(460, 400),
-                        [](QPainter &p) { paintCurvesFigure(p, false); });
+                        [](QPainter &p) { paintCurvesFigure(p, HorizontalCurvesExample()); });
 }
 
 QWidget *makeVerticalCurvesDrawing()
 {
     return figureWindow(QCoreApplication::translate("horalo", "Disegno delle curve sostiziali verticali"), QSize(460, 400),
-                        [](QPainter &p) { paintCurvesFigure(p, true); });
+                        [](QPainter &p) { paintCurvesFigure(p, VerticalCurvesExample()); });
+}
+
+QWidget *makeZodiacCurvesDrawing()
+{
+    return figureWindow(QCoreApplication::translate("horalo", "Disegno delle curve zodiacali verticali"), QSize(460, 420),
+                        [](QPainter &p) {
+                            paintCurves(p, ZodiacCurvesExample(), true);
+                            paintLegend(p, 335,
+                                        {QCoreApplication::translate("horalo", "Blu: ingresso del Sole nei segni; rosso: anniversario (qui 8°)"),
+                                         QCoreApplication::translate("horalo", "Rosso scuro: solstizi; tratteggio: equinozi"),
+                                         QCoreApplication::translate("horalo", "Ogni valore: distanza in mm dal centro del quadrante O lungo la linea oraria"),
+                                         QCoreApplication::translate("horalo", "Esempio per Lat = 38°, parete rivolta a Sud")});
+                        });
 }
 
 QWidget *makeSundialPicture(QWidget *parent)

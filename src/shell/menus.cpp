@@ -126,9 +126,9 @@ QWidget *makeVerticalMenu()
     return subMenu(QCoreApplication::translate("horalo", "Menu Verticali"), QStringLiteral("Label1"),
                    QCoreApplication::translate("horalo", "Meridiane verticali declinanti"),
                    {{"DeclinaEst", QT_TRANSLATE_NOOP("horalo", "Declina Est"), "GonvrtEst", "EsempioEst", "DisGonVrt"},
-                    {"DeclinaOvest", QT_TRANSLATE_NOOP("horalo", "Declina Ovest"), "GonvrtOvest", "EsempioOvest", "DisGonVrt"},
+                    {"DeclinaOvest", QT_TRANSLATE_NOOP("horalo", "Declina Ovest"), "GonvrtOvest", "EsempioOvest", "DisGonVrtOvest"},
                     {"CurveSolstizialiV", QT_TRANSLATE_NOOP("horalo", "Curve solstiziali"), "CurveVrt", "EsempioCurveV", "DisCurveV"},
-                    {"CurveZodiacali", QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario"), "ZodiacoVrt", "EsempioZodiaco", "DisCurveV"},
+                    {"CurveZodiacali", QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario"), "ZodiacoVrt", "EsempioZodiaco", "DisCurveZ"},
                     {"NonDeclinante", QT_TRANSLATE_NOOP("horalo", "Non declinante"), "InfoDCL", nullptr, nullptr}});
 }
 

@@ -71,8 +71,8 @@ void registerShellWindows(WindowRegistry &registry)
     });
     registry.add(QStringLiteral("InfoDCL"), [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "Info DCL"),
-                              {QCoreApplication::translate("horalo", "Se la meridiana non è declinante, inserite come valore di declinazione "
-                                              "0,0000001, oppure usate il menu ORIZZONTALI.")}, 380);
+                              {QCoreApplication::translate("horalo", "Se la meridiana non è declinante (parete rivolta esattamente a Sud), "
+                                              "inserite come valore di declinazione 0, oppure usate il menu ORIZZONTALI.")}, 380);
     });
     registry.add(QStringLiteral("Declinazione"), [] {
         return makeTextWindow(
@@ -85,8 +85,10 @@ void registerShellWindows(WindowRegistry &registry)
 
     registry.add(QStringLiteral("DisGonOrz"), makeProtractorDrawing);
     registry.add(QStringLiteral("DisGonVrt"), makeDecliningDrawing);
+    registry.add(QStringLiteral("DisGonVrtOvest"), makeWestDecliningDrawing);
     registry.add(QStringLiteral("DisCurveO"), makeHorizontalCurvesDrawing);
     registry.add(QStringLiteral("DisCurveV"), makeVerticalCurvesDrawing);
+    registry.add(QStringLiteral("DisCurveZ"), makeZodiacCurvesDrawing);
     registry.add(DrawingWindow::kName, makeDrawingWindow);
 }
 

@@ -16,11 +16,11 @@ const char *const kDeclinationEast = QT_TRANSLATE_NOOP("horalo", "DCL EST =");
 const char *const kDeclinationWest = QT_TRANSLATE_NOOP("horalo", "DCL OVEST =");
 const char *const kHoursHeading = QT_TRANSLATE_NOOP("horalo", "Ore");
 const char *const kStyleConstruction = QT_TRANSLATE_NOOP("horalo", "Costruzione dello stilo:");
-const char *const kStyleLength = QT_TRANSLATE_NOOP("horalo", "Lunghezza stilo = ");
-const char *const kStyleHeight = QT_TRANSLATE_NOOP("horalo", "Altezza stilo = ");
-const char *const kStyleBase = QT_TRANSLATE_NOOP("horalo", "Base stilo = ");
-const char *const kSubstyleAngle = QT_TRANSLATE_NOOP("horalo", "Angolo sustilare = ");
-const char *const kStyleElevation = QT_TRANSLATE_NOOP("horalo", "Elevazione stilo = ");
+const char *const kStyleLength = QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo = ");
+const char *const kStyleHeight = QT_TRANSLATE_NOOP("horalo", "Altezza del nodo = ");
+const char *const kStyleBase = QT_TRANSLATE_NOOP("horalo", "Base dello stilo (da O a F) = ");
+const char *const kSubstyleAngle = QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare = ");
+const char *const kStyleElevation = QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo = ");
 
 struct Column {
     double xMm;

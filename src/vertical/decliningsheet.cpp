@@ -31,7 +31,9 @@ const sheet::UiText kResetButton{QT_TRANSLATE_NOOP("horalo", "Azzera")};
 const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
 const sheet::UiText kPrintEast{QT_TRANSLATE_NOOP("horalo", "Stampa Est")};
 const sheet::UiText kPrintWest{QT_TRANSLATE_NOOP("horalo", "Stampa Ovest")};
-const QString kDrawing = QStringLiteral("DisGonVrt");
+// Each side's example is the mirror of the other's.
+const QString kDrawingEast = QStringLiteral("DisGonVrt");
+const QString kDrawingWest = QStringLiteral("DisGonVrtOvest");
 
 // The hour labels, the same on both sheets, position by position.
 constexpr std::array<const char *, gnomonics::kDecliningPositions> kHourLabels{
@@ -178,7 +180,7 @@ void DecliningSheet::onReset()
 
 void DecliningSheet::onExample()
 {
-    shell::showWindow(kDrawing);
+    shell::showWindow(side_ == gnomonics::WallSide::East ? kDrawingEast : kDrawingWest);
 }
 
 void DecliningSheet::onPrint()

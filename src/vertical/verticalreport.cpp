@@ -11,7 +11,7 @@ namespace {
 const char *const kTitle = QT_TRANSLATE_NOOP("horalo", "MERIDIANA   VERTICALE   LAT.=");
 constexpr int kFontPt = 9;
 constexpr int kNoteUnderscores = 18;
-const char *const kDistanceUnits = QT_TRANSLATE_NOOP("horalo", "Distanze in mm dalla radice dello stilo lungo le linee orarie");
+const char *const kDistanceUnits = QT_TRANSLATE_NOOP("horalo", "Distanze in mm dal centro del quadrante O (radice dello stilo) lungo le linee orarie");
 
 } // namespace
 

@@ -15,7 +15,7 @@ const char *const kDeclinationEast = QT_TRANSLATE_NOOP("horalo", "DCL EST =");
 const char *const kDeclinationWest = QT_TRANSLATE_NOOP("horalo", "DCL Ovest =");
 const char *const kHoursHeading = QT_TRANSLATE_NOOP("horalo", "Ore");
 const char *const kDeclinationRow = QT_TRANSLATE_NOOP("horalo", "Decl.");
-const char *const kStyleLength = QT_TRANSLATE_NOOP("horalo", "Lunghezza stilo = ");
+const char *const kStyleLength = QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo = ");
 
 struct Column {
     double xMm;

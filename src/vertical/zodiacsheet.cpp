@@ -255,7 +255,7 @@ void ZodiacSheet::onInfo()
 
 void ZodiacSheet::onExample()
 {
-    shell::showWindow(QStringLiteral("DisCurveV"));
+    shell::showWindow(QStringLiteral("DisCurveZ"));
 }
 
 void ZodiacSheet::onPrintEast()

@@ -194,7 +194,7 @@ private Q_SLOTS:
         QTest::newRow("vertical curves title") << "CurveVrt" << "" << "Vertical solstice and equinox curves.";
         QTest::newRow("vertical curves print East") << "CurveVrt" << "StampaEst" << "Print East";
         QTest::newRow("vertical curves height caption")
-            << "CurveVrt" << "captionH" << "Style height                  ";
+            << "CurveVrt" << "captionH" << "Nodus height                  ";
         QTest::newRow("zodiac print West") << "ZodiacoVrt" << "Stampaovest" << "Print West";
         QTest::newRow("declining West title") << "GonvrtOvest" << "" << "Hour angles on a wall declining West";
         QTest::newRow("missing value warning")
@@ -358,6 +358,55 @@ private Q_SLOTS:
         const sheet::ReportPage page = buildReport(report);
         QVERIFY(static_cast<std::size_t>(item) < page.items.size());
         QCOMPARE(QString::fromStdString(page.items[static_cast<std::size_t>(item)].text), want);
+    }
+
+    void reportsMeasureFromTheDialCentre_data()
+    {
+        QTest::addColumn<QString>("report");
+        for (const char *name : {"horizontal curves", "vertical curves East", "vertical curves West", "zodiac East", "zodiac West"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void reportsMeasureFromTheDialCentre()
+    {
+        // The numbers are distances from O, where the style meets the plane: a maker who read
+        // "foot" would measure from F, another point, and put every mark off.
+        QFETCH(QString, report);
+        sheet::setTextTranslator(englishFromCatalogue);
+        const sheet::ReportPage page = buildReport(report);
+        int legends = 0;
+        for (const sheet::ReportItem &item : page.items) {
+            const QString text = QString::fromStdString(item.text);
+            if (text == QLatin1String("Distances in mm from the dial centre O (root of the style) along the hour lines"))
+                ++legends;
+            QVERIFY2(!text.contains(QLatin1String("foot"), Qt::CaseInsensitive), qPrintable(text));
+        }
+        QCOMPARE(legends, 1);
+    }
+
+    void styleConstructionInEnglish_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("starts");
+        const QStringList vertical{"Building the style:", "Style length = ", "Nodus height = ", "Style base (O to F) = ",
+                                   "Substyle angle = ", "Style elevation = "};
+        QTest::newRow("vertical curves East") << "vertical curves East" << vertical;
+        QTest::newRow("vertical curves West") << "vertical curves West" << vertical;
+        QTest::newRow("horizontal curves") << "horizontal curves"
+                                           << QStringList{"Style length = ", "Style base = ", "Nodus height = "};
+    }
+    void styleConstructionInEnglish()
+    {
+        // The sheets' "Altezza Stilo" is a length, the nodus height; the elevation is the angle.
+        QFETCH(QString, report);
+        QFETCH(QStringList, starts);
+        sheet::setTextTranslator(englishFromCatalogue);
+        const sheet::ReportPage page = buildReport(report);
+        QStringList found;
+        for (const sheet::ReportItem &item : page.items)
+            for (const QString &start : starts)
+                if (QString::fromStdString(item.text).startsWith(start))
+                    found << start;
+        QCOMPARE(found, starts);
     }
 
     void printMessagesInEnglish()

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -95,7 +96,7 @@ private Q_SLOTS:
         QStringList groups;
         for (auto *g : w.findChildren<QGroupBox *>())
             groups << g->title();
-        QCOMPARE(groups, (QStringList{"Place", "Plane", "Gnomon", "Hour systems", "Day lines", "Plate"}));
+        QCOMPARE(groups, (QStringList{"Place", "Plane", "Gnomon", "Hour systems", "Date lines", "Plate"}));
         HORALO_FIND(QComboBox, side, &w, "lato");
         QCOMPARE(side->itemText(0), QStringLiteral("East"));
         QCOMPARE(side->itemText(1), QStringLiteral("West"));
@@ -190,7 +191,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::newRow("equinox line") << "Equinoxes";
         QTest::newRow("a day of the year") << "August 15";
-        QTest::newRow("scale line") << "Scale 1:1, sizes in mm from the foot F (x to the right, y up)";
+        QTest::newRow("scale line") << "Scale 1:1, sizes in mm from the foot of the gnomon F (x to the right, y up)";
         QTest::newRow("latitude, decimal point") << "Latitude 45.5000°  longitude 9.2500° (East positive)";
         QTest::newRow("wall") << "Plane declination 20.00° West  inclination 0.00°";
         QTest::newRow("up arrow") << "Up";
@@ -202,6 +203,30 @@ private Q_SLOTS:
         QVERIFY(dial.ok);
         const auto texts = sketchTexts(dial);
         QVERIFY2(has(texts, label.toStdString()), qPrintable(listed(texts)));
+    }
+
+    void titleBlockNamesThePoints_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("the style's angle is its elevation") << R"(Style elevation \d+\.\d\d°  nodus height \d+\.\d mm)";
+        QTest::newRow("O, the dial centre, from F") << R"(Dial centre O \(root of the style\) at x -?\d+\.\d mm, y -?\d+\.\d mm from the foot of the gnomon F)";
+        QTest::newRow("style length from O to the nodus") << R"(Style length \(O to the nodus\) \d+\.\d mm)";
+        QTest::newRow("plate and foot of the gnomon")
+            << R"(Plate \d+ × \d+ mm, foot of the gnomon F \d+ mm from the left edge and \d+ mm from the top edge)";
+        QTest::newRow("scale from the foot of the gnomon") << R"(Scale 1:1, sizes in mm from the foot of the gnomon F \(x to the right, y up\))";
+    }
+    void titleBlockNamesThePoints()
+    {
+        QFETCH(QString, pattern);
+        const designer::DesignedDial dial = designer::DesignDial(sampleProject());
+        QVERIFY(dial.ok);
+        const QRegularExpression want(QRegularExpression::anchoredPattern(pattern));
+        const auto texts = sketchTexts(dial);
+        const auto matches = std::count_if(texts.begin(), texts.end(),
+                                           [&](const std::string &t) { return want.match(QString::fromStdString(t)).hasMatch(); });
+        QVERIFY2(matches == 1, qPrintable(listed(texts)));
+        for (const auto &t : texts)
+            QVERIFY2(QString::fromStdString(t).indexOf(QLatin1String("Style height")) < 0, t.c_str());
     }
 
     void solsticeLinesNamedInEnglish()

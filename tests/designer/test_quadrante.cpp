@@ -200,7 +200,7 @@ private Q_SLOTS:
         QTest::keyClicks(f, QStringLiteral("2000"));
         auto *status = w.findChild<QLabel *>(QStringLiteral("Stato"));
         QVERIFY(status);
-        QTRY_VERIFY(status->text().endsWith(QStringLiteral("Il piede dello stilo è fuori dalla lastra.")));
+        QTRY_VERIFY(status->text().endsWith(QStringLiteral("Il piede dello gnomone F è fuori dalla lastra.")));
         auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
         bool said = false;
         for (const auto &t : canvas->drawing().texts)

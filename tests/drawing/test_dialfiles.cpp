@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -225,6 +226,38 @@ double sunHeightThrough(const TestPlane &plane, double x, double y) { return sun
 class TestDialFiles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The title block names O, F and the style's angle with the words of the glossary: the
+    // angle is the style's elevation, O the dial centre (root of the style), F the foot of the
+    // gnomon that every coordinate is measured from.
+    void titleBlockNamesThePoints_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("the style's angle is its elevation") << R"(Elevazione dello stilo \d+,\d\d°  altezza del nodo \d+,\d mm)";
+        QTest::newRow("O, the dial centre, from F")
+            << R"(Centro del quadrante O \(radice dello stilo\) a x -?\d+,\d mm, y -?\d+,\d mm dal piede dello gnomone F)";
+        QTest::newRow("style length from O to the nodus") << R"(Lunghezza dello stilo \(da O al nodo\) \d+,\d mm)";
+        QTest::newRow("plate and foot of the gnomon")
+            << R"(Lastra \d+ × \d+ mm, piede dello gnomone F a \d+ mm dal bordo sinistro e \d+ mm dal bordo alto)";
+        QTest::newRow("scale from the foot of the gnomon")
+            << R"(Scala 1:1, misure in mm dal piede dello gnomone F \(x a destra, y in alto\))";
+    }
+    void titleBlockNamesThePoints()
+    {
+        QFETCH(QString, pattern);
+        const auto sketch = drawing::BuildDialSketch(defaultDial(false), {"Milano", false, {}, {}});
+        const QRegularExpression want(QRegularExpression::anchoredPattern(pattern));
+        int matches = 0;
+        QStringList all;
+        for (const auto &label : sketch.labels) {
+            const QString text = QString::fromStdString(label.text);
+            all << text;
+            if (want.match(text).hasMatch())
+                ++matches;
+            QVERIFY2(!text.startsWith(QLatin1String("Altezza dello stilo")), qPrintable(text));
+        }
+        QVERIFY2(matches == 1, qPrintable(all.join(QStringLiteral(" | "))));
+    }
+
     // Every row of the default dial (Milano, wall facing South, nodus 100 mm) is where the
     // shadow really falls for the Sun its hour and declination describe.
     void csvRowsAreShadows()
@@ -889,8 +922,8 @@ private Q_SLOTS:
         QCOMPARE(after(QStringLiteral("$MEASUREMENT")), QStringLiteral("1"));
         // Texts in the file's code page: the times sign as its byte, the degree as %%d.
         QCOMPARE(after(QStringLiteral("$DWGCODEPAGE")), QStringLiteral("ANSI_1252"));
-        QVERIFY(values.contains(QString::fromLatin1("Lastra 1000 \xD7 800 mm, piede a 500 mm dal bordo sinistro e 200 mm dal bordo alto")));
-        QVERIFY(values.contains(QStringLiteral("Altezza dello stilo 44,54%%d  altezza del nodo 100,0 mm")));
+        QVERIFY(values.contains(QString::fromLatin1("Lastra 1000 \xD7 800 mm, piede dello gnomone F a 500 mm dal bordo sinistro e 200 mm dal bordo alto")));
+        QVERIFY(values.contains(QStringLiteral("Elevazione dello stilo 44,54%%d  altezza del nodo 100,0 mm")));
         for (const char *layer : {"ORE", "ORE_CIVILI", "ITALICHE", "BABILONESI", "DATE", "STILO", "LASTRA", "TESTI", "COSTRUZIONE"})
             QVERIFY2(values.contains(QString::fromLatin1(layer)), layer);
         for (const char *forbidden : {"SPLINE", "LWPOLYLINE", "MTEXT"})

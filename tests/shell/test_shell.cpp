@@ -147,11 +147,12 @@ private Q_SLOTS:
         QTest::newRow("horizontal: first example") << "MenuOrz" << "EsempioGonOrz" << "Esempio" << "DisGonOrz" << "Goniometro";
         QTest::newRow("horizontal: second example") << "MenuOrz" << "EsempioCurveO" << "Esempio" << "DisCurveO" << "Esempio";
         QTest::newRow("vertical: East example") << "MenuVert" << "EsempioEst" << "Esempio" << "DisGonVrt" << "Verticale declinante";
-        QTest::newRow("vertical: West example") << "MenuVert" << "EsempioOvest" << "Esempio" << "DisGonVrt" << "Verticale declinante";
+        QTest::newRow("vertical: West example") << "MenuVert" << "EsempioOvest" << "Esempio" << "DisGonVrtOvest"
+                                                << "Verticale declinante ad Ovest";
         QTest::newRow("vertical: curves example") << "MenuVert" << "EsempioCurveV" << "Esempio" << "DisCurveV"
                                                   << "Disegno delle curve sostiziali verticali";
-        QTest::newRow("vertical: zodiac example") << "MenuVert" << "EsempioZodiaco" << "Esempio" << "DisCurveV"
-                                                  << "Disegno delle curve sostiziali verticali";
+        QTest::newRow("vertical: zodiac example") << "MenuVert" << "EsempioZodiaco" << "Esempio" << "DisCurveZ"
+                                                  << "Disegno delle curve zodiacali verticali";
         QTest::newRow("vertical: Non declinante") << "MenuVert" << "NonDeclinante" << "Non declinante" << "InfoDCL" << "Info DCL";
     }
     void menuButtonsOpenTheirWindows()
@@ -210,8 +211,8 @@ private Q_SLOTS:
             << QStringList{"Latitudine e declinazione devono essere ", "minori di 90°."};
         QTest::newRow("non-declining note")
             << "InfoDCL" << "Info DCL"
-            << QStringList{"Se la meridiana non è declinante, inserite come valore di declinazione 0,0000001, "
-                           "oppure usate il menu ORIZZONTALI."};
+            << QStringList{"Se la meridiana non è declinante (parete rivolta esattamente a Sud), inserite come valore di "
+                           "declinazione 0, oppure usate il menu ORIZZONTALI."};
         QTest::newRow("zodiac note")
             << "Declinazione" << "Declinazione"
             << QStringList{"1) Se si desidera si possono variare i gradi di declinazione corrispondenti ai segni zodiacali (blu)",
@@ -252,9 +253,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("protractor") << "DisGonOrz";
-        QTest::newRow("declining wall") << "DisGonVrt";
+        QTest::newRow("wall declining East") << "DisGonVrt";
+        QTest::newRow("wall declining West") << "DisGonVrtOvest";
         QTest::newRow("horizontal curves") << "DisCurveO";
         QTest::newRow("vertical curves") << "DisCurveV";
+        QTest::newRow("zodiac curves") << "DisCurveZ";
         QTest::newRow("notes picture") << "Note";
     }
     void drawingsPaintTheirFigures()

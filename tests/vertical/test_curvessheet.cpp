@@ -378,11 +378,11 @@ private Q_SLOTS:
             for (const auto &item : page.items)
                 if (item.yMm > 185 && item.yMm < 250)
                     lines << qs(item.text);
-            QCOMPARE(lines, (QStringList{"Distanze in mm dalla radice dello stilo lungo le linee orarie",
-                                         "Costruzione dello stilo:", "Lunghezza stilo = 40,32 mm",
-                                         "Altezza stilo = 25,00 mm", "Base stilo = 31,64 mm",
-                                         west ? "Angolo sustilare = +38,12°" : "Angolo sustilare = -38,12°",
-                                         "Elevazione stilo = 38,31°"}));
+            QCOMPARE(lines, (QStringList{"Distanze in mm dal centro del quadrante O (radice dello stilo) lungo le linee orarie",
+                                         "Costruzione dello stilo:", "Lunghezza dello stilo = 40,32 mm",
+                                         "Altezza del nodo = 25,00 mm", "Base dello stilo (da O a F) = 31,64 mm",
+                                         west ? "Angolo della sustilare = +38,12°" : "Angolo della sustilare = -38,12°",
+                                         "Elevazione dello stilo = 38,31°"}));
         }
     }
 

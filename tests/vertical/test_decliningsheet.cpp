@@ -605,6 +605,7 @@ private Q_SLOTS:
 
     void exampleOpensTheDecliningDrawing()
     {
+        // Each side shows its own wall: the West picture is the mirror of the East one.
         QWidget *east = open(kEast);
         press(east, "Command3");
         QWidget *drawing = shell::WindowRegistry::instance().open(QStringLiteral("DisGonVrt"));
@@ -613,6 +614,9 @@ private Q_SLOTS:
         QVERIFY(!drawing->isModal());
         QWidget *west = open(kWest);
         press(west, "Command3");
+        QWidget *mirror = shell::WindowRegistry::instance().open(QStringLiteral("DisGonVrtOvest"));
+        QVERIFY(mirror && mirror->isVisible());
+        QCOMPARE(mirror->windowTitle(), QStringLiteral("Verticale declinante ad Ovest"));
         QCOMPARE(shell::WindowRegistry::instance().open(QStringLiteral("DisGonVrt")), drawing);
         QVERIFY(east->isVisible() && west->isVisible());
         typeInto(east, "LATX", "40"); // both sheets stay usable

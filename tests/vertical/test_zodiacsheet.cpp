@@ -387,7 +387,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
         QTest::newRow("Info opens the note on the colours") << "Command1" << "Declinazione";
-        QTest::newRow("Esempio opens the drawing") << "Esempio" << "DisCurveV";
+        QTest::newRow("Esempio opens the zodiac drawing") << "Esempio" << "DisCurveZ";
     }
     void infoAndExampleOpenTheirWindows()
     {
@@ -428,12 +428,12 @@ private Q_SLOTS:
         }
         // Under the table: what the numbers measure, each curve's declination under its
         // column, and the style the table is for.
-        want.push_back({30, 190, "Distanze in mm dalla radice dello stilo lungo le linee orarie"});
+        want.push_back({30, 190, "Distanze in mm dal centro del quadrante O (radice dello stilo) lungo le linee orarie"});
         want.push_back({30, 200, "Decl."});
         const char *const declinations[] = {"20,16°", "11,48°", "0°", "0°", "0°"};
         for (int c = 0; c < 5; ++c)
             want.push_back({50.0 + 30.0 * c, 200, declinations[c]});
-        want.push_back({30, 208, "Lunghezza stilo = 40,32 mm"});
+        want.push_back({30, 208, "Lunghezza dello stilo = 40,32 mm"});
         want.push_back({40, 260, sheet::kCreditLine});
         QCOMPARE(page.items.size(), want.size());
         for (std::size_t k = 0; k < want.size(); ++k)
