@@ -476,12 +476,12 @@
         <translation> mm, foot of the gnomon F </translation>
     </message>
     <message>
-        <source> mm dal bordo sinistro e </source>
-        <translation> mm from the left edge and </translation>
+        <source> mm da sinistra e </source>
+        <translation> mm from the left and </translation>
     </message>
     <message>
-        <source> mm dal bordo alto</source>
-        <translation> mm from the top edge</translation>
+        <source> mm dall&apos;alto</source>
+        <translation> mm from the top</translation>
     </message>
     <message>
         <source>Elevazione dello stilo </source>
@@ -504,12 +504,8 @@
         <translation>Dial centre O (root of the style) at x </translation>
     </message>
     <message>
-        <source> mm, y </source>
-        <translation> mm, y </translation>
-    </message>
-    <message>
-        <source> mm dal piede dello gnomone F</source>
-        <translation> mm from the foot of the gnomon F</translation>
+        <source> mm da F</source>
+        <translation> mm from F</translation>
     </message>
     <message>
         <source>Quadrante polare: lo stilo è parallelo al piano, senza centro</source>
@@ -1432,8 +1428,12 @@
         <translation>The file %1 is too large for a project (over 1 MB).</translation>
     </message>
     <message>
-        <source>Lunghezza dello stilo (da O al nodo) </source>
-        <translation>Style length (O to the nodus) </translation>
+        <source>, y </source>
+        <translation>, y </translation>
+    </message>
+    <message>
+        <source>  stilo O-nodo </source>
+        <translation>  style O-nodus </translation>
     </message>
 </context>
 </TS>

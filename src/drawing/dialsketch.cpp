@@ -800,21 +800,21 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         add(dates, dayName(day) + " " + std::to_string(day.year));
     line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: ")) + (dates.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : dates));
     line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
-         say(QT_TRANSLATE_NOOP("horalo", " mm, piede dello gnomone F a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo sinistro e ")) + DecimalShown(clip.topMm, 0) +
-         say(QT_TRANSLATE_NOOP("horalo", " mm dal bordo alto")) + (dial.footOnPlate ? "" : say(QT_TRANSLATE_NOOP("horalo", " (fuori dalla lastra)"))));
+         say(QT_TRANSLATE_NOOP("horalo", " mm, piede dello gnomone F a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm da sinistra e ")) + DecimalShown(clip.topMm, 0) +
+         say(QT_TRANSLATE_NOOP("horalo", " mm dall'alto")) + (dial.footOnPlate ? "" : say(QT_TRANSLATE_NOOP("horalo", " (fuori dalla lastra)"))));
     muted = false;
     // The signs of the two angles are this program's conventions; the block says them.
     line(say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo ")) + degreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +
-         DecimalShown(plane.nodusHeightMm, 1) + " mm");
+         DecimalShown(plane.nodusHeightMm, 1) + " mm" +
+         (plane.hasCentre ? say(QT_TRANSLATE_NOOP("horalo", "  stilo O-nodo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm" : ""));
     line(say(QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare ")) + degreesText(plane.substyleAngleDeg, 2) +
          say(QT_TRANSLATE_NOOP("horalo", " dalla meridiana (+ verso il pomeriggio)")));
     line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + degreesText(plane.longitudeDifferenceDeg, 2) +
          say(QT_TRANSLATE_NOOP("horalo", " (+ a Ovest)")));
-    if (plane.hasCentre) {
-        line(say(QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O (radice dello stilo) a x ")) + DecimalShown(plane.centre.xMm, 1) + say(QT_TRANSLATE_NOOP("horalo", " mm, y ")) + DecimalShown(plane.centre.yMm, 1) +
-             say(QT_TRANSLATE_NOOP("horalo", " mm dal piede dello gnomone F")));
-        line(say(QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo (da O al nodo) ")) + DecimalShown(plane.styleLengthMm, 1) + " mm");
-    } else
+    if (plane.hasCentre)
+        line(say(QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O (radice dello stilo) a x ")) + DecimalShown(plane.centre.xMm, 1) + say(QT_TRANSLATE_NOOP("horalo", ", y ")) + DecimalShown(plane.centre.yMm, 1) +
+             say(QT_TRANSLATE_NOOP("horalo", " mm da F")));
+    else
         line(say(QT_TRANSLATE_NOOP("horalo", "Quadrante polare: lo stilo è parallelo al piano, senza centro")));
     line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm dal piede dello gnomone F (x a destra, y in alto)")));
     if (design.hours.apparent)

@@ -208,11 +208,11 @@ private Q_SLOTS:
     void titleBlockNamesThePoints_data()
     {
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("the style's angle is its elevation") << R"(Style elevation \d+\.\d\d°  nodus height \d+\.\d mm)";
-        QTest::newRow("O, the dial centre, from F") << R"(Dial centre O \(root of the style\) at x -?\d+\.\d mm, y -?\d+\.\d mm from the foot of the gnomon F)";
-        QTest::newRow("style length from O to the nodus") << R"(Style length \(O to the nodus\) \d+\.\d mm)";
+        QTest::newRow("the style's angle is its elevation") << R"(Style elevation \d+\.\d\d°  nodus height \d+\.\d mm  style O-nodus \d+\.\d mm)";
+        QTest::newRow("O, the dial centre, from F")
+            << R"(Dial centre O \(root of the style\) at x -?\d+\.\d, y -?\d+\.\d mm from F)";
         QTest::newRow("plate and foot of the gnomon")
-            << R"(Plate \d+ × \d+ mm, foot of the gnomon F \d+ mm from the left edge and \d+ mm from the top edge)";
+            << R"(Plate \d+ × \d+ mm, foot of the gnomon F \d+ mm from the left and \d+ mm from the top)";
         QTest::newRow("scale from the foot of the gnomon") << R"(Scale 1:1, sizes in mm from the foot of the gnomon F \(x to the right, y up\))";
     }
     void titleBlockNamesThePoints()

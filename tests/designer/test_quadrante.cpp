@@ -204,7 +204,7 @@ private Q_SLOTS:
         auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
         bool said = false;
         for (const auto &t : canvas->drawing().texts)
-            said = said || QString::fromStdString(t.text).endsWith(QStringLiteral("200 mm dal bordo alto (fuori dalla lastra)"));
+            said = said || QString::fromStdString(t.text).endsWith(QStringLiteral("200 mm dall'alto (fuori dalla lastra)"));
         QVERIFY(said);
         f->selectAll();
         QTest::keyClicks(f, QStringLiteral("1000"));

@@ -232,12 +232,11 @@ private Q_SLOTS:
     void titleBlockNamesThePoints_data()
     {
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("the style's angle is its elevation") << R"(Elevazione dello stilo \d+,\d\d°  altezza del nodo \d+,\d mm)";
+        QTest::newRow("the style's angle is its elevation") << R"(Elevazione dello stilo \d+,\d\d°  altezza del nodo \d+,\d mm  stilo O-nodo \d+,\d mm)";
         QTest::newRow("O, the dial centre, from F")
-            << R"(Centro del quadrante O \(radice dello stilo\) a x -?\d+,\d mm, y -?\d+,\d mm dal piede dello gnomone F)";
-        QTest::newRow("style length from O to the nodus") << R"(Lunghezza dello stilo \(da O al nodo\) \d+,\d mm)";
+            << R"(Centro del quadrante O \(radice dello stilo\) a x -?\d+,\d, y -?\d+,\d mm da F)";
         QTest::newRow("plate and foot of the gnomon")
-            << R"(Lastra \d+ × \d+ mm, piede dello gnomone F a \d+ mm dal bordo sinistro e \d+ mm dal bordo alto)";
+            << R"(Lastra \d+ × \d+ mm, piede dello gnomone F a \d+ mm da sinistra e \d+ mm dall'alto)";
         QTest::newRow("scale from the foot of the gnomon")
             << R"(Scala 1:1, misure in mm dal piede dello gnomone F \(x a destra, y in alto\))";
     }
@@ -922,8 +921,8 @@ private Q_SLOTS:
         QCOMPARE(after(QStringLiteral("$MEASUREMENT")), QStringLiteral("1"));
         // Texts in the file's code page: the times sign as its byte, the degree as %%d.
         QCOMPARE(after(QStringLiteral("$DWGCODEPAGE")), QStringLiteral("ANSI_1252"));
-        QVERIFY(values.contains(QString::fromLatin1("Lastra 1000 \xD7 800 mm, piede dello gnomone F a 500 mm dal bordo sinistro e 200 mm dal bordo alto")));
-        QVERIFY(values.contains(QStringLiteral("Elevazione dello stilo 44,54%%d  altezza del nodo 100,0 mm")));
+        QVERIFY(values.contains(QString::fromLatin1("Lastra 1000 \xD7 800 mm, piede dello gnomone F a 500 mm da sinistra e 200 mm dall'alto")));
+        QVERIFY(values.contains(QStringLiteral("Elevazione dello stilo 44,54%%d  altezza del nodo 100,0 mm  stilo O-nodo 142,6 mm")));
         for (const char *layer : {"ORE", "ORE_CIVILI", "ITALICHE", "BABILONESI", "DATE", "STILO", "LASTRA", "TESTI", "COSTRUZIONE"})
             QVERIFY2(values.contains(QString::fromLatin1(layer)), layer);
         for (const char *forbidden : {"SPLINE", "LWPOLYLINE", "MTEXT"})
