@@ -1,6 +1,6 @@
 #pragma once
 
-// The points of a dial as a table a maker plots with a tape from the foot of the style:
+// The points of a dial as a table a maker plots with a tape from the foot of the gnomon F:
 // UTF-8, ';' separated, decimal comma, header tipo;etichetta;ora;data;declinazione;x_mm;y_mm,
 // coordinates in mm from F (x right, y up), two decimals. Rows:
 // - ora_vera: each apparent-time line where it meets each date line, and the ends of its pieces;
