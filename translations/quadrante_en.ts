@@ -1280,6 +1280,10 @@
         <translation> from the noon line (+ towards the afternoon)</translation>
     </message>
     <message>
+        <source> dalla verticale (+ verso il pomeriggio)</source>
+        <translation> from the vertical (+ towards the afternoon)</translation>
+    </message>
+    <message>
         <source> (+ a Ovest)</source>
         <translation> (+ to the West)</translation>
     </message>

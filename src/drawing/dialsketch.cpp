@@ -808,7 +808,8 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
          DecimalShown(plane.nodusHeightMm, 1) + " mm" +
          (plane.hasCentre ? say(QT_TRANSLATE_NOOP("horalo", "  stilo O-nodo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm" : ""));
     line(say(QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare ")) + degreesText(plane.substyleAngleDeg, 2) +
-         say(QT_TRANSLATE_NOOP("horalo", " dalla meridiana (+ verso il pomeriggio)")));
+         (plane.substyleFromVertical ? say(QT_TRANSLATE_NOOP("horalo", " dalla verticale (+ verso il pomeriggio)"))
+                                     : say(QT_TRANSLATE_NOOP("horalo", " dalla meridiana (+ verso il pomeriggio)"))));
     line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + degreesText(plane.longitudeDifferenceDeg, 2) +
          say(QT_TRANSLATE_NOOP("horalo", " (+ a Ovest)")));
     if (plane.hasCentre)

@@ -122,6 +122,7 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
         else if (fromDown <= -90.0)
             fromDown += 180.0;
         d.substyleAngleDeg = fromDown;
+        d.substyleFromVertical = true;
     }
     return out;
 }

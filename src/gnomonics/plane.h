@@ -65,6 +65,9 @@ struct DialPlane {
     // facing exactly East or West, whose noon line is at infinity, the angle of the substyle
     // from the vertical, -90..90, the limit of walls declining a little less).
     double substyleAngleDeg = 0;
+    // True on a wall facing exactly East or West: its noon line is at infinity and the
+    // substyle angle is measured from the vertical.
+    bool substyleFromVertical = false;
 };
 
 struct DialPlaneResult {

@@ -534,6 +534,11 @@ private Q_SLOTS:
             const QString want = QString::fromStdString(drawing::Decimal(v, 2)) + QStringLiteral("°");
             QVERIFY2(block.contains(want), qPrintable(want + QStringLiteral(" not in:\n") + block));
         }
+        // The noon line of an exact East or West wall is at infinity: the block says from where the
+        // substyle's angle is measured.
+        const bool fromVertical = std::abs(std::abs(decl) - 90) < 1e-12;
+        QVERIFY(block.contains(QStringLiteral("dalla verticale")) == fromVertical);
+        QVERIFY(block.contains(QStringLiteral("dalla meridiana")) == !fromVertical);
         // One rounding rule: the nodus is written half away from zero (142,25 gives 142,3).
         const QString nodus = QString::fromStdString(drawing::Decimal(nodusMm, 1)) + QStringLiteral(" mm");
         QVERIFY2(block.contains(nodus), qPrintable(nodus + QStringLiteral(" not in:\n") + block));
