@@ -7,7 +7,9 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <functional>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <utility>
 
@@ -82,7 +84,24 @@ Layer layerOf(LineFamily family)
     return Layer::Hours;
 }
 
-double dist(Pt a, Pt b) { return std::hypot(a.x - b.x, a.y - b.y); }
+// (std::sqrt rather than std::hypot: the label layout asks for distances by the million, and
+// the lengths on a dial are far from where the plain formula would overflow.)
+double dist(Pt a, Pt b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y)); }
+
+// The point a line's end is seen to come from: the first point back from that end at least a
+// millimetre away, so that a last chord shortened to nothing where the line was cut (at the
+// horizon, at the plate's edge) does not turn the line's direction at its end.
+Pt comingFrom(const std::vector<Pt> &pts, bool atBack)
+{
+    const std::size_t n = pts.size();
+    const Pt tip = atBack ? pts[n - 1] : pts[0];
+    for (std::size_t k = 1; k < n; ++k) {
+        const Pt q = atBack ? pts[n - 1 - k] : pts[k];
+        if (dist(q, tip) >= 1.0)
+            return q;
+    }
+    return atBack ? pts[0] : pts[n - 1];
+}
 
 // The part of the segment ab inside the box, as the parameters [t0, t1] of a + t (b - a)
 // (Liang-Barsky clipping); nothing when the segment misses the box.
@@ -111,6 +130,23 @@ std::optional<std::pair<double, double>> clipToBox(Pt a, Pt b, const Box &box)
 
 bool segmentMeetsBox(Pt a, Pt b, const Box &box) { return clipToBox(a, b, box).has_value(); }
 
+// Whether the segments ab and cd have a point in common (touching counts).
+bool segmentsMeet(Pt a, Pt b, Pt c, Pt d)
+{
+    auto side = [](Pt o, Pt u, Pt v) {
+        const double cross = (u.x - o.x) * (v.y - o.y) - (u.y - o.y) * (v.x - o.x);
+        return (cross > 0) - (cross < 0);
+    };
+    auto within = [](Pt o, Pt u, Pt v) { // v on the line ou: is it between them?
+        return std::min(o.x, u.x) <= v.x && v.x <= std::max(o.x, u.x) && std::min(o.y, u.y) <= v.y && v.y <= std::max(o.y, u.y);
+    };
+    const int s1 = side(a, b, c), s2 = side(a, b, d), s3 = side(c, d, a), s4 = side(c, d, b);
+    if (s1 != s2 && s3 != s4)
+        return true;
+    return (s1 == 0 && within(a, b, c)) || (s2 == 0 && within(a, b, d)) || (s3 == 0 && within(c, d, a)) ||
+           (s4 == 0 && within(c, d, b));
+}
+
 // The segments of every line, bucketed in square cells, so that a label's box is tested only
 // against the segments near it.
 class SegmentGrid {
@@ -118,19 +154,13 @@ public:
     explicit SegmentGrid(const std::vector<Polyline> &lines, double cellMm) : lines_(lines), cell_(cellMm)
     {
         for (std::size_t l = 0; l < lines.size(); ++l) {
+            if (lines[l].layer == Layer::Plate)
+                continue; // the plate check covers the outline
             const auto &pts = lines[l].points;
             const std::size_t n = pts.size();
             const std::size_t segments = lines[l].closed ? n : (n > 0 ? n - 1 : 0);
-            for (std::size_t i = 0; i < segments; ++i) {
-                const Pt a = pts[i], b = pts[(i + 1) % n];
-                const long x0 = key(std::min(a.x, b.x)), x1 = key(std::max(a.x, b.x));
-                const long y0 = key(std::min(a.y, b.y)), y1 = key(std::max(a.y, b.y));
-                if ((x1 - x0 + 1) * (y1 - y0 + 1) > 4096)
-                    continue; // a plate outline edge: the plate check covers it
-                for (long x = x0; x <= x1; ++x)
-                    for (long y = y0; y <= y1; ++y)
-                        cells_[{x, y}].push_back({l, i});
-            }
+            for (std::size_t i = 0; i < segments; ++i)
+                file(pts[i], pts[(i + 1) % n], {l, i});
         }
     }
     // Does any segment of a line that `wanted(line index)` accepts meet the box?
@@ -139,6 +169,25 @@ public:
     {
         bool found = false;
         forEachNear(box, wanted, [&](Pt a, Pt b) { found = found || segmentMeetsBox(a, b, box); });
+        return found;
+    }
+    // Does any segment of a line that `wanted` accepts meet the segment ab?
+    template <typename Wanted>
+    bool crosses(Pt a, Pt b, Wanted wanted) const
+    {
+        bool found = false;
+        alongSegment(a, b, [&](std::pair<long, long> cell) {
+            const auto it = cells_.find(cell);
+            if (found || it == cells_.end())
+                return;
+            for (const auto &[l, i] : it->second) {
+                const auto &pts = lines_[l].points;
+                if (wanted(l) && segmentsMeet(a, b, pts[i], pts[(i + 1) % pts.size()])) {
+                    found = true;
+                    return;
+                }
+            }
+        });
         return found;
     }
     // The distance from c to the nearest segment that `wanted` accepts, when one is nearer than
@@ -157,27 +206,80 @@ public:
         const double dx = b.x - a.x, dy = b.y - a.y;
         const double len2 = dx * dx + dy * dy;
         const double t = len2 > 0 ? std::clamp(((c.x - a.x) * dx + (c.y - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
-        return std::hypot(c.x - (a.x + t * dx), c.y - (a.y + t * dy));
+        return dist(c, {a.x + t * dx, a.y + t * dy});
     }
 
 private:
     template <typename Wanted, typename Visit>
     void forEachNear(const Box &box, Wanted wanted, Visit visit) const
     {
-        for (long x = key(box.left); x <= key(box.right); ++x)
-            for (long y = key(box.bottom); y <= key(box.top); ++y) {
-                const auto it = cells_.find({x, y});
-                if (it == cells_.end())
+        auto visitCell = [&](const std::vector<std::pair<std::size_t, std::size_t>> &bucket) {
+            for (const auto &[l, i] : bucket) {
+                if (!wanted(l))
                     continue;
-                for (const auto &[l, i] : it->second) {
-                    if (!wanted(l))
-                        continue;
-                    const auto &pts = lines_[l].points;
-                    visit(pts[i], pts[(i + 1) % pts.size()]);
-                }
+                const auto &pts = lines_[l].points;
+                visit(pts[i], pts[(i + 1) % pts.size()]);
+            }
+        };
+        const long x0 = key(box.left), x1 = key(box.right), y0 = key(box.bottom), y1 = key(box.top);
+        // A box over more cells than the grid holds (a label far from its line asks how near
+        // the others are): go through the cells that hold something instead.
+        if (static_cast<double>(x1 - x0 + 1) * static_cast<double>(y1 - y0 + 1) > static_cast<double>(cells_.size())) {
+            for (const auto &[cell, bucket] : cells_)
+                if (cell.first >= x0 && cell.first <= x1 && cell.second >= y0 && cell.second <= y1)
+                    visitCell(bucket);
+            return;
+        }
+        for (long x = x0; x <= x1; ++x)
+            for (long y = y0; y <= y1; ++y) {
+                const auto it = cells_.find({x, y});
+                if (it != cells_.end())
+                    visitCell(it->second);
             }
     }
     long key(double v) const { return static_cast<long>(std::floor(v / cell_)); }
+    // Every cell the segment ab passes through, perhaps more than once: samples a quarter cell
+    // apart, each with the cells within a quarter cell of it, so that a segment that only
+    // grazes a cell's corner is still seen there. A long straight hour line crosses a few
+    // hundred cells.
+    template <typename Visit>
+    void alongSegment(Pt a, Pt b, Visit visit) const
+    {
+        if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+            return;
+        const double q = cell_ / 4;
+        const long steps = static_cast<long>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / q));
+        if (steps > 1000000)
+            return;
+        long px0 = 1, px1 = 0, py0 = 1, py1 = 0; // the cells of the sample before
+        for (long k = 0; k <= steps; ++k) {
+            const double t = steps > 0 ? static_cast<double>(k) / static_cast<double>(steps) : 0.0;
+            const Pt m{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+            const long x0 = key(m.x - q), x1 = key(m.x + q), y0 = key(m.y - q), y1 = key(m.y + q);
+            for (long x = x0; x <= x1; ++x)
+                for (long y = y0; y <= y1; ++y)
+                    if (x < px0 || x > px1 || y < py0 || y > py1)
+                        visit(std::pair{x, y});
+            px0 = x0, px1 = x1, py0 = y0, py1 = y1;
+        }
+    }
+    void file(Pt a, Pt b, std::pair<std::size_t, std::size_t> segment)
+    {
+        const long x0 = key(std::min(a.x, b.x)), x1 = key(std::max(a.x, b.x));
+        const long y0 = key(std::min(a.y, b.y)), y1 = key(std::max(a.y, b.y));
+        if (static_cast<double>(x1 - x0 + 1) * static_cast<double>(y1 - y0 + 1) <= 4) {
+            // A short segment (most are): the few cells of its box.
+            for (long x = x0; x <= x1; ++x)
+                for (long y = y0; y <= y1; ++y)
+                    cells_[{x, y}].push_back(segment);
+            return;
+        }
+        alongSegment(a, b, [&](std::pair<long, long> cell) {
+            auto &bucket = cells_[cell];
+            if (bucket.empty() || bucket.back() != segment)
+                bucket.push_back(segment);
+        });
+    }
     const std::vector<Polyline> &lines_;
     double cell_;
     std::map<std::pair<long, long>, std::vector<std::pair<std::size_t, std::size_t>>> cells_;
@@ -185,39 +287,164 @@ private:
 
 // How much farther than its own line the nearest other line of its family must be from a label.
 constexpr double kClearlyNearer = 1.5;
+// The eye carries a line on a little beyond its end: so much of every line's prolongation, in
+// label heights, counts as that line when a label is weighed against its neighbours, so that a
+// number set just past the end of one short line cannot stand over the end of the next.
+constexpr double kCarriedOnHeights = 3.0;
+// Where short lines crowd (near F, on a wall that declines far) a number too large to stand
+// clearly by its own line is tried smaller, down to this height; a number traced at full scale
+// still reads at 2 mm.
+constexpr double kSmallestLabelMm = 2.0;
+constexpr std::array<double, 4> kLabelScales{1.0, 0.7, 0.5, 0.35};
 
 struct PendingLabel {
     std::string text;
     Layer layer;
-    long ownLine;            // index in sketch.lines of its own mark's first piece, -1 for none
+    long ownLine;            // index in sketch.lines of its own line's first piece, -1 for none
     std::vector<Pt> anchors; // where it may stand, best first
     std::vector<Pt> outward; // for each anchor, the direction away from the mark
-    long ownEnd = -1;        // one past its own mark's last piece
+    long ownEnd = -1;        // one past its own line's last piece
     std::vector<bool> atEnd; // for each anchor, whether it is an end of a piece
+    long piece = -1;         // the piece of its line it names, when the line has several
 };
 
 class LabelPlacer {
 public:
-    // Cells of 20 mm, or larger on a plate of many metres, so that the grid stays near a
-    // few hundred cells across whatever the dial's size.
-    LabelPlacer(DialSketch &sketch, const Box &area)
-        : sketch_(sketch), lines_(sketch.lines), area_(area),
-          grid_(sketch.lines, std::max(20.0, std::max(area.right - area.left, area.top - area.bottom) / 400.0))
+    LabelPlacer(DialSketch &sketch, const Box &area, double labelMm)
+        : sketch_(sketch), lines_(sketch.lines), area_(area), tips_(carriedOn(sketch.lines, labelMm * kCarriedOnHeights)),
+          grid_(sketch.lines, cellFor(area, labelMm)), tipGrid_(tips_, cellFor(area, labelMm))
     {
     }
 
-    void reserve(const Box &box) { taken_.push_back(box); }
+    // A dot no label may cover; a leader may leave from under it, to a line that ends there.
+    void reserve(const Box &box) { dots_.push_back(box); }
 
+    // Every label of a line finds a place: next to its line at the drawing's size, or a size
+    // smaller where short lines crowd; then farther out on its line's own prolongation with a
+    // thin leader, or a little apart with a leader. A label that could be read as another
+    // line's is the last resort, and then it is tied to its own by a leader.
     bool place(const PendingLabel &l, double heightMm)
+    {
+        if (l.ownLine < 0)
+            return placeBeside(l, heightMm) || placeWithLeader(l, heightMm, 0.0, 12);
+        std::vector<double> sizes;
+        for (double scale : kLabelScales)
+            if (scale == 1.0 || heightMm * scale >= kSmallestLabelMm)
+                sizes.push_back(heightMm * scale);
+        if (std::any_of(sizes.begin(), sizes.end(), [&](double h) { return placeBeside(l, h); }) ||
+            std::any_of(sizes.begin(), sizes.end(), [&](double h) { return placeOnProlongation(l, h); }))
+            return true;
+        // Set apart, the label keeps the drawing's size, or else takes the smallest.
+        const std::array<double, 2> apart{sizes.front(), sizes.back()};
+        for (const auto &way : std::array<std::function<bool(double)>, 4>{
+                 [&](double h) { return placeWithLeader(l, h, kClearlyNearer, 12); },
+                 [&](double h) { return placeWithLeader(l, h, 1.0, 40); },
+                 [&](double h) { return placeWithLeader(l, h, 0.0, 40); },
+                 [&](double h) { return placeWithLeader(l, h, 0.0, 40, true); }})
+            if (std::any_of(apart.begin(), apart.end(), way))
+                return true;
+        return false;
+    }
+
+    // The thin lines that tie a label set apart to its own line; drawn once every label stands.
+    std::vector<Polyline> leaders;
+
+private:
+    // Cells of 20 mm, or larger on a plate of many metres, so that the grid stays near a few
+    // hundred cells across; but no larger than a few labels, so that where short lines crowd
+    // near F a label is not weighed against every line of the dial.
+    static double cellFor(const Box &area, double labelMm)
+    {
+        return std::max(20.0, std::min(std::max(area.right - area.left, area.top - area.bottom) / 400.0, 8.0 * labelMm));
+    }
+
+    static bool isLineOfDial(Layer layer)
+    {
+        return layer == Layer::Hours || layer == Layer::ClockHours || layer == Layer::Italic ||
+               layer == Layer::Babylonian || layer == Layer::Dates;
+    }
+
+    // For each end of every hour and date line, its prolongation over the given length, as a
+    // two-point line of its layer; the first point of each is the end itself.
+    std::vector<Polyline> carriedOn(const std::vector<Polyline> &lines, double lengthMm)
+    {
+        std::vector<Polyline> out;
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            const auto &pts = lines[k].points;
+            if (!isLineOfDial(lines[k].layer) || lines[k].closed || pts.size() < 2)
+                continue;
+            for (const auto &[tip, before] : {std::pair{pts.back(), comingFrom(pts, true)}, std::pair{pts.front(), comingFrom(pts, false)}}) {
+                const double dx = tip.x - before.x, dy = tip.y - before.y, len = std::hypot(dx, dy);
+                if (!(len > 0))
+                    continue;
+                Polyline p;
+                p.layer = lines[k].layer;
+                p.points = {tip, {tip.x + dx / len * lengthMm, tip.y + dy / len * lengthMm}};
+                out.push_back(std::move(p));
+                tipOwner_.push_back(k);
+            }
+        }
+        return out;
+    }
+
+    static Pt unit(const std::vector<Pt> &outward, std::size_t a)
+    {
+        const Pt o = a < outward.size() ? outward[a] : Pt{0, 1};
+        const double n = std::hypot(o.x, o.y);
+        return n > 0 ? Pt{o.x / n, o.y / n} : Pt{0, 1};
+    }
+
+    // The anchors worth trying for a label of that height: one of any that stand closer together
+    // than a fraction of it (the eighths of a line a few millimetres long are one place).
+    static std::vector<std::size_t> distinctAnchors(const PendingLabel &l, double apartMm)
+    {
+        std::vector<std::size_t> kept;
+        for (std::size_t a = 0; a < l.anchors.size(); ++a)
+            if (std::none_of(kept.begin(), kept.end(), [&](std::size_t k) { return dist(l.anchors[k], l.anchors[a]) < apartMm; }))
+                kept.push_back(a);
+        return kept;
+    }
+
+    bool isOwn(const PendingLabel &l, std::size_t k) const
+    {
+        return l.ownLine >= 0 && long(k) >= l.ownLine && long(k) < std::max(l.ownEnd, l.ownLine + 1);
+    }
+    bool isKin(const PendingLabel &l, std::size_t k) const { return !isOwn(l, k) && lines_[k].layer == l.layer; }
+
+    // Whether a label centred at c reads as its own: its own piece, carried on beyond its ends,
+    // `ratio` times nearer than any other line of its family, those carried on a little too.
+    bool readsAsOwn(Pt c, const PendingLabel &l, double ratio) const
+    {
+        if (l.ownLine < 0 || !(ratio > 0))
+            return true;
+        const long first = l.piece >= 0 ? l.piece : l.ownLine;
+        const long end = l.piece >= 0 ? l.piece + 1 : std::max(l.ownEnd, l.ownLine + 1);
+        const double toOwn = distanceToOwn(c, first, end) * ratio;
+        if (!std::isfinite(toOwn))
+            return false;
+        // Of a line in pieces, the one it names is the nearest: the pieces of a straight line
+        // lie on each other's prolongation.
+        if (l.piece >= 0 && l.ownEnd > l.ownLine + 1) {
+            const double toPiece = distanceAlong(c, l.piece);
+            for (long k = l.ownLine; k < l.ownEnd; ++k)
+                if (k != l.piece && distanceAlong(c, k) < toPiece)
+                    return false;
+        }
+        if (grid_.nearest(c, toOwn, [&](std::size_t k) { return isKin(l, k); }) < toOwn)
+            return false;
+        return !(tipGrid_.nearest(c, toOwn, [&](std::size_t t) { return isKin(l, tipOwner_[t]); }) < toOwn);
+    }
+
+    // Next to one of its anchors: beyond an end, beside the line, or across it.
+    bool placeBeside(const PendingLabel &l, double heightMm)
     {
         const double w = TextWidthMm(l.text, heightMm);
         const double gap = heightMm * 0.4;
+        const std::vector<std::size_t> anchors = distinctAnchors(l, heightMm * 0.25);
         for (int strict = 1; strict >= 0; --strict)
-            for (std::size_t a = 0; a < l.anchors.size(); ++a) {
+            for (std::size_t a : anchors) {
                 const Pt p = l.anchors[a];
-                Pt o = a < l.outward.size() ? l.outward[a] : Pt{0, 1};
-                const double n = std::hypot(o.x, o.y);
-                o = n > 0 ? Pt{o.x / n, o.y / n} : Pt{0, 1};
+                const Pt o = unit(l.outward, a);
                 // Box centres around the anchor, the outward side first.
                 const std::array<Pt, 9> dirs{o, Pt{o.x * 0.7 - o.y * 0.7, o.y * 0.7 + o.x * 0.7},
                                              Pt{o.x * 0.7 + o.y * 0.7, o.y * 0.7 - o.x * 0.7}, Pt{-o.y, o.x},
@@ -241,29 +468,43 @@ public:
                         c = {p.x - o.x * back + n.x * aside, p.y - o.y * back + n.y * aside};
                     }
                     const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
-                    if (!isFree(box, l, strict))
+                    if (!isFree(box, l, strict) || !readsAsOwn(c, l, kClearlyNearer))
                         continue;
-                    const long first = l.ownLine, end = std::max(l.ownEnd, l.ownLine + 1);
-                    auto own = [&](std::size_t k) { return first >= 0 && long(k) >= first && long(k) < end; };
-                    auto kin = [&](std::size_t k) { return !own(k) && lines_[k].layer == l.layer; };
-                    // A label stands clearly nearer its own line than any other of its family
-                    // (half as near again), so that it cannot be read as the neighbour's.
-                    if (first >= 0) {
-                        const double toOwn = distanceToOwn(c, first, end) * kClearlyNearer;
-                        if (grid_.nearest(c, toOwn, kin) < toOwn)
-                            continue;
+                    // Set more than a label's height off its line, a name is tied to it.
+                    const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
+                    if (dist(p, q) > heightMm) {
+                        if (addWithLeader(l, p, box, heightMm, strict))
+                            return true;
+                        continue;
                     }
                     add(l, box, heightMm);
                     return true;
                 }
             }
-        return l.ownLine >= 0 && placeWithLeader(l, heightMm, w);
+        return false;
     }
 
-    // The thin lines that tie a label set apart to its own line; drawn once every label stands.
-    std::vector<Polyline> leaders;
+    // Where the ends of short lines crowd, farther out on the line's own prolongation, where
+    // lines that fan out have drawn apart, tied to the end by a thin leader along the line.
+    bool placeOnProlongation(const PendingLabel &l, double heightMm)
+    {
+        const double w = TextWidthMm(l.text, heightMm);
+        for (int halfHeights = 5; halfHeights <= 40; ++halfHeights)
+            for (std::size_t a = 0; a < l.anchors.size(); ++a) {
+                if (a >= l.atEnd.size() || !l.atEnd[a])
+                    continue;
+                const Pt p = l.anchors[a];
+                const Pt o = unit(l.outward, a);
+                const double reach = std::abs(o.x) * w / 2 + std::abs(o.y) * heightMm / 2 + heightMm * 0.5 * halfHeights;
+                const Pt c{p.x + o.x * reach, p.y + o.y * reach};
+                const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
+                for (int strict = 1; strict >= 0; --strict)
+                    if (isFree(box, l, strict) && readsAsOwn(c, l, kClearlyNearer) && addWithLeader(l, p, box, heightMm, strict))
+                        return true;
+            }
+        return false;
+    }
 
-private:
     // Whether a label's box may stand: on the plate, clear of every label, off its own line,
     // and then off every line (strict) or, where lines crowd, off the lines of its own family.
     bool isFree(const Box &box, const PendingLabel &l, bool strict) const
@@ -271,14 +512,13 @@ private:
         if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom || box.top > area_.top)
             return false;
         const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
-        if (std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(padded); }))
+        auto covers = [&](const Box &t) { return t.overlaps(padded); };
+        if (std::any_of(taken_.begin(), taken_.end(), covers) || std::any_of(dots_.begin(), dots_.end(), covers) ||
+            std::any_of(leaders.begin(), leaders.end(), [&](const Polyline &o) { return segmentMeetsBox(o.points[0], o.points[1], padded); }))
             return false;
-        const long first = l.ownLine, end = std::max(l.ownEnd, l.ownLine + 1);
-        auto own = [&](std::size_t k) { return first >= 0 && long(k) >= first && long(k) < end; };
-        auto kin = [&](std::size_t k) { return !own(k) && lines_[k].layer == l.layer; };
-        if (first >= 0 && grid_.meets(padded, own))
-            return false;
-        return strict ? !grid_.meets(padded, [](std::size_t) { return true; }) : !grid_.meets(padded, kin);
+        if (strict)
+            return !grid_.meets(padded, [](std::size_t) { return true; });
+        return !grid_.meets(padded, [&](std::size_t k) { return isOwn(l, k) || isKin(l, k); });
     }
 
     void add(const PendingLabel &l, const Box &box, double heightMm)
@@ -292,51 +532,86 @@ private:
         taken_.push_back(box);
     }
 
+    // The label in the box, with a thin line from p (a point of its own line) to the nearest
+    // point of the box, when that line crosses no label, no other leader and no other line of
+    // the family (no other line at all, when strict; when loose, only the labels and leaders
+    // count, the last resort where a fan of short lines leaves no way out). Where lines meet (at F, at O) every leader passes close to the other lines
+    // and leaders at first: its first millimetre is not held against them.
+    bool addWithLeader(const PendingLabel &l, Pt p, const Box &box, double heightMm, bool strict, bool loose = false)
+    {
+        const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
+        const double length = dist(p, q);
+        const double skip = length > 0 ? std::min(1.0, 1.0 / length) : 1.0;
+        const Pt s{p.x + skip * (q.x - p.x), p.y + skip * (q.y - p.y)};
+        auto crossesBox = [&](const Box &t) { return segmentMeetsBox(p, q, t); };
+        if (std::any_of(taken_.begin(), taken_.end(), crossesBox) ||
+            std::any_of(leaders.begin(), leaders.end(), [&](const Polyline &o) {
+                // Nor does it run close beside another: the far end of each stands the larger
+                // label's height off the other, so that the eye follows each to its own label.
+                const Pt a = o.points[0], b = o.points[1];
+                const double clear = std::max(heightMm, leaderHeights_[static_cast<std::size_t>(&o - leaders.data())]);
+                return segmentsMeet(s, q, a, b) ||
+                       (!loose && (SegmentGrid::distanceToSegment(q, a, b) < clear || SegmentGrid::distanceToSegment(b, p, q) < clear));
+            }) ||
+            (!loose && grid_.crosses(s, q, [&](std::size_t k) { return strict ? !isOwn(l, k) : isKin(l, k); })))
+            return false;
+        add(l, box, heightMm);
+        Polyline leader;
+        leader.points = {p, q};
+        leader.layer = Layer::Texts;
+        leader.widthMm = 0.13;
+        leaders.push_back(leader);
+        leaderHeights_.push_back(heightMm);
+        return true;
+    }
+
     // Where lines of one family crowd so closely (the curves of 1 June, 21 June and 1 July lie
     // a few millimetres apart) that no place is clearly nearer one of them, the label stands
     // a little apart, in a free place, with a thin line from it to a point of its own line: a
-    // line left without its name would be worse.
-    bool placeWithLeader(const PendingLabel &l, double heightMm, double w)
+    // line left without its name would be worse. `ratio` is how much nearer its own line the
+    // label must still stand than any other of its family (0: anywhere).
+    bool placeWithLeader(const PendingLabel &l, double heightMm, double ratio, int farthestHeights, bool loose = false)
     {
+        const double w = TextWidthMm(l.text, heightMm);
+        // Label heights from the anchor: close steps first, then wider ones.
+        constexpr std::array<int, 10> kSteps{2, 4, 6, 8, 10, 12, 16, 22, 30, 40};
+        const std::vector<std::size_t> anchors = distinctAnchors(l, heightMm * 0.5);
         for (int strict = 1; strict >= 0; --strict)
-            for (int step = 2; step <= 12; step += 2)
-                for (std::size_t a = 0; a < l.anchors.size(); ++a) {
+            for (int step : kSteps) {
+                if (step > farthestHeights)
+                    break;
+                for (std::size_t a : anchors) {
                     const Pt p = l.anchors[a];
-                    Pt o = a < l.outward.size() ? l.outward[a] : Pt{0, 1};
-                    const double n = std::hypot(o.x, o.y);
-                    o = n > 0 ? Pt{o.x / n, o.y / n} : Pt{0, 1};
-                    for (const Pt d : {o, Pt{-o.x, -o.y}, Pt{0, 1}, Pt{0, -1}, Pt{1, 0}, Pt{-1, 0}}) {
+                    const Pt o = unit(l.outward, a);
+                    // Outwards, back, across, then all round (every sixteenth of a turn from
+                    // outwards), so that a leader can pass between labels already standing.
+                    std::array<Pt, 16> dirs{o, Pt{-o.x, -o.y}, Pt{-o.y, o.x}, Pt{o.y, -o.x}};
+                    for (int k = 1; k < 16; ++k) {
+                        if (k % 4 == 0)
+                            continue;
+                        const double t = k * std::numbers::pi / 8;
+                        dirs[static_cast<std::size_t>(4 + k - k / 4 - 1)] = {o.x * std::cos(t) - o.y * std::sin(t), o.x * std::sin(t) + o.y * std::cos(t)};
+                    }
+                    for (const Pt d : dirs) {
                         const double reach = std::abs(d.x) * w / 2 + std::abs(d.y) * heightMm / 2 + heightMm * step;
                         const Pt c{p.x + d.x * reach, p.y + d.y * reach};
                         const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
-                        if (!isFree(box, l, strict))
-                            continue;
-                        // From the anchor to the nearest point of the label's box, through no
-                        // other label; later labels keep off it.
-                        const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
-                        const double length = std::hypot(q.x - p.x, q.y - p.y);
-                        const int marks = 1 + static_cast<int>(std::ceil(length / (heightMm * 0.25)));
-                        std::vector<Box> along;
-                        for (int k = 0; k <= marks; ++k) {
-                            const double t = static_cast<double>(k) / marks;
-                            const Pt m{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
-                            along.push_back({m.x - 0.1, m.y - 0.1, m.x + 0.1, m.y + 0.1});
-                        }
-                        if (std::any_of(along.begin(), along.end(), [&](const Box &b) {
-                                return std::any_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(b); });
-                            }))
-                            continue;
-                        add(l, box, heightMm);
-                        taken_.insert(taken_.end(), along.begin(), along.end());
-                        Polyline leader;
-                        leader.points = {p, q};
-                        leader.layer = Layer::Texts;
-                        leader.widthMm = 0.13;
-                        leaders.push_back(leader);
-                        return true;
+                        if (isFree(box, l, strict) && readsAsOwn(c, l, ratio) && addWithLeader(l, p, box, heightMm, strict, loose))
+                            return true;
                     }
                 }
+            }
         return false;
+    }
+
+    // The distance from c to the line sketch.lines[k] as drawn.
+    double distanceAlong(Pt c, long k) const
+    {
+        double best = std::numeric_limits<double>::infinity();
+        const auto &pts = lines_[static_cast<std::size_t>(k)].points;
+        for (std::size_t i = 0; i + 1 < pts.size(); ++i)
+            best = std::min(best, SegmentGrid::distanceToSegment(c, pts[i], pts[i + 1]));
+        return best;
     }
 
     // The distance from c to its own line, the line taken on beyond its ends as the eye takes
@@ -357,8 +632,8 @@ private:
             for (std::size_t i = 0; i + 1 < pts.size(); ++i)
                 best = std::min(best, SegmentGrid::distanceToSegment(c, pts[i], pts[i + 1]));
             if (pts.size() >= 2) {
-                beyond(pts.front(), pts[1]);
-                beyond(pts.back(), pts[pts.size() - 2]);
+                beyond(pts.front(), comingFrom(pts, false));
+                beyond(pts.back(), comingFrom(pts, true));
             }
         }
         return best;
@@ -367,8 +642,13 @@ private:
     DialSketch &sketch_;
     const std::vector<Polyline> &lines_;
     Box area_;
+    std::vector<std::size_t> tipOwner_; // the line each of tips_ carries on; filled with tips_
+    std::vector<Polyline> tips_;
     SegmentGrid grid_;
+    SegmentGrid tipGrid_;
     std::vector<Box> taken_;
+    std::vector<Box> dots_;
+    std::vector<double> leaderHeights_; // the height of the label each leader ties
 };
 
 // A group of lines and texts that travels as one: the title block, the style template, the
@@ -678,48 +958,49 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         }
         if (label.ownLine < 0)
             continue;
-        // Anchors: the ends of the line's pieces, the end away from O first for lines through
-        // O; for date lines and analemmas their ends and then their middle.
-        for (std::size_t k = static_cast<std::size_t>(label.ownLine); k < sketch.lines.size(); ++k) {
-            const auto &pts = sketch.lines[k].points;
+        label.ownEnd = static_cast<long>(sketch.lines.size());
+        // Every piece is named, so that a line the plate or the horizon cuts in two reads the
+        // same on both sides. Anchors: the piece's ends, the end away from O first for lines
+        // through O, then its middle; where lines crowd, places along the way too, every eighth
+        // of the piece.
+        for (long k = label.ownLine; k < label.ownEnd; ++k) {
+            PendingLabel named = label;
+            named.piece = k;
+            const auto &pts = sketch.lines[static_cast<std::size_t>(k)].points;
             const Pt a = pts.front(), b = pts.back();
-            const Pt ai = pts[std::min<std::size_t>(1, pts.size() - 1)], bi = pts[pts.size() >= 2 ? pts.size() - 2 : 0];
+            const Pt ai = comingFrom(pts, false), bi = comingFrom(pts, true);
             std::array<std::pair<Pt, Pt>, 2> ends{std::pair{b, Pt{b.x - bi.x, b.y - bi.y}},
                                                   std::pair{a, Pt{a.x - ai.x, a.y - ai.y}}};
             if (plane.hasCentre && dist(a, centre) > dist(b, centre))
                 std::swap(ends[0], ends[1]);
             for (const auto &[p, o] : ends) {
-                label.anchors.push_back(p);
-                label.outward.push_back(o);
-                label.atEnd.push_back(true);
+                named.anchors.push_back(p);
+                named.outward.push_back(o);
+                named.atEnd.push_back(true);
             }
             const std::size_t m = pts.size() / 2;
             if (pts.size() > 2) {
-                label.anchors.push_back(pts[m]);
-                label.outward.push_back({-(pts[m + 1].y - pts[m - 1].y), pts[m + 1].x - pts[m - 1].x});
-                label.atEnd.push_back(false);
+                named.anchors.push_back(pts[m]);
+                named.outward.push_back({-(pts[m + 1].y - pts[m - 1].y), pts[m + 1].x - pts[m - 1].x});
+                named.atEnd.push_back(false);
             }
-        }
-        // Where lines crowd, places along the way too: every eighth of each piece.
-        for (std::size_t k = static_cast<std::size_t>(label.ownLine); k < sketch.lines.size(); ++k) {
-            const auto &pts = sketch.lines[k].points;
             for (int eighth = 1; eighth < 8 && pts.size() >= 2; ++eighth) {
                 if (eighth == 4)
                     continue; // the middle, above
                 const double t = (pts.size() - 1) * eighth / 8.0;
                 const std::size_t i = std::min(static_cast<std::size_t>(t), pts.size() - 2);
                 const double f = t - static_cast<double>(i);
-                const Pt a = pts[i], b = pts[i + 1];
-                label.anchors.push_back({a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)});
-                label.outward.push_back({-(b.y - a.y), b.x - a.x});
+                const Pt u = pts[i], v = pts[i + 1];
+                named.anchors.push_back({u.x + f * (v.x - u.x), u.y + f * (v.y - u.y)});
+                named.outward.push_back({-(v.y - u.y), v.x - u.x});
+                named.atEnd.push_back(false);
             }
+            pending.push_back(std::move(named));
         }
-        label.ownEnd = static_cast<long>(sketch.lines.size());
-        pending.push_back(std::move(label));
     }
 
     // O and F.
-    LabelPlacer placer(sketch, sketch.plate);
+    LabelPlacer placer(sketch, sketch.plate, labelMm);
     std::vector<PendingLabel> marks;
     if (dial.centreOnPlate) {
         sketch.dots.push_back({centre, labelMm * 0.25, Layer::Construction});

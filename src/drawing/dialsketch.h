@@ -108,8 +108,12 @@ double TextWidthMm(const std::string &utf8, double heightMm);
 // style height, substyle angle and longitude difference, the style template at 1:1, a 100 mm
 // bar and an arrow pointing up (North too on a horizontal dial), each set on the plate where it
 // covers nothing (nearest a corner), or else beside the plate, to its right, and marked aside.
-// A label is placed where its box meets neither its own line nor another label; when no such
-// place is found near its line the label is left out rather than cover something.
+// Every piece of every hour and date line carries its label (a line the plate or the horizon
+// cuts in two is named on both pieces). A label stands where its box meets neither its own line
+// nor another label, clearly nearer its own line than any other of its family; where short
+// lines crowd it is tried a size smaller (down to 2 mm), then set farther out on its line's
+// prolongation or apart, tied to its line by a thin leader on the texts' layer. No label is
+// left out.
 DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title);
 
 // The label of an hour line or a date line as the CSV writes it (in Italian, whatever the

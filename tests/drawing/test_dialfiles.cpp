@@ -5,6 +5,7 @@
 #include "drawing/textformat.h"
 #include "gnomonics/hoursystems.h"
 #include "project/projectfile.h"
+#include "labelcheck.h"
 #include "sunframe.h"
 
 #include <QFile>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -633,6 +635,85 @@ private Q_SLOTS:
             }
             QVERIFY(seen);
         }
+    }
+
+    // Every piece of every line carries its name: a date line that the horizon cuts in two on
+    // a North wall is named on both sides, morning and evening; each name stands clearly nearer
+    // its own line than any other of its family, or is tied to it by a leader; none covers
+    // another.
+    void everyPieceIsNamedOnANorthWall()
+    {
+        project::Project p;
+        p.placeName = "Oslo";
+        p.latitudeDeg = 59.91;
+        p.longitudeDeg = 10.75;
+        p.zoneHours = 1;
+        p.declinationDeg = 180;
+        p.zodiac = p.monthFirsts = true;
+        p.days = {"17/05/2026"};
+        const auto design = project::ToDialSpec(p);
+        QVERIFY(design.ok);
+        const auto dial = gnomonics::BuildDialLines(design.design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Oslo", false, {}, {}});
+        const QStringList faults = labelcheck::labelFaults(dial, sketch, false);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        // The lines the maker found named on one side only: two pieces, two names.
+        for (const char *name : {"21 giugno", "1 giugno", "17 maggio", "1 agosto"}) {
+            const auto line = std::find_if(dial.lines.begin(), dial.lines.end(), [&](const gnomonics::DialLine &l) {
+                return drawing::ShownLineLabel(l, false) == name;
+            });
+            QVERIFY2(line != dial.lines.end(), name);
+            QCOMPARE(line->pieces.size(), std::size_t(2));
+            const auto named = std::count_if(sketch.labels.begin(), sketch.labels.end(),
+                                             [&](const drawing::Label &l) { return l.text == name; });
+            QCOMPARE(named, 2);
+        }
+    }
+
+    // The same on dials chosen at random over the world and over the planes a maker meets,
+    // apparent and clock hours and every date line on: no piece unnamed, no name nearer a neighbour than its
+    // own line, no name over another.
+    void everyPieceIsNamedOnRandomDials_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("inclination");
+        QTest::addColumn<bool>("summer");
+        QTest::addColumn<double>("gnomonMm");
+        std::mt19937 random(20260520);
+        std::uniform_real_distribution<double> lat(-65, 65), dcl(-180, 180), gnomon(40, 200);
+        const std::array<double, 5> inclinations{0, 0, 0, 30, 90};
+        for (int k = 0; k < 12; ++k) {
+            const double la = std::round(lat(random) * 100) / 100, dc = std::round(dcl(random) * 100) / 100;
+            const double in = inclinations[static_cast<std::size_t>(k) % inclinations.size()];
+            const double g = std::round(gnomon(random));
+            QTest::addRow("lat %.2f decl %.2f incl %.0f nodus %.0f", la, dc, in, g) << la << dc << in << (k % 2 == 0) << g;
+        }
+    }
+    void everyPieceIsNamedOnRandomDials()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, declination);
+        QFETCH(double, inclination);
+        QFETCH(bool, summer);
+        QFETCH(double, gnomonMm);
+        project::Project p;
+        p.latitudeDeg = latitude;
+        p.declinationDeg = declination;
+        p.inclinationDeg = inclination;
+        p.summerTime = summer;
+        p.gnomonMm = gnomonMm;
+        p.clock = p.halfHours = true;
+        p.zodiac = p.monthFirsts = true;
+        p.footFromTopMm = inclination == 90 ? 400 : 200;
+        const auto design = project::ToDialSpec(p);
+        QVERIFY(design.ok);
+        const auto dial = gnomonics::BuildDialLines(design.design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}});
+        const QStringList faults = labelcheck::labelFaults(dial, sketch, summer);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     // Every point of the CSV lies on the line drawn for it (the DXF's, the PDF's), within the

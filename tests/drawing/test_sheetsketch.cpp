@@ -4,12 +4,14 @@
 #include "gnomonics/verticalcurves.h"
 #include "gnomonics/zodiac.h"
 #include "sheet/numbers.h"
+#include "labelcheck.h"
 #include "testsupport.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 using drawing::SheetSketch;
 using gnomonics::DialLine;
@@ -406,6 +408,74 @@ private Q_SLOTS:
             ++labels;
         }
         QVERIFY(labels >= 5);
+    }
+
+    // Every hour line keeps its number, however short the lines near F: beside its line, a
+    // size smaller, or apart with a leader that ends on it; never nearer another hour line than
+    // its own; no number over another. The dials where numbers were lost, then a spread of
+    // sheets at random.
+    void everyHourLineKeepsItsNumber_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("dcl");
+        QTest::addColumn<double>("style");
+        QTest::addColumn<WallSide>("side");
+        QTest::newRow("CurveOrizz lat 1, style 300: lines of 4,6 mm at F") << 0 << 1.0 << 0.0 << 300.0 << WallSide::East;
+        QTest::newRow("CurveVrt 60 / 89 West / 50: 16 to 19") << 1 << 60.0 << 89.0 << 50.0 << WallSide::West;
+        QTest::newRow("CurveVrt 89 / 45 East / 20: 10 to 13") << 1 << 89.0 << 45.0 << 20.0 << WallSide::East;
+        QTest::newRow("CurveVrt 45,1819 / 80,2569 West / 263,89: 18") << 1 << 45.1819 << 80.2569 << 263.89 << WallSide::West;
+        std::mt19937 random(1819);
+        std::uniform_real_distribution<double> lat(-80, 80), dcl(0, 89.9), style(5, 400);
+        for (int k = 0; k < 12; ++k) {
+            const int kind = k % 3;
+            // The wall sheets are for the northern hemisphere.
+            const double drawn = std::round(lat(random) * 100) / 100;
+            const double la = kind == 0 ? drawn : std::max(1.0, std::abs(drawn));
+            const double dc = std::round(dcl(random) * 100) / 100;
+            const double st = std::round(style(random) * 10) / 10;
+            const WallSide side = k % 2 ? WallSide::West : WallSide::East;
+            QTest::addRow("random %d: kind %d lat %.2f decl %.2f %s style %.1f", k, kind, la, dc, sideName(side), st)
+                << kind << (la == 0 ? 1.0 : la) << dc << st << side;
+        }
+    }
+    void everyHourLineKeepsItsNumber()
+    {
+        QFETCH(int, kind);
+        QFETCH(double, lat);
+        QFETCH(double, dcl);
+        QFETCH(double, style);
+        QFETCH(WallSide, side);
+        const SheetSketch s = sheetOf(kind, lat, dcl, style, side, 20.16, 15.0);
+        QCOMPARE(s.refusal, Refusal::None);
+        const QStringList faults = labelcheck::labelFaults(s.dial, s.sketch, false);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        int hours = 0;
+        for (const DialLine &l : s.dial.lines)
+            if (l.family == LineFamily::ApparentTime)
+                ++hours;
+        QVERIFY(hours > 0);
+    }
+
+    // On the wall 45,1819 / 80,2569 West the 18 line runs from the horizon to the winter curve:
+    // its number stands by it on the lit side, not across the horizon line.
+    void eighteenStandsByItsLine()
+    {
+        const SheetSketch s = drawing::BuildVerticalSheetSketch(45.1819, 80.2569, 263.89, WallSide::West);
+        QCOMPARE(s.refusal, Refusal::None);
+        const auto label = std::find_if(s.sketch.labels.begin(), s.sketch.labels.end(), [](const drawing::Label &l) {
+            return l.text == "18" && l.layer == drawing::Layer::Hours;
+        });
+        QVERIFY(label != s.sketch.labels.end());
+        const auto line = std::find_if(s.dial.lines.begin(), s.dial.lines.end(), [](const DialLine &l) {
+            return l.family == LineFamily::ApparentTime && l.hour == 18;
+        });
+        QVERIFY(line != s.dial.lines.end());
+        const drawing::Box b = label->box();
+        QCOMPARE_LE(b.top, 0.0); // below the horizon line, y = 0 through F
+        const drawing::Pt c{(b.left + b.right) / 2, (b.bottom + b.top) / 2};
+        constexpr double kNextToItMm = 2 * 12.0; // two label heights of this sheet at most
+        QCOMPARE_LE(labelcheck::toLine(c, *line), kNextToItMm);
     }
 
     // A wall declining West is the mirror image of the same wall declining East about the
