@@ -306,6 +306,9 @@ struct PendingLabel {
     long ownEnd = -1;        // one past its own line's last piece
     std::vector<bool> atEnd; // for each anchor, whether it is an end of a piece
     long piece = -1;         // the piece of its line it names, when the line has several
+    // Every other piece that bears the same name (of its own line, or of the other half of a
+    // split analemma); the label must stand nearer its own piece than any of them.
+    std::vector<long> namesakes;
 };
 
 class LabelPlacer {
@@ -343,7 +346,11 @@ public:
                  [&](double h) { return placeWithLeader(l, h, 0.0, 40, true); }})
             if (std::any_of(apart.begin(), apart.end(), way))
                 return true;
-        return false;
+        // The half of a narrow analemma may have no free place nearer it than the other half:
+        // its leader alone then says which it names.
+        PendingLabel alone = l;
+        alone.namesakes.clear();
+        return placeWithLeader(alone, apart.back(), 0.0, 40, true);
     }
 
     // The thin lines that tie a label set apart to its own line; drawn once every label stands.
@@ -415,21 +422,24 @@ private:
     // `ratio` times nearer than any other line of its family, those carried on a little too.
     bool readsAsOwn(Pt c, const PendingLabel &l, double ratio) const
     {
-        if (l.ownLine < 0 || !(ratio > 0))
+        if (l.ownLine < 0)
+            return true;
+        // Of a line in pieces, the one it names is the nearest: the pieces of a straight line
+        // lie on each other's prolongation, the halves of an analemma run side by side. This
+        // holds for a label with a leader too, whose leader may leave from where two meet.
+        if (l.piece >= 0 && !l.namesakes.empty()) {
+            const double toPiece = distanceAlong(c, l.piece);
+            for (long k : l.namesakes)
+                if (distanceAlong(c, k) < toPiece)
+                    return false;
+        }
+        if (!(ratio > 0))
             return true;
         const long first = l.piece >= 0 ? l.piece : l.ownLine;
         const long end = l.piece >= 0 ? l.piece + 1 : std::max(l.ownEnd, l.ownLine + 1);
         const double toOwn = distanceToOwn(c, first, end) * ratio;
         if (!std::isfinite(toOwn))
             return false;
-        // Of a line in pieces, the one it names is the nearest: the pieces of a straight line
-        // lie on each other's prolongation.
-        if (l.piece >= 0 && l.ownEnd > l.ownLine + 1) {
-            const double toPiece = distanceAlong(c, l.piece);
-            for (long k = l.ownLine; k < l.ownEnd; ++k)
-                if (k != l.piece && distanceAlong(c, k) < toPiece)
-                    return false;
-        }
         if (grid_.nearest(c, toOwn, [&](std::size_t k) { return isKin(l, k); }) < toOwn)
             return false;
         return !(tipGrid_.nearest(c, toOwn, [&](std::size_t t) { return isKin(l, tipOwner_[t]); }) < toOwn);
@@ -998,6 +1008,11 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
             pending.push_back(std::move(named));
         }
     }
+
+    for (PendingLabel &l : pending)
+        for (const PendingLabel &other : pending)
+            if (other.piece != l.piece && other.layer == l.layer && other.text == l.text)
+                l.namesakes.push_back(other.piece);
 
     // O and F.
     LabelPlacer placer(sketch, sketch.plate, labelMm);

@@ -672,7 +672,8 @@ private Q_SLOTS:
     }
 
     // The same on dials chosen at random over the world and over the planes a maker meets,
-    // apparent and clock hours and every date line on: no piece unnamed, no name nearer a neighbour than its
+    // every system of hours (split analemmas on half of them) and every date line on: no piece
+    // unnamed, no name nearer a neighbour than its
     // own line, no name over another.
     void everyPieceIsNamedOnRandomDials_data()
     {
@@ -704,7 +705,8 @@ private Q_SLOTS:
         p.inclinationDeg = inclination;
         p.summerTime = summer;
         p.gnomonMm = gnomonMm;
-        p.clock = p.halfHours = true;
+        p.clock = p.italic = p.babylonian = p.halfHours = true;
+        p.analemma = summer ? gnomonics::AnalemmaMode::Halves : gnomonics::AnalemmaMode::Whole;
         p.zodiac = p.monthFirsts = true;
         p.footFromTopMm = inclination == 90 ? 400 : 200;
         const auto design = project::ToDialSpec(p);

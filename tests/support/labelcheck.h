@@ -108,14 +108,15 @@ inline QStringList labelFaults(const gnomonics::DialLines &dial, const drawing::
         named[k].assign(dial.lines[k].pieces.size(), false);
     for (const auto &label : labels) {
         const QString text = QString::fromStdString(label.text);
-        std::optional<std::size_t> own;
-        for (std::size_t k = 0; k < dial.lines.size() && !own; ++k)
+        // Its lines: those of its family that bear its name (the two halves of a split
+        // analemma bear one name).
+        std::vector<std::size_t> mine;
+        for (std::size_t k = 0; k < dial.lines.size(); ++k)
             if (layerOfFamily(dial.lines[k].family) == label.layer && !dial.lines[k].pieces.empty() &&
                 drawing::ShownLineLabel(dial.lines[k], summerTime) == label.text)
-                own = k;
-        if (!own)
+                mine.push_back(k);
+        if (mine.empty())
             continue; // O, F, the title block, the template
-        const gnomonics::DialLine &line = dial.lines[*own];
         const drawing::Box b = label.box();
         const Pt c{(b.left + b.right) / 2, (b.bottom + b.top) / 2};
         std::optional<Pt> tied;
@@ -124,28 +125,40 @@ inline QStringList labelFaults(const gnomonics::DialLines &dial, const drawing::
                 tied = from;
         // The piece it names: the one its leader ends on, or else the nearest (two pieces of
         // one straight line lie on each other's prolongation: the eye goes to the nearer).
-        std::size_t piece = 0;
-        double nearest = std::numeric_limits<double>::infinity();
-        for (std::size_t p = 0; p < line.pieces.size(); ++p) {
-            const double d = toPiece(tied ? *tied : c, line.pieces[p], false);
-            if (d < nearest)
-                nearest = d, piece = p;
-        }
+        // Where the leader leaves from a point two pieces share (the ends of an analemma's
+        // halves), the one nearer the label.
+        std::size_t own = mine.front(), piece = 0;
+        double nearest = std::numeric_limits<double>::infinity(), byLabel = nearest;
+        for (std::size_t k : mine)
+            for (std::size_t p = 0; p < dial.lines[k].pieces.size(); ++p) {
+                const double d = toPiece(tied ? *tied : c, dial.lines[k].pieces[p], false);
+                const double toLabel = toPiece(c, dial.lines[k].pieces[p], false);
+                const bool shared = tied && d <= kOnLineMm && nearest <= kOnLineMm;
+                if (shared ? toLabel < byLabel : d < nearest)
+                    nearest = d, byLabel = toLabel, own = k, piece = p;
+            }
+        const gnomonics::DialLine &line = dial.lines[own];
         const double best = tied ? nearest : toPiece(c, line.pieces[piece], true);
         if (tied) {
             if (!(best <= kOnLineMm))
                 faults << QStringLiteral("the leader of '%1' ends %2 mm from its line").arg(text).arg(best);
         } else {
             for (std::size_t k = 0; k < dial.lines.size(); ++k)
-                if (k != *own && dial.lines[k].family == line.family && !dial.lines[k].pieces.empty() &&
-                    !(toLine(c, dial.lines[k]) > kClearlyNearer * best))
+                if (std::find(mine.begin(), mine.end(), k) == mine.end() && dial.lines[k].family == line.family &&
+                    !dial.lines[k].pieces.empty() && !(toLine(c, dial.lines[k]) > kClearlyNearer * best))
                     faults << QStringLiteral("'%1' stands %2 mm from its line, %3 mm from '%4'")
                                   .arg(text)
                                   .arg(best, 0, 'f', 2)
                                   .arg(toLine(c, dial.lines[k]), 0, 'f', 2)
                                   .arg(QString::fromStdString(drawing::ShownLineLabel(dial.lines[k], summerTime)));
         }
-        named[*own][piece] = true;
+        named[own][piece] = true;
+        // A leader that ends where pieces of its name meet names each of them.
+        if (tied)
+            for (std::size_t k : mine)
+                for (std::size_t p = 0; p < dial.lines[k].pieces.size(); ++p)
+                    if (toPiece(*tied, dial.lines[k].pieces[p], false) <= kOnLineMm)
+                        named[k][p] = true;
     }
     for (std::size_t k = 0; k < dial.lines.size(); ++k)
         for (std::size_t p = 0; p < named[k].size(); ++p)
