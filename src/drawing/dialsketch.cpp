@@ -953,7 +953,7 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     const Pt centre{plane.centre.xMm, plane.centre.yMm};
     for (const DialLine &line : dial.lines) {
         const std::string text = ShownLineLabel(line, design.place.summerTime);
-        PendingLabel label{text, layerOf(line.family), -1, {}, {}, -1, {}};
+        PendingLabel label{text, layerOf(line.family), -1, {}, {}, -1, {}, -1, {}};
         for (const auto &piece : line.pieces) {
             Polyline p;
             p.layer = layerOf(line.family);
@@ -1019,11 +1019,11 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     std::vector<PendingLabel> marks;
     if (dial.centreOnPlate) {
         sketch.dots.push_back({centre, labelMm * 0.25, Layer::Construction});
-        marks.push_back({"O", Layer::Texts, -1, {centre}, {{1, 1}}, -1, {}});
+        marks.push_back({"O", Layer::Texts, -1, {centre}, {{1, 1}}, -1, {}, -1, {}});
     }
     if (dial.footOnPlate) {
         sketch.dots.push_back({{0, 0}, labelMm * 0.25, Layer::Style});
-        marks.push_back({"F", Layer::Texts, -1, {{0, 0}}, {{1, -1}}, -1, {}});
+        marks.push_back({"F", Layer::Texts, -1, {{0, 0}}, {{1, -1}}, -1, {}, -1, {}});
     }
     for (const Dot &d : sketch.dots)
         placer.reserve({d.at.x - d.radiusMm, d.at.y - d.radiusMm, d.at.x + d.radiusMm, d.at.y + d.radiusMm});
