@@ -357,12 +357,14 @@ public:
     std::vector<Polyline> leaders;
 
 private:
-    // Cells of 20 mm, or larger on a plate of many metres, so that the grid stays near a few
-    // hundred cells across; but no larger than a few labels, so that where short lines crowd
-    // near F a label is not weighed against every line of the dial.
+    // About a hundred cells across the drawing, but no smaller than a label (a label's box then
+    // looks at a few cells) and no larger than a few labels, so that where short lines crowd
+    // near F, on a small drawing as on a plate of many metres, a label is not weighed against
+    // every line of the dial.
     static double cellFor(const Box &area, double labelMm)
     {
-        return std::max(20.0, std::min(std::max(area.right - area.left, area.top - area.bottom) / 400.0, 8.0 * labelMm));
+        const double extent = std::max(area.right - area.left, area.top - area.bottom);
+        return std::clamp(extent / 100.0, std::max(labelMm, 0.5), std::max(8.0 * labelMm, 0.5));
     }
 
     static bool isLineOfDial(Layer layer)

@@ -119,8 +119,10 @@ SheetSketch build(const SheetDial &in)
     if (!probe.status.ok())
         return refused(sheet::Refusal::OutOfRange);
     const double pn = gnomonics::dot(probe.plane.pole, probe.plane.normal);
+    // A style lying within a hair of the plane (a horizontal dial on the equator) casts every
+    // shadow within a hundredth of a millimetre of F: there is nothing to draw, as at latitude 0.
     const double nodusMm = in.styleMm * std::abs(pn);
-    if (!(nodusMm > 0) || !std::isfinite(nodusMm))
+    if (!(nodusMm >= kSmallestNodusMm) || !std::isfinite(nodusMm))
         return refused(sheet::Refusal::OutOfRange);
     design.gnomon = gnomonics::GnomonSize::NodusHeight;
     design.gnomonMm = nodusMm;

@@ -25,6 +25,11 @@ inline constexpr double kSheetReachStyles = 12.0;
 // buttons refuse it (Refusal::StyleTooLong) rather than lay out something no one can build.
 inline constexpr double kMaxSheetStyleMm = 10000.0;
 
+// The lowest nodus a sheet's drawing is made for, in millimetres: a style lying nearer the plane
+// than this (a horizontal dial within a few thousandths of a degree of the equator) casts every
+// shadow within the files' rounding of F, and the drawing is refused (OutOfRange) as at 0.
+inline constexpr double kSmallestNodusMm = 0.01;
+
 struct SheetSketch {
     // None when the drawing was made; otherwise the sketch is empty and dial has no lines.
     sheet::Refusal refusal = sheet::Refusal::None;
@@ -37,8 +42,8 @@ struct SheetSketch {
 // Horizontal dial (CurveOrizz): hours 6 to 18, the curves of +23.45 ("21 giugno"), 0
 // ("Equinozi") and -23.45 ("21 dicembre"), named by their day whichever the hemisphere. Refused
 // for a latitude or style of exactly 0 (Missing), a negative style (Negative), a latitude of 90
-// or more in magnitude or an input that is not finite (OutOfRange), and a style longer than
-// kMaxSheetStyleMm (StyleTooLong).
+// or more in magnitude, a nodus below kSmallestNodusMm or an input that is not finite
+// (OutOfRange), and a style longer than kMaxSheetStyleMm (StyleTooLong).
 SheetSketch BuildHorizontalSheetSketch(double latitudeDeg, double styleMm);
 
 // Vertical wall declining declinationDeg (0..90) to the given side (CurveVrt): hours 5 to 19,

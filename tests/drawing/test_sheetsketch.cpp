@@ -523,6 +523,11 @@ private Q_SLOTS:
         QTest::newRow("horizontal latitude NaN") << 0 << nan << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::OutOfRange;
         QTest::newRow("horizontal style infinite") << 0 << 38.0 << 0.0 << inf << 0.0 << 0.0 << Refusal::OutOfRange;
         QTest::newRow("horizontal southern latitude drawn") << 0 << -38.0 << 0.0 << 10.0 << 0.0 << 0.0 << Refusal::None;
+        // Near the equator the style lies almost in the plane: a nodus of 0,0114 mm (latitude
+        // 0,01, style 65,3) is still drawn, one of a hundred-millionth of a millimetre is not.
+        QTest::newRow("horizontal nodus just over 0,01 mm drawn") << 0 << 0.01 << 0.0 << 65.3 << 0.0 << 0.0 << Refusal::None;
+        QTest::newRow("horizontal nodus below 0,01 mm") << 0 << 1e-5 << 0.0 << 35.0 << 0.0 << 0.0 << Refusal::OutOfRange;
+        QTest::newRow("horizontal latitude 4e-176") << 0 << -4.2427832837384405e-176 << 0.0 << 35.36 << 0.0 << 0.0 << Refusal::OutOfRange;
         QTest::newRow("vertical latitude 0 is missing") << 1 << 0.0 << 38.0 << 40.32 << 0.0 << 0.0 << Refusal::Missing;
         QTest::newRow("vertical declination 0 drawn") << 1 << 38.0 << 0.0 << 40.32 << 0.0 << 0.0 << Refusal::None;
         QTest::newRow("vertical negative latitude") << 1 << -38.0 << 38.0 << 40.32 << 0.0 << 0.0 << Refusal::Negative;
