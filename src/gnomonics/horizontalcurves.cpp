@@ -1,8 +1,11 @@
 #include "gnomonics/horizontalcurves.h"
 
+#include "gnomonics/plane.h"
+
 #include "sheet/numbers.h"
 
 #include <cmath>
+#include <limits>
 
 namespace gnomonics {
 
@@ -35,28 +38,11 @@ std::string measureText(double valueMm)
 double HorizontalCurveDistanceMm(double latitudeDeg, double styleMm, double hourAngleDeg,
                                  double solarDeclinationDeg)
 {
-    const auto &k = sheet::angles();
-    const double tanLat = std::tan(latitudeDeg * k.rad);
-    const double cosH = std::cos(hourAngleDeg * k.rad);
-    // Between 6 and 18 o'clock cos H is positive and the arc tangent is the angle itself (at
-    // 6 o'clock cos 90 is a hair above zero in double precision, so X is a hair under 90).
-    // Beyond, the style and the hour line make an obtuse angle: the arc tangent gives its
-    // supplement, so turn it by half a circle.
-    double x = std::atan(tanLat / cosH);
-    if (cosH < 0.0)
-        x += tanLat >= 0.0 ? k.pi : -k.pi;
-    const double decl = solarDeclinationDeg * k.rad;
-    return styleMm * std::cos(decl) / std::cos(x - decl);
-}
-
-double HorizontalStyleHeightMm(double latitudeDeg, double styleMm)
-{
-    return styleMm * std::sin(latitudeDeg * sheet::angles().rad);
-}
-
-double HorizontalStyleBaseMm(double latitudeDeg, double styleMm)
-{
-    return styleMm * std::cos(latitudeDeg * sheet::angles().rad);
+    // A horizontal face (inclination 90) whose style of that length reaches the nodus.
+    const DialPlane dial =
+        BuildDialPlane({latitudeDeg, 0.0, 90.0, GnomonSize::StyleLength, styleMm});
+    const auto d = CentreToProjectionMm(dial, hourAngleDeg, solarDeclinationDeg);
+    return d ? *d : std::numeric_limits<double>::infinity();
 }
 
 HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleMm)
@@ -76,9 +62,13 @@ HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleM
         return out;
     }
 
-    // Lengths: a southern dial's style stands as high as a northern one's.
-    out.styleHeight = measureText(std::fabs(HorizontalStyleHeightMm(latitudeDeg, styleMm)));
-    out.styleBase = measureText(std::fabs(HorizontalStyleBaseMm(latitudeDeg, styleMm)));
+    // The style's height is the nodus's above the dial, its base the distance from O to the
+    // foot of the gnomon F: lengths, as high for a southern dial as for a northern one.
+    const DialPlane dial =
+        BuildDialPlane({latitudeDeg, 0.0, 90.0, GnomonSize::StyleLength, styleMm});
+    out.styleHeight = measureText(dial.nodusHeightMm);
+    const Vec3 alongDial = dial.pole - dot(dial.pole, dial.normal) * dial.normal;
+    out.styleBase = measureText(styleMm * length(alongDial));
     // Each column is the dial's own season: south of the equator summer comes with the
     // December solstice.
     const bool north = latitudeDeg > 0.0;

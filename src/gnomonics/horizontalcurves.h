@@ -21,24 +21,15 @@ inline constexpr double kWinterSolsticeDeclinationDeg = -23.45;
 // Signed distance, in the unit of the style (millimetres), from the dial centre O of a
 // horizontal dial to the shadow of the style's tip along the hour line of hour angle H.
 // The style of length styleMm runs from O along the Earth's axis, so its tip stands
-// styleMm sin(latitude) above the dial. In the plane of the hour line and the style, the
-// style makes the angle X with the hour line, tan X = tan(latitude) / cos H, and the Sun's ray
-// makes 90 - declination with the style, so the triangle O, tip, shadow gives
-//     distance = styleMm cos(declination) / cos(X - declination).
-// The distance is positive when the Sun is above the horizon and negative when it is below it
-// (there is no shadow then). Latitude, hour angle and declination in degrees; any hour angle
+// styleMm sin(latitude) above the dial; the distance is that of the plane's nodus
+// projection (in the plane of the hour line and the style, styleMm cos(declination) /
+// cos(X - declination) with tan X = tan(latitude) / cos H). The distance is positive when
+// the Sun is above the horizon and negative when it is below it (there is no shadow then). Latitude, hour angle and declination in degrees; any hour angle
 // (the afternoon hour angle -H gives the same distance as H); meaningful for latitudes
 // strictly between -90 and 90 other than 0. On the horizon the result is very large or not
 // finite.
 double HorizontalCurveDistanceMm(double latitudeDeg, double styleMm, double hourAngleDeg,
                                  double solarDeclinationDeg);
-
-// Height of the style's tip above a horizontal dial, styleMm sin(latitude), and the style's
-// base, styleMm cos(latitude): the distance from the centre O, along the noon line towards the
-// pole, of the foot of the tip's perpendicular. Millimetres (the unit of the style), latitude
-// in degrees; the height carries the latitude's sign, as the sheet shows it.
-double HorizontalStyleHeightMm(double latitudeDeg, double styleMm);
-double HorizontalStyleBaseMm(double latitudeDeg, double styleMm);
 
 // Rows of the curve table: the whole hours 6 to 18; index 0 is 6 o'clock, 6 is noon, 12 is 18.
 inline constexpr std::size_t kHorizontalCurveRows = 13;

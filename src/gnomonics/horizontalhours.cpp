@@ -1,5 +1,7 @@
 #include "gnomonics/horizontalhours.h"
 
+#include "gnomonics/plane.h"
+
 #include "sheet/checks.h"
 #include "sheet/numbers.h"
 
@@ -7,44 +9,38 @@
 
 namespace gnomonics {
 
-using sheet::FormatFixed;
-using sheet::Mask;
+namespace {
 
-double HorizontalHourLineDirectionDeg(double latitudeDeg, double hourAngleDeg)
+// The angle the sheet shows for the line of hour angle H: its size from the noon line, with
+// the sign of the latitude (a southern dial's lines read negative). On the equator the style
+// lies in the dial and every line from 6 to 18 runs along the noon line.
+double shownAngleDeg(const DialPlane &dial, double hourAngleDeg)
 {
-    const auto &k = sheet::angles();
-    const double sinLat = std::sin(latitudeDeg * k.rad);
-    // The tangent is formed as sine over cosine: at 6 o'clock cos 90 is not exactly zero in
-    // double precision, so the quotient is huge but finite and the angle is 90,00 (or -90,00,
-    // or 0,00 on the equator).
-    const double h = hourAngleDeg * k.rad;
-    const double across = sinLat * std::sin(h);
-    const double q = across / std::cos(h);
-    double angle = std::atan(q) * k.deg;
-    // Beyond 6 o'clock the arc tangent names the other half of the line.
-    if (std::cos(h) < 0.0)
-        angle += across >= 0.0 ? 180.0 : -180.0;
-    return angle;
+    const double sign = dial.input.latitudeDeg < 0 ? -1.0 : 1.0;
+    return sign * std::fabs(HourLineDirectionDeg(dial, hourAngleDeg));
 }
+
+} // namespace
 
 HorizontalHourTexts ComputeHorizontalHourAngles(double latitudeDeg)
 {
+    // A horizontal face: inclination 90, no declination; the nodus height plays no part in
+    // the lines' directions.
+    const DialPlane dial = BuildDialPlane({latitudeDeg, 0.0, 90.0, GnomonSize::NodusHeight, 1.0});
     HorizontalHourTexts out;
-    // 6 o'clock to 11.30.
+    std::array<double, 14> shown{};
     for (std::size_t row = 2; row < out.morning.size(); ++row) {
-        out.morning[row] = FormatFixed(
-            HorizontalHourLineDirectionDeg(latitudeDeg, kHorizontalMorningHourAngles[row]),
-            Mask::TwoDecimals);
+        shown[row] = sheet::shownValue(shownAngleDeg(dial, kHorizontalMorningHourAngles[row]),
+                                       sheet::Mask::TwoDecimals);
     }
     // 5 and 5.30 continue the 17 and 17.30 lines through the centre: the supplement of the
-    // shown 7 and 6.30 angles, on the side the latitude gives.
+    // angles shown at 7 and 6.30, so that the two ends of one straight line always add up to
+    // 180 as the maker reads them.
     const double sign = latitudeDeg < 0 ? -1.0 : 1.0;
-    auto beyondSix = [&](std::size_t mirrorRow) {
-        const double shown = *sheet::ReadNumber(out.morning[mirrorRow]);
-        return FormatFixed(sign * (180.0 - std::fabs(shown)), Mask::TwoDecimals);
-    };
-    out.morning[0] = beyondSix(4); // 5 from 7
-    out.morning[1] = beyondSix(3); // 5.30 from 6.30
+    shown[0] = sign * (180.0 - std::fabs(shown[4]));
+    shown[1] = sign * (180.0 - std::fabs(shown[3]));
+    for (std::size_t row = 0; row < out.morning.size(); ++row)
+        out.morning[row] = sheet::FormatFixed(shown[row], sheet::Mask::TwoDecimals);
     return out;
 }
 

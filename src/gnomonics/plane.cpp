@@ -64,8 +64,17 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
     out.status = checkInput(input);
     if (!out.status.ok())
         return out;
+    out.plane = BuildDialPlane(input);
+    if (input.gnomon == GnomonSize::StyleLength && !out.plane.hasCentre) {
+        out.status = Refuse(InputField::StyleLength, RefusalReason::NoCentre);
+        out.plane = {};
+    }
+    return out;
+}
 
-    DialPlane &d = out.plane;
+DialPlane BuildDialPlane(const PlaneInput &input)
+{
+    DialPlane d;
     d.input = input;
     const double dcl = input.declinationDeg;
     const double inc = input.inclinationDeg;
@@ -80,16 +89,8 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
 
     const double pn = dot(d.pole, d.normal);
     const bool polar = std::abs(pn) < std::sin(kPolarStyleAngleDeg * kRad);
-    if (input.gnomon == GnomonSize::StyleLength) {
-        if (polar) {
-            out.status = Refuse(InputField::StyleLength, RefusalReason::NoCentre);
-            out.plane = {};
-            return out;
-        }
-        d.nodusHeightMm = input.sizeMm * std::abs(pn);
-    } else {
-        d.nodusHeightMm = input.sizeMm;
-    }
+    d.nodusHeightMm = input.gnomon == GnomonSize::StyleLength ? input.sizeMm * std::abs(pn)
+                                                              : input.sizeMm;
     d.nodus = d.nodusHeightMm * d.normal;
     d.styleHeightDeg = std::asin(std::min(1.0, std::abs(pn))) * kDeg;
 
@@ -124,7 +125,7 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
         d.substyleAngleDeg = fromDown;
         d.substyleFromVertical = true;
     }
-    return out;
+    return d;
 }
 
 Point2 ToFrame(const DialPlane &plane, Vec3 point)
@@ -157,21 +158,45 @@ std::optional<Point2> NodusShadowAt(const DialPlane &plane, double hourAngleDeg,
     return NodusShadow(plane, SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg));
 }
 
+std::optional<double> CentreToProjectionMm(const DialPlane &plane, double hourAngleDeg,
+                                           double declinationDeg)
+{
+    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
+    const double pn = dot(plane.pole, plane.normal);
+    const double sn = dot(sun, plane.normal);
+    if (pn == 0.0 || sn == 0.0)
+        return std::nullopt;
+    // O = N - (h / p.n) p and the projection is N - (h / s.n) s, so their difference needs
+    // neither point, only the two directions.
+    const Vec3 d = plane.nodusHeightMm * ((1.0 / pn) * plane.pole - (1.0 / sn) * sun);
+    const double len = length(d);
+    if (!std::isfinite(len))
+        return std::nullopt;
+    return sn > 0.0 ? len : -len;
+}
+
 double HourLineAngleDeg(const DialPlane &plane, double hourAngleDeg)
 {
-    if (!plane.hasCentre)
-        return 0.0;
+    return plane.hasCentre ? HourLineDirectionDeg(plane, hourAngleDeg) : 0.0;
+}
+
+double HourLineDirectionDeg(const DialPlane &plane, double hourAngleDeg)
+{
     const auto noon = hourDirection(plane, 0.0);
     const auto line = hourDirection(plane, hourAngleDeg);
     if (!noon || !line)
         return 0.0;
-    const double noonDeg = std::atan2(noon->yMm, noon->xMm) * kDeg;
-    const double lineDeg = std::atan2(line->yMm, line->xMm) * kDeg;
+    // The angle from the noon direction to the line's, taken from their cross and dot
+    // products rather than as a difference of two directions, so that a line close to the
+    // noon line keeps every digit of its small angle.
+    const double across = noon->xMm * line->yMm - noon->yMm * line->xMm;
+    const double along = noon->xMm * line->xMm + noon->yMm * line->yMm;
+    const double fromNoonDeg = std::atan2(across, along) * kDeg;
     // Seen by the person facing the dial the shadow turns counter-clockwise through the day
     // when the style points away from the face towards the south pole (p.n < 0, a wall
     // facing South), clockwise otherwise.
     const double turn = dot(plane.pole, plane.normal) < 0 ? 1.0 : -1.0;
-    return wrap180(turn * (lineDeg - noonDeg));
+    return wrap180(turn * fromNoonDeg);
 }
 
 std::optional<FrameLine> GreatCircleLine(const DialPlane &plane, Vec3 circleNormal)

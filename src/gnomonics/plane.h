@@ -81,6 +81,13 @@ struct DialPlaneResult {
 // style height asin |p.n|, O = N - (h / p.n) p, style length h / |p.n|.
 DialPlaneResult MakeDialPlane(const PlaneInput &input);
 
+// The same plane without the checks, for a caller that has already checked its inputs by its
+// own rules (the hour-angle sheet of a horizontal dial takes any latitude up to the pole
+// itself). The inputs must be finite and the size above 0. A style length on a polar plane
+// gives the nodus height that length makes with the plane (almost 0); hasCentre says whether
+// there is a centre.
+DialPlane BuildDialPlane(const PlaneInput &input);
+
 // Frame coordinates of a point of the plane given in the place's frame (mm from F).
 Point2 ToFrame(const DialPlane &plane, Vec3 point);
 
@@ -98,11 +105,27 @@ std::optional<Point2> NodusProjection(const DialPlane &plane, Vec3 sun);
 std::optional<Point2> NodusShadowAt(const DialPlane &plane, double hourAngleDeg,
                                     double declinationDeg);
 
+// Signed distance (mm) from the dial centre O to the central projection of the nodus for the
+// Sun of that hour angle (degrees, West positive) and declination: the length, along its hour
+// line, of the shadow of a style of length styleLengthMm that reaches the nodus. Positive
+// when the Sun lights the face (the point is the shadow), negative when it does not (the
+// point lies on the line's continuation beyond O). Computed from the style's own direction,
+// so it holds also on a plane whose style is nearly parallel to it. Nothing when the style or
+// the Sun is exactly parallel to the plane.
+std::optional<double> CentreToProjectionMm(const DialPlane &plane, double hourAngleDeg,
+                                           double declinationDeg);
+
 // Angle at O, degrees in -180..180, from the noon line to the line on which the style's shadow
 // falls at the hour angle H (West positive), positive on the afternoon side: the half-line
 // that holds the shadows of the nodus at that hour angle for the declinations that light the
 // face. Meaningful only on a plane with a centre (0 for a polar dial).
 double HourLineAngleDeg(const DialPlane &plane, double hourAngleDeg);
+
+// The same angle on any plane, also one whose style is nearly or exactly parallel to it (no
+// centre): the direction the hour lines take there, the limit of those of a style tilting
+// towards the plane (on the equator's horizontal dial every line from 6 to 18 is the noon
+// line's own direction, 0, and the lines before 6 and after 18 run the other way, 180).
+double HourLineDirectionDeg(const DialPlane &plane, double hourAngleDeg);
 
 // A straight line of the plane given as a point and a unit direction (frame coordinates).
 struct FrameLine {

@@ -317,6 +317,64 @@ private Q_SLOTS:
         QCOMPARE_LE(std::abs(byStyle.plane.centre.yMm - byHeight.centre.yMm), 1e-9);
     }
 
+    // On a plane whose style lies in it (the horizontal dial on the equator) or almost (a
+    // thousandth of a degree away) the hour lines still have their directions: along the noon
+    // line from 6 to 18, the other way before 6 and after 18, and the nearly polar plane's
+    // lines keep the small angles tan A = sin(latitude) tan H.
+    void hourLineDirectionWithoutCentre_data()
+    {
+        QTest::addColumn<double>("latitudeDeg");
+        QTest::addColumn<double>("hourAngleDeg");
+        QTest::addColumn<double>("wantDeg");
+        QTest::newRow("equator, 9 o'clock") << 0.0 << -45.0 << 0.0;
+        QTest::newRow("equator, 6 o'clock") << 0.0 << -90.0 << 0.0;
+        QTest::newRow("equator, 5 o'clock") << 0.0 << -105.0 << 180.0;
+        QTest::newRow("equator, 19 o'clock") << 0.0 << 105.0 << 180.0;
+        const double nearly = 5e-4;
+        const double at82 = std::atan(std::sin(nearly * M_PI / 180) * std::tan(82.5 * M_PI / 180)) * 180 / M_PI;
+        QTest::newRow("nearly the equator, 17.30") << nearly << 82.5 << at82;
+        QTest::newRow("nearly the equator, 6.30") << nearly << -82.5 << -at82;
+    }
+    void hourLineDirectionWithoutCentre()
+    {
+        QFETCH(double, latitudeDeg);
+        QFETCH(double, hourAngleDeg);
+        QFETCH(double, wantDeg);
+        const DialPlane dial = BuildDialPlane({latitudeDeg, 0.0, 90.0, GnomonSize::NodusHeight, 1.0});
+        QVERIFY(!dial.hasCentre);
+        const double tol = 1e-12;
+        QCOMPARE_LE(std::abs(HourLineDirectionDeg(dial, hourAngleDeg) - wantDeg), tol);
+        QCOMPARE(HourLineAngleDeg(dial, hourAngleDeg), 0.0); // no centre, no angle at O
+    }
+
+    // The distance from O to the nodus's projection against the tip's shadow worked out from
+    // the sky, on walls and horizontal dials, and its sign where the Sun leaves the face.
+    void centreToProjectionAgainstTheShadow()
+    {
+        shadowframe::Uniform rnd(2222);
+        int lit = 0, unlit = 0;
+        for (int k = 0; k < 20000; ++k) {
+            const double lat = rnd.in(-89.0, 89.0), decl = rnd.in(-89.0, 89.0);
+            const double incl = k % 2 ? 90.0 : 0.0, style = rnd.in(1.0, 300.0);
+            const double h = rnd.in(-179.0, 179.0), sunDecl = rnd.in(-23.45, 23.45);
+            const DialPlane dial = BuildDialPlane({lat, decl, incl, GnomonSize::StyleLength, style});
+            if (!dial.hasCentre || dial.styleHeightDeg < 1.0)
+                continue;
+            const auto d = CentreToProjectionMm(dial, h, sunDecl);
+            const shadowframe::Shadow s = shadowframe::tipShadow(lat, -decl, incl, style, h, sunDecl);
+            QVERIFY(d.has_value());
+            QCOMPARE(*d > 0, s.sunInFront);
+            if (!s.sunInFront || !std::isfinite(s.distanceMm) || s.distanceMm > 1e5) {
+                ++unlit;
+                continue;
+            }
+            ++lit;
+            const double tol = 1e-9 * s.distanceMm;
+            QCOMPARE_LE(std::abs(*d - s.distanceMm), tol);
+        }
+        QVERIFY(lit > 1000 && unlit > 1000);
+    }
+
     void horizontalHourSheet()
     {
         // ComputeHorizontalHourAngles at several latitudes, to its two shown decimals: the
