@@ -964,6 +964,34 @@
         <translation>The dial designer did not accept the survey.</translation>
     </message>
     <message>
+        <source>Nulla è stato passato al Quadrante. %1</source>
+        <translation>Nothing was passed to the dial designer. %1</translation>
+    </message>
+    <message>
+        <source>Declinazione %1° non accettata. %2</source>
+        <translation>Declination %1° not accepted. %2</translation>
+    </message>
+    <message>
+        <source>Inclinazione %1° non accettata. %2</source>
+        <translation>Inclination %1° not accepted. %2</translation>
+    </message>
+    <message>
+        <source>Legale</source>
+        <translation>Summer</translation>
+    </message>
+    <message>
+        <source>probabilmente un&apos;ora di differenza (ora legale?)</source>
+        <translation>probably one hour off (summer time?)</translation>
+    </message>
+    <message>
+        <source>letta in ora legale</source>
+        <translation>read in summer time</translation>
+    </message>
+    <message>
+        <source>letta in ora solare</source>
+        <translation>read in standard time</translation>
+    </message>
+    <message>
         <source>Declinazione %1 e inclinazione %2° passate al Quadrante.</source>
         <translation>Declination %1 and inclination %2° passed to the designer.</translation>
     </message>

@@ -105,6 +105,8 @@ const sheet::UiText kFixBeforeExporting{
     QT_TRANSLATE_NOOP("horalo", "Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di esportare.")};
 const sheet::UiText kUnsavedReplace{
     QT_TRANSLATE_NOOP("horalo", "Il progetto ha modifiche non salvate. Salvarle prima di sostituirlo?")};
+const sheet::UiText kSurveyDeclinationRefused{QT_TRANSLATE_NOOP("horalo", "Declinazione %1° non accettata. %2")};
+const sheet::UiText kSurveyInclinationRefused{QT_TRANSLATE_NOOP("horalo", "Inclinazione %1° non accettata. %2")};
 const sheet::UiText kRefusedStatus{QT_TRANSLATE_NOOP("horalo", "Valore non accettato: resta il disegno precedente.")};
 const sheet::UiText kReady{QT_TRANSLATE_NOOP("horalo", "%1 linee, %2 punti in Coordinate.")};
 // A foot beyond the plate's edges is allowed (a plate hung below the style's fixing), but it
@@ -604,10 +606,24 @@ void Quadrante::onExport()
         status_->setText(kExported.text().arg(path));
 }
 
-void Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson)
+QString Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson)
 {
-    if (!std::isfinite(declinationDeg) || !std::isfinite(inclinationDeg))
-        return;
+    // Checked before any field is touched: a survey the dial cannot take leaves it as it was.
+    const std::pair<project::Limited, const sheet::UiText *> checks[] = {
+        {project::Limited::Declination, &kSurveyDeclinationRefused},
+        {project::Limited::Inclination, &kSurveyInclinationRefused}};
+    for (const auto &[field, words] : checks) {
+        const double value = field == project::Limited::Declination ? declinationDeg : inclinationDeg;
+        const project::FieldLimit &limit = project::LimitOf(field);
+        if (project::IsWithin(limit, value))
+            continue;
+        // The survey shows hundredths; a value refused only beyond them is written in full,
+        // so that the words never refuse a number the limit names.
+        const bool hundredthsHideIt = project::IsWithin(limit, sheet::shownValue(value, sheet::Mask::TwoDecimals));
+        const std::string shown = hundredthsHideIt ? sheet::FormatGeneral(value) : sheet::FormatFixed(value, sheet::Mask::TwoDecimals);
+        return words->text().arg(shown.empty() ? QStringLiteral("?") : QString::fromStdString(shown),
+                                 QString::fromStdString(project::LimitSentence(field)));
+    }
     loading_ = true;
     lines_[QStringLiteral("declinazione")]->setText(number(std::abs(declinationDeg)));
     side_->setCurrentIndex(declinationDeg < 0 ? 0 : 1);
@@ -616,6 +632,7 @@ void Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const 
     project::SetExtraObject(project_, "rilievo", surveyJson.toStdString());
     setModified(true);
     recompute();
+    return {};
 }
 
 void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,

@@ -44,7 +44,8 @@ public:
 
     // From the wall survey: the plane's declination (engine convention, West positive,
     // -180..180) and inclination, and the survey itself, kept in the project as "rilievo".
-    Q_INVOKABLE void applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson);
+    // Returns why a value was refused (and then nothing is taken), or an empty text.
+    Q_INVOKABLE QString applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson);
     // From a sheet's drawing ("Apri nel Quadrante"): the latitude, the plane (engine convention:
     // declination West positive, -180..180; inclination 0 vertical, 90 horizontal) and the
     // style's length in mm. The dial then shows what the sheet drew: apparent hours and the

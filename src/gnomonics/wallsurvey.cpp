@@ -35,6 +35,50 @@ bool impossible(SurveyRowState state)
     return state == SurveyRowState::BelowHorizon || state == SurveyRowState::BehindWall;
 }
 
+// -1 or +1 when the reading k, far from the median of the other possible readings, comes
+// close to it with its clock an hour earlier or later; 0 otherwise. "Close" is within a few
+// degrees, or within three median deviations of the others when they disagree more (most of
+// them read an hour off, each by its own amount as the Sun's pace changes through the day).
+int hourOffFromOthers(const Place &place, const std::vector<SurveyObservation> &observations,
+                      const std::vector<SurveyRow> &rows, std::size_t k)
+{
+    std::vector<double> others;
+    for (std::size_t j = 0; j < rows.size(); ++j)
+        if (j != k && !impossible(rows[j].state))
+            others.push_back(rows[j].declinationDeg);
+    if (others.empty())
+        return 0;
+    // Unwrapped about their circular mean, as the survey's own median is.
+    const double centre = circularMean(others);
+    std::vector<double> offsets;
+    for (double d : others)
+        offsets.push_back(NormaliseDeg(d - centre));
+    const double med = median(offsets);
+    std::vector<double> deviations;
+    for (double o : offsets)
+        deviations.push_back(std::abs(o - med));
+    const double middleDeg = NormaliseDeg(centre + med);
+    const double toleranceDeg = std::max(kHourOffToleranceDeg, 3.0 * median(deviations));
+
+    if (std::abs(NormaliseDeg(rows[k].declinationDeg - middleDeg)) <= toleranceDeg)
+        return 0;
+    int best = 0;
+    double bestDeg = toleranceDeg;
+    for (int shift : {-1, 1}) {
+        SurveyObservation moved = observations[k];
+        moved.clockHours += shift;
+        const SunForObservation sun = SunForSurvey(place, moved);
+        if (sun.altitudeDeg < 0)
+            continue;
+        const double movedDeg = std::abs(NormaliseDeg(DeclinationFromReading(sun.azimuthDeg, moved.alphaDeg) - middleDeg));
+        if (movedDeg <= bestDeg) {
+            best = shift;
+            bestDeg = movedDeg;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 double NormaliseDeg(double angleDeg)
@@ -85,7 +129,8 @@ SurveyStatus CheckObservation(const SurveyObservation &observation, int row)
 
 SunForObservation SunForSurvey(const Place &place, const SurveyObservation &observation)
 {
-    const double ut = UtHoursFromClock(observation.clockHours, place.zoneHours, place.summerTime);
+    const double ut = UtHoursFromClock(observation.clockHours, place.zoneHours,
+                                       observation.summerTime.value_or(place.summerTime));
     const SunPosition sun = SunAt(JulianDay(observation.date, ut));
     const SunInSky sky = SunInSkyAt(sun, place.latitudeDeg, place.longitudeDeg);
     // The engine counts azimuth from North through East; a wall's declination is counted from
@@ -172,6 +217,10 @@ SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservatio
         if (!removed)
             break;
     }
+
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        if (rows[k].state != SurveyRowState::BelowHorizon)
+            rows[k].hourOff = hourOffFromOthers(place, observations, rows, k);
 
     if (result.goodRows > 1) {
         double sum2 = 0;

@@ -25,12 +25,22 @@ inline constexpr double kSurveyLastZone = kLastZoneHours;
 // that rows which agree to a reading are never thrown out because they agree too well.
 inline constexpr double kSurveyReadingDeg = 0.1;
 
+// A reading whose declination stands further than this from the median of the others (or
+// three median deviations of theirs, when more), and which comes within it when its clock is
+// taken one hour earlier or later, was most likely read on a watch an hour off (summer time
+// forgotten or counted twice). In an hour the Sun's azimuth moves 10 to 40 degrees and more,
+// far beyond the few degrees careful readings disagree by.
+inline constexpr double kHourOffToleranceDeg = 3.0;
+
 struct SurveyObservation {
     sheet::CivilDate date;
     double clockHours = 12; // as read on a watch, summer time included: 0 <= clock < 24
     // The shadow's angle on the board from the perpendicular to the wall, positive when the
     // shadow points to the right as seen by a person facing the wall; -90 < alpha < 90.
     double alphaDeg = 0;
+    // The watch's summer time for this reading when it differs from reading to reading
+    // (readings on both sides of the change); the place's when not set.
+    std::optional<bool> summerTime;
 };
 
 // Which input a survey refused. Rows are counted from 0.
@@ -90,6 +100,9 @@ struct SurveyRow {
     double declinationDeg = 0; // A - alpha, -180..180 (not meaningful below the horizon)
     double deviationDeg = 0;   // from the median of the rows above the horizon (signed)
     SurveyRowState state = SurveyRowState::Good;
+    // The reading agrees with the others (see kHourOffToleranceDeg) only with its clock moved
+    // by one hour: -1 an hour earlier, +1 an hour later, 0 otherwise.
+    int hourOff = 0;
 };
 
 struct SurveyResult {
@@ -118,7 +131,8 @@ struct SurveyResult {
 // gives (|alpha| < 90); but a time mistyped by hours can put the Sun behind the wall the other
 // rows agree on (|A - mean| >= 90), which no real shadow on that wall can show: such a row is
 // impossible too, and the mean is taken again without it. The mean is circular:
-// atan2(sum sin D, sum cos D).
+// atan2(sum sin D, sum cos D). A row above the horizon that the others' median finds an hour
+// off is marked (hourOff) but otherwise counted as any other row.
 //
 // Refuses (with the first bad input, nothing else filled) a bad place or observation.
 SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservation> &observations);

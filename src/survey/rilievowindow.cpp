@@ -14,6 +14,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaObject>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace survey {
@@ -31,6 +34,7 @@ const sheet::UiText kObservationsBox{QT_TRANSLATE_NOOP("horalo", "Osservazioni: 
 const sheet::UiText kHeaderRow{QT_TRANSLATE_NOOP("horalo", "N.")};
 const sheet::UiText kHeaderDate{QT_TRANSLATE_NOOP("horalo", "Data (gg/mm/aaaa)")};
 const sheet::UiText kHeaderClock{QT_TRANSLATE_NOOP("horalo", "Ora (hh:mm:ss)")};
+const sheet::UiText kHeaderSummer{QT_TRANSLATE_NOOP("horalo", "Legale")};
 const sheet::UiText kHeaderAlpha{QT_TRANSLATE_NOOP("horalo", "α (°)")};
 const sheet::UiText kHeaderAzimuth{QT_TRANSLATE_NOOP("horalo", "Azimut Sole (°)")};
 const sheet::UiText kHeaderAltitude{QT_TRANSLATE_NOOP("horalo", "Altezza Sole (°)")};
@@ -56,10 +60,14 @@ const sheet::UiText kFixFirst{QT_TRANSLATE_NOOP("horalo", "Correggere i campi se
 const sheet::UiText kNothingToUse{QT_TRANSLATE_NOOP("horalo", "Nessuna declinazione da usare: inserire almeno un'osservazione valida.")};
 const sheet::UiText kNoDesigner{QT_TRANSLATE_NOOP("horalo", "Il Quadrante non è disponibile in questa versione del programma.")};
 const sheet::UiText kDesignerRefused{QT_TRANSLATE_NOOP("horalo", "Il Quadrante non ha accettato il rilievo.")};
+const sheet::UiText kNothingHandedOver{QT_TRANSLATE_NOOP("horalo", "Nulla è stato passato al Quadrante. %1")};
 const sheet::UiText kSentToDesigner{QT_TRANSLATE_NOOP("horalo", "Declinazione %1 e inclinazione %2° passate al Quadrante.")};
 const sheet::UiText kNotMeasured{QT_TRANSLATE_NOOP("horalo", " (inclinazione non misurata: parete verticale)")};
 
 constexpr int kNoteWidth = 420;
+// What a desktop adds around a window: its border and its title bar.
+constexpr int kWindowFramePx = 16;
+constexpr int kTitleBarPx = 48;
 
 QLabel *note(QWidget *parent, const QString &name)
 {
@@ -87,9 +95,18 @@ QString placeText(const QJsonValue &value, const QString &fallback)
 RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, parent)
 {
     const SurveyForm defaults;
-    auto *layout = new QVBoxLayout(this);
-    // A long note makes its row taller: the window grows rather than cutting it off.
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // Twelve readings, their notes and the plumb line are taller than a laptop's screen: the
+    // window scrolls rather than running off the bottom, and a long note makes its row taller
+    // instead of being cut off.
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scorrimento"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    outer->addWidget(scroll_);
+    auto *content = new QWidget;
+    auto *layout = new QVBoxLayout(content);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new SurveyFigure(this));
@@ -116,6 +133,13 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     summer_->setObjectName(QStringLiteral("Legale"));
     summer_->setChecked(defaults.summerTime);
     place->addWidget(summer_, r, 1, 1, 2);
+    // The window's box sets every reading's; a reading taken across the change is then ticked
+    // on its own row.
+    connect(summer_, &QCheckBox::toggled, this, [this](bool on) {
+        for (QCheckBox *row : rowSummer_)
+            if (row)
+                row->setChecked(on);
+    });
     place->setColumnStretch(2, 1);
     top->addWidget(placeBox, 1);
     layout->addLayout(top);
@@ -123,8 +147,9 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     auto *obsBox = new QGroupBox(kObservationsBox, this);
     auto *grid = new QGridLayout(obsBox);
     grid->setVerticalSpacing(3);
-    const QStringList headers{kHeaderRow, kHeaderDate, kHeaderClock, kHeaderAlpha, kHeaderAzimuth,
+    const QStringList headers{kHeaderRow, kHeaderDate, kHeaderClock, kHeaderSummer, kHeaderAlpha, kHeaderAzimuth,
                               kHeaderAltitude, kHeaderDeclination, kHeaderNote};
+    constexpr int kNoteColumn = 8;
     for (int c = 0; c < headers.size(); ++c)
         grid->addWidget(addLabel(headers[c]), 0, c);
     for (int k = 0; k < kRows; ++k) {
@@ -140,16 +165,23 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
             const int width = c == 5 ? 110 : c == 0 ? 100 : c == 1 ? 80 : 72;
             edit->setMinimumWidth(width);
             edit->setMaximumWidth(width);
-            grid->addWidget(edit, k + 1, static_cast<int>(c) + 1);
+            // The row's summer-time box stands right after the clock it qualifies.
+            grid->addWidget(edit, k + 1, static_cast<int>(c) + (c < 2 ? 1 : 2));
         }
-        rowNotes_[static_cast<std::size_t>(k)] = note(this, fieldName("nota", k));
-        rowNotes_[static_cast<std::size_t>(k)]->setMinimumWidth(kNoteWidth);
-        grid->addWidget(rowNotes_[static_cast<std::size_t>(k)], k + 1, 7);
+        const auto i = static_cast<std::size_t>(k);
+        rowSummer_[i] = new QCheckBox(this);
+        rowSummer_[i]->setObjectName(fieldName("legale", k));
+        rowSummer_[i]->setToolTip(kSummer);
+        rowSummer_[i]->setChecked(defaults.summerTime);
+        grid->addWidget(rowSummer_[i], k + 1, 3, Qt::AlignHCenter);
+        rowNotes_[i] = note(this, fieldName("nota", k));
+        rowNotes_[i]->setMinimumWidth(kNoteWidth);
+        grid->addWidget(rowNotes_[i], k + 1, kNoteColumn);
     }
     auto *howTo = addLabel(kHowTo);
     howTo->setWordWrap(true);
-    grid->addWidget(howTo, kRows + 1, 0, 1, 8);
-    grid->setColumnStretch(7, 1);
+    grid->addWidget(howTo, kRows + 1, 0, 1, kNoteColumn + 1);
+    grid->setColumnStretch(kNoteColumn, 1);
     layout->addWidget(obsBox);
 
     auto *bottom = new QHBoxLayout;
@@ -206,8 +238,18 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     message_ = addLabel(QString(), QStringLiteral("messaggio"));
     message_->setWordWrap(true);
     layout->addWidget(message_);
+    scroll_->setWidget(content);
 
     takeDesignerPlace();
+}
+
+QSize RilievoWindow::sizeHint() const
+{
+    // The whole content when the screen has room for it, the screen less its title bar when not.
+    const int bar = scroll_->verticalScrollBar()->sizeHint().width();
+    const QSize whole = scroll_->widget()->sizeHint() + QSize(bar, 0);
+    const QSize room = screen()->availableGeometry().size() - QSize(kWindowFramePx, kTitleBarPx);
+    return whole.boundedTo(room);
 }
 
 void RilievoWindow::takeDesignerPlace()
@@ -238,6 +280,7 @@ SurveyForm RilievoWindow::form() const
     f.summerTime = summer_->isChecked();
     for (int k = 0; k < kRows; ++k) {
         const auto i = static_cast<std::size_t>(k);
+        f.rowSummerTime[i] = rowSummer_[i]->isChecked();
         f.date[i] = text(fieldName("data", k)).toStdString();
         f.clock[i] = text(fieldName("ora", k)).toStdString();
         f.alpha[i] = text(fieldName("alfa", k)).toStdString();
@@ -258,6 +301,7 @@ QString RilievoWindow::surveyJson() const
         rows.append(QJsonObject{{QStringLiteral("riga"), k + 1},
                                 {QStringLiteral("data"), date},
                                 {QStringLiteral("ora"), clock},
+                                {QStringLiteral("ora_legale"), rowSummer_[static_cast<std::size_t>(k)]->isChecked()},
                                 {QStringLiteral("alfa"), alpha}});
     }
     const QJsonObject o{
@@ -285,6 +329,8 @@ bool RilievoWindow::loadSurveyJson(const QString &json)
         return false;
     // Check every row before touching a field, so a bad file changes nothing.
     std::array<std::array<QString, 3>, kRows> cells;
+    // A row saved before each row had its own summer time was read with the window's.
+    std::array<std::optional<bool>, kRows> rowSummer;
     for (const QJsonValue &v : rows.toArray()) {
         const QJsonObject row = v.toObject();
         const int k = row.value(QStringLiteral("riga")).toInt(0) - 1;
@@ -293,6 +339,11 @@ bool RilievoWindow::loadSurveyJson(const QString &json)
         cells[static_cast<std::size_t>(k)] = {row.value(QStringLiteral("data")).toString(),
                                               row.value(QStringLiteral("ora")).toString(),
                                               row.value(QStringLiteral("alfa")).toString()};
+        const QJsonValue summer = row.value(QStringLiteral("ora_legale"));
+        if (summer.isBool())
+            rowSummer[static_cast<std::size_t>(k)] = summer.toBool();
+        else if (!summer.isUndefined())
+            return false;
     }
     for (const char *name : {"latitudine", "longitudine", "fuso"})
         if (o.contains(QLatin1String(name)) && !o.value(QLatin1String(name)).isString())
@@ -307,6 +358,7 @@ bool RilievoWindow::loadSurveyJson(const QString &json)
         summer_->setChecked(o.value(QStringLiteral("ora_legale")).toBool());
     for (int k = 0; k < kRows; ++k) {
         const auto &c = cells[static_cast<std::size_t>(k)];
+        rowSummer_[static_cast<std::size_t>(k)]->setChecked(rowSummer[static_cast<std::size_t>(k)].value_or(summer_->isChecked()));
         setText(fieldName("data", k), c[0]);
         setText(fieldName("ora", k), c[1]);
         setText(fieldName("alfa", k), c[2]);
@@ -335,6 +387,7 @@ bool RilievoWindow::computeAndShow()
     const SurveyOutcome outcome = ComputeSurvey(form());
     showNotes(outcome);
     if (outcome.refused) {
+        clearResults();
         setMessage(kFixFirst);
         return false;
     }
@@ -355,6 +408,18 @@ bool RilievoWindow::computeAndShow()
     return true;
 }
 
+void RilievoWindow::clearResults()
+{
+    shown_ = SurveyOutcome{};
+    for (int k = 0; k < kRows; ++k)
+        for (const char *stem : {"azimut", "altezza", "decl"})
+            setText(fieldName(stem, k), QString());
+    for (const char *name : {"media", "scarto", "precisione", "incl"})
+        setText(QString::fromLatin1(name), QString());
+    outliers_->clear();
+    sense_->clear();
+}
+
 void RilievoWindow::onCompute() { computeAndShow(); }
 
 void RilievoWindow::onUseInDesigner()
@@ -372,10 +437,17 @@ void RilievoWindow::onUseInDesigner()
     QWidget *designer = shell::showWindow(kDesigner);
     const double declination = *shown_.meanDeg;
     const double inclination = shown_.inclinationDeg.value_or(0.0);
+    // The designer says why it refused a value (a wall leaning further forward than it draws);
+    // it then takes nothing, and the survey must not claim it did.
+    QString refusal;
     if (!designer
-        || !QMetaObject::invokeMethod(designer, "applySurvey", Qt::DirectConnection, Q_ARG(double, declination),
-                                      Q_ARG(double, inclination), Q_ARG(QString, surveyJson()))) {
+        || !QMetaObject::invokeMethod(designer, "applySurvey", Qt::DirectConnection, Q_RETURN_ARG(QString, refusal),
+                                      Q_ARG(double, declination), Q_ARG(double, inclination), Q_ARG(QString, surveyJson()))) {
         setMessage(kDesignerRefused);
+        return;
+    }
+    if (!refusal.isEmpty()) {
+        setMessage(kNothingHandedOver.text().arg(refusal));
         return;
     }
     setMessage(kSentToDesigner.text().arg(QString::fromStdString(shown_.mean),

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QLabel>
 
+class QScrollArea;
+
 #include <array>
 
 namespace survey {
@@ -32,13 +34,19 @@ public:
     void onPrintReport();
     void onPrintProtractor();
 
+    QSize sizeHint() const override;
+
 private:
     void takeDesignerPlace();
     bool computeAndShow();
+    // Empties every result, so that none is left from readings since changed or refused.
+    void clearResults();
     void showNotes(const SurveyOutcome &outcome);
     void setMessage(const QString &text);
 
+    QScrollArea *scroll_ = nullptr;
     QCheckBox *summer_ = nullptr;
+    std::array<QCheckBox *, kRows> rowSummer_{};
     QLabel *latitudeNote_ = nullptr, *longitudeNote_ = nullptr, *zoneNote_ = nullptr, *plumbNote_ = nullptr;
     std::array<QLabel *, kRows> rowNotes_{};
     QLabel *outliers_ = nullptr, *sense_ = nullptr, *message_ = nullptr;

@@ -44,6 +44,7 @@ const sheet::MarkedText kOutlierRow{QT_TRANSLATE_NOOP("horalo", "Riga ")};
 const sheet::MarkedText kOutlierBecause{QT_TRANSLATE_NOOP("horalo", " scartata: dista ")};
 const sheet::MarkedText kOutlierLimit{QT_TRANSLATE_NOOP("horalo", "° dalla mediana, oltre il limite di ")};
 const sheet::MarkedText kOutlierRule{QT_TRANSLATE_NOOP("horalo", "° (3 volte la deviazione mediana, almeno 0,1°)")};
+const sheet::MarkedText kHourOff{QT_TRANSLATE_NOOP("horalo", "probabilmente un'ora di differenza (ora legale?)")};
 const sheet::MarkedText kNoGoodRows{QT_TRANSLATE_NOOP("horalo", "nessuna osservazione valida")};
 const sheet::MarkedText kOneRow{QT_TRANSLATE_NOOP("horalo", "una sola osservazione: nessuno scarto")};
 const char *const kPlusMinus = "± ";
@@ -61,6 +62,8 @@ const sheet::MarkedText kReportLongitude{QT_TRANSLATE_NOOP("horalo", "°   Longi
 const sheet::MarkedText kReportZone{QT_TRANSLATE_NOOP("horalo", "°   Fuso ")};
 const sheet::MarkedText kReportSummer{QT_TRANSLATE_NOOP("horalo", " h   ora legale")};
 const sheet::MarkedText kReportNoSummer{QT_TRANSLATE_NOOP("horalo", " h   ora solare")};
+const sheet::MarkedText kReportRowSummer{QT_TRANSLATE_NOOP("horalo", "letta in ora legale")};
+const sheet::MarkedText kReportRowNoSummer{QT_TRANSLATE_NOOP("horalo", "letta in ora solare")};
 const std::array<sheet::MarkedText, 7> kReportHeader{
     sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "N.")},         sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Data")},
     sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "Ora")},        sheet::MarkedText{QT_TRANSLATE_NOOP("horalo", "alfa (°)")},
@@ -173,6 +176,11 @@ void addNote(std::string &note, const std::string &part)
 
 } // namespace
 
+bool RowSummerTime(const SurveyForm &form, int row)
+{
+    return form.rowSummerTime[static_cast<std::size_t>(row)].value_or(form.summerTime);
+}
+
 std::optional<double> ReadClock(std::string_view text)
 {
     const auto hms = readClockForm(trimmed(text));
@@ -236,6 +244,7 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
             continue;
         }
         gnomonics::SurveyObservation o;
+        o.summerTime = RowSummerTime(form, k);
         std::string note;
         if (const auto d = readDateForm(date)) {
             o.date = *d;
@@ -327,6 +336,8 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
             out.rowNote[k] = kBehindWall;
             break;
         }
+        if (row.hourOff != 0)
+            addNote(out.rowNote[k], kHourOff);
     }
     out.outliers = outliers;
     if (r.goodRows > 0) {
@@ -377,6 +388,11 @@ sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome 
             if (!cells[c].empty())
                 page.add(kColumn[c], y, cells[c]);
         y += kStep;
+        // A reading taken on the other side of the summer-time change says so under it.
+        if (RowSummerTime(form, k) != form.summerTime) {
+            page.add(kColumn[1], y, RowSummerTime(form, k) ? kReportRowSummer : kReportRowNoSummer);
+            y += kStep;
+        }
         if (!outcome.rowNote[k].empty()) {
             page.add(kColumn[1], y, printable(outcome.rowNote[k]));
             y += kStep;

@@ -21,6 +21,9 @@ struct SurveyForm {
     std::string longitude = "9,19";
     std::string zone = "1";
     bool summerTime = false;
+    // Each reading's own summer time (readings on both sides of the change); the window's
+    // summerTime for a row left unset.
+    std::array<std::optional<bool>, kRows> rowSummerTime;
     std::array<std::string, kRows> date;  // gg/mm/aaaa
     std::array<std::string, kRows> clock; // hh:mm:ss
     std::array<std::string, kRows> alpha; // degrees
@@ -36,7 +39,8 @@ struct SurveyOutcome {
     bool refused = false;
     // Words beside the place fields and the plumb line (empty when all is well).
     std::string latitudeNote, longitudeNote, zoneNote, plumbNote;
-    // Per row: the results and a note (a refusal, "ignorata", "scartata", "impossibile").
+    // Per row: the results and a note (a refusal, "ignorata", "scartata", "impossibile", an
+    // hour off the others).
     std::array<std::string, kRows> azimuth, altitude, declination, rowNote;
     std::string mean, spread, accuracy, outliers, inclination, inclinationSense;
     // The numbers behind the texts, for the designer.
@@ -45,6 +49,9 @@ struct SurveyOutcome {
 };
 
 SurveyOutcome ComputeSurvey(const SurveyForm &form);
+
+// The summer time a row's clock was read in.
+bool RowSummerTime(const SurveyForm &form, int row);
 
 // Reads "hh:mm:ss" (or "hh:mm"): hours 0..23, minutes and seconds 0..59. Nothing for any
 // other text.

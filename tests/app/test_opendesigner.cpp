@@ -9,6 +9,7 @@
 #include "shell/drawingwindow.h"
 #include "shell/registry.h"
 #include "shell/textwindows.h"
+#include "survey/surveywindows.h"
 #include "vertical/verticalwindows.h"
 
 #include <QCheckBox>
@@ -35,6 +36,7 @@ private Q_SLOTS:
         horizontal::registerHorizontalWindows(registry);
         vertical::registerVerticalWindows(registry);
         designer::registerDesignerWindows(registry);
+        survey::registerSurveyWindows(registry);
     }
     void cleanup()
     {
@@ -211,6 +213,43 @@ private Q_SLOTS:
         QVERIFY(designerWindow);
         QCOMPARE(designerWindow->findChild<QLineEdit *>(QStringLiteral("inclinazione"))->text(), QStringLiteral("90"));
         QCOMPARE(designerWindow->findChild<QLineEdit *>(QStringLiteral("declinazione"))->text(), QStringLiteral("0"));
+    }
+
+    // The wall survey's "Usa nel Quadrante" with a wall the designer cannot draw (overhanging
+    // 84 degrees: the plumb line 10 m off over 1 m): the survey names what was refused and
+    // the designer keeps its dial as it was.
+    void surveyWithARefusedInclinationHandsOverNothing()
+    {
+        auto *designerWindow = qobject_cast<designer::Quadrante *>(shell::showWindow(QStringLiteral("Quadrante")));
+        QVERIFY(designerWindow);
+        designerWindow->setProject(project::Project{}, QString());
+        const QMap<QString, QString> designerBefore = allTexts(designerWindow);
+        QWidget *survey = shell::showWindow(QStringLiteral("Rilievo"));
+        QVERIFY(survey);
+        typeInto(survey, QStringLiteral("data1"), QStringLiteral("01/03/2024"));
+        typeInto(survey, QStringLiteral("ora1"), QStringLiteral("11:00:00"));
+        typeInto(survey, QStringLiteral("alfa1"), QStringLiteral("-12"));
+        typeInto(survey, QStringLiteral("filo"), QStringLiteral("1000"));
+        typeInto(survey, QStringLiteral("filoA"), QStringLiteral("0"));
+        typeInto(survey, QStringLiteral("filoB"), QStringLiteral("10000"));
+        press(survey, QStringLiteral("UsaNelQuadrante"));
+        QCOMPARE(textOf(survey, QStringLiteral("incl")), QStringLiteral("-84,29"));
+        QCOMPARE(survey->findChild<QLabel *>(QStringLiteral("messaggio"))->text(),
+                 QStringLiteral("Nulla è stato passato al Quadrante. Inclinazione -84,29° non accettata. L'inclinazione va "
+                                "da -80 (piano rivolto verso terra) a 90 (orizzontale)."));
+        QCOMPARE(allTexts(designerWindow), designerBefore);
+        QVERIFY(!designerWindow->isModified());
+        QCOMPARE(project::ExtraObject(designerWindow->project(), "rilievo"), std::string());
+
+        // A wall the designer draws is handed over and said so.
+        typeInto(survey, QStringLiteral("filoB"), QStringLiteral("10"));
+        press(survey, QStringLiteral("UsaNelQuadrante"));
+        QVERIFY2(survey->findChild<QLabel *>(QStringLiteral("messaggio"))->text().endsWith(QStringLiteral("passate al Quadrante.")),
+                 qPrintable(survey->findChild<QLabel *>(QStringLiteral("messaggio"))->text()));
+        // atan(-10 / 1000) = -0,5729387 degrees.
+        const double tolDeg = 1e-9;
+        QCOMPARE_LE(std::abs(designerWindow->project().inclinationDeg - std::atan(-0.01) * 180 / M_PI), tolDeg);
+        QVERIFY(designerWindow->isModified());
     }
 };
 

@@ -245,6 +245,43 @@ private Q_SLOTS:
         QCOMPARE(after.readAll(), saved);
     }
 
+    // A survey whose values the dial cannot take (a wall overhanging further than the designer
+    // draws) is refused in words, and nothing of it is taken: fields, project and its saved
+    // survey stay as they were.
+    void surveyRefusedTakesNothing_data()
+    {
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("inclination");
+        QTest::addColumn<QString>("words");
+        // atan((0 - 10000) / 1000) = -84,2894 degrees: a plumb line 10 m off the wall's foot.
+        QTest::newRow("overhanging 84 degrees") << 20.0 << -84.28940686250036 << QStringLiteral(
+            "Inclinazione -84,29° non accettata. L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).");
+        QTest::newRow("overhanging just past 80") << -35.0 << -80.004 << QStringLiteral(
+            "Inclinazione -80,004° non accettata. L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).");
+        QTest::newRow("declination beyond 180") << 200.0 << 0.0 << QStringLiteral(
+            "Declinazione 200,00° non accettata. La declinazione deve essere compresa tra 0 e 180 gradi.");
+    }
+    void surveyRefusedTakesNothing()
+    {
+        QFETCH(double, declination);
+        QFETCH(double, inclination);
+        QFETCH(QString, words);
+        designer::Quadrante w;
+        const QString before = field<QLineEdit>(w, "inclinazione")->text();
+        const QString side = field<QComboBox>(w, "lato")->currentText();
+        const QString declinationBefore = field<QLineEdit>(w, "declinazione")->text();
+        QCOMPARE(w.applySurvey(declination, inclination, QStringLiteral(R"({"metodo": "ombra"})")), words);
+        QCOMPARE(field<QLineEdit>(w, "inclinazione")->text(), before);
+        QCOMPARE(field<QLineEdit>(w, "declinazione")->text(), declinationBefore);
+        QCOMPARE(field<QComboBox>(w, "lato")->currentText(), side);
+        QVERIFY(!w.isModified());
+        QCOMPARE(project::ExtraObject(w.project(), "rilievo"), std::string());
+        // At the limit itself the survey is taken.
+        QCOMPARE(w.applySurvey(declination > 180 ? 180.0 : declination, inclination < -80 ? -80.0 : inclination, QStringLiteral("{}")),
+                 QString());
+        QVERIFY(w.isModified());
+    }
+
     void surveyAndPlace()
     {
         designer::Quadrante w;

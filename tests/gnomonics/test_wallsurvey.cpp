@@ -136,7 +136,7 @@ private Q_SLOTS:
         QFETCH(double, clock);
         QFETCH(double, wallDeg);
         const Place p = place(lat, lon, zone, summer);
-        SurveyObservation o{{year, month, day}, clock, 0};
+        SurveyObservation o{{year, month, day}, clock, 0, {}};
         const SunForObservation sun = SunForSurvey(p, o);
         const SkyPlace ref = independentSun(year, month, day, clock - zone - (summer ? 1 : 0), lat, lon);
         const double tolSkyDeg = 0.02;
@@ -188,7 +188,7 @@ private Q_SLOTS:
             const double clock = std::floor(uni(rng) * 86400.0) / 3600.0;
             const double wall = -180 + 360 * uni(rng);
             const Place p = place(lat, lon, zone, summer);
-            SurveyObservation o{{year, month, day}, clock, 0};
+            SurveyObservation o{{year, month, day}, clock, 0, {}};
             const SunForObservation sun = SunForSurvey(p, o);
             // The Sun must be up and light the wall; near the zenith an azimuth means little.
             if (sun.altitudeDeg < 1 || sun.altitudeDeg > 75)
@@ -235,7 +235,7 @@ private Q_SLOTS:
                                            clockOf(16, 30, 0), clockOf(17, 40, 0)};
         std::vector<SurveyObservation> obs;
         for (double c : clocks) {
-            SurveyObservation o{{2024, 7, 15}, c, 0};
+            SurveyObservation o{{2024, 7, 15}, c, 0, {}};
             o.alphaDeg = typed(shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, wall));
             obs.push_back(o);
         }
@@ -254,6 +254,66 @@ private Q_SLOTS:
         HORALO_COMPARE_NEAR(*r.accuracyDeg, *r.spreadDeg / 2.0, 1e-12);
     }
 
+    // The same afternoon: the fourth reading's clock written an hour off either way is told
+    // as an hour off, with the hour that puts it back among the others; an angle misread is an
+    // outlier but no hour puts it right, and nothing else is marked.
+    void readingAnHourOffIsTold_data()
+    {
+        QTest::addColumn<double>("clockErrorHours");
+        QTest::addColumn<double>("alphaErrorDeg");
+        QTest::addColumn<int>("wantHourOff");
+        QTest::newRow("written an hour early") << -1.0 << 0.0 << 1;
+        QTest::newRow("written an hour late") << 1.0 << 0.0 << -1;
+        QTest::newRow("angle misread by 5 degrees") << 0.0 << 5.0 << 0;
+        QTest::newRow("angle misread by 1 degree") << 0.0 << 1.0 << 0;
+        QTest::newRow("written two hours early") << -2.0 << 0.0 << 0;
+    }
+    void readingAnHourOffIsTold()
+    {
+        QFETCH(double, clockErrorHours);
+        QFETCH(double, alphaErrorDeg);
+        QFETCH(int, wantHourOff);
+        const Place p = place(45.4642, 9.19, 1, true);
+        const double wall = 23;
+        const std::array<double, 5> clocks{clockOf(13, 0, 0), clockOf(14, 10, 0), clockOf(15, 20, 0),
+                                           clockOf(16, 30, 0), clockOf(17, 40, 0)};
+        std::vector<SurveyObservation> obs;
+        for (double c : clocks) {
+            SurveyObservation o{{2024, 7, 15}, c, 0, {}};
+            o.alphaDeg = typed(shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, wall));
+            obs.push_back(o);
+        }
+        obs[3].clockHours += clockErrorHours;
+        obs[3].alphaDeg += alphaErrorDeg;
+        const SurveyResult r = ReduceSurvey(p, obs);
+        QVERIFY(r.status.ok());
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(r.rows[k].hourOff, k == 3 ? wantHourOff : 0);
+    }
+
+    // A reading's own summer time stands for the place's: the Sun is the same instant's.
+    void readingsOwnSummerTime_data()
+    {
+        QTest::addColumn<bool>("placeSummer");
+        QTest::addColumn<bool>("rowSummer");
+        QTest::newRow("summer reading, place in standard time") << false << true;
+        QTest::newRow("standard reading, place in summer time") << true << false;
+    }
+    void readingsOwnSummerTime()
+    {
+        QFETCH(bool, placeSummer);
+        QFETCH(bool, rowSummer);
+        SurveyObservation own{{2024, 4, 3}, clockOf(12, 30, 0), 0, rowSummer};
+        SurveyObservation plain{{2024, 4, 3}, clockOf(12, 30, 0), 0, {}};
+        const SunForObservation a = SunForSurvey(place(45.4642, 9.19, 1, placeSummer), own);
+        const SunForObservation b = SunForSurvey(place(45.4642, 9.19, 1, rowSummer), plain);
+        QCOMPARE(a.azimuthDeg, b.azimuthDeg);
+        QCOMPARE(a.altitudeDeg, b.altitudeDeg);
+        // An hour apart near noon the Sun's azimuth differs by tens of degrees.
+        const SunForObservation other = SunForSurvey(place(45.4642, 9.19, 1, !rowSummer), plain);
+        QVERIFY(std::abs(a.azimuthDeg - other.azimuthDeg) > 10);
+    }
+
     // Readings that agree to the hundredth of a degree are never outliers, however small their
     // median deviation.
     void readingsThatAgreeAreKept()
@@ -261,7 +321,7 @@ private Q_SLOTS:
         const Place p = place(45.4642, 9.19, 1, false);
         std::vector<SurveyObservation> obs;
         for (int h = 11; h <= 15; ++h) {
-            SurveyObservation o{{2024, 3, 1}, double(h), 0};
+            SurveyObservation o{{2024, 3, 1}, double(h), 0, {}};
             o.alphaDeg = shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, 10) + (h == 13 ? 0.05 : 0);
             obs.push_back(o);
         }
@@ -277,7 +337,7 @@ private Q_SLOTS:
         std::vector<SurveyObservation> obs;
         const std::array<double, 3> errors{0.1, -0.1, 0.0};
         for (int k = 0; k < 3; ++k) {
-            SurveyObservation o{{2010, 10, 1}, 10.0 + 2 * k, 0};
+            SurveyObservation o{{2010, 10, 1}, 10.0 + 2 * k, 0, {}};
             o.alphaDeg = shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, -5) - errors[k];
             obs.push_back(o);
         }
@@ -296,7 +356,7 @@ private Q_SLOTS:
         const std::array<double, 4> clocks{clockOf(5, 0, 0), clockOf(6, 0, 0), clockOf(20, 0, 0), clockOf(21, 0, 0)};
         const std::array<double, 4> errors{0.03, -0.04, 0.02, -0.01};
         for (int k = 0; k < 4; ++k) {
-            SurveyObservation o{{2022, 6, 21}, clocks[k], 0};
+            SurveyObservation o{{2022, 6, 21}, clocks[k], 0, {}};
             o.alphaDeg = shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, 180) - errors[k];
             obs.push_back(o);
         }
@@ -314,7 +374,7 @@ private Q_SLOTS:
         const double wall = 60;
         std::vector<SurveyObservation> obs;
         for (double c : {14.0, 15.0, 16.0, 17.0}) {
-            SurveyObservation o{{2024, 6, 1}, c, 0};
+            SurveyObservation o{{2024, 6, 1}, c, 0, {}};
             o.alphaDeg = typed(shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, wall));
             obs.push_back(o);
         }
@@ -336,7 +396,7 @@ private Q_SLOTS:
     void nothingGoodGivesNoNumbers()
     {
         const Place p = place(45.4642, 9.19, 1, false);
-        const SurveyResult night = ReduceSurvey(p, {{{2024, 1, 10}, 23.5, 10}});
+        const SurveyResult night = ReduceSurvey(p, {{{2024, 1, 10}, 23.5, 10, {}}});
         QVERIFY(night.status.ok());
         QCOMPARE(night.goodRows, 0);
         QCOMPARE(night.rows[0].state, SurveyRowState::BelowHorizon);
@@ -383,8 +443,8 @@ private Q_SLOTS:
         QFETCH(double, alpha);
         QFETCH(int, field);
         QFETCH(int, reason);
-        const SurveyObservation good{{2023, 6, 1}, 12, 0};
-        const SurveyResult r = ReduceSurvey(place(lat, 9, zone, false), {good, {{year, month, day}, clock, alpha}});
+        const SurveyObservation good{{2023, 6, 1}, 12, 0, {}};
+        const SurveyResult r = ReduceSurvey(place(lat, 9, zone, false), {good, {{year, month, day}, clock, alpha, {}}});
         QCOMPARE(static_cast<int>(r.status.field), field);
         QCOMPARE(static_cast<int>(r.status.reason), reason);
         const bool placeField = r.status.field == SurveyField::Latitude || r.status.field == SurveyField::TimeZone;

@@ -14,26 +14,33 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
-// A stand-in for the designer: it offers its place and records what the survey hands it.
+// A stand-in for the designer: it offers its place and records what the survey hands it, or
+// refuses it with the words in `refusal`.
 class FakeDesigner : public QWidget {
     Q_OBJECT
 public:
     static inline double declination = 0, inclination = 0;
-    static inline QString json;
+    static inline QString json, refusal;
     static inline int calls = 0;
     Q_INVOKABLE QString placeJson() const
     {
         return QStringLiteral(R"({"latitudine":-33.87,"longitudine":151.21,"fuso":10,"ora_legale":true})");
     }
-    Q_INVOKABLE void applySurvey(double d, double i, const QString &j)
+    Q_INVOKABLE QString applySurvey(double d, double i, const QString &j)
     {
+        ++calls;
+        if (!refusal.isEmpty())
+            return refusal;
         declination = d;
         inclination = i;
         json = j;
-        ++calls;
+        return {};
     }
 };
 
@@ -65,6 +72,15 @@ QString everyText(QWidget *w)
     return all.join(QLatin1Char('|'));
 }
 
+// The fields the window writes its results into; every other field is typed by the user.
+bool isResult(const QString &name)
+{
+    static const QRegularExpression results(QStringLiteral("^(azimut|altezza|decl)\\d+$|^(media|scarto|precisione|incl)$"));
+    return results.match(name).hasMatch();
+}
+
+const QString kHourOffWords = QStringLiteral("probabilmente un'ora di differenza (ora legale?)");
+
 // The angle a wall declining wallDeg shows at that clock time (from the program's Sun, whose
 // azimuth is checked against an independent formula in test_wallsurvey), typed to 0,001.
 QString alphaFor(double lat, double lon, double zone, bool summer, sheet::CivilDate date, double clock, double wallDeg)
@@ -74,7 +90,7 @@ QString alphaFor(double lat, double lon, double zone, bool summer, sheet::CivilD
     p.longitudeDeg = lon;
     p.zoneHours = zone;
     p.summerTime = summer;
-    const auto sun = gnomonics::SunForSurvey(p, {date, clock, 0});
+    const auto sun = gnomonics::SunForSurvey(p, {date, clock, 0, {}});
     return QString::number(gnomonics::NormaliseDeg(sun.azimuthDeg - wallDeg), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
@@ -151,6 +167,8 @@ private Q_SLOTS:
         const double off = declinationOf(textOf(w, "decl4"));
         QVERIFY2(off < 23 - 10, qPrintable(textOf(w, "decl4")));
         QVERIFY2(labelText(w, "nota4").startsWith(QStringLiteral("scartata: dista ")), qPrintable(labelText(w, "nota4")));
+        // Put back one hour, the reading agrees with the others: the note says what went wrong.
+        QVERIFY2(labelText(w, "nota4").endsWith(QStringLiteral("; ") + kHourOffWords), qPrintable(labelText(w, "nota4")));
         QVERIFY2(labelText(w, "scartate").startsWith(QStringLiteral("Riga 4 scartata: dista ")),
                  qPrintable(labelText(w, "scartate")));
         QVERIFY(!textOf(w, "scarto").isEmpty());
@@ -169,7 +187,7 @@ private Q_SLOTS:
         // Enter in a field computes as "Calcola" does.
         QTest::keyClick(fieldOf(w, "alfa1"), Qt::Key_Return);
         gnomonics::Place p;
-        const auto sun = gnomonics::SunForSurvey(p, {{2023, 12, 21}, 12.0, 0});
+        const auto sun = gnomonics::SunForSurvey(p, {{2023, 12, 21}, 12.0, 0, {}});
         HORALO_COMPARE_NEAR(textOf(w, "azimut1").replace(',', '.').toDouble(), sun.azimuthDeg, 0.005);
         HORALO_COMPARE_NEAR(textOf(w, "altezza1").replace(',', '.').toDouble(), sun.altitudeDeg, 0.005);
         HORALO_COMPARE_NEAR(declinationOf(textOf(w, "decl1")), sun.azimuthDeg + 3.5, 0.005);
@@ -242,11 +260,20 @@ private Q_SLOTS:
         QVERIFY(!textOf(w, "incl").isEmpty());
 
         typeInto(w, field, typed);
-        QMap<QString, QString> before = allTexts(w);
+        const QMap<QString, QString> before = allTexts(w);
         press(w, "Calcola");
         QCOMPARE(labelText(w, noteLabel), words);
         QCOMPARE(labelText(w, "messaggio"), QStringLiteral("Correggere i campi segnati in rosso."));
-        QCOMPARE(allTexts(w), before);
+        // What was typed stays; no result of the readings before the change stays on screen.
+        const QMap<QString, QString> after = allTexts(w);
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            if (isResult(it.key()))
+                QVERIFY2(after.value(it.key()).isEmpty(), qPrintable(it.key() + QStringLiteral(": ") + after.value(it.key())));
+            else
+                QCOMPARE(after.value(it.key()), it.value());
+        }
+        QCOMPARE(labelText(w, "scartate"), QString());
+        QCOMPARE(labelText(w, "senso"), QString());
         QVERIFY(!everyText(w).contains(QStringLiteral("nan"), Qt::CaseInsensitive));
     }
 
@@ -287,6 +314,255 @@ private Q_SLOTS:
         typeInto(w, "alfa1", QStringLiteral("-12"));
         press(w, "UsaNelQuadrante");
         QCOMPARE(labelText(w, "messaggio"), QStringLiteral("Il Quadrante non è disponibile in questa versione del programma."));
+    }
+
+    // A refused "Calcola" leaves no result of earlier readings on screen; the next good one
+    // brings every result back.
+    void resultsComeBackAfterARefusal()
+    {
+        QWidget *w = shell::showWindow(QStringLiteral("Rilievo"));
+        typeInto(w, "data1", QStringLiteral("01/03/2024"));
+        typeInto(w, "ora1", QStringLiteral("11:00:00"));
+        typeInto(w, "alfa1", QStringLiteral("-12"));
+        typeInto(w, "data2", QStringLiteral("01/03/2024"));
+        typeInto(w, "ora2", QStringLiteral("13:00:00"));
+        typeInto(w, "alfa2", QStringLiteral("12"));
+        typeInto(w, "filo", QStringLiteral("1000"));
+        typeInto(w, "filoA", QStringLiteral("30"));
+        typeInto(w, "filoB", QStringLiteral("10"));
+        press(w, "Calcola");
+        const QMap<QString, QString> good = allTexts(w);
+        const QString sense = labelText(w, "senso");
+        QVERIFY(!good.value(QStringLiteral("media")).isEmpty());
+        QVERIFY(!good.value(QStringLiteral("decl2")).isEmpty());
+
+        typeInto(w, "data2", QStringLiteral("31/02/2024"));
+        press(w, "Calcola");
+        for (const char *name : {"azimut1", "altezza1", "decl1", "azimut2", "altezza2", "decl2", "media", "scarto",
+                                 "precisione", "incl"})
+            QVERIFY2(textOf(w, name).isEmpty(), name);
+        // Pressing again, or asking for the designer, shows nothing old either.
+        press(w, "UsaNelQuadrante");
+        QCOMPARE(textOf(w, "media"), QString());
+        QCOMPARE(labelText(w, "messaggio"), QStringLiteral("Correggere i campi segnati in rosso."));
+
+        typeInto(w, "data2", QStringLiteral("01/03/2024"));
+        press(w, "Calcola");
+        QCOMPARE(allTexts(w), good);
+        QCOMPARE(labelText(w, "senso"), sense);
+        QCOMPARE(labelText(w, "messaggio"), QString());
+    }
+
+    // The window's "Ora legale" sets every reading's box; a reading can then be changed alone.
+    void windowSummerBoxSetsEveryRow()
+    {
+        QWidget *w = shell::showWindow(QStringLiteral("Rilievo"));
+        HORALO_FIND(QCheckBox, summer, w, "Legale");
+        // On the box itself: the check box is as wide as its column.
+        const QPoint onBox(6, summer->height() / 2);
+        auto rowBox = [w](int k) { return w->findChild<QCheckBox *>(QStringLiteral("legale%1").arg(k)); };
+        for (int k = 1; k <= survey::kRows; ++k) {
+            QVERIFY2(rowBox(k), qPrintable(QString::number(k)));
+            QVERIFY(!rowBox(k)->isChecked());
+        }
+        QTest::mouseClick(summer, Qt::LeftButton, {}, onBox);
+        QVERIFY(summer->isChecked());
+        for (int k = 1; k <= survey::kRows; ++k)
+            QVERIFY2(rowBox(k)->isChecked(), qPrintable(QString::number(k)));
+        QTest::mouseClick(rowBox(3), Qt::LeftButton);
+        QVERIFY(!rowBox(3)->isChecked());
+        QVERIFY(summer->isChecked());
+        QVERIFY(rowBox(2)->isChecked() && rowBox(4)->isChecked());
+        const survey::SurveyForm form = static_cast<survey::RilievoWindow *>(w)->form();
+        QVERIFY(!survey::RowSummerTime(form, 2));
+        QVERIFY(survey::RowSummerTime(form, 3));
+        QTest::mouseClick(summer, Qt::LeftButton, {}, onBox);
+        for (int k = 1; k <= survey::kRows; ++k)
+            QVERIFY2(!rowBox(k)->isChecked(), qPrintable(QString::number(k)));
+    }
+
+    // Readings of a wall declining 20 West in Milan on both sides of the change to summer time
+    // (31 March 2024): on 28 March the watch shows standard time, on 3 April summer time. With
+    // one box for all of them the readings taken in the other time are an hour off and say so;
+    // with each row's box as the watch was, every reading gives 20,00 Ovest.
+    void readingsAcrossTheSummerTimeChange_data()
+    {
+        QTest::addColumn<QList<int>>("summerRows"); // the rows read on 3 April, in summer time
+        QTest::addColumn<bool>("windowSummer");     // the window's box, set first
+        QTest::addColumn<QList<int>>("flagged");    // the rows an hour off with every box as the window's
+        QTest::newRow("four standard, two summer, box off") << QList<int>{5, 6} << false << QList<int>{5, 6};
+        // Most readings an hour off, each by its own amount: the two right ones are told apart.
+        QTest::newRow("four standard, two summer, box on") << QList<int>{5, 6} << true << QList<int>{5, 6};
+        QTest::newRow("one standard, four summer, box on") << QList<int>{2, 3, 4, 5} << true << QList<int>{1};
+        QTest::newRow("three and three, box off") << QList<int>{4, 5, 6} << false << QList<int>{4, 5, 6};
+        QTest::newRow("one of each, box off") << QList<int>{2} << false << QList<int>{1, 2};
+    }
+    void readingsAcrossTheSummerTimeChange()
+    {
+        QFETCH(QList<int>, summerRows);
+        QFETCH(bool, windowSummer);
+        QFETCH(QList<int>, flagged);
+        const double wallDeg = 20;
+        const double tolDeg = 0.01;
+        const std::array<double, 6> clocks{10.5, 11.5, 12.5, 13.5, 14.5, 15.5};
+        QWidget *w = shell::showWindow(QStringLiteral("Rilievo"));
+        HORALO_FIND(QCheckBox, summer, w, "Legale");
+        summer->setChecked(windowSummer);
+        const int rows = summerRows.size() == 1 ? 2 : summerRows.size() == 4 ? 5 : 6;
+        for (int k = 1; k <= rows; ++k) {
+            const bool inSummer = summerRows.contains(k);
+            const sheet::CivilDate date = inSummer ? sheet::CivilDate{2024, 4, 3} : sheet::CivilDate{2024, 3, 28};
+            const double clock = clocks[static_cast<std::size_t>(k - 1)];
+            const QString n = QString::number(k);
+            typeInto(w, "data" + n, QStringLiteral("%1/%2/2024").arg(date.day, 2, 10, QLatin1Char('0')).arg(date.month, 2, 10, QLatin1Char('0')));
+            typeInto(w, "ora" + n, QTime(0, 0).addSecs(qRound(clock * 3600)).toString(QStringLiteral("HH:mm:ss")));
+            typeInto(w, "alfa" + n, alphaFor(45.4642, 9.19, 1, inSummer, date, clock, wallDeg));
+        }
+        press(w, "Calcola");
+        QList<int> seen;
+        for (int k = 1; k <= rows; ++k)
+            if (labelText(w, "nota" + QString::number(k)).contains(kHourOffWords))
+                seen << k;
+        QCOMPARE(seen, flagged);
+
+        // Each row's box as the watch was: no warning, and every reading gives the wall.
+        for (int k = 1; k <= rows; ++k)
+            w->findChild<QCheckBox *>(QStringLiteral("legale%1").arg(k))->setChecked(summerRows.contains(k));
+        press(w, "Calcola");
+        for (int k = 1; k <= rows; ++k) {
+            const QString n = QString::number(k);
+            QCOMPARE(labelText(w, "nota" + n), QString());
+            HORALO_COMPARE_NEAR(declinationOf(textOf(w, "decl" + n)), wallDeg, tolDeg);
+        }
+        QCOMPARE(textOf(w, "media"), QStringLiteral("20,00 Ovest"));
+        QCOMPARE(labelText(w, "scartate"), QString());
+    }
+
+    // The printed page says which readings were taken in the other time than the window's,
+    // under each of them, and the rows computed with their own time agree.
+    void reportSaysWhichReadingsWereInSummerTime()
+    {
+        survey::SurveyForm form;
+        form.summerTime = false;
+        const std::array<sheet::CivilDate, 2> dates{{{2024, 3, 28}, {2024, 4, 3}}};
+        for (std::size_t k = 0; k < 2; ++k) {
+            form.date[k] = QStringLiteral("%1/%2/2024").arg(dates[k].day, 2, 10, QLatin1Char('0')).arg(dates[k].month, 2, 10, QLatin1Char('0')).toStdString();
+            form.clock[k] = "12:30:00";
+            form.rowSummerTime[k] = k == 1;
+            form.alpha[k] = alphaFor(45.4642, 9.19, 1, k == 1, dates[k], 12.5, -35).toStdString();
+        }
+        const survey::SurveyOutcome outcome = survey::ComputeSurvey(form);
+        QVERIFY(!outcome.refused);
+        QCOMPARE(QString::fromStdString(outcome.mean), QStringLiteral("35,00 Est"));
+        QCOMPARE(QString::fromStdString(outcome.rowNote[0]), QString());
+        QCOMPARE(QString::fromStdString(outcome.rowNote[1]), QString());
+        const sheet::ReportPage page = survey::BuildSurveyReport(form, outcome);
+        QStringList lines;
+        for (const auto &item : page.items)
+            lines << QString::fromStdString(item.text);
+        QVERIFY2(lines.contains(QStringLiteral("Latitudine 45,4642°   Longitudine 9,19°   Fuso 1 h   ora solare")),
+                 qPrintable(lines.join(QStringLiteral(" | "))));
+        const qsizetype second = lines.indexOf(QStringLiteral("2"));
+        QVERIFY2(second > 0, qPrintable(lines.join(QStringLiteral(" | "))));
+        QCOMPARE(lines.count(QStringLiteral("letta in ora legale")), 1);
+        QVERIFY2(lines.indexOf(QStringLiteral("letta in ora legale")) > second, qPrintable(lines.join(QStringLiteral(" | "))));
+        QCOMPARE(lines.count(QStringLiteral("letta in ora solare")), 0);
+    }
+
+    // Each reading's summer time goes into the saved survey and comes back; a survey saved
+    // before the rows had their own box reads every row with the window's.
+    void summerTimeSavedPerRow()
+    {
+        auto *w = static_cast<survey::RilievoWindow *>(shell::showWindow(QStringLiteral("Rilievo")));
+        typeInto(w, "data1", QStringLiteral("28/03/2024"));
+        typeInto(w, "ora1", QStringLiteral("11:00:00"));
+        typeInto(w, "alfa1", QStringLiteral("-10"));
+        typeInto(w, "data2", QStringLiteral("03/04/2024"));
+        typeInto(w, "ora2", QStringLiteral("12:00:00"));
+        typeInto(w, "alfa2", QStringLiteral("-5"));
+        w->findChild<QCheckBox *>(QStringLiteral("legale2"))->setChecked(true);
+        const QString json = w->surveyJson();
+        const QJsonArray rows = QJsonDocument::fromJson(json.toUtf8()).object().value(QStringLiteral("osservazioni")).toArray();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].toObject().value(QStringLiteral("ora_legale")), QJsonValue(false));
+        QCOMPARE(rows[1].toObject().value(QStringLiteral("ora_legale")), QJsonValue(true));
+
+        w->findChild<QCheckBox *>(QStringLiteral("legale2"))->setChecked(false);
+        QVERIFY(w->loadSurveyJson(json));
+        QVERIFY(!w->findChild<QCheckBox *>(QStringLiteral("legale1"))->isChecked());
+        QVERIFY(w->findChild<QCheckBox *>(QStringLiteral("legale2"))->isChecked());
+
+        QVERIFY(w->loadSurveyJson(QStringLiteral(
+            R"({"ora_legale":true,"osservazioni":[{"riga":1,"data":"03/04/2024","ora":"12:00:00","alfa":"-5"}]})")));
+        for (int k = 1; k <= survey::kRows; ++k)
+            QVERIFY2(w->findChild<QCheckBox *>(QStringLiteral("legale%1").arg(k))->isChecked(), qPrintable(QString::number(k)));
+
+        const QMap<QString, QString> before = allTexts(w);
+        QVERIFY(!w->loadSurveyJson(QStringLiteral(
+            R"({"ora_legale":false,"osservazioni":[{"riga":1,"data":"01/01/2024","ora":"12:00:00","alfa":"0","ora_legale":"si"}]})")));
+        QCOMPARE(allTexts(w), before);
+        QVERIFY(w->findChild<QCheckBox *>(QStringLiteral("Legale"))->isChecked());
+    }
+
+    // A designer that refuses the survey's values takes nothing, and the survey says what was
+    // refused instead of claiming it passed them on.
+    void designerRefusesTheSurvey()
+    {
+        shell::WindowRegistry::instance().add(QStringLiteral("Quadrante"), [] { return new FakeDesigner; });
+        auto *w = static_cast<survey::RilievoWindow *>(shell::showWindow(QStringLiteral("Rilievo")));
+        typeInto(w, "data1", QStringLiteral("14/01/2001"));
+        typeInto(w, "ora1", QStringLiteral("16:00:00"));
+        typeInto(w, "alfa1", QStringLiteral("20"));
+        typeInto(w, "filo", QStringLiteral("1000"));
+        typeInto(w, "filoA", QStringLiteral("0"));
+        typeInto(w, "filoB", QStringLiteral("10000"));
+        FakeDesigner::calls = 0;
+        FakeDesigner::json.clear();
+        FakeDesigner::refusal = QStringLiteral("Inclinazione -84,29° non accettata. L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).");
+        press(w, "UsaNelQuadrante");
+        FakeDesigner::refusal.clear();
+        QCOMPARE(FakeDesigner::calls, 1);
+        QCOMPARE(FakeDesigner::json, QString());
+        QCOMPARE(labelText(w, "messaggio"),
+                 QStringLiteral("Nulla è stato passato al Quadrante. Inclinazione -84,29° non accettata. L'inclinazione va da -80 "
+                                "(piano rivolto verso terra) a 90 (orizzontale)."));
+        QCOMPARE(textOf(w, "incl"), QStringLiteral("-84,29"));
+    }
+
+    // Twelve readings, each with a long note, and the plumb line: on a 1366 x 768 screen the
+    // window is as wide as its content and scrolls down to its last button.
+    void fitsASmallScreen()
+    {
+        auto *w = static_cast<survey::RilievoWindow *>(shell::showWindow(QStringLiteral("Rilievo")));
+        for (int k = 1; k <= survey::kRows; ++k) {
+            const QString n = QString::number(k);
+            typeInto(w, "data" + n, QStringLiteral("31/02/20x4"));
+            typeInto(w, "ora" + n, QStringLiteral("25:61"));
+            typeInto(w, "alfa" + n, QStringLiteral("dieci"));
+        }
+        typeInto(w, "filo", QStringLiteral("1000"));
+        press(w, "Calcola");
+        QVERIFY(!labelText(w, "nota12").isEmpty());
+        // The screen less a desktop's panel, the window's border and its title bar.
+        const QSize window(1366 - 16, 768 - 40 - 48);
+        w->resize(window);
+        HORALO_FIND(QScrollArea, scroll, w, "scorrimento");
+        QTRY_COMPARE(scroll->viewport()->height(), window.height());
+        QCOMPARE_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width());
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        HORALO_FIND(QPushButton, last, w, "StampaGoniometro");
+        scroll->ensureWidgetVisible(last);
+        const QRect button(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size());
+        QVERIFY2(scroll->viewport()->rect().contains(button), "the last button cannot be scrolled into view");
+        if (!qEnvironmentVariableIsEmpty("HORALO_SHOT")) {
+            scroll->verticalScrollBar()->setValue(0);
+            w->grab().save(qEnvironmentVariable("HORALO_SHOT") + QStringLiteral("-rilievo.png"));
+        }
+        // The notes are whole: none is squeezed below the height its words need.
+        for (int k = 1; k <= survey::kRows; ++k) {
+            auto *note = w->findChild<QLabel *>(QStringLiteral("nota%1").arg(k));
+            QCOMPARE_GE(note->height(), note->heightForWidth(note->width()));
+        }
     }
 
     // With a designer open, the survey starts from its place and hands it the result.

@@ -3,6 +3,7 @@
 
 #include "sheettesting.h"
 
+#include "gnomonics/wallsurvey.h"
 #include "shell/language.h"
 #include "shell/registry.h"
 #include "survey/rilievowindow.h"
@@ -86,6 +87,42 @@ private Q_SLOTS:
             w->adjustSize();
             w->grab().save(dir + QStringLiteral("/rilievo_en.png"));
         }
+    }
+
+    // Two readings on both sides of the change to summer time, both with the window's
+    // standard time: each is an hour off the other and says so in English.
+    void hourOffNoteInEnglish()
+    {
+        survey::SurveyForm form;
+        form.latitude = "45.4642";
+        form.longitude = "9.19";
+        form.zone = "1";
+        const std::array<sheet::CivilDate, 2> dates{{{2024, 3, 28}, {2024, 4, 3}}};
+        for (std::size_t k = 0; k < 2; ++k) {
+            gnomonics::Place p;
+            p.latitudeDeg = 45.4642;
+            p.longitudeDeg = 9.19;
+            p.zoneHours = 1;
+            p.summerTime = k == 1;
+            const double alpha = gnomonics::SunForSurvey(p, {dates[k], 12.5, 0, {}}).azimuthDeg - 20;
+            form.date[k] = k == 0 ? "28/03/2024" : "03/04/2024";
+            form.clock[k] = "12:30";
+            form.alpha[k] = QString::number(alpha, 'f', 3).toStdString();
+        }
+        const survey::SurveyOutcome outcome = survey::ComputeSurvey(form);
+        for (std::size_t k = 0; k < 2; ++k)
+            QCOMPARE(QString::fromStdString(outcome.rowNote[k]), QStringLiteral("probably one hour off (summer time?)"));
+        form.rowSummerTime[1] = true;
+        const sheet::ReportPage page = survey::BuildSurveyReport(form, survey::ComputeSurvey(form));
+        QStringList texts;
+        for (const auto &item : page.items)
+            texts << QString::fromStdString(item.text);
+        QVERIFY2(texts.contains(QStringLiteral("read in summer time")), qPrintable(texts.join(" | ")));
+        auto *w = shell::showWindow(QStringLiteral("Rilievo"));
+        bool header = false;
+        for (QLabel *l : w->findChildren<QLabel *>())
+            header = header || l->text() == QStringLiteral("Summer");
+        QVERIFY(header);
     }
 
     void reportLines()
