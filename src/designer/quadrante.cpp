@@ -1,5 +1,7 @@
 #include "designer/quadrante.h"
 
+#include "designer/coordinatemodel.h"
+
 #include "drawing/csvwriter.h"
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
@@ -30,7 +32,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -116,36 +118,6 @@ const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello gnomon
 const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 
 QString number(double v) { return QString::fromStdString(sheet::FormatGeneral(v)); }
-
-// A cell of the coordinate table as the window shows it: the CSV's numbers (hour, declination,
-// x, y) with the program's decimal separator; the type and the label as the file has them.
-// The file's column names and kinds of point, as the table shows them: the file's own words in
-// Italian, plain words in English.
-const sheet::UiText kCsvWords[] = {
-    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "tipo")},       sheet::UiText{QT_TRANSLATE_NOOP("horalo", "etichetta")},
-    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora")},        sheet::UiText{QT_TRANSLATE_NOOP("horalo", "data")},
-    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "declinazione")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_vera")},
-    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_civile")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "italica")},
-    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "babilonese")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "linea_data")},
-    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "centro")},     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "piede")},
-};
-
-QString shownWord(const QString &word)
-{
-    for (const sheet::UiText &w : kCsvWords)
-        if (word == QLatin1String(w.italian()))
-            return w.text();
-    return word;
-}
-
-QString shownCell(QString cell, int column)
-{
-    if (column == 0)
-        return shownWord(cell);
-    if (column >= 2 && column != 3)
-        cell.replace(QLatin1Char(','), QLatin1Char(sheet::decimalSeparator()));
-    return cell;
-}
 
 } // namespace
 
@@ -253,7 +225,9 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     shortcut(QKeySequence(Qt::Key_Equal), [this, centre] { canvas_->zoomBy(1.25, centre()); });
     shortcut(QKeySequence(Qt::Key_Minus), [this, centre] { canvas_->zoomBy(0.8, centre()); });
     shortcut(QKeySequence(Qt::Key_0), [this] { canvas_->fitToView(); });
-    table_ = new QTableWidget;
+    coordinates_ = new CoordinateModel(this);
+    table_ = new QTableView;
+    table_->setModel(coordinates_);
     table_->setObjectName(QStringLiteral("TabellaCoordinate"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // One line a point, each column as wide as what it holds, so that x and y are in view.
@@ -490,32 +464,15 @@ void Quadrante::fillTable()
             status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()) + footNote());
         return;
     }
-    const QStringList rows = QString::fromStdString(drawing::DialCsvShown(dial_.lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    table_->setUpdatesEnabled(false);
-    table_->clear();
-    table_->setRowCount(rows.isEmpty() ? 0 : static_cast<int>(rows.size() - 1));
-    table_->setColumnCount(7);
-    if (!rows.isEmpty())
-    {
-        QStringList names = rows.front().split(QLatin1Char(';'));
-        for (QString &n : names)
-            n = shownWord(n);
-        table_->setHorizontalHeaderLabels(names);
-    }
-    for (int r = 1; r < rows.size(); ++r) {
-        const QStringList cells = rows[r].split(QLatin1Char(';'));
-        for (int c = 0; c < cells.size() && c < 7; ++c)
-            table_->setItem(r - 1, c, new QTableWidgetItem(shownCell(cells[c], c)));
-    }
+    coordinates_->setRows(drawing::DialCsvRowsShown(dial_.lines));
     // x and y, what a maker measures with the tape, shown next to the label; the columns keep
     // the file's order underneath.
     QHeaderView *header = table_->horizontalHeader();
     header->moveSection(header->visualIndex(5), 2);
     header->moveSection(header->visualIndex(6), 3);
     table_->resizeColumnsToContents();
-    table_->setUpdatesEnabled(true);
     tableStale_ = false;
-    status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(rows.size() - 1) + footNote());
+    status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(coordinates_->rowCount()) + footNote());
 }
 
 QString Quadrante::footNote() const { return dial_.lines.footOnPlate ? QString() : kFootOff.text(); }

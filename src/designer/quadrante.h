@@ -12,7 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class QTimer;
 
 namespace drawing {
@@ -23,6 +23,8 @@ class WindowRegistry;
 }
 
 namespace designer {
+
+class CoordinateModel;
 
 // The dial designer: every input of a dial beside its drawing at true scale, redrawn as the
 // user types, a table of every point, the project file and the exports. The window only reads
@@ -95,7 +97,8 @@ private:
     QComboBox *analemma_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     drawing::DrawingCanvas *canvas_ = nullptr;
-    QTableWidget *table_ = nullptr;
+    QTableView *table_ = nullptr;
+    CoordinateModel *coordinates_ = nullptr;
     QLabel *status_ = nullptr;
     QTimer *debounce_ = nullptr;
 

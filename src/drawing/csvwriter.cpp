@@ -71,8 +71,7 @@ public:
     {
         if (!std::isfinite(x) || !std::isfinite(y) || !dial_.design.plate.contains({x, y}))
             return;
-        text_ += std::string(type) + ";" + csvField(label) + ";" + hour + ";" + date + ";" + declination + ";" +
-            Decimal(x, 2) + ";" + Decimal(y, 2) + "\n";
+        rows_.push_back({type, label, hour, date, declination, Decimal(x, 2), Decimal(y, 2)});
     }
     // A point of a line described by its hour (or apparent time for a date line) and the Sun's
     // declination.
@@ -84,7 +83,7 @@ public:
             ? p.apparentHours : line.hour;
         add(typeOf(line.family), label, Decimal(hour, 6), "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
     }
-    std::string text_;
+    std::vector<CsvRow> rows_;
 
 private:
     const gnomonics::DialLines &dial_;
@@ -94,7 +93,7 @@ private:
 
 namespace {
 
-std::string csvText(const gnomonics::DialLines &dial, bool shown)
+std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
 {
     if (!dial.status.ok())
         return {};
@@ -212,14 +211,28 @@ std::string csvText(const gnomonics::DialLines &dial, bool shown)
         rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
     if (dial.footOnPlate)
         rows.add("piede", "F", "", "", "", 0, 0);
-    return std::string(kCsvHeader) + "\n" + rows.text_;
+    return std::move(rows.rows_);
 }
 
 } // namespace
 
-std::string DialCsv(const gnomonics::DialLines &dial) { return csvText(dial, false); }
+std::string DialCsv(const gnomonics::DialLines &dial)
+{
+    if (!dial.status.ok())
+        return {};
+    std::string text = std::string(kCsvHeader) + "\n";
+    for (const CsvRow &row : csvRows(dial, false)) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0)
+                text += ';';
+            text += c == 1 ? csvField(row[c]) : row[c];
+        }
+        text += '\n';
+    }
+    return text;
+}
 
-std::string DialCsvShown(const gnomonics::DialLines &dial) { return csvText(dial, true); }
+std::vector<CsvRow> DialCsvRowsShown(const gnomonics::DialLines &dial) { return csvRows(dial, true); }
 
 bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error)
 {

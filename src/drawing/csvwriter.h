@@ -19,16 +19,22 @@
 
 #include "gnomonics/diallines.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace drawing {
 
 inline constexpr const char *kCsvHeader = "tipo;etichetta;ora;data;declinazione;x_mm;y_mm";
 
+// One row's seven fields, in the header's order, as written (a label not yet quoted).
+using CsvRow = std::array<std::string, 7>;
+
 // The CSV text of a dial (empty when the dial was refused).
 std::string DialCsv(const gnomonics::DialLines &dial);
-// The same rows with the labels in the program's language, for the screen.
-std::string DialCsvShown(const gnomonics::DialLines &dial);
+// The same rows, without the header, with the labels in the program's language: the table the
+// window shows (none when the dial was refused).
+std::vector<CsvRow> DialCsvRowsShown(const gnomonics::DialLines &dial);
 
 // Writes it atomically; false with the reason in Italian when it could not.
 bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error);

@@ -18,7 +18,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QtTest>
 
 #include <algorithm>
@@ -129,19 +129,21 @@ private Q_SLOTS:
         w.setProject(sampleProject(), QString());
         w.show();
         HORALO_FIND(QTabWidget, tabs, &w, "Schede");
-        HORALO_FIND(QTableWidget, table, &w, "TabellaCoordinate");
+        HORALO_FIND(QTableView, table, &w, "TabellaCoordinate");
         tabs->setCurrentWidget(table);
-        QTRY_VERIFY(table->rowCount() > 50);
+        const QAbstractItemModel *model = table->model();
+        QTRY_VERIFY(model->rowCount() > 50);
         QStringList headers;
-        for (int c = 0; c < table->columnCount(); ++c)
-            headers << table->horizontalHeaderItem(c)->text();
+        for (int c = 0; c < model->columnCount(); ++c)
+            headers << model->headerData(c, Qt::Horizontal).toString();
         QCOMPARE(headers, (QStringList{"type", "label", "hour", "date", "declination", "x_mm", "y_mm"}));
         QSet<QString> kinds;
         bool june = false;
-        for (int r = 0; r < table->rowCount(); ++r) {
-            kinds << table->item(r, 0)->text();
-            june = june || table->item(r, 1)->text().contains(QStringLiteral("June 21"));
-            QVERIFY(!table->item(r, 5)->text().contains(QLatin1Char(',')));
+        auto cell = [model](int r, int c) { return model->index(r, c).data().toString(); };
+        for (int r = 0; r < model->rowCount(); ++r) {
+            kinds << cell(r, 0);
+            june = june || cell(r, 1).contains(QStringLiteral("June 21"));
+            QVERIFY(!cell(r, 5).contains(QLatin1Char(',')));
         }
         QVERIFY2(kinds.contains(QStringLiteral("apparent time")) && kinds.contains(QStringLiteral("date line")),
                  qPrintable(QStringList(kinds.values()).join(QStringLiteral(", "))));

@@ -1,6 +1,7 @@
 #include "designer/quadrante.h"
 #include "project/projectfile.h"
 #include "drawing/qt/drawingcanvas.h"
+#include "drawing/csvwriter.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +11,9 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -248,6 +252,47 @@ private Q_SLOTS:
     // A survey whose values the dial cannot take (a wall overhanging further than the designer
     // draws) is refused in words, and nothing of it is taken: fields, project and its saved
     // survey stay as they were.
+    // The "Coordinate" tab is the CSV file row for row (in Italian the file's own words and
+    // numbers), with x and y moved next to the label; a redraw puts the new dial's rows in it.
+    void coordinateTableIsTheFile()
+    {
+        designer::Quadrante w;
+        project::Project p;
+        p.clock = true;
+        p.italic = true;
+        w.setProject(p, QString());
+        w.show();
+        auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("Schede"));
+        auto *table = w.findChild<QTableView *>(QStringLiteral("TabellaCoordinate"));
+        QVERIFY(tabs && table);
+        tabs->setCurrentWidget(table);
+        const QAbstractItemModel *model = table->model();
+        const QStringList file = QString::fromStdString(drawing::DialCsv(w.dial().lines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(model->rowCount(), file.size() - 1);
+        QVERIFY(model->rowCount() > 100);
+        QStringList header;
+        for (int c = 0; c < model->columnCount(); ++c)
+            header << model->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(header.join(QLatin1Char(';')), file.front());
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < model->columnCount(); ++c)
+                cells << model->index(r, c).data().toString();
+            QCOMPARE(cells.join(QLatin1Char(';')), file[r + 1]);
+        }
+        QCOMPARE(table->horizontalHeader()->visualIndex(5), 2);
+        QCOMPARE(table->horizontalHeader()->visualIndex(6), 3);
+        QVERIFY2(w.findChild<QLabel *>(QStringLiteral("Stato"))->text().contains(QStringLiteral("%1 punti").arg(model->rowCount())),
+                 qPrintable(w.findChild<QLabel *>(QStringLiteral("Stato"))->text()));
+
+        const int before = model->rowCount();
+        w.findChild<QCheckBox *>(QStringLiteral("italiche"))->setChecked(false);
+        w.redrawNow();
+        QCOMPARE(model->rowCount(), static_cast<int>(drawing::DialCsvRowsShown(w.dial().lines).size()));
+        QVERIFY(model->rowCount() < before);
+        QCOMPARE(table->horizontalHeader()->visualIndex(5), 2);
+    }
+
     void surveyRefusedTakesNothing_data()
     {
         QTest::addColumn<double>("declination");

@@ -1,0 +1,76 @@
+#include "designer/coordinatemodel.h"
+
+#include "sheet/numbers.h"
+#include "sheet/qt/uitext.h"
+
+#include <array>
+
+namespace designer {
+
+namespace {
+
+constexpr int kColumns = static_cast<int>(std::tuple_size_v<drawing::CsvRow>);
+
+// The file's column names and kinds of point, as the table shows them: the file's own words in
+// Italian, plain words in English.
+const sheet::UiText kCsvWords[] = {
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "tipo")},       sheet::UiText{QT_TRANSLATE_NOOP("horalo", "etichetta")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora")},        sheet::UiText{QT_TRANSLATE_NOOP("horalo", "data")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "declinazione")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_vera")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_civile")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "italica")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "babilonese")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "linea_data")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "centro")},     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "piede")},
+};
+
+QString shownWord(const QString &word)
+{
+    for (const sheet::UiText &w : kCsvWords)
+        if (word == QLatin1String(w.italian()))
+            return w.text();
+    return word;
+}
+
+// A cell as the window shows it: the CSV's numbers (hour, declination, x, y) with the program's
+// decimal separator; the kind of point in the program's words; the label and the date as they are.
+QString shownCell(const std::string &text, int column)
+{
+    QString cell = QString::fromStdString(text);
+    if (column == 0)
+        return shownWord(cell);
+    if (column >= 2 && column != 3)
+        cell.replace(QLatin1Char(','), QLatin1Char(sheet::decimalSeparator()));
+    return cell;
+}
+
+} // namespace
+
+void CoordinateModel::setRows(std::vector<drawing::CsvRow> rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int CoordinateModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int CoordinateModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant CoordinateModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() || index.column() >= kColumns)
+        return {};
+    return shownCell(rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())], index.column());
+}
+
+QVariant CoordinateModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical || role != Qt::DisplayRole || section < 0 || section >= kColumns)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const QStringList names = QString::fromLatin1(drawing::kCsvHeader).split(QLatin1Char(';'));
+    return shownWord(names[section]);
+}
+
+} // namespace designer

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "drawing/csvwriter.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace designer {
+
+// The "Coordinate" tab's table: the CSV's rows as the window shows them (the kinds of point and
+// the column names in the program's language, numbers with its decimal separator). The rows are
+// kept as the file writer makes them and turned into text only when a cell is drawn, so that a
+// dial of twenty thousand points fills the table at once.
+class CoordinateModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRows(std::vector<drawing::CsvRow> rows);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    std::vector<drawing::CsvRow> rows_;
+};
+
+} // namespace designer
