@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <optional>
 
 namespace {
@@ -31,6 +32,8 @@ const sheet::UiText kLanguageOption{
 // Qt's own help option has no Italian text; the program says it itself.
 const sheet::UiText kHelpOption{QT_TRANSLATE_NOOP("horalo", "Mostra questo aiuto.")};
 const sheet::UiText kUnknownLanguage{QT_TRANSLATE_NOOP("horalo", "Lingua sconosciuta: usare it oppure en.")};
+const sheet::UiText kNoDisplay{QT_TRANSLATE_NOOP(
+    "horalo", "Nessuno schermo su cui aprire le finestre; per scrivere un quadrante senza finestre: horalo --export FILE PROGETTO.horalo")};
 
 // The language asked with --lang (either "--lang en" or "--lang=en"), looked for before the
 // parser runs, so that its own texts (the help) are in that language too.
@@ -63,6 +66,40 @@ bool wantsNoWindow(int argc, char *argv[])
     return false;
 }
 
+// True when a window can be shown: a display to open it on, or a platform named for Qt.
+bool hasDisplay(int argc, char *argv[])
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+}
+
+// The argument as the system gave it (its bytes, whatever their encoding) that Qt read as
+// text: a file's name is kept as it was typed, never passed through a decoding that cannot
+// be undone. The last one, as the parser takes the last of an option given twice.
+std::string nativeArgument(int argc, char *argv[], const QString &text, const char *option)
+{
+    std::string found = QFile::encodeName(text).toStdString();
+    const std::string prefix = option ? std::string(option) + "=" : std::string();
+    for (int i = 1; i < argc; ++i) {
+        if (option && std::strcmp(argv[i], option) == 0 && i + 1 < argc) {
+            if (QFile::decodeName(argv[i + 1]) == text)
+                found = argv[i + 1];
+            ++i;
+        } else if (option && std::strncmp(argv[i], prefix.c_str(), prefix.size()) == 0) {
+            if (QFile::decodeName(argv[i] + prefix.size()) == text)
+                found = argv[i] + prefix.size();
+        } else if (!option && QFile::decodeName(argv[i]) == text) {
+            found = argv[i];
+        }
+    }
+    return found;
+}
+
 // Without a window, standard error carries only the program's own answer: Qt's notes about the
 // session it runs in (no runtime folder, a font substituted) are left out; its errors stay.
 void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
@@ -81,16 +118,25 @@ int main(int argc, char *argv[])
     if (!asked.isEmpty() && !shell::languageNamed(asked))
         return fail(QString::fromUtf8(kUnknownLanguage.italian()));
 
-    // An export needs no display: the offscreen platform draws the PDF and SVG pages.
+    // An export needs no display: the offscreen platform draws the PDF and SVG pages. Without
+    // a display and without an export nothing graphical is made at all: the command line is
+    // read (a mistyped option is named) and the program says why it cannot open a window,
+    // instead of Qt aborting on a platform it cannot load.
     const bool noWindow = wantsNoWindow(argc, argv);
+    const bool noDisplay = !noWindow && !hasDisplay(argc, argv);
     if (noWindow) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quietMessages);
     }
-    std::unique_ptr<QGuiApplication> app(noWindow ? new QGuiApplication(argc, argv) : new QApplication(argc, argv));
-    QGuiApplication::setApplicationName(QStringLiteral("Horalo 2002"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("horalo"));
+    if (noDisplay)
+        qInstallMessageHandler(quietMessages);
+    std::unique_ptr<QCoreApplication> app(noDisplay  ? new QCoreApplication(argc, argv)
+                                          : noWindow ? new QGuiApplication(argc, argv)
+                                                     : new QApplication(argc, argv));
+    QCoreApplication::setApplicationName(QStringLiteral("Horalo 2002"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    if (!noDisplay)
+        QGuiApplication::setDesktopFileName(QStringLiteral("horalo"));
     // Italian is the program's own language; an English system, or --lang en, gets English,
     // and Qt's own dialogs follow.
     const std::optional<shell::Language> language =
@@ -106,7 +152,7 @@ int main(int argc, char *argv[])
     parser.addOption(exportOption);
     parser.addOption(QCommandLineOption(QStringLiteral("lang"), kLanguageOption, QStringLiteral("it|en")));
     parser.addPositionalArgument(QStringLiteral("progetto"), kProjectArgument, QStringLiteral("[FILE.horalo]"));
-    if (!parser.parse(QGuiApplication::arguments()))
+    if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
     if (parser.isSet(helpOption))
         parser.showHelp(0);
@@ -119,15 +165,17 @@ int main(int argc, char *argv[])
     if (parser.isSet(exportOption)) {
         if (files.isEmpty())
             return fail(kMissingProject);
-        const project::ProjectRead read = project::LoadProject(QFile::encodeName(files.front()).toStdString());
+        const project::ProjectRead read = project::LoadProject(nativeArgument(argc, argv, files.front(), nullptr));
         if (!read.ok)
             return fail(QString::fromStdString(read.message));
         const designer::DesignedDial dial = designer::DesignDial(read.project);
         QString error;
-        if (!designer::ExportDial(parser.value(exportOption), dial, &error))
+        if (!designer::ExportDialToNativePath(nativeArgument(argc, argv, parser.value(exportOption), "--export"), dial, &error))
             return fail(error);
         return 0;
     }
+    if (noDisplay)
+        return fail(kNoDisplay);
 
     auto &registry = shell::WindowRegistry::instance();
     shell::registerShellWindows(registry);
@@ -141,9 +189,9 @@ int main(int argc, char *argv[])
         QString error;
         if (!window || !window->openFile(files.front(), &error))
             return fail(error);
-        return QGuiApplication::exec();
+        return QCoreApplication::exec();
     }
     // Only the main menu is made at start; every other window is made when it is asked for.
     shell::showWindow(QStringLiteral("Meridiane"));
-    return QGuiApplication::exec();
+    return QCoreApplication::exec();
 }

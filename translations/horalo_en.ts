@@ -32,6 +32,10 @@
         <translation>Unknown language: use it or en.</translation>
     </message>
     <message>
+        <source>Nessuno schermo su cui aprire le finestre; per scrivere un quadrante senza finestre: horalo --export FILE PROGETTO.horalo</source>
+        <translation>No screen to open the windows on; to write a dial without windows: horalo --export FILE PROJECT.horalo</translation>
+    </message>
+    <message>
         <source>Stampa inviata</source>
         <translation>Print sent</translation>
     </message>

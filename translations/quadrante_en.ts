@@ -8,8 +8,12 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
-        <source>Scrittura di «%1» non riuscita.</source>
-        <translation>Could not write “%1”.</translation>
+        <source>Il generatore di PDF di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.</source>
+        <translation>Qt’s PDF writer did not accept the page of %1 × %2 mm: no file was written.</translation>
+    </message>
+    <message>
+        <source>Il generatore di SVG di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.</source>
+        <translation>Qt’s SVG writer did not accept the page of %1 × %2 mm: no file was written.</translation>
     </message>
     <message>
         <source>Il quadrante non può essere calcolato: %1</source>
@@ -617,11 +621,11 @@
     </message>
     <message>
         <source>Il file non è un progetto di Horalo: «formato» deve essere &quot;horalo-quadrante&quot;.</source>
-        <translation>The file is not a Horalo project: «formato» must be "horalo-quadrante".</translation>
+        <translation>The file is not a Horalo project: “formato” must be "horalo-quadrante".</translation>
     </message>
     <message>
         <source>Il valore di «versione» deve essere un numero intero.</source>
-        <translation>The value of «versione» must be a whole number.</translation>
+        <translation>The value of “versione” must be a whole number.</translation>
     </message>
     <message>
         <source>Il progetto è stato scritto da una versione più recente di Horalo (versione </source>
@@ -633,7 +637,7 @@
     </message>
     <message>
         <source>Il valore di «versione» (</source>
-        <translation>The value of «versione» (</translation>
+        <translation>The value of “versione” (</translation>
     </message>
     <message>
         <source>) non è valido.</source>
@@ -641,19 +645,19 @@
     </message>
     <message>
         <source>La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi.</source>
-        <translation>The section «gnomone» must give «altezza_mm» or «stilo_mm», not both.</translation>
+        <translation>The section “gnomone” must give “altezza_mm” or “stilo_mm”, not both.</translation>
     </message>
     <message>
         <source>Il valore di «ore.analemma» deve essere &quot;intero&quot;, &quot;meta&quot; o &quot;mezzogiorno&quot;.</source>
-        <translation>The value of «ore.analemma» must be "intero", "meta" or "mezzogiorno".</translation>
+        <translation>The value of “ore.analemma” must be "intero", "meta" or "mezzogiorno".</translation>
     </message>
     <message>
         <source>Il valore di «ore.anno» deve essere un numero intero.</source>
-        <translation>The value of «ore.anno» must be a whole number.</translation>
+        <translation>The value of “ore.anno” must be a whole number.</translation>
     </message>
     <message>
         <source>Il valore di «ore.anno» (</source>
-        <translation>The value of «ore.anno» (</translation>
+        <translation>The value of “ore.anno” (</translation>
     </message>
     <message>
         <source>) è fuori dall&apos;intervallo da </source>
@@ -661,19 +665,19 @@
     </message>
     <message>
         <source>Il valore di «date.giorni» deve essere un elenco di date &quot;gg/mm/aaaa&quot;.</source>
-        <translation>The value of «date.giorni» must be a list of dates "dd/mm/yyyy".</translation>
+        <translation>The value of “date.giorni” must be a list of dates "dd/mm/yyyy".</translation>
     </message>
     <message>
         <source>Ogni elemento di «date.giorni» deve essere una data &quot;gg/mm/aaaa&quot;.</source>
-        <translation>Every item of «date.giorni» must be a date "dd/mm/yyyy".</translation>
+        <translation>Every item of “date.giorni” must be a date "dd/mm/yyyy".</translation>
     </message>
     <message>
         <source>La data «</source>
-        <translation>The date «</translation>
+        <translation>The date “</translation>
     </message>
     <message>
         <source>» in «date.giorni» non esiste o è fuori dagli anni </source>
-        <translation>» in «date.giorni» does not exist or is outside the years </translation>
+        <translation>” in “date.giorni” does not exist or is outside the years </translation>
     </message>
     <message>
         <source>Il file è vuoto.</source>
@@ -741,7 +745,7 @@
     </message>
     <message>
         <source>» non esiste o è fuori dagli anni 1600-2400.</source>
-        <translation>» does not exist or is outside the years 1600-2400.</translation>
+        <translation>” does not exist or is outside the years 1600-2400.</translation>
     </message>
     <message>
         <source>Sustilare</source>
@@ -962,6 +966,14 @@
     <message>
         <source>Il Quadrante non ha accettato il rilievo.</source>
         <translation>The dial designer did not accept the survey.</translation>
+    </message>
+    <message>
+        <source>«</source>
+        <translation>“</translation>
+    </message>
+    <message>
+        <source>»</source>
+        <translation>”</translation>
     </message>
     <message>
         <source>Nulla è stato passato al Quadrante. %1</source>
@@ -1401,7 +1413,7 @@
     </message>
     <message>
         <source>Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»).</source>
-        <translation>The value of «gnomone.altezza_mm» (or of «gnomone.stilo_mm») is missing.</translation>
+        <translation>The value of “gnomone.altezza_mm” (or of “gnomone.stilo_mm”) is missing.</translation>
     </message>
     <message>
         <source>Il fuso deve essere compreso tra -12 e 14 ore.</source>

@@ -5,18 +5,20 @@
 #include "drawing/sheetdrawing.h"
 #include "project/atomicfile.h"
 #include "drawing/qt/drawingexport.h"
+#include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
 
 #include <QFile>
-#include <cstdio>
-#include <QFileInfo>
 
 namespace designer {
 
 namespace {
 
 const sheet::UiText kUnknownFormat{QT_TRANSLATE_NOOP("horalo", "Formato di uscita sconosciuto: il nome deve finire in .pdf, .svg, .dxf o .csv.")};
-const sheet::UiText kWriteFailed{QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita.")};
+const sheet::UiText kPdfRefused{
+    QT_TRANSLATE_NOOP("horalo", "Il generatore di PDF di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.")};
+const sheet::UiText kSvgRefused{
+    QT_TRANSLATE_NOOP("horalo", "Il generatore di SVG di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.")};
 const sheet::UiText kRefused{QT_TRANSLATE_NOOP("horalo", "Il quadrante non può essere calcolato: %1")};
 
 } // namespace
@@ -46,18 +48,26 @@ DesignedDial DesignDial(const project::Project &p)
 
 bool ExportDial(const QString &path, const DesignedDial &dial, QString *error)
 {
+    return ExportDialToNativePath(QFile::encodeName(path).toStdString(), dial, error);
+}
+
+bool ExportDialToNativePath(const std::string &target, const DesignedDial &dial, QString *error)
+{
     auto fail = [&](const QString &why) {
         if (error)
             *error = why;
         return false;
     };
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    // The extension is ASCII whatever the rest of the name is written in.
+    const std::size_t dot = target.find_last_of("./");
+    const QString suffix = dot == std::string::npos || target[dot] != '.'
+        ? QString()
+        : QString::fromLatin1(target.data() + dot + 1, static_cast<qsizetype>(target.size() - dot - 1)).toLower();
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg") && suffix != QLatin1String("dxf") &&
         suffix != QLatin1String("csv"))
         return fail(kUnknownFormat);
     if (!dial.ok)
         return fail(kRefused.text().arg(dial.message));
-    const std::string target = QFile::encodeName(path).toStdString();
     std::string why;
     if (suffix == QLatin1String("csv")) {
         if (!drawing::WriteDialCsv(target, dial.lines, &why))
@@ -69,32 +79,28 @@ bool ExportDial(const QString &path, const DesignedDial &dial, QString *error)
             return fail(QString::fromStdString(why));
         return true;
     }
-    // PDF and SVG go through the page renderer into a temporary file beside the target, which
-    // is renamed into place only once complete.
-    const QString temp = QFile::decodeName(QByteArray::fromStdString(project::TemporaryPathBeside(target))) +
-        QLatin1Char('.') + suffix;
     // The page is the plate, its top-left corner at the page's: a reader measures from the
     // page's corner as from the plate's. What stands beside the plate on screen (a title block,
     // the style template or the bar that found no free corner) goes on a second PDF page and is
-    // left out of the SVG, which has one page only.
+    // left out of the SVG, which has one page only. The document is painted in memory, then
+    // written as every other file is.
     const drawing::Drawing plate = drawing::ToPlatePage(dial.sketch);
-    bool written = false;
+    QByteArray document;
     if (suffix == QLatin1String("pdf")) {
         std::vector<drawing::Drawing> pages{plate};
         if (dial.sketch.hasAside)
             pages.push_back(drawing::ToAsidePage(dial.sketch));
-        written = drawing::exportPagesPdf(pages, temp, 0.0);
+        document = drawing::renderPagesPdf(pages, 0.0);
     } else {
-        written = drawing::exportDrawingSvg(plate, temp, 0.0);
+        document = drawing::renderDrawingSvg(plate, 0.0);
     }
-    if (!written || QFileInfo(temp).size() == 0) {
-        QFile::remove(temp);
-        return fail(kWriteFailed.text().arg(path));
-    }
-    if (::rename(QFile::encodeName(temp).constData(), target.c_str()) != 0) {
-        QFile::remove(temp);
-        return fail(kWriteFailed.text().arg(path));
-    }
+    if (document.isEmpty())
+        return fail((suffix == QLatin1String("pdf") ? kPdfRefused : kSvgRefused)
+                        .text()
+                        .arg(QString::fromStdString(sheet::FormatGeneral(plate.widthMm)),
+                             QString::fromStdString(sheet::FormatGeneral(plate.heightMm))));
+    if (!project::WriteFileAtomically(target, std::string_view(document.constData(), static_cast<std::size_t>(document.size())), &why))
+        return fail(QString::fromStdString(why));
     return true;
 }
 

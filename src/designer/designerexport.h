@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace designer {
 
 // A dial computed from a project: the engine's lines and the sketch, or the reason it cannot be
@@ -22,5 +24,8 @@ DesignedDial DesignDial(const project::Project &project);
 // .csv, in any case). Atomic: on failure returns false with the reason in Italian and leaves no
 // file at path that was not there before (an older file of that name stays as it was).
 bool ExportDial(const QString &path, const DesignedDial &dial, QString *error);
+// The same to a path as the system spells it (bytes, as typed on a command line, whatever
+// their encoding): the file gets that very name.
+bool ExportDialToNativePath(const std::string &nativePath, const DesignedDial &dial, QString *error);
 
 } // namespace designer

@@ -18,17 +18,36 @@ namespace {
 std::string say(const char *italian) { return sheet::translated(italian); }
 } // namespace
 
+std::string FinalTarget(const std::string &path)
+{
+    // A link to a link is followed to the end, as the system does (at most 40 links, its own
+    // limit); a relative link is read from the folder the link stands in. A link whose file
+    // does not exist yet still names it: the file is made there.
+    std::filesystem::path target(path);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec)))
+            break;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+        if (ec)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target.string();
+}
+
 std::string TemporaryPathBeside(const std::string &path)
 {
     static std::atomic<unsigned> counter{0};
     std::random_device device;
-    const std::filesystem::path target(path);
+    // A short name of its own: the target's name may already be as long as a name can be.
+    const std::filesystem::path folder = std::filesystem::path(FinalTarget(path)).parent_path();
     for (;;) {
-        const auto name = target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-            std::to_string(counter++) + "-" + std::to_string(device() % 100000);
-        const auto candidate = target.parent_path() / ("." + name);
+        const std::string name = ".horalo-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+            std::to_string(device() % 100000) + ".tmp";
+        const auto candidate = folder / name;
         std::error_code ec;
-        if (!std::filesystem::exists(candidate, ec))
+        if (!std::filesystem::exists(std::filesystem::symlink_status(candidate, ec)))
             return candidate.string();
     }
 }
@@ -67,7 +86,7 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
 bool MoveIntoPlace(const std::string &temp, const std::string &path, std::string *error)
 {
     std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
+    std::filesystem::rename(temp, FinalTarget(path), ec);
     if (!ec)
         return true;
     std::remove(temp.c_str());

@@ -47,7 +47,12 @@ std::string shownNumber(double v)
     return s;
 }
 
-std::string quoted(const std::string &path) { return "«" + path + "»"; }
+// A key or a value named in a sentence, between the quotation marks of the program's language
+// (the same marks as every other sentence of the file reader's).
+std::string quoted(const std::string &path)
+{
+    return say(QT_TRANSLATE_NOOP("horalo", "«")) + path + say(QT_TRANSLATE_NOOP("horalo", "»"));
+}
 
 // A marked sentence in the program's language with its %1 replaced by a quoted key.
 std::string sayAbout(const char *italian, const std::string &key)
@@ -155,10 +160,14 @@ Project readDocument(const json &doc)
     const auto version = doc.find("versione");
     if (version == doc.end() || !version->is_number_integer())
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» deve essere un numero intero."))};
-    const auto v = version->get<long long>();
-    if (v > kFormatVersion)
+    // A number beyond the signed range (up to 18446744073709551615) is read as it is written,
+    // never wrapped round into a negative one.
+    const bool huge = version->is_number_unsigned() && version->get<unsigned long long>() > static_cast<unsigned long long>(kFormatVersion);
+    const auto v = huge ? 0LL : version->get<long long>();
+    if (huge || v > kFormatVersion)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il progetto è stato scritto da una versione più recente di Horalo (versione ")) +
-                      std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", "); questa versione legge fino alla versione ")) +
+                      (huge ? std::to_string(version->get<unsigned long long>()) : std::to_string(v)) +
+                      say(QT_TRANSLATE_NOOP("horalo", "); questa versione legge fino alla versione ")) +
                       std::to_string(kFormatVersion) + "."};
     if (v < 1)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» (")) + std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", ") non è valido."))};

@@ -2,6 +2,53 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <dirent.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const QString kGoodProject = QStringLiteral(
+    R"({"formato": "horalo-quadrante", "versione": 1, "luogo": {"nome": "Milano", "latitudine": 45.4642, "longitudine": 9.19, "fuso": 1, "ora_legale": false}, "piano": {"declinazione": 0, "inclinazione": 0}, "gnomone": {"altezza_mm": 100}, "ore": {"vere": true, "mezze": false, "civili": false, "analemma": "intero", "anno": 2026, "italiche": false, "babiloniche": false}, "date": {"solstizi_equinozi": true, "zodiaco": false, "mesi": false, "giorni": ["21/06/2026"]}, "lastra": {"larghezza_mm": 1000, "altezza_mm": 800, "piede_da_sinistra_mm": 500, "piede_da_alto_mm": 200}})");
+
+QString writeProject(const QTemporaryDir &dir, const QString &text = kGoodProject)
+{
+    const QString file = dir.filePath(QStringLiteral("p.horalo"));
+    QFile f(file);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(text.toUtf8());
+    return file;
+}
+
+// The names in a folder as the system spells them, bytes and all.
+std::vector<std::string> rawNames(const QString &folder)
+{
+    std::vector<std::string> names;
+    if (DIR *d = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent *e = ::readdir(d))
+            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
+                names.emplace_back(e->d_name);
+        ::closedir(d);
+    }
+    return names;
+}
+
+// The first bytes a file of each format starts with.
+QByteArray startOf(const QString &format)
+{
+    if (format == QLatin1String("pdf"))
+        return QByteArrayLiteral("%PDF");
+    if (format == QLatin1String("svg"))
+        return QByteArrayLiteral("<?xml");
+    if (format == QLatin1String("csv"))
+        return QByteArrayLiteral("tipo;etichetta");
+    return QByteArrayLiteral("999\ndxflib"); // the library's comment, then the sections
+}
+
+} // namespace
+
 // The command line as a script or the checking harness uses it: horalo --export OUT FILE.horalo
 // writes OUT and exits 0, or says why in Italian on standard error, exits 2 and leaves no OUT.
 class TestCommandLine : public QObject {
@@ -22,6 +69,13 @@ private Q_SLOTS:
         QTest::newRow("unknown extension") << good << QStringLiteral("q.png") << 2 << QStringLiteral("Formato di uscita");
         QTest::newRow("newer version") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 7})")
                                        << QStringLiteral("q.csv") << 2 << QStringLiteral("versione più recente");
+        QTest::newRow("version 2^64 - 1") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 18446744073709551615})")
+                                          << QStringLiteral("q.csv") << 2 << QStringLiteral("(versione 18446744073709551615)");
+        // A folder that is not there: the reason, not only "not written".
+        QTest::newRow("pdf into a missing folder") << good << QStringLiteral("manca/q.pdf") << 2
+                                                   << QStringLiteral("Impossibile scrivere nella cartella di «");
+        QTest::newRow("svg into a missing folder") << good << QStringLiteral("manca/q.svg") << 2
+                                                   << QStringLiteral("Impossibile scrivere nella cartella di «");
         QTest::newRow("truncated") << good.left(120) << QStringLiteral("q.csv") << 2 << QStringLiteral("troncato");
         QTest::newRow("latitude as text") << QString(good).replace(QStringLiteral("45.4642"), QStringLiteral("\"45\""))
                                           << QStringLiteral("q.pdf") << 2 << QStringLiteral("luogo.latitudine");
@@ -78,6 +132,140 @@ private Q_SLOTS:
         QVERIFY(horalo.waitForFinished(60000));
         QCOMPARE(horalo.exitCode(), 2);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("q.csv"))));
+    }
+
+    // An export onto a symbolic link writes the file it leads to, as editors do; the link
+    // stays a link, and nothing is left beside either.
+    void exportThroughASymbolicLink_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("targetExists");
+        for (const char *format : {"csv", "dxf", "svg", "pdf"}) {
+            QTest::addRow("%s onto a link to an older file", format) << QString::fromLatin1(format) << true;
+            QTest::addRow("%s onto a link to a file not yet made", format) << QString::fromLatin1(format) << false;
+        }
+    }
+    void exportThroughASymbolicLink()
+    {
+        QFETCH(QString, format);
+        QFETCH(bool, targetExists);
+        QTemporaryDir dir;
+        const QString project = writeProject(dir);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("vero")));
+        const QString target = dir.filePath(QStringLiteral("vero/quadrante.") + format);
+        if (targetExists) {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("vecchio");
+        }
+        const QString link = dir.filePath(QStringLiteral("collegamento.") + format);
+        QVERIFY(::symlink(("vero/quadrante." + format).toLocal8Bit().constData(), QFile::encodeName(link).constData()) == 0);
+        QProcess horalo;
+        horalo.start(QStringLiteral(HORALO_BINARY), {QStringLiteral("--export"), link, project});
+        QVERIFY(horalo.waitForFinished(60000));
+        QVERIFY2(horalo.exitCode() == 0, horalo.readAllStandardError().constData());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().startsWith(startOf(format)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 3);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("vero"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+    }
+
+    // An output name as long as a name can be (255 bytes, the extension included) is written
+    // under that name; the temporary file beside it has a short name of its own.
+    void longOutputName_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("bytes");
+        for (const char *format : {"csv", "dxf", "svg", "pdf"}) {
+            QTest::addRow("%s, 244 bytes", format) << QString::fromLatin1(format) << 244;
+            QTest::addRow("%s, 255 bytes", format) << QString::fromLatin1(format) << 255;
+        }
+    }
+    void longOutputName()
+    {
+        QFETCH(QString, format);
+        QFETCH(int, bytes);
+        QTemporaryDir dir;
+        const QString project = writeProject(dir);
+        const QString name = QString(bytes - 4, QLatin1Char('q')) + QLatin1Char('.') + format;
+        QProcess horalo;
+        horalo.start(QStringLiteral(HORALO_BINARY), {QStringLiteral("--export"), dir.filePath(name), project});
+        QVERIFY(horalo.waitForFinished(60000));
+        QVERIFY2(horalo.exitCode() == 0, horalo.readAllStandardError().constData());
+        QFile written(dir.filePath(name));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().startsWith(startOf(format)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+    }
+
+    // A name that is not UTF-8 (a Latin-1 "é", byte 0xE9) is written under those very bytes,
+    // and a project file so named is read.
+    void nonUtf8Names_data()
+    {
+        QTest::addColumn<QString>("format");
+        for (const char *format : {"csv", "dxf", "svg", "pdf"})
+            QTest::addRow("%s", format) << QString::fromLatin1(format);
+    }
+    void nonUtf8Names()
+    {
+        QFETCH(QString, format);
+        QTemporaryDir dir;
+        const std::string folder = QFile::encodeName(dir.path()).toStdString();
+        const std::string projectName = folder + "/progetto-\xe9.horalo";
+        {
+            QFile f;
+            QVERIFY(f.open(::fopen(projectName.c_str(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+            f.write(kGoodProject.toUtf8());
+        }
+        const std::string out = "quadrante-\xe9." + format.toStdString();
+        // The shell hands the program the bytes as they are; QProcess would encode them.
+        QProcess horalo;
+        horalo.setWorkingDirectory(dir.path());
+        horalo.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
+                                               QStringLiteral("exec \"$0\" --export \"$(printf 'quadrante-\\351.%1')\" \"$(printf 'progetto-\\351.horalo')\"").arg(format),
+                                               QStringLiteral(HORALO_BINARY)});
+        QVERIFY(horalo.waitForFinished(60000));
+        QVERIFY2(horalo.exitCode() == 0, horalo.readAllStandardError().constData());
+        const std::vector<std::string> names = rawNames(dir.path());
+        QVERIFY2(std::find(names.begin(), names.end(), out) != names.end(), "the file is not under its own name");
+        QCOMPARE(names.size(), std::size_t(2));
+    }
+
+    // Without any display a mistyped option is named and the program ends with 2, before it
+    // makes anything graphical (Qt used to abort on the platform it could not load); so is a
+    // project to open in a window that cannot be shown.
+    void withoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("--exprot") << QStringList{"--exprot", "q.pdf", "p.horalo"} << "horalo: Opzione sconosciuta 'exprot'.";
+        QTest::newRow("--exprot in English") << QStringList{"--lang", "en", "--exprot", "q.pdf"} << "horalo: Unknown option 'exprot'.";
+        QTest::newRow("-x") << QStringList{"-x"} << "horalo: Opzione sconosciuta 'x'.";
+        QTest::newRow("a project, no export")
+            << QStringList{"p.horalo"} << "horalo: Nessuno schermo su cui aprire le finestre; per scrivere un quadrante senza finestre";
+    }
+    void withoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        writeProject(dir);
+        QProcess horalo;
+        horalo.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(variable));
+        horalo.setProcessEnvironment(env);
+        horalo.start(QStringLiteral(HORALO_BINARY), arguments);
+        QVERIFY(horalo.waitForFinished(60000));
+        const QString err = QString::fromUtf8(horalo.readAllStandardError());
+        QCOMPARE(horalo.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(horalo.exitCode() == 2, qPrintable(err));
+        QVERIFY2(err.startsWith(said), qPrintable(err));
+        QVERIFY2(!err.contains(QStringLiteral("qt.qpa")) && !err.contains(QStringLiteral("platform plugin")), qPrintable(err));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     }
 
     void versionAndHelp_data()

@@ -180,12 +180,40 @@ private Q_SLOTS:
         QCOMPARE(status->text(), QStringLiteral("Value not accepted: the previous drawing stays."));
     }
 
+    // The file reader's refusals in English, each with English quotation marks only (they
+    // once mixed “ and »).
+    void projectFileRefusal_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("want");
+        const QString head = QStringLiteral(R"({"formato":"horalo-quadrante","versione":1,)");
+        QTest::newRow("latitude as text") << head + QStringLiteral(R"("luogo":{"nome":"Milano","latitudine":"45"}})")
+                                          << QStringLiteral("The value of “luogo.latitudine” must be a number.");
+        QTest::newRow("version beyond the signed range")
+            << QStringLiteral(R"({"formato":"horalo-quadrante","versione":18446744073709551615})")
+            << QStringLiteral("The project was written by a newer version of Horalo (version 18446744073709551615); this "
+                              "version reads up to version 1.");
+        QTest::newRow("version zero") << QStringLiteral(R"({"formato":"horalo-quadrante","versione":0})") << QString();
+        QTest::newRow("wrong format") << QStringLiteral(R"({"formato":"altro","versione":1})") << QString();
+        QTest::newRow("missing section") << head + QStringLiteral(R"("piano":{}})") << QString();
+        QTest::newRow("a date that does not exist")
+            << head + QStringLiteral(R"("luogo":{"nome":"M","latitudine":45,"longitudine":9,"fuso":1,"ora_legale":false},)"
+                                     R"("piano":{"declinazione":0,"inclinazione":0},"gnomone":{"altezza_mm":100},)"
+                                     R"("lastra":{"larghezza_mm":1000,"altezza_mm":800,"piede_da_sinistra_mm":500,"piede_da_alto_mm":200},)"
+                                     R"("date":{"giorni":["31/02/2026"]}})")
+            << QString();
+    }
     void projectFileRefusal()
     {
-        const project::ProjectRead read = project::ReadProject(R"({"formato":"horalo-quadrante","versione":1,
-            "luogo":{"nome":"Milano","latitudine":"45"}})");
+        QFETCH(QString, text);
+        QFETCH(QString, want);
+        const project::ProjectRead read = project::ReadProject(text.toStdString());
         QVERIFY(!read.ok);
-        QCOMPARE(QString::fromStdString(read.message), QStringLiteral("The value of «luogo.latitudine» must be a number."));
+        const QString said = QString::fromStdString(read.message);
+        if (!want.isEmpty())
+            QCOMPARE(said, want);
+        QVERIFY2(!said.contains(QChar(0x00AB)) && !said.contains(QChar(0x00BB)), qPrintable(said));
+        QVERIFY2(said.count(QChar(0x201C)) == said.count(QChar(0x201D)), qPrintable(said));
     }
 
     void drawingLabels_data()

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
@@ -106,6 +107,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("named"); // what the message must name
         QTest::newRow("newer version") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 2})")
                                        << QStringLiteral("versione più recente");
+        // Beyond the signed range: read as written, never wrapped round to "(-1)".
+        QTest::newRow("version 2^64 - 1") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 18446744073709551615})")
+                                          << QStringLiteral("(versione 18446744073709551615); questa versione legge fino alla versione 1.");
+        QTest::newRow("version 2^63") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 9223372036854775808})")
+                                      << QStringLiteral("(versione 9223372036854775808)");
+        QTest::newRow("version -1") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": -1})")
+                                    << QStringLiteral("«versione» (-1) non è valido");
         QTest::newRow("truncated") << withValue("luogo", "latitudine", "45").left(60) << QStringLiteral("troncato");
         QTest::newRow("empty file") << QString() << QStringLiteral("vuoto");
         QTest::newRow("other format") << QStringLiteral(R"({"formato": "altro", "versione": 1})") << QStringLiteral("formato");
@@ -344,6 +352,51 @@ private Q_SLOTS:
         // A folder that does not exist: refused, nothing written.
         QVERIFY(!project::SaveProject(dir.path().toStdString() + "/manca/prova.horalo", project::Project{}, &error));
         QVERIFY(!error.empty());
+    }
+
+    // Saving onto a symbolic link writes the file it leads to, as editors do: the link stays
+    // a link. A name as long as a name can be (255 bytes) is written too: the temporary file
+    // beside it has a short name of its own.
+    void saveThroughLinksAndLongNames_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a file") << "link";
+        QTest::newRow("link to a link to a file") << "chain";
+        QTest::newRow("link to a file not yet made") << "dangling";
+        QTest::newRow("name of 255 bytes") << "long";
+    }
+    void saveThroughLinksAndLongNames()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("vero")));
+        const QString target = dir.filePath(QStringLiteral("vero/progetto.horalo"));
+        QString saved = dir.filePath(QStringLiteral("collegamento.horalo"));
+        if (kind != QLatin1String("dangling") && kind != QLatin1String("long"))
+            std::ofstream(target.toStdString()) << "vecchio";
+        if (kind == QLatin1String("link") || kind == QLatin1String("dangling")) {
+            QVERIFY(::symlink("vero/progetto.horalo", saved.toLocal8Bit().constData()) == 0);
+        } else if (kind == QLatin1String("chain")) {
+            QVERIFY(::symlink("vero/progetto.horalo", dir.filePath(QStringLiteral("primo.horalo")).toLocal8Bit().constData()) == 0);
+            QVERIFY(::symlink(dir.filePath(QStringLiteral("primo.horalo")).toLocal8Bit().constData(), saved.toLocal8Bit().constData()) == 0);
+        } else {
+            saved = dir.filePath(QString(255 - 7, QLatin1Char('q')) + QStringLiteral(".horalo"));
+        }
+        project::Project p;
+        p.placeName = "Collegata";
+        std::string error;
+        QVERIFY2(project::SaveProject(saved.toStdString(), p, &error), error.c_str());
+        const QString written = kind == QLatin1String("long") ? saved : target;
+        const auto back = project::LoadProject(written.toStdString());
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(back.project.placeName, std::string("Collegata"));
+        if (kind != QLatin1String("long"))
+            QVERIFY(QFileInfo(saved).isSymLink());
+        // Nothing else left beside the file: no temporary file.
+        QStringList everything = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        everything += QDir(dir.filePath(QStringLiteral("vero"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString &name : everything)
+            QVERIFY2(!name.contains(QStringLiteral("tmp")), qPrintable(name));
     }
 
     void defaultsDrawTheDefaultDial()

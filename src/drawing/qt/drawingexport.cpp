@@ -2,8 +2,10 @@
 
 #include "drawing/qt/drawingrender.h"
 
+#include "project/atomicfile.h"
+
 #include <QBuffer>
-#include <QSaveFile>
+#include <QFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -39,31 +41,27 @@ bool endsWith(const QByteArray &document, const QByteArray &ending)
     return document.right(1024).contains(ending);
 }
 
-// Runs one export: the document is painted in memory, checked for its ending, then saved
-// through QSaveFile, which writes a temporary file in the same folder and renames it over the
-// old one only when every byte is on the disk.
+// Paints one document in memory; empty unless it ends as a document of its kind must end.
 template <typename Paint>
-bool writeFile(const QString &path, const QByteArray &ending, Paint paint)
+QByteArray paintDocument(const QByteArray &ending, Paint paint)
 {
-    if (path.isEmpty())
-        return false;
     QBuffer buffer;
     if (!buffer.open(QIODevice::WriteOnly) || !paint(buffer))
-        return false;
+        return {};
     buffer.close();
-    const QByteArray &document = buffer.data();
-    if (!endsWith(document, ending))
+    if (!endsWith(buffer.data(), ending))
+        return {};
+    return buffer.data();
+}
+
+// Writes a painted document through a temporary file in the same folder, renamed over the old
+// file only when every byte is on the disk (onto the file a symbolic link leads to).
+bool writeDocument(const QString &path, const QByteArray &document)
+{
+    if (path.isEmpty() || document.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile keeps small writes in its buffer, and an error met when that buffer goes to the
-    // disk at commit() is not always counted against the file: flush here and look.
-    if (file.write(document) != document.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return project::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                        std::string_view(document.constData(), static_cast<std::size_t>(document.size())), nullptr);
 }
 
 // Qt states a PDF page's size in whole points, and a plate is seldom a whole number of them:
@@ -126,11 +124,11 @@ QSizeF svgPageSizeMm(const Drawing &drawing, double marginMm)
     return {tenths(finiteSize(drawing.widthMm) + 2 * marginMm), tenths(finiteSize(drawing.heightMm) + 2 * marginMm)};
 }
 
-bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, double marginMm)
+QByteArray renderPagesPdf(const std::vector<Drawing> &pages, double marginMm)
 {
     if (pages.empty() || !(std::isfinite(marginMm) && marginMm >= 0))
-        return false;
-    return writeFile(path, QByteArrayLiteral("%%EOF"), [&](QBuffer &device) {
+        return {};
+    return paintDocument(QByteArrayLiteral("%%EOF"), [&](QBuffer &device) {
         QPdfWriter writer(&device);
         writer.setResolution(kPdfDpi);
         writer.setCreator(kCreator);
@@ -160,16 +158,21 @@ bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, doub
     });
 }
 
+bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, double marginMm)
+{
+    return writeDocument(path, renderPagesPdf(pages, marginMm));
+}
+
 bool exportDrawingPdf(const Drawing &drawing, const QString &path)
 {
     return exportPagesPdf({drawing}, path, kExportMarginMm);
 }
 
-bool exportDrawingSvg(const Drawing &drawing, const QString &path, double marginMm)
+QByteArray renderDrawingSvg(const Drawing &drawing, double marginMm)
 {
     if (!(std::isfinite(marginMm) && marginMm >= 0))
-        return false;
-    return writeFile(path, QByteArrayLiteral("</svg>"), [&](QIODevice &device) {
+        return {};
+    return paintDocument(QByteArrayLiteral("</svg>"), [&](QIODevice &device) {
         const QSizeF page = svgPageSizeMm(drawing, marginMm);
         QSvgGenerator generator;
         generator.setOutputDevice(&device);
@@ -189,6 +192,11 @@ bool exportDrawingSvg(const Drawing &drawing, const QString &path, double margin
         DrawingRender(1.0, QPointF(marginMm, marginMm)).paint(painter, drawing);
         return painter.end();
     });
+}
+
+bool exportDrawingSvg(const Drawing &drawing, const QString &path, double marginMm)
+{
+    return writeDocument(path, renderDrawingSvg(drawing, marginMm));
 }
 
 bool exportDrawingSvg(const Drawing &drawing, const QString &path)

@@ -2,6 +2,7 @@
 
 #include "drawing/page.h"
 
+#include <QByteArray>
 #include <QSizeF>
 #include <QString>
 
@@ -22,11 +23,16 @@ QSizeF svgPageSizeMm(const Drawing &drawing, double marginMm = kExportMarginMm);
 // Writes the drawing at full scale to a one-page PDF (QPdfWriter) or to an SVG whose width,
 // height and viewBox are in millimetres (QSvgGenerator), the drawing's top-left corner at the
 // border. Lines are paths, texts stay text. The file is written beside its place under a
-// temporary name and renamed into place only once it is complete, so a failure (a full disk,
+// temporary name and renamed into place only once it is complete (onto the file a symbolic
+// link leads to), so a failure (a full disk,
 // a folder that may not be written) returns false and leaves whatever file was there before
 // untouched and no half file behind.
 bool exportDrawingPdf(const Drawing &drawing, const QString &path);
 bool exportDrawingSvg(const Drawing &drawing, const QString &path);
+
+// The documents themselves, painted in memory: empty when the writer refused to paint them.
+QByteArray renderPagesPdf(const std::vector<Drawing> &pages, double marginMm);
+QByteArray renderDrawingSvg(const Drawing &drawing, double marginMm);
 
 // The same with a border of marginMm (0: the page is the drawing, its top-left corner at the
 // page's), the PDF with one page per drawing, each page of its drawing's size.
