@@ -6,10 +6,8 @@
 #include "drawing/textformat.h"
 #include "project/atomicfile.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 
 namespace drawing {
 
@@ -111,11 +109,6 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
         return label;
     };
     const auto &lines = dial.lines;
-    // The points already written on each line, as the file writes them: an hour line usually
-    // ends on a solstice line or on another hour line, and that end is listed once, as the
-    // crossing.
-    std::map<std::size_t, std::vector<std::string>> listed;
-    auto where = [](const DialPoint &p) { return Decimal(p.xMm, 2) + ";" + Decimal(p.yMm, 2); };
 
     // Straight hour lines where they meet each date line.
     for (LineFamily family : {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian}) {
@@ -126,10 +119,8 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
                 continue;
             const std::string label = name(line);
             for (const auto &c : crossings)
-                if (c.lineA == i) {
+                if (c.lineA == i)
                     rows.addPoint(line, label + " - " + name(lines[c.lineB]), c.onA);
-                    listed[i].push_back(where(c.onA));
-                }
         }
     }
     // Analemmas: one point a day, and the ends of each piece. An end on the plate's edge or on
@@ -187,25 +178,21 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
             if (!chosen(fa) || !chosen(fb) || fb == LineFamily::DateLine ||
                 (fa == LineFamily::DateLine && fb != LineFamily::ClockTime))
                 continue; // hour lines at the date lines are listed above
-            for (const auto &c : gnomonics::FindCrossings(dial, fa, fb)) {
+            for (const auto &c : gnomonics::FindCrossings(dial, fa, fb))
                 rows.addPoint(lines[c.lineA],
                               name(lines[c.lineA]) + " - " + name(lines[c.lineB]), c.onA);
-                // Listed as a point of line A only: line B's own rows still need its ends.
-                listed[c.lineA].push_back(where(c.onA));
-            }
         }
-    // The ends of the straight hour lines' pieces (on the plate's edge, the horizon, or where
-    // the Sun leaves the face) that are not crossings already listed.
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const DialLine &line = lines[i];
+    // The ends of the straight hour lines' pieces (on the plate's edge, the horizon, a solstice
+    // line, or where the Sun leaves the face) under the line's own name, even where the same
+    // point is listed as a crossing: whoever reads the rows of "12" finds where 12 starts and
+    // stops without knowing what it meets there.
+    for (const DialLine &line : lines) {
         if (line.family != LineFamily::ApparentTime && line.family != LineFamily::Italic &&
             line.family != LineFamily::Babylonian)
             continue;
-        const auto &onLine = listed[i];
         for (const auto &piece : line.pieces)
             for (const DialPoint &end : {piece.front(), piece.back()})
-                if (std::find(onLine.begin(), onLine.end(), where(end)) == onLine.end())
-                    rows.addPoint(line, name(line), end);
+                rows.addPoint(line, name(line), end);
     }
     if (dial.centreOnPlate)
         rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
