@@ -110,19 +110,15 @@ DialPlane BuildDialPlane(const PlaneInput &input)
         // substyle shrinks to the point O = F and is given as the noon line.
         d.substyleAngleDeg = std::abs(d.longitudeDifferenceDeg) > 0
             ? HourLineAngleDeg(d, d.longitudeDifferenceDeg) : 0.0;
-    } else if (std::abs(d.normal.x) > 1.0 - 1e-12) {
-        // A wall facing exactly East or West: the style lies parallel to it and so does the
-        // meridian, so the noon line is at infinity. The substyle (the style's own shadow line,
-        // parallel to the Earth's axis) is measured from the vertical, the direction the noon
-        // line has on every other vertical wall: the value joins those of walls declining
-        // almost 90° (an East wall at latitude 45,46 gives -44,54°, as one declining 89,9°).
-        const Point2 axis = ToFrame(d, d.pole);
-        double fromDown = wrap180(std::atan2(axis.yMm, axis.xMm) * kDeg + 90.0);
-        if (fromDown > 90.0)
-            fromDown -= 180.0;
-        else if (fromDown <= -90.0)
-            fromDown += 180.0;
-        d.substyleAngleDeg = fromDown;
+    } else if (std::abs(d.normal.z) < std::sin(kPolarStyleAngleDeg * kRad)) {
+        // A polar wall, which faces East or West (within the polar limit): the style lies
+        // parallel to it and so does the meridian, so the noon line is at infinity. The substyle
+        // (the style's own shadow line, parallel to the Earth's axis) is measured from the
+        // vertical, the direction the noon line has on every wall declining a hair less than
+        // 90: 90 - latitude towards the afternoon on a West wall, towards the morning on an East
+        // wall, at either hemisphere's latitudes (an East wall at latitude 45,46 gives -44,54°,
+        // as one declining 89,9°; at -33,87 it gives -123,87°, as one declining 89,9° there).
+        d.substyleAngleDeg = (d.normal.x < 0 ? 1.0 : -1.0) * (90.0 - input.latitudeDeg);
         d.substyleFromVertical = true;
     }
     return d;

@@ -62,8 +62,9 @@ struct DialPlane {
     double styleLengthMm = 0;   // O to the nodus (0 for a polar dial)
     // Angle at O from the noon line to the substyle, positive on the afternoon side,
     // (-180, 180] (0 for a polar dial, whose lines are all parallel to its style; on a wall
-    // facing exactly East or West, whose noon line is at infinity, the angle of the substyle
-    // from the vertical, -90..90, the limit of walls declining a little less).
+    // facing East or West, whose noon line is at infinity, the angle of the substyle from the
+    // vertical, 90 - latitude towards the afternoon on a West wall, towards the morning on an
+    // East one: the limit of walls declining a little less).
     double substyleAngleDeg = 0;
     // True on a wall facing exactly East or West: its noon line is at infinity and the
     // substyle angle is measured from the vertical.

@@ -502,6 +502,9 @@ private Q_SLOTS:
         wall("Oslo, 89,9 East", 59.91, -89.9, 100);
         QTest::newRow("Milano, exact East") << 45.4642 << -90.0 << 100.0 << 0.0 << -(90 - 45.4642) << -90.0;
         QTest::newRow("Milano, exact West") << 45.4642 << 90.0 << 100.0 << 0.0 << 90 - 45.4642 << 90.0;
+        // South of the equator the substyle of an exact East wall passes 90 from the vertical,
+        // as on a wall declining a hair less (-123,87 at Sydney; it printed 56,13).
+        QTest::newRow("Sydney, exact East") << -33.87 << -90.0 << 100.0 << 0.0 << -(90 + 33.87) << -90.0;
         QTest::newRow("Milano, North 180") << 45.4642 << 180.0 << 100.0 << 90 - 45.4642 << 180.0 << 180.0;
         QTest::newRow("Milano, North -180") << 45.4642 << -180.0 << 100.0 << 90 - 45.4642 << 180.0 << 180.0;
     }
