@@ -192,6 +192,63 @@ private Q_SLOTS:
         QVERIFY2(designer::ExportDial(dir.filePath(QStringLiteral("q.csv")), w.dial(), &error), qPrintable(error));
     }
 
+    // The analemmas' year and the other dates take every year from 1600 to 2400 (the span the
+    // solar theory is checked over) and refuse the years beyond it with the range in words; a
+    // day that does not exist in the Gregorian calendar (29 February 1700) is refused too.
+    void yearsOfTheRange_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refusal"); // empty when the value is taken
+        const QString yearWords = QStringLiteral("Scrivere un anno tra 1600 e 2400.");
+        const QString dateWords = QStringLiteral("Data inesistente o fuori dagli anni 1600-2400: ");
+        QTest::newRow("year 1600, first of the range") << QStringLiteral("anno") << QStringLiteral("1600") << QString();
+        QTest::newRow("year 1700") << QStringLiteral("anno") << QStringLiteral("1700") << QString();
+        QTest::newRow("year 2400, last of the range") << QStringLiteral("anno") << QStringLiteral("2400") << QString();
+        QTest::newRow("year 1599") << QStringLiteral("anno") << QStringLiteral("1599") << yearWords;
+        QTest::newRow("year 2401") << QStringLiteral("anno") << QStringLiteral("2401") << yearWords;
+        QTest::newRow("date 1 June 1700") << QStringLiteral("giorni") << QStringLiteral("01/06/1700") << QString();
+        QTest::newRow("date 1 January 1600") << QStringLiteral("giorni") << QStringLiteral("01/01/1600") << QString();
+        QTest::newRow("date 31 December 2400") << QStringLiteral("giorni") << QStringLiteral("31/12/2400") << QString();
+        QTest::newRow("date 31 December 1599") << QStringLiteral("giorni") << QStringLiteral("31/12/1599")
+                                               << dateWords + QStringLiteral("31/12/1599");
+        QTest::newRow("date 1 January 2401") << QStringLiteral("giorni") << QStringLiteral("01/01/2401")
+                                             << dateWords + QStringLiteral("01/01/2401");
+        QTest::newRow("date 29 February 1700") << QStringLiteral("giorni") << QStringLiteral("29/02/1700")
+                                               << dateWords + QStringLiteral("29/02/1700");
+    }
+    void yearsOfTheRange()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, refusal);
+        designer::Quadrante w;
+        w.show();
+        // The year is the analemmas': its field opens with the clock hours.
+        auto *clock = field<QCheckBox>(w, "civili");
+        QVERIFY(clock);
+        clock->setChecked(true);
+        w.redrawNow();
+        auto *f = field<QLineEdit>(w, qPrintable(name));
+        QVERIFY2(f && f->isEnabled(), qPrintable(name));
+        f->selectAll();
+        QTest::keyClicks(f, text);
+        w.redrawNow();
+        auto *error = w.findChild<QLabel *>(name + QStringLiteral("_errore"));
+        QVERIFY(error);
+        if (refusal.isEmpty()) {
+            QVERIFY2(!error->isVisible(), qPrintable(error->text()));
+            QVERIFY(w.dial().ok);
+            if (name == QStringLiteral("anno"))
+                QCOMPARE(w.project().year, text.toInt());
+            else
+                QCOMPARE(w.project().days, std::vector<std::string>{text.toStdString()});
+        } else {
+            QTRY_VERIFY(error->isVisible());
+            QCOMPARE(error->text(), refusal);
+        }
+    }
+
     // A foot beyond the plate draws (a plate may hang below the style's fixing) but the status
     // line and the title block say where it is.
     void footOffThePlateIsSaid()

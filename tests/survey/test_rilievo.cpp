@@ -224,6 +224,7 @@ private Q_SLOTS:
         QTest::newRow("31 February") << "data2" << "31/02/2024" << "nota2" << "data: questa data non esiste";
         QTest::newRow("date without year") << "data2" << "15/07" << "nota2" << "data: scrivere gg/mm/aaaa";
         QTest::newRow("year 1550") << "data2" << "15/07/1550" << "nota2" << "data: l'anno va dal 1600 al 2400";
+        QTest::newRow("year 2401") << "data2" << "15/07/2401" << "nota2" << "data: l'anno va dal 1600 al 2400";
         QTest::newRow("clock 24:00:00") << "ora2" << "24:00:00" << "nota2" << "ora: l'ora va da 00:00:00 a 23:59:59";
         QTest::newRow("clock 12:60:00") << "ora2" << "12:60:00" << "nota2" << "ora: l'ora va da 00:00:00 a 23:59:59";
         QTest::newRow("clock with a dot") << "ora2" << "12.30" << "nota2" << "ora: scrivere hh:mm:ss";
@@ -274,6 +275,28 @@ private Q_SLOTS:
         }
         QCOMPARE(labelText(w, "scartate"), QString());
         QCOMPARE(labelText(w, "senso"), QString());
+        QVERIFY(!everyText(w).contains(QStringLiteral("nan"), Qt::CaseInsensitive));
+    }
+
+    // Readings of any year from 1600 to 2400 are taken, the first and last days included.
+    void yearsOfTheRangeAreRead_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::newRow("1 January 1600") << "01/01/1600";
+        QTest::newRow("1 June 1700") << "01/06/1700";
+        QTest::newRow("31 December 2400") << "31/12/2400";
+    }
+    void yearsOfTheRangeAreRead()
+    {
+        QFETCH(QString, date);
+        QWidget *w = shell::showWindow(QStringLiteral("Rilievo"));
+        typeInto(w, "data1", date);
+        typeInto(w, "ora1", QStringLiteral("12:00:00"));
+        typeInto(w, "alfa1", QStringLiteral("5"));
+        press(w, "Calcola");
+        QCOMPARE(labelText(w, "nota1"), QString());
+        QVERIFY2(textOf(w, "decl1").contains(QStringLiteral("Ovest")) || textOf(w, "decl1").contains(QStringLiteral("Est")),
+                 qPrintable(textOf(w, "decl1")));
         QVERIFY(!everyText(w).contains(QStringLiteral("nan"), Qt::CaseInsensitive));
     }
 
