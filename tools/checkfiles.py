@@ -615,9 +615,10 @@ def clock_row_sun(pr, hour, dec, x, y, plane, year):
                 lo, a, fa = a, b, fb
                 b = lo + g * (hi - lo)
                 fb = miss(b)
-        t = (lo + hi) / 2
-        if best is None or miss(t) < best[0]:
-            best = (miss(t), t)
+        # the nearest point may be where the Sun leaves the horizon: keep the best one seen
+        for t, f in ((a, fa), (b, fb)):
+            if best is None or f < best[0]:
+                best = (f, t)
     t = best[1]
     # how far the declination may stray for a point within the CSV's rounding
     dt = 0.01
@@ -671,7 +672,14 @@ def check_lines(rep, dial, pr, rows, pieces):
                 rep.fault(dial, "lines", "a piece on %s from (%.2f, %.2f) to (%.2f, %.2f) has no row in the CSV"
                           % (layer, pts[0][0], pts[0][1], pts[-1][0], pts[-1][1]))
                 continue
-            key = max(v, key=lambda k: (v[k], k in own))
+            # two lines may run a hundredth of a mm apart (a date line the day before a
+            # solstice): a piece is the line whose own rows hold its two ends, else the one
+            # with the most rows on it
+            def ends_listed(k):
+                return sum(1 for end in (pts[0], pts[-1])
+                           if any(math.hypot(end[0] - parse_number(r["x_mm"]), end[1] - parse_number(r["y_mm"])) <= TOL_MM
+                                  for r in own[k]))
+            key = max(sorted(v), key=lambda k: (ends_listed(k), v[k], k in own))
             pieces_of[key].append(pts)
     for key in keys:
         layer = layer_of(*key)
