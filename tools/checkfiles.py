@@ -444,17 +444,20 @@ def check_title_block(rep, dial, pr, texts):
     else:
         check_printed(rep, dial, "longitude difference", m.group(1), plane.longitude_difference(), turn=True)
 
-    m = re.search(r"Centro O a x " + num + " mm, y " + num + " mm dal piede; stilo O-nodo " + num + " mm", joined)
+    centre = re.search(r"Centro[^\n]*? a x " + num + r"(?: mm)?, y " + num + " mm", joined)
+    length = re.search(r"stilo O-nodo " + num + " mm", joined)
     if plane.polar():
-        if m:
-            rep.fault(dial, "title block", "a polar plane prints a dial centre O")
-    elif not m:
-        rep.fault(dial, "title block", "no dial centre O in the title block")
+        if centre or length:
+            rep.fault(dial, "title block", "a polar plane prints a dial centre O or a style length")
+    elif not centre or not length:
+        rep.fault(dial, "title block", "no dial centre O or no style length in the title block")
     else:
         o = plane.centre()
-        check_printed(rep, dial, "O x", m.group(1), o[0])
-        check_printed(rep, dial, "O y", m.group(2), o[1])
-        check_printed(rep, dial, "style length", m.group(3), plane.style_length())
+        check_printed(rep, dial, "O x", centre.group(1), o[0])
+        check_printed(rep, dial, "O y", centre.group(2), o[1])
+        check_printed(rep, dial, "style length", length.group(1), plane.style_length())
+    if east_west_wall(pr) and "sustilare" in joined and not re.search(r"sustilare[^\n]*verticale", joined):
+        rep.fault(dial, "title block", "an East or West wall's substyle angle not said to be from the vertical")
 
 
 def angle_arcsec(a, b):
