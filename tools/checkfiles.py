@@ -6,6 +6,7 @@ exports the CSV, DXF, SVG and PDF, and checks:
 
 - every line of the CSV (rows grouped by tipo and etichetta) lists both ends of every piece the
   DXF draws for it, and every row lies on its drawn line (0.01 mm);
+- as many texts read each line's name as pieces of it are drawn (counted, not placed);
 - the Italic line of sunset (24) and the Babylonian line of sunrise (0) are drawn in one piece;
 - the two halves of a split analemma lie on their own DXF layers;
 - the title block's construction values (style elevation, substyle angle, longitude difference,
