@@ -30,6 +30,31 @@ double circularMean(const std::vector<double> &anglesDeg)
     return NormaliseDeg(std::atan2(s, c) * kDeg);
 }
 
+// The middle of a set of wall declinations and how far they stray from it: the values are
+// unwrapped about their circular mean, so that they are ordinary numbers near each other even
+// for a wall facing North, and then their median and median absolute deviation are taken.
+struct Spread {
+    double centreDeg = 0;           // the circular mean the values were unwrapped about
+    std::vector<double> offsetsDeg; // each value minus centreDeg, in -180..180
+    double medianOffsetDeg = 0;
+    double medianDeviationDeg = 0;
+    double middleDeg() const { return NormaliseDeg(centreDeg + medianOffsetDeg); }
+};
+
+Spread spreadOf(const std::vector<double> &declinationsDeg)
+{
+    Spread s;
+    s.centreDeg = circularMean(declinationsDeg);
+    for (double d : declinationsDeg)
+        s.offsetsDeg.push_back(NormaliseDeg(d - s.centreDeg));
+    s.medianOffsetDeg = median(s.offsetsDeg);
+    std::vector<double> deviations;
+    for (double o : s.offsetsDeg)
+        deviations.push_back(std::abs(o - s.medianOffsetDeg));
+    s.medianDeviationDeg = median(deviations);
+    return s;
+}
+
 bool impossible(SurveyRowState state)
 {
     return state == SurveyRowState::BelowHorizon || state == SurveyRowState::BehindWall;
@@ -48,17 +73,10 @@ int hourOffFromOthers(const Place &place, const std::vector<SurveyObservation> &
             others.push_back(rows[j].declinationDeg);
     if (others.empty())
         return 0;
-    // Unwrapped about their circular mean, as the survey's own median is.
-    const double centre = circularMean(others);
-    std::vector<double> offsets;
-    for (double d : others)
-        offsets.push_back(NormaliseDeg(d - centre));
-    const double med = median(offsets);
-    std::vector<double> deviations;
-    for (double o : offsets)
-        deviations.push_back(std::abs(o - med));
-    const double middleDeg = NormaliseDeg(centre + med);
-    const double toleranceDeg = std::max(kHourOffToleranceDeg, 3.0 * median(deviations));
+    // Taken as the survey's own median is.
+    const Spread spread = spreadOf(others);
+    const double middleDeg = spread.middleDeg();
+    const double toleranceDeg = std::max(kHourOffToleranceDeg, 3.0 * spread.medianDeviationDeg);
 
     if (std::abs(NormaliseDeg(rows[k].declinationDeg - middleDeg)) <= toleranceDeg)
         return 0;
@@ -179,20 +197,12 @@ SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservatio
         if (candidates.empty())
             break;
 
-        // Unwrapped about the circular mean, the values are ordinary numbers near each other
-        // even for a wall facing North, and a median makes sense.
-        const double centre = circularMean(declinations);
-        std::vector<double> offsets;
-        for (double d : declinations)
-            offsets.push_back(NormaliseDeg(d - centre));
-        const double med = median(offsets);
-        std::vector<double> deviations;
-        for (double o : offsets)
-            deviations.push_back(std::abs(o - med));
-        const double mad = median(deviations);
-        result.medianDeg = NormaliseDeg(centre + med);
-        result.medianDeviationDeg = mad;
-        result.outlierLimitDeg = std::max(3.0 * mad, kSurveyReadingDeg);
+        const Spread spread = spreadOf(declinations);
+        const std::vector<double> &offsets = spread.offsetsDeg;
+        const double med = spread.medianOffsetDeg;
+        result.medianDeg = spread.middleDeg();
+        result.medianDeviationDeg = spread.medianDeviationDeg;
+        result.outlierLimitDeg = std::max(3.0 * spread.medianDeviationDeg, kSurveyReadingDeg);
 
         std::vector<double> good;
         for (std::size_t j = 0; j < candidates.size(); ++j) {
