@@ -350,7 +350,12 @@ public:
         // its leader alone then says which it names.
         PendingLabel alone = l;
         alone.namesakes.clear();
-        return placeWithLeader(alone, apart.back(), 0.0, 40, true);
+        if (placeWithLeader(alone, apart.back(), 0.0, 40, true))
+            return true;
+        // Where names crowd so that no place near the piece is left, the name still goes on
+        // the drawing: anywhere on the plate free of other names, however far, and at worst
+        // beside the plate, tied to its piece by its leader. A piece left bare would be worse.
+        return placeFarOff(alone, apart.back());
     }
 
     // The thin lines that tie a label set apart to its own line; drawn once every label stands.
@@ -568,13 +573,19 @@ private:
             (!loose && grid_.crosses(s, q, [&](std::size_t k) { return strict ? !isOwn(l, k) : isKin(l, k); })))
             return false;
         add(l, box, heightMm);
+        addLeader(p, box, heightMm);
+        return true;
+    }
+
+    // The thin line from p to the nearest point of the box.
+    void addLeader(Pt p, const Box &box, double heightMm)
+    {
         Polyline leader;
-        leader.points = {p, q};
+        leader.points = {p, {std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)}};
         leader.layer = Layer::Texts;
         leader.widthMm = 0.13;
         leaders.push_back(leader);
         leaderHeights_.push_back(heightMm);
-        return true;
     }
 
     // Where lines of one family crowd so closely (the curves of 1 June, 21 June and 1 July lie
@@ -614,6 +625,60 @@ private:
                 }
             }
         return false;
+    }
+
+    // The last resort: the name at the given size, in the first place free of every other
+    // name, dot and leader, on rings ever wider round the ends and the middle of its piece,
+    // tied to it by a leader that crosses no name; then the same beside the plate's left edge
+    // (the title block's pieces that find no room go to its right).
+    bool placeFarOff(const PendingLabel &l, double heightMm)
+    {
+        const double w = TextWidthMm(l.text, heightMm);
+        const double reachMax = std::hypot(area_.right - area_.left, area_.top - area_.bottom) + w;
+        const std::size_t tried = std::min<std::size_t>(l.anchors.size(), 3);
+        auto tryIn = [&](const Box &within) {
+            for (double r = 2 * heightMm; r <= reachMax; r *= 1.4)
+                for (std::size_t a = 0; a < tried; ++a)
+                    for (int k = 0; k < 24; ++k) {
+                        const double t = k * std::numbers::pi / 12;
+                        const Pt p = l.anchors[a];
+                        const Pt c{p.x + r * std::cos(t), p.y + r * std::sin(t)};
+                        const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
+                        if (box.left < within.left || box.right > within.right || box.bottom < within.bottom || box.top > within.top)
+                            continue;
+                        if (!isClearOfNames(box))
+                            continue;
+                        if (addWithLeader(l, p, box, heightMm, false, true))
+                            return true;
+                    }
+            return false;
+        };
+        if (tryIn(area_))
+            return true;
+        // Beside the plate: a column left of it, from the height of the piece downwards.
+        const Pt p = l.anchors.front();
+        const double right = area_.left - 2 * heightMm;
+        for (double y = std::clamp(p.y, area_.bottom, area_.top);; y -= heightMm * 1.5) {
+            const Box box{right - w, y - heightMm / 2, right, y + heightMm / 2};
+            const bool clear = isClearOfNames(box);
+            if (clear && addWithLeader(l, p, box, heightMm, false, true))
+                return true;
+            if (clear && y < area_.bottom - (area_.top - area_.bottom)) {
+                // Well below the plate, where its leader cannot find a way past the others:
+                // the name stands there all the same, its leader crossing what it must.
+                add(l, box, heightMm);
+                addLeader(p, box, heightMm);
+                return true;
+            }
+        }
+    }
+
+    bool isClearOfNames(const Box &box) const
+    {
+        const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
+        auto covers = [&](const Box &t) { return t.overlaps(padded); };
+        return std::none_of(taken_.begin(), taken_.end(), covers) && std::none_of(dots_.begin(), dots_.end(), covers) &&
+               std::none_of(leaders.begin(), leaders.end(), [&](const Polyline &o) { return segmentMeetsBox(o.points[0], o.points[1], padded); });
     }
 
     // The distance from c to the line sketch.lines[k] as drawn.

@@ -712,6 +712,34 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
+    // Crowded drawings where a name once found no free place and its piece was left bare: a
+    // plate narrow for its nodus, every date line on; a short Babylonian piece in a corner.
+    // A name that finds no room beside its line still goes on the drawing, apart, with a leader.
+    void everyPieceIsNamedWhereNamesCrowd_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::newRow("250 mm plate, nodus 21 mm, signs and days") << QStringLiteral(
+            R"({"formato":"horalo-quadrante","versione":1,"luogo":{"nome":"Caso 385","latitudine":50.2674,"longitudine":58.61,"fuso":4,"ora_legale":true},"piano":{"declinazione":-30.374,"inclinazione":5.081},"gnomone":{"stilo_mm":43.99},"ore":{"vere":true,"mezze":true,"civili":true,"analemma":"meta","anno":2024,"italiche":false,"babiloniche":true},"date":{"solstizi_equinozi":true,"zodiaco":true,"mesi":false,"giorni":["04/07/2024","01/10/2024","13/04/2024"]},"lastra":{"larghezza_mm":250,"altezza_mm":643,"piede_da_sinistra_mm":156.3,"piede_da_alto_mm":313.8}})");
+        QTest::newRow("low wide plate far south, short Babylonian piece") << QStringLiteral(
+            R"({"formato":"horalo-quadrante","versione":1,"luogo":{"nome":"Caso 39","latitudine":-65.269,"longitudine":-48.924,"fuso":-3,"ora_legale":true},"piano":{"declinazione":0.0,"inclinazione":-8.993},"gnomone":{"stilo_mm":83.63},"ore":{"vere":false,"mezze":true,"civili":true,"analemma":"intero","anno":2025,"italiche":false,"babiloniche":true},"date":{"solstizi_equinozi":true,"zodiaco":false,"mesi":true,"giorni":["19/05/2025","07/03/2025","20/06/2025"]},"lastra":{"larghezza_mm":1341,"altezza_mm":142,"piede_da_sinistra_mm":398.2,"piede_da_alto_mm":42.6}})");
+    }
+    void everyPieceIsNamedWhereNamesCrowd()
+    {
+        QFETCH(QString, json);
+        const auto read = project::ReadProject(json.toStdString());
+        QVERIFY2(read.ok, read.message.c_str());
+        const auto design = project::ToDialSpec(read.project);
+        QVERIFY(design.ok);
+        const auto dial = gnomonics::BuildDialLines(design.design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {read.project.placeName, false, {}, {}});
+        QStringList unnamed;
+        for (const QString &fault : labelcheck::labelFaults(dial, sketch, read.project.summerTime))
+            if (fault.contains(QStringLiteral("has no name")) || fault.contains(QStringLiteral("covers")))
+                unnamed << fault;
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+    }
+
     // Every point of the CSV lies on the line drawn for it (the DXF's, the PDF's), within the
     // file's rounding: a date line a metre and more from the foot is traced finely enough that
     // its chords do not stray from the curve its crossings are computed on.
