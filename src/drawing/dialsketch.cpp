@@ -636,7 +636,9 @@ private:
         const double w = TextWidthMm(l.text, heightMm);
         const double reachMax = std::hypot(area_.right - area_.left, area_.top - area_.bottom) + w;
         const std::size_t tried = std::min<std::size_t>(l.anchors.size(), 3);
-        auto tryIn = [&](const Box &within) {
+        // Off every line of its family first, then over any line; never over a name, and far
+        // enough from its piece that the leader shows.
+        auto tryIn = [&](const Box &within, bool offFamily) {
             for (double r = 2 * heightMm; r <= reachMax; r *= 1.4)
                 for (std::size_t a = 0; a < tried; ++a)
                     for (int k = 0; k < 24; ++k) {
@@ -646,14 +648,15 @@ private:
                         const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
                         if (box.left < within.left || box.right > within.right || box.bottom < within.bottom || box.top > within.top)
                             continue;
-                        if (!isClearOfNames(box))
+                        const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
+                        if (dist(p, q) < heightMm || !isClearOfNames(box) || (offFamily && !isFree(box, l, false)))
                             continue;
                         if (addWithLeader(l, p, box, heightMm, false, true))
                             return true;
                     }
             return false;
         };
-        if (tryIn(area_))
+        if (tryIn(area_, true) || tryIn(area_, false))
             return true;
         // Beside the plate: a column left of it, from the height of the piece downwards.
         const Pt p = l.anchors.front();
