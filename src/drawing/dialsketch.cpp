@@ -629,8 +629,9 @@ private:
 
     // The last resort: the name at the given size, in the first place free of every other
     // name, dot and leader, on rings ever wider round the ends and the middle of its piece,
-    // tied to it by a leader that crosses no name; then the same beside the plate's left edge
-    // (the title block's pieces that find no room go to its right).
+    // tied to it by a leader that crosses no name (nor, where it can, another leader); then
+    // the same beside the plate's left edge (the title block's pieces that find no room go
+    // to its right).
     bool placeFarOff(const PendingLabel &l, double heightMm)
     {
         const double w = TextWidthMm(l.text, heightMm);
@@ -638,8 +639,9 @@ private:
         const std::size_t tried = std::min<std::size_t>(l.anchors.size(), 3);
         // Off every line of its family first, then over any line; never over a name, and far
         // enough from its piece that the leader shows.
-        auto tryIn = [&](const Box &within, bool offFamily) {
-            for (double r = 2 * heightMm; r <= reachMax; r *= 1.4)
+        auto tryIn = [&](const Box &within, bool offFamily, bool overLeaders) {
+            double r = std::max(2 * heightMm, 0.1);
+            for (int ring = 0; ring < 60 && r <= reachMax; ++ring, r *= 1.4)
                 for (std::size_t a = 0; a < tried; ++a)
                     for (int k = 0; k < 24; ++k) {
                         const double t = k * std::numbers::pi / 12;
@@ -651,29 +653,40 @@ private:
                         const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
                         if (dist(p, q) < heightMm || !isClearOfNames(box) || (offFamily && !isFree(box, l, false)))
                             continue;
-                        if (addWithLeader(l, p, box, heightMm, false, true))
+                        if (!overLeaders) {
+                            if (addWithLeader(l, p, box, heightMm, false, true))
+                                return true;
+                        } else if (std::none_of(taken_.begin(), taken_.end(), [&](const Box &t) { return segmentMeetsBox(p, q, t); })) {
+                            add(l, box, heightMm);
+                            addLeader(p, box, heightMm);
                             return true;
+                        }
                     }
             return false;
         };
-        if (tryIn(area_, true) || tryIn(area_, false))
+        // Where names ring its piece round, the leader may pass over other leaders, never over
+        // a name.
+        if (tryIn(area_, true, false) || tryIn(area_, false, false) || tryIn(area_, false, true))
             return true;
         // Beside the plate: a column left of it, from the height of the piece downwards.
         const Pt p = l.anchors.front();
         const double right = area_.left - 2 * heightMm;
-        for (double y = std::clamp(p.y, area_.bottom, area_.top);; y -= heightMm * 1.5) {
-            const Box box{right - w, y - heightMm / 2, right, y + heightMm / 2};
+        const double step = std::max(heightMm * 1.5, 0.1);
+        double y = std::clamp(p.y, area_.bottom, area_.top);
+        Box box{right - w, y - heightMm / 2, right, y + heightMm / 2};
+        for (int row = 0; row < 10000; ++row, y -= step) {
+            box = {right - w, y - heightMm / 2, right, y + heightMm / 2};
             const bool clear = isClearOfNames(box);
             if (clear && addWithLeader(l, p, box, heightMm, false, true))
                 return true;
-            if (clear && y < area_.bottom - (area_.top - area_.bottom)) {
-                // Well below the plate, where its leader cannot find a way past the others:
-                // the name stands there all the same, its leader crossing what it must.
-                add(l, box, heightMm);
-                addLeader(p, box, heightMm);
-                return true;
-            }
+            if (clear && y < area_.bottom - (area_.top - area_.bottom))
+                break;
         }
+        // Well below the plate, where its leader cannot find a way past the others: the name
+        // stands there all the same, its leader crossing what it must.
+        add(l, box, heightMm);
+        addLeader(p, box, heightMm);
+        return true;
     }
 
     bool isClearOfNames(const Box &box) const
