@@ -87,10 +87,6 @@ private:
     const gnomonics::DialLines &dial_;
 };
 
-} // namespace
-
-namespace {
-
 std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
 {
     if (!dial.status.ok())
@@ -190,9 +186,13 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
         if (line.family != LineFamily::ApparentTime && line.family != LineFamily::Italic &&
             line.family != LineFamily::Babylonian)
             continue;
-        for (const auto &piece : line.pieces)
-            for (const DialPoint &end : {piece.front(), piece.back()})
-                rows.addPoint(line, name(line), end);
+        for (const auto &piece : line.pieces) {
+            if (piece.empty())
+                continue;
+            rows.addPoint(line, name(line), piece.front());
+            if (piece.size() > 1)
+                rows.addPoint(line, name(line), piece.back());
+        }
     }
     if (dial.centreOnPlate)
         rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
