@@ -91,6 +91,21 @@ Place place(double lat, double lon, double zone, bool summer)
 // Rounds an angle to the hundredth of a degree, as a maker types it.
 double typed(double deg) { return std::round(deg * 100.0) / 100.0; }
 
+// Five readings of one July afternoon (13:00 to 17:40, summer time) on a wall of the given
+// declination, each angle as a maker types it to 0,01 degree.
+std::vector<SurveyObservation> afternoonReadings(const Place &p, double wallDeg)
+{
+    const std::array<double, 5> clocks{clockOf(13, 0, 0), clockOf(14, 10, 0), clockOf(15, 20, 0),
+                                       clockOf(16, 30, 0), clockOf(17, 40, 0)};
+    std::vector<SurveyObservation> obs;
+    for (double c : clocks) {
+        SurveyObservation o{{2024, 7, 15}, c, 0, {}};
+        o.alphaDeg = typed(shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, wallDeg));
+        obs.push_back(o);
+    }
+    return obs;
+}
+
 } // namespace
 
 class TestWallSurvey : public QObject {
@@ -231,14 +246,7 @@ private Q_SLOTS:
     {
         const Place p = place(45.4642, 9.19, 1, true);
         const double wall = 23;
-        const std::array<double, 5> clocks{clockOf(13, 0, 0), clockOf(14, 10, 0), clockOf(15, 20, 0),
-                                           clockOf(16, 30, 0), clockOf(17, 40, 0)};
-        std::vector<SurveyObservation> obs;
-        for (double c : clocks) {
-            SurveyObservation o{{2024, 7, 15}, c, 0, {}};
-            o.alphaDeg = typed(shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, wall));
-            obs.push_back(o);
-        }
+        std::vector<SurveyObservation> obs = afternoonReadings(p, wall);
         obs[3].clockHours -= 1;
         const SurveyResult r = ReduceSurvey(p, obs);
         QVERIFY(r.status.ok());
@@ -275,14 +283,7 @@ private Q_SLOTS:
         QFETCH(int, wantHourOff);
         const Place p = place(45.4642, 9.19, 1, true);
         const double wall = 23;
-        const std::array<double, 5> clocks{clockOf(13, 0, 0), clockOf(14, 10, 0), clockOf(15, 20, 0),
-                                           clockOf(16, 30, 0), clockOf(17, 40, 0)};
-        std::vector<SurveyObservation> obs;
-        for (double c : clocks) {
-            SurveyObservation o{{2024, 7, 15}, c, 0, {}};
-            o.alphaDeg = typed(shadowAngleDeg(SunForSurvey(p, o).azimuthDeg, wall));
-            obs.push_back(o);
-        }
+        std::vector<SurveyObservation> obs = afternoonReadings(p, wall);
         obs[3].clockHours += clockErrorHours;
         obs[3].alphaDeg += alphaErrorDeg;
         const SurveyResult r = ReduceSurvey(p, obs);
