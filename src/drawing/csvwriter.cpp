@@ -7,6 +7,7 @@
 #include "project/atomicfile.h"
 
 #include <cmath>
+#include <functional>
 #include <cstdio>
 
 namespace drawing {
@@ -87,6 +88,99 @@ private:
     const gnomonics::DialLines &dial_;
 };
 
+using LineName = std::function<std::string(const DialLine &)>;
+
+// Analemmas: one point a day, and the ends of each piece. An end on the plate's edge or on the
+// horizon falls between two days: it has no date, only the Sun's declination there.
+void addAnalemmaRows(Rows &rows, const std::vector<DialLine> &lines, const LineName &name)
+{
+    for (const DialLine &line : lines) {
+        if (line.family != LineFamily::ClockTime)
+            continue;
+        const std::string label = name(line);
+        for (const auto &piece : line.pieces)
+            for (std::size_t k = 0; k < piece.size(); ++k) {
+                const DialPoint &p = piece[k];
+                const bool end = k == 0 || k + 1 == piece.size();
+                if (!finitePoint(p) || !(p.hasDate || end))
+                    continue;
+                rows.add("ora_civile", label, Decimal(p.hasClock ? p.clockHours : line.hour, 6),
+                         p.hasDate ? isoDate(p.date) : "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
+            }
+    }
+}
+
+// Date lines every 5 minutes of apparent time (the line may be traced more finely), and where
+// each piece ends.
+void addDateLineRows(Rows &rows, const gnomonics::DialLines &dial, const LineName &name)
+{
+    const double perFive = 5.0 / dial.design.dateLineStepMinutes;
+    const bool finer = perFive > 1.5 && std::abs(perFive - std::round(perFive)) < 1e-9;
+    auto fiveMinutes = [finer](const DialPoint &p) {
+        if (!finer)
+            return true; // traced every 5 minutes or more coarsely: every sample is a row
+        const double steps = p.parameter / 1.25; // 5 minutes are 1.25 degrees of hour angle
+        return std::abs(steps - std::round(steps)) < 1e-9;
+    };
+    for (const DialLine &line : dial.lines) {
+        if (line.family != LineFamily::DateLine)
+            continue;
+        const std::string label = name(line);
+        for (const auto &piece : line.pieces)
+            for (std::size_t k = 0; k < piece.size(); ++k)
+                if (k == 0 || k + 1 == piece.size() || fiveMinutes(piece[k]))
+                    rows.addPoint(line, label, piece[k]);
+    }
+}
+
+// Crossings between hour families, and of the analemmas with the date lines (the straight
+// hour lines at the date lines come first, on their own).
+void addCrossingRows(Rows &rows, const gnomonics::DialLines &dial, const LineName &name)
+{
+    const LineFamily order[] = {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian,
+                                LineFamily::DateLine, LineFamily::ClockTime};
+    const auto &h = dial.design.hours;
+    auto chosen = [&](LineFamily f) {
+        switch (f) {
+        case LineFamily::ApparentTime: return h.apparent;
+        case LineFamily::ClockTime: return h.clock;
+        case LineFamily::Italic: return h.italic;
+        case LineFamily::Babylonian: return h.babylonian;
+        case LineFamily::DateLine: return true;
+        }
+        return false;
+    };
+    for (std::size_t a = 0; a < 5; ++a)
+        for (std::size_t b = a + 1; b < 5; ++b) {
+            const LineFamily fa = order[a], fb = order[b];
+            if (!chosen(fa) || !chosen(fb) || fb == LineFamily::DateLine ||
+                (fa == LineFamily::DateLine && fb != LineFamily::ClockTime))
+                continue;
+            for (const auto &c : gnomonics::FindCrossings(dial, fa, fb))
+                rows.addPoint(dial.lines[c.lineA], name(dial.lines[c.lineA]) + " - " + name(dial.lines[c.lineB]), c.onA);
+        }
+}
+
+// The ends of the straight hour lines' pieces (on the plate's edge, the horizon, a solstice
+// line, or where the Sun leaves the face) under the line's own name, even where the same point
+// is listed as a crossing: whoever reads the rows of "12" finds where 12 starts and stops
+// without knowing what it meets there.
+void addHourLineEnds(Rows &rows, const std::vector<DialLine> &lines, const LineName &name)
+{
+    for (const DialLine &line : lines) {
+        if (line.family != LineFamily::ApparentTime && line.family != LineFamily::Italic &&
+            line.family != LineFamily::Babylonian)
+            continue;
+        for (const auto &piece : line.pieces) {
+            if (piece.empty())
+                continue;
+            rows.addPoint(line, name(line), piece.front());
+            if (piece.size() > 1)
+                rows.addPoint(line, name(line), piece.back());
+        }
+    }
+}
+
 std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
 {
     if (!dial.status.ok())
@@ -95,7 +189,7 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
     const bool summer = dial.design.place.summerTime;
     // The file names its lines in Italian whatever the program's language; the screen, in it.
     // The two halves of a split analemma carry the same hour: the name says which half it is.
-    auto name = [shown, summer](const DialLine &line) {
+    const LineName name = [shown, summer](const DialLine &line) {
         std::string label = shown ? ShownLineLabel(line, summer) : LineLabel(line, summer);
         const char *half = line.analemma == gnomonics::AnalemmaHalf::DecemberToJune ? kDecemberToJune
             : line.analemma == gnomonics::AnalemmaHalf::JuneToDecember             ? kJuneToDecember
@@ -119,81 +213,10 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
                     rows.addPoint(line, label + " - " + name(lines[c.lineB]), c.onA);
         }
     }
-    // Analemmas: one point a day, and the ends of each piece. An end on the plate's edge or on
-    // the horizon falls between two days: it has no date, only the Sun's declination there.
-    for (const DialLine &line : lines) {
-        if (line.family != LineFamily::ClockTime)
-            continue;
-        const std::string label = name(line);
-        for (const auto &piece : line.pieces)
-            for (std::size_t k = 0; k < piece.size(); ++k) {
-                const DialPoint &p = piece[k];
-                const bool end = k == 0 || k + 1 == piece.size();
-                if (!finitePoint(p) || !(p.hasDate || end))
-                    continue;
-                rows.add("ora_civile", label, Decimal(p.hasClock ? p.clockHours : line.hour, 6),
-                         p.hasDate ? isoDate(p.date) : "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
-            }
-    }
-    // Date lines every 5 minutes of apparent time (the line may be traced more finely), and
-    // where each piece ends.
-    const double perFive = 5.0 / dial.design.dateLineStepMinutes;
-    const bool finer = perFive > 1.5 && std::abs(perFive - std::round(perFive)) < 1e-9;
-    auto fiveMinutes = [finer](const DialPoint &p) {
-        if (!finer)
-            return true; // traced every 5 minutes or more coarsely: every sample is a row
-        const double steps = p.parameter / 1.25; // 5 minutes are 1.25 degrees of hour angle
-        return std::abs(steps - std::round(steps)) < 1e-9;
-    };
-    for (const DialLine &line : lines) {
-        if (line.family != LineFamily::DateLine)
-            continue;
-        const std::string label = name(line);
-        for (const auto &piece : line.pieces)
-            for (std::size_t k = 0; k < piece.size(); ++k)
-                if (k == 0 || k + 1 == piece.size() || fiveMinutes(piece[k]))
-                    rows.addPoint(line, label, piece[k]);
-    }
-    // Crossings between hour families, and of the analemmas with the date lines.
-    const LineFamily order[] = {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian,
-                                LineFamily::DateLine, LineFamily::ClockTime};
-    const auto &h = dial.design.hours;
-    auto chosen = [&](LineFamily f) {
-        switch (f) {
-        case LineFamily::ApparentTime: return h.apparent;
-        case LineFamily::ClockTime: return h.clock;
-        case LineFamily::Italic: return h.italic;
-        case LineFamily::Babylonian: return h.babylonian;
-        case LineFamily::DateLine: return true;
-        }
-        return false;
-    };
-    for (std::size_t a = 0; a < 5; ++a)
-        for (std::size_t b = a + 1; b < 5; ++b) {
-            const LineFamily fa = order[a], fb = order[b];
-            if (!chosen(fa) || !chosen(fb) || fb == LineFamily::DateLine ||
-                (fa == LineFamily::DateLine && fb != LineFamily::ClockTime))
-                continue; // hour lines at the date lines are listed above
-            for (const auto &c : gnomonics::FindCrossings(dial, fa, fb))
-                rows.addPoint(lines[c.lineA],
-                              name(lines[c.lineA]) + " - " + name(lines[c.lineB]), c.onA);
-        }
-    // The ends of the straight hour lines' pieces (on the plate's edge, the horizon, a solstice
-    // line, or where the Sun leaves the face) under the line's own name, even where the same
-    // point is listed as a crossing: whoever reads the rows of "12" finds where 12 starts and
-    // stops without knowing what it meets there.
-    for (const DialLine &line : lines) {
-        if (line.family != LineFamily::ApparentTime && line.family != LineFamily::Italic &&
-            line.family != LineFamily::Babylonian)
-            continue;
-        for (const auto &piece : line.pieces) {
-            if (piece.empty())
-                continue;
-            rows.addPoint(line, name(line), piece.front());
-            if (piece.size() > 1)
-                rows.addPoint(line, name(line), piece.back());
-        }
-    }
+    addAnalemmaRows(rows, lines, name);
+    addDateLineRows(rows, dial, name);
+    addCrossingRows(rows, dial, name);
+    addHourLineEnds(rows, lines, name);
     if (dial.centreOnPlate)
         rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
     if (dial.footOnPlate)
