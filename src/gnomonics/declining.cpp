@@ -1,51 +1,20 @@
 #include "gnomonics/declining.h"
 
+#include "gnomonics/plane.h"
 #include "sheet/numbers.h"
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <utility>
 
 namespace gnomonics {
 
 namespace {
 
-constexpr double kUnitLength = 10.0; // L of the construction
-
-// The construction subtracts long lines from one another, and two kinds of wall make those
-// lines run off the page so that the subtraction eats the digits of the result:
-// - a wall that barely declines: x = cos(declination) cos(theta) comes so close to 1 that
-//   1 - x^2 keeps few correct digits (at a declination of a millionth of a degree the lines
-//   come out degrees wrong, even at latitudes where x does not round to exactly 1);
-// - a place near the equator or near the pole, where one of the legs c and e (in the ratio
-//   tan^2 of the latitude) outgrows the other.
-// Inside these limits the construction keeps better than 1e-8 degree; beyond them the closed
-// form, which draws the same dial, is used instead.
-constexpr double kLeastOneMinusXX = 1e-6; // psi of about 0.06 degree
-constexpr double kLeastLegRatio = 1e-6;   // within about 0.06 degree of the equator or pole
-
-bool allFinite(std::initializer_list<double> values)
-{
-    for (double v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
-
 double hourAngleDeg(double positionHours) { return 15.0 * (positionHours - 12.0); }
 
-// A morning line with A below 90, or an afternoon line with A above 90, would run above the
-// horizontal through the centre, where no shadow of the style falls.
-bool pointsUpwards(double positionHours, double angleDeg)
+DecliningHourLine lineFromAngle(double angleDeg)
 {
-    return (positionHours < 12.0 && angleDeg < 90.0) || (positionHours > 12.0 && angleDeg > 90.0);
-}
-
-DecliningHourLine lineFromAngle(double positionHours, double angleDeg)
-{
-    if (!std::isfinite(angleDeg) || pointsUpwards(positionHours, angleDeg))
-        return {std::nullopt, kDecliningDash};
     // The shown number is the rounded A read back and negated, so 124,0 becomes "-124"; adding
     // zero turns a negated 0,0 into plain zero, which is never shown as "-0".
     const double shown = *sheet::ReadNumber(sheet::FormatFixed(angleDeg, sheet::Mask::OneDecimal));
@@ -111,122 +80,42 @@ bool DecliningHourLineLit(double latitudeDeg, double declinationDeg, WallSide si
     return lo <= hi && largest(front, lo, hi) > 0.0;
 }
 
-DecliningConstruction BuildDecliningConstruction(double latitudeDeg, double declinationDeg,
-                                                 WallSide side)
+namespace {
+
+// The wall as a plane of the engine: a vertical plane whose declination is West positive. The
+// nodus height only scales the dial, so any size gives the same angles.
+DialPlane wallPlane(double latitudeDeg, double declinationDeg, WallSide side)
 {
-    const auto &k = sheet::angles();
-    DecliningConstruction c;
-    c.side = side;
-    c.latitudeDeg = latitudeDeg;
-    c.declinationDeg = declinationDeg;
-
-    const double L = kUnitLength;
-    const double phi = latitudeDeg * k.rad;
-    const double chi = (90.0 - latitudeDeg) * k.rad; // colatitude
-    const double delta = declinationDeg * k.rad;
-
-    // The wall's plan drawn at the scale L: right triangles on L with the declination (legs a
-    // and g, hypotenuses b and h) and, on b, with the latitude and the colatitude (c and e).
-    const double t = std::tan(delta);
-    const double a = L * t;
-    const double b = std::sqrt(L * L + a * a);
-    const double cLen = b * std::tan(phi);
-    const double e = b * std::tan(chi);
-    const double g = L / t;
-    const double h = std::sqrt(L * L + g * g);
-    const double s = a + g;
-
-    // The substyle angle: tan theta = sin(declination) / tan(latitude).
-    const double theta = std::atan(e / s);
-    const double m = std::sqrt(s * s + e * e);
-    const double n = cLen + e;
-    const double p = g * std::cos(theta);
-    const double q = m - p;
-    const double x = p / h; // cos(declination) cos(theta)
-
-    // psi is the arc cosine of x, formed with arc tangents; should x round to 1 the equatorial
-    // circle would have no radius and nothing below could be laid out. The tests are written
-    // so that a value that is not a number fails them too.
-    const double oneMinusXX = 1.0 - x * x;
-    const double shortLeg = std::fmin(std::fabs(cLen), std::fabs(e));
-    const double longLeg = std::fmax(std::fabs(cLen), std::fabs(e));
-    if (!allFinite({t, a, b, cLen, e, g, h, s, theta, m, n, p, q, x}) ||
-        !(oneMinusXX >= kLeastOneMinusXX) || !(shortLeg >= kLeastLegRatio * longLeg)) {
-        c.usesClosedForm = true;
-        return c;
-    }
-    const double psi = std::atan(-x / std::sqrt(oneMinusXX)) + 2.0 * std::atan(1.0);
-    const double r = h * std::sin(psi);
-    const double sigma = std::atan(q / r);
-    if (!allFinite({psi, r, sigma}) || r == 0.0) {
-        c.usesClosedForm = true;
-        return c;
-    }
-
-    c.substyleRad = theta;
-    c.substyleHourRad = sigma;
-    c.radius = r;
-    c.offset = q;
-    c.span = n;
-    return c;
+    PlaneInput in;
+    in.latitudeDeg = latitudeDeg;
+    in.declinationDeg = side == WallSide::East ? -declinationDeg : declinationDeg;
+    in.inclinationDeg = 0.0;
+    in.sizeMm = 100.0;
+    return BuildDialPlane(in);
 }
 
-DecliningHourLine DecliningHourAngle(const DecliningConstruction &c, double positionHours)
+DecliningHourLine hourLineOn(const DialPlane &wall, double positionHours)
 {
     if (positionHours == 12.0)
         return {90.0, "-90"};
-
-    const auto &k = sheet::angles();
-    const bool east = c.side == WallSide::East;
-    const double hourRad = hourAngleDeg(positionHours) * k.rad;
-
-    if (!c.usesClosedForm) {
-        // The hour's ray leaves the centre of the equatorial circle at the substyle's hour
-        // angle shifted by the hour angle and marks u on the line the rays are drawn to; that
-        // point, taken back to the noon line's frame (w across, y along), fixes the slope z of
-        // the hour line from the noon line.
-        const double alpha = east ? c.substyleHourRad + hourRad : c.substyleHourRad - hourRad;
-        const double u = c.radius * std::tan(alpha);
-        const double v = c.offset - u;
-        const double w = v * std::cos(c.substyleRad);
-        const double y = c.span - v * std::sin(c.substyleRad);
-        const double z = w / y;
-        // A zero y is a line exactly horizontal, where the sign of z is an accident of rounding;
-        // the closed form settles it.
-        if (y != 0.0 && std::isfinite(z)) {
-            const double turn = std::atan(z) * k.deg;
-            return lineFromAngle(positionHours, east ? 90.0 + turn : 90.0 - turn);
-        }
-    }
-    return lineFromAngle(positionHours, DecliningHourAngleClosedForm(c.latitudeDeg,
-                                                                     c.declinationDeg, c.side,
-                                                                     positionHours));
+    // X, the shadow half-line's angle from the noon line, positive on the afternoon side; the
+    // sheet's A counts from the afternoon half of the horizontal, turning downwards.
+    const double fromNoonDeg = HourLineDirectionDeg(wall, hourAngleDeg(positionHours));
+    // Beyond a right angle from the noon line the shadow runs above the horizontal through the
+    // centre, where the style casts none.
+    if (!std::isfinite(fromNoonDeg) || !(std::abs(fromNoonDeg) <= 90.0))
+        return {std::nullopt, kDecliningDash};
+    return lineFromAngle(90.0 - fromNoonDeg);
 }
+
+} // namespace
 
 DecliningHourLine DecliningHourAngle(double latitudeDeg, double declinationDeg, WallSide side,
                                      double positionHours)
 {
-    return DecliningHourAngle(BuildDecliningConstruction(latitudeDeg, declinationDeg, side),
-                              positionHours);
-}
-
-double DecliningHourAngleClosedForm(double latitudeDeg, double declinationDeg, WallSide side,
-                                    double positionHours)
-{
-    const auto &k = sheet::angles();
-    const double phi = latitudeDeg * k.rad;
-    const double d = declinationDeg * k.rad;
-    const double hr = hourAngleDeg(positionHours) * k.rad;
-    const double turn = std::sin(d) * std::sin(phi) * std::sin(hr);
-    const double across = std::cos(phi) * std::sin(hr);
-    const double down = std::cos(d) * std::cos(hr) + (side == WallSide::East ? -turn : turn);
-    double angle = 90.0 - std::atan2(across, down) * k.deg;
-    // The line is the same whichever of its two half-lines the angle names: take it into 0..180.
-    if (angle < 0.0)
-        angle += 180.0;
-    else if (angle > 180.0)
-        angle -= 180.0;
-    return angle;
+    if (!std::isfinite(latitudeDeg) || !std::isfinite(declinationDeg) || !std::isfinite(positionHours))
+        return {std::nullopt, kDecliningDash};
+    return hourLineOn(wallPlane(latitudeDeg, declinationDeg, side), positionHours);
 }
 
 DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinationDeg,
@@ -248,8 +137,7 @@ DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinatio
         return out;
     }
 
-    const DecliningConstruction construction =
-        BuildDecliningConstruction(latitudeDeg, declinationDeg, side);
+    const DialPlane wall = wallPlane(latitudeDeg, declinationDeg, side);
     for (std::size_t i = 0; i < kDecliningPositions; ++i) {
         const double position = DecliningPositionHours(i);
         if (i == kDecliningNoonIndex)
@@ -257,7 +145,7 @@ DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinatio
         else if (!DecliningHourLineLit(latitudeDeg, declinationDeg, side, position))
             out.texts[i] = kDecliningDash;
         else
-            out.texts[i] = DecliningHourAngle(construction, position).text;
+            out.texts[i] = hourLineOn(wall, position).text;
     }
     return out;
 }

@@ -15,33 +15,6 @@ enum class WallSide { East, West };
 // The text of an hour line that does not exist on the wall.
 inline constexpr const char *kDecliningDash = "--------";
 
-// What every hour line of one declining wall shares: the maker's construction of the dial with
-// ruler and compass, done once at the fixed unit length L = 10 and then reused for each hour.
-// Lengths are in units of L's scale, angles in radians.
-struct DecliningConstruction {
-    WallSide side = WallSide::East;
-    double latitudeDeg = 0;
-    double declinationDeg = 0;
-    // True when the construction cannot be laid out well in double precision: a wall within
-    // a few hundredths of a degree of not declining (its equatorial circle shrinks to a point)
-    // or a place as close to the equator or to the pole. Every hour then comes from the
-    // closed form, which draws the same dial.
-    bool usesClosedForm = false;
-    double substyleRad = 0;     // theta: angle between the substyle and the noon line
-    double substyleHourRad = 0; // sigma: hour angle of the substyle (the longitude difference)
-    double radius = 0;          // r: radius of the equatorial circle the hour rays start from
-    double offset = 0;          // q: length along the substyle from that circle to the line
-                                //    the hour rays are marked on
-    double span = 0;            // n: length along the noon line closing each hour's triangle
-};
-
-// Builds the construction for a wall at the given latitude and declination (degrees, both
-// meaningful strictly between 0 and 90; other values are constructed by the same steps and
-// carry no meaning). Never fails: where a step would divide by zero, give a value that is not
-// finite or lose digits to cancellation, the result is marked to use the closed form instead.
-DecliningConstruction BuildDecliningConstruction(double latitudeDeg, double declinationDeg,
-                                                 WallSide side);
-
 // One hour line as the sheet shows it.
 struct DecliningHourLine {
     // A in degrees, 0 to 180: the direction of the line at the dial centre, turning downwards
@@ -57,27 +30,13 @@ struct DecliningHourLine {
 };
 
 // The hour line at a clock position (hours, 4.5 for 4.30 ... 20; 15 degrees of hour angle per
-// hour from noon) on a constructed wall. From the construction: the hour's ray leaves the
-// equatorial circle at the substyle's hour angle plus (East) or minus (West) the hour angle,
-// meets the equinoctial line, and that point joined to the centre is the hour line. A morning
-// line with A below 90 or an afternoon line with A above 90 points upwards: it does not exist.
-// Where the hour's triangle degenerates (a line exactly horizontal) the closed form gives it.
-DecliningHourLine DecliningHourAngle(const DecliningConstruction &construction,
-                                     double positionHours);
-
-// Convenience: builds the construction and gives the one hour line.
+// hour from noon) on a vertical wall declining East or West by declinationDeg at the latitude
+// (both meaningful strictly between 0 and 90), taken from the dial plane of the engine: the
+// half-line on which the style's shadow falls at that hour angle, read as A. A line whose
+// shadow half-line runs above the horizontal through the centre does not exist. Defined for
+// every input: a value that is not finite gives the dash.
 DecliningHourLine DecliningHourAngle(double latitudeDeg, double declinationDeg, WallSide side,
                                      double positionHours);
-
-// The same angle A (degrees, 0 to 180) from the direct trigonometry of a vertical declining
-// dial: the line makes the angle X with the noon line, positive on the afternoon side, where
-//   X = atan2(cos phi sin H, cos d cos H - sin d sin phi sin H)   for a wall declining East,
-//   X = atan2(cos phi sin H, cos d cos H + sin d sin phi sin H)   for a wall declining West,
-// phi the latitude, d the declination, H the hour angle; and A = 90 - X, taken into 0 to 180.
-// The line exists exactly when |X| <= 90. Defined for every input; meaningful for latitudes and
-// declinations between 0 and 90 (a declination of 0 gives the South-facing wall).
-double DecliningHourAngleClosedForm(double latitudeDeg, double declinationDeg, WallSide side,
-                                    double positionHours);
 
 // True when some day between the solstices (solar declination -23.45 to 23.45 degrees) lights
 // the hour line at that clock position: the Sun's centre on or above the geometric horizon and
