@@ -72,7 +72,7 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input)
     return out;
 }
 
-DialPlane BuildDialPlane(const PlaneInput &input)
+DialPlane BuildDialPlane(const PlaneInput &input, double polarStyleAngleDeg)
 {
     DialPlane d;
     d.input = input;
@@ -88,7 +88,7 @@ DialPlane BuildDialPlane(const PlaneInput &input)
     d.pole = {0.0, std::cos(lat), std::sin(lat)};
 
     const double pn = dot(d.pole, d.normal);
-    const bool polar = std::abs(pn) < std::sin(kPolarStyleAngleDeg * kRad);
+    const bool polar = pn == 0.0 || std::abs(pn) < std::sin(polarStyleAngleDeg * kRad);
     d.nodusHeightMm = input.gnomon == GnomonSize::StyleLength ? input.sizeMm * std::abs(pn)
                                                               : input.sizeMm;
     d.nodus = d.nodusHeightMm * d.normal;

@@ -86,8 +86,9 @@ DialPlaneResult MakeDialPlane(const PlaneInput &input);
 // own rules (the hour-angle sheet of a horizontal dial takes any latitude up to the pole
 // itself). The inputs must be finite and the size above 0. A style length on a polar plane
 // gives the nodus height that length makes with the plane (almost 0); hasCentre says whether
-// there is a centre.
-DialPlane BuildDialPlane(const PlaneInput &input);
+// there is a centre. The 2002 sheets give every wall whose style is not exactly parallel to it a
+// centre (polarStyleAngleDeg 0): their tables show what such a wall gives, however far.
+DialPlane BuildDialPlane(const PlaneInput &input, double polarStyleAngleDeg = kPolarStyleAngleDeg);
 
 // Frame coordinates of a point of the plane given in the place's frame (mm from F).
 Point2 ToFrame(const DialPlane &plane, Vec3 point);

@@ -1,5 +1,7 @@
 #include "gnomonics/verticalstyle.h"
 
+#include "gnomonics/sun.h"
+
 #include <cmath>
 
 namespace gnomonics {
@@ -9,33 +11,23 @@ using sheet::Mask;
 VerticalStyle MakeVerticalStyle(double latitudeDeg, double declinationDeg, double styleMm,
                                 double inclinationDeg)
 {
-    const auto &k = sheet::angles();
-    const double lat = latitudeDeg * k.rad;
-    const double dcl = declinationDeg * k.rad;
-    const double inc = inclinationDeg * k.rad;
-
     VerticalStyle style;
     style.latitudeDeg = latitudeDeg;
-    style.declinationDeg = declinationDeg;
-    style.inclinationDeg = inclinationDeg;
-    style.styleMm = styleMm;
-
-    const double x = std::sin(lat) * std::sin(inc) - std::cos(lat) * std::cos(inc) * std::cos(dcl);
-    style.elevationSine = x;
-    // The arc sine as an arc tangent, the way the dial's tables have always been computed, so
-    // that the last digit of every shown number stays where it was.
-    style.elevationRad = std::atan(x / std::sqrt(1.0 - x * x));
-
-    // From its sine and its cosine, not from the sine alone: the arc sine folds the normal's
-    // hour angle back into (-90, 90), which is wrong as soon as the wall leans.
-    const double sinPart = std::sin(dcl) * std::cos(inc);
-    const double cosPart =
-        std::cos(dcl) * std::cos(inc) * std::sin(lat) + std::sin(inc) * std::cos(lat);
-    style.longitudeDifferenceDeg = std::atan2(sinPart, cosPart) * k.deg;
-
-    // The table starts from the substyle time angle as the sheet shows it, three decimals.
+    if (!std::isfinite(latitudeDeg) || !std::isfinite(declinationDeg) || !std::isfinite(inclinationDeg)
+        || !std::isfinite(styleMm) || !(styleMm > 0.0)) {
+        style.substyleTimeAngleDeg = std::nan("");
+        return style;
+    }
+    PlaneInput in;
+    in.latitudeDeg = latitudeDeg;
+    in.declinationDeg = -declinationDeg; // the engine counts West positive
+    in.inclinationDeg = inclinationDeg;
+    in.gnomon = GnomonSize::StyleLength;
+    in.sizeMm = styleMm;
+    style.plane = BuildDialPlane(in, 0.0);
+    // The engine's longitude difference is West positive; the sheet's L counts towards morning.
     style.substyleTimeAngleDeg =
-        sheet::shownValue(180.0 - style.longitudeDifferenceDeg, Mask::ThreeDecimals);
+        sheet::shownValue(180.0 + style.plane.longitudeDifferenceDeg, Mask::ThreeDecimals);
     return style;
 }
 
@@ -55,25 +47,28 @@ sheet::Refusal CheckVerticalWallInputs(double latitudeDeg, double declinationDeg
 
 double StyleBaseMm(const VerticalStyle &style)
 {
-    return style.styleMm * std::cos(style.elevationRad);
+    const Point2 o = style.plane.centre;
+    return style.plane.hasCentre ? std::hypot(o.xMm, o.yMm) : std::nan("");
 }
 
 double StyleHeightMm(const VerticalStyle &style)
 {
-    return -style.styleMm * style.elevationSine;
+    return style.plane.hasCentre ? style.plane.nodusHeightMm : std::nan("");
 }
 
 double StyleElevationDeg(const VerticalStyle &style)
 {
-    return -style.elevationRad * sheet::angles().deg;
+    return style.plane.hasCentre ? style.plane.styleHeightDeg : std::nan("");
 }
 
 double SubstyleAngleDeg(const VerticalStyle &style)
 {
-    const auto &k = sheet::angles();
-    const double q = std::sin(style.declinationDeg * k.rad) * std::cos(style.latitudeDeg * k.rad)
-                     / std::cos(style.elevationRad);
-    return std::atan(q / std::sqrt(1.0 - q * q)) * k.deg;
+    if (!style.plane.hasCentre)
+        return std::nan("");
+    // The substyle runs from O to F; the wall's vertical is its line of greatest slope, down
+    // from O. On the sheet's East wall the substyle turns to the left of it, a positive angle.
+    const Point2 o = style.plane.centre;
+    return std::atan2(o.xMm, o.yMm) * sheet::angles().deg + 0.0;
 }
 
 double SubstyleHour(const VerticalStyle &style)
@@ -86,69 +81,45 @@ double HourAngleRad(const VerticalStyle &style, double clockHour)
     return (15.0 * clockHour - style.substyleTimeAngleDeg) * sheet::angles().rad;
 }
 
-double StyleToHourLineRad(const VerticalStyle &style, double hourAngleRad)
+namespace {
+
+// The engine's hour angle (degrees from noon, West positive) of a table hour angle.
+double fromNoonDeg(const VerticalStyle &style, double hourAngleRad)
 {
-    return std::atan(std::tan(style.elevationRad) / std::cos(hourAngleRad));
+    return hourAngleRad * sheet::angles().deg + style.plane.longitudeDifferenceDeg;
 }
 
-double CurveDistanceMm(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg)
-{
-    const double delta = sunDeclinationDeg * sheet::angles().rad;
-    const double theta = StyleToHourLineRad(style, hourAngleRad);
-    return style.styleMm * (std::cos(delta) / std::cos(theta - delta));
-}
+} // namespace
 
 bool SunInFrontOfWall(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg)
 {
-    const double delta = sunDeclinationDeg * sheet::angles().rad;
-    const double eps = style.elevationRad;
-    const double towardsNormal = std::sin(delta) * std::sin(eps)
-                                 + std::cos(delta) * std::cos(eps) * std::cos(hourAngleRad);
-    return towardsNormal > 0.0; // false for NaN as well
-}
-
-bool SunAboveHorizon(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg)
-{
-    const auto &k = sheet::angles();
-    const double phi = style.latitudeDeg * k.rad;
-    const double delta = sunDeclinationDeg * k.rad;
-    const double fromNoon = hourAngleRad - style.longitudeDifferenceDeg * k.rad;
-    const double sinAltitude =
-        std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(fromNoon);
-    return sinAltitude > 0.0; // false for NaN as well
+    const Vec3 sun = SunDirection(style.latitudeDeg, fromNoonDeg(style, hourAngleRad), sunDeclinationDeg);
+    return dot(sun, style.plane.normal) > 0.0; // false for NaN as well
 }
 
 std::optional<double> ShadowDistanceMm(const VerticalStyle &style, double hourAngleRad,
                                        double sunDeclinationDeg)
 {
-    if (!SunInFrontOfWall(style, hourAngleRad, sunDeclinationDeg))
+    if (!style.plane.hasCentre || !SunInFrontOfWall(style, hourAngleRad, sunDeclinationDeg))
         return std::nullopt;
-    // In front of the wall but with cos H < 0 the arc tangent of theta has taken the other
-    // branch and rho comes out negative: the point is the same, its distance the magnitude.
-    const double rho = std::fabs(CurveDistanceMm(style, hourAngleRad, sunDeclinationDeg));
-    if (!std::isfinite(rho))
+    const auto distance =
+        CentreToProjectionMm(style.plane, fromNoonDeg(style, hourAngleRad), sunDeclinationDeg);
+    if (!distance || !std::isfinite(*distance))
         return std::nullopt;
-    return rho;
+    return std::fabs(*distance);
 }
 
 double HourLineDirectionDeg(const VerticalStyle &style, double hourAngleRad)
 {
-    // In the wall, with the substyle ray as first axis and the counter-clockwise
-    // perpendicular as second, the tip's shadow lies at (s cos d / N) (cos H, -sin e sin H),
-    // N being the Sun's component along the wall's normal: a direction free of d.
-    return std::atan2(-style.elevationSine * std::sin(hourAngleRad), std::cos(hourAngleRad))
-           * sheet::angles().deg;
+    // The engine measures from the noon line, positive on the afternoon side, which is the way
+    // the shadow turns; the tables measure from the substyle.
+    const double fromNoon = HourLineDirectionDeg(style.plane, fromNoonDeg(style, hourAngleRad));
+    return std::remainder(fromNoon - style.plane.substyleAngleDeg, 360.0);
 }
 
 bool SunUpAtClockHour(double latitudeDeg, double clockHour, double sunDeclinationDeg)
 {
-    const auto &k = sheet::angles();
-    const double phi = latitudeDeg * k.rad;
-    const double delta = sunDeclinationDeg * k.rad;
-    const double fromNoon = (15.0 * clockHour - 180.0) * k.rad;
-    const double sinAltitude =
-        std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta) * std::cos(fromNoon);
-    return sinAltitude >= 0.0; // false for NaN as well
+    return SunDirection(latitudeDeg, 15.0 * clockHour - 180.0, sunDeclinationDeg).z >= 0.0; // false for NaN as well
 }
 
 std::string CurveCellText(const VerticalStyle &style, double clockHour, double sunDeclinationDeg,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gnomonics/plane.h"
 #include "sheet/checks.h"
 #include "sheet/numbers.h"
 
@@ -9,52 +10,33 @@
 
 namespace gnomonics {
 
-// The geometry of a polar style on a vertical (or slightly inclined) wall, shared by the
-// solstice-curve sheet and the zodiac sheet and by any drawing of those curves.
+// The wall of the solstice-curve sheet and the zodiac sheet, as those tables read it from the
+// engine's dial plane.
 //
 // The dial is always computed as for a wall declining East: a West wall is its mirror image,
-// and the windows only relabel its rows (clock hour t becomes 24 - t).
+// and the windows only relabel its rows (clock hour t becomes 24 - t). The style runs from the
+// dial centre O on the wall along the Earth's axis to its tip, s mm away.
 //
-// Frame used throughout: the polar style runs from its root on the wall to its tip along the
-// Earth's axis, towards the south celestial pole (it leans out of the wall and down). The
-// wall's outward normal points to the sky at the declination epsilon (the signed style
-// elevation below) and at the hour angle -L (the longitude difference below), so the hour
-// angle H of these functions is the Sun's hour angle counted from the meridian of that
-// normal, i.e. from the plane that holds the style and the substyle.
+// The tables count their hour angle H (radians) from the meridian that holds the style and the
+// substyle, starting from the substyle time angle T = 180 - L as the sheet shows it, rounded to
+// three decimals: a maker working from the printed T finds the same rows.
 
 // Dash marks shown in place of a point that does not exist.
 inline constexpr std::string_view kDashShort = "------";
 inline constexpr std::string_view kDashLong = "-------";
 
-// The construction values of the style, computed once per wall.
 struct VerticalStyle {
     double latitudeDeg = 0;
-    double declinationDeg = 0;   // wall declination, towards East
-    double inclinationDeg = 0;   // 0 for a vertical wall; positive tilts the face to the sky
-    double styleMm = 0;          // length of the style from root to tip
-    // sin epsilon = sin(lat) sin(i) - cos(lat) cos(i) cos(D): the sine of the declination of the
-    // wall's normal. Negative for every vertical wall declining less than 90 degrees.
-    double elevationSine = 0;
-    // epsilon in radians, signed (negative for the walls above). Its magnitude is the angle
-    // between the style and the wall, the style elevation.
-    double elevationRad = 0;
-    // L in degrees: the hour angle, counted from noon towards morning, of the meridian that
-    // holds the style and the substyle.
-    double longitudeDifferenceDeg = 0;
-    // T = 180 - L in degrees (the substyle's hour angle counted from midnight), already
-    // rounded to three decimals as the sheets show it; every hour angle is taken from it.
+    DialPlane plane; // the wall, declining East, with a style of length s
+    // T = 180 - L in degrees (L the longitude difference, counted from noon towards morning),
+    // rounded to three decimals as the sheets show it; every table hour angle is taken from it.
     double substyleTimeAngleDeg = 0;
 };
 
-// Style elevation, longitude difference and rounded substyle time angle of a wall.
-//
-// latitudeDeg and declinationDeg are meant to lie in (0, 90), inclinationDeg near 0, styleMm
-// above 0 (the sheets refuse anything else before calling; see CheckVerticalWallInputs).
-// epsilon is the arc sine of the normal's declination sine, formed as
-// atan(X / sqrt(1 - X^2)); L = atan2(sin D cos i, cos D cos i sin(lat) + sin i cos(lat)),
-// the hour angle of the normal taken from its sine and cosine, which stays in the right
-// quadrant for an inclined wall. T = 180 - L is rounded through "#0.000" and read back.
-// Outside the meant range the values follow the same formulas and may be NaN.
+// The wall of latitude, declination (towards East), style length and inclination (0 for a
+// vertical wall, positive tilting the face to the sky). The inputs are meant to have passed
+// CheckVerticalWallInputs; values that are not finite give a style whose every number is NaN
+// and every cell a dash.
 VerticalStyle MakeVerticalStyle(double latitudeDeg, double declinationDeg, double styleMm,
                                 double inclinationDeg);
 
@@ -66,22 +48,18 @@ VerticalStyle MakeVerticalStyle(double latitudeDeg, double declinationDeg, doubl
 sheet::Refusal CheckVerticalWallInputs(double latitudeDeg, double declinationDeg,
                                        double styleMm);
 
-// Style base: the distance on the wall from the root to the foot of the tip's perpendicular,
-// s cos(epsilon), in mm.
+// Style base: the distance on the wall from O to the foot of the tip's perpendicular, in mm.
 double StyleBaseMm(const VerticalStyle &style);
 
-// Style height: the distance of the tip from the wall, -s sin(epsilon), in mm (positive for
-// the walls of the sheets).
+// Style height: the distance of the tip from the wall, in mm.
 double StyleHeightMm(const VerticalStyle &style);
 
-// Style elevation shown to the user: -epsilon in degrees (positive for a vertical wall
-// declining less than 90 degrees).
+// Style elevation: the angle between the style and the wall, degrees.
 double StyleElevationDeg(const VerticalStyle &style);
 
-// Substyle angle in degrees: the angle on the wall between the vertical and the substyle of
-// a vertical wall, the arc sine of sin D cos(lat) / cos(epsilon), formed as an arc tangent.
-// The formula has no inclination term; for an inclined wall it is the vertical wall's value
-// with that wall's epsilon, and it can be NaN when the quotient exceeds 1.
+// Substyle angle in degrees: the angle on the wall between the vertical and the substyle,
+// positive when the substyle lies on the morning side of the noon line seen from the sheet's
+// East wall.
 double SubstyleAngleDeg(const VerticalStyle &style);
 
 // Substyle hour shown to the user: T / 15, in decimal clock hours (8,554 for an East wall
@@ -93,48 +71,21 @@ double SubstyleHour(const VerticalStyle &style);
 // drawing may sample the day as finely as it likes.
 double HourAngleRad(const VerticalStyle &style, double clockHour);
 
-// theta in radians: the angle, inside the hour plane of the hour angle H, between the style
-// and that hour's line on the wall, atan(tan epsilon / cos H). It lies in (-pi/2, pi/2); when
-// cos H < 0 it is the supplement's branch, which flips the sign of CurveDistanceMm.
-double StyleToHourLineRad(const VerticalStyle &style, double hourAngleRad);
-
-// rho in mm: s cos(delta) / cos(theta - delta), the distance from the root, along the hour line
-// of H, of the shadow of the tip when the Sun's declination is delta (degrees). It is the
-// sine rule in the triangle root-tip-shadow, whose angle at the root is theta and whose Sun
-// ray leaves the equator plane at delta. The sign follows the branch of theta: the true
-// distance is its magnitude (ShadowDistanceMm). May be infinite or NaN at a degenerate angle.
-double CurveDistanceMm(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg);
-
-// True when the Sun of declination delta (degrees) at hour angle H stands in front of the
-// wall: sin(delta) sin(epsilon) + cos(delta) cos(epsilon) cos(H) > 0, the scalar product of
-// the Sun's direction and the wall's outward normal. False also for NaN inputs.
+// True when the Sun of declination delta (degrees) at the table hour angle H stands in front
+// of the wall. False also for NaN inputs.
 bool SunInFrontOfWall(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg);
 
-// True when the Sun of declination delta (degrees) at hour angle H (radians, counted from the
-// style-substyle plane as everywhere here) stands above the horizon:
-// sin(lat) sin(delta) + cos(lat) cos(delta) cos(H - L) > 0, the sine of the Sun's altitude,
-// with H - L the hour angle from noon (L the longitude difference). A drawing needs it on top
-// of SunInFrontOfWall: the tables do not test the horizon, a traced curve must. False also for
-// NaN inputs.
-bool SunAboveHorizon(const VerticalStyle &style, double hourAngleRad, double sunDeclinationDeg);
-
-// The distance in mm of the tip's shadow from the root when it exists: the magnitude of
-// CurveDistanceMm while the Sun is in front of the wall and the distance is finite; no value
-// otherwise (the Sun behind the wall, or a degenerate angle). The horizon is not tested: a
-// Sun in front of the wall but below the horizon still gives its point.
+// The distance in mm from O of the tip's shadow when the Sun stands in front of the wall and
+// the distance is finite; no value otherwise. The horizon is not tested: a Sun in front of the
+// wall but below the horizon still gives its point.
 std::optional<double> ShadowDistanceMm(const VerticalStyle &style, double hourAngleRad,
                                        double sunDeclinationDeg);
 
-// Direction on the wall, in degrees in (-180, 180], of the ray from the root on which the
-// tip's shadow falls at hour angle H (whatever the Sun's declination, while the Sun is in
-// front of the wall). It is measured from the substyle ray that runs from the root under the
-// style (towards the foot of the tip's perpendicular; straight down on a wall facing due
-// South), positive counter-clockwise as seen by someone facing the wall, which is the way
-// the shadow turns as the day goes on: atan2(-sin(epsilon) sin H, cos H). Its tangent is the
-// classical sin(epsilon) tan H of the hour-line angle from the substyle, up to the sign of
-// the side. The hour line itself is the whole straight line through the root in that
-// direction. Meant for walls with epsilon < 0 (the style pointing to the south celestial
-// pole), which are all the walls the sheets accept.
+// Direction on the wall, in degrees in (-180, 180], of the ray from O on which the tip's
+// shadow falls at the table hour angle H, measured from the substyle ray (from O towards the
+// foot of the tip's perpendicular; straight down on a wall facing due South), positive
+// counter-clockwise as seen by someone facing the wall, the way the shadow turns through the
+// day.
 double HourLineDirectionDeg(const VerticalStyle &style, double hourAngleRad);
 
 // Farthest distance a table cell shows, in mm. Beyond it the Sun only grazes the plane (or the

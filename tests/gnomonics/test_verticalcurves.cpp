@@ -348,7 +348,7 @@ void TestVerticalCurves::existenceBoundaryAtAnyHourAngle()
     const double normalHour = shadowframe::normalHourAngleDeg(38.1217, shadowframe::wallNormal(38, 0));
     for (double d : {23.45, -23.45, 0.0, 10.0}) {
         const double dr = shadowframe::toRad(d);
-        const double edge = std::acos(-std::tan(dr) * std::tan(style.elevationRad));
+        const double edge = std::acos(-std::tan(dr) * std::tan(-shadowframe::toRad(StyleElevationDeg(style))));
         for (double side : {1.0, -1.0}) {
             for (double hair : {-1e-7, 1e-7}) {
                 const double h = side * (edge + hair);
