@@ -382,7 +382,7 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     // A date typed twice is one line; past the limit the dates are refused, not cut short.
     std::set<std::tuple<int, int, int>> seen;
     for (const QString &day : days) {
-        const auto date = sheet::ReadDate(day.toStdString(), p.year);
+        const auto date = gnomonics::ReadDate(day.toStdString(), p.year);
         if (!date || !gnomonics::IsValidDate(*date)) {
             errors->insert(QStringLiteral("giorni"), kBadDate.text().arg(day));
             break;

@@ -37,7 +37,7 @@ const char *typeOf(LineFamily f)
     return "";
 }
 
-std::string isoDate(const sheet::CivilDate &d)
+std::string isoDate(const gnomonics::CivilDate &d)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);

@@ -50,7 +50,7 @@ std::string replaced(std::string text, const std::string &what, const std::strin
     return text;
 }
 
-std::string dayName(const sheet::CivilDate &d, bool shown = true)
+std::string dayName(const gnomonics::CivilDate &d, bool shown = true)
 {
     if (d.month < 1 || d.month > 12)
         return {};
@@ -993,7 +993,7 @@ std::string LineLabel(const DialLine &line, bool summerTime) { return lineLabel(
 
 std::string ShownLineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, true); }
 
-std::string ShownDayName(const sheet::CivilDate &day) { return dayName(day, true); }
+std::string ShownDayName(const gnomonics::CivilDate &day) { return dayName(day, true); }
 
 DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title)
 {

@@ -122,6 +122,6 @@ std::string LineLabel(const gnomonics::DialLine &line, bool summerTime);
 // The same label as the drawing shows it, in the program's language ("June 21" in English).
 std::string ShownLineLabel(const gnomonics::DialLine &line, bool summerTime);
 // A day as the drawing names it: "21 giugno", or "June 21" in English.
-std::string ShownDayName(const sheet::CivilDate &day);
+std::string ShownDayName(const gnomonics::CivilDate &day);
 
 } // namespace drawing

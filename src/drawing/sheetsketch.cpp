@@ -2,10 +2,10 @@
 
 #include "drawing/textformat.h"
 
-#include "gnomonics/horizontalcurves.h"
-#include "gnomonics/verticalcurves.h"
-#include "gnomonics/verticalstyle.h"
-#include "gnomonics/zodiac.h"
+#include "sheet/horizontalcurves.h"
+#include "sheet/verticalcurves.h"
+#include "sheet/verticalstyle.h"
+#include "sheet/zodiac.h"
 #include "sheet/markedtext.h"
 #include "sheet/numbers.h"
 
@@ -18,7 +18,7 @@ namespace drawing {
 
 using gnomonics::DialLine;
 using gnomonics::LineFamily;
-using gnomonics::WallSide;
+using sheet::WallSide;
 
 namespace {
 
@@ -234,9 +234,9 @@ SheetDial verticalDial(double latitudeDeg, double declinationDeg, double styleMm
 
 std::vector<gnomonics::NamedDeclination> solsticeCurves()
 {
-    return {{gnomonics::kSolsticeDeclinationsDeg[0], dayOf(6)},
-            {gnomonics::kSolsticeDeclinationsDeg[2], kEquinoxText.text()},
-            {gnomonics::kSolsticeDeclinationsDeg[1], dayOf(12)}};
+    return {{sheet::kSolsticeDeclinationsDeg[0], dayOf(6)},
+            {sheet::kSolsticeDeclinationsDeg[2], kEquinoxText.text()},
+            {sheet::kSolsticeDeclinationsDeg[1], dayOf(12)}};
 }
 
 } // namespace
@@ -255,8 +255,8 @@ SheetSketch BuildHorizontalSheetSketch(double latitudeDeg, double styleMm)
     d.latitudeDeg = latitudeDeg;
     d.inclinationDeg = 90.0;
     d.styleMm = styleMm;
-    d.firstHour = gnomonics::HorizontalCurveHour(0);
-    d.lastHour = gnomonics::HorizontalCurveHour(gnomonics::kHorizontalCurveRows - 1);
+    d.firstHour = sheet::HorizontalCurveHour(0);
+    d.lastHour = sheet::HorizontalCurveHour(sheet::kHorizontalCurveRows - 1);
     d.curves = solsticeCurves();
     d.title = kHorizontalTitle.text();
     d.blockLines = {kHorizontalSheetText.text(), kLatitudeCaption.text() + number(latitudeDeg) + "°",
@@ -266,7 +266,7 @@ SheetSketch BuildHorizontalSheetSketch(double latitudeDeg, double styleMm)
 
 SheetSketch BuildVerticalSheetSketch(double latitudeDeg, double declinationDeg, double styleMm, WallSide side)
 {
-    const sheet::Refusal r = gnomonics::CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
+    const sheet::Refusal r = sheet::CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
     if (r != sheet::Refusal::None)
         return refused(r);
     if (!allFinite({latitudeDeg, declinationDeg, styleMm}))
@@ -282,12 +282,12 @@ SheetSketch BuildZodiacSheetSketch(double latitudeDeg, double declinationDeg, do
                                    double sign1Deg, double sign2Deg, double anniversaryDeg,
                                    const std::string &anniversaryLabel)
 {
-    const sheet::Refusal r = gnomonics::CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
+    const sheet::Refusal r = sheet::CheckVerticalWallInputs(latitudeDeg, declinationDeg, styleMm);
     if (r != sheet::Refusal::None)
         return refused(r);
     if (!allFinite({latitudeDeg, declinationDeg, styleMm, sign1Deg, sign2Deg, anniversaryDeg}))
         return refused(sheet::Refusal::OutOfRange);
-    const auto declinations = gnomonics::ZodiacDeclinationsDeg(sign1Deg, sign2Deg, anniversaryDeg);
+    const auto declinations = sheet::ZodiacDeclinationsDeg(sign1Deg, sign2Deg, anniversaryDeg);
     for (double dcl : declinations)
         if (!(std::abs(dcl) < 90.0))
             return refused(sheet::Refusal::OutOfRange);

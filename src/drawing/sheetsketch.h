@@ -5,7 +5,7 @@
 // sheet's own curves and no plate. Each builder runs the sheet's own checks first.
 
 #include "drawing/dialsketch.h"
-#include "gnomonics/declining.h"
+#include "sheet/declining.h"
 #include "gnomonics/diallines.h"
 #include "sheet/checks.h"
 
@@ -50,13 +50,13 @@ SheetSketch BuildHorizontalSheetSketch(double latitudeDeg, double styleMm);
 // the same three curves. Refused as CheckVerticalWallInputs refuses, as OutOfRange for an input
 // that is not finite, and as StyleTooLong.
 SheetSketch BuildVerticalSheetSketch(double latitudeDeg, double declinationDeg, double styleMm,
-                                     gnomonics::WallSide side);
+                                     sheet::WallSide side);
 
 // The same wall with the zodiac sheet's five curves (ZodiacDeclinationsDeg: two signs, their
 // southern mirrors and the anniversary, labelled anniversaryLabel). Refused as the vertical
 // drawing, and as OutOfRange when a sign or the anniversary is not finite or 90 or more.
 SheetSketch BuildZodiacSheetSketch(double latitudeDeg, double declinationDeg, double styleMm,
-                                   gnomonics::WallSide side, double sign1Deg, double sign2Deg,
+                                   sheet::WallSide side, double sign1Deg, double sign2Deg,
                                    double anniversaryDeg, const std::string &anniversaryLabel);
 
 } // namespace drawing

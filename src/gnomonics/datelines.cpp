@@ -36,7 +36,7 @@ double ZodiacEntryDeclinationDeg(double eclipticLongitudeDeg, double obliquityDe
     return std::asin(std::sin(obliquityDeg * kRad) * std::sin(eclipticLongitudeDeg * kRad)) * kDeg;
 }
 
-double NoonDeclinationDeg(const sheet::CivilDate &date, double longitudeDeg)
+double NoonDeclinationDeg(const gnomonics::CivilDate &date, double longitudeDeg)
 {
     // Apparent noon comes at 12 h - longitude / 15 - E in UT; the equation of time moves by
     // under a minute a day, so one correction settles it.
@@ -54,7 +54,7 @@ DateLinesResult ChooseDateLines(const DateLineChoice &choice, const Place &place
         out.status = Refuse(InputField::Year, RefusalReason::OutOfRange);
         return out;
     }
-    for (const sheet::CivilDate &d : choice.dates) {
+    for (const gnomonics::CivilDate &d : choice.dates) {
         if (!IsValidDate(d)) {
             const bool exists = DateExists(d);
             out.status = Refuse(exists ? InputField::Year : InputField::Date,

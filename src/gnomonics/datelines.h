@@ -6,7 +6,7 @@
 
 #include "gnomonics/enginestatus.h"
 #include "gnomonics/hoursystems.h"
-#include "sheet/dates.h"
+#include "gnomonics/calendar.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +27,7 @@ struct DateLine {
     DateLineKind kind = DateLineKind::Date;
     int index = 0;
     int partner = -1;         // a second sign on the same line, -1 when none
-    sheet::CivilDate date;    // the day of the line (the day of entry in the zone's calendar)
+    gnomonics::CivilDate date;    // the day of the line (the day of entry in the zone's calendar)
     double declinationDeg = 0;
     std::string name;         // Declination lines: the label the user gave it
 };
@@ -42,7 +42,7 @@ struct DateLineChoice {
     bool solsticesEquinoxes = true;
     bool zodiac = false;                   // entries into the twelve signs
     bool monthFirsts = false;
-    std::vector<sheet::CivilDate> dates;   // any days, each in kFirstYear..kLastYear
+    std::vector<gnomonics::CivilDate> dates;   // any days, each in kFirstYear..kLastYear
     std::vector<NamedDeclination> declinations; // any declinations below 90 in magnitude
 };
 
@@ -57,7 +57,7 @@ double ZodiacEntryDeclinationDeg(double eclipticLongitudeDeg, double obliquityDe
 
 // The Sun's declination at the place's apparent noon of a date (the Sun on the meridian of the
 // longitude, East positive), degrees.
-double NoonDeclinationDeg(const sheet::CivilDate &date, double longitudeDeg);
+double NoonDeclinationDeg(const gnomonics::CivilDate &date, double longitudeDeg);
 
 // The date lines of a choice for a year, in this order: solstices and equinoxes (June solstice, December
 // solstice, equinoxes), the zodiac entries (those not already there, by increasing ecliptic

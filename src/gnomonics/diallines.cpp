@@ -161,12 +161,12 @@ std::vector<double> declinationSamples(double lo, double hi, const std::vector<D
     return s;
 }
 
-sheet::CivilDate solsticeDay(int year, double longitudeDeg, double zoneHours)
+gnomonics::CivilDate solsticeDay(int year, double longitudeDeg, double zoneHours)
 {
     return CalendarDate(InstantOfSolarLongitude(year, longitudeDeg) + zoneHours / 24.0);
 }
 
-int daysBetween(const sheet::CivilDate &a, const sheet::CivilDate &b)
+int daysBetween(const gnomonics::CivilDate &a, const gnomonics::CivilDate &b)
 {
     return static_cast<int>(std::lround(JulianDay(b, 12) - JulianDay(a, 12)));
 }
@@ -256,7 +256,7 @@ DialLines BuildDialLines(const DialSpec &design)
         } else {
             struct Span {
                 AnalemmaHalf half;
-                sheet::CivilDate first;
+                gnomonics::CivilDate first;
                 int days;
             };
             std::vector<Span> spans;
@@ -268,7 +268,7 @@ DialLines BuildDialLines(const DialSpec &design)
                 spans.push_back({AnalemmaHalf::DecemberToJune, decBefore, daysBetween(decBefore, june)});
                 spans.push_back({AnalemmaHalf::JuneToDecember, june, daysBetween(june, dec)});
             } else {
-                const sheet::CivilDate jan1{design.year, 1, 1};
+                const gnomonics::CivilDate jan1{design.year, 1, 1};
                 spans.push_back({AnalemmaHalf::Whole, jan1, daysBetween(jan1, {design.year + 1, 1, 1})});
             }
             for (double t : labels)

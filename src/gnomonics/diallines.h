@@ -60,7 +60,7 @@ struct DialLine {
     DateLine dateLine;
     // An analemma is traced over the days analemmaFirstDay .. + analemmaDays; its parameter is
     // the day count from the first (the clock reading stays fixed, the day runs on).
-    sheet::CivilDate analemmaFirstDay;
+    gnomonics::CivilDate analemmaFirstDay;
     int analemmaDays = 0;
     std::vector<std::vector<DialPoint>> pieces; // each a polyline on the plate, in order
 };

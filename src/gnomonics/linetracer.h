@@ -7,7 +7,7 @@
 // millionth of a millimetre and never beyond.
 
 #include "gnomonics/plane.h"
-#include "sheet/dates.h"
+#include "gnomonics/calendar.h"
 
 #include <cmath>
 #include <functional>
@@ -50,7 +50,7 @@ struct DialPoint {
     bool hasClock = false;     // clock-time lines: clockHours is the clock reading
     double clockHours = 0;
     bool hasDate = false;      // analemma points on a whole day: date is that day
-    sheet::CivilDate date;
+    gnomonics::CivilDate date;
     double parameter = 0;      // where on its line (the tracing parameter)
 };
 

@@ -302,39 +302,6 @@ double meanSiderealDeg(double julianDayUt)
 
 } // namespace
 
-double JulianDay(const sheet::CivilDate &date, double hours)
-{
-    // Count March as the first month, so that the leap day falls at the end of the year.
-    const int a = (14 - date.month) / 12;
-    const long y = date.year + 4800L - a;
-    const long m = date.month + 12L * a - 3;
-    const long jdn = date.day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-    return static_cast<double>(jdn) - 0.5 + hours / 24.0;
-}
-
-sheet::CivilDate CalendarDate(double julianDay, double *hoursOut)
-{
-    // Richards' inverse of the day count above, on the day that starts at midnight.
-    const double shifted = julianDay + 0.5;
-    const double dayStart = std::floor(shifted);
-    const long j = static_cast<long>(dayStart);
-    const long f = j + 1401 + (((4 * j + 274277) / 146097) * 3) / 4 - 38;
-    const long e = 4 * f + 3;
-    const long g = (e % 1461) / 4;
-    const long h = 5 * g + 2;
-    const int day = static_cast<int>((h % 153) / 5 + 1);
-    const int month = static_cast<int>((h / 153 + 2) % 12 + 1);
-    const int year = static_cast<int>(e / 1461 - 4716 + (12 + 2 - month) / 12);
-    if (hoursOut)
-        *hoursOut = (shifted - dayStart) * 24.0;
-    return {year, month, day};
-}
-
-bool IsValidDate(const sheet::CivilDate &date)
-{
-    return sheet::DateExists(date) && sheet::InYearRange(date.year);
-}
-
 double UtHoursFromClock(double clockHours, double zoneHours, bool summerTime)
 {
     return clockHours - zoneHours - (summerTime ? 1.0 : 0.0);

@@ -10,33 +10,17 @@
 
 #include "gnomonics/enginestatus.h"
 #include "gnomonics/vec3.h"
-#include "sheet/dates.h"
+#include "gnomonics/calendar.h"
 
 #include <vector>
 
 namespace gnomonics {
 
-// Years over which the solar theory is checked and the dial engine accepts dates: the one range
-// of the program's calendar.
-using sheet::kFirstYear;
-using sheet::kLastYear;
 // The civil time zones in use, hours East of Greenwich: from Baker Island's -12 to the Line
 // Islands' +14.
 inline constexpr double kFirstZoneHours = -12;
 inline constexpr double kLastZoneHours = 14;
 
-// Julian Day of a Gregorian date at the given hours of that day (0 is midnight; any value,
-// 25 meaning 1 o'clock of the next day). The calendar is proleptic Gregorian.
-double JulianDay(const sheet::CivilDate &date, double hours);
-
-// The Gregorian date and the hours into it of a Julian Day (inverse of JulianDay).
-sheet::CivilDate CalendarDate(double julianDay, double *hoursOut = nullptr);
-
-// True when the date exists in the Gregorian calendar (any year).
-using sheet::DateExists;
-
-// True when the date exists in the Gregorian calendar and its year lies in kFirstYear..kLastYear.
-bool IsValidDate(const sheet::CivilDate &date);
 
 // Universal Time in hours of a clock reading on the civil date: clock minus the zone offset,
 // minus one hour more while summer time is in force. May fall outside 0..24 (the previous or
@@ -112,7 +96,7 @@ double InstantOfSolarLongitude(int year, double longitudeDeg);
 
 // A civil instant and its checks.
 struct ClockInstant {
-    sheet::CivilDate date;
+    CivilDate date;
     double clockHours = 12;  // 0..24, as the clock reads (summer time included)
     double zoneHours = 0;    // kFirstZoneHours..kLastZoneHours (-12..14), East positive
     bool summerTime = false;

@@ -33,7 +33,7 @@ inline constexpr double kSurveyReadingDeg = 0.1;
 inline constexpr double kHourOffToleranceDeg = 3.0;
 
 struct SurveyObservation {
-    sheet::CivilDate date;
+    gnomonics::CivilDate date;
     double clockHours = 12; // as read on a watch, summer time included: 0 <= clock < 24
     // The shadow's angle on the board from the perpendicular to the wall, positive when the
     // shadow points to the right as seen by a person facing the wall; -90 < alpha < 90.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gnomonics/horizontalcurves.h"
+#include "sheet/horizontalcurves.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ struct CurveRow {
 };
 
 // The whole hours 6 to 18, in the order of the computation's rows.
-inline constexpr std::array<CurveRow, gnomonics::kHorizontalCurveRows> kCurveRows{{
+inline constexpr std::array<CurveRow, sheet::kHorizontalCurveRows> kCurveRows{{
     {"6.00", "sei1", "sei2"},
     {"7.00", "sette1", "sette2"},
     {"8.00", "otto1", "otto2"},

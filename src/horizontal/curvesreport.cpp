@@ -45,7 +45,7 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field)
         page.add(kLabelX, y, kCurveRows[row].label);
         page.add(kSummerX, y, field(kCurveRows[row].summer));
         page.add(kWinterX, y, field(kCurveRows[row].winter));
-        if (row == gnomonics::kHorizontalCurveNoonRow)
+        if (row == sheet::kHorizontalCurveNoonRow)
             page.add(kEquinoxX, y, field(kEquinoxNoonField));
     }
     page.add(kLabelX, 180, sheet::translated(kStyleLine) + sheet::withUnit(field("s"), sheet::kMillimetreUnit));

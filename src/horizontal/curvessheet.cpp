@@ -4,7 +4,7 @@
 
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
-#include "gnomonics/horizontalcurves.h"
+#include "sheet/horizontalcurves.h"
 #include "horizontal/curvefields.h"
 #include "horizontal/curvesreport.h"
 #include "shell/drawingwindow.h"
@@ -130,7 +130,7 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
         QLineEdit *winter = addField(name(kCurveRows[r].winter), kZero, Kind::Output);
         winter->setFixedWidth(kFieldWidth);
         table->addWidget(winter, gridRow, 2);
-        if (r == gnomonics::kHorizontalCurveNoonRow) {
+        if (r == sheet::kHorizontalCurveNoonRow) {
             QLineEdit *equinox = addField(name(kEquinoxNoonField), kZero, Kind::Output);
             equinox->setFixedWidth(kFieldWidth);
             table->addWidget(equinox, gridRow, 3);
@@ -167,8 +167,8 @@ bool CurvesSheet::onCompute()
     const std::optional<Inputs> inputs = readInputs();
     if (!inputs)
         return false;
-    const gnomonics::HorizontalCurvesResult result =
-        gnomonics::ComputeHorizontalCurves(inputs->latitudeDeg, inputs->styleMm);
+    const sheet::HorizontalCurvesResult result =
+        sheet::ComputeHorizontalCurves(inputs->latitudeDeg, inputs->styleMm);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
         return false;
@@ -178,7 +178,7 @@ bool CurvesSheet::onCompute()
     for (std::size_t r = 0; r < kCurveRows.size(); ++r) {
         setText(name(kCurveRows[r].summer), result.summer[r]);
         setText(name(kCurveRows[r].winter), result.winter[r]);
-        if (r == gnomonics::kHorizontalCurveNoonRow) // the equinox distance belongs to noon
+        if (r == sheet::kHorizontalCurveNoonRow) // the equinox distance belongs to noon
             setText(name(kEquinoxNoonField), result.equinoxNoon);
     }
     return true;

@@ -3,7 +3,7 @@
 #include "sheet/qt/uitext.h"
 
 #include "horizontal/hourreport.h"
-#include "gnomonics/horizontalhours.h"
+#include "sheet/horizontalhours.h"
 #include "shell/registry.h"
 
 #include <QGridLayout>
@@ -120,12 +120,12 @@ bool HourSheet::onCompute()
         refuse(sheet::Refusal::Missing);
         return false;
     }
-    if (const sheet::Refusal refusal = gnomonics::CheckHorizontalLatitude(*latitude);
+    if (const sheet::Refusal refusal = sheet::CheckHorizontalLatitude(*latitude);
         refusal != sheet::Refusal::None) {
         refuse(refusal);
         return false;
     }
-    const gnomonics::HorizontalHourTexts result = gnomonics::ComputeHorizontalHourAngles(*latitude);
+    const sheet::HorizontalHourTexts result = sheet::ComputeHorizontalHourAngles(*latitude);
     for (std::size_t r = 0; r < kRows.size(); ++r)
         setText(QString::fromLatin1(kRows[r].morning), result.morning[r]);
     // The afternoon lines copy the shown morning texts, nearest noon first.

@@ -5,7 +5,7 @@
 
 #include "project/atomicfile.h"
 #include "project/fieldlimits.h"
-#include "sheet/dates.h"
+#include "gnomonics/calendar.h"
 
 #include <nlohmann/json.hpp>
 
@@ -235,7 +235,7 @@ Project readDocument(const json &doc)
             if (!g.is_string())
                 throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Ogni elemento di «date.giorni» deve essere una data \"gg/mm/aaaa\"."))};
             const std::string text = g.get<std::string>();
-            const auto d = sheet::ReadDate(text, p.year);
+            const auto d = gnomonics::ReadDate(text, p.year);
             if (!d || d->year < gnomonics::kFirstYear || d->year > gnomonics::kLastYear)
                 throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» in «date.giorni» non esiste o è fuori dagli anni ")) +
                               std::to_string(gnomonics::kFirstYear) + "-" + std::to_string(gnomonics::kLastYear) + "."};
@@ -535,7 +535,7 @@ SpecResult ToDialSpec(const Project &p)
     s.dates.zodiac = p.zodiac;
     s.dates.monthFirsts = p.monthFirsts;
     for (const std::string &text : p.days) {
-        const auto d = sheet::ReadDate(text, p.year);
+        const auto d = gnomonics::ReadDate(text, p.year);
         if (!d || !gnomonics::IsValidDate(*d)) {
             out.status = gnomonics::Refuse(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate);
             out.key = "giorni";

@@ -21,16 +21,8 @@ bool CheckPositive(std::initializer_list<double> values);
 
 // The angle factors every compute builds first: pi from four times the arc tangent of 1,
 // and the degree-to-radian and radian-to-degree factors made from it.
-struct AngleFactors {
-    double pi = 4.0 * std::atan(1.0);
-    double rad = pi / 180.0;
-    double deg = 180.0 / pi;
-};
-
-inline const AngleFactors &angles()
-{
-    static const AngleFactors factors;
-    return factors;
-}
+// The Sun's declination at the solstices the 2002 sheets trace and test: their tables were
+// always computed with 23,45 (the true obliquity, 23,44 today, goes into the engine's Sun).
+inline constexpr double kSolsticeDeclinationDeg = 23.45;
 
 } // namespace sheet

@@ -146,7 +146,7 @@ void paintCurvesFigure(QPainter &p, const ExampleFigure &figure)
                  QCoreApplication::translate("horalo", "C= Distanza in mm dal centro O del Solstizio Invernale")});
 }
 
-void paintDecliningFigure(QPainter &p, const ExampleFigure &figure, gnomonics::WallSide side)
+void paintDecliningFigure(QPainter &p, const ExampleFigure &figure, sheet::WallSide side)
 {
     const QPointF c = figure.centre;
     // The sheet's frame: angles turn down from the right-hand half-line, the afternoon side.
@@ -166,7 +166,7 @@ void paintDecliningFigure(QPainter &p, const ExampleFigure &figure, gnomonics::W
     label(p, QPointF(c.x(), c.y() + 168), QStringLiteral("-90°"));
     label(p, QPointF(392, c.y() - 16), QStringLiteral("0"));
     label(p, QPointF(40, c.y() - 16), QStringLiteral("-180°"));
-    label(p, QPointF(210, 284), side == gnomonics::WallSide::East
+    label(p, QPointF(210, 284), side == sheet::WallSide::East
                                     ? QCoreApplication::translate("horalo", "Esempio per Lat = 38°, parete declinante 38° ad Est")
                                     : QCoreApplication::translate("horalo", "Esempio per Lat = 38°, parete declinante 38° ad Ovest"));
 }
@@ -214,14 +214,14 @@ QWidget *makeProtractorDrawing()
 QWidget *makeDecliningDrawing()
 {
     return figureWindow(QCoreApplication::translate("horalo", "Verticale declinante"), QSize(420, 300), [](QPainter &p) {
-        paintDecliningFigure(p, DecliningExample(gnomonics::WallSide::East), gnomonics::WallSide::East);
+        paintDecliningFigure(p, DecliningExample(sheet::WallSide::East), sheet::WallSide::East);
     });
 }
 
 QWidget *makeWestDecliningDrawing()
 {
     return figureWindow(QCoreApplication::translate("horalo", "Verticale declinante ad Ovest"), QSize(420, 300), [](QPainter &p) {
-        paintDecliningFigure(p, DecliningExample(gnomonics::WallSide::West), gnomonics::WallSide::West);
+        paintDecliningFigure(p, DecliningExample(sheet::WallSide::West), sheet::WallSide::West);
     });
 }
 

@@ -153,7 +153,7 @@ ExampleFigure ZodiacCurvesExample()
     return figure;
 }
 
-ExampleFigure DecliningExample(gnomonics::WallSide side)
+ExampleFigure DecliningExample(sheet::WallSide side)
 {
     ExampleFigure figure;
     figure.plot = QRectF(20, 40, 380, 200);
@@ -162,10 +162,10 @@ ExampleFigure DecliningExample(gnomonics::WallSide side)
     // The sheet's own angle for each whole hour it shows: A turns down from the afternoon
     // half-line, which lies to the right of a person facing the wall.
     for (int hour = 5; hour <= 19; ++hour) {
-        if (!gnomonics::DecliningHourLineLit(kExampleLatitudeDeg, kExampleWallDeclinationDeg, side, hour))
+        if (!sheet::DecliningHourLineLit(kExampleLatitudeDeg, kExampleWallDeclinationDeg, side, hour))
             continue;
-        const gnomonics::DecliningHourLine line =
-            gnomonics::DecliningHourAngle(kExampleLatitudeDeg, kExampleWallDeclinationDeg, side, hour);
+        const sheet::DecliningHourLine line =
+            sheet::DecliningHourAngle(kExampleLatitudeDeg, kExampleWallDeclinationDeg, side, hour);
         if (!line.angleDeg)
             continue;
         const double a = qDegreesToRadians(*line.angleDeg);

@@ -5,7 +5,7 @@
 // line square to the noon line, a West wall the mirror of an East one, the zodiac curves where
 // the Sun puts them. Everything is in the picture's pixels, y downwards.
 
-#include "gnomonics/declining.h"
+#include "sheet/declining.h"
 
 #include <QPointF>
 #include <QPolygonF>
@@ -39,7 +39,7 @@ struct ExampleFigure {
 // Declinations of the Sun drawn on the examples: the solstices, the equinoxes, and the entries
 // into the signs of the zodiac sheet's defaults (Gemini and Leo, Taurus and Virgo, their
 // southern mirrors); the zodiac example's anniversary curve is drawn for kExampleAnniversaryDeg.
-inline constexpr double kExampleSolsticeDeg = 23.45;
+inline constexpr double kExampleSolsticeDeg = sheet::kSolsticeDeclinationDeg;
 inline constexpr double kExampleSign1Deg = 20.16;
 inline constexpr double kExampleSign2Deg = 11.48;
 inline constexpr double kExampleAnniversaryDeg = 8.0;
@@ -63,6 +63,6 @@ ExampleFigure ZodiacCurvesExample();
 // computes, from the "Centro Orario" downwards, each as long as the others; the horizontal
 // through the centre and the noon line are among them ("6"/"18" are not drawn when the wall
 // does not carry them).
-ExampleFigure DecliningExample(gnomonics::WallSide side);
+ExampleFigure DecliningExample(sheet::WallSide side);
 
 } // namespace shell

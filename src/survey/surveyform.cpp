@@ -114,7 +114,7 @@ std::vector<std::string_view> split(std::string_view text, char sep)
 }
 
 // A date in the form gg/mm/aaaa, whether or not it exists.
-std::optional<sheet::CivilDate> readDateForm(const std::string &text)
+std::optional<gnomonics::CivilDate> readDateForm(const std::string &text)
 {
     const auto parts = split(text, '/');
     if (parts.size() != 3)
@@ -122,7 +122,7 @@ std::optional<sheet::CivilDate> readDateForm(const std::string &text)
     const auto d = digits(parts[0], 1, 2), m = digits(parts[1], 1, 2), y = digits(parts[2], 4, 4);
     if (!d || !m || !y)
         return std::nullopt;
-    return sheet::CivilDate{*y, *m, *d};
+    return gnomonics::CivilDate{*y, *m, *d};
 }
 
 // The fields of a time written hh:mm[:ss], whether or not they are in range.

@@ -44,7 +44,7 @@ sheet::ReportPage BuildCurvesReport(const sheet::FieldText &field, Side side)
     page.add(kHourXMm, kHeadingYMm, sheet::translated(kHoursHeading));
     for (const Column &column : kColumns)
         page.add(column.xMm, kHeadingYMm, sheet::translated(column.heading));
-    for (int hour = gnomonics::kVerticalFirstHour; hour <= gnomonics::kVerticalLastHour; ++hour) {
+    for (int hour = sheet::kVerticalFirstHour; hour <= sheet::kVerticalLastHour; ++hour) {
         const double y = hourLineYMm(hour);
         const int row = rowOfClockHour(hour, side);
         page.add(kHourXMm, y, hourText(hour));

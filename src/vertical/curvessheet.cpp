@@ -4,7 +4,7 @@
 
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
-#include "gnomonics/verticalcurves.h"
+#include "sheet/verticalcurves.h"
 #include "shell/drawingwindow.h"
 #include "shell/registry.h"
 #include "vertical/curvesreport.h"
@@ -49,7 +49,7 @@ const QString kZero = QStringLiteral("0");
 
 constexpr int kColumns = 3;
 // Morning rows 5 to 12 stand in the left block, the afternoon 13 to 19 in the right one.
-constexpr int kLeftBlockRows = 12 - gnomonics::kVerticalFirstHour + 1;
+constexpr int kLeftBlockRows = 12 - sheet::kVerticalFirstHour + 1;
 
 // The fields "Azzera" clears after the table, in the order the sheet has always cleared them.
 const QStringList kResetAfterTable{QStringLiteral("Latx"), QStringLiteral("DCL1"), QStringLiteral("b"),
@@ -169,8 +169,8 @@ bool CurvesSheet::onCompute()
         refuse(sheet::Refusal::Missing);
         return false;
     }
-    const gnomonics::VerticalCurvesResult result =
-        gnomonics::ComputeVerticalCurves(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg);
+    const sheet::VerticalCurvesResult result =
+        sheet::ComputeVerticalCurves(wall->latitudeDeg, wall->declinationDeg, wall->styleMm, wall->inclinationDeg);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
         return false;
@@ -246,7 +246,7 @@ void CurvesSheet::drawSide(Side side)
     // The builder runs the sheet's own checks on the wall, with the same warnings.
     const drawing::SheetSketch dial = drawing::BuildVerticalSheetSketch(
         wall->latitudeDeg, wall->declinationDeg, wall->styleMm,
-        side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West);
+        side == Side::East ? sheet::WallSide::East : sheet::WallSide::West);
     if (dial.refusal != sheet::Refusal::None) {
         refuse(dial.refusal);
         return;

@@ -70,9 +70,9 @@ void addHourLines(sheet::ReportPage &page, const std::array<HourLine, N> &lines,
 
 } // namespace
 
-sheet::ReportPage BuildDecliningReport(gnomonics::WallSide side, const sheet::FieldText &field)
+sheet::ReportPage BuildDecliningReport(sheet::WallSide side, const sheet::FieldText &field)
 {
-    const bool east = side == gnomonics::WallSide::East;
+    const bool east = side == sheet::WallSide::East;
     sheet::ReportPage page;
     page.fontPt = kFontPt;
     page.add(kTitleX, kTitleY, sheet::translated(kTitle) + sheet::withUnit(field("LATX"), sheet::kDegreeUnit));

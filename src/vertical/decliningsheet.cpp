@@ -12,7 +12,7 @@ namespace vertical {
 
 namespace {
 
-using gnomonics::WallSide;
+using sheet::WallSide;
 
 const sheet::UiText kTitleEast{QT_TRANSLATE_NOOP("horalo", "Angoli orari su parete declinante ad Est")};
 const sheet::UiText kTitleWest{QT_TRANSLATE_NOOP("horalo", "Angoli orari su parete declinante ad Ovest")};
@@ -36,7 +36,7 @@ const QString kDrawingEast = QStringLiteral("DisGonVrt");
 const QString kDrawingWest = QStringLiteral("DisGonVrtOvest");
 
 // The hour labels, the same on both sheets, position by position.
-constexpr std::array<const char *, gnomonics::kDecliningPositions> kHourLabels{
+constexpr std::array<const char *, sheet::kDecliningPositions> kHourLabels{
     "4.30",  "5",  "5.30",  "6",  "6.30",  "7",  "7.30",  "8",  "8.30",  "9",  "9.30",
     "10",    "10.30", "11", "11.30", "12", "12.30", "13", "13.30", "14", "14.30", "15",
     "15.30", "16", "16.30", "17", "17.30", "18", "18.30", "19", "19.30", "20"};
@@ -114,7 +114,7 @@ DecliningSheet::DecliningSheet(WallSide side, QWidget *parent)
         if (column > 0)
             grid->setColumnMinimumWidth(3 * column - 1, 14);
     }
-    for (std::size_t position = 0; position < gnomonics::kDecliningPositions; ++position) {
+    for (std::size_t position = 0; position < sheet::kDecliningPositions; ++position) {
         const QString name = fieldName(DecliningPositionOfField(side_, position));
         const QString defaultText = name == QLatin1String("DODICI") ? kDefaultNoon : kDefaultHour;
         QLineEdit *field = addField(name, defaultText, Kind::Output);
@@ -153,14 +153,14 @@ bool DecliningSheet::onCompute()
         refuse(sheet::Refusal::Missing);
         return false;
     }
-    const gnomonics::DecliningSheetResult result = gnomonics::ComputeDecliningSheet(*latitude, *declination, side_);
+    const sheet::DecliningSheetResult result = sheet::ComputeDecliningSheet(*latitude, *declination, side_);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
         return false;
     }
     // In the order of the field names, quattro5 to venti, whichever hour each stands at.
     for (std::size_t f = 0; f < kDecliningFieldNames.size(); ++f) {
-        if (f == gnomonics::kDecliningNoonIndex)
+        if (f == sheet::kDecliningNoonIndex)
             continue;
         setText(fieldName(f), result.texts[DecliningPositionOfField(side_, f)]);
     }
@@ -180,7 +180,7 @@ void DecliningSheet::onReset()
 
 void DecliningSheet::onExample()
 {
-    shell::showWindow(side_ == gnomonics::WallSide::East ? kDrawingEast : kDrawingWest);
+    shell::showWindow(side_ == sheet::WallSide::East ? kDrawingEast : kDrawingWest);
 }
 
 void DecliningSheet::onPrint()

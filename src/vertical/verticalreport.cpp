@@ -2,7 +2,7 @@
 
 #include "sheet/translation.h"
 
-#include "gnomonics/verticalcurves.h"
+#include "sheet/verticalcurves.h"
 
 namespace vertical {
 
@@ -37,7 +37,7 @@ void FinishVerticalReport(sheet::ReportPage &page)
 
 double hourLineYMm(int clockHour)
 {
-    return 40.0 + 10.0 * (clockHour - gnomonics::kVerticalFirstHour);
+    return 40.0 + 10.0 * (clockHour - sheet::kVerticalFirstHour);
 }
 
 } // namespace vertical

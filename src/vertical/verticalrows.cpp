@@ -19,8 +19,8 @@ constexpr std::array<RowNames, kRows> kRowNames{{
     {"diciasette", "Label29"},  {"diciotto", "Label31"}, {"diciannove", "Label5"},
 }};
 
-constexpr int kNineRow = 9 - gnomonics::kVerticalFirstHour;
-constexpr int kTenRow = 10 - gnomonics::kVerticalFirstHour;
+constexpr int kNineRow = 9 - sheet::kVerticalFirstHour;
+constexpr int kTenRow = 10 - sheet::kVerticalFirstHour;
 
 } // namespace
 
@@ -40,14 +40,14 @@ std::string rowLabelName(int row)
 
 int clockHourOfRow(int row, Side side)
 {
-    const int eastHour = gnomonics::kVerticalFirstHour + row;
+    const int eastHour = sheet::kVerticalFirstHour + row;
     return side == Side::East ? eastHour : 24 - eastHour;
 }
 
 int rowOfClockHour(int clockHour, Side side)
 {
     const int eastHour = side == Side::East ? clockHour : 24 - clockHour;
-    return eastHour - gnomonics::kVerticalFirstHour;
+    return eastHour - sheet::kVerticalFirstHour;
 }
 
 std::string hourText(int clockHour)

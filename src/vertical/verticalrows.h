@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gnomonics/verticalcurves.h"
+#include "sheet/verticalcurves.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ namespace vertical {
 enum class Side { East, West };
 
 // Rows are counted from 0 (clock hour 5 on an East wall) to kVerticalRows - 1 (hour 19).
-inline constexpr int kRows = gnomonics::kVerticalRows;
+inline constexpr int kRows = sheet::kVerticalRows;
 
 // The name of a table cell: the Italian word of the row's East hour and the column digit
 // (1-based), with the two names the design spells its own way ("nove111", "Dieci3").

@@ -11,8 +11,8 @@ void registerVerticalWindows(shell::WindowRegistry &registry)
 {
     registry.add(QStringLiteral("CurveVrt"), [] { return new CurvesSheet; });
     registry.add(QStringLiteral("ZodiacoVrt"), [] { return new ZodiacSheet; });
-    registry.add(QStringLiteral("GonvrtEst"), [] { return new DecliningSheet(gnomonics::WallSide::East); });
-    registry.add(QStringLiteral("GonvrtOvest"), [] { return new DecliningSheet(gnomonics::WallSide::West); });
+    registry.add(QStringLiteral("GonvrtEst"), [] { return new DecliningSheet(sheet::WallSide::East); });
+    registry.add(QStringLiteral("GonvrtOvest"), [] { return new DecliningSheet(sheet::WallSide::West); });
 }
 
 } // namespace vertical

@@ -2,7 +2,7 @@
 
 #include "sheet/translation.h"
 
-#include "gnomonics/zodiac.h"
+#include "sheet/zodiac.h"
 #include "vertical/verticalreport.h"
 
 #include <array>
@@ -24,7 +24,7 @@ struct Column {
 };
 
 // Each sign pair shares one curve: the Sun crosses the same declination entering both signs.
-constexpr std::array<Column, gnomonics::kZodiacColumns> kColumns{{
+constexpr std::array<Column, sheet::kZodiacColumns> kColumns{{
     {50, QT_TRANSLATE_NOOP("horalo", "Gem.li"), QT_TRANSLATE_NOOP("horalo", "Leone")},
     {80, QT_TRANSLATE_NOOP("horalo", "Toro"), QT_TRANSLATE_NOOP("horalo", "Vergine")},
     {110, QT_TRANSLATE_NOOP("horalo", "Scorp"), QT_TRANSLATE_NOOP("horalo", "Pesci")},
@@ -34,7 +34,7 @@ constexpr std::array<Column, gnomonics::kZodiacColumns> kColumns{{
 constexpr double kHourXMm = 30;
 // The fields that hold each column's declination: the two signs, their southern mirrors and
 // the anniversary.
-constexpr std::array<const char *, gnomonics::kZodiacColumns> kDeclinationFields{"dlc1", "dlc2", "dlc3", "dlc4", "an"};
+constexpr std::array<const char *, sheet::kZodiacColumns> kDeclinationFields{"dlc1", "dlc2", "dlc3", "dlc4", "an"};
 constexpr double kFirstHeadingYMm = 29;
 constexpr double kSecondHeadingYMm = 33;
 
@@ -49,11 +49,11 @@ sheet::ReportPage BuildZodiacReport(const sheet::FieldText &field, Side side)
     for (const Column &column : kColumns)
         if (column.secondHeading)
             page.add(column.xMm, kSecondHeadingYMm, sheet::translated(column.secondHeading));
-    for (int hour = gnomonics::kVerticalFirstHour; hour <= gnomonics::kVerticalLastHour; ++hour) {
+    for (int hour = sheet::kVerticalFirstHour; hour <= sheet::kVerticalLastHour; ++hour) {
         const double y = hourLineYMm(hour);
         const int row = rowOfClockHour(hour, side);
         page.add(kHourXMm, y, hourText(hour));
-        for (int c = 0; c < gnomonics::kZodiacColumns; ++c)
+        for (int c = 0; c < sheet::kZodiacColumns; ++c)
             page.add(kColumns[static_cast<std::size_t>(c)].xMm, y, field(cellName(row, c + 1)));
     }
     AddVerticalLegend(page, kHourXMm, 190);

@@ -5,8 +5,8 @@
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
 #include "gnomonics/datelines.h"
-#include "gnomonics/zodiac.h"
-#include "sheet/dates.h"
+#include "sheet/zodiac.h"
+#include "gnomonics/calendar.h"
 #include "sheet/numbers.h"
 #include "shell/drawingwindow.h"
 #include "shell/registry.h"
@@ -162,7 +162,7 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
 
     for (int row = 0; row < kRows; ++row) {
         table->addWidget(addRowLabel(row, QString::fromStdString(hourText(clockHourOfRow(row, Side::East)))), 4 + row, 0);
-        for (int column = 1; column <= gnomonics::kZodiacColumns; ++column)
+        for (int column = 1; column <= sheet::kZodiacColumns; ++column)
             table->addWidget(addCell(cellName(row, column)), 4 + row, column);
     }
     right->addLayout(table);
@@ -190,8 +190,8 @@ bool ZodiacSheet::onCompute()
     if (!in)
         return false;
     const Wall &wall = in->wall;
-    const gnomonics::ZodiacSheetResult result =
-        gnomonics::ComputeZodiacSheet(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, wall.inclinationDeg,
+    const sheet::ZodiacSheetResult result =
+        sheet::ComputeZodiacSheet(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, wall.inclinationDeg,
                                       in->sign1Deg, in->sign2Deg, in->anniversaryDeg);
     if (result.refusal != sheet::Refusal::None) {
         refuse(result.refusal);
@@ -200,7 +200,7 @@ bool ZodiacSheet::onCompute()
     setText(QStringLiteral("dlc4"), result.dlc4);
     setText(QStringLiteral("dlc3"), result.dlc3);
     for (int row = 0; row < kRows; ++row)
-        for (int column = 1; column <= gnomonics::kZodiacColumns; ++column)
+        for (int column = 1; column <= sheet::kZodiacColumns; ++column)
             setText(QString::fromStdString(cellName(row, column)),
                     result.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column - 1)]);
     return true;
@@ -210,7 +210,7 @@ void ZodiacSheet::onReset()
 {
     // The sign declinations and the anniversary are kept: they rarely change between walls.
     for (int row = 0; row < kRows; ++row)
-        for (int column = 1; column <= gnomonics::kZodiacColumns; ++column)
+        for (int column = 1; column <= sheet::kZodiacColumns; ++column)
             setText(QString::fromStdString(cellName(row, column)), kZero);
     for (const char *name : {"Latx", "DCL1", "s", "i"})
         setText(QString::fromLatin1(name), kZero);
@@ -228,8 +228,8 @@ void ZodiacSheet::onWest()
 
 void ZodiacSheet::onAnniversaryFromDate()
 {
-    const auto date = sheet::ReadDate(text(kDate).toStdString(), QDate::currentDate().year());
-    if (!date || !sheet::InYearRange(date->year)) {
+    const auto date = gnomonics::ReadDate(text(kDate).toStdString(), QDate::currentDate().year());
+    if (!date || !gnomonics::InYearRange(date->year)) {
         shell::showWindow(QString::fromLatin1(shell::kWarningDate));
         return;
     }
@@ -278,7 +278,7 @@ void ZodiacSheet::drawSide(Side side)
     const Wall &wall = in->wall;
     // The same checks as "Calcola", with the same warnings, before anything is drawn.
     if (const sheet::Refusal refusal =
-            gnomonics::CheckZodiacInputs(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, in->sign1Deg,
+            sheet::CheckZodiacInputs(wall.latitudeDeg, wall.declinationDeg, wall.styleMm, in->sign1Deg,
                                          in->sign2Deg, in->anniversaryDeg);
         refusal != sheet::Refusal::None) {
         refuse(refusal);
@@ -286,7 +286,7 @@ void ZodiacSheet::drawSide(Side side)
     }
     const drawing::SheetSketch dial = drawing::BuildZodiacSheetSketch(
         wall.latitudeDeg, wall.declinationDeg, wall.styleMm,
-        side == Side::East ? gnomonics::WallSide::East : gnomonics::WallSide::West, in->sign1Deg, in->sign2Deg,
+        side == Side::East ? sheet::WallSide::East : sheet::WallSide::West, in->sign1Deg, in->sign2Deg,
         in->anniversaryDeg, anniversaryLabel().toStdString());
     if (dial.refusal != sheet::Refusal::None) {
         refuse(dial.refusal);
@@ -297,7 +297,7 @@ void ZodiacSheet::drawSide(Side side)
     // as a declination has no day to give.
     // The year the sheet took for a date written without one goes with it.
     if (const QString label = anniversaryLabel(); label != kAnniversaryHeading.text())
-        if (const auto day = sheet::ReadDate(label.toStdString(), QDate::currentDate().year()))
+        if (const auto day = gnomonics::ReadDate(label.toStdString(), QDate::currentDate().year()))
             toDesigner.anniversaryDate = QDate(day->year, day->month, day->day).toString(QStringLiteral("dd/MM/yyyy"));
     shell::showDrawing(drawing::ToSheetDrawing(dial.sketch), toDesigner);
 }

@@ -64,8 +64,8 @@ sheet::ReportPage buildReport(const QString &which)
     if (which == "zodiac West")
         return vertical::BuildZodiacReport(field, vertical::Side::West);
     if (which == "declining East")
-        return vertical::BuildDecliningReport(gnomonics::WallSide::East, field);
-    return vertical::BuildDecliningReport(gnomonics::WallSide::West, field);
+        return vertical::BuildDecliningReport(sheet::WallSide::East, field);
+    return vertical::BuildDecliningReport(sheet::WallSide::West, field);
 }
 
 // Where the item's text must end: before the next item to its right on the same line, or at
@@ -256,7 +256,7 @@ private Q_SLOTS:
     {
         QFETCH(int, kind);
         QFETCH(QStringList, texts);
-        const auto west = gnomonics::WallSide::West;
+        const auto west = sheet::WallSide::West;
         const drawing::SheetSketch s =
             kind == 0   ? drawing::BuildHorizontalSheetSketch(38.5, 10)
             : kind == 1 ? drawing::BuildVerticalSheetSketch(38.1217, 38, 40.32, west)

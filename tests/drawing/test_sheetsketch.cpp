@@ -1,8 +1,8 @@
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
-#include "gnomonics/horizontalcurves.h"
-#include "gnomonics/verticalcurves.h"
-#include "gnomonics/zodiac.h"
+#include "sheet/horizontalcurves.h"
+#include "sheet/verticalcurves.h"
+#include "sheet/zodiac.h"
 #include "sheet/numbers.h"
 #include "labelcheck.h"
 #include "testsupport.h"
@@ -17,7 +17,7 @@ using drawing::SheetSketch;
 using gnomonics::DialLine;
 using gnomonics::DialPoint;
 using gnomonics::LineFamily;
-using gnomonics::WallSide;
+using sheet::WallSide;
 using sheet::Refusal;
 
 Q_DECLARE_METATYPE(WallSide)
@@ -135,8 +135,8 @@ private Q_SLOTS:
         const SheetSketch s = drawing::BuildHorizontalSheetSketch(lat, style);
         QCOMPARE(s.refusal, Refusal::None);
         gCompared = 0;
-        const auto table = gnomonics::ComputeHorizontalCurves(lat, style);
-        for (double dcl : {gnomonics::kSummerSolsticeDeclinationDeg, gnomonics::kWinterSolsticeDeclinationDeg}) {
+        const auto table = sheet::ComputeHorizontalCurves(lat, style);
+        for (double dcl : {sheet::kSummerSolsticeDeclinationDeg, sheet::kWinterSolsticeDeclinationDeg}) {
             const DialLine *curve = curveAt(s, dcl);
             QVERIFY(curve);
             // Named by its day: June's curve is "21 giugno" north and south of the equator.
@@ -205,17 +205,17 @@ private Q_SLOTS:
                                      : drawing::BuildVerticalSheetSketch(lat, dcl, style, side);
         QCOMPARE(s.refusal, Refusal::None);
         std::vector<double> columns;
-        std::vector<std::vector<std::string>> cells(gnomonics::kVerticalRows);
+        std::vector<std::vector<std::string>> cells(sheet::kVerticalRows);
         if (zodiac) {
-            const auto z = gnomonics::ComputeZodiacSheet(lat, dcl, style, 0, d1, d2, d5);
-            for (double d : gnomonics::ZodiacDeclinationsDeg(d1, d2, d5))
+            const auto z = sheet::ComputeZodiacSheet(lat, dcl, style, 0, d1, d2, d5);
+            for (double d : sheet::ZodiacDeclinationsDeg(d1, d2, d5))
                 columns.push_back(d);
-            for (int r = 0; r < gnomonics::kVerticalRows; ++r)
+            for (int r = 0; r < sheet::kVerticalRows; ++r)
                 cells[r].assign(z.cells[r].begin(), z.cells[r].end());
         } else {
-            const auto v = gnomonics::ComputeVerticalCurves(lat, dcl, style, 0);
-            columns.assign(gnomonics::kSolsticeDeclinationsDeg.begin(), gnomonics::kSolsticeDeclinationsDeg.end());
-            for (int r = 0; r < gnomonics::kVerticalRows; ++r)
+            const auto v = sheet::ComputeVerticalCurves(lat, dcl, style, 0);
+            columns.assign(sheet::kSolsticeDeclinationsDeg.begin(), sheet::kSolsticeDeclinationsDeg.end());
+            for (int r = 0; r < sheet::kVerticalRows; ++r)
                 cells[r].assign(v.cells[r].begin(), v.cells[r].end());
         }
         const double signedWall = side == WallSide::East ? -dcl : dcl;
@@ -223,8 +223,8 @@ private Q_SLOTS:
         for (std::size_t col = 0; col < columns.size(); ++col) {
             const DialLine *curve = curveAt(s, columns[col]);
             QVERIFY(curve);
-            for (int row = 0; row < gnomonics::kVerticalRows; ++row) {
-                const int eastHour = gnomonics::kVerticalFirstHour + row;
+            for (int row = 0; row < sheet::kVerticalRows; ++row) {
+                const int eastHour = sheet::kVerticalFirstHour + row;
                 const int hour = side == WallSide::East ? eastHour : 24 - eastHour;
                 compareColumn(s, *curve, hour, cells[row][col], zodiac ? 0.005 : 0.05,
                               skyFor(lat, signedWall, 15.0 * (hour - 12), columns[col]),
@@ -484,7 +484,7 @@ private Q_SLOTS:
     {
         const SheetSketch east = drawing::BuildVerticalSheetSketch(44.5, 25, 60, WallSide::East);
         const SheetSketch west = drawing::BuildVerticalSheetSketch(44.5, 25, 60, WallSide::West);
-        for (double dcl : gnomonics::kSolsticeDeclinationsDeg) {
+        for (double dcl : sheet::kSolsticeDeclinationsDeg) {
             const DialLine *e = curveAt(east, dcl);
             const DialLine *w = curveAt(west, dcl);
             QVERIFY(e && w);

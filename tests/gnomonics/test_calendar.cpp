@@ -6,7 +6,7 @@
 
 #include "gnomonics/datelines.h"
 #include "gnomonics/sun.h"
-#include "sheet/dates.h"
+#include "gnomonics/calendar.h"
 
 #include <cmath>
 
@@ -62,7 +62,7 @@ private Q_SLOTS:
         QFETCH(int, day);
         QFETCH(double, jd);
         QCOMPARE(gnomonics::JulianDay({year, month, day}, 12.0), jd);
-        QCOMPARE(gnomonics::CalendarDate(jd), (sheet::CivilDate{year, month, day}));
+        QCOMPARE(gnomonics::CalendarDate(jd), (gnomonics::CivilDate{year, month, day}));
     }
 
     void solsticesAndEquinoxes_data()
@@ -100,15 +100,15 @@ private Q_SLOTS:
         const double tolDeg = 0.01;
         double worst = 0;
         // Every seventh day at 12:00 UT over the years every date field accepts.
-        for (double jd = gnomonics::JulianDay({sheet::kFirstYear, 1, 1}, 12.0);
-             jd <= gnomonics::JulianDay({sheet::kLastYear, 12, 31}, 12.0); jd += 7) {
+        for (double jd = gnomonics::JulianDay({gnomonics::kFirstYear, 1, 1}, 12.0);
+             jd <= gnomonics::JulianDay({gnomonics::kLastYear, 12, 31}, 12.0); jd += 7) {
             const double got = gnomonics::SunAt(jd).declinationDeg;
             const double want = independentDeclinationDeg(jd);
             worst = std::max(worst, std::abs(got - want));
             HORALO_COMPARE_NEAR(got, want, tolDeg);
         }
-        qInfo("largest difference between the two theories, %d-%d: %.5f degrees", sheet::kFirstYear,
-              sheet::kLastYear, worst);
+        qInfo("largest difference between the two theories, %d-%d: %.5f degrees", gnomonics::kFirstYear,
+              gnomonics::kLastYear, worst);
     }
 
     void yearRange_data()
@@ -126,7 +126,7 @@ private Q_SLOTS:
     {
         QFETCH(int, year);
         QFETCH(bool, inRange);
-        QCOMPARE(sheet::InYearRange(year), inRange);
+        QCOMPARE(gnomonics::InYearRange(year), inRange);
         QCOMPARE(gnomonics::IsValidDate({year, 6, 1}), inRange);
     }
 
@@ -164,10 +164,10 @@ private Q_SLOTS:
         QFETCH(int, year);
         QFETCH(int, month);
         QFETCH(int, day);
-        const auto got = sheet::ReadDate(text.toStdString(), 2030);
+        const auto got = gnomonics::ReadDate(text.toStdString(), 2030);
         QCOMPARE(got.has_value(), valid);
         if (valid)
-            QCOMPARE(*got, (sheet::CivilDate{year, month, day}));
+            QCOMPARE(*got, (gnomonics::CivilDate{year, month, day}));
     }
 };
 

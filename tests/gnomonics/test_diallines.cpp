@@ -278,8 +278,8 @@ private Q_SLOTS:
             const DialLine &rising = *clock[24];
             const DialLine &falling = *clock[25];
             QCOMPARE(rising.analemma, AnalemmaHalf::DecemberToJune);
-            QCOMPARE(rising.analemmaFirstDay, (sheet::CivilDate{2025, 12, 21}));
-            QCOMPARE(falling.analemmaFirstDay, (sheet::CivilDate{2026, 6, 21}));
+            QCOMPARE(rising.analemmaFirstDay, (gnomonics::CivilDate{2025, 12, 21}));
+            QCOMPARE(falling.analemmaFirstDay, (gnomonics::CivilDate{2026, 6, 21}));
             QCOMPARE(rising.analemmaDays + falling.analemmaDays, 365);
         }
         if (AnalemmaMode(mode) == AnalemmaMode::NoonOnly) {
@@ -313,9 +313,9 @@ private Q_SLOTS:
         // Solstices and equinoxes: 3 lines; the zodiac adds the 4 other lines; 12 months; 1 date.
         QCOMPARE(int(r.lines.size()), 3 + 4 + 12 + 1);
         QCOMPARE_LE(std::abs(r.lines[0].declinationDeg - 23.43798), tolDeg);
-        QCOMPARE(r.lines[0].date, (sheet::CivilDate{2026, 6, 21}));
+        QCOMPARE(r.lines[0].date, (gnomonics::CivilDate{2026, 6, 21}));
         QCOMPARE_LE(std::abs(r.lines[1].declinationDeg + 23.43765), tolDeg);
-        QCOMPARE(r.lines[1].date, (sheet::CivilDate{2026, 12, 21}));
+        QCOMPARE(r.lines[1].date, (gnomonics::CivilDate{2026, 12, 21}));
         QCOMPARE(r.lines[2].declinationDeg, 0.0);
         QCOMPARE(r.lines[3].kind, DateLineKind::ZodiacEntry);
         QCOMPARE(r.lines[3].index, 1);

@@ -8,14 +8,14 @@
 // extremes of a double (denormal, largest, negative zero, infinities, NaN), and a fixed
 // pseudo-random spread over every magnitude, so each run tries the same 10^5 and more inputs.
 
-#include "gnomonics/declining.h"
+#include "sheet/declining.h"
 #include "drawing/sheetdrawing.h"
 #include "drawing/sheetsketch.h"
-#include "gnomonics/horizontalcurves.h"
-#include "gnomonics/horizontalhours.h"
-#include "gnomonics/verticalcurves.h"
-#include "gnomonics/zodiac.h"
-#include "sheet/dates.h"
+#include "sheet/horizontalcurves.h"
+#include "sheet/horizontalhours.h"
+#include "sheet/verticalcurves.h"
+#include "sheet/zodiac.h"
+#include "gnomonics/calendar.h"
 #include "sheet/numbers.h"
 
 #include "testsupport.h"
@@ -29,6 +29,7 @@
 #include <vector>
 
 using namespace gnomonics;
+using namespace sheet;
 
 namespace {
 
@@ -242,7 +243,7 @@ private Q_SLOTS:
                 QVERIFY2(std::isfinite(*number), text.c_str());
                 QVERIFY2(!std::signbit(*number) || *number != 0.0, text.c_str());
             }
-            const auto date = meter_(QString::fromStdString(text), [&] { return sheet::ReadDate(text, 2026); });
+            const auto date = meter_(QString::fromStdString(text), [&] { return gnomonics::ReadDate(text, 2026); });
             if (date) {
                 QVERIFY2(date->year >= 1 && date->year <= 9999 && date->month >= 1 && date->month <= 12 &&
                              date->day >= 1 && date->day <= 31,

@@ -4,16 +4,17 @@
 
 #include "testsupport.h"
 
-#include "gnomonics/declining.h"
-#include "gnomonics/horizontalhours.h"
+#include "sheet/declining.h"
+#include "sheet/horizontalhours.h"
 #include "gnomonics/plane.h"
-#include "gnomonics/verticalcurves.h"
+#include "sheet/verticalcurves.h"
 #include "shadowframe.h"
 #include "sheet/numbers.h"
 
 #include <cmath>
 
 using namespace gnomonics;
+using namespace sheet;
 
 namespace {
 

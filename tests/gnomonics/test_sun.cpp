@@ -248,7 +248,7 @@ private Q_SLOTS:
         for (int i = 0; i < 2000; ++i) {
             const double jd = JulianDay({1800, 1, 1}, 0) + random.next() * 146000;
             double hours = 0;
-            const sheet::CivilDate d = CalendarDate(jd, &hours);
+            const gnomonics::CivilDate d = CalendarDate(jd, &hours);
             QVERIFY(DateExists(d));
             QCOMPARE_LE(std::abs(JulianDay(d, hours) - jd), 1e-8);
         }

@@ -3,7 +3,7 @@
 
 #include "sheettesting.h"
 
-#include "gnomonics/horizontalhours.h"
+#include "sheet/horizontalhours.h"
 #include "horizontal/horizontalwindows.h"
 #include "horizontal/hourreport.h"
 #include "sheet/numbers.h"
@@ -121,11 +121,11 @@ private Q_SLOTS:
         const double tolDeg = 0.005 + 1e-9;
         double worst = 0;
         for (double lat = 35; lat <= 89.5; lat += 0.75) {
-            const auto texts = gnomonics::ComputeHorizontalHourAngles(lat);
+            const auto texts = sheet::ComputeHorizontalHourAngles(lat);
             for (std::size_t row = 0; row < texts.morning.size(); ++row) {
                 const double shown = *sheet::ReadNumber(texts.morning[row]);
                 // A summer Sun, so that even the 5 o'clock Sun stands above the horizon.
-                const double physics = shadowAngleFromNoonDeg(lat, -gnomonics::kHorizontalMorningHourAngles[row], 23.45);
+                const double physics = shadowAngleFromNoonDeg(lat, -sheet::kHorizontalMorningHourAngles[row], 23.45);
                 worst = std::max(worst, std::abs(shown - physics));
                 HORALO_COMPARE_NEAR(shown, physics, tolDeg);
             }

@@ -5,7 +5,7 @@
 #include "shadowframe.h"
 #include "testsupport.h"
 
-#include "gnomonics/declining.h"
+#include "sheet/declining.h"
 #include "sheet/numbers.h"
 #include "shell/examplefigures.h"
 
@@ -225,13 +225,13 @@ private Q_SLOTS:
         // Each whole hour the sheet gives a number for is drawn at that angle, turning down from
         // the right-hand half-line; each hour the sheet dashes is not drawn.
         QFETCH(bool, east);
-        const auto side = east ? gnomonics::WallSide::East : gnomonics::WallSide::West;
+        const auto side = east ? sheet::WallSide::East : sheet::WallSide::West;
         const shell::ExampleFigure picture = shell::DecliningExample(side);
-        const gnomonics::DecliningSheetResult sheet =
-            gnomonics::ComputeDecliningSheet(shell::kExampleLatitudeDeg, shell::kExampleWallDeclinationDeg, side);
+        const sheet::DecliningSheetResult sheet =
+            sheet::ComputeDecliningSheet(shell::kExampleLatitudeDeg, shell::kExampleWallDeclinationDeg, side);
         int drawnHours = 0;
-        for (std::size_t i = 1; i < gnomonics::kDecliningPositions; i += 2) {
-            const int hour = static_cast<int>(gnomonics::DecliningPositionHours(i));
+        for (std::size_t i = 1; i < sheet::kDecliningPositions; i += 2) {
+            const int hour = static_cast<int>(sheet::DecliningPositionHours(i));
             const shell::ExampleLine *line = hourLine(picture, QString::number(hour));
             const auto shown = sheet::ReadNumber(sheet.texts[i]);
             QVERIFY2(bool(line) == bool(shown), qPrintable(QStringLiteral("%1: %2").arg(hour).arg(QString::fromStdString(sheet.texts[i]))));
@@ -248,8 +248,8 @@ private Q_SLOTS:
 
     void westIsTheMirrorOfEast()
     {
-        const shell::ExampleFigure east = shell::DecliningExample(gnomonics::WallSide::East);
-        const shell::ExampleFigure west = shell::DecliningExample(gnomonics::WallSide::West);
+        const shell::ExampleFigure east = shell::DecliningExample(sheet::WallSide::East);
+        const shell::ExampleFigure west = shell::DecliningExample(sheet::WallSide::West);
         QCOMPARE(east.centre, west.centre);
         QCOMPARE(east.hours.size(), west.hours.size());
         bool sameAsEast = true;

@@ -181,7 +181,7 @@ private Q_SLOTS:
     void overTheLimitIsRefusedInWordsAndNothingIsSent()
     {
         Recorder recorder;
-        const auto dial = drawing::BuildVerticalSheetSketch(1, 0.0000001, 10000, gnomonics::WallSide::West);
+        const auto dial = drawing::BuildVerticalSheetSketch(1, 0.0000001, 10000, sheet::WallSide::West);
         QCOMPARE(dial.refusal, sheet::Refusal::None);
         const drawing::Drawing page = drawing::ToSheetDrawing(dial.sketch);
         shell::DrawingWindow *window = shell::showDrawing(page);

@@ -45,12 +45,12 @@ inline drawing::Drawing horizontalSheetDrawing(double latitudeDeg, double styleM
     return drawing::ToSheetDrawing(drawing::BuildHorizontalSheetSketch(latitudeDeg, styleMm).sketch);
 }
 inline drawing::Drawing verticalSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
-                                           gnomonics::WallSide side)
+                                           sheet::WallSide side)
 {
     return drawing::ToSheetDrawing(drawing::BuildVerticalSheetSketch(latitudeDeg, declinationDeg, styleMm, side).sketch);
 }
 inline drawing::Drawing zodiacSheetDrawing(double latitudeDeg, double declinationDeg, double styleMm,
-                                         gnomonics::WallSide side, double sign1Deg, double sign2Deg,
+                                         sheet::WallSide side, double sign1Deg, double sign2Deg,
                                          double anniversaryDeg, const std::string &label)
 {
     return drawing::ToSheetDrawing(drawing::BuildZodiacSheetSketch(latitudeDeg, declinationDeg, styleMm, side, sign1Deg,

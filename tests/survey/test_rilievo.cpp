@@ -83,7 +83,7 @@ const QString kHourOffWords = QStringLiteral("probabilmente un'ora di differenza
 
 // The angle a wall declining wallDeg shows at that clock time (from the program's Sun, whose
 // azimuth is checked against an independent formula in test_wallsurvey), typed to 0,001.
-QString alphaFor(double lat, double lon, double zone, bool summer, sheet::CivilDate date, double clock, double wallDeg)
+QString alphaFor(double lat, double lon, double zone, bool summer, gnomonics::CivilDate date, double clock, double wallDeg)
 {
     gnomonics::Place p;
     p.latitudeDeg = lat;
@@ -434,7 +434,7 @@ private Q_SLOTS:
         const int rows = summerRows.size() == 1 ? 2 : summerRows.size() == 4 ? 5 : 6;
         for (int k = 1; k <= rows; ++k) {
             const bool inSummer = summerRows.contains(k);
-            const sheet::CivilDate date = inSummer ? sheet::CivilDate{2024, 4, 3} : sheet::CivilDate{2024, 3, 28};
+            const gnomonics::CivilDate date = inSummer ? gnomonics::CivilDate{2024, 4, 3} : gnomonics::CivilDate{2024, 3, 28};
             const double clock = clocks[static_cast<std::size_t>(k - 1)];
             const QString n = QString::number(k);
             typeInto(w, "data" + n, QStringLiteral("%1/%2/2024").arg(date.day, 2, 10, QLatin1Char('0')).arg(date.month, 2, 10, QLatin1Char('0')));
@@ -467,7 +467,7 @@ private Q_SLOTS:
     {
         survey::SurveyForm form;
         form.summerTime = false;
-        const std::array<sheet::CivilDate, 2> dates{{{2024, 3, 28}, {2024, 4, 3}}};
+        const std::array<gnomonics::CivilDate, 2> dates{{{2024, 3, 28}, {2024, 4, 3}}};
         for (std::size_t k = 0; k < 2; ++k) {
             form.date[k] = QStringLiteral("%1/%2/2024").arg(dates[k].day, 2, 10, QLatin1Char('0')).arg(dates[k].month, 2, 10, QLatin1Char('0')).toStdString();
             form.clock[k] = "12:30:00";

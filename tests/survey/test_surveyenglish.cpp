@@ -97,7 +97,7 @@ private Q_SLOTS:
         form.latitude = "45.4642";
         form.longitude = "9.19";
         form.zone = "1";
-        const std::array<sheet::CivilDate, 2> dates{{{2024, 3, 28}, {2024, 4, 3}}};
+        const std::array<gnomonics::CivilDate, 2> dates{{{2024, 3, 28}, {2024, 4, 3}}};
         for (std::size_t k = 0; k < 2; ++k) {
             gnomonics::Place p;
             p.latitudeDeg = 45.4642;

@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "gnomonics/datelines.h"
-#include "gnomonics/zodiac.h"
+#include "sheet/zodiac.h"
 #include "sheet/numbers.h"
 #include "vertical/verticalwindows.h"
 
@@ -110,7 +110,7 @@ private Q_SLOTS:
         press(sheet, "Declinazione");
         press(sheet, "calcola");
         // The fifth column now holds the curve of declination 23,44 on the default wall.
-        const auto cells = gnomonics::ComputeZodiacTable(38.1167, 38, 40.32, 0, 20.16, 11.48, 23.44);
+        const auto cells = sheet::ComputeZodiacTable(38.1167, 38, 40.32, 0, 20.16, 11.48, 23.44);
         QCOMPARE(textOf(sheet, "dodici5"), qs(cells[7][4]));
         QCOMPARE(textOf(sheet, "otto5"), qs(cells[3][4]));
         QVERIFY(textOf(sheet, "dodici5") != QStringLiteral("65,32")); // no longer the equinox line

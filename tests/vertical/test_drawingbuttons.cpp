@@ -15,9 +15,9 @@ namespace {
 const QString kCurves = QStringLiteral("CurveVrt");
 const QString kZodiac = QStringLiteral("ZodiacoVrt");
 
-gnomonics::WallSide sideOf(const QString &button)
+sheet::WallSide sideOf(const QString &button)
 {
-    return button == QStringLiteral("DisegnoOvest") ? gnomonics::WallSide::West : gnomonics::WallSide::East;
+    return button == QStringLiteral("DisegnoOvest") ? sheet::WallSide::West : sheet::WallSide::East;
 }
 
 } // namespace
@@ -140,22 +140,22 @@ private Q_SLOTS:
         typeInto(sheet, "Latx", "41");
         press(sheet, "DisegnoEst");
         QCOMPARE(openDrawingWindow(), first);
-        const auto build = [&](double latitude, gnomonics::WallSide side) {
+        const auto build = [&](double latitude, sheet::WallSide side) {
             return window == kCurves
                        ? verticalSheetDrawing(latitude, 38, 40.32, side)
                        : zodiacSheetDrawing(latitude, 38, 40.32, side, 20.16, 11.48, 0, "Anniversario");
         };
-        QString why = drawingDifference(first->drawing(), build(41, gnomonics::WallSide::East));
+        QString why = drawingDifference(first->drawing(), build(41, sheet::WallSide::East));
         QVERIFY2(why.isEmpty(), qPrintable(why));
         // The other side, then new inputs: the same window each time, with the latest drawing.
         press(sheet, "DisegnoOvest");
         QCOMPARE(openDrawingWindow(), first);
-        why = drawingDifference(first->drawing(), build(41, gnomonics::WallSide::West));
+        why = drawingDifference(first->drawing(), build(41, sheet::WallSide::West));
         QVERIFY2(why.isEmpty(), qPrintable(why));
         typeInto(sheet, "Latx", "47");
         press(sheet, "DisegnoOvest");
         QCOMPARE(openDrawingWindow(), first);
-        why = drawingDifference(first->drawing(), build(47, gnomonics::WallSide::West));
+        why = drawingDifference(first->drawing(), build(47, sheet::WallSide::West));
         QVERIFY2(why.isEmpty(), qPrintable(why));
     }
 
@@ -216,7 +216,7 @@ private Q_SLOTS:
         shell::DrawingWindow *drawing = openDrawingWindow();
         QVERIFY(drawing);
         const double anniversaryDeg = *sheet::ReadNumber(textOf(window, "an").toStdString());
-        const drawing::Drawing want = zodiacSheetDrawing(38.1167, 38, 40.32, gnomonics::WallSide::East, 20.16, 11.48,
+        const drawing::Drawing want = zodiacSheetDrawing(38.1167, 38, 40.32, sheet::WallSide::East, 20.16, 11.48,
                                                        anniversaryDeg, label.toStdString());
         const QString why = drawingDifference(drawing->drawing(), want);
         QVERIFY2(why.isEmpty(), qPrintable(why));

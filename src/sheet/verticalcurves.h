@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-namespace gnomonics {
+namespace sheet {
 
 // The clock hours of the rows of the vertical curve tables, top to bottom (East wall).
 inline constexpr int kVerticalFirstHour = 5;
@@ -14,7 +14,7 @@ inline constexpr int kVerticalRows = kVerticalLastHour - kVerticalFirstHour + 1;
 
 // Solar declinations of the three curves of the solstice sheet, in column order: the summer
 // solstice, the winter solstice and the equinoxes.
-inline constexpr std::array<double, 3> kSolsticeDeclinationsDeg{23.45, -23.45, 0.0};
+inline constexpr std::array<double, 3> kSolsticeDeclinationsDeg{kSolsticeDeclinationDeg, -kSolsticeDeclinationDeg, 0.0};
 
 // Everything the vertical solstice and equinox curves sheet shows.
 struct VerticalCurvesResult {
@@ -47,4 +47,4 @@ struct VerticalCurvesResult {
 VerticalCurvesResult ComputeVerticalCurves(double latitudeDeg, double declinationDeg,
                                            double styleMm, double inclinationDeg);
 
-} // namespace gnomonics
+} // namespace sheet

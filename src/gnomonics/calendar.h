@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-namespace sheet {
+namespace gnomonics {
 
 struct CivilDate {
     int year = 0;
@@ -35,4 +35,15 @@ bool InYearRange(int year);
 // the range when it refuses.
 std::optional<CivilDate> ReadDate(std::string_view text, int currentYear);
 
-} // namespace sheet
+
+// Julian Day of a Gregorian date at the given hours of that day (0 is midnight; any value,
+// 25 meaning 1 o'clock of the next day). The calendar is proleptic Gregorian.
+double JulianDay(const CivilDate &date, double hours);
+
+// The Gregorian date and the hours into it of a Julian Day (inverse of JulianDay).
+CivilDate CalendarDate(double julianDay, double *hoursOut = nullptr);
+
+// True when the date exists in the Gregorian calendar and its year lies in kFirstYear..kLastYear.
+bool IsValidDate(const CivilDate &date);
+
+} // namespace gnomonics

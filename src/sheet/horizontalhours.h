@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-namespace gnomonics {
+namespace sheet {
 
 // The half-hour lines of a horizontal dial, morning rows from 5 to 11.30 (the afternoon rows
 // are their mirror images about the noon line and carry the same texts).
@@ -33,4 +33,4 @@ sheet::Refusal CheckHorizontalLatitude(double latitudeDeg);
 inline constexpr std::array<double, 14> kHorizontalMorningHourAngles{
     105, 97.5, 90, 82.5, 75, 67.5, 60, 52.5, 45, 37.5, 30, 22.5, 15, 7.5};
 
-} // namespace gnomonics
+} // namespace sheet

@@ -1,4 +1,4 @@
-#include "gnomonics/horizontalhours.h"
+#include "sheet/horizontalhours.h"
 
 #include "gnomonics/plane.h"
 
@@ -7,7 +7,12 @@
 
 #include <cmath>
 
-namespace gnomonics {
+namespace sheet {
+
+using gnomonics::BuildDialPlane;
+using gnomonics::DialPlane;
+using gnomonics::GnomonSize;
+using gnomonics::HourLineDirectionDeg;
 
 namespace {
 
@@ -49,4 +54,4 @@ sheet::Refusal CheckHorizontalLatitude(double latitudeDeg)
     return std::fabs(latitudeDeg) <= 90.0 ? sheet::Refusal::None : sheet::Refusal::LatitudeRange;
 }
 
-} // namespace gnomonics
+} // namespace sheet

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace gnomonics {
+namespace sheet {
 
 // Which way a vertical wall turns from facing due South.
 enum class WallSide { East, West };
@@ -72,4 +72,4 @@ struct DecliningSheetResult {
 DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinationDeg,
                                            WallSide side);
 
-} // namespace gnomonics
+} // namespace sheet

@@ -6,7 +6,7 @@
 
 #include "sunframe.h"
 
-#include "gnomonics/declining.h"
+#include "sheet/declining.h"
 #include "sheet/numbers.h"
 
 #include <algorithm>
@@ -14,12 +14,12 @@
 #include <random>
 #include <vector>
 
-using gnomonics::DecliningHourAngle;
-using gnomonics::DecliningPositionHours;
-using gnomonics::WallSide;
+using sheet::DecliningHourAngle;
+using sheet::DecliningPositionHours;
+using sheet::WallSide;
 using sheet::Refusal;
 
-Q_DECLARE_METATYPE(gnomonics::WallSide)
+Q_DECLARE_METATYPE(sheet::WallSide)
 Q_DECLARE_METATYPE(sheet::Refusal)
 
 namespace {
@@ -209,13 +209,13 @@ private Q_SLOTS:
         QFETCH(WallSide, side);
         QFETCH(double, positionHours);
         QFETCH(QString, text);
-        const auto sheetResult = gnomonics::ComputeDecliningSheet(latitudeDeg, declinationDeg, side);
+        const auto sheetResult = sheet::ComputeDecliningSheet(latitudeDeg, declinationDeg, side);
         QCOMPARE(sheetResult.refusal, Refusal::None);
         QCOMPARE(qs(sheetResult.texts[indexOfPosition(positionHours)]), text);
         // One position on its own gives the same line; the sheet dashes it also when no day
         // between the solstices lights it.
         const auto line = DecliningHourAngle(latitudeDeg, declinationDeg, side, positionHours);
-        if (gnomonics::DecliningHourLineLit(latitudeDeg, declinationDeg, side, positionHours)
+        if (sheet::DecliningHourLineLit(latitudeDeg, declinationDeg, side, positionHours)
             || positionHours == 12.0) {
             QCOMPARE(qs(line.text), text);
             QCOMPARE(line.angleDeg.has_value(), text != QLatin1String(kDash));
@@ -240,9 +240,9 @@ private Q_SLOTS:
         QFETCH(double, latitudeDeg);
         QFETCH(double, declinationDeg);
         QFETCH(WallSide, side);
-        const auto r = gnomonics::ComputeDecliningSheet(latitudeDeg, declinationDeg, side);
-        QCOMPARE(r.texts[gnomonics::kDecliningNoonIndex], std::string("-90"));
-        QCOMPARE(DecliningPositionHours(gnomonics::kDecliningNoonIndex), 12.0);
+        const auto r = sheet::ComputeDecliningSheet(latitudeDeg, declinationDeg, side);
+        QCOMPARE(r.texts[sheet::kDecliningNoonIndex], std::string("-90"));
+        QCOMPARE(DecliningPositionHours(sheet::kDecliningNoonIndex), 12.0);
     }
 
     // A zero is a value never entered; a negative one is refused after every value has been
@@ -258,7 +258,7 @@ private Q_SLOTS:
             const double phi = lat(engine), d = dcl(engine);
             for (WallSide side : {WallSide::East, WallSide::West}) {
                 const sunframe::Vec3 normal = sunframe::verticalWallNormal(d, side == WallSide::East);
-                for (std::size_t i = 0; i < gnomonics::kDecliningPositions; ++i) {
+                for (std::size_t i = 0; i < sheet::kDecliningPositions; ++i) {
                     const double t = DecliningPositionHours(i);
                     // Sampling cannot see a day that is lit for less than a step: keep away
                     // from the boundary by asking for a clear margin either way.
@@ -270,7 +270,7 @@ private Q_SLOTS:
                     if (std::abs(best) < 1e-3)
                         continue;
                     const bool want = best > 0;
-                    QCOMPARE(gnomonics::DecliningHourLineLit(phi, d, side, t), want);
+                    QCOMPARE(sheet::DecliningHourLineLit(phi, d, side, t), want);
                     (want ? lit : dark)++;
                 }
             }
@@ -307,7 +307,7 @@ private Q_SLOTS:
         QFETCH(double, declinationDeg);
         QFETCH(Refusal, refusal);
         for (WallSide side : {WallSide::East, WallSide::West}) {
-            const auto r = gnomonics::ComputeDecliningSheet(latitudeDeg, declinationDeg, side);
+            const auto r = sheet::ComputeDecliningSheet(latitudeDeg, declinationDeg, side);
             QCOMPARE(r.refusal, refusal);
             for (const std::string &text : r.texts)
                 QCOMPARE(text.empty(), refusal != Refusal::None);
@@ -329,7 +329,7 @@ private Q_SLOTS:
         for (double lat : values) {
             for (double dcl : values) {
                 for (WallSide side : {WallSide::East, WallSide::West}) {
-                    for (std::size_t i = 0; i < gnomonics::kDecliningPositions; ++i) {
+                    for (std::size_t i = 0; i < sheet::kDecliningPositions; ++i) {
                         const double t = DecliningPositionHours(i);
                         const auto line = DecliningHourAngle(lat, dcl, side, t);
                         const double closed = closedFormAngleDeg(lat, dcl, side, t);
@@ -375,8 +375,8 @@ private Q_SLOTS:
     {
         QFETCH(double, latitudeDeg);
         QFETCH(WallSide, side);
-        const auto south = gnomonics::ComputeDecliningSheet(latitudeDeg, 0.0, side);
-        const auto turned = gnomonics::ComputeDecliningSheet(latitudeDeg, 0.0000001, side);
+        const auto south = sheet::ComputeDecliningSheet(latitudeDeg, 0.0, side);
+        const auto turned = sheet::ComputeDecliningSheet(latitudeDeg, 0.0000001, side);
         for (std::size_t i = 4; i <= 26; ++i)
             QCOMPARE(turned.texts[i], south.texts[i]);
     }
@@ -389,7 +389,7 @@ private Q_SLOTS:
         double worstDeg = 0;
         for (int k = 0; k < 2000; ++k) {
             const double lat = angle(rng), dcl = angle(rng);
-            for (std::size_t i = 0; i < gnomonics::kDecliningPositions; ++i) {
+            for (std::size_t i = 0; i < sheet::kDecliningPositions; ++i) {
                 const double t = DecliningPositionHours(i);
                 const double west = closedFormAngleDeg(lat, dcl, WallSide::West, t);
                 const double east = closedFormAngleDeg(lat, dcl, WallSide::East, 24 - t);
@@ -451,9 +451,9 @@ private Q_SLOTS:
             const double dcl = logarithmicDeclination ? std::exp(drawn) : drawn;
             if (lat <= 0 || lat >= 90 || dcl <= 0 || dcl >= 90)
                 continue;
-            const auto sheetResult = gnomonics::ComputeDecliningSheet(lat, dcl, side);
+            const auto sheetResult = sheet::ComputeDecliningSheet(lat, dcl, side);
             QCOMPARE(sheetResult.refusal, Refusal::None);
-            for (std::size_t i = 0; i < gnomonics::kDecliningPositions; ++i) {
+            for (std::size_t i = 0; i < sheet::kDecliningPositions; ++i) {
                 const double t = DecliningPositionHours(i);
                 const double physical = physicalLineDeg(lat, dcl, side, 15.0 * (t - 12.0));
                 const std::string &text = sheetResult.texts[i];
@@ -469,7 +469,7 @@ private Q_SLOTS:
                 }
                 // Above the horizontal, or never lit (checked against the sky in
                 // litLinesMatchTheSky): no line to trace.
-                if (physical > 0 || !gnomonics::DecliningHourLineLit(lat, dcl, side, t)) {
+                if (physical > 0 || !sheet::DecliningHourLineLit(lat, dcl, side, t)) {
                     QVERIFY2(text == kDash, qPrintable(where));
                     ++dashed;
                     continue;
@@ -574,7 +574,7 @@ private Q_SLOTS:
         for (double lat : extremes) {
             for (double dcl : extremes) {
                 for (WallSide side : {WallSide::East, WallSide::West}) {
-                    for (std::size_t i = 0; i < gnomonics::kDecliningPositions; ++i) {
+                    for (std::size_t i = 0; i < sheet::kDecliningPositions; ++i) {
                         const auto line = DecliningHourAngle(lat, dcl, side, DecliningPositionHours(i));
                         const QString text = qs(line.text);
                         const QString where = QStringLiteral("lat %1 dcl %2 %3: %4")

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-namespace gnomonics {
+namespace sheet {
 
 // The text of a curve point that does not exist (the Sun is below the horizon at that hour).
 inline constexpr const char *kHorizontalCurveDash = "--------";
@@ -15,8 +15,8 @@ inline constexpr const char *kHorizontalCurveDash = "--------";
 inline constexpr double kFarthestHorizontalCellMm = 1e6;
 
 // Solar declinations of the curves, degrees.
-inline constexpr double kSummerSolsticeDeclinationDeg = 23.45;
-inline constexpr double kWinterSolsticeDeclinationDeg = -23.45;
+inline constexpr double kSummerSolsticeDeclinationDeg = kSolsticeDeclinationDeg;
+inline constexpr double kWinterSolsticeDeclinationDeg = -kSolsticeDeclinationDeg;
 
 // Signed distance, in the unit of the style (millimetres), from the dial centre O of a
 // horizontal dial to the shadow of the style's tip along the hour line of hour angle H.
@@ -59,4 +59,4 @@ struct HorizontalCurvesResult {
 // repeat the texts of the morning rows 11 to 6, the dial being symmetric about its noon line.
 HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleMm);
 
-} // namespace gnomonics
+} // namespace sheet

@@ -5,7 +5,7 @@
 
 #include "sunframe.h"
 
-#include "gnomonics/horizontalcurves.h"
+#include "sheet/horizontalcurves.h"
 #include "sheet/numbers.h"
 
 #include <algorithm>
@@ -13,9 +13,9 @@
 #include <map>
 #include <random>
 
-using gnomonics::ComputeHorizontalCurves;
-using gnomonics::HorizontalCurveDistanceMm;
-using gnomonics::HorizontalCurvesResult;
+using sheet::ComputeHorizontalCurves;
+using sheet::HorizontalCurveDistanceMm;
+using sheet::HorizontalCurvesResult;
 using sheet::Refusal;
 
 Q_DECLARE_METATYPE(sheet::Refusal)
@@ -47,7 +47,7 @@ std::string field(const HorizontalCurvesResult &r, const QString &name)
         return r.styleBase;
     if (name == QLatin1String("dodici3"))
         return r.equinoxNoon;
-    for (std::size_t row = 0; row < gnomonics::kHorizontalCurveRows; ++row) {
+    for (std::size_t row = 0; row < sheet::kHorizontalCurveRows; ++row) {
         if (name == QLatin1String(summer[row]))
             return r.summer[row];
         if (name == QLatin1String(winter[row]))
@@ -195,7 +195,7 @@ private Q_SLOTS:
         const bool refused = refusal != Refusal::None;
         QCOMPARE(r.styleHeight.empty(), refused);
         QCOMPARE(r.equinoxNoon.empty(), refused);
-        for (std::size_t row = 0; row < gnomonics::kHorizontalCurveRows; ++row) {
+        for (std::size_t row = 0; row < sheet::kHorizontalCurveRows; ++row) {
             QCOMPARE(r.summer[row].empty(), refused);
             QCOMPARE(r.winter[row].empty(), refused);
         }
@@ -257,12 +257,12 @@ private Q_SLOTS:
                 continue;
             const auto r = ComputeHorizontalCurves(lat, style);
             QCOMPARE(r.refusal, Refusal::None);
-            for (std::size_t row = 0; row < gnomonics::kHorizontalCurveRows; ++row) {
-                const int hour = gnomonics::HorizontalCurveHour(row);
+            for (std::size_t row = 0; row < sheet::kHorizontalCurveRows; ++row) {
+                const int hour = sheet::HorizontalCurveHour(row);
                 const bool sixOrEighteen = hour == 6 || hour == 18;
                 // Each column is the season of the dial's own hemisphere.
-                const double summer = lat > 0 ? gnomonics::kSummerSolsticeDeclinationDeg
-                                              : gnomonics::kWinterSolsticeDeclinationDeg;
+                const double summer = lat > 0 ? sheet::kSummerSolsticeDeclinationDeg
+                                              : sheet::kWinterSolsticeDeclinationDeg;
                 check(lat, style, hour, summer, r.summer[row], sixOrEighteen ? kHalfTenthMm : kHalfHundredthMm);
                 check(lat, style, hour, -summer, r.winter[row], kHalfHundredthMm);
                 if (QTest::currentTestFailed())
@@ -376,7 +376,7 @@ private Q_SLOTS:
                 ok(r.styleHeight);
                 ok(r.styleBase);
                 ok(r.equinoxNoon);
-                for (std::size_t row = 0; row < gnomonics::kHorizontalCurveRows; ++row) {
+                for (std::size_t row = 0; row < sheet::kHorizontalCurveRows; ++row) {
                     ok(r.summer[row]);
                     ok(r.winter[row]);
                 }

@@ -1,10 +1,21 @@
-#include "gnomonics/verticalstyle.h"
+#include "sheet/verticalstyle.h"
 
+#include "gnomonics/angles.h"
 #include "gnomonics/sun.h"
 
 #include <cmath>
 
-namespace gnomonics {
+namespace sheet {
+
+using gnomonics::BuildDialPlane;
+using gnomonics::CentreToProjectionMm;
+using gnomonics::DialPlane;
+using gnomonics::GnomonSize;
+using gnomonics::PlaneInput;
+using gnomonics::Point2;
+using gnomonics::SunDirection;
+using gnomonics::Vec3;
+using gnomonics::dot;
 
 using sheet::Mask;
 
@@ -68,7 +79,7 @@ double SubstyleAngleDeg(const VerticalStyle &style)
     // The substyle runs from O to F; the wall's vertical is its line of greatest slope, down
     // from O. On the sheet's East wall the substyle turns to the left of it, a positive angle.
     const Point2 o = style.plane.centre;
-    return std::atan2(o.xMm, o.yMm) * sheet::angles().deg + 0.0;
+    return std::atan2(o.xMm, o.yMm) * gnomonics::angles::kDeg + 0.0;
 }
 
 double SubstyleHour(const VerticalStyle &style)
@@ -78,7 +89,7 @@ double SubstyleHour(const VerticalStyle &style)
 
 double HourAngleRad(const VerticalStyle &style, double clockHour)
 {
-    return (15.0 * clockHour - style.substyleTimeAngleDeg) * sheet::angles().rad;
+    return (15.0 * clockHour - style.substyleTimeAngleDeg) * gnomonics::angles::kRad;
 }
 
 namespace {
@@ -86,7 +97,7 @@ namespace {
 // The engine's hour angle (degrees from noon, West positive) of a table hour angle.
 double fromNoonDeg(const VerticalStyle &style, double hourAngleRad)
 {
-    return hourAngleRad * sheet::angles().deg + style.plane.longitudeDifferenceDeg;
+    return hourAngleRad * gnomonics::angles::kDeg + style.plane.longitudeDifferenceDeg;
 }
 
 } // namespace
@@ -113,7 +124,7 @@ double HourLineDirectionDeg(const VerticalStyle &style, double hourAngleRad)
 {
     // The engine measures from the noon line, positive on the afternoon side, which is the way
     // the shadow turns; the tables measure from the substyle.
-    const double fromNoon = HourLineDirectionDeg(style.plane, fromNoonDeg(style, hourAngleRad));
+    const double fromNoon = gnomonics::HourLineDirectionDeg(style.plane, fromNoonDeg(style, hourAngleRad));
     return std::remainder(fromNoon - style.plane.substyleAngleDeg, 360.0);
 }
 
@@ -140,4 +151,4 @@ std::string FiniteOrDash(double value, Mask mask)
     return text.empty() ? std::string(kDashShort) : text;
 }
 
-} // namespace gnomonics
+} // namespace sheet

@@ -1,4 +1,4 @@
-#include "gnomonics/horizontalcurves.h"
+#include "sheet/horizontalcurves.h"
 
 #include "gnomonics/plane.h"
 
@@ -7,7 +7,15 @@
 #include <cmath>
 #include <limits>
 
-namespace gnomonics {
+namespace sheet {
+
+using gnomonics::BuildDialPlane;
+using gnomonics::CentreToProjectionMm;
+using gnomonics::DialPlane;
+using gnomonics::GnomonSize;
+using gnomonics::Vec3;
+using gnomonics::dot;
+using gnomonics::length;
 
 namespace {
 
@@ -98,4 +106,4 @@ HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleM
     return out;
 }
 
-} // namespace gnomonics
+} // namespace sheet

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "gnomonics/verticalcurves.h"
+#include "sheet/verticalcurves.h"
 #include "sheet/checks.h"
 
 #include <array>
 #include <string>
 
-namespace gnomonics {
+namespace sheet {
 
 inline constexpr int kZodiacColumns = 5;
 
@@ -64,4 +64,4 @@ ZodiacSheetResult ComputeZodiacSheet(double latitudeDeg, double declinationDeg, 
                                      double inclinationDeg, double sign1Deg, double sign2Deg,
                                      double anniversaryDeg);
 
-} // namespace gnomonics
+} // namespace sheet

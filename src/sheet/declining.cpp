@@ -1,13 +1,20 @@
-#include "gnomonics/declining.h"
+#include "sheet/declining.h"
 
+#include "gnomonics/angles.h"
 #include "gnomonics/plane.h"
 #include "sheet/numbers.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
-namespace gnomonics {
+namespace sheet {
+
+using gnomonics::BuildDialPlane;
+using gnomonics::DialPlane;
+using gnomonics::HourLineDirectionDeg;
+using gnomonics::PlaneInput;
 
 namespace {
 
@@ -52,7 +59,7 @@ double largest(const Wave &w, double lo, double hi)
 {
     double best = std::max(w.at(lo), w.at(hi));
     const double crest = std::atan2(w.a, w.b);
-    const double turn = 2.0 * sheet::angles().pi;
+    const double turn = 2.0 * std::numbers::pi;
     for (double d : {crest, crest - turn, crest + turn})
         if (d > lo && d < hi)
             best = std::max(best, w.at(d));
@@ -64,10 +71,10 @@ double largest(const Wave &w, double lo, double hi)
 bool DecliningHourLineLit(double latitudeDeg, double declinationDeg, WallSide side,
                           double positionHours)
 {
-    const auto &k = sheet::angles();
-    const double phi = latitudeDeg * k.rad;
-    const double wall = declinationDeg * k.rad;
-    const double hour = hourAngleDeg(positionHours) * k.rad;
+    using gnomonics::angles::kRad;
+    const double phi = latitudeDeg * kRad;
+    const double wall = declinationDeg * kRad;
+    const double hour = hourAngleDeg(positionHours) * kRad;
     // The Sun in East-North-Up axes: (-cos d sin H, sin d cos phi - cos d cos H sin phi,
     // sin d sin phi + cos d cos H cos phi). The wall faces (sin D, -cos D, 0) when it turns
     // East, (-sin D, -cos D, 0) when it turns West.
@@ -75,7 +82,7 @@ bool DecliningHourLineLit(double latitudeDeg, double declinationDeg, WallSide si
     const double eastward = side == WallSide::East ? std::sin(wall) : -std::sin(wall);
     const Wave front{-std::cos(wall) * std::cos(phi),
                      -eastward * std::sin(hour) + std::cos(wall) * std::cos(hour) * std::sin(phi)};
-    const double solstice = 23.45 * k.rad;
+    const double solstice = kSolsticeDeclinationDeg * kRad;
     const auto [lo, hi] = notBelowZero(up, -solstice, solstice);
     return lo <= hi && largest(front, lo, hi) > 0.0;
 }
@@ -150,4 +157,4 @@ DecliningSheetResult ComputeDecliningSheet(double latitudeDeg, double declinatio
     return out;
 }
 
-} // namespace gnomonics
+} // namespace sheet

@@ -2,8 +2,9 @@
 // table with its dashes, the refusals, and the shared geometry of verticalstyle.h held
 // against the shadow of the tip computed from the Sun's direction.
 
-#include "gnomonics/verticalcurves.h"
-#include "gnomonics/verticalstyle.h"
+#include "gnomonics/angles.h"
+#include "sheet/verticalcurves.h"
+#include "sheet/verticalstyle.h"
 #include "sheet/numbers.h"
 
 #include "shadowframe.h"
@@ -14,6 +15,7 @@
 #include <cmath>
 
 using namespace gnomonics;
+using namespace sheet;
 
 namespace {
 
@@ -225,7 +227,7 @@ void TestVerticalCurves::substyleTimeAngleIsRoundedBeforeTheRows()
     const VerticalStyle style = MakeVerticalStyle(lat, dcl, 40.32, 0);
     QCOMPARE(style.substyleTimeAngleDeg, roundedDeg);
     // Every row starts from the rounded value: the hour angle of 12 o'clock is 180 - T.
-    const double rad = sheet::angles().rad;
+    const double rad = gnomonics::angles::kRad;
     QCOMPARE(HourAngleRad(style, 12), (180.0 - roundedDeg) * rad);
     QCOMPARE(HourAngleRad(style, 5), (75.0 - roundedDeg) * rad);
 }

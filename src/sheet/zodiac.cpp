@@ -1,11 +1,11 @@
-#include "gnomonics/zodiac.h"
+#include "sheet/zodiac.h"
 
-#include "gnomonics/verticalstyle.h"
+#include "sheet/verticalstyle.h"
 #include "sheet/numbers.h"
 
 #include <cmath>
 
-namespace gnomonics {
+namespace sheet {
 
 using sheet::Mask;
 
@@ -74,4 +74,4 @@ ZodiacSheetResult ComputeZodiacSheet(double latitudeDeg, double declinationDeg, 
     return out;
 }
 
-} // namespace gnomonics
+} // namespace sheet

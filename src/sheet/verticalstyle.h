@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace gnomonics {
+namespace sheet {
 
 // The wall of the solstice-curve sheet and the zodiac sheet, as those tables read it from the
 // engine's dial plane.
@@ -27,7 +27,7 @@ inline constexpr std::string_view kDashLong = "-------";
 
 struct VerticalStyle {
     double latitudeDeg = 0;
-    DialPlane plane; // the wall, declining East, with a style of length s
+    gnomonics::DialPlane plane; // the wall, declining East, with a style of length s
     // T = 180 - L in degrees (L the longitude difference, counted from noon towards morning),
     // rounded to three decimals as the sheets show it; every table hour angle is taken from it.
     double substyleTimeAngleDeg = 0;
@@ -110,4 +110,4 @@ std::string CurveCellText(const VerticalStyle &style, double clockHour, double s
 // A derived value as text with the given mask, or the short dash when it is not finite.
 std::string FiniteOrDash(double value, sheet::Mask mask);
 
-} // namespace gnomonics
+} // namespace sheet

@@ -1,9 +1,9 @@
-#include "gnomonics/verticalcurves.h"
+#include "sheet/verticalcurves.h"
 
-#include "gnomonics/verticalstyle.h"
+#include "sheet/verticalstyle.h"
 #include "sheet/numbers.h"
 
-namespace gnomonics {
+namespace sheet {
 
 using sheet::Mask;
 
@@ -49,4 +49,4 @@ VerticalCurvesResult ComputeVerticalCurves(double latitudeDeg, double declinatio
     return out;
 }
 
-} // namespace gnomonics
+} // namespace sheet

@@ -2,9 +2,9 @@
 // declinations shown, the refusals, the agreement with the solstice sheet, and every cell held
 // against the shadow of the style's tip computed from the Sun's direction.
 
-#include "gnomonics/verticalcurves.h"
-#include "gnomonics/verticalstyle.h"
-#include "gnomonics/zodiac.h"
+#include "sheet/verticalcurves.h"
+#include "sheet/verticalstyle.h"
+#include "sheet/zodiac.h"
 #include "sheet/numbers.h"
 
 #include "shadowframe.h"
@@ -15,6 +15,7 @@
 #include <cmath>
 
 using namespace gnomonics;
+using namespace sheet;
 
 namespace {
 
