@@ -3,7 +3,7 @@
 #include "drawing/csvwriter.h"
 #include "drawing/dxfwriter.h"
 #include "drawing/sheetdrawing.h"
-#include "project/atomicfile.h"
+#include "files/atomicfile.h"
 #include "drawing/qt/drawingexport.h"
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
@@ -99,7 +99,7 @@ bool ExportDialToNativePath(const std::string &target, const DesignedDial &dial,
                         .text()
                         .arg(QString::fromStdString(sheet::FormatGeneral(plate.widthMm)),
                              QString::fromStdString(sheet::FormatGeneral(plate.heightMm))));
-    if (!project::WriteFileAtomically(target, std::string_view(document.constData(), static_cast<std::size_t>(document.size())), &why))
+    if (!files::WriteFileAtomically(target, std::string_view(document.constData(), static_cast<std::size_t>(document.size())), &why))
         return fail(QString::fromStdString(why));
     return true;
 }

@@ -4,7 +4,7 @@
 
 #include "drawing/dialsketch.h"
 #include "drawing/textformat.h"
-#include "project/atomicfile.h"
+#include "files/atomicfile.h"
 
 #include <cmath>
 #include <functional>
@@ -251,7 +251,7 @@ bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std
             *error = say(QT_TRANSLATE_NOOP("horalo", "Il quadrante non può essere calcolato."));
         return false;
     }
-    return project::WriteFileAtomically(path, DialCsv(dial), error);
+    return files::WriteFileAtomically(path, DialCsv(dial), error);
 }
 
 } // namespace drawing

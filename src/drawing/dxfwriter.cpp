@@ -2,7 +2,7 @@
 
 #include "sheet/translation.h"
 
-#include "project/atomicfile.h"
+#include "files/atomicfile.h"
 
 #include <dl_dxf.h>
 
@@ -101,7 +101,7 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
             *error = why;
         return false;
     };
-    const std::string temp = project::TemporaryPathBeside(path);
+    const std::string temp = files::TemporaryPathBeside(path);
     {
         DL_Dxf dxf;
         std::unique_ptr<DL_WriterA> dw(dxf.out(temp.c_str(), DL_Codes::AC1009));
@@ -201,7 +201,7 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
         return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
     }
     std::string why;
-    if (!project::MoveIntoPlace(temp, path, &why))
+    if (!files::MoveIntoPlace(temp, path, &why))
         return fail(why);
     return true;
 }

@@ -3,7 +3,7 @@
 #include "sheet/numbers.h"
 #include "sheet/translation.h"
 
-#include "project/atomicfile.h"
+#include "files/atomicfile.h"
 #include "project/fieldlimits.h"
 #include "gnomonics/calendar.h"
 
@@ -431,7 +431,7 @@ std::string WriteProject(const Project &p)
 
 bool SaveProject(const std::string &path, const Project &project, std::string *error)
 {
-    return WriteFileAtomically(path, WriteProject(project), error);
+    return files::WriteFileAtomically(path, WriteProject(project), error);
 }
 
 bool SetExtraObject(Project &project, const std::string &key, std::string_view objectJson)

@@ -2,7 +2,7 @@
 
 #include "drawing/qt/drawingrender.h"
 
-#include "project/atomicfile.h"
+#include "files/atomicfile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -60,7 +60,7 @@ bool writeDocument(const QString &path, const QByteArray &document)
 {
     if (path.isEmpty() || document.isEmpty())
         return false;
-    return project::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+    return files::WriteFileAtomically(QFile::encodeName(path).toStdString(),
                                         std::string_view(document.constData(), static_cast<std::size_t>(document.size())), nullptr);
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace project {
+namespace files {
 
 // Writes bytes to path (to the file it leads to when it is a symbolic link) through a temporary
 // file in the same folder, flushed and then renamed over it, so that a full disk or a crash never leaves half a file: either the old file (or
@@ -24,4 +24,4 @@ std::string TemporaryPathBeside(const std::string &path);
 // it leads to (as editors do: the link stays a link and its file gets the new contents).
 std::string FinalTarget(const std::string &path);
 
-} // namespace project
+} // namespace files

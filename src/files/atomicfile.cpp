@@ -1,4 +1,4 @@
-#include "project/atomicfile.h"
+#include "files/atomicfile.h"
 
 #include "sheet/translation.h"
 
@@ -11,7 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace project {
+namespace files {
 
 namespace {
 // A marked text in the program's language.
@@ -95,4 +95,4 @@ bool MoveIntoPlace(const std::string &temp, const std::string &path, std::string
     return false;
 }
 
-} // namespace project
+} // namespace files
