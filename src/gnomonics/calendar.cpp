@@ -48,7 +48,11 @@ std::optional<int> readDigits(std::string_view part, std::size_t maxDigits)
 
 } // namespace
 
-std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
+namespace {
+
+// Day, month and year as written, whether or not that day exists; without a year written (when
+// one may be left out) the given one is meant.
+std::optional<CivilDate> readFields(std::string_view text, std::optional<int> currentYear)
 {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front()))
@@ -64,14 +68,14 @@ std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
             start = i + 1;
         }
     }
-    if (parts.size() == 3 && parts[2].empty())
+    if (currentYear && parts.size() == 3 && parts[2].empty())
         parts.pop_back();
-    if (parts.size() != 2 && parts.size() != 3)
+    if (parts.size() != 3 && !(currentYear && parts.size() == 2))
         return std::nullopt;
 
     const auto dayRead = readDigits(parts[0], 2);
     const auto monthRead = readDigits(parts[1], 2);
-    int year = currentYear;
+    int year = currentYear.value_or(0);
     if (parts.size() == 3) {
         // The year is written in full (aaaa): "26" could mean 1926 or 2026, so it is refused.
         const auto yearRead = parts[2].size() == 4 ? readDigits(parts[2], 4) : std::nullopt;
@@ -81,8 +85,20 @@ std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
     }
     if (!dayRead || !monthRead)
         return std::nullopt;
-    const CivilDate date{year, *monthRead, *dayRead};
-    if (year < 1 || year > 9999 || !DateExists(date))
+    return CivilDate{year, *monthRead, *dayRead};
+}
+
+} // namespace
+
+std::optional<CivilDate> ReadDateForm(std::string_view text)
+{
+    return readFields(text, std::nullopt);
+}
+
+std::optional<CivilDate> ReadDate(std::string_view text, int currentYear)
+{
+    const auto date = readFields(text, currentYear);
+    if (!date || date->year < 1 || date->year > 9999 || !DateExists(*date))
         return std::nullopt;
     return date;
 }

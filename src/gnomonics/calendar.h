@@ -35,6 +35,10 @@ bool InYearRange(int year);
 // the range when it refuses.
 std::optional<CivilDate> ReadDate(std::string_view text, int currentYear);
 
+// The day, month and year of a date written in full "gg/mm/aaaa" (blanks and tabs around it
+// ignored), whether or not that day exists: for a form that says which of the two is wrong.
+std::optional<CivilDate> ReadDateForm(std::string_view text);
+
 
 // Julian Day of a Gregorian date at the given hours of that day (0 is midnight; any value,
 // 25 meaning 1 o'clock of the next day). The calendar is proleptic Gregorian.

@@ -113,18 +113,6 @@ std::vector<std::string_view> split(std::string_view text, char sep)
     return parts;
 }
 
-// A date in the form gg/mm/aaaa, whether or not it exists.
-std::optional<gnomonics::CivilDate> readDateForm(const std::string &text)
-{
-    const auto parts = split(text, '/');
-    if (parts.size() != 3)
-        return std::nullopt;
-    const auto d = digits(parts[0], 1, 2), m = digits(parts[1], 1, 2), y = digits(parts[2], 4, 4);
-    if (!d || !m || !y)
-        return std::nullopt;
-    return gnomonics::CivilDate{*y, *m, *d};
-}
-
 // The fields of a time written hh:mm[:ss], whether or not they are in range.
 std::optional<std::array<int, 3>> readClockForm(const std::string &text)
 {
@@ -246,7 +234,7 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
         gnomonics::SurveyObservation o;
         o.summerTime = RowSummerTime(form, k);
         std::string note;
-        if (const auto d = readDateForm(date)) {
+        if (const auto d = gnomonics::ReadDateForm(date)) {
             o.date = *d;
             if (!gnomonics::DateExists(o.date))
                 addNote(note, std::string(kDateLabel) + kNoSuchDate);

@@ -169,6 +169,36 @@ private Q_SLOTS:
         if (valid)
             QCOMPARE(*got, (gnomonics::CivilDate{year, month, day}));
     }
+
+    // The survey's form tells a date that does not exist from one badly written: the fields
+    // come back whatever the day, and the year must be there.
+    void readsDateForms_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::newRow("full date") << "15/08/2026" << true << 2026 << 8 << 15;
+        QTest::newRow("31 February is read, to be refused as no such day") << "31/02/2026" << true << 2026 << 2 << 31;
+        QTest::newRow("month 13 is read too") << " 01/13/2026\t" << true << 2026 << 13 << 1;
+        QTest::newRow("the year may not be left out") << "25/12" << false << 0 << 0 << 0;
+        QTest::newRow("nor left empty") << "25/12/" << false << 0 << 0 << 0;
+        QTest::newRow("two-digit year") << "21/06/26" << false << 0 << 0 << 0;
+        QTest::newRow("letters") << "1a/06/2026" << false << 0 << 0 << 0;
+    }
+    void readsDateForms()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, read);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        const auto got = gnomonics::ReadDateForm(text.toStdString());
+        QCOMPARE(got.has_value(), read);
+        if (read)
+            QCOMPARE(*got, (gnomonics::CivilDate{year, month, day}));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCalendar)
