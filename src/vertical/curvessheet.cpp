@@ -246,7 +246,7 @@ void CurvesSheet::drawSide(Side side)
     // The builder runs the sheet's own checks on the wall, with the same warnings.
     const drawing::SheetSketch dial = drawing::BuildVerticalSheetSketch(
         wall->latitudeDeg, wall->declinationDeg, wall->styleMm,
-        side == Side::East ? sheet::WallSide::East : sheet::WallSide::West);
+        side);
     if (dial.refusal != sheet::Refusal::None) {
         refuse(dial.refusal);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheet/declining.h"
 #include "sheet/verticalcurves.h"
 
 #include <string>
@@ -8,7 +9,7 @@ namespace vertical {
 
 // The curve sheets always hold the numbers of a wall declining East; a West wall is its
 // mirror image, so choosing a side only changes which clock hour each row stands for.
-enum class Side { East, West };
+using Side = sheet::WallSide;
 
 // Rows are counted from 0 (clock hour 5 on an East wall) to kVerticalRows - 1 (hour 19).
 inline constexpr int kRows = sheet::kVerticalRows;

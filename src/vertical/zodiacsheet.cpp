@@ -286,7 +286,7 @@ void ZodiacSheet::drawSide(Side side)
     }
     const drawing::SheetSketch dial = drawing::BuildZodiacSheetSketch(
         wall.latitudeDeg, wall.declinationDeg, wall.styleMm,
-        side == Side::East ? sheet::WallSide::East : sheet::WallSide::West, in->sign1Deg, in->sign2Deg,
+        side, in->sign1Deg, in->sign2Deg,
         in->anniversaryDeg, anniversaryLabel().toStdString());
     if (dial.refusal != sheet::Refusal::None) {
         refuse(dial.refusal);
