@@ -8,6 +8,18 @@
         <translation>Horalo: design and computation of sundials.</translation>
     </message>
     <message>
+        <source>Anteprima di stampa</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Anteprima e stampa…</source>
+        <translation>Preview and print…</translation>
+    </message>
+    <message>
+        <source>Stampa sulla stampante scelta l&apos;ultima volta. Maiusc+clic o Ctrl+P: anteprima e scelta della stampante.</source>
+        <translation>Prints on the printer chosen last. Shift+click or Ctrl+P: preview and choice of printer.</translation>
+    </message>
+    <message>
         <source>Scrive il quadrante del progetto in FILE (PDF, SVG, DXF o CSV secondo l&apos;estensione) senza aprire finestre.</source>
         <translation>Writes the project&apos;s dial to FILE (PDF, SVG, DXF or CSV by its extension) without opening any window.</translation>
     </message>

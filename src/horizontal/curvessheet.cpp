@@ -144,7 +144,7 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     setComputeButton(compute);
     buttons->addWidget(compute);
     buttons->addWidget(addButton(QStringLiteral("Azzera"), kReset, [this] { onReset(); }));
-    buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrint(); }));
+    buttons->addWidget(addPrintButton(QStringLiteral("Stampa"), kPrint, [this] { onPrint(); }));
     buttons->addWidget(addButton(QStringLiteral("Disegno"), kDrawing, [this] { onDrawing(); }));
     buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
     outer->addLayout(buttons);

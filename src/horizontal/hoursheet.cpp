@@ -106,7 +106,7 @@ HourSheet::HourSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     buttons->addWidget(compute);
     buttons->addWidget(addButton(QStringLiteral("Azzera"), kReset, [this] { onReset(); }));
     buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
-    buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrint(); }));
+    buttons->addWidget(addPrintButton(QStringLiteral("Stampa"), kPrint, [this] { onPrint(); }));
     grid->setRowMinimumHeight(17, 8);
     grid->addLayout(buttons, 18, 0, 1, 5);
 }

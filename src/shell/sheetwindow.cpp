@@ -6,7 +6,19 @@
 #include "sheet/numbers.h"
 #include "sheet/qt/printjob.h"
 
+#include <QAction>
+#include <QGuiApplication>
+#include <QShortcut>
+
 namespace shell {
+
+namespace {
+
+const sheet::UiText kPreviewAndPrint{QT_TRANSLATE_NOOP("horalo", "Anteprima e stampa…")};
+const sheet::UiText kPrintButtonTip{QT_TRANSLATE_NOOP(
+    "horalo", "Stampa sulla stampante scelta l'ultima volta. Maiusc+clic o Ctrl+P: anteprima e scelta della stampante.")};
+
+} // namespace
 
 SheetWindow::SheetWindow(const QString &title, QWidget *parent) : QWidget(parent)
 {
@@ -52,6 +64,26 @@ QPushButton *SheetWindow::addButton(const QString &name, const QString &text, st
     button->setObjectName(name);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    return button;
+}
+
+QPushButton *SheetWindow::addPrintButton(const QString &name, const QString &text, std::function<void()> action)
+{
+    auto previewing = [this, action] {
+        previewNext_ = true;
+        action();
+        previewNext_ = false;
+    };
+    QPushButton *button = addButton(name, text, action);
+    button->setToolTip(kPrintButtonTip);
+    button->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *preview = new QAction(kPreviewAndPrint, button);
+    connect(preview, &QAction::triggered, this, previewing);
+    button->addAction(preview);
+    if (!previewShortcut_) {
+        previewShortcut_ = new QShortcut(QKeySequence::Print, this);
+        connect(previewShortcut_, &QShortcut::activated, this, previewing);
+    }
     return button;
 }
 
@@ -123,7 +155,10 @@ sheet::FieldText SheetWindow::fieldTexts() const
 
 void SheetWindow::print(const sheet::ReportPage &page)
 {
-    sheet::printReport(page, this);
+    if (previewNext_ || QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier))
+        sheet::previewReport(page, this);
+    else
+        sheet::printReport(page, this);
 }
 
 } // namespace shell

@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+class QShortcut;
+
 namespace shell {
 
 // What every calculation sheet has in common: named text fields (the sheet's whole state),
@@ -28,6 +30,10 @@ public:
     QLineEdit *addField(const QString &name, const QString &defaultText, Kind kind);
     QLabel *addLabel(const QString &text, const QString &name = {});
     QPushButton *addButton(const QString &name, const QString &text, std::function<void()> action);
+    // A print button: a click prints the report at once on the printer chosen last; a click
+    // with Shift held, its context menu "Anteprima e stampa…" and Ctrl+P (for the window's
+    // first print button) show the print preview with the choice of printer.
+    QPushButton *addPrintButton(const QString &name, const QString &text, std::function<void()> action);
 
     // Enter in any input field runs this button, which also gets the default-button look.
     void setComputeButton(QPushButton *button);
@@ -51,6 +57,8 @@ public:
 private:
     QHash<QString, QLineEdit *> fields_;
     QPushButton *computeButton_ = nullptr;
+    QShortcut *previewShortcut_ = nullptr;
+    bool previewNext_ = false;
 };
 
 } // namespace shell

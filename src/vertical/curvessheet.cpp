@@ -121,8 +121,8 @@ CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     buttons->addWidget(addButton(QStringLiteral("Ovest"), kWest, [this] { onWest(); }), 0, 1);
     buttons->addWidget(compute, 1, 0);
     buttons->addWidget(addButton(QStringLiteral("azzera"), kReset, [this] { onReset(); }), 1, 1);
-    buttons->addWidget(addButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }), 2, 0);
-    buttons->addWidget(addButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }), 2, 1);
+    buttons->addWidget(addPrintButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }), 2, 0);
+    buttons->addWidget(addPrintButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }), 2, 1);
     buttons->addWidget(addButton(QStringLiteral("DisegnoEst"), kDrawingEast, [this] { onDrawingEast(); }), 3, 0);
     buttons->addWidget(addButton(QStringLiteral("DisegnoOvest"), kDrawingWest, [this] { onDrawingWest(); }), 3, 1);
     buttons->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }), 4, 0);

@@ -138,7 +138,7 @@ DecliningSheet::DecliningSheet(WallSide side, QWidget *parent)
     buttons->addWidget(compute);
     buttons->addWidget(addButton(QStringLiteral("Command2"), kResetButton, [this] { onReset(); }));
     buttons->addWidget(addButton(QStringLiteral("Command3"), kExample, [this] { onExample(); }));
-    buttons->addWidget(addButton(QStringLiteral("Command4"), side_ == WallSide::East ? kPrintEast : kPrintWest,
+    buttons->addWidget(addPrintButton(QStringLiteral("Command4"), side_ == WallSide::East ? kPrintEast : kPrintWest,
                                  [this] { onPrint(); }));
     grid->setRowMinimumHeight(3 + kRowsPerColumn, 10);
     grid->addLayout(buttons, 4 + kRowsPerColumn, 0, 1, 4 * 3);

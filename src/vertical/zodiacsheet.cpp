@@ -95,8 +95,8 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     buttons->addWidget(addButton(QStringLiteral("Ovest"), kWest, [this] { onWest(); }));
     buttons->addWidget(compute);
     buttons->addWidget(addButton(QStringLiteral("azzera"), kReset, [this] { onReset(); }));
-    buttons->addWidget(addButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }));
-    buttons->addWidget(addButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }));
+    buttons->addWidget(addPrintButton(QStringLiteral("StampaEst"), kPrintEast, [this] { onPrintEast(); }));
+    buttons->addWidget(addPrintButton(QStringLiteral("Stampaovest"), kPrintWest, [this] { onPrintWest(); }));
     buttons->addWidget(addButton(QStringLiteral("DisegnoEst"), kDrawingEast, [this] { onDrawingEast(); }));
     buttons->addWidget(addButton(QStringLiteral("DisegnoOvest"), kDrawingWest, [this] { onDrawingWest(); }));
     auto *buttonRow = new QHBoxLayout;

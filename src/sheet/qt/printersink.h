@@ -22,8 +22,11 @@ public:
 private:
     PrintJob job_;
     bool open_ = false;
-    double dotsPerMm_ = 0;
     PrintOutcome outcome_ = PrintOutcome::Failed;
 };
+
+// Paints a report page on a painter open on a printer (a print preview's), in the same
+// typeface and places as PrinterSink.
+bool PaintReportPage(const ReportPage &page, QPainter &painter, QPrinter &printer);
 
 } // namespace sheet

@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPrintPreviewDialog>
+#include <QSettings>
 #include <QTimer>
 
 #include <atomic>
@@ -25,6 +27,9 @@ namespace sheet {
 namespace {
 
 const QString kDocumentName = QStringLiteral("Horalo 2002");
+const QString kSettingsOrganisation = QStringLiteral("Horalo");
+const QString kSettingsApplication = QStringLiteral("horalo");
+const QString kChosenPrinterKey = QStringLiteral("stampa/stampante");
 const QString kFileTemplate = QStringLiteral("horalo-stampa-XXXXXX.pdf");
 
 // How often the waiting window looks whether the server has answered.
@@ -136,8 +141,13 @@ bool PrintJob::begin()
     jobInProgress = true;
     holdsTurn_ = true;
 
-    const std::optional<QueueProbe> probe =
-        awaitServer<QueueProbe>([] { return ProbeDefaultQueue(kPrintServerTimeoutMs); });
+    // The printer the user chose last, as long as the server still knows it; the system's
+    // default otherwise.
+    const std::string chosen = chosenPrinter().toStdString();
+    std::optional<QueueProbe> probe =
+        awaitServer<QueueProbe>([chosen] { return ProbeQueue(chosen, kPrintServerTimeoutMs); });
+    if (!chosen.empty() && probe && probe->state == QueueState::NoPrinter)
+        probe = awaitServer<QueueProbe>([] { return ProbeDefaultQueue(kPrintServerTimeoutMs); });
     if (!probe || (probe->state != QueueState::Ready && probe->state != QueueState::Paused))
         return false;
     destination_ = probe->destination;
@@ -212,6 +222,49 @@ void PrintJob::cancel()
         holdsTurn_ = false;
         jobInProgress = false;
     }
+}
+
+QString chosenPrinter()
+{
+    return QSettings(kSettingsOrganisation, kSettingsApplication).value(kChosenPrinterKey).toString();
+}
+
+void rememberPrinter(const QString &name)
+{
+    if (!name.isEmpty())
+        QSettings(kSettingsOrganisation, kSettingsApplication).setValue(kChosenPrinterKey, name);
+}
+
+bool previewAndPrint(const PagePainter &paintPages, QWidget *parent)
+{
+    const QPointer<QWidget> window(parent);
+    const QString chosen = chosenPrinter();
+    const QPrinterInfo info = chosen.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(chosen);
+    QPrinter printer(info.isNull() ? QPrinterInfo::defaultPrinter() : info, QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(kDocumentName);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(kPreviewName);
+    dialog.setWindowTitle(kPreviewTitle);
+    bool painted = true;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
+        QPainter painter(target);
+        painted = painter.isActive() && paintPages && paintPages(painter, *target);
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // Printed from the preview through the printer dialog: that printer is the one chosen.
+    rememberPrinter(printer.printerName());
+    const bool sent = painted && printer.printerState() != QPrinter::Error;
+    notifyPrint(sent ? PrintOutcome::Sent : PrintOutcome::Failed, window.data());
+    return sent;
+}
+
+bool previewReport(const ReportPage &page, QWidget *parent)
+{
+    return previewAndPrint([&page](QPainter &painter, QPrinter &printer) { return PaintReportPage(page, painter, printer); },
+                           parent);
 }
 
 bool printReport(const ReportPage &page, QWidget *parent)

@@ -42,7 +42,8 @@ enum class PrintOutcome { Sent, Held, Failed };
 // Tells the user how a job ended, through the current notifier.
 void notifyPrint(PrintOutcome outcome, QWidget *parent);
 
-// One job on the default printer, from asking the server to handing the pages over:
+// One job on the printer chosen last (the system's default before any choice, or when the
+// chosen one is gone), from asking the server to handing the pages over:
 // - begin() asks the print server whether its default queue takes jobs (a server that does not
 //   answer within kPrintServerTimeoutMs, no default queue or one that rejects jobs all fail
 //   here, before anything is painted) and opens an A4 portrait page, one copy, its origin at
@@ -87,5 +88,18 @@ using PagePainter = std::function<bool(QPainter &painter, QPrinter &printer)>;
 // Prints a job of one or more pages as PrintJob does and tells the user how it went with the
 // same messages. Returns true when the job was handed to the printer.
 bool printPages(const PagePainter &paintPages, QWidget *parent);
+
+// The queue the user last printed to through a print dialog, kept between runs; empty before
+// any choice. One-click prints go there.
+QString chosenPrinter();
+void rememberPrinter(const QString &name);
+
+// "Stampa…": the pages in a print preview (objectName kPreviewName), from which the user may
+// choose a printer and print; that printer becomes the chosen one and the user is told how the
+// print went. Returns true when the pages were printed; false when the user closed the preview.
+inline const QString kPreviewName = QStringLiteral("Anteprima di stampa");
+inline const sheet::UiText kPreviewTitle{QT_TRANSLATE_NOOP("horalo", "Anteprima di stampa")};
+bool previewAndPrint(const PagePainter &paintPages, QWidget *parent);
+bool previewReport(const ReportPage &page, QWidget *parent);
 
 } // namespace sheet

@@ -39,11 +39,16 @@ bool optionIs(const cups_dest_t *dest, const char *name, const char *value)
 
 QueueProbe ProbeDefaultQueue(int timeoutMs)
 {
+    return ProbeQueue({}, timeoutMs);
+}
+
+QueueProbe ProbeQueue(const std::string &name, int timeoutMs)
+{
     QueueProbe probe;
     const Connection http = connectToServer(timeoutMs);
     if (!http)
         return probe;
-    cups_dest_t *dest = cupsGetNamedDest(http.get(), nullptr, nullptr);
+    cups_dest_t *dest = cupsGetNamedDest(http.get(), name.empty() ? nullptr : name.c_str(), nullptr);
     if (!dest) {
         // An answer that names no printer differs from no answer at all.
         const ipp_status_t status = cupsLastError();

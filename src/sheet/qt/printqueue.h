@@ -27,6 +27,10 @@ inline constexpr int kPrintServerTimeoutMs = 10000;
 // about timeoutMs on connecting and as long again on the answer; run it off the window's thread.
 QueueProbe ProbeDefaultQueue(int timeoutMs);
 
+// The same for the named queue (the default one when the name is empty): NoPrinter when the
+// server does not know it.
+QueueProbe ProbeQueue(const std::string &name, int timeoutMs);
+
 // Hands a finished PDF file to the named queue as one job on A4 paper. Returns the job's
 // number, or 0 when the server refused it or did not answer within timeoutMs. Blocks like
 // ProbeDefaultQueue.
