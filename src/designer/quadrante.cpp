@@ -21,8 +21,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -123,7 +121,7 @@ QString number(double v) { return QString::fromStdString(sheet::FormatGeneral(v)
 
 Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Quadrante"));
+    setObjectName(QString::fromLatin1(shell::kDesignerWindow));
     setWindowTitle(kTitle);
     auto *form = new QWidget;
     auto *formLayout = new QVBoxLayout(form);
@@ -563,8 +561,9 @@ void Quadrante::onExport()
         status_->setText(kExported.text().arg(path));
 }
 
-QString Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson)
+QString Quadrante::applySurvey(const shell::WallSurveyResult &survey)
 {
+    const double declinationDeg = survey.declinationDeg, inclinationDeg = survey.inclinationDeg;
     // Checked before any field is touched: a survey the dial cannot take leaves it as it was.
     const std::pair<project::Limited, const sheet::UiText *> checks[] = {
         {project::Limited::Declination, &kSurveyDeclinationRefused},
@@ -586,17 +585,16 @@ QString Quadrante::applySurvey(double declinationDeg, double inclinationDeg, con
     side_->setCurrentIndex(declinationDeg < 0 ? 0 : 1);
     lines_[QStringLiteral("inclinazione")]->setText(number(inclinationDeg));
     loading_ = false;
-    project::SetExtraObject(project_, "rilievo", surveyJson.toStdString());
+    project::SetExtraObject(project_, "rilievo", shell::WallSurveyJson(survey.readings).toStdString());
     setModified(true);
     recompute();
     return {};
 }
 
-void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
-                                bool zodiac, const QString &dates)
+void Quadrante::takeSheetInputs(const shell::SheetDialInputs &in)
 {
-    if (!std::isfinite(latitudeDeg) || !std::isfinite(declinationDeg) || !std::isfinite(inclinationDeg) ||
-        !std::isfinite(styleMm))
+    if (!std::isfinite(in.latitudeDeg) || !std::isfinite(in.declinationDeg) || !std::isfinite(in.inclinationDeg) ||
+        !std::isfinite(in.styleMm))
         return;
     if (!maySetAside(kUnsavedReplace))
         return;
@@ -605,22 +603,22 @@ void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, doubl
     // without the other wall's survey.
     p.keptJson.clear();
     path_.clear();
-    p.latitudeDeg = latitudeDeg;
-    p.declinationDeg = declinationDeg;
-    p.inclinationDeg = inclinationDeg;
+    p.latitudeDeg = in.latitudeDeg;
+    p.declinationDeg = in.declinationDeg;
+    p.inclinationDeg = in.inclinationDeg;
     p.styleLengthGiven = true;
-    p.gnomonMm = styleMm;
+    p.gnomonMm = in.styleMm;
     p.apparent = true;
     p.halfHours = false;
     p.clock = false;
     p.italic = false;
     p.babylonian = false;
     p.solsticesEquinoxes = true;
-    p.zodiac = zodiac;
+    p.zodiac = in.zodiac;
     p.monthFirsts = false;
     p.days.clear();
-    if (!dates.trimmed().isEmpty())
-        p.days.push_back(dates.trimmed().toStdString());
+    if (!in.anniversaryDate.trimmed().isEmpty())
+        p.days.push_back(in.anniversaryDate.trimmed().toStdString());
     project_ = p;
     writeFields(p);
     setModified(true);
@@ -628,16 +626,11 @@ void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, doubl
     recompute();
 }
 
-QString Quadrante::placeJson() const
+shell::DesignerPlace Quadrante::place() const
 {
     QHash<QString, QString> errors;
     const project::Project p = readFields(&errors);
-    QJsonObject o;
-    o.insert(QStringLiteral("latitudine"), p.latitudeDeg);
-    o.insert(QStringLiteral("longitudine"), p.longitudeDeg);
-    o.insert(QStringLiteral("fuso"), p.zoneHours);
-    o.insert(QStringLiteral("ora_legale"), p.summerTime);
-    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    return {QString::fromStdString(p.placeName), p.latitudeDeg, p.longitudeDeg, p.zoneHours, p.summerTime};
 }
 
 bool Quadrante::maySetAside(const QString &question)
@@ -683,7 +676,7 @@ void Quadrante::showEvent(QShowEvent *event)
 
 void registerDesignerWindows(shell::WindowRegistry &registry)
 {
-    registry.add(QStringLiteral("Quadrante"), [] { return new Quadrante; });
+    shell::registerDesigner<Quadrante>(registry, [] { return new Quadrante; });
 }
 
 } // namespace designer

@@ -2,6 +2,7 @@
 
 #include "designer/designerexport.h"
 #include "project/projectfile.h"
+#include "shell/designerport.h"
 
 #include <QHash>
 #include <QString>
@@ -18,9 +19,6 @@ class QTimer;
 namespace drawing {
 class DrawingCanvas;
 }
-namespace shell {
-class WindowRegistry;
-}
 
 namespace designer {
 
@@ -29,7 +27,7 @@ class CoordinateModel;
 // The dial designer: every input of a dial beside its drawing at true scale, redrawn as the
 // user types, a table of every point, the project file and the exports. The window only reads
 // its fields into a project and shows what DesignDial makes of it.
-class Quadrante final : public QWidget {
+class Quadrante final : public QWidget, public shell::DesignerPort {
     Q_OBJECT
 public:
     explicit Quadrante(QWidget *parent = nullptr);
@@ -44,21 +42,15 @@ public:
     // Redraws now instead of after the pause that follows typing.
     void redrawNow();
 
-    // From the wall survey: the plane's declination (engine convention, West positive,
-    // -180..180) and inclination, and the survey itself, kept in the project as "rilievo".
-    // Returns why a value was refused (and then nothing is taken), or an empty text.
-    Q_INVOKABLE QString applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson);
-    // From a sheet's drawing ("Apri nel Quadrante"): the latitude, the plane (engine convention:
-    // declination West positive, -180..180; inclination 0 vertical, 90 horizontal) and the
-    // style's length in mm. The dial then shows what the sheet drew: apparent hours and the
-    // solstices and equinoxes, the zodiac entries too when zodiac is true, no other hour system
-    // or date line, and the day of dates (gg/mm/aaaa) when not empty. The place's name,
-    // longitude, zone and the plate stay as they are. It is a new project, tied to no file;
-    // unsaved changes are asked about first, and kept when the user cancels.
-    Q_INVOKABLE void takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
-                                     bool zodiac, const QString &dates);
-    // {"latitudine":..,"longitudine":..,"fuso":..,"ora_legale":..} of the current inputs.
-    Q_INVOKABLE QString placeJson() const;
+    // What the survey and the sheets' drawing window ask of the designer (shell/designerport.h).
+    // The survey's plane must lie within the fields' limits; the readings are kept in the
+    // project as "rilievo". The sheet's dial shows apparent hours and the solstices and
+    // equinoxes, the zodiac entries too when asked, no other hour system or date line, and
+    // the anniversary when there is one; the place's name, longitude, zone and the plate stay
+    // as they are.
+    QString applySurvey(const shell::WallSurveyResult &survey) override;
+    void takeSheetInputs(const shell::SheetDialInputs &inputs) override;
+    shell::DesignerPlace place() const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/designerport.h"
 #include "shell/sheetwindow.h"
 #include "survey/surveyform.h"
 
@@ -23,6 +24,8 @@ public:
     explicit RilievoWindow(QWidget *parent = nullptr);
 
     SurveyForm form() const;
+    // The readings as typed, for the designer to keep with the dial.
+    shell::WallSurveyReadings readings() const;
     // The observations and the plumb line as JSON (texts as typed), as the designer keeps them
     // in its project under "rilievo".
     QString surveyJson() const;

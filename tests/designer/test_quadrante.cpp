@@ -372,15 +372,18 @@ private Q_SLOTS:
         const QString before = field<QLineEdit>(w, "inclinazione")->text();
         const QString side = field<QComboBox>(w, "lato")->currentText();
         const QString declinationBefore = field<QLineEdit>(w, "declinazione")->text();
-        QCOMPARE(w.applySurvey(declination, inclination, QStringLiteral(R"({"metodo": "ombra"})")), words);
+        shell::WallSurveyResult survey{declination, inclination, {}};
+        survey.readings.plumbLength = QStringLiteral("1000");
+        QCOMPARE(w.applySurvey(survey), words);
         QCOMPARE(field<QLineEdit>(w, "inclinazione")->text(), before);
         QCOMPARE(field<QLineEdit>(w, "declinazione")->text(), declinationBefore);
         QCOMPARE(field<QComboBox>(w, "lato")->currentText(), side);
         QVERIFY(!w.isModified());
         QCOMPARE(project::ExtraObject(w.project(), "rilievo"), std::string());
         // At the limit itself the survey is taken.
-        QCOMPARE(w.applySurvey(declination > 180 ? 180.0 : declination, inclination < -80 ? -80.0 : inclination, QStringLiteral("{}")),
-                 QString());
+        survey.declinationDeg = std::min(declination, 180.0);
+        survey.inclinationDeg = std::max(inclination, -80.0);
+        QCOMPARE(w.applySurvey(survey), QString());
         QVERIFY(w.isModified());
     }
 
@@ -388,7 +391,11 @@ private Q_SLOTS:
     {
         designer::Quadrante w;
         w.resize(1400, 900);
-        w.applySurvey(-110, 12.5, QStringLiteral(R"({"metodo": "ombra", "misure": [3, 4]})"));
+        shell::WallSurveyResult survey{-110, 12.5, {}};
+        survey.readings.latitude = QStringLiteral("45,4642");
+        survey.readings.readings.append({3, QStringLiteral("14/01/2001"), QStringLiteral("16:00:00"), true, QStringLiteral("20")});
+        survey.readings.plumbLength = QStringLiteral("1000");
+        QCOMPARE(w.applySurvey(survey), QString());
         QCOMPARE(field<QLineEdit>(w, "declinazione")->text(), QStringLiteral("110"));
         QCOMPARE(field<QComboBox>(w, "lato")->currentText(), QStringLiteral("Est"));
         QCOMPARE(field<QLineEdit>(w, "inclinazione")->text(), QStringLiteral("12,5"));
@@ -399,12 +406,15 @@ private Q_SLOTS:
         const auto back = project::ReadProject(project::WriteProject(w.project()));
         QVERIFY(back.ok);
         QCOMPARE(QString::fromStdString(project::ExtraObject(back.project, "rilievo")),
-                 QStringLiteral(R"({"metodo":"ombra","misure":[3,4]})"));
-        const QJsonObject place = QJsonDocument::fromJson(w.placeJson().toUtf8()).object();
-        QCOMPARE(place.value(QStringLiteral("latitudine")).toDouble(), 45.4642);
-        QCOMPARE(place.value(QStringLiteral("longitudine")).toDouble(), 9.19);
-        QCOMPARE(place.value(QStringLiteral("fuso")).toDouble(), 1.0);
-        QCOMPARE(place.value(QStringLiteral("ora_legale")).toBool(), false);
+                 QStringLiteral(R"({"filo":{"L":"1000","a":"","b":""},"fuso":"","latitudine":"45,4642","longitudine":"",)"
+                                R"("ora_legale":false,"osservazioni":[{"alfa":"20","data":"14/01/2001","ora":"16:00:00",)"
+                                R"("ora_legale":true,"riga":3}]})"));
+        const shell::DesignerPlace place = w.place();
+        QCOMPARE(place.name, QStringLiteral("Milano"));
+        QCOMPARE(place.latitudeDeg, 45.4642);
+        QCOMPARE(place.longitudeDeg, 9.19);
+        QCOMPARE(place.zoneHours, 1.0);
+        QCOMPARE(place.summerTime, false);
         if (!qEnvironmentVariableIsEmpty("HORALO_SHOT")) {
             w.show();
             QTest::qWait(50);
