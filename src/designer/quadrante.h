@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/designerexport.h"
+#include "project/fieldlimits.h"
 #include "project/projectfile.h"
 #include "shell/designerport.h"
 
@@ -10,6 +11,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -78,6 +81,17 @@ private:
     QString footNote() const;
     bool saveTo(const QString &path);
 
+    QWidget *buildForm();
+    QHBoxLayout *buildFileButtons();
+    QWidget *buildDrawingSide();
+    // A row of the form with its line for the reason of a refusal beneath.
+    void addLineRow(QFormLayout *layout, const QString &label, const QString &key);
+    void addNumberRow(QFormLayout *layout, project::Limited field);
+    void addSwitchRow(QFormLayout *layout, const char *key);
+    QComboBox *addChoice(const QString &key, const QStringList &items);
+    QLineEdit *line(const char *key) const;
+    void readNumbers(project::Project &p, QHash<QString, QString> *errors) const;
+    void readDays(project::Project &p, QHash<QString, QString> *errors) const;
     QLineEdit *addLine(const QString &key);
     QCheckBox *addCheck(const QString &key, const QString &text);
 
