@@ -103,6 +103,9 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QString::fromLatin1(shell::kDesignerWindow));
     setWindowTitle(kTitle);
+    document_ = new DialDocument(this);
+    connect(document_, &DialDocument::changed, this, &Quadrante::onDocumentChanged);
+    connect(document_, &DialDocument::stateChanged, this, &Quadrante::updateTitle);
     auto *split = new QSplitter;
     split->addWidget(buildForm());
     split->addWidget(buildDrawingSide());
@@ -293,7 +296,7 @@ void Quadrante::onFieldEdited()
 {
     if (loading_)
         return;
-    setModified(true);
+    document_->setModified(true);
     debounce_->start();
 }
 
@@ -327,7 +330,7 @@ QLineEdit *Quadrante::line(const char *key) const { return lines_.value(QString:
 
 project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
 {
-    project::Project p = project_;
+    project::Project p = document_->project();
     p.placeName = line(project::kNameKey)->text().toStdString();
     if (const std::string problem = project::NameProblem(p.placeName); !problem.empty())
         errors->insert(QString::fromLatin1(project::kNameKey), QString::fromStdString(problem));
@@ -435,8 +438,37 @@ bool Quadrante::recompute()
         return false;
     }
     showErrors({});
-    project_ = p;
     dial_ = std::move(dial);
+    dialFor_ = p;
+    commitToDocument(p);
+    redraw();
+    return true;
+}
+
+void Quadrante::commitToDocument(const project::Project &p)
+{
+    committing_ = true;
+    document_->setProject(p);
+    committing_ = false;
+}
+
+void Quadrante::onDocumentChanged()
+{
+    if (committing_)
+        return;
+    writeFields(document_->project());
+    recompute();
+}
+
+void Quadrante::redraw()
+{
+    const project::Project &p = document_->project();
+    if (!(dialFor_ == p)) {
+        dial_ = DesignDial(p);
+        dialFor_ = p;
+    }
+    if (!dial_.ok)
+        return;
     const double oldZoom = canvas_->zoom();
     canvas_->setDrawing(drawing::ToSheetDrawing(dial_.sketch));
     if (!fitted_) {
@@ -447,7 +479,6 @@ bool Quadrante::recompute()
     }
     tableStale_ = true;
     fillTable();
-    return true;
 }
 
 void Quadrante::redrawNow() { recompute(); }
@@ -474,11 +505,12 @@ QString Quadrante::footNote() const { return dial_.lines.footOnPlate ? QString()
 
 void Quadrante::setProject(const project::Project &p, const QString &path)
 {
-    project_ = p;
-    path_ = path;
+    document_->setPath(path);
+    commitToDocument(p);
     writeFields(p);
     recompute();
-    setModified(false);
+    document_->setModified(false);
+    updateTitle();
 }
 
 bool Quadrante::openFile(const QString &path, QString *error)
@@ -514,20 +546,20 @@ bool Quadrante::saveTo(const QString &path)
         return false;
     }
     std::string error;
-    if (!project::SaveProject(QFile::encodeName(path).toStdString(), project_, &error)) {
+    if (!project::SaveProject(QFile::encodeName(path).toStdString(), document_->project(), &error)) {
         QMessageBox::warning(this, kSaveFailed, QString::fromStdString(error));
         return false;
     }
-    path_ = path;
-    setModified(false);
+    document_->setPath(path);
+    document_->setModified(false);
     return true;
 }
 
-bool Quadrante::onSave() { return path_.isEmpty() ? onSaveAs() : saveTo(path_); }
+bool Quadrante::onSave() { return document_->path().isEmpty() ? onSaveAs() : saveTo(document_->path()); }
 
 bool Quadrante::onSaveAs()
 {
-    QFileDialog dialog(this, kSaveAs, path_, kProjectFilter);
+    QFileDialog dialog(this, kSaveAs, document_->path(), kProjectFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("horalo"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -582,8 +614,10 @@ QString Quadrante::applySurvey(const shell::WallSurveyResult &survey)
     side_->setCurrentIndex(declinationDeg < 0 ? 0 : 1);
     line(project::LimitOf(project::Limited::Inclination).formKey)->setText(number(inclinationDeg));
     loading_ = false;
-    project::SetExtraObject(project_, "rilievo", shell::WallSurveyJson(survey.readings).toStdString());
-    setModified(true);
+    committing_ = true;
+    document_->setSurvey(shell::WallSurveyJson(survey.readings).toStdString());
+    committing_ = false;
+    document_->setModified(true);
     recompute();
     return {};
 }
@@ -595,11 +629,11 @@ void Quadrante::takeSheetInputs(const shell::SheetDialInputs &in)
         return;
     if (!maySetAside(kUnsavedReplace))
         return;
-    project::Project p = project_;
+    project::Project p = document_->project();
     // Another dial: saved where the user says, never over the file the designer had open, and
     // without the other wall's survey.
     p.keptJson.clear();
-    path_.clear();
+    document_->setPath(QString());
     p.latitudeDeg = in.latitudeDeg;
     p.declinationDeg = in.declinationDeg;
     p.inclinationDeg = in.inclinationDeg;
@@ -616,9 +650,9 @@ void Quadrante::takeSheetInputs(const shell::SheetDialInputs &in)
     p.days.clear();
     if (!in.anniversaryDate.trimmed().isEmpty())
         p.days.push_back(in.anniversaryDate.trimmed().toStdString());
-    project_ = p;
+    commitToDocument(p);
     writeFields(p);
-    setModified(true);
+    document_->setModified(true);
     fitted_ = false;
     recompute();
 }
@@ -632,7 +666,7 @@ shell::DesignerPlace Quadrante::place() const
 
 bool Quadrante::maySetAside(const QString &question)
 {
-    if (!modified_)
+    if (!document_->isModified())
         return true;
     const auto answer = QMessageBox::question(this, kTitle, question,
                                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
@@ -640,18 +674,12 @@ bool Quadrante::maySetAside(const QString &question)
     return answer == QMessageBox::Discard || (answer == QMessageBox::Save && onSave());
 }
 
-void Quadrante::setModified(bool modified)
-{
-    modified_ = modified;
-    updateTitle();
-}
-
 void Quadrante::updateTitle()
 {
     QString title = kTitle;
-    if (!path_.isEmpty())
-        title += QStringLiteral(" \u2014 ") + QFileInfo(path_).fileName();
-    if (modified_)
+    if (!document_->path().isEmpty())
+        title += QStringLiteral(" \u2014 ") + QFileInfo(document_->path()).fileName();
+    if (document_->isModified())
         title += QStringLiteral(" *");
     setWindowTitle(title);
 }

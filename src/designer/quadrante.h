@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/designerexport.h"
+#include "designer/dialdocument.h"
 #include "project/fieldlimits.h"
 #include "project/projectfile.h"
 #include "shell/designerport.h"
@@ -39,8 +40,10 @@ public:
     void setProject(const project::Project &project, const QString &path);
     // Opens a project file; false (nothing changed) with the reason in *error when refused.
     bool openFile(const QString &path, QString *error);
-    bool isModified() const { return modified_; }
-    const project::Project &project() const { return project_; }
+    bool isModified() const { return document_->isModified(); }
+    const project::Project &project() const { return document_->project(); }
+    // The dial's values as last accepted: what the drawing shows and a save writes.
+    DialDocument *document() const { return document_; }
     const DesignedDial &dial() const { return dial_; }
     // Redraws now instead of after the pause that follows typing.
     void redrawNow();
@@ -74,7 +77,12 @@ private:
     // Asks whether to save unsaved changes before they are closed or replaced: true to go on
     // (saved or discarded), false when the user cancels or the save failed.
     bool maySetAside(const QString &question);
-    void setModified(bool modified);
+    // Draws the document's dial, the table and the status line.
+    void redraw();
+    // The document changed from elsewhere than the form (a future undo): the form shows it.
+    void onDocumentChanged();
+    // Hands the form's values to the document without the form being written back.
+    void commitToDocument(const project::Project &p);
     // "Progetto del quadrante — prova.horalo", with " *" while there are unsaved changes.
     void updateTitle();
     // What the status line adds after a redraw: that the foot lies off the plate, or nothing.
@@ -108,11 +116,11 @@ private:
     QLabel *status_ = nullptr;
     QTimer *debounce_ = nullptr;
 
-    project::Project project_;
+    DialDocument *document_ = nullptr;
     DesignedDial dial_;
-    QString path_;
-    bool modified_ = false;
+    project::Project dialFor_; // the values dial_ was designed from
     bool loading_ = false;
+    bool committing_ = false;
     bool fitted_ = false;
     bool tableStale_ = true;
 };

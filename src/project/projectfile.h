@@ -56,6 +56,8 @@ struct Project {
     // The document as last read or set (JSON text of an object), so that keys this version
     // does not know ("rilievo" among them) survive a save. Empty for a new project.
     std::string keptJson;
+
+    bool operator==(const Project &) const = default;
 };
 
 struct ProjectRead {
