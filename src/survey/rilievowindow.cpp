@@ -95,7 +95,20 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     outer->addWidget(scroll_);
     auto *content = new QWidget;
     auto *layout = new QVBoxLayout(content);
+    layout->addLayout(placeRow(defaults));
+    layout->addWidget(observationsBox(defaults));
+    layout->addLayout(resultsRow());
+    layout->addLayout(buttonRow());
+    message_ = addLabel(QString(), QStringLiteral("messaggio"));
+    message_->setWordWrap(true);
+    layout->addWidget(message_);
+    scroll_->setWidget(content);
 
+    takeDesignerPlace();
+}
+
+QHBoxLayout *RilievoWindow::placeRow(const SurveyForm &defaults)
+{
     auto *top = new QHBoxLayout;
     top->addWidget(new SurveyFigure(this));
     auto *placeBox = new QGroupBox(kPlaceBox, this);
@@ -130,8 +143,11 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     });
     place->setColumnStretch(2, 1);
     top->addWidget(placeBox, 1);
-    layout->addLayout(top);
+    return top;
+}
 
+QGroupBox *RilievoWindow::observationsBox(const SurveyForm &defaults)
+{
     auto *obsBox = new QGroupBox(kObservationsBox, this);
     auto *grid = new QGridLayout(obsBox);
     grid->setVerticalSpacing(3);
@@ -170,14 +186,17 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     howTo->setWordWrap(true);
     grid->addWidget(howTo, kRows + 1, 0, 1, kNoteColumn + 1);
     grid->setColumnStretch(kNoteColumn, 1);
-    layout->addWidget(obsBox);
+    return obsBox;
+}
 
+QHBoxLayout *RilievoWindow::resultsRow()
+{
     auto *bottom = new QHBoxLayout;
     auto *resultsBox = new QGroupBox(kResultsBox, this);
     auto *results = new QGridLayout(resultsBox);
     const std::array<std::pair<QString, QString>, 3> resultFields{
         {{kMean, QStringLiteral("media")}, {kSpread, QStringLiteral("scarto")}, {kAccuracy, QStringLiteral("precisione")}}};
-    r = 0;
+    int r = 0;
     for (const auto &[label, name] : resultFields) {
         results->addWidget(addLabel(label), r, 0);
         QLineEdit *edit = addField(name, QString(), Kind::Output);
@@ -212,8 +231,11 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     plumbNote_ = note(this, QStringLiteral("notaFilo"));
     plumb->addWidget(plumbNote_, r + 1, 0, 1, 2);
     bottom->addWidget(plumbBox, 2);
-    layout->addLayout(bottom);
+    return bottom;
+}
 
+QHBoxLayout *RilievoWindow::buttonRow()
+{
     auto *buttons = new QHBoxLayout;
     QPushButton *compute = addButton(QStringLiteral("Calcola"), kCompute, [this] { onCompute(); });
     setComputeButton(compute);
@@ -222,15 +244,8 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrintReport(); }));
     buttons->addWidget(addButton(QStringLiteral("StampaGoniometro"), kPrintProtractor, [this] { onPrintProtractor(); }));
     buttons->addStretch(1);
-    layout->addLayout(buttons);
-    message_ = addLabel(QString(), QStringLiteral("messaggio"));
-    message_->setWordWrap(true);
-    layout->addWidget(message_);
-    scroll_->setWidget(content);
-
-    takeDesignerPlace();
+    return buttons;
 }
-
 QSize RilievoWindow::sizeHint() const
 {
     // The whole content when the screen has room for it, the screen less its title bar when not.

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QLabel>
 
+class QGroupBox;
+class QHBoxLayout;
 class QScrollArea;
 
 #include <array>
@@ -40,6 +42,11 @@ public:
     QSize sizeHint() const override;
 
 private:
+    // The window's parts, top to bottom.
+    QHBoxLayout *placeRow(const SurveyForm &defaults);
+    QGroupBox *observationsBox(const SurveyForm &defaults);
+    QHBoxLayout *resultsRow();
+    QHBoxLayout *buttonRow();
     void takeDesignerPlace();
     bool computeAndShow();
     // Empties every result, so that none is left from readings since changed or refused.
