@@ -185,13 +185,13 @@ int main(int argc, char *argv[])
     designer::registerDesignerWindows(registry);
 
     if (!files.isEmpty()) {
-        auto *window = qobject_cast<designer::Quadrante *>(shell::showWindow(QStringLiteral("Quadrante")));
+        auto *window = qobject_cast<designer::Quadrante *>(shell::showWindow(shell::kDesignerWindow));
         QString error;
         if (!window || !window->openFile(files.front(), &error))
             return fail(error);
         return QCoreApplication::exec();
     }
     // Only the main menu is made at start; every other window is made when it is asked for.
-    shell::showWindow(QStringLiteral("Meridiane"));
+    shell::showWindow(shell::kMainMenu);
     return QCoreApplication::exec();
 }

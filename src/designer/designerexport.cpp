@@ -4,6 +4,7 @@
 #include "drawing/dxfwriter.h"
 #include "drawing/sheetdrawing.h"
 #include "files/atomicfile.h"
+#include "project/fieldlimits.h"
 #include "drawing/qt/drawingexport.h"
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
@@ -34,10 +35,7 @@ DesignedDial DesignDial(const project::Project &p)
     }
     out.lines = gnomonics::BuildDialLines(design.design);
     if (!out.lines.status.ok()) {
-        std::string key = project::FieldKey(out.lines.status.field);
-        if (key == "altezza_mm" && p.styleLengthGiven)
-            key = "stilo_mm";
-        out.key = QString::fromStdString(key);
+        out.key = QString::fromStdString(project::FieldAtFault(out.lines.status.field, p));
         out.message = QString::fromStdString(project::RefusalText(out.lines.status));
         return out;
     }

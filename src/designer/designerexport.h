@@ -13,7 +13,7 @@ namespace designer {
 // drawn (in Italian, with the field at fault).
 struct DesignedDial {
     bool ok = false;
-    QString key;     // the JSON key of the refused field
+    QString key;     // the designer's field it points at (project::FieldAtFault)
     QString message; // why, in Italian
     gnomonics::DialLines lines;
     drawing::DialSketch sketch;

@@ -21,8 +21,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -53,38 +51,18 @@ const sheet::UiText kGroupHours{QT_TRANSLATE_NOOP("horalo", "Sistemi orari")};
 const sheet::UiText kGroupDates{QT_TRANSLATE_NOOP("horalo", "Linee diurne")};
 const sheet::UiText kGroupPlate{QT_TRANSLATE_NOOP("horalo", "Lastra")};
 const sheet::UiText kName{QT_TRANSLATE_NOOP("horalo", "Nome")};
-const sheet::UiText kLatitude{QT_TRANSLATE_NOOP("horalo", "Latitudine (°, Nord positiva)")};
-const sheet::UiText kLongitude{QT_TRANSLATE_NOOP("horalo", "Longitudine (°, Est positiva)")};
-const sheet::UiText kZone{QT_TRANSLATE_NOOP("horalo", "Fuso orario (ore da UT)")};
-const sheet::UiText kSummer{QT_TRANSLATE_NOOP("horalo", "Ora legale")};
-const sheet::UiText kDeclination{QT_TRANSLATE_NOOP("horalo", "Declinazione (°, da 0 a 180)")};
 const sheet::UiText kSide{QT_TRANSLATE_NOOP("horalo", "Lato")};
 const sheet::UiText kEast{QT_TRANSLATE_NOOP("horalo", "Est")};
 const sheet::UiText kWest{QT_TRANSLATE_NOOP("horalo", "Ovest")};
-const sheet::UiText kInclination{QT_TRANSLATE_NOOP("horalo", "Inclinazione (°, 0 verticale, 90 orizzontale)")};
 const sheet::UiText kGnomonKind{QT_TRANSLATE_NOOP("horalo", "Misura data")};
 const sheet::UiText kNodusHeight{QT_TRANSLATE_NOOP("horalo", "Altezza del nodo")};
 const sheet::UiText kStyleLength{QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo")};
-const sheet::UiText kNodusMm{QT_TRANSLATE_NOOP("horalo", "Altezza del nodo (mm)")};
-const sheet::UiText kStyleMm{QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo (mm)")};
-const sheet::UiText kApparent{QT_TRANSLATE_NOOP("horalo", "Ore vere (tempo vero locale)")};
-const sheet::UiText kHalf{QT_TRANSLATE_NOOP("horalo", "Mezze ore")};
-const sheet::UiText kClock{QT_TRANSLATE_NOOP("horalo", "Ore civili (analemmi)")};
 const sheet::UiText kAnalemma{QT_TRANSLATE_NOOP("horalo", "Analemma")};
 const sheet::UiText kWhole{QT_TRANSLATE_NOOP("horalo", "intero")};
 const sheet::UiText kHalves{QT_TRANSLATE_NOOP("horalo", "a metà")};
 const sheet::UiText kNoon{QT_TRANSLATE_NOOP("horalo", "solo mezzogiorno")};
 const sheet::UiText kYear{QT_TRANSLATE_NOOP("horalo", "Anno degli analemmi")};
-const sheet::UiText kItalic{QT_TRANSLATE_NOOP("horalo", "Ore italiche")};
-const sheet::UiText kBabylonian{QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")};
-const sheet::UiText kSolstices{QT_TRANSLATE_NOOP("horalo", "Solstizi ed equinozi")};
-const sheet::UiText kZodiac{QT_TRANSLATE_NOOP("horalo", "Ingresso nei segni zodiacali")};
-const sheet::UiText kMonths{QT_TRANSLATE_NOOP("horalo", "Primo di ogni mese")};
 const sheet::UiText kDays{QT_TRANSLATE_NOOP("horalo", "Altre date (gg/mm/aaaa)")};
-const sheet::UiText kPlateWidth{QT_TRANSLATE_NOOP("horalo", "Larghezza (mm)")};
-const sheet::UiText kPlateHeight{QT_TRANSLATE_NOOP("horalo", "Altezza (mm)")};
-const sheet::UiText kFootLeft{QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F dal bordo sinistro (mm)")};
-const sheet::UiText kFootTop{QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F dal bordo alto (mm)")};
 const sheet::UiText kOpen{QT_TRANSLATE_NOOP("horalo", "Apri")};
 const sheet::UiText kSave{QT_TRANSLATE_NOOP("horalo", "Salva")};
 const sheet::UiText kSaveAs{QT_TRANSLATE_NOOP("horalo", "Salva con nome")};
@@ -123,8 +101,33 @@ QString number(double v) { return QString::fromStdString(sheet::FormatGeneral(v)
 
 Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Quadrante"));
+    setObjectName(QString::fromLatin1(shell::kDesignerWindow));
     setWindowTitle(kTitle);
+    document_ = new DialDocument(this);
+    connect(document_, &DialDocument::changed, this, &Quadrante::onDocumentChanged);
+    connect(document_, &DialDocument::stateChanged, this, &Quadrante::updateTitle);
+    auto *split = new QSplitter;
+    split->addWidget(buildForm());
+    split->addWidget(buildDrawingSide());
+    split->setStretchFactor(1, 1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(split);
+    resize(1280, 800);
+
+    debounce_ = new QTimer(this);
+    debounce_->setSingleShot(true);
+    debounce_->setInterval(40);
+    connect(debounce_, &QTimer::timeout, this, &Quadrante::recompute);
+    for (QComboBox *c : {side_, gnomonKind_, analemma_})
+        connect(c, &QComboBox::currentIndexChanged, this, &Quadrante::onFieldEdited);
+
+    project::Project defaults;
+    defaults.year = QDate::currentDate().year();
+    setProject(defaults, QString());
+}
+
+QWidget *Quadrante::buildForm()
+{
     auto *form = new QWidget;
     auto *formLayout = new QVBoxLayout(form);
     auto group = [&](const QString &title) {
@@ -133,67 +136,55 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
         formLayout->addWidget(box);
         return layout;
     };
-    auto row = [&](QFormLayout *layout, const QString &label, QWidget *field, const QString &key) {
-        // The reason for a refusal goes on a row of its own under the field, the whole width
-        // of the group: squeezed into the field's column a long sentence was cut off.
-        layout->addRow(label, field);
-        auto *error = new QLabel;
-        error->setObjectName(key + QStringLiteral("_errore"));
-        error->setStyleSheet(QStringLiteral("color: #b00000"));
-        error->setWordWrap(true);
-        layout->addRow(error);
-        layout->setRowVisible(error, false);
-        errorLabels_.insert(key, error);
-    };
-
+    using project::Limited;
     auto *place = group(kGroupPlace);
-    row(place, kName, addLine(QStringLiteral("nome")), QStringLiteral("nome"));
-    row(place, kLatitude, addLine(QStringLiteral("latitudine")), QStringLiteral("latitudine"));
-    row(place, kLongitude, addLine(QStringLiteral("longitudine")), QStringLiteral("longitudine"));
-    row(place, kZone, addLine(QStringLiteral("fuso")), QStringLiteral("fuso"));
-    place->addRow(addCheck(QStringLiteral("ora_legale"), kSummer));
+    addLineRow(place, kName, QString::fromLatin1(project::kNameKey));
+    for (Limited f : {Limited::Latitude, Limited::Longitude, Limited::Zone})
+        addNumberRow(place, f);
+    addSwitchRow(place, "ora_legale");
 
     auto *plane = group(kGroupPlane);
-    row(plane, kDeclination, addLine(QStringLiteral("declinazione")), QStringLiteral("declinazione"));
-    side_ = new QComboBox;
-    side_->setObjectName(QStringLiteral("lato"));
-    side_->addItems({kEast, kWest});
+    addNumberRow(plane, Limited::Declination);
+    side_ = addChoice(QStringLiteral("lato"), {kEast, kWest});
     side_->setCurrentIndex(1);
     plane->addRow(kSide, side_);
-    row(plane, kInclination, addLine(QStringLiteral("inclinazione")), QStringLiteral("inclinazione"));
+    addNumberRow(plane, Limited::Inclination);
 
     auto *gnomon = group(kGroupGnomon);
-    gnomonKind_ = new QComboBox;
-    gnomonKind_->setObjectName(QStringLiteral("gnomone"));
-    gnomonKind_->addItems({kNodusHeight, kStyleLength});
+    gnomonKind_ = addChoice(QStringLiteral("gnomone"), {kNodusHeight, kStyleLength});
     gnomon->addRow(kGnomonKind, gnomonKind_);
-    row(gnomon, kNodusMm, addLine(QStringLiteral("altezza_mm")), QStringLiteral("altezza_mm"));
-    row(gnomon, kStyleMm, addLine(QStringLiteral("stilo_mm")), QStringLiteral("stilo_mm"));
+    addNumberRow(gnomon, Limited::NodusHeight);
+    addNumberRow(gnomon, Limited::StyleLength);
 
     auto *hours = group(kGroupHours);
-    hours->addRow(addCheck(QStringLiteral("vere"), kApparent));
-    hours->addRow(addCheck(QStringLiteral("mezze"), kHalf));
-    hours->addRow(addCheck(QStringLiteral("civili"), kClock));
-    analemma_ = new QComboBox;
-    analemma_->setObjectName(QStringLiteral("analemma"));
-    analemma_->addItems({kWhole, kHalves, kNoon});
+    for (const char *key : {"vere", "mezze", "civili"})
+        addSwitchRow(hours, key);
+    analemma_ = addChoice(QStringLiteral("analemma"), {kWhole, kHalves, kNoon});
     hours->addRow(kAnalemma, analemma_);
-    row(hours, kYear, addLine(QStringLiteral("anno")), QStringLiteral("anno"));
-    hours->addRow(addCheck(QStringLiteral("italiche"), kItalic));
-    hours->addRow(addCheck(QStringLiteral("babiloniche"), kBabylonian));
+    addLineRow(hours, kYear, QString::fromLatin1(project::kYearKey));
+    for (const char *key : {"italiche", "babiloniche"})
+        addSwitchRow(hours, key);
 
     auto *dates = group(kGroupDates);
-    dates->addRow(addCheck(QStringLiteral("solstizi_equinozi"), kSolstices));
-    dates->addRow(addCheck(QStringLiteral("zodiaco"), kZodiac));
-    dates->addRow(addCheck(QStringLiteral("mesi"), kMonths));
-    row(dates, kDays, addLine(QStringLiteral("giorni")), QStringLiteral("giorni"));
+    for (const char *key : {"solstizi_equinozi", "zodiaco", "mesi"})
+        addSwitchRow(dates, key);
+    addLineRow(dates, kDays, QString::fromLatin1(project::kDaysKey));
 
     auto *plate = group(kGroupPlate);
-    row(plate, kPlateWidth, addLine(QStringLiteral("larghezza_mm")), QStringLiteral("larghezza_mm"));
-    row(plate, kPlateHeight, addLine(QStringLiteral("altezza_lastra_mm")), QStringLiteral("altezza_lastra_mm"));
-    row(plate, kFootLeft, addLine(QStringLiteral("piede_da_sinistra_mm")), QStringLiteral("piede_da_sinistra_mm"));
-    row(plate, kFootTop, addLine(QStringLiteral("piede_da_alto_mm")), QStringLiteral("piede_da_alto_mm"));
+    for (Limited f : {Limited::PlateWidth, Limited::PlateHeight, Limited::FootFromLeft, Limited::FootFromTop})
+        addNumberRow(plate, f);
 
+    formLayout->addLayout(buildFileButtons());
+    formLayout->addStretch();
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(form);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumWidth(form->sizeHint().width() + 24);
+    return scroll;
+}
+
+QHBoxLayout *Quadrante::buildFileButtons()
+{
     auto *buttons = new QHBoxLayout;
     auto button = [&](const char *name, const QString &text) {
         auto *b = new QPushButton(text);
@@ -205,13 +196,11 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     connect(button("Salva", kSave), &QPushButton::clicked, this, [this] { onSave(); });
     connect(button("SalvaConNome", kSaveAs), &QPushButton::clicked, this, [this] { onSaveAs(); });
     connect(button("Esporta", kExport), &QPushButton::clicked, this, &Quadrante::onExport);
-    formLayout->addLayout(buttons);
-    formLayout->addStretch();
-    auto *scroll = new QScrollArea;
-    scroll->setWidget(form);
-    scroll->setWidgetResizable(true);
-    scroll->setMinimumWidth(form->sizeHint().width() + 24);
+    return buttons;
+}
 
+QWidget *Quadrante::buildDrawingSide()
+{
     canvas_ = new drawing::DrawingCanvas;
     canvas_->setObjectName(QStringLiteral("Disegno"));
     canvas_->setFocusPolicy(Qt::StrongFocus);
@@ -247,25 +236,42 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(tabs_, 1);
     rightLayout->addWidget(status_);
+    return right;
+}
 
-    auto *split = new QSplitter;
-    split->addWidget(scroll);
-    split->addWidget(right);
-    split->setStretchFactor(1, 1);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(split);
-    resize(1280, 800);
+void Quadrante::addLineRow(QFormLayout *layout, const QString &label, const QString &key)
+{
+    layout->addRow(label, addLine(key));
+    // The reason for a refusal goes on a row of its own under the field, the whole width of
+    // the group: squeezed into the field's column a long sentence was cut off.
+    auto *error = new QLabel;
+    error->setObjectName(key + QStringLiteral("_errore"));
+    error->setStyleSheet(QStringLiteral("color: #b00000"));
+    error->setWordWrap(true);
+    layout->addRow(error);
+    layout->setRowVisible(error, false);
+    errorLabels_.insert(key, error);
+}
 
-    debounce_ = new QTimer(this);
-    debounce_->setSingleShot(true);
-    debounce_->setInterval(40);
-    connect(debounce_, &QTimer::timeout, this, &Quadrante::recompute);
-    for (QComboBox *c : {side_, gnomonKind_, analemma_})
-        connect(c, &QComboBox::currentIndexChanged, this, &Quadrante::onFieldEdited);
+void Quadrante::addNumberRow(QFormLayout *layout, project::Limited field)
+{
+    const project::FieldLimit &f = project::LimitOf(field);
+    addLineRow(layout, QCoreApplication::translate("horalo", f.label), QString::fromLatin1(f.formKey));
+}
 
-    project::Project defaults;
-    defaults.year = QDate::currentDate().year();
-    setProject(defaults, QString());
+void Quadrante::addSwitchRow(QFormLayout *layout, const char *key)
+{
+    for (const project::SwitchField &f : project::SwitchFields())
+        if (std::string_view(f.formKey) == key)
+            layout->addRow(addCheck(QString::fromLatin1(f.formKey), QCoreApplication::translate("horalo", f.label)));
+}
+
+QComboBox *Quadrante::addChoice(const QString &key, const QStringList &items)
+{
+    auto *box = new QComboBox;
+    box->setObjectName(key);
+    box->addItems(items);
+    return box;
 }
 
 QLineEdit *Quadrante::addLine(const QString &key)
@@ -290,116 +296,110 @@ void Quadrante::onFieldEdited()
 {
     if (loading_)
         return;
-    setModified(true);
+    document_->setModified(true);
     debounce_->start();
 }
 
 void Quadrante::writeFields(const project::Project &p)
 {
     loading_ = true;
-    lines_[QStringLiteral("nome")]->setText(QString::fromStdString(p.placeName));
-    lines_[QStringLiteral("latitudine")]->setText(number(p.latitudeDeg));
-    lines_[QStringLiteral("longitudine")]->setText(number(p.longitudeDeg));
-    lines_[QStringLiteral("fuso")]->setText(number(p.zoneHours));
-    checks_[QStringLiteral("ora_legale")]->setChecked(p.summerTime);
-    lines_[QStringLiteral("declinazione")]->setText(number(std::abs(p.declinationDeg)));
+    const project::Limited gnomon = project::GnomonField(p);
+    for (const project::FieldLimit &f : project::NumberFields()) {
+        const double v = p.*f.value;
+        QString text = number(f.id == project::Limited::Declination ? std::abs(v) : v);
+        // The gnomon's other measure is left empty: only one of the two is the dial's.
+        if ((f.id == project::Limited::NodusHeight || f.id == project::Limited::StyleLength) && f.id != gnomon)
+            text.clear();
+        line(f.formKey)->setText(text);
+    }
+    for (const project::SwitchField &f : project::SwitchFields())
+        checks_[QString::fromLatin1(f.formKey)]->setChecked(p.*f.value);
+    line(project::kNameKey)->setText(QString::fromStdString(p.placeName));
     side_->setCurrentIndex(p.declinationDeg < 0 ? 0 : 1);
-    lines_[QStringLiteral("inclinazione")]->setText(number(p.inclinationDeg));
     gnomonKind_->setCurrentIndex(p.styleLengthGiven ? 1 : 0);
-    lines_[QStringLiteral("altezza_mm")]->setText(p.styleLengthGiven ? QString() : number(p.gnomonMm));
-    lines_[QStringLiteral("stilo_mm")]->setText(p.styleLengthGiven ? number(p.gnomonMm) : QString());
-    checks_[QStringLiteral("vere")]->setChecked(p.apparent);
-    checks_[QStringLiteral("mezze")]->setChecked(p.halfHours);
-    checks_[QStringLiteral("civili")]->setChecked(p.clock);
     analemma_->setCurrentIndex(static_cast<int>(p.analemma));
-    lines_[QStringLiteral("anno")]->setText(QString::number(p.year));
-    checks_[QStringLiteral("italiche")]->setChecked(p.italic);
-    checks_[QStringLiteral("babiloniche")]->setChecked(p.babylonian);
-    checks_[QStringLiteral("solstizi_equinozi")]->setChecked(p.solsticesEquinoxes);
-    checks_[QStringLiteral("zodiaco")]->setChecked(p.zodiac);
-    checks_[QStringLiteral("mesi")]->setChecked(p.monthFirsts);
+    line(project::kYearKey)->setText(QString::number(p.year));
     QStringList days;
     for (const auto &d : p.days)
         days << QString::fromStdString(d);
-    lines_[QStringLiteral("giorni")]->setText(days.join(QStringLiteral(" ")));
-    lines_[QStringLiteral("larghezza_mm")]->setText(number(p.plateWidthMm));
-    lines_[QStringLiteral("altezza_lastra_mm")]->setText(number(p.plateHeightMm));
-    lines_[QStringLiteral("piede_da_sinistra_mm")]->setText(number(p.footFromLeftMm));
-    lines_[QStringLiteral("piede_da_alto_mm")]->setText(number(p.footFromTopMm));
+    line(project::kDaysKey)->setText(days.join(QStringLiteral(" ")));
     loading_ = false;
 }
 
+QLineEdit *Quadrante::line(const char *key) const { return lines_.value(QString::fromLatin1(key)); }
+
 project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
 {
-    project::Project p = project_;
-    // The limits are the project file's, so that what the window takes the file opens again.
-    auto num = [&](const QString &key, double &out, std::optional<project::Limited> limited = std::nullopt) {
-        const auto v = sheet::ReadNumber(lines_[key]->text().trimmed().toStdString());
-        if (!v)
-            errors->insert(key, kNotANumber);
-        else if (limited && !project::IsWithin(project::LimitOf(*limited), *v))
-            errors->insert(key, QString::fromStdString(project::LimitSentence(*limited)));
-        else
-            out = *v;
-    };
-    p.placeName = lines_[QStringLiteral("nome")]->text().toStdString();
+    project::Project p = document_->project();
+    p.placeName = line(project::kNameKey)->text().toStdString();
     if (const std::string problem = project::NameProblem(p.placeName); !problem.empty())
-        errors->insert(QStringLiteral("nome"), QString::fromStdString(problem));
-    num(QStringLiteral("latitudine"), p.latitudeDeg, project::Limited::Latitude);
-    num(QStringLiteral("longitudine"), p.longitudeDeg, project::Limited::Longitude);
-    num(QStringLiteral("fuso"), p.zoneHours, project::Limited::Zone);
-    p.summerTime = checks_[QStringLiteral("ora_legale")]->isChecked();
-    double d = 0;
-    num(QStringLiteral("declinazione"), d);
-    if (d < 0 || d > 180)
-        errors->insert(QStringLiteral("declinazione"), QString::fromStdString(project::RefusalText(
-                                                          {gnomonics::RefusalReason::OutOfRange, gnomonics::InputField::Declination})));
-    p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
-    num(QStringLiteral("inclinazione"), p.inclinationDeg, project::Limited::Inclination);
+        errors->insert(QString::fromLatin1(project::kNameKey), QString::fromStdString(problem));
+    for (const project::SwitchField &f : project::SwitchFields())
+        p.*f.value = checks_[QString::fromLatin1(f.formKey)]->isChecked();
     p.styleLengthGiven = gnomonKind_->currentIndex() == 1;
-    num(p.styleLengthGiven ? QStringLiteral("stilo_mm") : QStringLiteral("altezza_mm"), p.gnomonMm,
-        p.styleLengthGiven ? project::Limited::StyleLength : project::Limited::NodusHeight);
-    p.apparent = checks_[QStringLiteral("vere")]->isChecked();
-    p.halfHours = checks_[QStringLiteral("mezze")]->isChecked();
-    p.clock = checks_[QStringLiteral("civili")]->isChecked();
     p.analemma = static_cast<gnomonics::AnalemmaMode>(analemma_->currentIndex());
+    readNumbers(p, errors);
     // The year draws only the analemmas: with "Ore civili" off its field is disabled and
     // whatever it holds cannot block the dial (the project keeps its last good year).
     bool yearOk = false;
-    const int year = lines_[QStringLiteral("anno")]->text().trimmed().toInt(&yearOk);
+    const int year = line(project::kYearKey)->text().trimmed().toInt(&yearOk);
     if (yearOk && year >= gnomonics::kFirstYear && year <= gnomonics::kLastYear)
         p.year = year;
     else if (p.clock)
-        errors->insert(QStringLiteral("anno"), kNotAYear);
-    p.italic = checks_[QStringLiteral("italiche")]->isChecked();
-    p.babylonian = checks_[QStringLiteral("babiloniche")]->isChecked();
-    p.solsticesEquinoxes = checks_[QStringLiteral("solstizi_equinozi")]->isChecked();
-    p.zodiac = checks_[QStringLiteral("zodiaco")]->isChecked();
-    p.monthFirsts = checks_[QStringLiteral("mesi")]->isChecked();
+        errors->insert(QString::fromLatin1(project::kYearKey), kNotAYear);
+    readDays(p, errors);
+    return p;
+}
+
+void Quadrante::readNumbers(project::Project &p, QHash<QString, QString> *errors) const
+{
+    // The limits are the project file's, so that what the window takes the file opens again.
+    const project::Limited gnomon = project::GnomonField(p);
+    for (const project::FieldLimit &f : project::NumberFields()) {
+        if ((f.id == project::Limited::NodusHeight || f.id == project::Limited::StyleLength) && f.id != gnomon)
+            continue;
+        const QString key = QString::fromLatin1(f.formKey);
+        const auto v = sheet::ReadNumber(lines_[key]->text().trimmed().toStdString());
+        if (f.id == project::Limited::Declination) {
+            // The form gives the declination from 0 to 180 and its side in a list of its own; a
+            // refused one still tells whether the wall turns to a side at all.
+            const double d = v.value_or(0.0);
+            if (!v)
+                errors->insert(key, kNotANumber);
+            else if (d < 0 || d > 180)
+                errors->insert(key, QString::fromStdString(project::LimitSentence(f.id)));
+            p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
+        } else if (!v) {
+            errors->insert(key, kNotANumber);
+        } else if (!project::IsWithin(f, *v)) {
+            errors->insert(key, QString::fromStdString(project::LimitSentence(f.id)));
+        } else {
+            p.*f.value = *v;
+        }
+    }
+}
+
+void Quadrante::readDays(project::Project &p, QHash<QString, QString> *errors) const
+{
+    const QString key = QString::fromLatin1(project::kDaysKey);
     p.days.clear();
-    const QStringList days = lines_[QStringLiteral("giorni")]->text().split(
-        QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
+    const QStringList days = lines_[key]->text().split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
     // A date typed twice is one line; past the limit the dates are refused, not cut short.
     std::set<std::tuple<int, int, int>> seen;
     for (const QString &day : days) {
         const auto date = gnomonics::ReadDate(day.toStdString(), p.year);
         if (!date || !gnomonics::IsValidDate(*date)) {
-            errors->insert(QStringLiteral("giorni"), kBadDate.text().arg(day));
+            errors->insert(key, kBadDate.text().arg(day));
             break;
         }
         if (!seen.insert({date->year, date->month, date->day}).second)
             continue;
         if (static_cast<int>(seen.size()) > project::kMaxDays) {
-            errors->insert(QStringLiteral("giorni"), QString::fromStdString(project::TooManyDaysSentence()));
+            errors->insert(key, QString::fromStdString(project::TooManyDaysSentence()));
             break;
         }
         p.days.push_back(day.toStdString());
     }
-    num(QStringLiteral("larghezza_mm"), p.plateWidthMm, project::Limited::PlateWidth);
-    num(QStringLiteral("altezza_lastra_mm"), p.plateHeightMm, project::Limited::PlateHeight);
-    num(QStringLiteral("piede_da_sinistra_mm"), p.footFromLeftMm, project::Limited::FootFromLeft);
-    num(QStringLiteral("piede_da_alto_mm"), p.footFromTopMm, project::Limited::FootFromTop);
-    return p;
 }
 
 void Quadrante::showErrors(const QHash<QString, QString> &errors)
@@ -415,10 +415,11 @@ void Quadrante::showErrors(const QHash<QString, QString> &errors)
 bool Quadrante::recompute()
 {
     debounce_->stop();
-    lines_[QStringLiteral("altezza_mm")]->setEnabled(gnomonKind_->currentIndex() == 0);
-    lines_[QStringLiteral("stilo_mm")]->setEnabled(gnomonKind_->currentIndex() == 1);
-    lines_[QStringLiteral("anno")]->setEnabled(checks_[QStringLiteral("civili")]->isChecked());
-    analemma_->setEnabled(checks_[QStringLiteral("civili")]->isChecked());
+    line(project::LimitOf(project::Limited::NodusHeight).formKey)->setEnabled(gnomonKind_->currentIndex() == 0);
+    line(project::LimitOf(project::Limited::StyleLength).formKey)->setEnabled(gnomonKind_->currentIndex() == 1);
+    const bool clock = checks_[QStringLiteral("civili")]->isChecked();
+    line(project::kYearKey)->setEnabled(clock);
+    analemma_->setEnabled(clock);
     QHash<QString, QString> errors;
     const project::Project p = readFields(&errors);
     // A wall facing due South or due North turns to neither side.
@@ -430,18 +431,44 @@ bool Quadrante::recompute()
     }
     DesignedDial dial = DesignDial(p);
     if (!dial.ok) {
-        // The engine names the plate as a whole; its message goes under the plate's first field.
-        QString key = dial.key;
-        if (key.isEmpty() || !errorLabels_.contains(key))
-            key = key == QLatin1String("lastra") ? QStringLiteral("larghezza_mm") : QStringLiteral("latitudine");
-        errors.insert(key, dial.message);
+        // The dial names the field its message goes under (project::FieldAtFault).
+        errors.insert(dial.key, dial.message);
         showErrors(errors);
         status_->setText(kRefusedStatus);
         return false;
     }
     showErrors({});
-    project_ = p;
     dial_ = std::move(dial);
+    dialFor_ = p;
+    commitToDocument(p);
+    redraw();
+    return true;
+}
+
+void Quadrante::commitToDocument(const project::Project &p)
+{
+    committing_ = true;
+    document_->setProject(p);
+    committing_ = false;
+}
+
+void Quadrante::onDocumentChanged()
+{
+    if (committing_)
+        return;
+    writeFields(document_->project());
+    recompute();
+}
+
+void Quadrante::redraw()
+{
+    const project::Project &p = document_->project();
+    if (!(dialFor_ == p)) {
+        dial_ = DesignDial(p);
+        dialFor_ = p;
+    }
+    if (!dial_.ok)
+        return;
     const double oldZoom = canvas_->zoom();
     canvas_->setDrawing(drawing::ToSheetDrawing(dial_.sketch));
     if (!fitted_) {
@@ -452,7 +479,6 @@ bool Quadrante::recompute()
     }
     tableStale_ = true;
     fillTable();
-    return true;
 }
 
 void Quadrante::redrawNow() { recompute(); }
@@ -479,11 +505,12 @@ QString Quadrante::footNote() const { return dial_.lines.footOnPlate ? QString()
 
 void Quadrante::setProject(const project::Project &p, const QString &path)
 {
-    project_ = p;
-    path_ = path;
+    document_->setPath(path);
+    commitToDocument(p);
     writeFields(p);
     recompute();
-    setModified(false);
+    document_->setModified(false);
+    updateTitle();
 }
 
 bool Quadrante::openFile(const QString &path, QString *error)
@@ -519,20 +546,20 @@ bool Quadrante::saveTo(const QString &path)
         return false;
     }
     std::string error;
-    if (!project::SaveProject(QFile::encodeName(path).toStdString(), project_, &error)) {
+    if (!project::SaveProject(QFile::encodeName(path).toStdString(), document_->project(), &error)) {
         QMessageBox::warning(this, kSaveFailed, QString::fromStdString(error));
         return false;
     }
-    path_ = path;
-    setModified(false);
+    document_->setPath(path);
+    document_->setModified(false);
     return true;
 }
 
-bool Quadrante::onSave() { return path_.isEmpty() ? onSaveAs() : saveTo(path_); }
+bool Quadrante::onSave() { return document_->path().isEmpty() ? onSaveAs() : saveTo(document_->path()); }
 
 bool Quadrante::onSaveAs()
 {
-    QFileDialog dialog(this, kSaveAs, path_, kProjectFilter);
+    QFileDialog dialog(this, kSaveAs, document_->path(), kProjectFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("horalo"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -563,8 +590,9 @@ void Quadrante::onExport()
         status_->setText(kExported.text().arg(path));
 }
 
-QString Quadrante::applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson)
+QString Quadrante::applySurvey(const shell::WallSurveyResult &survey)
 {
+    const double declinationDeg = survey.declinationDeg, inclinationDeg = survey.inclinationDeg;
     // Checked before any field is touched: a survey the dial cannot take leaves it as it was.
     const std::pair<project::Limited, const sheet::UiText *> checks[] = {
         {project::Limited::Declination, &kSurveyDeclinationRefused},
@@ -582,67 +610,63 @@ QString Quadrante::applySurvey(double declinationDeg, double inclinationDeg, con
                                  QString::fromStdString(project::LimitSentence(field)));
     }
     loading_ = true;
-    lines_[QStringLiteral("declinazione")]->setText(number(std::abs(declinationDeg)));
+    line(project::LimitOf(project::Limited::Declination).formKey)->setText(number(std::abs(declinationDeg)));
     side_->setCurrentIndex(declinationDeg < 0 ? 0 : 1);
-    lines_[QStringLiteral("inclinazione")]->setText(number(inclinationDeg));
+    line(project::LimitOf(project::Limited::Inclination).formKey)->setText(number(inclinationDeg));
     loading_ = false;
-    project::SetExtraObject(project_, "rilievo", surveyJson.toStdString());
-    setModified(true);
+    committing_ = true;
+    document_->setSurvey(shell::WallSurveyJson(survey.readings).toStdString());
+    committing_ = false;
+    document_->setModified(true);
     recompute();
     return {};
 }
 
-void Quadrante::takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
-                                bool zodiac, const QString &dates)
+void Quadrante::takeSheetInputs(const shell::SheetDialInputs &in)
 {
-    if (!std::isfinite(latitudeDeg) || !std::isfinite(declinationDeg) || !std::isfinite(inclinationDeg) ||
-        !std::isfinite(styleMm))
+    if (!std::isfinite(in.latitudeDeg) || !std::isfinite(in.declinationDeg) || !std::isfinite(in.inclinationDeg) ||
+        !std::isfinite(in.styleMm))
         return;
     if (!maySetAside(kUnsavedReplace))
         return;
-    project::Project p = project_;
+    project::Project p = document_->project();
     // Another dial: saved where the user says, never over the file the designer had open, and
     // without the other wall's survey.
     p.keptJson.clear();
-    path_.clear();
-    p.latitudeDeg = latitudeDeg;
-    p.declinationDeg = declinationDeg;
-    p.inclinationDeg = inclinationDeg;
+    document_->setPath(QString());
+    p.latitudeDeg = in.latitudeDeg;
+    p.declinationDeg = in.declinationDeg;
+    p.inclinationDeg = in.inclinationDeg;
     p.styleLengthGiven = true;
-    p.gnomonMm = styleMm;
+    p.gnomonMm = in.styleMm;
     p.apparent = true;
     p.halfHours = false;
     p.clock = false;
     p.italic = false;
     p.babylonian = false;
     p.solsticesEquinoxes = true;
-    p.zodiac = zodiac;
+    p.zodiac = in.zodiac;
     p.monthFirsts = false;
     p.days.clear();
-    if (!dates.trimmed().isEmpty())
-        p.days.push_back(dates.trimmed().toStdString());
-    project_ = p;
+    if (!in.anniversaryDate.trimmed().isEmpty())
+        p.days.push_back(in.anniversaryDate.trimmed().toStdString());
+    commitToDocument(p);
     writeFields(p);
-    setModified(true);
+    document_->setModified(true);
     fitted_ = false;
     recompute();
 }
 
-QString Quadrante::placeJson() const
+shell::DesignerPlace Quadrante::place() const
 {
     QHash<QString, QString> errors;
     const project::Project p = readFields(&errors);
-    QJsonObject o;
-    o.insert(QStringLiteral("latitudine"), p.latitudeDeg);
-    o.insert(QStringLiteral("longitudine"), p.longitudeDeg);
-    o.insert(QStringLiteral("fuso"), p.zoneHours);
-    o.insert(QStringLiteral("ora_legale"), p.summerTime);
-    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    return {QString::fromStdString(p.placeName), p.latitudeDeg, p.longitudeDeg, p.zoneHours, p.summerTime};
 }
 
 bool Quadrante::maySetAside(const QString &question)
 {
-    if (!modified_)
+    if (!document_->isModified())
         return true;
     const auto answer = QMessageBox::question(this, kTitle, question,
                                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
@@ -650,18 +674,12 @@ bool Quadrante::maySetAside(const QString &question)
     return answer == QMessageBox::Discard || (answer == QMessageBox::Save && onSave());
 }
 
-void Quadrante::setModified(bool modified)
-{
-    modified_ = modified;
-    updateTitle();
-}
-
 void Quadrante::updateTitle()
 {
     QString title = kTitle;
-    if (!path_.isEmpty())
-        title += QStringLiteral(" \u2014 ") + QFileInfo(path_).fileName();
-    if (modified_)
+    if (!document_->path().isEmpty())
+        title += QStringLiteral(" \u2014 ") + QFileInfo(document_->path()).fileName();
+    if (document_->isModified())
         title += QStringLiteral(" *");
     setWindowTitle(title);
 }
@@ -683,7 +701,7 @@ void Quadrante::showEvent(QShowEvent *event)
 
 void registerDesignerWindows(shell::WindowRegistry &registry)
 {
-    registry.add(QStringLiteral("Quadrante"), [] { return new Quadrante; });
+    shell::registerDesigner<Quadrante>(registry, [] { return new Quadrante; });
 }
 
 } // namespace designer

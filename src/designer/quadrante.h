@@ -1,7 +1,10 @@
 #pragma once
 
 #include "designer/designerexport.h"
+#include "designer/dialdocument.h"
+#include "project/fieldlimits.h"
 #include "project/projectfile.h"
+#include "shell/designerport.h"
 
 #include <QHash>
 #include <QString>
@@ -9,6 +12,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -18,9 +23,6 @@ class QTimer;
 namespace drawing {
 class DrawingCanvas;
 }
-namespace shell {
-class WindowRegistry;
-}
 
 namespace designer {
 
@@ -29,7 +31,7 @@ class CoordinateModel;
 // The dial designer: every input of a dial beside its drawing at true scale, redrawn as the
 // user types, a table of every point, the project file and the exports. The window only reads
 // its fields into a project and shows what DesignDial makes of it.
-class Quadrante final : public QWidget {
+class Quadrante final : public QWidget, public shell::DesignerPort {
     Q_OBJECT
 public:
     explicit Quadrante(QWidget *parent = nullptr);
@@ -38,27 +40,23 @@ public:
     void setProject(const project::Project &project, const QString &path);
     // Opens a project file; false (nothing changed) with the reason in *error when refused.
     bool openFile(const QString &path, QString *error);
-    bool isModified() const { return modified_; }
-    const project::Project &project() const { return project_; }
+    bool isModified() const { return document_->isModified(); }
+    const project::Project &project() const { return document_->project(); }
+    // The dial's values as last accepted: what the drawing shows and a save writes.
+    DialDocument *document() const { return document_; }
     const DesignedDial &dial() const { return dial_; }
     // Redraws now instead of after the pause that follows typing.
     void redrawNow();
 
-    // From the wall survey: the plane's declination (engine convention, West positive,
-    // -180..180) and inclination, and the survey itself, kept in the project as "rilievo".
-    // Returns why a value was refused (and then nothing is taken), or an empty text.
-    Q_INVOKABLE QString applySurvey(double declinationDeg, double inclinationDeg, const QString &surveyJson);
-    // From a sheet's drawing ("Apri nel Quadrante"): the latitude, the plane (engine convention:
-    // declination West positive, -180..180; inclination 0 vertical, 90 horizontal) and the
-    // style's length in mm. The dial then shows what the sheet drew: apparent hours and the
-    // solstices and equinoxes, the zodiac entries too when zodiac is true, no other hour system
-    // or date line, and the day of dates (gg/mm/aaaa) when not empty. The place's name,
-    // longitude, zone and the plate stay as they are. It is a new project, tied to no file;
-    // unsaved changes are asked about first, and kept when the user cancels.
-    Q_INVOKABLE void takeSheetInputs(double latitudeDeg, double declinationDeg, double inclinationDeg, double styleMm,
-                                     bool zodiac, const QString &dates);
-    // {"latitudine":..,"longitudine":..,"fuso":..,"ora_legale":..} of the current inputs.
-    Q_INVOKABLE QString placeJson() const;
+    // What the survey and the sheets' drawing window ask of the designer (shell/designerport.h).
+    // The survey's plane must lie within the fields' limits; the readings are kept in the
+    // project as "rilievo". The sheet's dial shows apparent hours and the solstices and
+    // equinoxes, the zodiac entries too when asked, no other hour system or date line, and
+    // the anniversary when there is one; the place's name, longitude, zone and the plate stay
+    // as they are.
+    QString applySurvey(const shell::WallSurveyResult &survey) override;
+    void takeSheetInputs(const shell::SheetDialInputs &inputs) override;
+    shell::DesignerPlace place() const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -79,13 +77,29 @@ private:
     // Asks whether to save unsaved changes before they are closed or replaced: true to go on
     // (saved or discarded), false when the user cancels or the save failed.
     bool maySetAside(const QString &question);
-    void setModified(bool modified);
+    // Draws the document's dial, the table and the status line.
+    void redraw();
+    // The document changed from elsewhere than the form (a future undo): the form shows it.
+    void onDocumentChanged();
+    // Hands the form's values to the document without the form being written back.
+    void commitToDocument(const project::Project &p);
     // "Progetto del quadrante — prova.horalo", with " *" while there are unsaved changes.
     void updateTitle();
     // What the status line adds after a redraw: that the foot lies off the plate, or nothing.
     QString footNote() const;
     bool saveTo(const QString &path);
 
+    QWidget *buildForm();
+    QHBoxLayout *buildFileButtons();
+    QWidget *buildDrawingSide();
+    // A row of the form with its line for the reason of a refusal beneath.
+    void addLineRow(QFormLayout *layout, const QString &label, const QString &key);
+    void addNumberRow(QFormLayout *layout, project::Limited field);
+    void addSwitchRow(QFormLayout *layout, const char *key);
+    QComboBox *addChoice(const QString &key, const QStringList &items);
+    QLineEdit *line(const char *key) const;
+    void readNumbers(project::Project &p, QHash<QString, QString> *errors) const;
+    void readDays(project::Project &p, QHash<QString, QString> *errors) const;
     QLineEdit *addLine(const QString &key);
     QCheckBox *addCheck(const QString &key, const QString &text);
 
@@ -102,11 +116,11 @@ private:
     QLabel *status_ = nullptr;
     QTimer *debounce_ = nullptr;
 
-    project::Project project_;
+    DialDocument *document_ = nullptr;
     DesignedDial dial_;
-    QString path_;
-    bool modified_ = false;
+    project::Project dialFor_; // the values dial_ was designed from
     bool loading_ = false;
+    bool committing_ = false;
     bool fitted_ = false;
     bool tableStale_ = true;
 };

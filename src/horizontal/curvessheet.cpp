@@ -197,7 +197,7 @@ void CurvesSheet::onReset()
 
 void CurvesSheet::onExample()
 {
-    shell::showWindow(QStringLiteral("DisCurveO"));
+    shell::showWindow(shell::kHorizontalCurvesExample);
 }
 
 void CurvesSheet::onPrint()

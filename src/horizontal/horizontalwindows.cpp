@@ -8,8 +8,8 @@ namespace horizontal {
 
 void registerHorizontalWindows(shell::WindowRegistry &registry)
 {
-    registry.add(QStringLiteral("GonOrz"), [] { return new HourSheet; });
-    registry.add(QStringLiteral("CurveOrizz"), [] { return new CurvesSheet; });
+    registry.add(shell::kHorizontalHoursSheet, [] { return new HourSheet; });
+    registry.add(shell::kHorizontalCurvesSheet, [] { return new CurvesSheet; });
 }
 
 } // namespace horizontal

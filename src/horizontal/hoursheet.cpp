@@ -146,7 +146,7 @@ void HourSheet::onReset()
 
 void HourSheet::onExample()
 {
-    shell::showWindow(QStringLiteral("DisGonOrz"));
+    shell::showWindow(shell::kHorizontalHoursExample);
 }
 
 void HourSheet::onPrint()

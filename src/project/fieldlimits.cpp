@@ -1,5 +1,7 @@
 #include "project/fieldlimits.h"
 
+#include "project/projectfile.h"
+
 #include "gnomonics/hoursystems.h"
 #include "gnomonics/linetracer.h"
 #include "gnomonics/plane.h"
@@ -13,30 +15,76 @@ namespace project {
 
 namespace {
 
-const FieldLimit kLimits[] = {
+using gnomonics::InputField;
+
+// The designer's form keys are the file's keys, but for the plate's height: "altezza_mm" is the
+// nodus height's field in the form.
+constexpr FieldLimit kNumbers[] = {
     {"luogo", "latitudine", -gnomonics::kMaxLatitudeDeg, gnomonics::kMaxLatitudeDeg, false,
-     QT_TRANSLATE_NOOP("horalo", "La latitudine deve essere compresa tra -89,99 e 89,99 gradi.")},
+     QT_TRANSLATE_NOOP("horalo", "La latitudine deve essere compresa tra -89,99 e 89,99 gradi."), Limited::Latitude,
+     "latitudine", QT_TRANSLATE_NOOP("horalo", "Latitudine (°, Nord positiva)"), "°", InputField::Latitude,
+     &Project::latitudeDeg},
     {"luogo", "longitudine", -180, 180, false,
-     QT_TRANSLATE_NOOP("horalo", "La longitudine deve essere compresa tra -180 e 180 gradi.")},
+     QT_TRANSLATE_NOOP("horalo", "La longitudine deve essere compresa tra -180 e 180 gradi."), Limited::Longitude,
+     "longitudine", QT_TRANSLATE_NOOP("horalo", "Longitudine (°, Est positiva)"), "°", InputField::Longitude,
+     &Project::longitudeDeg},
     {"luogo", "fuso", gnomonics::kFirstZoneHours, gnomonics::kLastZoneHours, false,
-     QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -12 e 14 ore.")},
+     QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -12 e 14 ore."), Limited::Zone, "fuso",
+     QT_TRANSLATE_NOOP("horalo", "Fuso orario (ore da UT)"), "ore", InputField::TimeZone, &Project::zoneHours},
+    // The file keeps the engine's -180..180 (West positive); the form a side and 0..180.
     {"piano", "declinazione", -180, 180, false,
-     QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi.")},
+     QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi."), Limited::Declination,
+     "declinazione", QT_TRANSLATE_NOOP("horalo", "Declinazione (°, da 0 a 180)"), "°", InputField::Declination,
+     &Project::declinationDeg},
     {"piano", "inclinazione", gnomonics::kMinInclinationDeg, gnomonics::kMaxInclinationDeg, false,
-     QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).")},
+     QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale)."),
+     Limited::Inclination, "inclinazione", QT_TRANSLATE_NOOP("horalo", "Inclinazione (°, 0 verticale, 90 orizzontale)"),
+     "°", InputField::Inclination, &Project::inclinationDeg},
     {"gnomone", "altezza_mm", 0, kMaxGnomonMm, true,
-     QT_TRANSLATE_NOOP("horalo", "L'altezza del nodo deve essere maggiore di 0 e al massimo 20000 mm.")},
+     QT_TRANSLATE_NOOP("horalo", "L'altezza del nodo deve essere maggiore di 0 e al massimo 20000 mm."),
+     Limited::NodusHeight, "altezza_mm", QT_TRANSLATE_NOOP("horalo", "Altezza del nodo (mm)"), "mm",
+     InputField::NodusHeight, &Project::gnomonMm},
     {"gnomone", "stilo_mm", 0, kMaxGnomonMm, true,
-     QT_TRANSLATE_NOOP("horalo", "La lunghezza dello stilo deve essere maggiore di 0 e al massimo 20000 mm.")},
+     QT_TRANSLATE_NOOP("horalo", "La lunghezza dello stilo deve essere maggiore di 0 e al massimo 20000 mm."),
+     Limited::StyleLength, "stilo_mm", QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo (mm)"), "mm",
+     InputField::StyleLength, &Project::gnomonMm},
     {"lastra", "larghezza_mm", gnomonics::kMinPlateMm, kMaxPlateMm, false,
-     QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare da 10 a 20000 mm per lato.")},
+     QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare da 10 a 20000 mm per lato."), Limited::PlateWidth,
+     "larghezza_mm", QT_TRANSLATE_NOOP("horalo", "Larghezza (mm)"), "mm", InputField::Plate, &Project::plateWidthMm},
     {"lastra", "altezza_mm", gnomonics::kMinPlateMm, kMaxPlateMm, false,
-     QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare da 10 a 20000 mm per lato.")},
+     QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare da 10 a 20000 mm per lato."), Limited::PlateHeight,
+     "altezza_lastra_mm", QT_TRANSLATE_NOOP("horalo", "Altezza (mm)"), "mm", InputField::None, &Project::plateHeightMm},
     {"lastra", "piede_da_sinistra_mm", -kMaxPlateMm, kMaxPlateMm, false,
-     QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo.")},
+     QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo."),
+     Limited::FootFromLeft, "piede_da_sinistra_mm",
+     QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F dal bordo sinistro (mm)"), "mm", InputField::None,
+     &Project::footFromLeftMm},
     {"lastra", "piede_da_alto_mm", -kMaxPlateMm, kMaxPlateMm, false,
-     QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo.")},
+     QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo."),
+     Limited::FootFromTop, "piede_da_alto_mm", QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F dal bordo alto (mm)"),
+     "mm", InputField::None, &Project::footFromTopMm},
 };
+
+constexpr SwitchField kSwitches[] = {
+    {"luogo", "ora_legale", true, "ora_legale", QT_TRANSLATE_NOOP("horalo", "Ora legale"), &Project::summerTime},
+    {"ore", "vere", false, "vere", QT_TRANSLATE_NOOP("horalo", "Ore vere (tempo vero locale)"), &Project::apparent},
+    {"ore", "mezze", false, "mezze", QT_TRANSLATE_NOOP("horalo", "Mezze ore"), &Project::halfHours},
+    {"ore", "civili", false, "civili", QT_TRANSLATE_NOOP("horalo", "Ore civili (analemmi)"), &Project::clock},
+    {"ore", "italiche", false, "italiche", QT_TRANSLATE_NOOP("horalo", "Ore italiche"), &Project::italic},
+    {"ore", "babiloniche", false, "babiloniche", QT_TRANSLATE_NOOP("horalo", "Ore babiloniche"), &Project::babylonian},
+    {"date", "solstizi_equinozi", false, "solstizi_equinozi", QT_TRANSLATE_NOOP("horalo", "Solstizi ed equinozi"),
+     &Project::solsticesEquinoxes},
+    {"date", "zodiaco", false, "zodiaco", QT_TRANSLATE_NOOP("horalo", "Ingresso nei segni zodiacali"), &Project::zodiac},
+    {"date", "mesi", false, "mesi", QT_TRANSLATE_NOOP("horalo", "Primo di ogni mese"), &Project::monthFirsts},
+};
+
+// LimitOf finds a number by its place in the table.
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(kNumbers); ++i)
+        if (static_cast<std::size_t>(kNumbers[i].id) != i)
+            return false;
+    return true;
+}());
 
 // The next code point of UTF-8 text from i, or nothing when the bytes there are not UTF-8
 // (overlong forms and surrogates included).
@@ -83,7 +131,31 @@ bool unwritable(char32_t c)
 
 } // namespace
 
-const FieldLimit &LimitOf(Limited field) { return kLimits[static_cast<int>(field)]; }
+std::span<const FieldLimit> NumberFields() { return kNumbers; }
+std::span<const SwitchField> SwitchFields() { return kSwitches; }
+
+const FieldLimit &LimitOf(Limited field) { return kNumbers[static_cast<int>(field)]; }
+
+Limited GnomonField(const Project &project) { return project.styleLengthGiven ? Limited::StyleLength : Limited::NodusHeight; }
+
+std::string FieldAtFault(gnomonics::InputField field, const Project &project)
+{
+    switch (field) {
+    case InputField::NodusHeight:
+        // The engine names the nodus for either measure of the gnomon.
+        return LimitOf(GnomonField(project)).formKey;
+    case InputField::Date:
+        return kDaysKey;
+    case InputField::Year:
+        return kYearKey;
+    default:
+        break;
+    }
+    for (const FieldLimit &number : kNumbers)
+        if (number.engine == field && field != InputField::None)
+            return number.formKey;
+    return LimitOf(Limited::Latitude).formKey;
+}
 
 bool IsWithin(const FieldLimit &limit, double value)
 {

@@ -1,10 +1,15 @@
 #pragma once
 
-// The limits of every value of a dial's project, in one table read by the designer's fields,
-// the project file and the command line alike: a value the window accepts is one the file
-// opens again, and a file the reader accepts draws and exports in a couple of seconds.
+// The fields of a dial's project, in one table read by the designer's form, the project file
+// and the command line alike: where each is kept in the file, what the form calls it, its unit
+// and limits, the words of its refusal and which field an engine's refusal points at. A value
+// the window accepts is then one the file opens again, and a file the reader accepts draws and
+// exports in a couple of seconds.
+
+#include "gnomonics/enginestatus.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +44,9 @@ enum class Limited {
     FootFromTop,
 };
 
+struct Project;
+
+// A number of the project.
 struct FieldLimit {
     const char *section; // the project file's section ("luogo")
     const char *key;     // the key inside it ("latitudine")
@@ -46,9 +54,41 @@ struct FieldLimit {
     double hi;
     bool openLow;         // lo itself is refused (a length must be more than zero)
     const char *sentence; // what the window says under a field beyond the limits, in Italian
+    Limited id;
+    const char *formKey;  // the designer's field and the line of its refusal ("altezza_lastra_mm")
+    const char *label;    // the designer's label, in Italian, its unit in it
+    const char *unit;     // "°", "ore" or "mm", as the label writes it
+    gnomonics::InputField engine; // what the engine calls it when it refuses it
+    double Project::*value;
 };
 
+// An on/off choice of the project: an hour system, a family of date lines, summer time.
+struct SwitchField {
+    const char *section;
+    const char *key;
+    bool required; // a file without it is refused; an optional one left out is off
+    const char *formKey;
+    const char *label;
+    bool Project::*value;
+};
+
+// Every number and every switch, in the order the form shows them and the file reader reads
+// them (the first value at fault in a file is the one it names).
+std::span<const FieldLimit> NumberFields();
+std::span<const SwitchField> SwitchFields();
+
+// The form keys of the fields that are neither numbers nor switches.
+inline constexpr const char *kNameKey = "nome";
+inline constexpr const char *kYearKey = "anno";
+inline constexpr const char *kDaysKey = "giorni";
+
 const FieldLimit &LimitOf(Limited field);
+// The gnomon's number the project gives: the nodus height or the style length.
+Limited GnomonField(const Project &project);
+// The designer's field an engine's refusal of that input points at: the gnomon the project
+// gives, the plate's first side for the plate as a whole, the place's latitude for what
+// belongs to no field.
+std::string FieldAtFault(gnomonics::InputField field, const Project &project);
 // True when value is finite and within the limits.
 bool IsWithin(const FieldLimit &limit, double value);
 // The limit's sentence in the program's language.

@@ -90,9 +90,10 @@ const json &section(const json &doc, const char *name, Presence presence)
     return *it;
 }
 
-void readNumber(const json &sec, Limited field, double &out)
+void readNumber(const json &sec, Limited field, Project &p)
 {
     const FieldLimit &limit = LimitOf(field);
+    double &out = p.*limit.value;
     const std::string secName = limit.section;
     const char *key = limit.key;
     const double lo = limit.lo, hi = limit.hi;
@@ -125,6 +126,14 @@ void readBool(const json &sec, const std::string &secName, const char *key, bool
     if (!v->is_boolean())
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(secName + "." + key) + say(QT_TRANSLATE_NOOP("horalo", " deve essere true o false."))};
     out = v->get<bool>();
+}
+
+// A switch of the table, by its section and key.
+void readSwitch(const json &sec, const char *secName, const char *key, Project &p)
+{
+    for (const SwitchField &f : SwitchFields())
+        if (std::string_view(f.section) == secName && std::string_view(f.key) == key)
+            return readBool(sec, secName, key, p.*f.value, f.required ? Presence::Required : Presence::Optional);
 }
 
 void readString(const json &sec, const std::string &secName, const char *key, std::string &out, Presence presence)
@@ -177,14 +186,14 @@ Project readDocument(const json &doc)
     readString(luogo, "luogo", "nome", p.placeName, Presence::Required);
     if (const std::string problem = NameProblem(p.placeName); !problem.empty())
         throw Refusal{quoted("luogo.nome") + ": " + problem};
-    readNumber(luogo, Limited::Latitude, p.latitudeDeg);
-    readNumber(luogo, Limited::Longitude, p.longitudeDeg);
-    readNumber(luogo, Limited::Zone, p.zoneHours);
-    readBool(luogo, "luogo", "ora_legale", p.summerTime, Presence::Required);
+    readNumber(luogo, Limited::Latitude, p);
+    readNumber(luogo, Limited::Longitude, p);
+    readNumber(luogo, Limited::Zone, p);
+    readSwitch(luogo, "luogo", "ora_legale", p);
 
     const json &piano = section(doc, "piano", Presence::Required);
-    readNumber(piano, Limited::Declination, p.declinationDeg);
-    readNumber(piano, Limited::Inclination, p.inclinationDeg);
+    readNumber(piano, Limited::Declination, p);
+    readNumber(piano, Limited::Inclination, p);
 
     const json &gnomone = section(doc, "gnomone", Presence::Required);
     const bool hasHeight = gnomone.contains("altezza_mm");
@@ -194,12 +203,12 @@ Project readDocument(const json &doc)
     if (!hasHeight && !hasStyle)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»)."))};
     p.styleLengthGiven = hasStyle;
-    readNumber(gnomone, hasStyle ? Limited::StyleLength : Limited::NodusHeight, p.gnomonMm);
+    readNumber(gnomone, GnomonField(p), p);
 
     const json &ore = section(doc, "ore", Presence::Optional);
-    readBool(ore, "ore", "vere", p.apparent, Presence::Optional);
-    readBool(ore, "ore", "mezze", p.halfHours, Presence::Optional);
-    readBool(ore, "ore", "civili", p.clock, Presence::Optional);
+    readSwitch(ore, "ore", "vere", p);
+    readSwitch(ore, "ore", "mezze", p);
+    readSwitch(ore, "ore", "civili", p);
     std::string mode = analemmaName(p.analemma);
     readString(ore, "ore", "analemma", mode, Presence::Optional);
     if (mode == "intero")
@@ -219,13 +228,13 @@ Project readDocument(const json &doc)
                           std::to_string(gnomonics::kFirstYear) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + std::to_string(gnomonics::kLastYear) + "."};
         p.year = static_cast<int>(y);
     }
-    readBool(ore, "ore", "italiche", p.italic, Presence::Optional);
-    readBool(ore, "ore", "babiloniche", p.babylonian, Presence::Optional);
+    readSwitch(ore, "ore", "italiche", p);
+    readSwitch(ore, "ore", "babiloniche", p);
 
     const json &date = section(doc, "date", Presence::Optional);
-    readBool(date, "date", "solstizi_equinozi", p.solsticesEquinoxes, Presence::Optional);
-    readBool(date, "date", "zodiaco", p.zodiac, Presence::Optional);
-    readBool(date, "date", "mesi", p.monthFirsts, Presence::Optional);
+    readSwitch(date, "date", "solstizi_equinozi", p);
+    readSwitch(date, "date", "zodiaco", p);
+    readSwitch(date, "date", "mesi", p);
     if (const json *giorni = member(date, "date", "giorni", Presence::Optional)) {
         if (!giorni->is_array())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."))};
@@ -248,10 +257,10 @@ Project readDocument(const json &doc)
     }
 
     const json &lastra = section(doc, "lastra", Presence::Required);
-    readNumber(lastra, Limited::PlateWidth, p.plateWidthMm);
-    readNumber(lastra, Limited::PlateHeight, p.plateHeightMm);
-    readNumber(lastra, Limited::FootFromLeft, p.footFromLeftMm);
-    readNumber(lastra, Limited::FootFromTop, p.footFromTopMm);
+    readNumber(lastra, Limited::PlateWidth, p);
+    readNumber(lastra, Limited::PlateHeight, p);
+    readNumber(lastra, Limited::FootFromLeft, p);
+    readNumber(lastra, Limited::FootFromTop, p);
     if (const std::string problem = PlateProblem(p); !problem.empty())
         throw Refusal{quoted("lastra") + ": " + problem};
 
@@ -395,37 +404,22 @@ std::string WriteProject(const Project &p)
     json doc = keptDocument(p);
     doc["formato"] = kFormatName;
     doc["versione"] = kFormatVersion;
-    json &luogo = sectionOf(doc, "luogo");
-    luogo["nome"] = p.placeName;
-    luogo["latitudine"] = p.latitudeDeg;
-    luogo["longitudine"] = p.longitudeDeg;
-    luogo["fuso"] = p.zoneHours;
-    luogo["ora_legale"] = p.summerTime;
-    json &piano = sectionOf(doc, "piano");
-    piano["declinazione"] = p.declinationDeg;
-    piano["inclinazione"] = p.inclinationDeg;
+    for (const FieldLimit &number : NumberFields())
+        if (std::string_view(number.section) != "gnomone")
+            sectionOf(doc, number.section)[number.key] = p.*number.value;
+    for (const SwitchField &on : SwitchFields())
+        sectionOf(doc, on.section)[on.key] = p.*on.value;
+    sectionOf(doc, "luogo")["nome"] = p.placeName;
+    // One measure of the gnomon, the one the project gives.
     json &gnomone = sectionOf(doc, "gnomone");
-    gnomone.erase("altezza_mm");
-    gnomone.erase("stilo_mm");
-    gnomone[p.styleLengthGiven ? "stilo_mm" : "altezza_mm"] = p.gnomonMm;
+    gnomone.erase(LimitOf(Limited::NodusHeight).key);
+    gnomone.erase(LimitOf(Limited::StyleLength).key);
+    const FieldLimit &gnomon = LimitOf(GnomonField(p));
+    gnomone[gnomon.key] = p.*gnomon.value;
     json &ore = sectionOf(doc, "ore");
-    ore["vere"] = p.apparent;
-    ore["mezze"] = p.halfHours;
-    ore["civili"] = p.clock;
     ore["analemma"] = analemmaName(p.analemma);
     ore["anno"] = p.year;
-    ore["italiche"] = p.italic;
-    ore["babiloniche"] = p.babylonian;
-    json &date = sectionOf(doc, "date");
-    date["solstizi_equinozi"] = p.solsticesEquinoxes;
-    date["zodiaco"] = p.zodiac;
-    date["mesi"] = p.monthFirsts;
-    date["giorni"] = p.days;
-    json &lastra = sectionOf(doc, "lastra");
-    lastra["larghezza_mm"] = p.plateWidthMm;
-    lastra["altezza_mm"] = p.plateHeightMm;
-    lastra["piede_da_sinistra_mm"] = p.footFromLeftMm;
-    lastra["piede_da_alto_mm"] = p.footFromTopMm;
+    sectionOf(doc, "date")["giorni"] = p.days;
     return doc.dump(2) + "\n";
 }
 
@@ -452,27 +446,6 @@ std::string ExtraObject(const Project &project, const std::string &key)
     const json doc = keptDocument(project);
     const auto it = doc.find(key);
     return it == doc.end() ? std::string() : it->dump();
-}
-
-std::string FieldKey(gnomonics::InputField field)
-{
-    using F = gnomonics::InputField;
-    switch (field) {
-    case F::Latitude: return "latitudine";
-    case F::Longitude: return "longitudine";
-    case F::TimeZone: return "fuso";
-    case F::Declination: return "declinazione";
-    case F::Inclination: return "inclinazione";
-    case F::NodusHeight: return "altezza_mm";
-    case F::StyleLength: return "stilo_mm";
-    case F::Date: return "giorni";
-    case F::Year: return "anno";
-    case F::ClockTime: return "civili";
-    case F::Plate: return "lastra";
-    case F::Step: return "passo";
-    case F::None: break;
-    }
-    return {};
 }
 
 std::string RefusalText(gnomonics::EngineStatus status)
@@ -538,7 +511,7 @@ SpecResult ToDialSpec(const Project &p)
         const auto d = gnomonics::ReadDate(text, p.year);
         if (!d || !gnomonics::IsValidDate(*d)) {
             out.status = gnomonics::Refuse(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate);
-            out.key = "giorni";
+            out.key = FieldAtFault(gnomonics::InputField::Date, p);
             out.message = say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» non esiste o è fuori dagli anni 1600-2400."));
             return out;
         }
@@ -548,13 +521,13 @@ SpecResult ToDialSpec(const Project &p)
         !std::isfinite(p.plateWidthMm) || !std::isfinite(p.plateHeightMm) || !std::isfinite(p.footFromLeftMm) ||
         !std::isfinite(p.footFromTopMm)) {
         out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
-        out.key = p.plateWidthMm >= gnomonics::kMinPlateMm ? "altezza_lastra_mm" : "larghezza_mm";
+        out.key = LimitOf(p.plateWidthMm >= gnomonics::kMinPlateMm ? Limited::PlateHeight : Limited::PlateWidth).formKey;
         out.message = RefusalText(out.status);
         return out;
     }
     if (const std::string problem = PlateProblem(p); !problem.empty()) {
         out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
-        out.key = "larghezza_mm";
+        out.key = FieldAtFault(gnomonics::InputField::Plate, p);
         out.message = problem;
         return out;
     }

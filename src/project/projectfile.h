@@ -56,6 +56,8 @@ struct Project {
     // The document as last read or set (JSON text of an object), so that keys this version
     // does not know ("rilievo" among them) survive a save. Empty for a new project.
     std::string keptJson;
+
+    bool operator==(const Project &) const = default;
 };
 
 struct ProjectRead {
@@ -84,7 +86,7 @@ std::string ExtraObject(const Project &project, const std::string &key);
 struct SpecResult {
     bool ok = false;
     gnomonics::EngineStatus status;
-    std::string key;     // the JSON key of the field at fault ("latitudine", "giorni", ...)
+    std::string key;     // the designer's field at fault ("latitudine", "giorni", ...): see FieldAtFault
     std::string message; // in Italian
     gnomonics::DialSpec design;
 };
@@ -94,8 +96,7 @@ SpecResult ToDialSpec(const Project &project);
 // times the nodus height or style length), in the program's language; empty when it can.
 std::string PlateProblem(const Project &project);
 
-// The JSON key of an engine field, and the engine's refusal in Italian.
-std::string FieldKey(gnomonics::InputField field);
+// The engine's refusal in the program's language (the field it points at: FieldAtFault).
 std::string RefusalText(gnomonics::EngineStatus status);
 
 } // namespace project

@@ -21,7 +21,7 @@
 
 namespace shell {
 
-const QString DrawingWindow::kName = QStringLiteral("Disegno");
+const QString DrawingWindow::kName = QString::fromLatin1(kDrawingWindow);
 
 namespace {
 
@@ -34,7 +34,6 @@ const sheet::UiText kPdfFilter{QT_TRANSLATE_NOOP("horalo", "PDF (*.pdf)")};
 const sheet::UiText kSvgFilter{QT_TRANSLATE_NOOP("horalo", "SVG (*.svg)")};
 const QString kZoomFormat = QStringLiteral("%1 %");
 const sheet::UiText kOpenInDesigner{QT_TRANSLATE_NOOP("horalo", "Apri nel Quadrante")};
-const QString kDesignerWindow = QStringLiteral("Quadrante");
 
 bool drawable(const drawing::Drawing &d)
 {
@@ -118,15 +117,11 @@ void DrawingWindow::onOpenInDesigner()
 {
     if (!inputs_)
         return;
+    // A copy: the designer may ask about unsaved changes first, and this window may be given
+    // another drawing or closed meanwhile.
     const SheetDialInputs in = *inputs_;
-    // The designer lives in a module above this one: it is reached by its window name and the
-    // method it offers for this, as the wall survey reaches it.
-    QWidget *designer = showWindow(kDesignerWindow);
-    if (!designer)
-        return;
-    QMetaObject::invokeMethod(designer, "takeSheetInputs", Qt::DirectConnection, Q_ARG(double, in.latitudeDeg),
-                              Q_ARG(double, in.declinationDeg), Q_ARG(double, in.inclinationDeg),
-                              Q_ARG(double, in.styleMm), Q_ARG(bool, in.zodiac), Q_ARG(QString, in.anniversaryDate));
+    if (DesignerPort *designer = showDesigner())
+        designer->takeSheetInputs(in);
 }
 
 void DrawingWindow::showZoom()
@@ -214,7 +209,7 @@ QWidget *makeDrawingWindow()
 
 DrawingWindow *showDrawing(const drawing::Drawing &drawing, const std::optional<SheetDialInputs> &inputs)
 {
-    auto *window = dynamic_cast<DrawingWindow *>(showWindow(DrawingWindow::kName));
+    auto *window = dynamic_cast<DrawingWindow *>(showWindow(kDrawingWindow));
     if (window) {
         window->setDrawing(drawing);
         window->setSheetInputs(inputs);

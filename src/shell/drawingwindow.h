@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/page.h"
+#include "shell/designerport.h"
 
 #include <QWidget>
 
@@ -14,18 +15,6 @@ class DrawingCanvas;
 } // namespace drawing
 
 namespace shell {
-
-// What a sheet's dial is made of, for the designer to take over: the engine's convention
-// (declination from South, East negative, West positive; inclination 0 for a vertical wall, 90
-// for a horizontal dial) and the style's length from the centre O to the nodus, in mm.
-struct SheetDialInputs {
-    double latitudeDeg = 0;
-    double declinationDeg = 0;
-    double inclinationDeg = 0;
-    double styleMm = 0;
-    bool zodiac = false; // the zodiac sheet: the signs' date lines too
-    QString anniversaryDate; // the zodiac sheet's anniversary as the day it was taken from, or empty
-};
 
 // Disegno: a dial at full scale, to look at on screen, print 1:1 over tiled A4 pages, or
 // save as PDF or SVG. One window serves every sheet; a sheet's drawing button replaces what

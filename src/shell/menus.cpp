@@ -92,11 +92,11 @@ QWidget *makeMainMenu()
     layout->addWidget(subtitle);
     layout->addSpacing(8);
     for (const auto &[name, text, target] :
-         {std::tuple{"Orizzontali", QT_TRANSLATE_NOOP("horalo", "Orizzontali"), "MenuOrz"},
-          std::tuple{"Verticali", QT_TRANSLATE_NOOP("horalo", "Verticali"), "MenuVert"},
-          std::tuple{"MenuQuadrante", QT_TRANSLATE_NOOP("horalo", "Quadrante"), "Quadrante"},
-          std::tuple{"RilievoParete", QT_TRANSLATE_NOOP("horalo", "Rilievo parete"), "Rilievo"},
-          std::tuple{"NoteButton", QT_TRANSLATE_NOOP("horalo", "Note"), "Note"}}) {
+         {std::tuple{"Orizzontali", QT_TRANSLATE_NOOP("horalo", "Orizzontali"), kHorizontalMenu},
+          std::tuple{"Verticali", QT_TRANSLATE_NOOP("horalo", "Verticali"), kVerticalMenu},
+          std::tuple{"MenuQuadrante", QT_TRANSLATE_NOOP("horalo", "Quadrante"), kDesignerWindow},
+          std::tuple{"RilievoParete", QT_TRANSLATE_NOOP("horalo", "Rilievo parete"), kSurveyWindow},
+          std::tuple{"NoteButton", QT_TRANSLATE_NOOP("horalo", "Note"), kNotes}}) {
         auto *button = menuButton(window, QString::fromLatin1(name), QCoreApplication::translate("horalo", text),
                                   QString::fromLatin1(target));
         button->setMinimumWidth(200);
@@ -117,19 +117,19 @@ QWidget *makeHorizontalMenu()
 {
     return subMenu(QCoreApplication::translate("horalo", "Menu Orizzontali"), QStringLiteral("Label1"),
                    QCoreApplication::translate("horalo", "Meridiane Orizzontali"),
-                   {{"AngoliOrari", QT_TRANSLATE_NOOP("horalo", "Angoli orari"), "GonOrz", "EsempioGonOrz", "DisGonOrz"},
-                    {"CurveSolstiziali", QT_TRANSLATE_NOOP("horalo", "Curve Solstiziali"), "CurveOrizz", "EsempioCurveO", "DisCurveO"}});
+                   {{"AngoliOrari", QT_TRANSLATE_NOOP("horalo", "Angoli orari"), kHorizontalHoursSheet, "EsempioGonOrz", kHorizontalHoursExample},
+                    {"CurveSolstiziali", QT_TRANSLATE_NOOP("horalo", "Curve Solstiziali"), kHorizontalCurvesSheet, "EsempioCurveO", kHorizontalCurvesExample}});
 }
 
 QWidget *makeVerticalMenu()
 {
     return subMenu(QCoreApplication::translate("horalo", "Menu Verticali"), QStringLiteral("Label1"),
                    QCoreApplication::translate("horalo", "Meridiane verticali declinanti"),
-                   {{"DeclinaEst", QT_TRANSLATE_NOOP("horalo", "Declina Est"), "GonvrtEst", "EsempioEst", "DisGonVrt"},
-                    {"DeclinaOvest", QT_TRANSLATE_NOOP("horalo", "Declina Ovest"), "GonvrtOvest", "EsempioOvest", "DisGonVrtOvest"},
-                    {"CurveSolstizialiV", QT_TRANSLATE_NOOP("horalo", "Curve solstiziali"), "CurveVrt", "EsempioCurveV", "DisCurveV"},
-                    {"CurveZodiacali", QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario"), "ZodiacoVrt", "EsempioZodiaco", "DisCurveZ"},
-                    {"NonDeclinante", QT_TRANSLATE_NOOP("horalo", "Non declinante"), "InfoDCL", nullptr, nullptr}});
+                   {{"DeclinaEst", QT_TRANSLATE_NOOP("horalo", "Declina Est"), kEastDecliningSheet, "EsempioEst", kEastDecliningExample},
+                    {"DeclinaOvest", QT_TRANSLATE_NOOP("horalo", "Declina Ovest"), kWestDecliningSheet, "EsempioOvest", kWestDecliningExample},
+                    {"CurveSolstizialiV", QT_TRANSLATE_NOOP("horalo", "Curve solstiziali"), kVerticalCurvesSheet, "EsempioCurveV", kVerticalCurvesExample},
+                    {"CurveZodiacali", QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario"), kZodiacSheet, "EsempioZodiaco", kZodiacCurvesExample},
+                    {"NonDeclinante", QT_TRANSLATE_NOOP("horalo", "Non declinante"), kNonDecliningNote, nullptr, nullptr}});
 }
 
 } // namespace shell

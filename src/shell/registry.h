@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "shell/windownames.h"
+
 #include <functional>
 
 namespace shell {
@@ -32,12 +34,20 @@ public:
     // The open window of that name, or nullptr.
     QWidget *open(const QString &name) const;
 
+    // The same for the names of shell/windownames.h.
+    void add(const char *name, Factory factory) { add(QString::fromLatin1(name), std::move(factory)); }
+    bool has(const char *name) const { return has(QString::fromLatin1(name)); }
+    QWidget *show(const char *name) { return show(QString::fromLatin1(name)); }
+    QWidget *open(const char *name) const { return open(QString::fromLatin1(name)); }
+
 private:
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<QWidget>> open_;
 };
 
 inline QWidget *showWindow(const QString &name) { return WindowRegistry::instance().show(name); }
+// The same for a name of shell/windownames.h.
+inline QWidget *showWindow(const char *name) { return showWindow(QString::fromLatin1(name)); }
 
 // Registers the menus, warnings, notes and example drawings.
 void registerShellWindows(WindowRegistry &registry);

@@ -128,22 +128,22 @@ void SheetWindow::refuse(sheet::Refusal refusal)
     case sheet::Refusal::None:
         return;
     case sheet::Refusal::Missing:
-        showWindow(QString::fromLatin1(kWarningMissing));
+        showWindow(kWarningMissing);
         return;
     case sheet::Refusal::Negative:
-        showWindow(QString::fromLatin1(kWarningNegative));
+        showWindow(kWarningNegative);
         return;
     case sheet::Refusal::OutOfRange:
-        showWindow(QString::fromLatin1(kWarningRange));
+        showWindow(kWarningRange);
         return;
     case sheet::Refusal::LatitudeRange:
-        showWindow(QString::fromLatin1(kWarningLatitude));
+        showWindow(kWarningLatitude);
         return;
     case sheet::Refusal::SunDeclinationRange:
-        showWindow(QString::fromLatin1(kWarningSunDeclination));
+        showWindow(kWarningSunDeclination);
         return;
     case sheet::Refusal::StyleTooLong:
-        showWindow(QString::fromLatin1(kWarningStyle));
+        showWindow(kWarningStyle);
         return;
     }
 }

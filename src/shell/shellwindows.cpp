@@ -20,47 +20,47 @@ const sheet::UiText kStyleText{QT_TRANSLATE_NOOP("horalo", "Lo stilo deve essere
 
 void registerShellWindows(WindowRegistry &registry)
 {
-    registry.add(QStringLiteral("Meridiane"), makeMainMenu);
-    registry.add(QStringLiteral("MenuOrz"), makeHorizontalMenu);
-    registry.add(QStringLiteral("MenuVert"), makeVerticalMenu);
+    registry.add(kMainMenu, makeMainMenu);
+    registry.add(kHorizontalMenu, makeHorizontalMenu);
+    registry.add(kVerticalMenu, makeVerticalMenu);
 
     // The warnings keep their odd spellings and trailing blanks: they are the program's words.
-    registry.add(QString::fromLatin1(kWarningMissing), [] {
+    registry.add(kWarningMissing, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "Errore"),
                               {QCoreApplication::translate("horalo", "Attenzionenon è stato imesso qualche "),
                                QCoreApplication::translate("horalo", "valore indispensabile!!!")}, 320);
     });
-    registry.add(QString::fromLatin1(kWarningNegative), [] {
+    registry.add(kWarningNegative, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "ERRORE!!"),
                               {QCoreApplication::translate("horalo", "I valori imessi devono  avere "), QCoreApplication::translate("horalo", "valore positivo.")},
                               300);
     });
-    registry.add(QString::fromLatin1(kWarningRange), [] {
+    registry.add(kWarningRange, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "ERRORE!!"),
                               {QCoreApplication::translate("horalo", "Latitudine e declinazione devono essere "),
                                QCoreApplication::translate("horalo", "minori di 90°.")}, 330);
     });
 
-    registry.add(QString::fromLatin1(kWarningLatitude), [] {
+    registry.add(kWarningLatitude, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "ERRORE!!"),
                               {QCoreApplication::translate("horalo", "La latitudine deve essere compresa tra -90° e 90°.")}, 330);
     });
-    registry.add(QString::fromLatin1(kWarningSunDeclination), [] {
+    registry.add(kWarningSunDeclination, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "ERRORE!!"),
                               {QCoreApplication::translate("horalo", "Il Sole non va oltre 23,5° di declinazione:"),
                                QCoreApplication::translate("horalo", "le declinazioni dei segni e dell'anniversario devono essere comprese "
                                               "tra -23,5° e 23,5°.")},
                               360);
     });
-    registry.add(QString::fromLatin1(kWarningStyle), [] {
+    registry.add(kWarningStyle, [] {
         return makeTextWindow(kStyleTitle, {kStyleText}, 330);
     });
 
-    registry.add(QString::fromLatin1(kWarningDate), [] {
+    registry.add(kWarningDate, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "Errore"), {QCoreApplication::translate("horalo", "Data non valida: usare gg/mm/aaaa, con l'anno tra 1600 e 2400")}, 300);
     });
 
-    registry.add(QStringLiteral("Note"), [] {
+    registry.add(kNotes, [] {
         return makeTextWindow(
             QCoreApplication::translate("horalo", "Note"),
             {QCoreApplication::translate("horalo", "E' Possibile anche avere le coordinate cartesiane degli angoli orari invece del valore in gradi. "),
@@ -69,12 +69,12 @@ void registerShellWindows(WindowRegistry &registry)
                             "errori.Se li trovate scrivetemi")},
             420, true);
     });
-    registry.add(QStringLiteral("InfoDCL"), [] {
+    registry.add(kNonDecliningNote, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "Info DCL"),
                               {QCoreApplication::translate("horalo", "Se la meridiana non è declinante (parete rivolta esattamente a Sud), "
                                               "inserite come valore di declinazione 0, oppure usate il menu ORIZZONTALI.")}, 380);
     });
-    registry.add(QStringLiteral("Declinazione"), [] {
+    registry.add(kSunDeclinationNote, [] {
         return makeTextWindow(
             QCoreApplication::translate("horalo", "Declinazione"),
             {QCoreApplication::translate("horalo", "1) Se si desidera si possono variare i gradi di declinazione corrispondenti ai segni zodiacali (blu)"),
@@ -83,13 +83,13 @@ void registerShellWindows(WindowRegistry &registry)
             440);
     });
 
-    registry.add(QStringLiteral("DisGonOrz"), makeProtractorDrawing);
-    registry.add(QStringLiteral("DisGonVrt"), makeDecliningDrawing);
-    registry.add(QStringLiteral("DisGonVrtOvest"), makeWestDecliningDrawing);
-    registry.add(QStringLiteral("DisCurveO"), makeHorizontalCurvesDrawing);
-    registry.add(QStringLiteral("DisCurveV"), makeVerticalCurvesDrawing);
-    registry.add(QStringLiteral("DisCurveZ"), makeZodiacCurvesDrawing);
-    registry.add(DrawingWindow::kName, makeDrawingWindow);
+    registry.add(kHorizontalHoursExample, makeProtractorDrawing);
+    registry.add(kEastDecliningExample, makeDecliningDrawing);
+    registry.add(kWestDecliningExample, makeWestDecliningDrawing);
+    registry.add(kHorizontalCurvesExample, makeHorizontalCurvesDrawing);
+    registry.add(kVerticalCurvesExample, makeVerticalCurvesDrawing);
+    registry.add(kZodiacCurvesExample, makeZodiacCurvesDrawing);
+    registry.add(kDrawingWindow, makeDrawingWindow);
 }
 
 } // namespace shell

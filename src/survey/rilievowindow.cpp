@@ -3,7 +3,7 @@
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
 #include "sheet/qt/printjob.h"
-#include "shell/registry.h"
+#include "shell/designerport.h"
 #include "survey/protractor.h"
 #include "survey/surveyfigure.h"
 
@@ -13,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMetaObject>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,7 +23,6 @@ namespace survey {
 namespace {
 
 const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Rilievo della parete")};
-const QString kDesigner = QStringLiteral("Quadrante");
 const sheet::UiText kPlaceBox{QT_TRANSLATE_NOOP("horalo", "Luogo")};
 const sheet::UiText kLatitude{QT_TRANSLATE_NOOP("horalo", "Latitudine (°, + Nord)")};
 const sheet::UiText kLongitude{QT_TRANSLATE_NOOP("horalo", "Longitudine (°, + Est)")};
@@ -80,16 +78,6 @@ QLabel *note(QWidget *parent, const QString &name)
 
 QString fieldName(const char *stem, int row) { return QString::fromLatin1(stem) + QString::number(row + 1); }
 
-// A place value from the designer: a number (written with the decimal comma) or a text.
-QString placeText(const QJsonValue &value, const QString &fallback)
-{
-    if (value.isDouble())
-        return QString::fromStdString(sheet::FormatGeneral(value.toDouble()));
-    if (value.isString())
-        return value.toString();
-    return fallback;
-}
-
 } // namespace
 
 RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, parent)
@@ -107,7 +95,20 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     outer->addWidget(scroll_);
     auto *content = new QWidget;
     auto *layout = new QVBoxLayout(content);
+    layout->addLayout(placeRow(defaults));
+    layout->addWidget(observationsBox(defaults));
+    layout->addLayout(resultsRow());
+    layout->addLayout(buttonRow());
+    message_ = addLabel(QString(), QStringLiteral("messaggio"));
+    message_->setWordWrap(true);
+    layout->addWidget(message_);
+    scroll_->setWidget(content);
 
+    takeDesignerPlace();
+}
+
+QHBoxLayout *RilievoWindow::placeRow(const SurveyForm &defaults)
+{
     auto *top = new QHBoxLayout;
     top->addWidget(new SurveyFigure(this));
     auto *placeBox = new QGroupBox(kPlaceBox, this);
@@ -142,8 +143,11 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     });
     place->setColumnStretch(2, 1);
     top->addWidget(placeBox, 1);
-    layout->addLayout(top);
+    return top;
+}
 
+QGroupBox *RilievoWindow::observationsBox(const SurveyForm &defaults)
+{
     auto *obsBox = new QGroupBox(kObservationsBox, this);
     auto *grid = new QGridLayout(obsBox);
     grid->setVerticalSpacing(3);
@@ -182,14 +186,17 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     howTo->setWordWrap(true);
     grid->addWidget(howTo, kRows + 1, 0, 1, kNoteColumn + 1);
     grid->setColumnStretch(kNoteColumn, 1);
-    layout->addWidget(obsBox);
+    return obsBox;
+}
 
+QHBoxLayout *RilievoWindow::resultsRow()
+{
     auto *bottom = new QHBoxLayout;
     auto *resultsBox = new QGroupBox(kResultsBox, this);
     auto *results = new QGridLayout(resultsBox);
     const std::array<std::pair<QString, QString>, 3> resultFields{
         {{kMean, QStringLiteral("media")}, {kSpread, QStringLiteral("scarto")}, {kAccuracy, QStringLiteral("precisione")}}};
-    r = 0;
+    int r = 0;
     for (const auto &[label, name] : resultFields) {
         results->addWidget(addLabel(label), r, 0);
         QLineEdit *edit = addField(name, QString(), Kind::Output);
@@ -224,8 +231,11 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     plumbNote_ = note(this, QStringLiteral("notaFilo"));
     plumb->addWidget(plumbNote_, r + 1, 0, 1, 2);
     bottom->addWidget(plumbBox, 2);
-    layout->addLayout(bottom);
+    return bottom;
+}
 
+QHBoxLayout *RilievoWindow::buttonRow()
+{
     auto *buttons = new QHBoxLayout;
     QPushButton *compute = addButton(QStringLiteral("Calcola"), kCompute, [this] { onCompute(); });
     setComputeButton(compute);
@@ -234,15 +244,8 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrintReport(); }));
     buttons->addWidget(addButton(QStringLiteral("StampaGoniometro"), kPrintProtractor, [this] { onPrintProtractor(); }));
     buttons->addStretch(1);
-    layout->addLayout(buttons);
-    message_ = addLabel(QString(), QStringLiteral("messaggio"));
-    message_->setWordWrap(true);
-    layout->addWidget(message_);
-    scroll_->setWidget(content);
-
-    takeDesignerPlace();
+    return buttons;
 }
-
 QSize RilievoWindow::sizeHint() const
 {
     // The whole content when the screen has room for it, the screen less its title bar when not.
@@ -254,21 +257,15 @@ QSize RilievoWindow::sizeHint() const
 
 void RilievoWindow::takeDesignerPlace()
 {
-    QWidget *designer = shell::WindowRegistry::instance().open(kDesigner);
+    const shell::DesignerPort *designer = shell::openDesigner();
     if (!designer)
         return;
-    QString json;
-    if (!QMetaObject::invokeMethod(designer, "placeJson", Qt::DirectConnection, Q_RETURN_ARG(QString, json)))
-        return;
-    const QJsonObject o = QJsonDocument::fromJson(json.toUtf8()).object();
-    if (o.isEmpty())
-        return;
-    setText(QStringLiteral("Lat"), placeText(o.value(QStringLiteral("latitudine")), text(QStringLiteral("Lat"))));
-    setText(QStringLiteral("Lon"), placeText(o.value(QStringLiteral("longitudine")), text(QStringLiteral("Lon"))));
-    setText(QStringLiteral("Fuso"), placeText(o.value(QStringLiteral("fuso")), text(QStringLiteral("Fuso"))));
-    const QJsonValue summer = o.value(QStringLiteral("ora_legale"));
-    if (summer.isBool())
-        summer_->setChecked(summer.toBool());
+    const shell::DesignerPlace place = designer->place();
+    auto shown = [](double v) { return QString::fromStdString(sheet::FormatGeneral(v)); };
+    setText(QStringLiteral("Lat"), shown(place.latitudeDeg));
+    setText(QStringLiteral("Lon"), shown(place.longitudeDeg));
+    setText(QStringLiteral("Fuso"), shown(place.zoneHours));
+    summer_->setChecked(place.summerTime);
 }
 
 SurveyForm RilievoWindow::form() const
@@ -291,31 +288,26 @@ SurveyForm RilievoWindow::form() const
     return f;
 }
 
-QString RilievoWindow::surveyJson() const
+shell::WallSurveyReadings RilievoWindow::readings() const
 {
-    QJsonArray rows;
+    shell::WallSurveyReadings r;
+    r.latitude = text(QStringLiteral("Lat"));
+    r.longitude = text(QStringLiteral("Lon"));
+    r.zone = text(QStringLiteral("Fuso"));
+    r.summerTime = summer_->isChecked();
     for (int k = 0; k < kRows; ++k) {
         const QString date = text(fieldName("data", k)), clock = text(fieldName("ora", k)), alpha = text(fieldName("alfa", k));
         if (date.trimmed().isEmpty() && clock.trimmed().isEmpty() && alpha.trimmed().isEmpty())
             continue;
-        rows.append(QJsonObject{{QStringLiteral("riga"), k + 1},
-                                {QStringLiteral("data"), date},
-                                {QStringLiteral("ora"), clock},
-                                {QStringLiteral("ora_legale"), rowSummer_[static_cast<std::size_t>(k)]->isChecked()},
-                                {QStringLiteral("alfa"), alpha}});
+        r.readings.append({k + 1, date, clock, rowSummer_[static_cast<std::size_t>(k)]->isChecked(), alpha});
     }
-    const QJsonObject o{
-        {QStringLiteral("latitudine"), text(QStringLiteral("Lat"))},
-        {QStringLiteral("longitudine"), text(QStringLiteral("Lon"))},
-        {QStringLiteral("fuso"), text(QStringLiteral("Fuso"))},
-        {QStringLiteral("ora_legale"), summer_->isChecked()},
-        {QStringLiteral("osservazioni"), rows},
-        {QStringLiteral("filo"), QJsonObject{{QStringLiteral("L"), text(QStringLiteral("filo"))},
-                                             {QStringLiteral("a"), text(QStringLiteral("filoA"))},
-                                             {QStringLiteral("b"), text(QStringLiteral("filoB"))}}},
-    };
-    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    r.plumbLength = text(QStringLiteral("filo"));
+    r.plumbTop = text(QStringLiteral("filoA"));
+    r.plumbBottom = text(QStringLiteral("filoB"));
+    return r;
 }
+
+QString RilievoWindow::surveyJson() const { return shell::WallSurveyJson(readings()); }
 
 bool RilievoWindow::loadSurveyJson(const QString &json)
 {
@@ -430,22 +422,20 @@ void RilievoWindow::onUseInDesigner()
         setMessage(kNothingToUse);
         return;
     }
-    if (!shell::WindowRegistry::instance().has(kDesigner)) {
+    if (!shell::hasDesigner()) {
         setMessage(kNoDesigner);
         return;
     }
-    QWidget *designer = shell::showWindow(kDesigner);
-    const double declination = *shown_.meanDeg;
     const double inclination = shown_.inclinationDeg.value_or(0.0);
-    // The designer says why it refused a value (a wall leaning further forward than it draws);
-    // it then takes nothing, and the survey must not claim it did.
-    QString refusal;
-    if (!designer
-        || !QMetaObject::invokeMethod(designer, "applySurvey", Qt::DirectConnection, Q_RETURN_ARG(QString, refusal),
-                                      Q_ARG(double, declination), Q_ARG(double, inclination), Q_ARG(QString, surveyJson()))) {
+    const shell::WallSurveyResult survey{*shown_.meanDeg, inclination, readings()};
+    shell::DesignerPort *designer = shell::showDesigner();
+    if (!designer) {
         setMessage(kDesignerRefused);
         return;
     }
+    // The designer says why it refused a value (a wall leaning further forward than it draws);
+    // it then takes nothing, and the survey must not claim it did.
+    const QString refusal = designer->applySurvey(survey);
     if (!refusal.isEmpty()) {
         setMessage(kNothingHandedOver.text().arg(refusal));
         return;

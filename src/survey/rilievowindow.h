@@ -1,11 +1,14 @@
 #pragma once
 
+#include "shell/designerport.h"
 #include "shell/sheetwindow.h"
 #include "survey/surveyform.h"
 
 #include <QCheckBox>
 #include <QLabel>
 
+class QGroupBox;
+class QHBoxLayout;
 class QScrollArea;
 
 #include <array>
@@ -23,6 +26,8 @@ public:
     explicit RilievoWindow(QWidget *parent = nullptr);
 
     SurveyForm form() const;
+    // The readings as typed, for the designer to keep with the dial.
+    shell::WallSurveyReadings readings() const;
     // The observations and the plumb line as JSON (texts as typed), as the designer keeps them
     // in its project under "rilievo".
     QString surveyJson() const;
@@ -37,6 +42,11 @@ public:
     QSize sizeHint() const override;
 
 private:
+    // The window's parts, top to bottom.
+    QHBoxLayout *placeRow(const SurveyForm &defaults);
+    QGroupBox *observationsBox(const SurveyForm &defaults);
+    QHBoxLayout *resultsRow();
+    QHBoxLayout *buttonRow();
     void takeDesignerPlace();
     bool computeAndShow();
     // Empties every result, so that none is left from readings since changed or refused.

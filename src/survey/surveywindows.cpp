@@ -7,7 +7,7 @@ namespace survey {
 
 void registerSurveyWindows(shell::WindowRegistry &registry)
 {
-    registry.add(QStringLiteral("Rilievo"), [] { return new RilievoWindow; });
+    registry.add(shell::kSurveyWindow, [] { return new RilievoWindow; });
 }
 
 } // namespace survey

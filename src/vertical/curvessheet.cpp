@@ -216,12 +216,12 @@ void CurvesSheet::onWest()
 
 void CurvesSheet::onInfo()
 {
-    shell::showWindow(QStringLiteral("InfoDCL"));
+    shell::showWindow(shell::kNonDecliningNote);
 }
 
 void CurvesSheet::onExample()
 {
-    shell::showWindow(QStringLiteral("DisCurveV"));
+    shell::showWindow(shell::kVerticalCurvesExample);
 }
 
 void CurvesSheet::onPrintEast()

@@ -31,9 +31,6 @@ const sheet::UiText kResetButton{QT_TRANSLATE_NOOP("horalo", "Azzera")};
 const sheet::UiText kExample{QT_TRANSLATE_NOOP("horalo", "Esempio")};
 const sheet::UiText kPrintEast{QT_TRANSLATE_NOOP("horalo", "Stampa Est")};
 const sheet::UiText kPrintWest{QT_TRANSLATE_NOOP("horalo", "Stampa Ovest")};
-// Each side's example is the mirror of the other's.
-const QString kDrawingEast = QStringLiteral("DisGonVrt");
-const QString kDrawingWest = QStringLiteral("DisGonVrtOvest");
 
 // The hour labels, the same on both sheets, position by position.
 constexpr std::array<const char *, sheet::kDecliningPositions> kHourLabels{
@@ -180,7 +177,8 @@ void DecliningSheet::onReset()
 
 void DecliningSheet::onExample()
 {
-    shell::showWindow(side_ == sheet::WallSide::East ? kDrawingEast : kDrawingWest);
+    // Each side's example is the mirror of the other's.
+    shell::showWindow(side_ == sheet::WallSide::East ? shell::kEastDecliningExample : shell::kWestDecliningExample);
 }
 
 void DecliningSheet::onPrint()

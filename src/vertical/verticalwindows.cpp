@@ -9,10 +9,10 @@ namespace vertical {
 
 void registerVerticalWindows(shell::WindowRegistry &registry)
 {
-    registry.add(QStringLiteral("CurveVrt"), [] { return new CurvesSheet; });
-    registry.add(QStringLiteral("ZodiacoVrt"), [] { return new ZodiacSheet; });
-    registry.add(QStringLiteral("GonvrtEst"), [] { return new DecliningSheet(sheet::WallSide::East); });
-    registry.add(QStringLiteral("GonvrtOvest"), [] { return new DecliningSheet(sheet::WallSide::West); });
+    registry.add(shell::kVerticalCurvesSheet, [] { return new CurvesSheet; });
+    registry.add(shell::kZodiacSheet, [] { return new ZodiacSheet; });
+    registry.add(shell::kEastDecliningSheet, [] { return new DecliningSheet(sheet::WallSide::East); });
+    registry.add(shell::kWestDecliningSheet, [] { return new DecliningSheet(sheet::WallSide::West); });
 }
 
 } // namespace vertical

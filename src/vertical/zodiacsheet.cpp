@@ -230,7 +230,7 @@ void ZodiacSheet::onAnniversaryFromDate()
 {
     const auto date = gnomonics::ReadDate(text(kDate).toStdString(), QDate::currentDate().year());
     if (!date || !gnomonics::InYearRange(date->year)) {
-        shell::showWindow(QString::fromLatin1(shell::kWarningDate));
+        shell::showWindow(shell::kWarningDate);
         return;
     }
     // The sheet knows no longitude: the day's declination is the Sun's at apparent noon on the
@@ -250,12 +250,12 @@ QString ZodiacSheet::anniversaryLabel() const
 
 void ZodiacSheet::onInfo()
 {
-    shell::showWindow(QStringLiteral("Declinazione"));
+    shell::showWindow(shell::kSunDeclinationNote);
 }
 
 void ZodiacSheet::onExample()
 {
-    shell::showWindow(QStringLiteral("DisCurveZ"));
+    shell::showWindow(shell::kZodiacCurvesExample);
 }
 
 void ZodiacSheet::onPrintEast()

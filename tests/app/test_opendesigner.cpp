@@ -17,6 +17,9 @@
 #include <QDate>
 #include <QLabel>
 #include <QMessageBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -250,6 +253,32 @@ private Q_SLOTS:
         const double tolDeg = 1e-9;
         QCOMPARE_LE(std::abs(designerWindow->project().inclinationDeg - std::atan(-0.01) * 180 / M_PI), tolDeg);
         QVERIFY(designerWindow->isModified());
+        // The readings as typed go with the dial, to be saved in its project file.
+        const QJsonObject kept =
+            QJsonDocument::fromJson(QByteArray::fromStdString(project::ExtraObject(designerWindow->project(), "rilievo"))).object();
+        const QJsonArray rows = kept.value(QStringLiteral("osservazioni")).toArray();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].toObject().value(QStringLiteral("alfa")).toString(), QStringLiteral("-12"));
+        QCOMPARE(kept.value(QStringLiteral("filo")).toObject().value(QStringLiteral("b")).toString(), QStringLiteral("10"));
+    }
+
+    // A survey opened beside the designer starts from the place the designer's fields hold,
+    // as typed there, even before the dial is redrawn.
+    void surveyStartsFromTheDesignersPlace()
+    {
+        auto *designerWindow = qobject_cast<designer::Quadrante *>(shell::showWindow(QStringLiteral("Quadrante")));
+        QVERIFY(designerWindow);
+        designerWindow->setProject(project::Project{}, QString());
+        typeInto(designerWindow, QStringLiteral("latitudine"), QStringLiteral("-33,87"));
+        typeInto(designerWindow, QStringLiteral("longitudine"), QStringLiteral("151,21"));
+        typeInto(designerWindow, QStringLiteral("fuso"), QStringLiteral("10"));
+        designerWindow->findChild<QCheckBox *>(QStringLiteral("ora_legale"))->setChecked(true);
+        QWidget *survey = shell::showWindow(QStringLiteral("Rilievo"));
+        QVERIFY(survey);
+        QCOMPARE(textOf(survey, QStringLiteral("Lat")), QStringLiteral("-33,87"));
+        QCOMPARE(textOf(survey, QStringLiteral("Lon")), QStringLiteral("151,21"));
+        QCOMPARE(textOf(survey, QStringLiteral("Fuso")), QStringLiteral("10"));
+        QVERIFY(survey->findChild<QCheckBox *>(QStringLiteral("Legale"))->isChecked());
     }
 };
 

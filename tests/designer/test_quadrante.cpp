@@ -1,10 +1,12 @@
 #include "designer/quadrante.h"
+#include "project/fieldlimits.h"
 #include "project/projectfile.h"
 #include "drawing/qt/drawingcanvas.h"
 #include "drawing/csvwriter.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QCheckBox>
@@ -372,23 +374,89 @@ private Q_SLOTS:
         const QString before = field<QLineEdit>(w, "inclinazione")->text();
         const QString side = field<QComboBox>(w, "lato")->currentText();
         const QString declinationBefore = field<QLineEdit>(w, "declinazione")->text();
-        QCOMPARE(w.applySurvey(declination, inclination, QStringLiteral(R"({"metodo": "ombra"})")), words);
+        shell::WallSurveyResult survey{declination, inclination, {}};
+        survey.readings.plumbLength = QStringLiteral("1000");
+        QCOMPARE(w.applySurvey(survey), words);
         QCOMPARE(field<QLineEdit>(w, "inclinazione")->text(), before);
         QCOMPARE(field<QLineEdit>(w, "declinazione")->text(), declinationBefore);
         QCOMPARE(field<QComboBox>(w, "lato")->currentText(), side);
         QVERIFY(!w.isModified());
         QCOMPARE(project::ExtraObject(w.project(), "rilievo"), std::string());
         // At the limit itself the survey is taken.
-        QCOMPARE(w.applySurvey(declination > 180 ? 180.0 : declination, inclination < -80 ? -80.0 : inclination, QStringLiteral("{}")),
-                 QString());
+        survey.declinationDeg = std::min(declination, 180.0);
+        survey.inclinationDeg = std::max(inclination, -80.0);
+        QCOMPARE(w.applySurvey(survey), QString());
         QVERIFY(w.isModified());
+    }
+
+    // Every refusal of the engine goes under a field the form shows: the gnomon's measure the
+    // user gave, the plate's width for the plate as a whole, the latitude for what is no field's.
+    void refusalPointsAtAShownField_data()
+    {
+        using F = gnomonics::InputField;
+        QTest::addColumn<int>("field");
+        QTest::addColumn<bool>("styleGiven");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("latitude") << int(F::Latitude) << false << QStringLiteral("latitudine");
+        QTest::newRow("longitude") << int(F::Longitude) << false << QStringLiteral("longitudine");
+        QTest::newRow("zone") << int(F::TimeZone) << false << QStringLiteral("fuso");
+        QTest::newRow("declination") << int(F::Declination) << false << QStringLiteral("declinazione");
+        QTest::newRow("inclination") << int(F::Inclination) << false << QStringLiteral("inclinazione");
+        QTest::newRow("nodus, nodus given") << int(F::NodusHeight) << false << QStringLiteral("altezza_mm");
+        QTest::newRow("nodus, style given") << int(F::NodusHeight) << true << QStringLiteral("stilo_mm");
+        QTest::newRow("style, style given") << int(F::StyleLength) << true << QStringLiteral("stilo_mm");
+        QTest::newRow("date") << int(F::Date) << false << QStringLiteral("giorni");
+        QTest::newRow("year") << int(F::Year) << false << QStringLiteral("anno");
+        QTest::newRow("plate") << int(F::Plate) << false << QStringLiteral("larghezza_mm");
+        QTest::newRow("clock time") << int(F::ClockTime) << false << QStringLiteral("latitudine");
+        QTest::newRow("step") << int(F::Step) << false << QStringLiteral("latitudine");
+        QTest::newRow("none") << int(F::None) << true << QStringLiteral("latitudine");
+    }
+    void refusalPointsAtAShownField()
+    {
+        QFETCH(int, field);
+        QFETCH(bool, styleGiven);
+        QFETCH(QString, key);
+        project::Project p;
+        p.styleLengthGiven = styleGiven;
+        const QString got = QString::fromStdString(project::FieldAtFault(static_cast<gnomonics::InputField>(field), p));
+        QCOMPARE(got, key);
+        designer::Quadrante w;
+        QVERIFY2(w.findChild<QLabel *>(got + QStringLiteral("_errore")), qPrintable(got));
+        QVERIFY(w.findChild<QLineEdit *>(got));
+    }
+
+    // The form is the table's: each number under its label, each switch with its words.
+    void formFollowsTheTable()
+    {
+        designer::Quadrante w;
+        for (const project::FieldLimit &f : project::NumberFields()) {
+            auto *edit = w.findChild<QLineEdit *>(QString::fromLatin1(f.formKey));
+            QVERIFY2(edit, f.formKey);
+            auto *form = qobject_cast<QFormLayout *>(edit->parentWidget()->layout());
+            QVERIFY(form);
+            auto *label = qobject_cast<QLabel *>(form->labelForField(edit));
+            QVERIFY2(label, f.formKey);
+            QCOMPARE(label->text(), QString::fromUtf8(f.label));
+            QVERIFY2(label->text().contains(QString::fromUtf8(f.unit)), f.formKey);
+        }
+        for (const project::SwitchField &f : project::SwitchFields()) {
+            auto *box = w.findChild<QCheckBox *>(QString::fromLatin1(f.formKey));
+            QVERIFY2(box, f.formKey);
+            QCOMPARE(box->text(), QString::fromUtf8(f.label));
+        }
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("altezza_lastra_mm_errore")) != nullptr, true);
     }
 
     void surveyAndPlace()
     {
         designer::Quadrante w;
         w.resize(1400, 900);
-        w.applySurvey(-110, 12.5, QStringLiteral(R"({"metodo": "ombra", "misure": [3, 4]})"));
+        shell::WallSurveyResult survey{-110, 12.5, {}};
+        survey.readings.latitude = QStringLiteral("45,4642");
+        survey.readings.readings.append({3, QStringLiteral("14/01/2001"), QStringLiteral("16:00:00"), true, QStringLiteral("20")});
+        survey.readings.plumbLength = QStringLiteral("1000");
+        QCOMPARE(w.applySurvey(survey), QString());
         QCOMPARE(field<QLineEdit>(w, "declinazione")->text(), QStringLiteral("110"));
         QCOMPARE(field<QComboBox>(w, "lato")->currentText(), QStringLiteral("Est"));
         QCOMPARE(field<QLineEdit>(w, "inclinazione")->text(), QStringLiteral("12,5"));
@@ -399,12 +467,15 @@ private Q_SLOTS:
         const auto back = project::ReadProject(project::WriteProject(w.project()));
         QVERIFY(back.ok);
         QCOMPARE(QString::fromStdString(project::ExtraObject(back.project, "rilievo")),
-                 QStringLiteral(R"({"metodo":"ombra","misure":[3,4]})"));
-        const QJsonObject place = QJsonDocument::fromJson(w.placeJson().toUtf8()).object();
-        QCOMPARE(place.value(QStringLiteral("latitudine")).toDouble(), 45.4642);
-        QCOMPARE(place.value(QStringLiteral("longitudine")).toDouble(), 9.19);
-        QCOMPARE(place.value(QStringLiteral("fuso")).toDouble(), 1.0);
-        QCOMPARE(place.value(QStringLiteral("ora_legale")).toBool(), false);
+                 QStringLiteral(R"({"filo":{"L":"1000","a":"","b":""},"fuso":"","latitudine":"45,4642","longitudine":"",)"
+                                R"("ora_legale":false,"osservazioni":[{"alfa":"20","data":"14/01/2001","ora":"16:00:00",)"
+                                R"("ora_legale":true,"riga":3}]})"));
+        const shell::DesignerPlace place = w.place();
+        QCOMPARE(place.name, QStringLiteral("Milano"));
+        QCOMPARE(place.latitudeDeg, 45.4642);
+        QCOMPARE(place.longitudeDeg, 9.19);
+        QCOMPARE(place.zoneHours, 1.0);
+        QCOMPARE(place.summerTime, false);
         if (!qEnvironmentVariableIsEmpty("HORALO_SHOT")) {
             w.show();
             QTest::qWait(50);

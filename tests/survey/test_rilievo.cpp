@@ -22,26 +22,25 @@ namespace {
 
 // A stand-in for the designer: it offers its place and records what the survey hands it, or
 // refuses it with the words in `refusal`.
-class FakeDesigner : public QWidget {
+class FakeDesigner : public QWidget, public shell::DesignerPort {
     Q_OBJECT
 public:
     static inline double declination = 0, inclination = 0;
-    static inline QString json, refusal;
+    static inline std::optional<shell::WallSurveyReadings> readings;
+    static inline QString refusal;
     static inline int calls = 0;
-    Q_INVOKABLE QString placeJson() const
-    {
-        return QStringLiteral(R"({"latitudine":-33.87,"longitudine":151.21,"fuso":10,"ora_legale":true})");
-    }
-    Q_INVOKABLE QString applySurvey(double d, double i, const QString &j)
+    shell::DesignerPlace place() const override { return {QStringLiteral("Sydney"), -33.87, 151.21, 10, true}; }
+    QString applySurvey(const shell::WallSurveyResult &survey) override
     {
         ++calls;
         if (!refusal.isEmpty())
             return refusal;
-        declination = d;
-        inclination = i;
-        json = j;
+        declination = survey.declinationDeg;
+        inclination = survey.inclinationDeg;
+        readings = survey.readings;
         return {};
     }
+    void takeSheetInputs(const shell::SheetDialInputs &) override {}
 };
 
 QString labelText(QWidget *w, const QString &name)
@@ -531,7 +530,7 @@ private Q_SLOTS:
     // refused instead of claiming it passed them on.
     void designerRefusesTheSurvey()
     {
-        shell::WindowRegistry::instance().add(QStringLiteral("Quadrante"), [] { return new FakeDesigner; });
+        shell::registerDesigner<FakeDesigner>(shell::WindowRegistry::instance(), [] { return new FakeDesigner; });
         auto *w = static_cast<survey::RilievoWindow *>(shell::showWindow(QStringLiteral("Rilievo")));
         typeInto(w, "data1", QStringLiteral("14/01/2001"));
         typeInto(w, "ora1", QStringLiteral("16:00:00"));
@@ -540,12 +539,12 @@ private Q_SLOTS:
         typeInto(w, "filoA", QStringLiteral("0"));
         typeInto(w, "filoB", QStringLiteral("10000"));
         FakeDesigner::calls = 0;
-        FakeDesigner::json.clear();
+        FakeDesigner::readings.reset();
         FakeDesigner::refusal = QStringLiteral("Inclinazione -84,29° non accettata. L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).");
         press(w, "UsaNelQuadrante");
         FakeDesigner::refusal.clear();
         QCOMPARE(FakeDesigner::calls, 1);
-        QCOMPARE(FakeDesigner::json, QString());
+        QVERIFY(!FakeDesigner::readings);
         QCOMPARE(labelText(w, "messaggio"),
                  QStringLiteral("Nulla è stato passato al Quadrante. Inclinazione -84,29° non accettata. L'inclinazione va da -80 "
                                 "(piano rivolto verso terra) a 90 (orizzontale)."));
@@ -591,8 +590,8 @@ private Q_SLOTS:
     // With a designer open, the survey starts from its place and hands it the result.
     void handsTheResultToTheDesigner()
     {
-        shell::WindowRegistry::instance().add(QStringLiteral("Quadrante"), [] { return new FakeDesigner; });
-        shell::showWindow(QStringLiteral("Quadrante"));
+        shell::registerDesigner<FakeDesigner>(shell::WindowRegistry::instance(), [] { return new FakeDesigner; });
+        shell::showWindow(shell::kDesignerWindow);
         auto *w = static_cast<survey::RilievoWindow *>(shell::showWindow(QStringLiteral("Rilievo")));
         QCOMPARE(textOf(w, "Lat"), QStringLiteral("-33,87"));
         QCOMPARE(textOf(w, "Lon"), QStringLiteral("151,21"));
@@ -610,17 +609,19 @@ private Q_SLOTS:
         QCOMPARE(FakeDesigner::calls, 1);
         HORALO_COMPARE_NEAR(FakeDesigner::declination, declinationOf(textOf(w, "media")), 0.005);
         HORALO_COMPARE_NEAR(FakeDesigner::inclination, 1.1457628381751, 1e-9);
-        const QJsonObject saved = QJsonDocument::fromJson(FakeDesigner::json.toUtf8()).object();
-        const QJsonArray rows = saved.value(QStringLiteral("osservazioni")).toArray();
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows[0].toObject().value(QStringLiteral("ora")).toString(), QStringLiteral("16:00:00"));
-        QCOMPARE(saved.value(QStringLiteral("filo")).toObject().value(QStringLiteral("a")).toString(), QStringLiteral("30"));
+        QVERIFY(FakeDesigner::readings);
+        const shell::WallSurveyReadings &handed = *FakeDesigner::readings;
+        QCOMPARE(handed.readings.size(), 1);
+        QCOMPARE(handed.readings[0].row, 1);
+        QCOMPARE(handed.readings[0].clock, QStringLiteral("16:00:00"));
+        QCOMPARE(handed.plumbTop, QStringLiteral("30"));
+        QCOMPARE(handed.latitude, QStringLiteral("-33,87"));
 
         // The maker comes back to the saved readings in a fresh window.
         w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         auto *again = static_cast<survey::RilievoWindow *>(shell::showWindow(QStringLiteral("Rilievo")));
-        QVERIFY(again->loadSurveyJson(FakeDesigner::json));
+        QVERIFY(again->loadSurveyJson(shell::WallSurveyJson(handed)));
         QCOMPARE(textOf(again, "ora1"), QStringLiteral("16:00:00"));
         QCOMPARE(textOf(again, "filoB"), QStringLiteral("10"));
         const QMap<QString, QString> before = allTexts(again);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "project/projectfile.h"
+
+#include <QObject>
+#include <QString>
+
+namespace designer {
+
+// The dial the designer works on: the project's values as last accepted, the file they belong
+// to and whether they differ from it. The form writes to it when its fields make a dial; the
+// drawing, the table and the title follow its signals, so that whatever changes the document
+// (the form, a file, the survey, a sheet, an undo) shows alike.
+class DialDocument final : public QObject {
+    Q_OBJECT
+public:
+    explicit DialDocument(QObject *parent = nullptr) : QObject(parent) {}
+
+    const project::Project &project() const { return project_; }
+    // Takes new values; changed() follows when they differ from the document's.
+    void setProject(const project::Project &project);
+    // Keeps the wall survey's readings (JSON text of an object) with the dial, as "rilievo";
+    // false (nothing changed) when the text is not an object.
+    bool setSurvey(const std::string &readingsJson);
+
+    const QString &path() const { return path_; }
+    void setPath(const QString &path);
+    bool isModified() const { return modified_; }
+    void setModified(bool modified);
+
+Q_SIGNALS:
+    void changed();
+    // The file or the unsaved state changed: what the window's title shows.
+    void stateChanged();
+
+private:
+    project::Project project_;
+    QString path_;
+    bool modified_ = false;
+};
+
+} // namespace designer
