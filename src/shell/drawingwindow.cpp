@@ -1,5 +1,7 @@
 #include "shell/drawingwindow.h"
 
+#include "sheet/qt/settings.h"
+
 #include "sheet/qt/uitext.h"
 
 #include "drawing/qt/drawingcanvas.h"
@@ -172,10 +174,7 @@ void DrawingWindow::onPrintTiles()
 
 QString DrawingWindow::suggestedPath(const QString &suffix) const
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty())
-        dir = QDir::homePath();
-    return QDir(dir).filePath(fileStem(drawing().title) + QLatin1Char('.') + suffix);
+    return QDir(sheet::startFolder()).filePath(fileStem(drawing().title) + QLatin1Char('.') + suffix);
 }
 
 void DrawingWindow::exportTo(const QString &suffix, const QString &filter,
@@ -190,6 +189,8 @@ void DrawingWindow::exportTo(const QString &suffix, const QString &filter,
         path += QLatin1Char('.') + suffix;
     if (!write(drawing(), path))
         drawing::exportDialogs().exportFailed(this, path);
+    else
+        sheet::rememberFolder(path);
 }
 
 void DrawingWindow::onExportPdf()

@@ -1,6 +1,7 @@
 #include "shell/registry.h"
 
 #include "shell/centring.h"
+#include "shell/windowmemory.h"
 
 namespace shell {
 
@@ -47,6 +48,7 @@ QWidget *WindowRegistry::show(const QString &name)
         window->ensurePolished();
         window->adjustSize();
         CentraForm(window);
+        rememberWindow(window);
         open_.insert(name, window);
     }
     window->show();

@@ -15,6 +15,8 @@
 #include <QJsonObject>
 #include <QScreen>
 #include <QScrollArea>
+
+#include <algorithm>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -98,11 +100,15 @@ RilievoWindow::RilievoWindow(QWidget *parent) : shell::SheetWindow(kTitle, paren
     layout->addLayout(placeRow(defaults));
     layout->addWidget(observationsBox(defaults));
     layout->addLayout(resultsRow());
-    layout->addLayout(buttonRow());
+    scroll_->setWidget(content);
+    // The buttons and the message stay below the scrolled readings, always in sight.
+    bottom_ = new QWidget(this);
+    auto *bottomLayout = new QVBoxLayout(bottom_);
+    bottomLayout->addLayout(buttonRow());
     message_ = addLabel(QString(), QStringLiteral("messaggio"));
     message_->setWordWrap(true);
-    layout->addWidget(message_);
-    scroll_->setWidget(content);
+    bottomLayout->addWidget(message_);
+    outer->addWidget(bottom_);
 
     takeDesignerPlace();
 }
@@ -250,7 +256,9 @@ QSize RilievoWindow::sizeHint() const
 {
     // The whole content when the screen has room for it, the screen less its title bar when not.
     const int bar = scroll_->verticalScrollBar()->sizeHint().width();
-    const QSize whole = scroll_->widget()->sizeHint() + QSize(bar, 0);
+    const QSize content = scroll_->widget()->sizeHint();
+    const QSize below = bottom_->sizeHint();
+    const QSize whole(std::max(content.width() + bar, below.width()), content.height() + below.height());
     const QSize room = screen()->availableGeometry().size() - QSize(kWindowFramePx, kTitleBarPx);
     return whole.boundedTo(room);
 }

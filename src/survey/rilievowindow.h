@@ -54,6 +54,7 @@ private:
     void showNotes(const SurveyOutcome &outcome);
     void setMessage(const QString &text);
 
+    QWidget *bottom_ = nullptr;
     QScrollArea *scroll_ = nullptr;
     QCheckBox *summer_ = nullptr;
     std::array<QCheckBox *, kRows> rowSummer_{};

@@ -3,6 +3,7 @@
 #include "sheet/qt/messagebox.h"
 #include "sheet/qt/printersink.h"
 #include "sheet/qt/printqueue.h"
+#include "sheet/qt/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPrintPreviewDialog>
-#include <QSettings>
 #include <QTimer>
 
 #include <atomic>
@@ -27,8 +27,6 @@ namespace sheet {
 namespace {
 
 const QString kDocumentName = QStringLiteral("Horalo 2002");
-const QString kSettingsOrganisation = QStringLiteral("Horalo");
-const QString kSettingsApplication = QStringLiteral("horalo");
 const QString kChosenPrinterKey = QStringLiteral("stampa/stampante");
 const QString kFileTemplate = QStringLiteral("horalo-stampa-XXXXXX.pdf");
 
@@ -226,13 +224,13 @@ void PrintJob::cancel()
 
 QString chosenPrinter()
 {
-    return QSettings(kSettingsOrganisation, kSettingsApplication).value(kChosenPrinterKey).toString();
+    return programSettings().value(kChosenPrinterKey).toString();
 }
 
 void rememberPrinter(const QString &name)
 {
     if (!name.isEmpty())
-        QSettings(kSettingsOrganisation, kSettingsApplication).setValue(kChosenPrinterKey, name);
+        programSettings().setValue(kChosenPrinterKey, name);
 }
 
 bool previewAndPrint(const PagePainter &paintPages, QWidget *parent)
