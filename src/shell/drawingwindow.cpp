@@ -1,5 +1,6 @@
 #include "shell/drawingwindow.h"
 
+#include "sheet/qt/printjob.h"
 #include "sheet/qt/settings.h"
 
 #include "sheet/qt/uitext.h"
@@ -76,7 +77,12 @@ DrawingWindow::DrawingWindow(QWidget *parent) : QWidget(parent)
         return button;
     };
     addButton(QStringLiteral("Adatta"), kFit, &DrawingWindow::onFit);
-    fileButtons_ << addButton(QStringLiteral("Stampa"), kPrintTiles, &DrawingWindow::onPrintTiles)
+    QPushButton *print = addButton(QStringLiteral("Stampa"), kPrintTiles, &DrawingWindow::onPrintTiles);
+    sheet::offerPreview(print, [this] {
+        if (drawable(drawing()))
+            drawing::previewDrawingTiles(drawing(), this);
+    });
+    fileButtons_ << print
                  << addButton(QStringLiteral("EsportaPDF"), kExportPdf, &DrawingWindow::onExportPdf)
                  << addButton(QStringLiteral("EsportaSVG"), kExportSvg, &DrawingWindow::onExportSvg);
     designerButton_ = addButton(QStringLiteral("ApriNelQuadrante"), kOpenInDesigner, &DrawingWindow::onOpenInDesigner);

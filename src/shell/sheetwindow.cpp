@@ -6,19 +6,9 @@
 #include "sheet/numbers.h"
 #include "sheet/qt/printjob.h"
 
-#include <QAction>
-#include <QGuiApplication>
-#include <QShortcut>
 
 namespace shell {
 
-namespace {
-
-const sheet::UiText kPreviewAndPrint{QT_TRANSLATE_NOOP("horalo", "Anteprima e stampa…")};
-const sheet::UiText kPrintButtonTip{QT_TRANSLATE_NOOP(
-    "horalo", "Stampa sulla stampante scelta l'ultima volta. Maiusc+clic o Ctrl+P: anteprima e scelta della stampante.")};
-
-} // namespace
 
 SheetWindow::SheetWindow(const QString &title, QWidget *parent) : QWidget(parent)
 {
@@ -69,21 +59,12 @@ QPushButton *SheetWindow::addButton(const QString &name, const QString &text, st
 
 QPushButton *SheetWindow::addPrintButton(const QString &name, const QString &text, std::function<void()> action)
 {
-    auto previewing = [this, action] {
+    QPushButton *button = addButton(name, text, action);
+    sheet::offerPreview(button, [this, action] {
         previewNext_ = true;
         action();
         previewNext_ = false;
-    };
-    QPushButton *button = addButton(name, text, action);
-    button->setToolTip(kPrintButtonTip);
-    button->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto *preview = new QAction(kPreviewAndPrint, button);
-    connect(preview, &QAction::triggered, this, previewing);
-    button->addAction(preview);
-    if (!previewShortcut_) {
-        previewShortcut_ = new QShortcut(QKeySequence::Print, this);
-        connect(previewShortcut_, &QShortcut::activated, this, previewing);
-    }
+    });
     return button;
 }
 
@@ -155,10 +136,18 @@ sheet::FieldText SheetWindow::fieldTexts() const
 
 void SheetWindow::print(const sheet::ReportPage &page)
 {
-    if (previewNext_ || QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier))
+    if (previewNext_)
         sheet::previewReport(page, this);
     else
         sheet::printReport(page, this);
+}
+
+void SheetWindow::printPages(const sheet::PagePainter &paintPages)
+{
+    if (previewNext_)
+        sheet::previewAndPrint(paintPages, this);
+    else
+        sheet::printPages(paintPages, this);
 }
 
 } // namespace shell

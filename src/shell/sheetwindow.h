@@ -2,6 +2,7 @@
 
 #include "sheet/checks.h"
 #include "sheet/report.h"
+#include "sheet/qt/printjob.h"
 
 #include <QHash>
 #include <QLabel>
@@ -12,8 +13,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-
-class QShortcut;
 
 namespace shell {
 
@@ -52,12 +51,13 @@ public:
     // The report's view of the fields: the current text of a named field.
     sheet::FieldText fieldTexts() const;
 
+    // Prints at once, or shows the print preview when the print button asked for it.
     void print(const sheet::ReportPage &page);
+    void printPages(const sheet::PagePainter &paintPages);
 
 private:
     QHash<QString, QLineEdit *> fields_;
     QPushButton *computeButton_ = nullptr;
-    QShortcut *previewShortcut_ = nullptr;
     bool previewNext_ = false;
 };
 

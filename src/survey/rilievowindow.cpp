@@ -247,8 +247,8 @@ QHBoxLayout *RilievoWindow::buttonRow()
     setComputeButton(compute);
     buttons->addWidget(compute);
     buttons->addWidget(addButton(QStringLiteral("UsaNelQuadrante"), kUse, [this] { onUseInDesigner(); }));
-    buttons->addWidget(addButton(QStringLiteral("Stampa"), kPrint, [this] { onPrintReport(); }));
-    buttons->addWidget(addButton(QStringLiteral("StampaGoniometro"), kPrintProtractor, [this] { onPrintProtractor(); }));
+    buttons->addWidget(addPrintButton(QStringLiteral("Stampa"), kPrint, [this] { onPrintReport(); }));
+    buttons->addWidget(addPrintButton(QStringLiteral("StampaGoniometro"), kPrintProtractor, [this] { onPrintProtractor(); }));
     buttons->addStretch(1);
     return buttons;
 }
@@ -462,7 +462,7 @@ void RilievoWindow::onPrintReport()
 
 void RilievoWindow::onPrintProtractor()
 {
-    sheet::printPages([](QPainter &painter, QPrinter &printer) { return paintProtractor(painter, printer); }, this);
+    printPages([](QPainter &painter, QPrinter &printer) { return paintProtractor(painter, printer); });
 }
 
 } // namespace survey

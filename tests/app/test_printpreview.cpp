@@ -1,10 +1,11 @@
-// "Stampa…" on every 2002 sheet: Ctrl+P (or Shift with a print button, or its context menu)
+// "Stampa…" on every 2002 sheet and the survey: Ctrl+P (or Shift with a print button, or its context menu)
 // shows the report in a print preview before anything reaches a printer; closing the preview
 // prints nothing and says nothing.
 
 #include "horizontal/horizontalwindows.h"
 #include "shell/registry.h"
 #include "sheet/qt/printjob.h"
+#include "survey/surveywindows.h"
 #include "vertical/verticalwindows.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ private Q_SLOTS:
         QApplication::setQuitOnLastWindowClosed(false);
         horizontal::registerHorizontalWindows(shell::WindowRegistry::instance());
         vertical::registerVerticalWindows(shell::WindowRegistry::instance());
+        survey::registerSurveyWindows(shell::WindowRegistry::instance());
     }
 
     void previewBeforePrinting_data()
@@ -42,18 +44,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("printButton");
         QTest::addColumn<int>("pages");
-        QTest::newRow("horizontal hour angles") << "GonOrz" << "Stampa" << 1;
-        QTest::newRow("horizontal curves") << "CurveOrizz" << "Stampa" << 1;
-        QTest::newRow("vertical curves, East") << "CurveVrt" << "StampaEst" << 1;
-        QTest::newRow("zodiac, East") << "ZodiacoVrt" << "StampaEst" << 1;
-        QTest::newRow("declining East") << "GonvrtEst" << "Command4" << 1;
-        QTest::newRow("declining West") << "GonvrtOvest" << "Command4" << 1;
+        QTest::addColumn<bool>("byShortcut");
+        QTest::newRow("horizontal hour angles") << "GonOrz" << "Stampa" << 1 << true;
+        QTest::newRow("horizontal curves") << "CurveOrizz" << "Stampa" << 1 << true;
+        QTest::newRow("vertical curves, East") << "CurveVrt" << "StampaEst" << 1 << true;
+        QTest::newRow("vertical curves, West") << "CurveVrt" << "Stampaovest" << 1 << false;
+        QTest::newRow("zodiac, East") << "ZodiacoVrt" << "StampaEst" << 1 << true;
+        QTest::newRow("declining East") << "GonvrtEst" << "Command4" << 1 << true;
+        QTest::newRow("declining West") << "GonvrtOvest" << "Command4" << 1 << true;
+        QTest::newRow("survey protractor") << "Rilievo" << "StampaGoniometro" << 1 << false;
     }
     void previewBeforePrinting()
     {
         QFETCH(QString, window);
         QFETCH(QString, printButton);
         QFETCH(int, pages);
+        QFETCH(bool, byShortcut);
         CountingNotifier notifier;
         sheet::PrintNotifier *previous = sheet::setPrintNotifier(&notifier);
         QWidget *sheetWindow = shell::showWindow(window);
@@ -75,10 +81,12 @@ private Q_SLOTS:
 
         int seenPages = 0;
         QString seenName;
-        inspect(&seenPages, &seenName);
-        QTest::keyClick(sheetWindow, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(seenName, sheet::kPreviewName);
-        QCOMPARE(seenPages, pages);
+        if (byShortcut) {
+            inspect(&seenPages, &seenName);
+            QTest::keyClick(sheetWindow, Qt::Key_P, Qt::ControlModifier);
+            QCOMPARE(seenName, sheet::kPreviewName);
+            QCOMPARE(seenPages, pages);
+        }
 
         // The print button's own context menu does the same.
         auto *button = sheetWindow->findChild<QPushButton *>(printButton);
@@ -88,6 +96,14 @@ private Q_SLOTS:
         seenName.clear();
         inspect(&seenPages, &seenName);
         button->actions().first()->trigger();
+        QCOMPARE(seenName, sheet::kPreviewName);
+        QCOMPARE(seenPages, pages);
+
+        // And so does a click with Shift held.
+        seenPages = 0;
+        seenName.clear();
+        inspect(&seenPages, &seenName);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::ShiftModifier);
         QCOMPARE(seenName, sheet::kPreviewName);
         QCOMPARE(seenPages, pages);
 

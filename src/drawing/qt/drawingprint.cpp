@@ -478,4 +478,31 @@ bool printDrawingTiles(const Drawing &drawing, QWidget *parent)
     return outcome != sheet::PrintOutcome::Failed;
 }
 
+bool previewDrawingTiles(const Drawing &drawing, QWidget *parent)
+{
+    const bool drawable = std::isfinite(drawing.widthMm) && std::isfinite(drawing.heightMm) &&
+                          drawing.widthMm > 0 && drawing.heightMm > 0;
+    const QPointer<QWidget> window(parent);
+    if (!drawable) {
+        sheet::notifyPrint(sheet::PrintOutcome::Failed, window.data());
+        return false;
+    }
+    const TilePlan nominal = planDrawingPrint(drawing, kNominalPrintableMm);
+    if (nominal.printed > kMaxTilePages) {
+        currentDialogs->refuse(window.data(), tooLargeMessage(nominal.printed));
+        return false;
+    }
+    // The preview lays the tiles out on the paper of the printer it shows, and again on the
+    // printer the user then chooses.
+    return sheet::previewAndPrint(
+        [&drawing](QPainter &painter, QPrinter &printer) {
+            const QSizeF printableMm = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+            if (!(printableMm.width() > 2 * kTileOverlapMm + kBarStartMm && printableMm.height() > 2 * kTileOverlapMm))
+                return false;
+            const TilePlan plan = planDrawingPrint(drawing, printableMm);
+            return paintTiledPages(painter, printer, drawing, plan, printableMm, printer.resolution() / 25.4);
+        },
+        window.data());
+}
+
 } // namespace drawing

@@ -87,4 +87,9 @@ QString tooLargeMessage(int tiles);
 // and the job ends with the printing messages. Returns true when the job was handed over.
 bool printDrawingTiles(const Drawing &drawing, QWidget *parent);
 
+// "Stampa…": the overview and the tiles in a print preview, from which the user may choose a
+// printer and print (no question: the preview shows the sheets). A drawing over the limit is
+// refused as above.
+bool previewDrawingTiles(const Drawing &drawing, QWidget *parent);
+
 } // namespace drawing

@@ -16,6 +16,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPrintPreviewDialog>
+#include <QAction>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <atomic>
@@ -263,6 +267,55 @@ bool previewReport(const ReportPage &page, QWidget *parent)
 {
     return previewAndPrint([&page](QPainter &painter, QPrinter &printer) { return PaintReportPage(page, painter, printer); },
                            parent);
+}
+
+namespace {
+
+const sheet::UiText kPreviewAndPrint{QT_TRANSLATE_NOOP("horalo", "Anteprima e stampa…")};
+const sheet::UiText kPrintButtonTip{QT_TRANSLATE_NOOP(
+    "horalo", "Stampa sulla stampante scelta l'ultima volta. Maiusc+clic o Ctrl+P: anteprima e scelta della stampante.")};
+const QString kPreviewShortcutName = QStringLiteral("anteprima");
+
+// Shift+click on a print button: the preview instead of the click.
+class ShiftClick final : public QObject {
+public:
+    ShiftClick(QPushButton *button, std::function<void()> preview) : QObject(button), preview_(std::move(preview)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const bool release = event->type() == QEvent::MouseButtonRelease;
+        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if (!release && !press)
+            return false;
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton || !mouse->modifiers().testFlag(Qt::ShiftModifier))
+            return false;
+        if (release)
+            preview_();
+        return true;
+    }
+
+private:
+    std::function<void()> preview_;
+};
+
+} // namespace
+
+void offerPreview(QPushButton *button, std::function<void()> preview)
+{
+    button->setToolTip(kPrintButtonTip);
+    button->installEventFilter(new ShiftClick(button, preview));
+    button->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *action = new QAction(kPreviewAndPrint, button);
+    QObject::connect(action, &QAction::triggered, button, preview);
+    button->addAction(action);
+    QWidget *window = button->window();
+    if (!window->findChild<QShortcut *>(kPreviewShortcutName)) {
+        auto *shortcut = new QShortcut(QKeySequence::Print, window);
+        shortcut->setObjectName(kPreviewShortcutName);
+        QObject::connect(shortcut, &QShortcut::activated, button, preview);
+    }
 }
 
 bool printReport(const ReportPage &page, QWidget *parent)

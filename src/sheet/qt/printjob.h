@@ -12,6 +12,7 @@
 
 class QPainter;
 class QPrinter;
+class QPushButton;
 class QWidget;
 
 namespace sheet {
@@ -101,5 +102,10 @@ inline const QString kPreviewName = QStringLiteral("Anteprima di stampa");
 inline const sheet::UiText kPreviewTitle{QT_TRANSLATE_NOOP("horalo", "Anteprima di stampa")};
 bool previewAndPrint(const PagePainter &paintPages, QWidget *parent);
 bool previewReport(const ReportPage &page, QWidget *parent);
+
+// Gives a print button its "Stampa…": a click with Shift held, the button's context menu
+// "Anteprima e stampa…" and Ctrl+P in its window (for the window's first such button) run
+// the preview instead of the one-click print.
+void offerPreview(QPushButton *button, std::function<void()> preview);
 
 } // namespace sheet
