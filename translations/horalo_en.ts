@@ -1049,5 +1049,29 @@
         <source>progetto</source>
         <translation>project</translation>
     </message>
+    <message>
+        <source>Orizzontale: angoli orari</source>
+        <translation>Horizontal: hour angles</translation>
+    </message>
+    <message>
+        <source>Orizzontale: curve solstiziali</source>
+        <translation>Horizontal: solstice curves</translation>
+    </message>
+    <message>
+        <source>Verticale: declina Est</source>
+        <translation>Vertical: declines East</translation>
+    </message>
+    <message>
+        <source>Verticale: declina Ovest</source>
+        <translation>Vertical: declines West</translation>
+    </message>
+    <message>
+        <source>Verticale: curve solstiziali</source>
+        <translation>Vertical: solstice curves</translation>
+    </message>
+    <message>
+        <source>Verticale: curve zodiacali e anniversario</source>
+        <translation>Vertical: zodiac and anniversary curves</translation>
+    </message>
 </context>
 </TS>

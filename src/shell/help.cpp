@@ -59,7 +59,6 @@ ManualWindow::ManualWindow(QWidget *parent) : QWidget(parent), browser_(new QTex
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(760, 640);
 }
 
 QString ManualWindow::pageOf(const QString &windowName)

@@ -21,6 +21,9 @@ public:
     // The name of the page that tells about the window, empty when there is none.
     static QString pageOf(const QString &windowName);
 
+    // Room for a page of text beside its picture.
+    QSize sizeHint() const override { return {780, 680}; }
+
 private:
     QTextBrowser *browser_;
 };

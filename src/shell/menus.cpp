@@ -70,14 +70,15 @@ const sheet::UiText kOpenTitle{QT_TRANSLATE_NOOP("horalo", "Apri progetto")};
 const sheet::UiText kProjectFilter{QT_TRANSLATE_NOOP("horalo", "Progetti di Horalo (*.horalo)")};
 const sheet::UiText kOpenFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non aperto")};
 
-// The six sheets of 2002, as the sub-menus' buttons name them, with the window each opens.
+// The six sheets of 2002 with the window each opens; the sub-menus' buttons named with the
+// kind of dial, as the two curve sheets share a name there.
 constexpr std::array<std::pair<const char *, const char *>, 6> kSheets{{
-    {QT_TRANSLATE_NOOP("horalo", "Angoli orari"), "GonOrz"},
-    {QT_TRANSLATE_NOOP("horalo", "Curve Solstiziali"), "CurveOrizz"},
-    {QT_TRANSLATE_NOOP("horalo", "Declina Est"), "GonvrtEst"},
-    {QT_TRANSLATE_NOOP("horalo", "Declina Ovest"), "GonvrtOvest"},
-    {QT_TRANSLATE_NOOP("horalo", "Curve solstiziali"), "CurveVrt"},
-    {QT_TRANSLATE_NOOP("horalo", "Curve zodiacali e anniversario"), "ZodiacoVrt"},
+    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: angoli orari"), "GonOrz"},
+    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: curve solstiziali"), "CurveOrizz"},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Est"), "GonvrtEst"},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Ovest"), "GonvrtOvest"},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve solstiziali"), "CurveVrt"},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve zodiacali e anniversario"), "ZodiacoVrt"},
 }};
 
 QAction *windowAction(QMenu *menu, const QString &text, const QString &target, const QString &objectName)
