@@ -341,6 +341,14 @@ private Q_SLOTS:
         QVERIFY(designer);
         QCOMPARE(designer->findChild<QLineEdit *>(QStringLiteral("nome"))->text(), QStringLiteral("Torino"));
         QCOMPARE(shell::recentFiles().front(), path);
+        // "Nuovo quadrante" starts the designer afresh from its defaults.
+        QWidget *menu = shell::showWindow(QStringLiteral("Meridiane"));
+        action(menu, "actionNewDial")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget *fresh = shell::WindowRegistry::instance().open(QStringLiteral("Quadrante"));
+        QVERIFY(fresh);
+        QCOMPARE(fresh->findChild<QLineEdit *>(QStringLiteral("nome"))->text(), QStringLiteral("Milano"));
+        QVERIFY(!fresh->windowTitle().contains(QStringLiteral("torino.horalo")));
         // A file that is not there is refused with the reason, and does not become recent.
         const QString missing = dir.filePath(QStringLiteral("missing.horalo"));
         QVERIFY(!shell::openProject(missing, &refused));
