@@ -1,6 +1,7 @@
 #include "shell/help.h"
 
 #include "sheet/qt/uitext.h"
+#include "shell/windownames.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -32,12 +33,14 @@ const sheet::UiText kAboutCredits{QT_TRANSLATE_NOOP("horalo",
 // the example drawings with the drawing window.
 QString pageName(const QString &windowName)
 {
-    if (windowName == QLatin1String("MenuOrz") || windowName == QLatin1String("MenuVert"))
-        return QStringLiteral("Meridiane");
-    if (windowName == QLatin1String("GonvrtOvest"))
-        return QStringLiteral("GonvrtEst");
-    if (windowName.startsWith(QLatin1String("Dis")))
-        return QStringLiteral("Disegno");
+    if (windowName == QLatin1String(kHorizontalMenu) || windowName == QLatin1String(kVerticalMenu))
+        return QString::fromLatin1(kMainMenu);
+    if (windowName == QLatin1String(kWestDecliningSheet))
+        return QString::fromLatin1(kEastDecliningSheet);
+    for (const char *example : {kHorizontalHoursExample, kEastDecliningExample, kWestDecliningExample,
+                                kHorizontalCurvesExample, kVerticalCurvesExample, kZodiacCurvesExample})
+        if (windowName == QLatin1String(example))
+            return QString::fromLatin1(kDrawingWindow);
     return windowName;
 }
 
@@ -63,11 +66,12 @@ ManualWindow::ManualWindow(QWidget *parent) : QWidget(parent), browser_(new QTex
 
 QString ManualWindow::pageOf(const QString &windowName)
 {
-    static const QStringList pages{QStringLiteral("Meridiane"), QStringLiteral("GonOrz"), QStringLiteral("CurveOrizz"),
-                                   QStringLiteral("GonvrtEst"), QStringLiteral("CurveVrt"), QStringLiteral("ZodiacoVrt"),
-                                   QStringLiteral("Quadrante"), QStringLiteral("Rilievo"), QStringLiteral("Disegno")};
     const QString page = pageName(windowName);
-    return pages.contains(page) ? page : QString();
+    for (const char *known : {kMainMenu, kHorizontalHoursSheet, kHorizontalCurvesSheet, kEastDecliningSheet, kVerticalCurvesSheet,
+                              kZodiacSheet, kDesignerWindow, kSurveyWindow, kDrawingWindow})
+        if (page == QLatin1String(known))
+            return page;
+    return {};
 }
 
 void ManualWindow::showPage(const QString &windowName)

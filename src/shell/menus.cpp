@@ -73,12 +73,12 @@ const sheet::UiText kOpenFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non aperto
 // The six sheets of 2002 with the window each opens; the sub-menus' buttons named with the
 // kind of dial, as the two curve sheets share a name there.
 constexpr std::array<std::pair<const char *, const char *>, 6> kSheets{{
-    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: angoli orari"), "GonOrz"},
-    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: curve solstiziali"), "CurveOrizz"},
-    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Est"), "GonvrtEst"},
-    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Ovest"), "GonvrtOvest"},
-    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve solstiziali"), "CurveVrt"},
-    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve zodiacali e anniversario"), "ZodiacoVrt"},
+    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: angoli orari"), kHorizontalHoursSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: curve solstiziali"), kHorizontalCurvesSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Est"), kEastDecliningSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Ovest"), kWestDecliningSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve solstiziali"), kVerticalCurvesSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve zodiacali e anniversario"), kZodiacSheet},
 }};
 
 QAction *windowAction(QMenu *menu, const QString &text, const QString &target, const QString &objectName)
@@ -125,8 +125,8 @@ QMenuBar *mainMenuBar(QWidget *window)
     QAction *newDial = file->addAction(kNewDial);
     newDial->setObjectName(QStringLiteral("actionNewDial"));
     newDial->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    newDial->setEnabled(WindowRegistry::instance().has(QStringLiteral("Quadrante")));
-    QObject::connect(newDial, &QAction::triggered, window, [] { showFresh(QStringLiteral("Quadrante")); });
+    newDial->setEnabled(WindowRegistry::instance().has(kDesignerWindow));
+    QObject::connect(newDial, &QAction::triggered, window, [] { showFresh(QString::fromLatin1(kDesignerWindow)); });
     QAction *open = file->addAction(kOpenProject);
     open->setObjectName(QStringLiteral("actionOpen"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -155,20 +155,20 @@ QMenuBar *mainMenuBar(QWidget *window)
 
     QMenu *tools = bar->addMenu(kToolsMenu);
     tools->setObjectName(QStringLiteral("menuStrumenti"));
-    windowAction(tools, QCoreApplication::translate("horalo", "Quadrante"), QStringLiteral("Quadrante"),
+    windowAction(tools, QCoreApplication::translate("horalo", "Quadrante"), QString::fromLatin1(kDesignerWindow),
                  QStringLiteral("actionQuadrante"));
-    windowAction(tools, QCoreApplication::translate("horalo", "Rilievo parete"), QStringLiteral("Rilievo"),
+    windowAction(tools, QCoreApplication::translate("horalo", "Rilievo parete"), QString::fromLatin1(kSurveyWindow),
                  QStringLiteral("actionRilievo"));
 
     QMenu *help = bar->addMenu(kHelpMenu);
     help->setObjectName(QStringLiteral("menuAiuto"));
-    QAction *manual = windowAction(help, kManualItem, QStringLiteral("Manuale"), QStringLiteral("actionManuale"));
+    QAction *manual = windowAction(help, kManualItem, QString::fromLatin1(kManual), QStringLiteral("actionManuale"));
     // F1 itself is every window's own key; the menu shows it.
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     manual->setShortcutContext(Qt::WidgetShortcut);
-    windowAction(help, kNotesItem, QStringLiteral("Note"), QStringLiteral("actionNote"));
+    windowAction(help, kNotesItem, QString::fromLatin1(kNotes), QStringLiteral("actionNote"));
     help->addSeparator();
-    windowAction(help, kAboutItem, QStringLiteral("Informazioni"), QStringLiteral("actionInformazioni"));
+    windowAction(help, kAboutItem, QString::fromLatin1(kAbout), QStringLiteral("actionInformazioni"));
     return bar;
 }
 

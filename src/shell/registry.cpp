@@ -89,7 +89,7 @@ QWidget *WindowRegistry::show(const QString &name)
 
 void showManual(const QString &page)
 {
-    QWidget *manual = showWindow(QStringLiteral("Manuale"));
+    QWidget *manual = showWindow(kManual);
     if (auto *browser = qobject_cast<ManualWindow *>(manual); browser && !page.isEmpty())
         browser->showPage(page);
 }
