@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <QTranslator>
@@ -50,7 +52,7 @@ QWidget *shownForTheManual(const QString &name)
     if (name == QLatin1String("Quadrante"))
         window->resize(1100, 760);
     if (name == QLatin1String("Rilievo"))
-        window->resize(1000, 900);
+        window->resize(1250, 900);
     return window;
 }
 
@@ -70,6 +72,10 @@ int main(int argc, char *argv[])
     designer::registerDesignerWindows(registry);
     int failed = 0;
     for (const shell::Language language : {shell::Language::Italian, shell::Language::English}) {
+        // Every window at its first size in each language (the program remembers the size a
+        // window was left at), and the settings of the person running this left as they were.
+        QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         for (QTranslator *catalogue : app.findChildren<QTranslator *>())
             QCoreApplication::removeTranslator(catalogue);
         shell::installLanguage(language);
