@@ -3,6 +3,7 @@
 #include "horizontal/horizontalwindows.h"
 #include "sheet/qt/uitext.h"
 #include "shell/language.h"
+#include "shell/recentfiles.h"
 #include "shell/registry.h"
 #include "survey/surveywindows.h"
 #include "vertical/verticalwindows.h"
@@ -25,6 +26,7 @@ const sheet::UiText kDescription{QT_TRANSLATE_NOOP("horalo", "Horalo: progetto e
 const sheet::UiText kExportOption{QT_TRANSLATE_NOOP(
     "horalo", "Scrive il quadrante del progetto in FILE (PDF, SVG, DXF o CSV secondo l'estensione) senza aprire finestre.")};
 const sheet::UiText kProjectArgument{QT_TRANSLATE_NOOP("horalo", "Progetto del quadrante (*.horalo) da aprire.")};
+const sheet::UiText kProjectName{QT_TRANSLATE_NOOP("horalo", "progetto")};
 const sheet::UiText kMissingProject{QT_TRANSLATE_NOOP("horalo", "Manca il file di progetto da esportare.")};
 const sheet::UiText kTooMany{QT_TRANSLATE_NOOP("horalo", "Un solo file di progetto, per favore.")};
 const sheet::UiText kLanguageOption{
@@ -151,7 +153,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption exportOption(QStringLiteral("export"), kExportOption, QStringLiteral("FILE"));
     parser.addOption(exportOption);
     parser.addOption(QCommandLineOption(QStringLiteral("lang"), kLanguageOption, QStringLiteral("it|en")));
-    parser.addPositionalArgument(QStringLiteral("progetto"), kProjectArgument, QStringLiteral("[FILE.horalo]"));
+    parser.addPositionalArgument(kProjectName, kProjectArgument, QStringLiteral("[FILE.horalo]"));
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
     if (parser.isSet(helpOption))
@@ -183,11 +185,15 @@ int main(int argc, char *argv[])
     vertical::registerVerticalWindows(registry);
     survey::registerSurveyWindows(registry);
     designer::registerDesignerWindows(registry);
+    // The main menu's File menu opens projects in the designer.
+    shell::setProjectOpener([](const QString &path, QString *error) {
+        auto *window = qobject_cast<designer::Quadrante *>(shell::showWindow(shell::kDesignerWindow));
+        return window && window->openFile(path, error);
+    });
 
     if (!files.isEmpty()) {
-        auto *window = qobject_cast<designer::Quadrante *>(shell::showWindow(shell::kDesignerWindow));
         QString error;
-        if (!window || !window->openFile(files.front(), &error))
+        if (!shell::openProject(files.front(), &error))
             return fail(error);
         return QCoreApplication::exec();
     }

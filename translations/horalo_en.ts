@@ -633,5 +633,445 @@
         <source>Esempio per Lat = 38°, parete rivolta a Sud</source>
         <translation>Example for Lat = 38°, wall facing due South</translation>
     </message>
+    <message>
+        <source>Latitudine del luogo in gradi (°), per esempio 45,46; per i decimali la virgola.</source>
+        <translation>Latitude of the place in degrees (°), for example 45.46.</translation>
+    </message>
+    <message>
+        <source>Declinazione della parete</source>
+        <translation>Declination of the wall</translation>
+    </message>
+    <message>
+        <source>Declinazione della parete in gradi (°): di quanto la parete si volge da Sud verso Est o verso Ovest.</source>
+        <translation>Declination of the wall in degrees (°): how far the wall turns from due South towards East or West.</translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo</source>
+        <translation>Style length</translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo in millimetri (mm), dal centro del quadrante O al nodo.</source>
+        <translation>Style length in millimetres (mm), from the dial centre O to the nodus.</translation>
+    </message>
+    <message>
+        <source>Inclinazione della parete in gradi (°): 0 per una parete verticale.</source>
+        <translation>Inclination of the wall in degrees (°): 0 for a vertical wall.</translation>
+    </message>
+    <message>
+        <source>Declinazione del Sole, Gemelli e Leone</source>
+        <translation>Solar declination, Gemini and Leo</translation>
+    </message>
+    <message>
+        <source>Declinazione del Sole in gradi (°) all&apos;ingresso nei Gemelli e nel Leone.</source>
+        <translation>Solar declination in degrees (°) when the Sun enters Gemini and Leo.</translation>
+    </message>
+    <message>
+        <source>Declinazione del Sole, Toro e Vergine</source>
+        <translation>Solar declination, Taurus and Virgo</translation>
+    </message>
+    <message>
+        <source>Declinazione del Sole in gradi (°) all&apos;ingresso nel Toro e nella Vergine.</source>
+        <translation>Solar declination in degrees (°) when the Sun enters Taurus and Virgo.</translation>
+    </message>
+    <message>
+        <source>Declinazione del Sole nell&apos;anniversario</source>
+        <translation>Solar declination on the anniversary</translation>
+    </message>
+    <message>
+        <source>Declinazione del Sole in gradi (°) nel giorno dell&apos;anniversario; il pulsante Declinazione la ricava dalla data.</source>
+        <translation>Solar declination in degrees (°) on the anniversary; the Declination button works it out from the date.</translation>
+    </message>
+    <message>
+        <source>Data dell&apos;anniversario</source>
+        <translation>Date of the anniversary</translation>
+    </message>
+    <message>
+        <source>Data dell&apos;anniversario come gg/mm/aaaa, per esempio 21/06/2026.</source>
+        <translation>Date of the anniversary as dd/mm/yyyy, for example 21/06/2026.</translation>
+    </message>
+    <message>
+        <source>Latitudine del luogo in gradi (°), positiva a Nord, da -89,99 a 89,99.</source>
+        <translation>Latitude of the place in degrees (°), North positive, from -89.99 to 89.99.</translation>
+    </message>
+    <message>
+        <source>Longitudine</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Longitudine del luogo in gradi (°), positiva a Est, da -180 a 180.</source>
+        <translation>Longitude of the place in degrees (°), East positive, from -180 to 180.</translation>
+    </message>
+    <message>
+        <source>Fuso</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>Fuso orario in ore da Greenwich, per esempio 1 per l&apos;Italia (da -12 a 14).</source>
+        <translation>Time zone in hours from Greenwich, for example 1 for Italy (from -12 to 14).</translation>
+    </message>
+    <message>
+        <source>Ora legale</source>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>Segnare se gli orari sono stati letti con l&apos;ora legale (un&apos;ora avanti).</source>
+        <translation>Tick when the times were read in summer time (one hour ahead).</translation>
+    </message>
+    <message>
+        <source>Data dell&apos;osservazione</source>
+        <translation>Date of the observation</translation>
+    </message>
+    <message>
+        <source>Data dell&apos;osservazione come gg/mm/aaaa, dal 1600 al 2400.</source>
+        <translation>Date of the observation as dd/mm/yyyy, from 1600 to 2400.</translation>
+    </message>
+    <message>
+        <source>Ora dell&apos;osservazione</source>
+        <translation>Time of the observation</translation>
+    </message>
+    <message>
+        <source>Ora dell&apos;orologio all&apos;osservazione come hh:mm:ss (o hh:mm).</source>
+        <translation>Clock time of the observation as hh:mm:ss (or hh:mm).</translation>
+    </message>
+    <message>
+        <source>Angolo α dell&apos;ombra</source>
+        <translation>Angle α of the shadow</translation>
+    </message>
+    <message>
+        <source>Angolo α in gradi (°) tra la perpendicolare alla parete e l&apos;ombra del filo, positivo se l&apos;ombra va a destra.</source>
+        <translation>Angle α in degrees (°) between the perpendicular to the wall and the shadow of the line, positive when the shadow goes to the right.</translation>
+    </message>
+    <message>
+        <source>Segnare se questa osservazione è stata letta con l&apos;ora legale.</source>
+        <translation>Tick when this observation was read in summer time.</translation>
+    </message>
+    <message>
+        <source>Lunghezza del filo a piombo</source>
+        <translation>Length of the plumb line</translation>
+    </message>
+    <message>
+        <source>Lunghezza L del filo a piombo in millimetri (mm).</source>
+        <translation>Length L of the plumb line in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Distanza dalla parete in alto</source>
+        <translation>Distance from the wall at the top</translation>
+    </message>
+    <message>
+        <source>Distanza a del filo dalla parete in alto, in millimetri (mm).</source>
+        <translation>Distance a of the line from the wall at the top, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Distanza dalla parete in basso</source>
+        <translation>Distance from the wall at the bottom</translation>
+    </message>
+    <message>
+        <source>Distanza b del filo dalla parete in basso, in millimetri (mm).</source>
+        <translation>Distance b of the line from the wall at the bottom, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Nome del quadrante, scritto nel cartiglio del disegno.</source>
+        <translation>Name of the dial, written in the drawing&apos;s title block.</translation>
+    </message>
+    <message>
+        <source>Latitudine del luogo in gradi (°), positiva a Nord.</source>
+        <translation>Latitude of the place in degrees (°), North positive.</translation>
+    </message>
+    <message>
+        <source>Longitudine del luogo in gradi (°), positiva a Est.</source>
+        <translation>Longitude of the place in degrees (°), East positive.</translation>
+    </message>
+    <message>
+        <source>Fuso orario</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>Fuso orario in ore da UT, per esempio 1 per l&apos;Italia.</source>
+        <translation>Time zone in hours from UT, for example 1 for Italy.</translation>
+    </message>
+    <message>
+        <source>Segnare per tracciare le ore civili con l&apos;ora legale (un&apos;ora avanti).</source>
+        <translation>Tick to trace the zone-time hours in summer time (one hour ahead).</translation>
+    </message>
+    <message>
+        <source>Declinazione gnomonica della parete in gradi (°), da 0 (rivolta a Sud) a 180; il lato dice se verso Est o Ovest.</source>
+        <translation>Gnomonic declination of the plane in degrees (°), from 0 (facing due South) to 180; the side says East or West.</translation>
+    </message>
+    <message>
+        <source>Lato</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>Lato verso cui declina la parete: Est od Ovest.</source>
+        <translation>The side the wall declines to: East or West.</translation>
+    </message>
+    <message>
+        <source>Inclinazione del piano in gradi (°): 0 verticale, 90 orizzontale rivolto in alto.</source>
+        <translation>Inclination of the plane in degrees (°): 0 vertical, 90 horizontal facing up.</translation>
+    </message>
+    <message>
+        <source>Misura data</source>
+        <translation>Given size</translation>
+    </message>
+    <message>
+        <source>Quale misura dello gnomone si scrive: l&apos;altezza del nodo o la lunghezza dello stilo.</source>
+        <translation>Which measure of the gnomon you type: the nodus height or the style length.</translation>
+    </message>
+    <message>
+        <source>Altezza del nodo</source>
+        <translation>Nodus height</translation>
+    </message>
+    <message>
+        <source>Altezza del nodo sul piano, dal piede dello gnomone F, in millimetri (mm).</source>
+        <translation>Nodus height above the plane, from the foot of the gnomon F, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo dal centro del quadrante O al nodo, in millimetri (mm).</source>
+        <translation>Style length from the dial centre O to the nodus, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Ore vere</source>
+        <translation>Apparent time</translation>
+    </message>
+    <message>
+        <source>Traccia le linee orarie del tempo vero locale.</source>
+        <translation>Traces the hour lines of local apparent time.</translation>
+    </message>
+    <message>
+        <source>Mezze ore</source>
+        <translation>Half hours</translation>
+    </message>
+    <message>
+        <source>Aggiunge le linee delle mezze ore.</source>
+        <translation>Adds the half-hour lines.</translation>
+    </message>
+    <message>
+        <source>Ore civili</source>
+        <translation>Zone-time hours</translation>
+    </message>
+    <message>
+        <source>Traccia le ore del fuso come analemmi (con l&apos;equazione del tempo).</source>
+        <translation>Traces the zone-time hours as analemmas (with the equation of time).</translation>
+    </message>
+    <message>
+        <source>Analemma</source>
+        <translation>Analemma</translation>
+    </message>
+    <message>
+        <source>Quanto di ogni analemma tracciare: intero, a metà o solo a mezzogiorno.</source>
+        <translation>How much of each analemma to trace: whole, half, or at noon only.</translation>
+    </message>
+    <message>
+        <source>Anno degli analemmi</source>
+        <translation>Year of the analemmas</translation>
+    </message>
+    <message>
+        <source>Anno per cui calcolare gli analemmi, tra 1600 e 2400.</source>
+        <translation>Year the analemmas are computed for, between 1600 and 2400.</translation>
+    </message>
+    <message>
+        <source>Ore italiche</source>
+        <translation>Italic hours</translation>
+    </message>
+    <message>
+        <source>Traccia le ore italiche: ore dal tramonto precedente.</source>
+        <translation>Traces the Italic hours: hours since the last sunset.</translation>
+    </message>
+    <message>
+        <source>Ore babiloniche</source>
+        <translation>Babylonian hours</translation>
+    </message>
+    <message>
+        <source>Traccia le ore babiloniche: ore dal sorgere del Sole.</source>
+        <translation>Traces the Babylonian hours: hours since sunrise.</translation>
+    </message>
+    <message>
+        <source>Solstizi ed equinozi</source>
+        <translation>Solstices and equinoxes</translation>
+    </message>
+    <message>
+        <source>Traccia le linee diurne dei due solstizi e degli equinozi.</source>
+        <translation>Traces the date lines of the two solstices and the equinoxes.</translation>
+    </message>
+    <message>
+        <source>Ingresso nei segni zodiacali</source>
+        <translation>Entry into the zodiac signs</translation>
+    </message>
+    <message>
+        <source>Traccia le linee diurne dell&apos;ingresso del Sole nei segni zodiacali.</source>
+        <translation>Traces the date lines of the Sun entering the zodiac signs.</translation>
+    </message>
+    <message>
+        <source>Primo di ogni mese</source>
+        <translation>First of each month</translation>
+    </message>
+    <message>
+        <source>Traccia le linee diurne del primo giorno di ogni mese.</source>
+        <translation>Traces the date lines of the first day of each month.</translation>
+    </message>
+    <message>
+        <source>Altre date</source>
+        <translation>Other dates</translation>
+    </message>
+    <message>
+        <source>Altre date da tracciare come gg/mm/aaaa, separate da spazi.</source>
+        <translation>Other dates to trace as dd/mm/yyyy, separated by spaces.</translation>
+    </message>
+    <message>
+        <source>Larghezza della lastra</source>
+        <translation>Plate width</translation>
+    </message>
+    <message>
+        <source>Larghezza della lastra in millimetri (mm).</source>
+        <translation>Width of the plate in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Altezza della lastra</source>
+        <translation>Plate height</translation>
+    </message>
+    <message>
+        <source>Altezza della lastra in millimetri (mm).</source>
+        <translation>Height of the plate in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Piede dello gnomone F dal bordo sinistro</source>
+        <translation>Foot of the gnomon F from the left edge</translation>
+    </message>
+    <message>
+        <source>Distanza del piede dello gnomone F dal bordo sinistro della lastra, in millimetri (mm).</source>
+        <translation>Distance of the foot of the gnomon F from the plate&apos;s left edge, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Piede dello gnomone F dal bordo alto</source>
+        <translation>Foot of the gnomon F from the top edge</translation>
+    </message>
+    <message>
+        <source>Distanza del piede dello gnomone F dal bordo alto della lastra, in millimetri (mm).</source>
+        <translation>Distance of the foot of the gnomon F from the plate&apos;s top edge, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Manuale</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>:/help/manual_it.html</source>
+        <translation>:/help/manual_en.html</translation>
+    </message>
+    <message>
+        <source>Informazioni su Horalo</source>
+        <translation>About Horalo</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Programma per la costruzione di orologi solari: i fogli di calcolo del 2002, il Quadrante che disegna il quadrante per ogni piano e il Rilievo della parete.</source>
+        <translation>A program for making sundials: the calculation sheets of 2002, the Dial designer that draws the dial for any plane, and the Wall survey.</translation>
+    </message>
+    <message>
+        <source>Licenza: GNU General Public License, versione 3 o successiva (GPL-3.0-or-later). Il programma è fornito senza alcuna garanzia.</source>
+        <translation>Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). The program comes with no warranty.</translation>
+    </message>
+    <message>
+        <source>Il Sole: teoria VSOP87 di P. Bretagnon e G. Francou nella forma ridotta di J. Meeus (Astronomical Algorithms), nutazione IAU 1980, tempo siderale IAU 1982; ΔT dai polinomi di F. Espenak e J. Meeus (2006).</source>
+        <translation>The Sun: the VSOP87 theory of P. Bretagnon and G. Francou in the abridged form of J. Meeus (Astronomical Algorithms), IAU 1980 nutation, IAU 1982 sidereal time; ΔT from the polynomials of F. Espenak and J. Meeus (2006).</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo quadrante</source>
+        <translation>&amp;New dial</translation>
+    </message>
+    <message>
+        <source>&amp;Apri…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Recenti</source>
+        <translation>&amp;Recent</translation>
+    </message>
+    <message>
+        <source>(nessun progetto recente)</source>
+        <translation>(no recent projects)</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Calcoli</source>
+        <translation>&amp;Calculations</translation>
+    </message>
+    <message>
+        <source>&amp;Strumenti</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>A&amp;iuto</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Manuale</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni su Horalo</source>
+        <translation>&amp;About Horalo</translation>
+    </message>
+    <message>
+        <source>Apri progetto</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Progetti di Horalo (*.horalo)</source>
+        <translation>Horalo projects (*.horalo)</translation>
+    </message>
+    <message>
+        <source>Progetto non aperto</source>
+        <translation>Project not opened</translation>
+    </message>
+    <message>
+        <source>Il Quadrante non è disponibile in questa versione del programma.</source>
+        <translation>The dial designer is not available in this version of the program.</translation>
+    </message>
+    <message>
+        <source>progetto</source>
+        <translation>project</translation>
+    </message>
+    <message>
+        <source>Orizzontale: angoli orari</source>
+        <translation>Horizontal: hour angles</translation>
+    </message>
+    <message>
+        <source>Orizzontale: curve solstiziali</source>
+        <translation>Horizontal: solstice curves</translation>
+    </message>
+    <message>
+        <source>Verticale: declina Est</source>
+        <translation>Vertical: declines East</translation>
+    </message>
+    <message>
+        <source>Verticale: declina Ovest</source>
+        <translation>Vertical: declines West</translation>
+    </message>
+    <message>
+        <source>Verticale: curve solstiziali</source>
+        <translation>Vertical: solstice curves</translation>
+    </message>
+    <message>
+        <source>Verticale: curve zodiacali e anniversario</source>
+        <translation>Vertical: zodiac and anniversary curves</translation>
+    </message>
 </context>
 </TS>

@@ -2,13 +2,24 @@
 
 #include "sheet/qt/uitext.h"
 
+#include "shell/recentfiles.h"
 #include "shell/registry.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <array>
+#include <utility>
 
 namespace shell {
 
@@ -41,6 +52,124 @@ QLabel *heading(QWidget *parent, const QString &objectName, const QString &text,
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+const sheet::UiText kFileMenu{QT_TRANSLATE_NOOP("horalo", "&File")};
+const sheet::UiText kNewDial{QT_TRANSLATE_NOOP("horalo", "&Nuovo quadrante")};
+const sheet::UiText kOpenProject{QT_TRANSLATE_NOOP("horalo", "&Apri…")};
+const sheet::UiText kRecent{QT_TRANSLATE_NOOP("horalo", "&Recenti")};
+const sheet::UiText kNoRecent{QT_TRANSLATE_NOOP("horalo", "(nessun progetto recente)")};
+const sheet::UiText kQuit{QT_TRANSLATE_NOOP("horalo", "&Esci")};
+const sheet::UiText kSheetsMenu{QT_TRANSLATE_NOOP("horalo", "&Calcoli")};
+const sheet::UiText kToolsMenu{QT_TRANSLATE_NOOP("horalo", "&Strumenti")};
+const sheet::UiText kHelpMenu{QT_TRANSLATE_NOOP("horalo", "A&iuto")};
+const sheet::UiText kManualItem{QT_TRANSLATE_NOOP("horalo", "&Manuale")};
+const sheet::UiText kNotesItem{QT_TRANSLATE_NOOP("horalo", "&Note")};
+const sheet::UiText kAboutItem{QT_TRANSLATE_NOOP("horalo", "&Informazioni su Horalo")};
+const sheet::UiText kOpenTitle{QT_TRANSLATE_NOOP("horalo", "Apri progetto")};
+const sheet::UiText kProjectFilter{QT_TRANSLATE_NOOP("horalo", "Progetti di Horalo (*.horalo)")};
+const sheet::UiText kOpenFailed{QT_TRANSLATE_NOOP("horalo", "Progetto non aperto")};
+
+// The six sheets of 2002 with the window each opens; the sub-menus' buttons named with the
+// kind of dial, as the two curve sheets share a name there.
+constexpr std::array<std::pair<const char *, const char *>, 6> kSheets{{
+    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: angoli orari"), kHorizontalHoursSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Orizzontale: curve solstiziali"), kHorizontalCurvesSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Est"), kEastDecliningSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: declina Ovest"), kWestDecliningSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve solstiziali"), kVerticalCurvesSheet},
+    {QT_TRANSLATE_NOOP("horalo", "Verticale: curve zodiacali e anniversario"), kZodiacSheet},
+}};
+
+QAction *windowAction(QMenu *menu, const QString &text, const QString &target, const QString &objectName)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(objectName);
+    action->setEnabled(WindowRegistry::instance().has(target));
+    QObject::connect(action, &QAction::triggered, menu, [target] { showWindow(target); });
+    return action;
+}
+
+void openProjectFile(QWidget *window, const QString &path)
+{
+    QString error;
+    if (!openProject(path, &error))
+        QMessageBox::warning(window, kOpenFailed, error);
+}
+
+void fillRecent(QMenu *recent, QWidget *window)
+{
+    recent->clear();
+    const QStringList files = recentFiles();
+    if (files.isEmpty()) {
+        recent->addAction(kNoRecent)->setEnabled(false);
+        return;
+    }
+    int n = 0;
+    for (const QString &file : files) {
+        // Numbered for the keyboard; the full path stays readable in the tooltip.
+        QAction *action = recent->addAction(QStringLiteral("&%1 %2").arg(++n).arg(QFileInfo(file).fileName()));
+        action->setToolTip(QDir::toNativeSeparators(file));
+        action->setData(file);
+        QObject::connect(action, &QAction::triggered, window, [window, file] { openProjectFile(window, file); });
+    }
+}
+
+QMenuBar *mainMenuBar(QWidget *window)
+{
+    auto *bar = new QMenuBar(window);
+    bar->setObjectName(QStringLiteral("menuBar"));
+
+    QMenu *file = bar->addMenu(kFileMenu);
+    file->setObjectName(QStringLiteral("menuFile"));
+    QAction *newDial = file->addAction(kNewDial);
+    newDial->setObjectName(QStringLiteral("actionNewDial"));
+    newDial->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    newDial->setEnabled(WindowRegistry::instance().has(kDesignerWindow));
+    QObject::connect(newDial, &QAction::triggered, window, [] { showFresh(QString::fromLatin1(kDesignerWindow)); });
+    QAction *open = file->addAction(kOpenProject);
+    open->setObjectName(QStringLiteral("actionOpen"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QObject::connect(open, &QAction::triggered, window, [window] {
+        const QString path = QFileDialog::getOpenFileName(window, kOpenTitle, QString(), kProjectFilter);
+        if (!path.isEmpty())
+            openProjectFile(window, path);
+    });
+    QMenu *recent = file->addMenu(kRecent);
+    recent->setObjectName(QStringLiteral("menuRecent"));
+    // Read when it opens, so a project saved in the designer a moment ago is already there.
+    QObject::connect(recent, &QMenu::aboutToShow, window, [recent, window] { fillRecent(recent, window); });
+    fillRecent(recent, window);
+    file->addSeparator();
+    QAction *quit = file->addAction(kQuit);
+    quit->setObjectName(QStringLiteral("actionQuit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Every window is asked in turn, so a designer with unsaved changes can still say no.
+    QObject::connect(quit, &QAction::triggered, window, [] { QApplication::closeAllWindows(); });
+
+    QMenu *sheets = bar->addMenu(kSheetsMenu);
+    sheets->setObjectName(QStringLiteral("menuCalcoli"));
+    for (const auto &[text, target] : kSheets)
+        windowAction(sheets, QCoreApplication::translate("horalo", text), QString::fromLatin1(target),
+                     QStringLiteral("action%1").arg(QString::fromLatin1(target)));
+
+    QMenu *tools = bar->addMenu(kToolsMenu);
+    tools->setObjectName(QStringLiteral("menuStrumenti"));
+    windowAction(tools, QCoreApplication::translate("horalo", "Quadrante"), QString::fromLatin1(kDesignerWindow),
+                 QStringLiteral("actionQuadrante"));
+    windowAction(tools, QCoreApplication::translate("horalo", "Rilievo parete"), QString::fromLatin1(kSurveyWindow),
+                 QStringLiteral("actionRilievo"));
+
+    QMenu *help = bar->addMenu(kHelpMenu);
+    help->setObjectName(QStringLiteral("menuAiuto"));
+    QAction *manual = windowAction(help, kManualItem, QString::fromLatin1(kManual), QStringLiteral("actionManuale"));
+    // F1 itself is every window's own key; the menu shows it.
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcutContext(Qt::WidgetShortcut);
+    windowAction(help, kNotesItem, QString::fromLatin1(kNotes), QStringLiteral("actionNote"));
+    help->addSeparator();
+    windowAction(help, kAboutItem, QString::fromLatin1(kAbout), QStringLiteral("actionInformazioni"));
+    return bar;
 }
 
 struct MenuRow {
@@ -85,6 +214,7 @@ QWidget *makeMainMenu()
     auto *window = new QWidget;
     window->setWindowTitle(kMainTitle);
     auto *layout = new QVBoxLayout(window);
+    layout->setMenuBar(mainMenuBar(window));
     layout->setContentsMargins(30, 20, 30, 16);
     layout->setSpacing(10);
     layout->addWidget(heading(window, QStringLiteral("Label1"), kProgram, 22));

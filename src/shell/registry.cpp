@@ -1,9 +1,31 @@
 #include "shell/registry.h"
 
 #include "shell/centring.h"
+#include "shell/fieldhelp.h"
+#include "shell/help.h"
 #include "shell/windowmemory.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 namespace shell {
+
+namespace {
+
+// The keys every window of the program answers the same way: Ctrl+W closes it, F1 opens the
+// manual at the page of that window. They belong to the window (not to a field), so they work
+// wherever the keyboard focus is inside it.
+void addCommonKeys(QWidget *window, const QString &name)
+{
+    auto *close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), window);
+    close->setContext(Qt::WindowShortcut);
+    QObject::connect(close, &QShortcut::activated, window, [window] { window->close(); });
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    help->setContext(Qt::WindowShortcut);
+    QObject::connect(help, &QShortcut::activated, window, [name] { showManual(name); });
+}
+
+} // namespace
 
 WindowRegistry &WindowRegistry::instance()
 {
@@ -45,6 +67,8 @@ QWidget *WindowRegistry::show(const QString &name)
         window->setObjectName(name);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setWindowFlag(Qt::Window);
+        applyFieldHelp(window);
+        addCommonKeys(window, name);
         window->ensurePolished();
         window->adjustSize();
         CentraForm(window);
@@ -61,6 +85,24 @@ QWidget *WindowRegistry::show(const QString &name)
     if (window->focusPolicy() != Qt::NoFocus)
         window->setFocus(Qt::ActiveWindowFocusReason);
     return window;
+}
+
+void showManual(const QString &page)
+{
+    QWidget *manual = showWindow(kManual);
+    if (auto *browser = qobject_cast<ManualWindow *>(manual); browser && !page.isEmpty())
+        browser->showPage(page);
+}
+
+QWidget *showFresh(const QString &name)
+{
+    if (QWidget *window = WindowRegistry::instance().open(name)) {
+        // The window may refuse (a project with changes the user chooses to keep).
+        if (!window->close())
+            return nullptr;
+        WindowRegistry::instance().forget(name);
+    }
+    return showWindow(name);
 }
 
 } // namespace shell

@@ -40,6 +40,9 @@ public:
     QWidget *show(const char *name) { return show(QString::fromLatin1(name)); }
     QWidget *open(const char *name) const { return open(QString::fromLatin1(name)); }
 
+    // Lets go of the window of that name (closed, and about to be deleted).
+    void forget(const QString &name) { open_.remove(name); }
+
 private:
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<QWidget>> open_;
@@ -48,6 +51,13 @@ private:
 inline QWidget *showWindow(const QString &name) { return WindowRegistry::instance().show(name); }
 // The same for a name of shell/windownames.h.
 inline QWidget *showWindow(const char *name) { return showWindow(QString::fromLatin1(name)); }
+
+// Shows the manual, at the page about the window of that name when it has one.
+void showManual(const QString &page = QString());
+
+// Shows the window of that name from its defaults: an open one is closed first (and stays
+// when it refuses to close, nullptr then).
+QWidget *showFresh(const QString &name);
 
 // Registers the menus, warnings, notes and example drawings.
 void registerShellWindows(WindowRegistry &registry);

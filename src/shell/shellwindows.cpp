@@ -4,6 +4,7 @@
 
 #include "shell/drawings.h"
 #include "shell/drawingwindow.h"
+#include "shell/help.h"
 #include "shell/menus.h"
 #include "shell/textwindows.h"
 
@@ -23,6 +24,8 @@ void registerShellWindows(WindowRegistry &registry)
     registry.add(kMainMenu, makeMainMenu);
     registry.add(kHorizontalMenu, makeHorizontalMenu);
     registry.add(kVerticalMenu, makeVerticalMenu);
+    registry.add(kManual, [] { return new ManualWindow; });
+    registry.add(kAbout, makeAboutBox);
 
     // The warnings keep their odd spellings and trailing blanks: they are the program's words.
     registry.add(kWarningMissing, [] {

@@ -41,6 +41,10 @@ inline constexpr const char *kWarningLatitude = "erroreLatitudine";
 inline constexpr const char *kWarningSunDeclination = "erroreDeclinazione";
 inline constexpr const char *kWarningStyle = "erroreStilo";
 
+// The manual and the about box.
+inline constexpr const char *kManual = "Manuale";
+inline constexpr const char *kAbout = "Informazioni";
+
 // The full-scale drawing of a sheet's dial, the wall survey and the dial designer.
 inline constexpr const char *kDrawingWindow = "Disegno";
 inline constexpr const char *kSurveyWindow = "Rilievo";

@@ -412,7 +412,7 @@ sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome 
         y += kStep;
         page.add(kLeft, y, kReportInclination + outcome.inclination + kDegree + ", " + outcome.inclinationSense);
     }
-    page.add(40, 280, sheet::kCreditLine);
+    page.add(40, 280, sheet::translated(sheet::kCreditLine));
     return page;
 }
 

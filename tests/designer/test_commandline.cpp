@@ -276,6 +276,10 @@ private Q_SLOTS:
         QTest::newRow("help in Italian") << QStringList{"--help", "--lang", "it"} << "-h, --help       Mostra questo aiuto.";
         QTest::newRow("help in English") << QStringList{"-h", "--lang=en"} << "-h, --help       Shows this help.";
         QTest::newRow("help lists the export") << QStringList{"--help", "--lang", "it"} << "--export <FILE>";
+        QTest::newRow("project argument in Italian") << QStringList{"--help", "--lang", "it"}
+                                                     << "  progetto         Progetto del quadrante (*.horalo) da aprire.";
+        QTest::newRow("project argument in English") << QStringList{"--help", "--lang", "en"}
+                                                     << "  project          Dial project (*.horalo) to open.";
     }
     void versionAndHelp()
     {

@@ -140,6 +140,8 @@ private Q_SLOTS:
         QVERIFY2(texts.contains(QStringLiteral("Latitude 45.5°   Longitude 9°   Time zone 1 h   standard time")),
                  qPrintable(texts.join(" | ")));
         QVERIFY2(texts.contains(QStringLiteral("Declination (°)")), qPrintable(texts.join(" | ")));
+        // The footer speaks the page's language like every other line of it.
+        QVERIFY2(texts.contains(QStringLiteral("Horalo 2002 - a program for making sundials")), qPrintable(texts.join(" | ")));
     }
 };
 
