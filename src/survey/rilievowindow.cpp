@@ -1,5 +1,7 @@
 #include "survey/rilievowindow.h"
 
+#include "sheet/qt/colours.h"
+
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
 #include "sheet/qt/printjob.h"
@@ -73,7 +75,7 @@ QLabel *note(QWidget *parent, const QString &name)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setStyleSheet(QStringLiteral("color: #b00000;"));
+    sheet::SetReadableTextColour(label, QColor(0xb0, 0x00, 0x00));
     label->setWordWrap(true);
     return label;
 }

@@ -1,5 +1,7 @@
 #include "vertical/zodiacsheet.h"
 
+#include "sheet/qt/colours.h"
+
 #include "sheet/qt/uitext.h"
 
 #include "drawing/sheetdrawing.h"
@@ -67,9 +69,8 @@ const QColor kSignColour = Qt::blue;
 
 void colourText(QLineEdit *edit, const QColor &colour)
 {
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, colour);
-    edit->setPalette(palette);
+    // The shade that reads on the desktop's own field colour, light or dark.
+    sheet::SetReadableTextColour(edit, colour);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The zodiac and anniversary sheet as a user works it, and the pages its two report buttons
 // print.
 
+#include "sheet/qt/colours.h"
 #include "verticaltesting.h"
 
 #include "shell/sheetwindow.h"
@@ -82,9 +83,42 @@ private Q_SLOTS:
         QWidget *sheet = openSheet();
         QCOMPARE(textOf(sheet, name), text);
         QCOMPARE(fieldOf(sheet, name)->isEnabled(), editable);
-        QCOMPARE(textColour(sheet, name), colour);
+        // Red and blue in the shade that reads on the field (the pure red of old is too pale on
+        // white: 4,0:1); the results keep their black.
+        const QColor base = fieldOf(sheet, name)->palette().color(QPalette::Base);
+        QCOMPARE(textColour(sheet, name), editable ? sheet::ReadableOn(colour, base) : colour);
+        if (editable)
+            QCOMPARE_GE(sheet::ContrastRatio(textColour(sheet, name), base), sheet::kReadableContrast);
         QVERIFY(isFont(fieldOf(sheet, name)->font(), 8.25, true));
         QCOMPARE(fieldOf(sheet, name)->isHidden(), name == QStringLiteral("i"));
+    }
+
+    // On a dark desktop the red and the blue turn lighter and stay readable; the hues stay.
+    void readableInADarkTheme_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("latitude, red") << "Latx" << true;
+        QTest::newRow("anniversary, red") << "an" << true;
+        QTest::newRow("Gemini and Leo, blue") << "dlc1" << false;
+    }
+    void readableInADarkTheme()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, red);
+        QCOMPARE(sheet::ContrastRatio(Qt::black, Qt::white), 21.0);
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+        dark.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3b));
+        dark.setColor(QPalette::Text, QColor(0xef, 0xf0, 0xf1));
+        QApplication::setPalette(dark);
+        QWidget *zodiac = openSheet();
+        const QColor text = textColour(zodiac, name);
+        const QColor base = fieldOf(zodiac, name)->palette().color(QPalette::Base);
+        QApplication::setPalette(light);
+        QCOMPARE_GE(sheet::ContrastRatio(text, base), sheet::kReadableContrast);
+        QCOMPARE(red ? text.red() > text.blue() : text.blue() > text.red(), true);
     }
 
     void opensWithDefaults()
