@@ -1,6 +1,7 @@
 #include "drawing/furniture.h"
 
 #include "drawing/freespace.h"
+#include "drawing/scalebar.h"
 #include "drawing/textformat.h"
 #include "sheet/markedtext.h"
 
@@ -107,12 +108,12 @@ Piece ScaleBarPiece(double th)
 {
     Piece bar;
     const double by = -5.0;
-    bar.lines.push_back(SegmentLine({0, by}, {100, by}, Layer::Construction, 0.35));
-    for (int k = 0; k <= 10; ++k)
-        bar.lines.push_back(SegmentLine({10.0 * k, by}, {10.0 * k, by + (k % 5 == 0 ? 4.0 : 2.0)},
-                                        Layer::Construction, 0.25));
-    bar.labels.push_back({{100 + th, by}, "100 mm", th, Layer::Texts});
-    bar.box = {0, by - 1, 100 + th + TextWidthMm("100 mm", th), 0};
+    const ScaleBar model = CentimetreBar();
+    const auto strokes = ScaleBarStrokes(model, {0, by}, 1.0);
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        bar.lines.push_back(SegmentLine(strokes[i][0], strokes[i][1], Layer::Construction, i == 0 ? 0.35 : 0.25));
+    bar.labels.push_back({{model.lengthMm + th, by}, kScaleBarName, th, Layer::Texts});
+    bar.box = {0, by - 1, model.lengthMm + th + TextWidthMm(kScaleBarName, th), 0};
     bar.box.include(bar.labels.back().box());
     return bar;
 }
