@@ -38,7 +38,6 @@ void addPlateOutline(DialSketch &sketch, const gnomonics::ClipRect &clip)
                       {clip.rightMm, clip.topMm}, {clip.leftMm, clip.topMm}};
     outline.closed = true;
     outline.layer = Layer::Plate;
-    outline.widthMm = 0.5;
     sketch.lines.push_back(outline);
 }
 
@@ -48,8 +47,7 @@ void addConstructionLines(DialSketch &sketch, const gnomonics::DialLines &dial)
     const auto &c = dial.construction;
     auto addSegment = [&](const std::optional<gnomonics::Segment> &s, bool dashed) {
         if (s)
-            sketch.lines.push_back(SegmentLine({s->a.xMm, s->a.yMm}, {s->b.xMm, s->b.yMm}, Layer::Construction,
-                                               0.18, dashed));
+            sketch.lines.push_back(SegmentLine({s->a.xMm, s->a.yMm}, {s->b.xMm, s->b.yMm}, Layer::Construction, dashed));
     };
     // On a wall that does not decline the substyle is the noon line: drawn once, so that a
     // cutter does not go over it twice.
@@ -109,7 +107,6 @@ std::vector<PendingLabel> addHourAndDateLines(DialSketch &sketch, const gnomonic
         for (const auto &piece : line.pieces) {
             Polyline p;
             p.layer = layerOf(line.family);
-            p.widthMm = line.family == LineFamily::DateLine ? 0.3 : 0.4;
             p.half = line.analemma;
             p.dashed = line.analemma == gnomonics::AnalemmaHalf::JuneToDecember;
             for (const auto &q : piece)

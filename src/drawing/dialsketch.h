@@ -22,10 +22,11 @@ const char *LayerName(Layer layer);
 // The colour a layer is drawn in, 0xRRGGBB.
 unsigned LayerColour(Layer layer);
 
+// A line of the drawing. How wide it is drawn follows from its layer: the page gives each layer
+// a pen (sheetdrawing.cpp) and the renderer a width to each pen; the DXF leaves widths to CAD.
 struct Polyline {
     std::vector<Pt> points;
     Layer layer = Layer::Hours;
-    double widthMm = 0.35;
     bool dashed = false;
     bool closed = false;
     bool aside = false; // beside the plate rather than on it

@@ -22,7 +22,6 @@ void addArrow(Piece &arrows, Pt from, Pt dir, double len, const std::string &tex
     const Pt tip{from.x + dir.x * len, from.y + dir.y * len};
     Polyline a;
     a.layer = Layer::Construction;
-    a.widthMm = 0.35;
     const Pt across{-dir.y, dir.x};
     const double head = len * 8 / 60, half = len * 4 / 60;
     a.points = {from, tip, {tip.x - dir.x * head + across.x * half, tip.y - dir.y * head + across.y * half}, tip,
@@ -53,12 +52,11 @@ std::vector<std::optional<Pt>> arrange(const DialSketch &sketch, const std::vect
 
 } // namespace
 
-Polyline SegmentLine(Pt a, Pt b, Layer layer, double width, bool dashed)
+Polyline SegmentLine(Pt a, Pt b, Layer layer, bool dashed)
 {
     Polyline l;
     l.points = {a, b};
     l.layer = layer;
-    l.widthMm = width;
     l.dashed = dashed;
     return l;
 }
@@ -71,7 +69,6 @@ Piece StyleTemplatePiece(const gnomonics::DialPlane &plane, double th)
     const Pt f{th, -th - h};
     Polyline tri;
     tri.layer = Layer::Style;
-    tri.widthMm = 0.35;
     const bool triangle = plane.hasCentre && base > 1e-6;
     if (triangle) {
         tri.points = {f, {f.x, f.y + h}, {f.x + base, f.y}};
@@ -109,9 +106,8 @@ Piece ScaleBarPiece(double th)
     Piece bar;
     const double by = -5.0;
     const ScaleBar model = CentimetreBar();
-    const auto strokes = ScaleBarStrokes(model, {0, by}, 1.0);
-    for (std::size_t i = 0; i < strokes.size(); ++i)
-        bar.lines.push_back(SegmentLine(strokes[i][0], strokes[i][1], Layer::Construction, i == 0 ? 0.35 : 0.25));
+    for (const auto &[a, b] : ScaleBarStrokes(model, {0, by}, 1.0))
+        bar.lines.push_back(SegmentLine(a, b, Layer::Construction));
     bar.labels.push_back({{model.lengthMm + th, by}, kScaleBarName, th, Layer::Texts});
     bar.box = {0, by - 1, model.lengthMm + th + TextWidthMm(kScaleBarName, th), 0};
     bar.box.include(bar.labels.back().box());

@@ -20,7 +20,7 @@ struct Piece {
 };
 
 // A straight line of the drawing from a to b.
-Polyline SegmentLine(Pt a, Pt b, Layer layer, double width, bool dashed = false);
+Polyline SegmentLine(Pt a, Pt b, Layer layer, bool dashed = false);
 
 // The style template at 1:1: the triangle F, nodus, O that the style and its support form, to
 // cut out and hold against the wall; its angle at O is the style elevation. Texts th high.

@@ -427,7 +427,6 @@ private:
         Polyline leader;
         leader.points = {p, {std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)}};
         leader.layer = Layer::Texts;
-        leader.widthMm = 0.13;
         leaders.push_back(leader);
         leaderHeights_.push_back(heightMm);
     }
