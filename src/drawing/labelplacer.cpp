@@ -478,38 +478,10 @@ private:
     bool placeFarOff(const PendingLabel &l, double heightMm)
     {
         const double w = TextWidthMm(l.text, heightMm);
-        const double reachMax = std::hypot(area_.right - area_.left, area_.top - area_.bottom) + w;
-        const std::size_t tried = std::min<std::size_t>(l.anchors.size(), 3);
-        // Off every line of its family first, then over any line; never over a name, and far
-        // enough from its piece that the leader shows.
-        auto tryIn = [&](const Box &within, bool offFamily, bool overLeaders) {
-            double r = std::max(2 * heightMm, 0.1);
-            for (int ring = 0; ring < 60 && r <= reachMax; ++ring, r *= 1.4)
-                for (std::size_t a = 0; a < tried; ++a)
-                    for (int k = 0; k < 24; ++k) {
-                        const double t = k * std::numbers::pi / 12;
-                        const Pt p = l.anchors[a];
-                        const Pt c{p.x + r * std::cos(t), p.y + r * std::sin(t)};
-                        const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
-                        if (box.left < within.left || box.right > within.right || box.bottom < within.bottom || box.top > within.top)
-                            continue;
-                        const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
-                        if (dist(p, q) < heightMm || !isClearOfNames(box) || (offFamily && !isFree(box, l, false)))
-                            continue;
-                        if (!overLeaders) {
-                            if (addWithLeader(l, p, box, heightMm, false, true))
-                                return true;
-                        } else if (std::none_of(taken_.begin(), taken_.end(), [&](const Box &t) { return segmentMeetsBox(p, q, t); })) {
-                            add(l, box, heightMm);
-                            addLeader(p, box, heightMm);
-                            return true;
-                        }
-                    }
-            return false;
-        };
-        // Where names ring its piece round, the leader may pass over other leaders, never over
-        // a name.
-        if (tryIn(area_, true, false) || tryIn(area_, false, false) || tryIn(area_, false, true))
+        // Off every line of its family first, then over any line. Where names ring its piece
+        // round, the leader may pass over other leaders, never over a name.
+        if (placeOnRings(l, heightMm, true, false) || placeOnRings(l, heightMm, false, false) ||
+            placeOnRings(l, heightMm, false, true))
             return true;
         // Beside the plate: a column left of it, from the height of the piece downwards.
         const Pt p = l.anchors.front();
@@ -530,6 +502,40 @@ private:
         add(l, box, heightMm);
         addLeader(p, box, heightMm);
         return true;
+    }
+
+    // On rings ever wider round the first anchors of the label, in the first place on the plate
+    // free of every name (and, offFamily, of every line of its family) and far enough from its
+    // piece that the leader shows; the leader crosses no name, nor another leader unless
+    // overLeaders.
+    bool placeOnRings(const PendingLabel &l, double heightMm, bool offFamily, bool overLeaders)
+    {
+        const double w = TextWidthMm(l.text, heightMm);
+        const double reachMax = std::hypot(area_.right - area_.left, area_.top - area_.bottom) + w;
+        const std::size_t tried = std::min<std::size_t>(l.anchors.size(), 3);
+        double r = std::max(2 * heightMm, 0.1);
+        for (int ring = 0; ring < 60 && r <= reachMax; ++ring, r *= 1.4)
+            for (std::size_t a = 0; a < tried; ++a)
+                for (int k = 0; k < 24; ++k) {
+                    const double t = k * std::numbers::pi / 12;
+                    const Pt p = l.anchors[a];
+                    const Pt c{p.x + r * std::cos(t), p.y + r * std::sin(t)};
+                    const Box box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2};
+                    if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom || box.top > area_.top)
+                        continue;
+                    const Pt q{std::clamp(p.x, box.left, box.right), std::clamp(p.y, box.bottom, box.top)};
+                    if (dist(p, q) < heightMm || !isClearOfNames(box) || (offFamily && !isFree(box, l, false)))
+                        continue;
+                    if (!overLeaders) {
+                        if (addWithLeader(l, p, box, heightMm, false, true))
+                            return true;
+                    } else if (std::none_of(taken_.begin(), taken_.end(), [&](const Box &t) { return segmentMeetsBox(p, q, t); })) {
+                        add(l, box, heightMm);
+                        addLeader(p, box, heightMm);
+                        return true;
+                    }
+                }
+        return false;
     }
 
     bool isClearOfNames(const Box &box) const
