@@ -5,6 +5,8 @@
 // the dial sees it. Only a renderer turns y downwards. Every item belongs to a layer (one per
 // family of lines), which the DXF file keeps and the screen colours.
 
+#include "drawing/geometry2d.h"
+#include "drawing/linenames.h"
 #include "gnomonics/diallines.h"
 
 #include <string>
@@ -20,28 +22,11 @@ const char *LayerName(Layer layer);
 // The colour a layer is drawn in, 0xRRGGBB.
 unsigned LayerColour(Layer layer);
 
-struct Pt {
-    double x = 0;
-    double y = 0;
-};
-
-struct Box {
-    double left = 0;
-    double bottom = 0;
-    double right = 0;
-    double top = 0;
-    bool overlaps(const Box &o) const
-    {
-        return left < o.right && o.left < right && bottom < o.top && o.bottom < top;
-    }
-    void include(const Box &o);
-    void include(Pt p);
-};
-
+// A line of the drawing. How wide it is drawn follows from its layer: the page gives each layer
+// a pen (sheetdrawing.cpp) and the renderer a width to each pen; the DXF leaves widths to CAD.
 struct Polyline {
     std::vector<Pt> points;
     Layer layer = Layer::Hours;
-    double widthMm = 0.35;
     bool dashed = false;
     bool closed = false;
     bool aside = false; // beside the plate rather than on it
@@ -115,13 +100,5 @@ double TextWidthMm(const std::string &utf8, double heightMm);
 // prolongation or apart, tied to its line by a thin leader on the texts' layer. No label is
 // left out.
 DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &title);
-
-// The label of an hour line or a date line as the CSV writes it (in Italian, whatever the
-// program's language).
-std::string LineLabel(const gnomonics::DialLine &line, bool summerTime);
-// The same label as the drawing shows it, in the program's language ("June 21" in English).
-std::string ShownLineLabel(const gnomonics::DialLine &line, bool summerTime);
-// A day as the drawing names it: "21 giugno", or "June 21" in English.
-std::string ShownDayName(const gnomonics::CivilDate &day);
 
 } // namespace drawing

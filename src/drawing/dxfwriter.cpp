@@ -92,6 +92,106 @@ bool endsWithEof(const std::string &path)
     return t.size() > 4 && t.find("EOF", t.size() - 8) != std::string::npos;
 }
 
+// The header: the code page of the texts, millimetres, and the drawing's extent.
+void writeHeader(DL_Dxf &dxf, DL_WriterA &dw, const DialSketch &sketch)
+{
+    dxf.writeHeader(dw);
+    dw.dxfString(9, "$DWGCODEPAGE");
+    dw.dxfString(3, "ANSI_1252");
+    dw.dxfString(9, "$INSUNITS");
+    dw.dxfInt(70, 4);
+    dw.dxfString(9, "$MEASUREMENT");
+    dw.dxfInt(70, 1);
+    dw.dxfString(9, "$EXTMIN");
+    dw.dxfReal(10, sketch.extent.left);
+    dw.dxfReal(20, sketch.extent.bottom);
+    dw.dxfReal(30, 0.0);
+    dw.dxfString(9, "$EXTMAX");
+    dw.dxfReal(10, sketch.extent.right);
+    dw.dxfReal(20, sketch.extent.top);
+    dw.dxfReal(30, 0.0);
+    dw.sectionEnd();
+}
+
+// The layers: one per family of lines, and one for each half of a split analemma.
+void writeLayers(DL_Dxf &dxf, DL_WriterA &dw)
+{
+    dw.tableLayers(kLayerCount + 3);
+    dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
+    for (int k = 0; k < kLayerCount; ++k) {
+        const auto layer = static_cast<Layer>(k);
+        dxf.writeLayer(dw, DL_LayerData(LayerName(layer), 0),
+                       DL_Attributes("", layerAci(layer), 0, "CONTINUOUS", 1.0));
+    }
+    Polyline half;
+    half.layer = Layer::ClockHours;
+    for (const auto which : {gnomonics::AnalemmaHalf::DecemberToJune, gnomonics::AnalemmaHalf::JuneToDecember}) {
+        half.half = which;
+        const bool dashed = which == gnomonics::AnalemmaHalf::JuneToDecember;
+        dxf.writeLayer(dw, DL_LayerData(PolylineLayerName(half), 0),
+                       DL_Attributes("", layerAci(Layer::ClockHours), 0, dashed ? "DASHED" : "CONTINUOUS", 1.0));
+    }
+    dw.tableEnd();
+}
+
+// The tables: line types, layers, the text style and the rest an R12 reader expects.
+void writeTables(DL_Dxf &dxf, DL_WriterA &dw)
+{
+    dw.sectionTables();
+    dxf.writeVPort(dw);
+    dw.tableLinetypes(4);
+    dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    // The June to December half of a split analemma is dashed in CAD as on paper.
+    double dashes[] = {3.0, -1.5};
+    dxf.writeLinetype(dw, DL_LinetypeData("DASHED", "Dashed __ __ __", 0, 2, 4.5, dashes));
+    dw.tableEnd();
+    writeLayers(dxf, dw);
+    dw.tableStyle(1);
+    dxf.writeStyle(dw, DL_StyleData("STANDARD", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+    dw.tableEnd();
+    dxf.writeView(dw);
+    dxf.writeUcs(dw);
+    dw.tableAppid(1);
+    dxf.writeAppid(dw, "ACAD");
+    dw.tableEnd();
+    dw.sectionEnd();
+}
+
+// Every line, text and dot of the sketch, each on its layer.
+void writeEntities(DL_Dxf &dxf, DL_WriterA &dw, const DialSketch &sketch)
+{
+    dw.sectionEntities();
+    for (const Polyline &l : sketch.lines) {
+        if (l.points.size() < 2)
+            continue;
+        const DL_Attributes attrs(PolylineLayerName(l), 256, -1, "BYLAYER", 1.0);
+        if (l.points.size() == 2 && !l.closed) {
+            dxf.writeLine(dw, DL_LineData(l.points[0].x, l.points[0].y, 0, l.points[1].x, l.points[1].y, 0),
+                          attrs);
+            continue;
+        }
+        dxf.writePolyline(dw, DL_PolylineData(static_cast<int>(l.points.size()), 0, 0, l.closed ? 1 : 0), attrs);
+        for (const Pt p : l.points)
+            dxf.writeVertex(dw, DL_VertexData(p.x, p.y, 0, 0));
+        dxf.writePolylineEnd(dw);
+    }
+    for (const Label &t : sketch.labels) {
+        const DL_Attributes attrs(LayerName(Layer::Texts), 256, -1, "BYLAYER", 1.0);
+        dxf.writeText(dw, DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.heightMm * 0.72, 1.0, 0, 0, 0,
+                                      dxfText(t.text), "STANDARD", 0.0),
+                      attrs);
+    }
+    for (const Dot &d : sketch.dots) {
+        // A small cross: R12 CIRCLE would do, but lines keep the file to lines and polylines.
+        const DL_Attributes attrs(LayerName(d.layer), 256, -1, "BYLAYER", 1.0);
+        dxf.writeLine(dw, DL_LineData(d.at.x - d.radiusMm, d.at.y, 0, d.at.x + d.radiusMm, d.at.y, 0), attrs);
+        dxf.writeLine(dw, DL_LineData(d.at.x, d.at.y - d.radiusMm, 0, d.at.x, d.at.y + d.radiusMm, 0), attrs);
+    }
+    dw.sectionEnd();
+}
+
 } // namespace
 
 bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string *error)
@@ -109,90 +209,11 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
             std::remove(temp.c_str());
             return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «")) + path + "».");
         }
-        dxf.writeHeader(*dw);
-        dw->dxfString(9, "$DWGCODEPAGE");
-        dw->dxfString(3, "ANSI_1252");
-        dw->dxfString(9, "$INSUNITS");
-        dw->dxfInt(70, 4);
-        dw->dxfString(9, "$MEASUREMENT");
-        dw->dxfInt(70, 1);
-        dw->dxfString(9, "$EXTMIN");
-        dw->dxfReal(10, sketch.extent.left);
-        dw->dxfReal(20, sketch.extent.bottom);
-        dw->dxfReal(30, 0.0);
-        dw->dxfString(9, "$EXTMAX");
-        dw->dxfReal(10, sketch.extent.right);
-        dw->dxfReal(20, sketch.extent.top);
-        dw->dxfReal(30, 0.0);
-        dw->sectionEnd();
-
-        dw->sectionTables();
-        dxf.writeVPort(*dw);
-        dw->tableLinetypes(4);
-        dxf.writeLinetype(*dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
-        dxf.writeLinetype(*dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-        dxf.writeLinetype(*dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
-        // The June to December half of a split analemma is dashed in CAD as on paper.
-        double dashes[] = {3.0, -1.5};
-        dxf.writeLinetype(*dw, DL_LinetypeData("DASHED", "Dashed __ __ __", 0, 2, 4.5, dashes));
-        dw->tableEnd();
-        dw->tableLayers(kLayerCount + 3);
-        dxf.writeLayer(*dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
-        for (int k = 0; k < kLayerCount; ++k) {
-            const auto layer = static_cast<Layer>(k);
-            dxf.writeLayer(*dw, DL_LayerData(LayerName(layer), 0),
-                           DL_Attributes("", layerAci(layer), 0, "CONTINUOUS", 1.0));
-        }
-        Polyline half;
-        half.layer = Layer::ClockHours;
-        for (const auto which : {gnomonics::AnalemmaHalf::DecemberToJune, gnomonics::AnalemmaHalf::JuneToDecember}) {
-            half.half = which;
-            const bool dashed = which == gnomonics::AnalemmaHalf::JuneToDecember;
-            dxf.writeLayer(*dw, DL_LayerData(PolylineLayerName(half), 0),
-                           DL_Attributes("", layerAci(Layer::ClockHours), 0, dashed ? "DASHED" : "CONTINUOUS", 1.0));
-        }
-        dw->tableEnd();
-        dw->tableStyle(1);
-        dxf.writeStyle(*dw, DL_StyleData("STANDARD", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
-        dw->tableEnd();
-        dxf.writeView(*dw);
-        dxf.writeUcs(*dw);
-        dw->tableAppid(1);
-        dxf.writeAppid(*dw, "ACAD");
-        dw->tableEnd();
-        dw->sectionEnd();
-
+        writeHeader(dxf, *dw, sketch);
+        writeTables(dxf, *dw);
         dw->sectionBlocks();
         dw->sectionEnd();
-
-        dw->sectionEntities();
-        for (const Polyline &l : sketch.lines) {
-            if (l.points.size() < 2)
-                continue;
-            const DL_Attributes attrs(PolylineLayerName(l), 256, -1, "BYLAYER", 1.0);
-            if (l.points.size() == 2 && !l.closed) {
-                dxf.writeLine(*dw, DL_LineData(l.points[0].x, l.points[0].y, 0, l.points[1].x, l.points[1].y, 0),
-                              attrs);
-                continue;
-            }
-            dxf.writePolyline(*dw, DL_PolylineData(static_cast<int>(l.points.size()), 0, 0, l.closed ? 1 : 0), attrs);
-            for (const Pt p : l.points)
-                dxf.writeVertex(*dw, DL_VertexData(p.x, p.y, 0, 0));
-            dxf.writePolylineEnd(*dw);
-        }
-        for (const Label &t : sketch.labels) {
-            const DL_Attributes attrs(LayerName(Layer::Texts), 256, -1, "BYLAYER", 1.0);
-            dxf.writeText(*dw, DL_TextData(t.at.x, t.at.y, 0, t.at.x, t.at.y, 0, t.heightMm * 0.72, 1.0, 0, 0, 0,
-                                           dxfText(t.text), "STANDARD", 0.0),
-                          attrs);
-        }
-        for (const Dot &d : sketch.dots) {
-            // A small cross: R12 CIRCLE would do, but lines keep the file to lines and polylines.
-            const DL_Attributes attrs(LayerName(d.layer), 256, -1, "BYLAYER", 1.0);
-            dxf.writeLine(*dw, DL_LineData(d.at.x - d.radiusMm, d.at.y, 0, d.at.x + d.radiusMm, d.at.y, 0), attrs);
-            dxf.writeLine(*dw, DL_LineData(d.at.x, d.at.y - d.radiusMm, 0, d.at.x, d.at.y + d.radiusMm, 0), attrs);
-        }
-        dw->sectionEnd();
+        writeEntities(dxf, *dw, sketch);
         dw->dxfEOF();
         dw->close();
     }

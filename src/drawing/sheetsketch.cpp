@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace drawing {
@@ -105,9 +106,18 @@ std::optional<gnomonics::Segment> within(const std::optional<gnomonics::Segment>
     return gnomonics::ClipStraightLine(line, box);
 }
 
-SheetSketch build(const SheetDial &in)
-{
+// The engine's design for a sheet's dial, and O and how far the lines reach from it; nothing
+// when the engine cannot make the plane.
+struct SheetPlan {
     gnomonics::DialSpec design;
+    gnomonics::Point2 o;
+    double reach = 0;
+};
+
+std::optional<SheetPlan> planSheet(const SheetDial &in)
+{
+    SheetPlan plan;
+    gnomonics::DialSpec &design = plan.design;
     design.place = {in.latitudeDeg, 0.0, 0.0, false};
     design.declinationDeg = in.declinationDeg;
     design.inclinationDeg = in.inclinationDeg;
@@ -117,13 +127,13 @@ SheetSketch build(const SheetDial &in)
     const auto probe = gnomonics::MakeDialPlane({in.latitudeDeg, in.declinationDeg, in.inclinationDeg,
                                                  gnomonics::GnomonSize::NodusHeight, 1.0});
     if (!probe.status.ok())
-        return refused(sheet::Refusal::OutOfRange);
+        return std::nullopt;
     const double pn = gnomonics::dot(probe.plane.pole, probe.plane.normal);
     // A style lying within a hair of the plane (a horizontal dial on the equator) casts every
     // shadow within a hundredth of a millimetre of F: there is nothing to draw, as at latitude 0.
     const double nodusMm = in.styleMm * std::abs(pn);
     if (!(nodusMm >= kSmallestNodusMm) || !std::isfinite(nodusMm))
-        return refused(sheet::Refusal::OutOfRange);
+        return std::nullopt;
     design.gnomon = gnomonics::GnomonSize::NodusHeight;
     design.gnomonMm = nodusMm;
     design.year = kSheetYear;
@@ -136,29 +146,21 @@ SheetSketch build(const SheetDial &in)
     const auto made = gnomonics::MakeDialPlane({in.latitudeDeg, in.declinationDeg, in.inclinationDeg,
                                                 gnomonics::GnomonSize::NodusHeight, nodusMm});
     if (!made.status.ok())
-        return refused(sheet::Refusal::OutOfRange);
+        return std::nullopt;
     // O: where the style, from the nodus along the Earth's axis, meets the plane.
-    const gnomonics::Point2 o =
-        made.plane.hasCentre ? made.plane.centre
-                             : gnomonics::ToFrame(made.plane, made.plane.nodus - (nodusMm / pn) * made.plane.pole);
-    if (!std::isfinite(o.xMm) || !std::isfinite(o.yMm))
-        return refused(sheet::Refusal::OutOfRange);
-    const double reach = kSheetReachStyles * in.styleMm;
-    design.plate = {o.xMm - reach, o.xMm + reach, o.yMm - reach, o.yMm + reach, reach, o};
+    plan.o = made.plane.hasCentre ? made.plane.centre
+                                  : gnomonics::ToFrame(made.plane, made.plane.nodus - (nodusMm / pn) * made.plane.pole);
+    if (!std::isfinite(plan.o.xMm) || !std::isfinite(plan.o.yMm))
+        return std::nullopt;
+    plan.reach = kSheetReachStyles * in.styleMm;
+    const gnomonics::Point2 o = plan.o;
+    design.plate = {o.xMm - plan.reach, o.xMm + plan.reach, o.yMm - plan.reach, o.yMm + plan.reach, plan.reach, o};
+    return plan;
+}
 
-    SheetSketch out;
-    out.dial = gnomonics::BuildDialLines(design);
-    if (!out.dial.status.ok())
-        return refused(sheet::Refusal::OutOfRange);
-    gnomonics::DialLines &dial = out.dial;
-    if (!dial.plane.hasCentre) {
-        // Polar to the engine, not to the sheet: the drawing keeps the sheet's centre and style.
-        dial.plane.hasCentre = true;
-        dial.plane.centre = o;
-        dial.plane.styleLengthMm = in.styleMm;
-    }
-
-    // The table's whole hours, and the curves over them.
+// The table's whole hours, and the curves over them.
+void keepTable(gnomonics::DialLines &dial, const SheetDial &in)
+{
     std::erase_if(dial.lines, [&](const DialLine &l) {
         return l.family == LineFamily::ApparentTime &&
                (l.hour < in.firstHour || l.hour > in.lastHour || l.pieces.empty());
@@ -166,8 +168,12 @@ SheetSketch build(const SheetDial &in)
     for (DialLine &l : dial.lines)
         if (l.family == LineFamily::DateLine)
             keepTableHours(l, in.firstHour, in.lastHour);
+}
 
-    // No plate: the box of what is drawn (O and F with it), with room for the labels.
+// No plate: the box of what is drawn (O and F with it), with room for the labels; the
+// construction lines cut to it.
+void frameWithoutPlate(gnomonics::DialLines &dial, gnomonics::Point2 o)
+{
     Box box{o.xMm, o.yMm, o.xMm, o.yMm};
     box.include(Pt{0, 0});
     for (const DialLine &l : dial.lines)
@@ -186,13 +192,16 @@ SheetSketch build(const SheetDial &in)
     c.horizon = within(c.horizon, plate);
     dial.centreOnPlate = true;
     dial.footOnPlate = true;
+}
 
+// The sheet's title and block lines. They say where the lines stop, and which curves the
+// drawing could not show at all, so that no curve is missing without a word.
+SketchTitle sheetTitle(const SheetDial &in, double reach, const gnomonics::DialLines &dial)
+{
     SketchTitle title;
     title.noPlate = true;
     title.title = in.title;
     title.blockLines = in.blockLines;
-    // Say where the lines stop, and which curves the drawing could not show at all, so that no
-    // curve is missing without a word.
     std::string reachText = kReachText.text();
     if (const auto at = reachText.find("<mm>"); at != std::string::npos)
         reachText.replace(at, 4, DecimalShown(reach, 0));
@@ -205,7 +214,28 @@ SheetSketch build(const SheetDial &in)
             missing += (missing.empty() ? "" : ", ") + l.dateLine.name;
     if (!missing.empty())
         title.blockLines.push_back(kMissingCurvesText.text() + missing);
-    out.sketch = BuildDialSketch(dial, title);
+    return title;
+}
+
+SheetSketch build(const SheetDial &in)
+{
+    const std::optional<SheetPlan> plan = planSheet(in);
+    if (!plan)
+        return refused(sheet::Refusal::OutOfRange);
+    SheetSketch out;
+    out.dial = gnomonics::BuildDialLines(plan->design);
+    if (!out.dial.status.ok())
+        return refused(sheet::Refusal::OutOfRange);
+    gnomonics::DialLines &dial = out.dial;
+    if (!dial.plane.hasCentre) {
+        // Polar to the engine, not to the sheet: the drawing keeps the sheet's centre and style.
+        dial.plane.hasCentre = true;
+        dial.plane.centre = plan->o;
+        dial.plane.styleLengthMm = in.styleMm;
+    }
+    keepTable(dial, in);
+    frameWithoutPlate(dial, plan->o);
+    out.sketch = BuildDialSketch(dial, sheetTitle(in, plan->reach, dial));
     return out;
 }
 

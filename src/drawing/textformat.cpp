@@ -20,4 +20,6 @@ std::string DecimalShown(double value, int decimals)
     return sheet::FormatDecimals(value, decimals, sheet::decimalSeparator());
 }
 
+std::string DegreesText(double value, int decimals) { return DecimalShown(value, decimals) + "°"; }
+
 } // namespace drawing

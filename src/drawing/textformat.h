@@ -13,4 +13,7 @@ std::string Decimal(double value, int decimals);
 // (the comma in Italian, the point in English). Files keep Decimal().
 std::string DecimalShown(double value, int decimals);
 
+// An angle as the drawings show it: DecimalShown and the degree sign ("45,00°").
+std::string DegreesText(double value, int decimals);
+
 } // namespace drawing

@@ -1,4 +1,5 @@
 #include "survey/protractor.h"
+#include "drawing/qt/scalebarpaint.h"
 #include "sheet/qt/uitext.h"
 
 #include <QFont>
@@ -82,12 +83,7 @@ bool paintProtractor(QPainter &painter, QPrinter &printer)
     painter.drawLine(at(cx, cy - 3), at(cx, cy + 3));
 
     const double barLeft = cx - kCheckBarLengthMm / 2;
-    painter.fillRect(QRectF(at(barLeft, kCheckBarTopMm), QSizeF(kCheckBarLengthMm * dotsPerMm, kCheckBarHeightMm * dotsPerMm)),
-                     Qt::black);
-    painter.setPen(pen(0.2));
-    for (int mm = 0; mm <= 100; mm += 10)
-        painter.drawLine(at(barLeft + mm, kCheckBarTopMm + kCheckBarHeightMm),
-                         at(barLeft + mm, kCheckBarTopMm + kCheckBarHeightMm + (mm % 50 == 0 ? 4 : 2)));
+    drawing::PaintScaleBar(painter, drawing::CentimetreBar(), barLeft, kCheckBarTopMm, kCheckBarHeightMm, 0.2, dotsPerMm);
     text(cx, kCheckBarTopMm + 10, kBar, 9, true);
 
     const double notesTop = kCheckBarTopMm + 22;

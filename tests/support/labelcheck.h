@@ -91,10 +91,11 @@ inline QStringList labelFaults(const gnomonics::DialLines &dial, const drawing::
             if (labels[i].box().overlaps(labels[j].box()))
                 faults << QStringLiteral("'%1' covers '%2'").arg(QString::fromStdString(labels[i].text),
                                                                  QString::fromStdString(labels[j].text));
-    // Leaders: thin two-point lines on the texts' layer, one end on a name's box.
+    // Leaders: the two-point lines on the texts' layer (no other line is drawn there), one end
+    // on a name's box.
     std::vector<std::pair<Pt, Pt>> leaders; // (the end away from the box, the end on it)
     for (const auto &l : sketch.lines)
-        if (l.layer == drawing::Layer::Texts && l.points.size() == 2 && l.widthMm < 0.2)
+        if (l.layer == drawing::Layer::Texts && l.points.size() == 2)
             leaders.push_back({l.points[0], l.points[1]});
     auto onBox = [](Pt p, const drawing::Box &b) {
         const double e = 1e-6;

@@ -32,7 +32,6 @@ const sheet::UiText kLandscape{QT_TRANSLATE_NOOP("horalo", "orizzontali")};
 const sheet::UiText kOverviewHint{QT_TRANSLATE_NOOP(
     "horalo", "Riga, colonna di ogni foglio; i riquadri vuoti non si stampano. Ritagliare ai segni d'angolo, "
               "sovrapporre le croci e incollare.")};
-const QString kBarText = QStringLiteral("100 mm");
 const QString kDialogTitle = QStringLiteral("Horalo 2002");
 
 constexpr double kCropMarkMm = 6.0;       // arms of the corner marks along the paper's edges
@@ -269,10 +268,11 @@ Drawing tileMarks(const TileGrid &grid, int row, int column)
     // The label and the check bar sit in the bottom strip, which the tile below covers once
     // glued: the bar from the left, the label to the right of it.
     const double barY = h - 2.5;
-    marks.lines.push_back(markLine({kBarStartMm, barY}, {kBarStartMm + kCheckBarMm, barY}));
-    for (double x : {kBarStartMm, kBarStartMm + kCheckBarMm / 2, kBarStartMm + kCheckBarMm})
-        marks.lines.push_back(markLine({x, barY}, {x, barY - (x == kBarStartMm + kCheckBarMm / 2 ? 1.5 : 3.0)}));
-    marks.texts.push_back({{kBarStartMm + kCheckBarMm / 4, barY - 0.8}, kBarText.toStdString(), kBarTextMm,
+    // Ticks at its ends and its middle only, rising from it: the tile's edge is close below.
+    const ScaleBar bar = HundredMillimetreBar(kCheckBarMm / 2, kCheckBarMm, 3.0, 1.5);
+    for (const auto &[a, b] : ScaleBarStrokes(bar, {kBarStartMm, barY}, -1.0))
+        marks.lines.push_back(markLine({a.x, a.y}, {b.x, b.y}));
+    marks.texts.push_back({{kBarStartMm + kCheckBarMm / 4, barY - 0.8}, kScaleBarName, kBarTextMm,
                            TextAnchor::BottomCentre, kMarkRgb});
     const double labelLeft = kBarStartMm + kCheckBarMm + 6.0;
     const double labelMiddle = std::max((labelLeft + w - kBarStartMm) / 2, w / 2);

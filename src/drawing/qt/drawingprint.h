@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/page.h"
+#include "drawing/scalebar.h"
 
 #include <QSizeF>
 #include <QString>
@@ -18,7 +19,7 @@ inline constexpr double kTileOverlapMm = 10.0;
 // More pages than this is not a dial a maker traces from paper; the job is refused.
 inline constexpr int kMaxTilePages = 200;
 // Length of the check bar printed on every tile.
-inline constexpr double kCheckBarMm = 100.0;
+inline constexpr double kCheckBarMm = kScaleBarMm;
 
 // The tiles a drawing needs when each page prints an area of printableMm, upright.
 TileGrid planDrawingTiles(const Drawing &drawing, QSizeF printableMm);

@@ -1,5 +1,7 @@
 #include "drawing/qt/drawingrender.h"
 
+#include "drawing/geometry2d.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace drawing {
@@ -50,29 +53,15 @@ QRectF visibleRect(const QPainter &painter)
     return visible.adjusted(-border, -border, border, border);
 }
 
-// Liang-Barsky: the part [t0, t1] of the segment a + t (b - a), 0 <= t <= 1, inside the box;
-// false when none of it is.
+// The part [t0, t1] of the segment a + t (b - a), 0 <= t <= 1, inside the box; false when
+// none of it is. The sketch's own clipper, the page's y running downwards: the rectangle's top
+// edge is the box's lower side.
 bool clipSegment(QPointF a, QPointF b, const QRectF &box, double &t0, double &t1)
 {
-    t0 = 0.0;
-    t1 = 1.0;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return false;
-            continue;
-        }
-        const double r = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-        if (t0 > t1)
-            return false;
-    }
+    const auto inside = clipToBox({a.x(), a.y()}, {b.x(), b.y()}, Box{box.left(), box.top(), box.right(), box.bottom()});
+    if (!inside)
+        return false;
+    std::tie(t0, t1) = *inside;
     return true;
 }
 

@@ -1,0 +1,122 @@
+#include "drawing/linenames.h"
+
+#include "sheet/markedtext.h"
+
+#include <array>
+#include <cmath>
+
+namespace drawing {
+
+using gnomonics::DialLine;
+using gnomonics::LineFamily;
+
+namespace {
+
+// Month and sign names: the CSV keeps them in Italian (a file format), the drawing shows them in
+// the program's language.
+constexpr std::array<const char *, 12> kMonths{
+    QT_TRANSLATE_NOOP("horalo", "gennaio"),   QT_TRANSLATE_NOOP("horalo", "febbraio"),
+    QT_TRANSLATE_NOOP("horalo", "marzo"),     QT_TRANSLATE_NOOP("horalo", "aprile"),
+    QT_TRANSLATE_NOOP("horalo", "maggio"),    QT_TRANSLATE_NOOP("horalo", "giugno"),
+    QT_TRANSLATE_NOOP("horalo", "luglio"),    QT_TRANSLATE_NOOP("horalo", "agosto"),
+    QT_TRANSLATE_NOOP("horalo", "settembre"), QT_TRANSLATE_NOOP("horalo", "ottobre"),
+    QT_TRANSLATE_NOOP("horalo", "novembre"),  QT_TRANSLATE_NOOP("horalo", "dicembre")};
+constexpr std::array<const char *, 12> kSigns{
+    QT_TRANSLATE_NOOP("horalo", "Ariete"),     QT_TRANSLATE_NOOP("horalo", "Toro"),
+    QT_TRANSLATE_NOOP("horalo", "Gemelli"),    QT_TRANSLATE_NOOP("horalo", "Cancro"),
+    QT_TRANSLATE_NOOP("horalo", "Leone"),      QT_TRANSLATE_NOOP("horalo", "Vergine"),
+    QT_TRANSLATE_NOOP("horalo", "Bilancia"),   QT_TRANSLATE_NOOP("horalo", "Scorpione"),
+    QT_TRANSLATE_NOOP("horalo", "Sagittario"), QT_TRANSLATE_NOOP("horalo", "Capricorno"),
+    QT_TRANSLATE_NOOP("horalo", "Acquario"),   QT_TRANSLATE_NOOP("horalo", "Pesci")};
+const sheet::MarkedText kEquinoxes{QT_TRANSLATE_NOOP("horalo", "Equinozi")};
+// How a day is written: "21 giugno" in Italian, "June 21" in English.
+const sheet::MarkedText kDayPattern{QT_TRANSLATE_NOOP("horalo", "<giorno> <mese>")};
+
+std::string word(const char *italian, bool shown) { return shown ? sheet::translated(italian) : italian; }
+
+std::string replaced(std::string text, const std::string &what, const std::string &with)
+{
+    const auto at = text.find(what);
+    if (at != std::string::npos)
+        text.replace(at, what.size(), with);
+    return text;
+}
+
+std::string dayName(const gnomonics::CivilDate &d, bool shown)
+{
+    if (d.month < 1 || d.month > 12)
+        return {};
+    const std::string month = word(kMonths[static_cast<std::size_t>(d.month - 1)], shown);
+    if (!shown)
+        return std::to_string(d.day) + " " + month;
+    return replaced(replaced(kDayPattern, "<giorno>", std::to_string(d.day)), "<mese>", month);
+}
+
+std::string hourText(double hours)
+{
+    double h = std::fmod(hours, 24.0);
+    if (h < 0)
+        h += 24.0;
+    const int whole = static_cast<int>(std::floor(h + 1e-9));
+    const int minutes = static_cast<int>(std::lround((h - whole) * 60.0));
+    if (minutes == 0)
+        return std::to_string(whole);
+    return std::to_string(whole) + ":" + (minutes < 10 ? "0" : "") + std::to_string(minutes);
+}
+
+std::string hourLineLabel(const DialLine &line, bool summerTime)
+{
+    switch (line.family) {
+    case LineFamily::ApparentTime:
+        return summerTime ? hourText(line.hour) + " (" + hourText(line.hour + 1) + ")" : hourText(line.hour);
+    case LineFamily::ClockTime:
+        // The analemma is traced for the summer clock; in winter the same curve is read an hour
+        // earlier, so it carries both numbers as the apparent lines do, winter first.
+        return summerTime ? hourText(line.hour - 1) + " (" + hourText(line.hour) + ")" : hourText(line.hour);
+    case LineFamily::Italic:
+    case LineFamily::Babylonian:
+    case LineFamily::DateLine:
+        break;
+    }
+    // Whole hours as makers number them: Italic 1 to 24 (24 at sunset), Babylonian 0 (at
+    // sunrise) to 23; not the clock's 0 for 24.
+    return std::to_string(std::lround(line.hour));
+}
+
+std::string dateLineLabel(const gnomonics::DateLine &d, bool shown)
+{
+    switch (d.kind) {
+    case gnomonics::DateLineKind::Equinoxes:
+        return shown ? kEquinoxes.text() : kEquinoxes.italian();
+    case gnomonics::DateLineKind::ZodiacEntry: {
+        std::string s = d.index >= 0 && d.index < 12 ? word(kSigns[static_cast<std::size_t>(d.index)], shown) : "";
+        if (d.partner >= 0 && d.partner < 12)
+            s += " / " + word(kSigns[static_cast<std::size_t>(d.partner)], shown);
+        return s;
+    }
+    case gnomonics::DateLineKind::Declination:
+        return d.name;
+    case gnomonics::DateLineKind::Solstice:
+    case gnomonics::DateLineKind::MonthFirst:
+    case gnomonics::DateLineKind::Date:
+        break;
+    }
+    return dayName(d.date, shown);
+}
+
+std::string lineLabel(const DialLine &line, bool summerTime, bool shown)
+{
+    if (line.family == LineFamily::DateLine)
+        return dateLineLabel(line.dateLine, shown);
+    return hourLineLabel(line, summerTime);
+}
+
+} // namespace
+
+std::string LineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, false); }
+
+std::string ShownLineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, true); }
+
+std::string ShownDayName(const gnomonics::CivilDate &day) { return dayName(day, true); }
+
+} // namespace drawing

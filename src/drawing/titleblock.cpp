@@ -1,0 +1,155 @@
+#include "drawing/titleblock.h"
+
+#include "drawing/linenames.h"
+#include "drawing/textformat.h"
+#include "sheet/markedtext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace drawing {
+
+namespace {
+
+std::string say(const char *italian) { return sheet::translated(italian); }
+
+// The block's lines one under the other; while muted, lines asked for are left out.
+struct BlockWriter {
+    Piece piece;
+    double th = 0;
+    double y = 0;
+    double widest = 0;
+    bool muted = false;
+
+    void line(const std::string &text, Layer layer = Layer::Texts, double scale = 1.0)
+    {
+        if (muted)
+            return;
+        y -= th * scale * 1.6;
+        Label l;
+        l.at = {0, y};
+        l.text = text;
+        l.heightMm = th * scale;
+        l.layer = layer;
+        widest = std::max(widest, TextWidthMm(text, th * scale));
+        piece.labels.push_back(l);
+    }
+};
+
+void add(std::string &s, const std::string &t) { s += (s.empty() ? "" : ", ") + t; }
+
+std::string hoursText(const gnomonics::DialSpec &design)
+{
+    std::string hours;
+    if (design.hours.apparent)
+        add(hours, design.hours.halfHours ? say(QT_TRANSLATE_NOOP("horalo", "vere e mezze ore")) : say(QT_TRANSLATE_NOOP("horalo", "vere")));
+    if (design.hours.clock)
+        add(hours, (say(QT_TRANSLATE_NOOP("horalo", "civili (analemma "))) +
+                       (design.hours.analemma == gnomonics::AnalemmaMode::Whole ? say(QT_TRANSLATE_NOOP("horalo", "intero"))
+                        : design.hours.analemma == gnomonics::AnalemmaMode::Halves ? say(QT_TRANSLATE_NOOP("horalo", "a metà")) : say(QT_TRANSLATE_NOOP("horalo", "del mezzogiorno"))) +
+                       say(QT_TRANSLATE_NOOP("horalo", ", anno ")) + std::to_string(design.year) + ")");
+    if (design.hours.italic)
+        add(hours, say(QT_TRANSLATE_NOOP("horalo", "italiche")));
+    if (design.hours.babylonian)
+        add(hours, say(QT_TRANSLATE_NOOP("horalo", "babiloniche")));
+    return hours;
+}
+
+std::string datesText(const gnomonics::DialSpec &design)
+{
+    std::string dates;
+    if (design.dates.solsticesEquinoxes)
+        add(dates, say(QT_TRANSLATE_NOOP("horalo", "solstizi ed equinozi")));
+    if (design.dates.zodiac)
+        add(dates, say(QT_TRANSLATE_NOOP("horalo", "segni zodiacali")));
+    if (design.dates.monthFirsts)
+        add(dates, say(QT_TRANSLATE_NOOP("horalo", "primo del mese")));
+    for (const auto &day : design.dates.dates)
+        add(dates, ShownDayName(day) + " " + std::to_string(day.year));
+    return dates;
+}
+
+// The designer's own account of its inputs: place, clock, wall, gnomon, lines and plate.
+void writeInputs(BlockWriter &block, const gnomonics::DialLines &dial)
+{
+    const auto &design = dial.design;
+    const auto &clip = design.plate;
+    const auto &place = design.place;
+    const double d = design.declinationDeg;
+    std::string side = std::abs(d) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Sud)")) : std::abs(std::abs(d) - 180) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Nord)"))
+                                                      : (d < 0 ? say(QT_TRANSLATE_NOOP("horalo", " Est")) : say(QT_TRANSLATE_NOOP("horalo", " Ovest")));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Latitudine ")) + DegreesText(place.latitudeDeg, 4) + say(QT_TRANSLATE_NOOP("horalo", "  longitudine ")) + DegreesText(place.longitudeDeg, 4) +
+               say(QT_TRANSLATE_NOOP("horalo", " (Est positiva)")));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Fuso ")) + DecimalShown(place.zoneHours, 2) + " h" + (place.summerTime ? say(QT_TRANSLATE_NOOP("horalo", ", ora legale")) : say(QT_TRANSLATE_NOOP("horalo", ", senza ora legale"))));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Declinazione del piano ")) + DegreesText(std::abs(d), 2) + side + say(QT_TRANSLATE_NOOP("horalo", "  inclinazione ")) +
+               DegreesText(design.inclinationDeg, 2));
+    block.line(std::string(design.gnomon == gnomonics::GnomonSize::StyleLength ? say(QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo ")) : say(QT_TRANSLATE_NOOP("horalo", "Altezza del nodo "))) +
+               DecimalShown(design.gnomonMm, 1) + " mm");
+    const std::string hours = hoursText(design);
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore: ")) + (hours.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : hours));
+    const std::string dates = datesText(design);
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: ")) + (dates.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : dates));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
+               say(QT_TRANSLATE_NOOP("horalo", " mm, piede dello gnomone F a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm da sinistra e ")) + DecimalShown(clip.topMm, 0) +
+               say(QT_TRANSLATE_NOOP("horalo", " mm dall'alto")) + (dial.footOnPlate ? "" : say(QT_TRANSLATE_NOOP("horalo", " (fuori dalla lastra)"))));
+}
+
+// What the maker sets the style by: its elevation and lengths, the substyle, O, the scale.
+void writeConstruction(BlockWriter &block, const gnomonics::DialPlane &plane)
+{
+    // The signs of the two angles are this program's conventions; the block says them.
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo ")) + DegreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +
+               DecimalShown(plane.nodusHeightMm, 1) + " mm" +
+               (plane.hasCentre ? say(QT_TRANSLATE_NOOP("horalo", "  stilo O-nodo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm" : ""));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare ")) + DegreesText(plane.substyleAngleDeg, 2) +
+               (plane.substyleFromVertical ? say(QT_TRANSLATE_NOOP("horalo", " dalla verticale (+ verso il pomeriggio)"))
+                                           : say(QT_TRANSLATE_NOOP("horalo", " dalla meridiana (+ verso il pomeriggio)"))));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + DegreesText(plane.longitudeDifferenceDeg, 2) +
+               say(QT_TRANSLATE_NOOP("horalo", " (+ a Ovest)")));
+    if (plane.hasCentre)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O (radice dello stilo) a x ")) + DecimalShown(plane.centre.xMm, 1) + say(QT_TRANSLATE_NOOP("horalo", ", y ")) + DecimalShown(plane.centre.yMm, 1) +
+                   say(QT_TRANSLATE_NOOP("horalo", " mm da F")));
+    else
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Quadrante polare: lo stilo è parallelo al piano, senza centro")));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm dal piede dello gnomone F (x a destra, y in alto)")));
+}
+
+// The families of lines, each in its own colour.
+void writeLegend(BlockWriter &block, const gnomonics::DialSpec &design)
+{
+    if (design.hours.apparent)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore vere")), Layer::Hours);
+    if (design.hours.clock)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore civili (tempo del fuso)")), Layer::ClockHours);
+    if (design.hours.clock && design.hours.equationOfTime && design.hours.analemma == gnomonics::AnalemmaMode::Halves) {
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Da dicembre a giugno: linea continua")), Layer::ClockHours);
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Da giugno a dicembre: linea tratteggiata")), Layer::ClockHours);
+    }
+    if (design.hours.italic)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore italiche")), Layer::Italic);
+    if (design.hours.babylonian)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")), Layer::Babylonian);
+    if (!datesText(design).empty() || !design.dates.declinations.empty())
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne")), Layer::Dates);
+}
+
+} // namespace
+
+Piece TitleBlockPiece(const gnomonics::DialLines &dial, const std::string &heading, const SketchTitle &title, double th)
+{
+    BlockWriter block;
+    block.th = th;
+    block.line(heading, Layer::Texts, 1.4);
+    for (const std::string &text : title.blockLines)
+        block.line(text);
+    // The designer's own account of its inputs; a sheet's drawing gave its lines above.
+    block.muted = !title.blockLines.empty();
+    writeInputs(block, dial);
+    block.muted = false;
+    writeConstruction(block, dial.plane);
+    writeLegend(block, dial.design);
+    block.piece.box = {0, block.y - th * 0.5, block.widest, 0};
+    return std::move(block.piece);
+}
+
+} // namespace drawing
