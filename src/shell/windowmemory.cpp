@@ -1,5 +1,6 @@
 #include "shell/windowmemory.h"
 
+#include "shell/centring.h"
 #include "sheet/qt/settings.h"
 
 #include <QCoreApplication>
@@ -77,8 +78,15 @@ void rememberWindow(QWidget *window)
         return;
     if (resizable(window)) {
         const QByteArray saved = sheet::programSettings().value(geometryKey(window)).toByteArray();
-        if (!saved.isEmpty())
+        if (!saved.isEmpty()) {
             window->restoreGeometry(saved);
+        } else if (window->sizeHint().width() > window->width() || window->sizeHint().height() > window->height()) {
+            // The toolkit opens a window at most two thirds of the screen; one whose content
+            // wants more (the survey's table) opens as large as it wants, within the screen.
+            window->resize(window->sizeHint().expandedTo(window->size()));
+            keepOnScreen(window);
+            CentraForm(window);
+        }
         window->installEventFilter(new Keeper(window));
         // The program may end with the window still open (Esci, the session ending).
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [w = QPointer<QWidget>(window)] {
