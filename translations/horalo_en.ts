@@ -8,6 +8,54 @@
         <translation>Horalo: design and computation of sundials.</translation>
     </message>
     <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Modifica</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Vista</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Nuovo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Apri…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Salva con nome…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Esporta…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ingrandisci</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Riduci</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
         <source>Anteprima di stampa</source>
         <translation>Print preview</translation>
     </message>

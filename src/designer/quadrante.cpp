@@ -11,6 +11,7 @@
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,8 +22,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -32,6 +36,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -95,6 +101,20 @@ const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello gnomon
 // The points are counted when the table is built, on the first look at its tab.
 const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 
+const sheet::UiText kMenuFile{QT_TRANSLATE_NOOP("horalo", "File")};
+const sheet::UiText kMenuEdit{QT_TRANSLATE_NOOP("horalo", "Modifica")};
+const sheet::UiText kMenuView{QT_TRANSLATE_NOOP("horalo", "Vista")};
+const sheet::UiText kActNew{QT_TRANSLATE_NOOP("horalo", "Nuovo")};
+const sheet::UiText kActOpen{QT_TRANSLATE_NOOP("horalo", "Apri…")};
+const sheet::UiText kActSaveAs{QT_TRANSLATE_NOOP("horalo", "Salva con nome…")};
+const sheet::UiText kActExport{QT_TRANSLATE_NOOP("horalo", "Esporta…")};
+const sheet::UiText kActClose{QT_TRANSLATE_NOOP("horalo", "Chiudi")};
+const sheet::UiText kActUndo{QT_TRANSLATE_NOOP("horalo", "Annulla")};
+const sheet::UiText kActRedo{QT_TRANSLATE_NOOP("horalo", "Ripeti")};
+const sheet::UiText kActFit{QT_TRANSLATE_NOOP("horalo", "Adatta")};
+const sheet::UiText kActZoomIn{QT_TRANSLATE_NOOP("horalo", "Ingrandisci")};
+const sheet::UiText kActZoomOut{QT_TRANSLATE_NOOP("horalo", "Riduci")};
+
 QString number(double v) { return QString::fromStdString(sheet::FormatGeneral(v)); }
 
 } // namespace
@@ -112,6 +132,7 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     split->setStretchFactor(1, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(split);
+    buildActions();
     resize(1280, 800);
 
     debounce_ = new QTimer(this);
@@ -204,16 +225,7 @@ QWidget *Quadrante::buildDrawingSide()
     canvas_ = new drawing::DrawingCanvas;
     canvas_->setObjectName(QStringLiteral("Disegno"));
     canvas_->setFocusPolicy(Qt::StrongFocus);
-    auto shortcut = [&](QKeySequence key, auto action) {
-        auto *s = new QShortcut(key, canvas_);
-        s->setContext(Qt::WidgetShortcut);
-        connect(s, &QShortcut::activated, canvas_, action);
-    };
-    auto centre = [this] { return QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0); };
-    shortcut(QKeySequence(Qt::Key_Plus), [this, centre] { canvas_->zoomBy(1.25, centre()); });
-    shortcut(QKeySequence(Qt::Key_Equal), [this, centre] { canvas_->zoomBy(1.25, centre()); });
-    shortcut(QKeySequence(Qt::Key_Minus), [this, centre] { canvas_->zoomBy(0.8, centre()); });
-    shortcut(QKeySequence(Qt::Key_0), [this] { canvas_->fitToView(); });
+    canvas_->installEventFilter(this);
     coordinates_ = new CoordinateModel(this);
     table_ = new QTableView;
     table_->setModel(coordinates_);
@@ -234,9 +246,129 @@ QWidget *Quadrante::buildDrawingSide()
     auto *right = new QWidget;
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
+    // Above the drawing, not in the scrolled form: the file's commands are always at hand.
+    toolBar_ = new QToolBar;
+    toolBar_->setObjectName(QStringLiteral("BarraStrumenti"));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    rightLayout->addWidget(toolBar_);
     rightLayout->addWidget(tabs_, 1);
     rightLayout->addWidget(status_);
     return right;
+}
+
+void Quadrante::buildActions()
+{
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("BarraMenu"));
+    layout()->setMenuBar(bar);
+    QMenu *file = bar->addMenu(kMenuFile);
+    file->setObjectName(QStringLiteral("MenuFile"));
+    QMenu *edit = bar->addMenu(kMenuEdit);
+    edit->setObjectName(QStringLiteral("MenuModifica"));
+    QMenu *view = bar->addMenu(kMenuView);
+    view->setObjectName(QStringLiteral("MenuVista"));
+    connect(makeAction(file, "azioneNuovo", kActNew, "document-new", {QKeySequence::New}), &QAction::triggered, this,
+            &Quadrante::onNew);
+    connect(makeAction(file, "azioneApri", kActOpen, "document-open", {QKeySequence::Open}), &QAction::triggered, this,
+            &Quadrante::onOpen);
+    connect(makeAction(file, "azioneSalva", kSave, "document-save", {QKeySequence::Save}), &QAction::triggered, this,
+            [this] { onSave(); });
+    connect(makeAction(file, "azioneSalvaConNome", kActSaveAs, "document-save-as", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+            &QAction::triggered, this, [this] { onSaveAs(); });
+    file->addSeparator();
+    connect(makeAction(file, "azioneEsporta", kActExport, "document-export", {QKeySequence(Qt::CTRL | Qt::Key_E)}), &QAction::triggered,
+            this, &Quadrante::onExport);
+    file->addSeparator();
+    connect(makeAction(file, "azioneChiudi", kActClose, "window-close", {QKeySequence(Qt::CTRL | Qt::Key_W)}), &QAction::triggered, this,
+            &QWidget::close);
+    QAction *undo = makeAction(edit, "azioneAnnulla", kActUndo, "edit-undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction *redo = makeAction(edit, "azioneRipeti", kActRedo, "edit-redo",
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo, &QAction::triggered, this, [this] { stepHistory(true); });
+    connect(redo, &QAction::triggered, this, [this] { stepHistory(false); });
+    QUndoStack *history = document_->history();
+    undo->setEnabled(history->canUndo());
+    redo->setEnabled(history->canRedo());
+    connect(history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(makeAction(view, "azioneAdatta", kActFit, "zoom-fit-best", {QKeySequence(Qt::CTRL | Qt::Key_0)}), &QAction::triggered, this,
+            [this] { canvas_->fitToView(); });
+    connect(makeAction(view, "azioneIngrandisci", kActZoomIn, "zoom-in", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+            &QAction::triggered, this, [this] { zoomAboutCentre(1.25); });
+    connect(makeAction(view, "azioneRiduci", kActZoomOut, "zoom-out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}), &QAction::triggered, this,
+            [this] { zoomAboutCentre(0.8); });
+    for (const char *name : {"azioneNuovo", "azioneApri", "azioneSalva", "azioneEsporta"})
+        toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
+    toolBar_->addSeparator();
+    for (const char *name : {"azioneAnnulla", "azioneRipeti"})
+        toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
+    toolBar_->addSeparator();
+    for (const char *name : {"azioneAdatta", "azioneIngrandisci", "azioneRiduci"})
+        toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
+}
+
+QAction *Quadrante::makeAction(QMenu *menu, const char *name, const QString &text, const char *icon,
+                               const QList<QKeySequence> &keys)
+{
+    // A theme without the icon leaves the text alone on the button.
+    auto *action = new QAction(QIcon::fromTheme(QString::fromLatin1(icon)), text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    menu->addAction(action);
+    // Also on the window itself, so that the keys work wherever the designer is shown.
+    QWidget::addAction(action);
+    actions_.insert(action->objectName(), action);
+    return action;
+}
+
+void Quadrante::stepHistory(bool back)
+{
+    if (debounce_->isActive())
+        recompute();
+    QUndoStack *history = document_->history();
+    if (back)
+        history->undo();
+    else
+        history->redo();
+}
+
+void Quadrante::zoomAboutCentre(double factor)
+{
+    canvas_->zoomBy(factor, QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0));
+}
+
+bool Quadrante::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit *>(watched)) {
+        // Left unaccepted, the key reaches the designer's Annulla / Ripeti instead of the field.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
+            return true;
+    }
+    if (watched == canvas_ && event->type() == QEvent::KeyPress) {
+        // The bare keys belong to the drawing only while it has the focus; a field keeps its digits.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+        if (mods == Qt::NoModifier) {
+            switch (key->key()) {
+            case Qt::Key_Plus:
+            case Qt::Key_Equal:
+                zoomAboutCentre(1.25);
+                return true;
+            case Qt::Key_Minus:
+                zoomAboutCentre(0.8);
+                return true;
+            case Qt::Key_0:
+                canvas_->fitToView();
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Quadrante::addLineRow(QFormLayout *layout, const QString &label, const QString &key)
@@ -279,6 +411,7 @@ QLineEdit *Quadrante::addLine(const QString &key)
     auto *edit = new QLineEdit;
     edit->setObjectName(key);
     lines_.insert(key, edit);
+    edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, &Quadrante::onFieldEdited);
     return edit;
 }
@@ -447,6 +580,10 @@ bool Quadrante::recompute()
 
 void Quadrante::commitToDocument(const project::Project &p)
 {
+    // While a step is shown the document already holds it exactly; the form's rounded text
+    // read back must not become a step of its own (it would wipe the steps to redo).
+    if (restoring_)
+        return;
     committing_ = true;
     document_->setProject(p);
     committing_ = false;
@@ -457,7 +594,10 @@ void Quadrante::onDocumentChanged()
     if (committing_)
         return;
     writeFields(document_->project());
+    restoring_ = true;
     recompute();
+    restoring_ = false;
+    document_->setModified(true);
 }
 
 void Quadrante::redraw()
@@ -509,6 +649,7 @@ void Quadrante::setProject(const project::Project &p, const QString &path)
     commitToDocument(p);
     writeFields(p);
     recompute();
+    document_->clearHistory();
     document_->setModified(false);
     updateTitle();
 }
@@ -524,6 +665,16 @@ bool Quadrante::openFile(const QString &path, QString *error)
     fitted_ = false;
     setProject(read.project, path);
     return true;
+}
+
+void Quadrante::onNew()
+{
+    if (!maySetAside(kUnsavedReplace))
+        return;
+    project::Project defaults;
+    defaults.year = QDate::currentDate().year();
+    fitted_ = false;
+    setProject(defaults, QString());
 }
 
 void Quadrante::onOpen()
@@ -609,6 +760,8 @@ QString Quadrante::applySurvey(const shell::WallSurveyResult &survey)
         return words->text().arg(shown.empty() ? QStringLiteral("?") : QString::fromStdString(shown),
                                  QString::fromStdString(project::LimitSentence(field)));
     }
+    // The readings and the plane they give are one step to undo.
+    document_->history()->beginMacro(QString());
     loading_ = true;
     line(project::LimitOf(project::Limited::Declination).formKey)->setText(number(std::abs(declinationDeg)));
     side_->setCurrentIndex(declinationDeg < 0 ? 0 : 1);
@@ -619,6 +772,7 @@ QString Quadrante::applySurvey(const shell::WallSurveyResult &survey)
     committing_ = false;
     document_->setModified(true);
     recompute();
+    document_->history()->endMacro();
     return {};
 }
 

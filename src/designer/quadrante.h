@@ -10,7 +10,10 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
 class QCheckBox;
+class QMenu;
+class QToolBar;
 class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
@@ -60,10 +63,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The drawing's own keys (+, =, -, 0 without Ctrl) while it has the focus; the fields'
+    // Ctrl+Z and Ctrl+Shift+Z go to the designer's undo, not to the field's own.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     void onFieldEdited();
+    void onNew();
     void onOpen();
     bool onSave();
     bool onSaveAs();
@@ -92,6 +99,13 @@ private:
     QWidget *buildForm();
     QHBoxLayout *buildFileButtons();
     QWidget *buildDrawingSide();
+    // The menu bar and the tool bar over the drawing, with their keys.
+    void buildActions();
+    QAction *makeAction(QMenu *menu, const char *name, const QString &text, const char *icon,
+                       const QList<QKeySequence> &keys);
+    void zoomAboutCentre(double factor);
+    // Annulla / Ripeti: what is typed and still waiting for the pause is taken first as a step.
+    void stepHistory(bool back);
     // A row of the form with its line for the reason of a refusal beneath.
     void addLineRow(QFormLayout *layout, const QString &label, const QString &key);
     void addNumberRow(QFormLayout *layout, project::Limited field);
@@ -114,6 +128,8 @@ private:
     QTableView *table_ = nullptr;
     CoordinateModel *coordinates_ = nullptr;
     QLabel *status_ = nullptr;
+    QToolBar *toolBar_ = nullptr;
+    QHash<QString, QAction *> actions_;
     QTimer *debounce_ = nullptr;
 
     DialDocument *document_ = nullptr;
@@ -121,6 +137,7 @@ private:
     project::Project dialFor_; // the values dial_ was designed from
     bool loading_ = false;
     bool committing_ = false;
+    bool restoring_ = false; // an undo or redo step is being shown
     bool fitted_ = false;
     bool tableStale_ = true;
 };

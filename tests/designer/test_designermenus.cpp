@@ -1,0 +1,226 @@
+#include "designer/quadrante.h"
+#include "drawing/qt/drawingcanvas.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <cmath>
+
+// The designer as a desktop program: its menus and tool bar, the keys that reach them or the
+// drawing, and Annulla / Ripeti over every accepted change.
+class TestDesignerMenus : public QObject {
+    Q_OBJECT
+
+    static constexpr double kDegTol = 1e-9;
+
+    static QAction *action(QWidget &w, const QString &name) { return w.findChild<QAction *>(name); }
+
+    static void showActive(QWidget &w)
+    {
+        w.resize(1366, 768);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+
+    // Types a value into a field as a user does, then lets the pause after typing pass.
+    static void typeInto(QLineEdit *field, const QString &text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void menusAndKeys_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("onToolBar");
+        QTest::newRow("new") << "MenuFile" << "azioneNuovo" << "Nuovo" << "Ctrl+N" << true;
+        QTest::newRow("open") << "MenuFile" << "azioneApri" << "Apri…" << "Ctrl+O" << true;
+        QTest::newRow("save") << "MenuFile" << "azioneSalva" << "Salva" << "Ctrl+S" << true;
+        QTest::newRow("save as") << "MenuFile" << "azioneSalvaConNome" << "Salva con nome…" << "Ctrl+Shift+S" << false;
+        QTest::newRow("export") << "MenuFile" << "azioneEsporta" << "Esporta…" << "Ctrl+E" << true;
+        QTest::newRow("close") << "MenuFile" << "azioneChiudi" << "Chiudi" << "Ctrl+W" << false;
+        QTest::newRow("undo") << "MenuModifica" << "azioneAnnulla" << "Annulla" << "Ctrl+Z" << true;
+        QTest::newRow("redo") << "MenuModifica" << "azioneRipeti" << "Ripeti" << "Ctrl+Shift+Z" << true;
+        QTest::newRow("fit") << "MenuVista" << "azioneAdatta" << "Adatta" << "Ctrl+0" << true;
+        QTest::newRow("zoom in, with or without Shift") << "MenuVista" << "azioneIngrandisci" << "Ingrandisci"
+                                                        << "Ctrl++|Ctrl+=" << true;
+        QTest::newRow("zoom out") << "MenuVista" << "azioneRiduci" << "Riduci" << "Ctrl+-" << true;
+    }
+    void menusAndKeys()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        QFETCH(bool, onToolBar);
+        designer::Quadrante w;
+        QVERIFY(w.layout()->menuBar());
+        auto *m = w.findChild<QMenu *>(menu);
+        QVERIFY(m);
+        QAction *a = action(w, name);
+        QVERIFY(a);
+        QVERIFY(m->actions().contains(a));
+        QCOMPARE(a->text(), text);
+        for (const QString &key : keys.split(QLatin1Char('|')))
+            QVERIFY2(a->shortcuts().contains(QKeySequence(key, QKeySequence::PortableText)), qPrintable(key));
+        auto *bar = w.findChild<QToolBar *>(QStringLiteral("BarraStrumenti"));
+        QVERIFY(bar);
+        QCOMPARE(bar->actions().contains(a), onToolBar);
+    }
+
+    // The tool bar stands above the drawing, outside the scrolled form: in view whatever the
+    // form's scroll.
+    void toolBarIsInViewAboveTheDrawing()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        auto *bar = w.findChild<QToolBar *>(QStringLiteral("BarraStrumenti"));
+        auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
+        QVERIFY(bar->isVisible());
+        QVERIFY(!bar->parentWidget()->inherits("QScrollArea"));
+        for (QWidget *p = bar; p; p = p->parentWidget())
+            QVERIFY(!p->inherits("QAbstractScrollArea"));
+        QVERIFY(bar->mapTo(&w, QPoint(0, bar->height())).y() <= canvas->mapTo(&w, QPoint(0, 0)).y());
+    }
+
+    // Digits and signs typed in a field are the field's: the drawing keeps its scale. The
+    // same keys with Ctrl zoom wherever the focus is; bare, they zoom only the focused drawing.
+    void keysInAFieldDoNotZoom()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
+        auto *width = w.findChild<QLineEdit *>(QStringLiteral("larghezza_mm"));
+        canvas->fitToView();
+        const double fitted = canvas->zoom();
+        typeInto(width, QStringLiteral("1000"));
+        for (Qt::Key key : {Qt::Key_0, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Equal})
+            QTest::keyClick(width, key);
+        QCOMPARE(width->text(), QStringLiteral("10000+-="));
+        QCOMPARE(canvas->zoom(), fitted);
+        QTest::keyClick(width, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE_LE(std::abs(canvas->zoom() - fitted * 1.25), 1e-9 * fitted);
+        QTest::keyClick(width, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE_LE(std::abs(canvas->zoom() - fitted), 1e-9 * fitted);
+        QTest::keyClick(width, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE_LE(std::abs(canvas->zoom() - fitted * 0.8), 1e-9 * fitted);
+        canvas->setFocus();
+        QTest::keyClick(canvas, Qt::Key_0);
+        QCOMPARE_LE(std::abs(canvas->zoom() - fitted), 1e-9 * fitted);
+        QTest::keyClick(canvas, Qt::Key_Plus);
+        QCOMPARE_LE(std::abs(canvas->zoom() - fitted * 1.25), 1e-9 * fitted);
+    }
+
+    // A project without a file asks where to save it.
+    void ctrlSAsksWhereWithoutAFile()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        bool asked = false;
+        QTimer::singleShot(0, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                asked = dialog->acceptMode() == QFileDialog::AcceptSave;
+                dialog->reject();
+            }
+        });
+        auto *lat = w.findChild<QLineEdit *>(QStringLiteral("latitudine"));
+        lat->setFocus();
+        QTest::keyClick(lat, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(asked);
+    }
+
+    // Ctrl+Z from the very field typed in brings back the old latitude and the dial of the old
+    // plane; Ctrl+Shift+Z the new one again. Each step enables only what can be done.
+    void undoAndRedoALatitude()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        QAction *undo = action(w, QStringLiteral("azioneAnnulla"));
+        QAction *redo = action(w, QStringLiteral("azioneRipeti"));
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        auto *lat = w.findChild<QLineEdit *>(QStringLiteral("latitudine"));
+        const QString oldText = lat->text();
+        const double oldLatitude = w.dial().lines.plane.input.latitudeDeg;
+        typeInto(lat, QStringLiteral("38,5"));
+        w.redrawNow();
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.latitudeDeg - 38.5), kDegTol);
+        QVERIFY(undo->isEnabled());
+        QTest::keyClick(lat, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(lat->text(), oldText);
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.latitudeDeg - oldLatitude), kDegTol);
+        QCOMPARE_LE(std::abs(w.project().latitudeDeg - oldLatitude), kDegTol);
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(redo->isEnabled());
+        QVERIFY(w.isModified());
+        QTest::keyClick(lat, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(lat->text(), QStringLiteral("38,5"));
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.latitudeDeg - 38.5), kDegTol);
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+    }
+
+    // Typed and not yet redrawn, a value is still a step: Ctrl+Z takes it back at once.
+    void undoTakesWhatIsStillWaiting()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        auto *decl = w.findChild<QLineEdit *>(QStringLiteral("declinazione"));
+        typeInto(decl, QStringLiteral("25"));
+        QTest::keyClick(decl, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(decl->text(), QStringLiteral("0"));
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.declinationDeg), kDegTol);
+    }
+
+    // The survey's plane with its readings is one step; a sheet's dial is one step; a new
+    // project has no past.
+    void surveyAndSheetAreOneStepEach()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        QUndoStack *history = w.document()->history();
+        shell::WallSurveyResult survey;
+        survey.declinationDeg = -32.5;
+        survey.inclinationDeg = 4;
+        QCOMPARE(w.applySurvey(survey), QString());
+        QCOMPARE(history->count(), 1);
+        shell::SheetDialInputs sheetDial;
+        sheetDial.latitudeDeg = 41.9;
+        sheetDial.declinationDeg = 12;
+        sheetDial.inclinationDeg = 0;
+        sheetDial.styleMm = 150;
+        w.document()->setModified(false); // as after a save: no question before the sheet's dial
+        w.takeSheetInputs(sheetDial);
+        QCOMPARE(history->count(), 2);
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.declinationDeg - 12), kDegTol);
+        history->undo();
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.declinationDeg + 32.5), kDegTol);
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.inclinationDeg - 4), kDegTol);
+        QVERIFY(!w.project().keptJson.empty());
+        history->undo();
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.input.declinationDeg), kDegTol);
+        QVERIFY(w.project().keptJson.empty());
+        w.document()->setModified(false);
+        action(w, QStringLiteral("azioneNuovo"))->trigger();
+        QCOMPARE(history->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestDesignerMenus)
+#include "test_designermenus.moc"
