@@ -8,6 +8,10 @@
         <translation>Horalo: design and computation of sundials.</translation>
     </message>
     <message>
+        <source>Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, quindi non ha una lunghezza. Resta data l&apos;altezza del nodo.</source>
+        <translation>Polar dial: the style is parallel to the plane and has no dial centre O, so it has no length. The nodus height stays the given measure.</translation>
+    </message>
+    <message>
         <source>File</source>
         <translation>File</translation>
     </message>

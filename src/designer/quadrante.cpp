@@ -6,6 +6,7 @@
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
 #include "drawing/qt/drawingcanvas.h"
+#include "gnomonics/plane.h"
 #include "project/fieldlimits.h"
 #include "shell/registry.h"
 #include "sheet/numbers.h"
@@ -101,6 +102,9 @@ const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello gnomon
 // The points are counted when the table is built, on the first look at its tab.
 const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 
+const sheet::UiText kPolarNoLength{QT_TRANSLATE_NOOP(
+    "horalo", "Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, quindi non ha una "
+              "lunghezza. Resta data l'altezza del nodo.")};
 const sheet::UiText kMenuFile{QT_TRANSLATE_NOOP("horalo", "File")};
 const sheet::UiText kMenuEdit{QT_TRANSLATE_NOOP("horalo", "Modifica")};
 const sheet::UiText kMenuView{QT_TRANSLATE_NOOP("horalo", "Vista")};
@@ -139,7 +143,8 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     debounce_->setSingleShot(true);
     debounce_->setInterval(40);
     connect(debounce_, &QTimer::timeout, this, &Quadrante::recompute);
-    for (QComboBox *c : {side_, gnomonKind_, analemma_})
+    connect(gnomonKind_, &QComboBox::currentIndexChanged, this, &Quadrante::onGnomonKindChanged);
+    for (QComboBox *c : {side_, analemma_})
         connect(c, &QComboBox::currentIndexChanged, this, &Quadrante::onFieldEdited);
 
     project::Project defaults;
@@ -675,6 +680,44 @@ void Quadrante::onNew()
     defaults.year = QDate::currentDate().year();
     fitted_ = false;
     setProject(defaults, QString());
+}
+
+void Quadrante::onGnomonKindChanged(int index)
+{
+    if (loading_)
+        return;
+    const bool toStyle = index == 1;
+    const project::Project &p = document_->project();
+    const QString nodusKey = QString::fromLatin1(project::LimitOf(project::Limited::NodusHeight).formKey);
+    const QString styleKey = QString::fromLatin1(project::LimitOf(project::Limited::StyleLength).formKey);
+    if (p.styleLengthGiven != toStyle) {
+        // The same gnomon said the other way, on the plane of the dial as drawn: h = L sin(e).
+        gnomonics::PlaneInput in;
+        in.latitudeDeg = p.latitudeDeg;
+        in.declinationDeg = p.declinationDeg;
+        in.inclinationDeg = p.inclinationDeg;
+        in.gnomon = p.styleLengthGiven ? gnomonics::GnomonSize::StyleLength : gnomonics::GnomonSize::NodusHeight;
+        in.sizeMm = p.gnomonMm;
+        const gnomonics::DialPlaneResult made = gnomonics::MakeDialPlane(in);
+        if (toStyle && made.status.ok() && !made.plane.hasCentre) {
+            // A polar dial's style never meets the plane: it has no length to give.
+            loading_ = true;
+            gnomonKind_->setCurrentIndex(0);
+            loading_ = false;
+            QLabel *error = errorLabels_.value(nodusKey);
+            error->setText(kPolarNoLength);
+            if (auto *form = qobject_cast<QFormLayout *>(error->parentWidget()->layout()))
+                form->setRowVisible(error, true);
+            status_->setText(kPolarNoLength);
+            return;
+        }
+        if (made.status.ok()) {
+            // To the hundredth of a millimetre, as finely as a maker measures.
+            const double mm = toStyle ? made.plane.styleLengthMm : made.plane.nodusHeightMm;
+            lines_.value(toStyle ? styleKey : nodusKey)->setText(number(std::round(mm * 100.0) / 100.0));
+        }
+    }
+    onFieldEdited();
 }
 
 void Quadrante::onOpen()

@@ -71,6 +71,8 @@ protected:
 private:
     void onFieldEdited();
     void onNew();
+    // "Misura data" switched: the other measure of the same gnomon on the accepted plane.
+    void onGnomonKindChanged(int index);
     void onOpen();
     bool onSave();
     bool onSaveAs();

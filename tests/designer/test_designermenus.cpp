@@ -2,7 +2,9 @@
 #include "drawing/qt/drawingcanvas.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -219,6 +221,77 @@ private Q_SLOTS:
         w.document()->setModified(false);
         action(w, QStringLiteral("azioneNuovo"))->trigger();
         QCOMPARE(history->count(), 0);
+    }
+
+    // Switching "Misura data" gives the same gnomon's other measure on the dial's plane: the
+    // style length L with h = L sin e, e the style's angle with the plane, found here from the
+    // plane's normal and the Earth's axis. Back again gives the nodus height it came from.
+    void nodusHeightToStyleLength_data()
+    {
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("declination");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("inclination");
+        QTest::newRow("south wall at 45.4642") << "45,4642" << "0" << 1 << "0";
+        QTest::newRow("wall declining 30 West, leaning back 20") << "45,4642" << "30" << 1 << "20";
+        QTest::newRow("wall declining 65 East at 38") << "38" << "65" << 0 << "0";
+        QTest::newRow("horizontal dial at 41.9") << "41,9" << "0" << 1 << "90";
+    }
+    void nodusHeightToStyleLength()
+    {
+        QFETCH(QString, latitude);
+        QFETCH(QString, declination);
+        QFETCH(int, side);
+        QFETCH(QString, inclination);
+        constexpr double kHundredth = 0.005; // the converted measure is shown to 0.01 mm
+        const double h = 100;
+        designer::Quadrante w;
+        auto *kind = w.findChild<QComboBox *>(QStringLiteral("gnomone"));
+        w.findChild<QLineEdit *>(QStringLiteral("latitudine"))->setText(latitude);
+        w.findChild<QLineEdit *>(QStringLiteral("declinazione"))->setText(declination);
+        w.findChild<QComboBox *>(QStringLiteral("lato"))->setCurrentIndex(side);
+        w.findChild<QLineEdit *>(QStringLiteral("inclinazione"))->setText(inclination);
+        w.redrawNow();
+        const double deg = M_PI / 180;
+        const double phi = QLocale(QLocale::Italian).toDouble(latitude) * deg;
+        const double d = (side == 0 ? -1 : 1) * declination.toDouble() * deg;
+        const double i = inclination.toDouble() * deg;
+        // Normal: the facing direction (South turned West by d) raised by i; axis: North, up by phi.
+        const double n[3] = {-std::sin(d) * std::cos(i), -std::cos(d) * std::cos(i), std::sin(i)};
+        const double pole[3] = {0, std::cos(phi), std::sin(phi)};
+        const double sinE = std::abs(n[0] * pole[0] + n[1] * pole[1] + n[2] * pole[2]);
+        kind->setCurrentIndex(1);
+        w.redrawNow();
+        auto *style = w.findChild<QLineEdit *>(QStringLiteral("stilo_mm"));
+        const double shown = QLocale(QLocale::Italian).toDouble(style->text());
+        QCOMPARE_LE(std::abs(shown - h / sinE), kHundredth);
+        QVERIFY(w.project().styleLengthGiven);
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.nodusHeightMm - h), kHundredth);
+        kind->setCurrentIndex(0);
+        w.redrawNow();
+        QCOMPARE_LE(std::abs(QLocale(QLocale::Italian).toDouble(w.findChild<QLineEdit *>(QStringLiteral("altezza_mm"))->text()) - h),
+                    kHundredth);
+        QCOMPARE_LE(std::abs(w.dial().lines.plane.nodusHeightMm - h), kHundredth);
+    }
+
+    // A wall facing due West holds the Earth's axis: its style never meets it, so there is no
+    // style length to give. The choice goes back and says why; the dial stays as it was.
+    void polarDialHasNoStyleLength()
+    {
+        designer::Quadrante w;
+        auto *kind = w.findChild<QComboBox *>(QStringLiteral("gnomone"));
+        w.findChild<QLineEdit *>(QStringLiteral("declinazione"))->setText(QStringLiteral("90"));
+        w.redrawNow();
+        QVERIFY(w.dial().ok);
+        QVERIFY(!w.dial().lines.plane.hasCentre);
+        const project::Project before = w.project();
+        kind->setCurrentIndex(1);
+        QCOMPARE(kind->currentIndex(), 0);
+        QVERIFY(!w.project().styleLengthGiven);
+        QVERIFY(w.project() == before);
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("altezza_mm_errore"))->text(),
+                 QStringLiteral("Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, "
+                                "quindi non ha una lunghezza. Resta data l'altezza del nodo."));
     }
 };
 
