@@ -8,58 +8,6 @@
         <translation>Horalo: design and computation of sundials.</translation>
     </message>
     <message>
-        <source>Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, quindi non ha una lunghezza. Resta data l&apos;altezza del nodo.</source>
-        <translation>Polar dial: the style is parallel to the plane and has no dial centre O, so it has no length. The nodus height stays the given measure.</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Modifica</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Vista</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Nuovo</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Apri…</source>
-        <translation>Open…</translation>
-    </message>
-    <message>
-        <source>Salva con nome…</source>
-        <translation>Save as…</translation>
-    </message>
-    <message>
-        <source>Esporta…</source>
-        <translation>Export…</translation>
-    </message>
-    <message>
-        <source>Chiudi</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Ripeti</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Ingrandisci</source>
-        <translation>Zoom in</translation>
-    </message>
-    <message>
-        <source>Riduci</source>
-        <translation>Zoom out</translation>
-    </message>
-    <message>
         <source>Anteprima di stampa</source>
         <translation>Print preview</translation>
     </message>

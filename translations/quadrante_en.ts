@@ -8,6 +8,98 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Modifica</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Vista</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Nuovo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Apri…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Salva con nome…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Esporta…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Adatta</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Ingrandisci</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Riduci</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, quindi non ha una lunghezza. Resta data l&apos;altezza del nodo.</source>
+        <translation>Polar dial: the style is parallel to the plane and has no dial centre O, so it has no length. The nodus height stays the given measure.</translation>
+    </message>
+    <message>
+        <source>Recenti</source>
+        <translation>Recent</translation>
+    </message>
+    <message>
+        <source>Nessun progetto recente</source>
+        <translation>No recent projects</translation>
+    </message>
+    <message>
+        <source>Stampa…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Stampa in una pagina</source>
+        <translation>Print on one page</translation>
+    </message>
+    <message>
+        <source>Anteprima di stampa…</source>
+        <translation>Print preview…</translation>
+    </message>
+    <message>
+        <source>%1 — scala 1:%2, ridotto: non misurare su questo foglio</source>
+        <translation>%1 — scale 1:%2, reduced: do not measure on this sheet</translation>
+    </message>
+    <message>
+        <source>Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di stampare.</source>
+        <translation>Some values are not accepted (see the messages in red): correct them before printing.</translation>
+    </message>
+    <message>
+        <source>Stampa non riuscita</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>%1 — scala 1:1</source>
+        <translation>%1 — scale 1:1</translation>
+    </message>
+    <message>
         <source>Il generatore di PDF di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.</source>
         <translation>Qt’s PDF writer did not accept the page of %1 × %2 mm: no file was written.</translation>
     </message>

@@ -6,6 +6,9 @@
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
 #include "drawing/qt/drawingcanvas.h"
+#include "drawing/qt/drawingprint.h"
+#include "drawing/qt/drawingrender.h"
+#include "sheet/qt/printjob.h"
 #include "gnomonics/plane.h"
 #include "project/fieldlimits.h"
 #include "shell/registry.h"
@@ -27,11 +30,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -105,6 +112,21 @@ const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti n
 const sheet::UiText kPolarNoLength{QT_TRANSLATE_NOOP(
     "horalo", "Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, quindi non ha una "
               "lunghezza. Resta data l'altezza del nodo.")};
+const sheet::UiText kMenuRecent{QT_TRANSLATE_NOOP("horalo", "Recenti")};
+const sheet::UiText kNoRecent{QT_TRANSLATE_NOOP("horalo", "Nessun progetto recente")};
+const QString kRecentKey = QStringLiteral("recentFiles");
+constexpr int kMaxRecent = 8;
+
+QSettings recentSettings() { return QSettings(QStringLiteral("Horalo"), QStringLiteral("horalo")); }
+
+const sheet::UiText kActPrint{QT_TRANSLATE_NOOP("horalo", "Stampa…")};
+const sheet::UiText kActPrintOnePage{QT_TRANSLATE_NOOP("horalo", "Stampa in una pagina")};
+const sheet::UiText kActPreview{QT_TRANSLATE_NOOP("horalo", "Anteprima di stampa…")};
+const sheet::UiText kReducedScale{QT_TRANSLATE_NOOP("horalo", "%1 — scala 1:%2, ridotto: non misurare su questo foglio")};
+const sheet::UiText kFullScale{QT_TRANSLATE_NOOP("horalo", "%1 — scala 1:1")};
+const sheet::UiText kFixBeforePrinting{
+    QT_TRANSLATE_NOOP("horalo", "Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di stampare.")};
+const sheet::UiText kPrintFailed{QT_TRANSLATE_NOOP("horalo", "Stampa non riuscita")};
 const sheet::UiText kMenuFile{QT_TRANSLATE_NOOP("horalo", "File")};
 const sheet::UiText kMenuEdit{QT_TRANSLATE_NOOP("horalo", "Modifica")};
 const sheet::UiText kMenuView{QT_TRANSLATE_NOOP("horalo", "Vista")};
@@ -267,15 +289,24 @@ void Quadrante::buildActions()
     bar->setObjectName(QStringLiteral("BarraMenu"));
     layout()->setMenuBar(bar);
     QMenu *file = bar->addMenu(kMenuFile);
+    // A menu is a window of its own while open: it is named as it is titled.
+    file->setWindowTitle(kMenuFile);
     file->setObjectName(QStringLiteral("MenuFile"));
     QMenu *edit = bar->addMenu(kMenuEdit);
+    edit->setWindowTitle(kMenuEdit);
     edit->setObjectName(QStringLiteral("MenuModifica"));
     QMenu *view = bar->addMenu(kMenuView);
+    view->setWindowTitle(kMenuView);
     view->setObjectName(QStringLiteral("MenuVista"));
     connect(makeAction(file, "azioneNuovo", kActNew, "document-new", {QKeySequence::New}), &QAction::triggered, this,
             &Quadrante::onNew);
     connect(makeAction(file, "azioneApri", kActOpen, "document-open", {QKeySequence::Open}), &QAction::triggered, this,
             &Quadrante::onOpen);
+    recentMenu_ = file->addMenu(kMenuRecent);
+    recentMenu_->setObjectName(QStringLiteral("MenuRecenti"));
+    recentMenu_->setWindowTitle(kMenuRecent);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &Quadrante::fillRecentMenu);
+    fillRecentMenu();
     connect(makeAction(file, "azioneSalva", kSave, "document-save", {QKeySequence::Save}), &QAction::triggered, this,
             [this] { onSave(); });
     connect(makeAction(file, "azioneSalvaConNome", kActSaveAs, "document-save-as", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
@@ -283,6 +314,12 @@ void Quadrante::buildActions()
     file->addSeparator();
     connect(makeAction(file, "azioneEsporta", kActExport, "document-export", {QKeySequence(Qt::CTRL | Qt::Key_E)}), &QAction::triggered,
             this, &Quadrante::onExport);
+    connect(makeAction(file, "azioneStampa", kActPrint, "document-print", {QKeySequence::Print}), &QAction::triggered,
+            this, &Quadrante::onPrintTiles);
+    connect(makeAction(file, "azioneStampaUnaPagina", kActPrintOnePage, "document-print", {}), &QAction::triggered,
+            this, [this] { onPrintOnePage(false); });
+    connect(makeAction(file, "azioneAnteprima", kActPreview, "document-print-preview", {}), &QAction::triggered, this,
+            [this] { onPrintOnePage(true); });
     file->addSeparator();
     connect(makeAction(file, "azioneChiudi", kActClose, "window-close", {QKeySequence(Qt::CTRL | Qt::Key_W)}), &QAction::triggered, this,
             &QWidget::close);
@@ -297,12 +334,15 @@ void Quadrante::buildActions()
     connect(history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     connect(makeAction(view, "azioneAdatta", kActFit, "zoom-fit-best", {QKeySequence(Qt::CTRL | Qt::Key_0)}), &QAction::triggered, this,
-            [this] { canvas_->fitToView(); });
+            [this] {
+                canvas_->fitToView();
+                viewTouched_ = false;
+            });
     connect(makeAction(view, "azioneIngrandisci", kActZoomIn, "zoom-in", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
             &QAction::triggered, this, [this] { zoomAboutCentre(1.25); });
     connect(makeAction(view, "azioneRiduci", kActZoomOut, "zoom-out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}), &QAction::triggered, this,
             [this] { zoomAboutCentre(0.8); });
-    for (const char *name : {"azioneNuovo", "azioneApri", "azioneSalva", "azioneEsporta"})
+    for (const char *name : {"azioneNuovo", "azioneApri", "azioneSalva", "azioneEsporta", "azioneStampa"})
         toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
     toolBar_->addSeparator();
     for (const char *name : {"azioneAnnulla", "azioneRipeti"})
@@ -310,6 +350,40 @@ void Quadrante::buildActions()
     toolBar_->addSeparator();
     for (const char *name : {"azioneAdatta", "azioneIngrandisci", "azioneRiduci"})
         toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
+}
+
+void Quadrante::fillRecentMenu()
+{
+    recentMenu_->clear();
+    QStringList paths = recentSettings().value(kRecentKey).toStringList();
+    paths.removeIf([](const QString &path) { return !QFileInfo(path).isFile(); });
+    for (const QString &path : paths) {
+        QAction *item = recentMenu_->addAction(QFileInfo(path).fileName());
+        item->setToolTip(path);
+        item->setData(path);
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (!maySetAside(kUnsavedReplace))
+                return;
+            QString error;
+            if (!openFile(path, &error))
+                QMessageBox::warning(this, kOpenFailed, error);
+        });
+    }
+    if (paths.isEmpty())
+        recentMenu_->addAction(kNoRecent)->setEnabled(false);
+}
+
+void Quadrante::rememberRecent(const QString &path)
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QSettings settings = recentSettings();
+    QStringList paths = settings.value(kRecentKey).toStringList();
+    paths.removeAll(full);
+    paths.prepend(full);
+    paths.removeIf([](const QString &p) { return !QFileInfo(p).isFile(); });
+    while (paths.size() > kMaxRecent)
+        paths.removeLast();
+    settings.setValue(kRecentKey, paths);
 }
 
 QAction *Quadrante::makeAction(QMenu *menu, const char *name, const QString &text, const char *icon,
@@ -340,6 +414,7 @@ void Quadrante::stepHistory(bool back)
 
 void Quadrante::zoomAboutCentre(double factor)
 {
+    viewTouched_ = true;
     canvas_->zoomBy(factor, QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0));
 }
 
@@ -352,6 +427,10 @@ bool Quadrante::eventFilter(QObject *watched, QEvent *event)
             key->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
             return true;
     }
+    if (watched == canvas_ && (event->type() == QEvent::Wheel ||
+                               (event->type() == QEvent::MouseMove &&
+                                static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton)))
+        viewTouched_ = true;
     if (watched == canvas_ && event->type() == QEvent::KeyPress) {
         // The bare keys belong to the drawing only while it has the focus; a field keeps its digits.
         auto *key = static_cast<QKeyEvent *>(event);
@@ -367,6 +446,7 @@ bool Quadrante::eventFilter(QObject *watched, QEvent *event)
                 return true;
             case Qt::Key_0:
                 canvas_->fitToView();
+                viewTouched_ = false;
                 return true;
             default:
                 break;
@@ -615,10 +695,16 @@ void Quadrante::redraw()
     if (!dial_.ok)
         return;
     const double oldZoom = canvas_->zoom();
+    // Another plate, or the foot elsewhere on it, is seen whole again unless the user has
+    // chosen a view of their own since the last fit.
+    const bool plateMoved = drawnFor_.plateWidthMm != p.plateWidthMm || drawnFor_.plateHeightMm != p.plateHeightMm ||
+        drawnFor_.footFromLeftMm != p.footFromLeftMm || drawnFor_.footFromTopMm != p.footFromTopMm;
+    drawnFor_ = p;
     canvas_->setDrawing(drawing::ToSheetDrawing(dial_.sketch));
-    if (!fitted_) {
+    if (!fitted_ || (plateMoved && !viewTouched_)) {
         canvas_->fitToView();
         fitted_ = true;
+        viewTouched_ = false;
     } else {
         canvas_->zoomBy(oldZoom / canvas_->zoom(), QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0));
     }
@@ -669,6 +755,7 @@ bool Quadrante::openFile(const QString &path, QString *error)
     }
     fitted_ = false;
     setProject(read.project, path);
+    rememberRecent(path);
     return true;
 }
 
@@ -720,6 +807,52 @@ void Quadrante::onGnomonKindChanged(int index)
     onFieldEdited();
 }
 
+void Quadrante::onPrintTiles()
+{
+    // The paper is the dial the fields describe, never an older one left on the screen.
+    if (!recompute()) {
+        QMessageBox::warning(this, kPrintFailed, kFixBeforePrinting);
+        return;
+    }
+    const drawing::Drawing shown = drawing::ToSheetDrawing(dial_.sketch);
+    drawing::printDrawingTiles(shown, this);
+}
+
+void Quadrante::onPrintOnePage(bool preview)
+{
+    if (!recompute()) {
+        QMessageBox::warning(this, kPrintFailed, kFixBeforePrinting);
+        return;
+    }
+    const drawing::Drawing shown = drawing::ToSheetDrawing(dial_.sketch);
+    const QString title = QString::fromStdString(shown.title);
+    auto paint = [shown, title](QPainter &painter, QPrinter &printer) {
+        const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        const double dotsPerMm = printer.resolution() / 25.4;
+        if (!(shown.widthMm > 0) || !(shown.heightMm > 0) || !(area.width() > 0))
+            return false;
+        // A line of words on top, the drawing as large as the rest of the sheet allows, and
+        // its scale in whole numbers so that nobody takes it for the plate itself.
+        const double headingMm = 10;
+        const double fit = std::min(area.width() / shown.widthMm, (area.height() - headingMm) / shown.heightMm);
+        const double ratio = std::max(1.0, std::ceil(1.0 / fit));
+        const double scale = 1.0 / ratio;
+        QFont font = painter.font();
+        font.setPointSizeF(10);
+        painter.setFont(font);
+        painter.drawText(QRectF(0, 0, area.width() * dotsPerMm, headingMm * dotsPerMm), Qt::AlignLeft | Qt::AlignVCenter,
+                         ratio > 1 ? kReducedScale.text().arg(title, QString::number(ratio, 'f', 0))
+                                   : kFullScale.text().arg(title));
+        const double x0 = (area.width() - shown.widthMm * scale) / 2;
+        drawing::DrawingRender(dotsPerMm * scale, QPointF(x0 * dotsPerMm, headingMm * dotsPerMm)).paint(painter, shown);
+        return true;
+    };
+    if (preview)
+        sheet::previewAndPrint(paint, this);
+    else
+        sheet::printPages(paint, this);
+}
+
 void Quadrante::onOpen()
 {
     if (!maySetAside(kUnsavedReplace))
@@ -746,6 +879,7 @@ bool Quadrante::saveTo(const QString &path)
     }
     document_->setPath(path);
     document_->setModified(false);
+    rememberRecent(path);
     return true;
 }
 
@@ -893,7 +1027,10 @@ void Quadrante::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // The canvas has its size only once laid out: fit the dial then, as the window opens.
-    QTimer::singleShot(0, canvas_, [this] { canvas_->fitToView(); });
+    QTimer::singleShot(0, canvas_, [this] {
+        canvas_->fitToView();
+        viewTouched_ = false;
+    });
 }
 
 void registerDesignerWindows(shell::WindowRegistry &registry)

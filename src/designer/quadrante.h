@@ -71,6 +71,14 @@ protected:
 private:
     void onFieldEdited();
     void onNew();
+    // Stampa…: the drawing at 1:1 on tiles; Stampa in una pagina and its preview: reduced to
+    // one sheet, its scale written on it.
+    void onPrintTiles();
+    void onPrintOnePage(bool preview);
+    // File ▸ Recenti: the projects last opened or saved, newest first, shared with the main
+    // window's list (QSettings "Horalo"/"horalo", "recentFiles").
+    void fillRecentMenu();
+    static void rememberRecent(const QString &path);
     // "Misura data" switched: the other measure of the same gnomon on the accepted plane.
     void onGnomonKindChanged(int index);
     void onOpen();
@@ -131,6 +139,7 @@ private:
     CoordinateModel *coordinates_ = nullptr;
     QLabel *status_ = nullptr;
     QToolBar *toolBar_ = nullptr;
+    QMenu *recentMenu_ = nullptr;
     QHash<QString, QAction *> actions_;
     QTimer *debounce_ = nullptr;
 
@@ -141,6 +150,9 @@ private:
     bool committing_ = false;
     bool restoring_ = false; // an undo or redo step is being shown
     bool fitted_ = false;
+    // The user zoomed or moved the drawing since it was last fitted: a new plate keeps the view.
+    bool viewTouched_ = false;
+    project::Project drawnFor_; // the values of the drawing on the canvas
     bool tableStale_ = true;
 };
 

@@ -1,14 +1,22 @@
 #include "designer/quadrante.h"
 #include "drawing/qt/drawingcanvas.h"
+#include "project/projectfile.h"
 
 #include <QAction>
+#include "drawing/qt/drawingprint.h"
+#include "sheet/qt/printjob.h"
+
 #include <QComboBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
@@ -292,6 +300,125 @@ private Q_SLOTS:
         QCOMPARE(w.findChild<QLabel *>(QStringLiteral("altezza_mm_errore"))->text(),
                  QStringLiteral("Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, "
                                 "quindi non ha una lunghezza. Resta data l'altezza del nodo."));
+    }
+
+    // A new plate or foot is shown whole, as after Adatta, until the user zooms or moves the
+    // drawing; then the view stays theirs until the next Adatta. Other values keep the view.
+    void newPlateIsFittedUnlessTheUserChoseAView()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
+        auto set = [&](const char *name, const char *text) {
+            w.findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+            w.redrawNow();
+        };
+        QTRY_VERIFY(canvas->fitted());
+        const double fitted1000 = canvas->zoom();
+        set("larghezza_mm", "2000");
+        QVERIFY(canvas->fitted());
+        QVERIFY(canvas->zoom() < fitted1000);
+        const double fitted2000 = canvas->zoom();
+        set("latitudine", "40");
+        QCOMPARE_LE(std::abs(canvas->zoom() - fitted2000), 1e-9 * fitted2000);
+        set("piede_da_alto_mm", "100");
+        QVERIFY(canvas->fitted());
+        action(w, QStringLiteral("azioneIngrandisci"))->trigger();
+        const double chosen = canvas->zoom();
+        set("larghezza_mm", "1000");
+        QVERIFY(!canvas->fitted());
+        QCOMPARE_LE(std::abs(canvas->zoom() - chosen), 1e-9 * chosen);
+        action(w, QStringLiteral("azioneAdatta"))->trigger();
+        set("larghezza_mm", "3000");
+        QVERIFY(canvas->fitted());
+    }
+
+    // File ▸ Recenti lists the projects opened, newest first, eight at most, only those still
+    // there, under the key the main window reads too; choosing one opens it.
+    void recentProjects()
+    {
+        QSettings settings(QStringLiteral("Horalo"), QStringLiteral("horalo"));
+        settings.remove(QStringLiteral("recentFiles"));
+        QTemporaryDir dir;
+        QStringList written;
+        for (int i = 0; i < 10; ++i) {
+            project::Project p;
+            p.latitudeDeg = 40 + i;
+            const QString path = dir.filePath(QStringLiteral("p%1.horalo").arg(i));
+            std::string error;
+            QVERIFY(project::SaveProject(path.toStdString(), p, &error));
+            written << path;
+        }
+        designer::Quadrante w;
+        QString why;
+        for (const QString &path : written)
+            QVERIFY(w.openFile(path, &why));
+        QVERIFY(QFile::remove(written[8]));
+        auto *menu = w.findChild<QMenu *>(QStringLiteral("MenuRecenti"));
+        QVERIFY(menu);
+        QMetaObject::invokeMethod(menu, "aboutToShow");
+        QStringList shown;
+        for (QAction *a : menu->actions())
+            shown << a->data().toString();
+        QCOMPARE(shown, (QStringList{written[9], written[7], written[6], written[5], written[4], written[3], written[2]}));
+        QCOMPARE(settings.value(QStringLiteral("recentFiles")).toStringList().first(), written[9]);
+        menu->actions().last()->trigger();
+        QCOMPARE(w.document()->path(), written[2]);
+        QCOMPARE_LE(std::abs(w.project().latitudeDeg - 42), kDegTol);
+        QCOMPARE(settings.value(QStringLiteral("recentFiles")).toStringList().first(), written[2]);
+    }
+
+    // Anteprima di stampa shows the dial reduced to one sheet: one page, in the program's
+    // preview; nothing is printed when the user closes it.
+    void previewOfTheOnePagePrint()
+    {
+        designer::Quadrante w;
+        showActive(w);
+        int pages = 0;
+        QString name;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            name = dialog->objectName();
+            if (auto *view = dialog->findChild<QPrintPreviewWidget *>())
+                pages = view->pageCount();
+            dialog->reject();
+        });
+        action(w, QStringLiteral("azioneAnteprima"))->trigger();
+        QCOMPARE(name, sheet::kPreviewName);
+        QCOMPARE(pages, 1);
+    }
+
+    // Ctrl+P prints the drawing at 1:1 on tiles: the question with the number of sheets comes
+    // first (answered no here), or, with no printer at all, the failure is told.
+    void ctrlPPrintsTiles()
+    {
+        struct Dialogs : drawing::TilePrintDialogs {
+            QString asked;
+            bool confirm(QWidget *, const QString &question) override
+            {
+                asked = question;
+                return false;
+            }
+            void refuse(QWidget *, const QString &message) override { asked = message; }
+        } dialogs;
+        struct Notifier : sheet::PrintNotifier {
+            int failed = 0;
+            void printSent(QWidget *) override {}
+            void printFailed(QWidget *) override { ++failed; }
+        } notifier;
+        drawing::TilePrintDialogs *previousDialogs = drawing::setTilePrintDialogs(&dialogs);
+        sheet::PrintNotifier *previousNotifier = sheet::setPrintNotifier(&notifier);
+        designer::Quadrante w;
+        showActive(w);
+        QTest::keyClick(w.findChild<QLineEdit *>(QStringLiteral("latitudine")), Qt::Key_P, Qt::ControlModifier);
+        drawing::setTilePrintDialogs(previousDialogs);
+        sheet::setPrintNotifier(previousNotifier);
+        if (dialogs.asked.isEmpty())
+            QCOMPARE(notifier.failed, 1);
+        else
+            QVERIFY2(dialogs.asked.startsWith(QStringLiteral("Il disegno richiede")), qPrintable(dialogs.asked));
     }
 };
 
