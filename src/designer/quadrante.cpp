@@ -1,5 +1,6 @@
 #include "designer/quadrante.h"
 
+#include "designer/constructionsheet.h"
 #include "designer/coordinatemodel.h"
 
 #include "drawing/csvwriter.h"
@@ -11,6 +12,7 @@
 #include "sheet/qt/printjob.h"
 #include "gnomonics/plane.h"
 #include "project/fieldlimits.h"
+#include "shell/recentfiles.h"
 #include "shell/registry.h"
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
@@ -38,7 +40,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -114,11 +115,6 @@ const sheet::UiText kPolarNoLength{QT_TRANSLATE_NOOP(
               "lunghezza. Resta data l'altezza del nodo.")};
 const sheet::UiText kMenuRecent{QT_TRANSLATE_NOOP("horalo", "Recenti")};
 const sheet::UiText kNoRecent{QT_TRANSLATE_NOOP("horalo", "Nessun progetto recente")};
-const QString kRecentKey = QStringLiteral("recentFiles");
-constexpr int kMaxRecent = 8;
-
-QSettings recentSettings() { return QSettings(QStringLiteral("Horalo"), QStringLiteral("horalo")); }
-
 const sheet::UiText kActPrint{QT_TRANSLATE_NOOP("horalo", "Stampa…")};
 const sheet::UiText kActPrintOnePage{QT_TRANSLATE_NOOP("horalo", "Stampa in una pagina")};
 const sheet::UiText kActPreview{QT_TRANSLATE_NOOP("horalo", "Anteprima di stampa…")};
@@ -127,6 +123,8 @@ const sheet::UiText kFullScale{QT_TRANSLATE_NOOP("horalo", "%1 — scala 1:1")};
 const sheet::UiText kFixBeforePrinting{
     QT_TRANSLATE_NOOP("horalo", "Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di stampare.")};
 const sheet::UiText kPrintFailed{QT_TRANSLATE_NOOP("horalo", "Stampa non riuscita")};
+const sheet::UiText kMenuSheet{QT_TRANSLATE_NOOP("horalo", "Scheda di costruzione")};
+const sheet::UiText kActSheetPdf{QT_TRANSLATE_NOOP("horalo", "Esporta PDF…")};
 const sheet::UiText kMenuFile{QT_TRANSLATE_NOOP("horalo", "File")};
 const sheet::UiText kMenuEdit{QT_TRANSLATE_NOOP("horalo", "Modifica")};
 const sheet::UiText kMenuView{QT_TRANSLATE_NOOP("horalo", "Vista")};
@@ -320,9 +318,20 @@ void Quadrante::buildActions()
             this, [this] { onPrintOnePage(false); });
     connect(makeAction(file, "azioneAnteprima", kActPreview, "document-print-preview", {}), &QAction::triggered, this,
             [this] { onPrintOnePage(true); });
+    QMenu *sheetMenu = file->addMenu(kMenuSheet);
+    sheetMenu->setObjectName(QStringLiteral("MenuScheda"));
+    sheetMenu->setWindowTitle(kMenuSheet);
+    connect(makeAction(sheetMenu, "azioneSchedaStampa", kActPrint, "document-print", {}), &QAction::triggered, this,
+            &Quadrante::onPrintConstructionSheet);
+    connect(makeAction(sheetMenu, "azioneSchedaPdf", kActSheetPdf, "document-export", {}), &QAction::triggered, this,
+            &Quadrante::onExportConstructionSheet);
     file->addSeparator();
-    connect(makeAction(file, "azioneChiudi", kActClose, "window-close", {QKeySequence(Qt::CTRL | Qt::Key_W)}), &QAction::triggered, this,
-            &QWidget::close);
+    // Ctrl+W is every window's own key (shell/registry.cpp): the menu only names it, since a
+    // second binding of the same key would leave both silent.
+    connect(makeAction(file, "azioneChiudi",
+                       kActClose.text() + QLatin1Char('\t') + QKeySequence(Qt::CTRL | Qt::Key_W).toString(QKeySequence::NativeText),
+                       "window-close", {}),
+            &QAction::triggered, this, &QWidget::close);
     QAction *undo = makeAction(edit, "azioneAnnulla", kActUndo, "edit-undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction *redo = makeAction(edit, "azioneRipeti", kActRedo, "edit-redo",
                                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -355,7 +364,7 @@ void Quadrante::buildActions()
 void Quadrante::fillRecentMenu()
 {
     recentMenu_->clear();
-    QStringList paths = recentSettings().value(kRecentKey).toStringList();
+    QStringList paths = shell::recentFiles();
     paths.removeIf([](const QString &path) { return !QFileInfo(path).isFile(); });
     for (const QString &path : paths) {
         QAction *item = recentMenu_->addAction(QFileInfo(path).fileName());
@@ -371,19 +380,6 @@ void Quadrante::fillRecentMenu()
     }
     if (paths.isEmpty())
         recentMenu_->addAction(kNoRecent)->setEnabled(false);
-}
-
-void Quadrante::rememberRecent(const QString &path)
-{
-    const QString full = QFileInfo(path).absoluteFilePath();
-    QSettings settings = recentSettings();
-    QStringList paths = settings.value(kRecentKey).toStringList();
-    paths.removeAll(full);
-    paths.prepend(full);
-    paths.removeIf([](const QString &p) { return !QFileInfo(p).isFile(); });
-    while (paths.size() > kMaxRecent)
-        paths.removeLast();
-    settings.setValue(kRecentKey, paths);
 }
 
 QAction *Quadrante::makeAction(QMenu *menu, const char *name, const QString &text, const char *icon,
@@ -755,7 +751,7 @@ bool Quadrante::openFile(const QString &path, QString *error)
     }
     fitted_ = false;
     setProject(read.project, path);
-    rememberRecent(path);
+    shell::addRecentFile(path);
     return true;
 }
 
@@ -853,6 +849,42 @@ void Quadrante::onPrintOnePage(bool preview)
         sheet::printPages(paint, this);
 }
 
+void Quadrante::onPrintConstructionSheet()
+{
+    if (!recompute()) {
+        QMessageBox::warning(this, kPrintFailed, kFixBeforePrinting);
+        return;
+    }
+    const project::Project p = document_->project();
+    const DesignedDial dial = dial_;
+    sheet::printPages(
+        [p, dial](QPainter &painter, QPrinter &printer) {
+            const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+            return PaintConstructionSheet(painter, [&printer] { return printer.newPage(); }, p, dial, area.width(),
+                                          area.height(), printer.resolution() / 25.4);
+        },
+        this);
+}
+
+void Quadrante::onExportConstructionSheet()
+{
+    QFileDialog dialog(this, kMenuSheet, QString(), QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    if (!recompute()) {
+        QMessageBox::warning(this, kExportFailed, kFixBeforeExporting);
+        return;
+    }
+    const QString path = dialog.selectedFiles().front();
+    QString error;
+    if (!ExportConstructionSheet(path, document_->project(), dial_, &error))
+        QMessageBox::warning(this, kExportFailed, error);
+    else
+        status_->setText(kExported.text().arg(path));
+}
+
 void Quadrante::onOpen()
 {
     if (!maySetAside(kUnsavedReplace))
@@ -879,7 +911,7 @@ bool Quadrante::saveTo(const QString &path)
     }
     document_->setPath(path);
     document_->setModified(false);
-    rememberRecent(path);
+    shell::addRecentFile(path);
     return true;
 }
 

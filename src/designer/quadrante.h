@@ -75,10 +75,12 @@ private:
     // one sheet, its scale written on it.
     void onPrintTiles();
     void onPrintOnePage(bool preview);
-    // File ▸ Recenti: the projects last opened or saved, newest first, shared with the main
-    // window's list (QSettings "Horalo"/"horalo", "recentFiles").
+    // Scheda di costruzione: the maker's facts and every line's coordinates, printed or as PDF.
+    void onPrintConstructionSheet();
+    void onExportConstructionSheet();
+    // File ▸ Recenti: the projects last opened or saved that are still there, newest first, the
+    // main menu's list (shell/recentfiles.h).
     void fillRecentMenu();
-    static void rememberRecent(const QString &path);
     // "Misura data" switched: the other measure of the same gnomon on the accepted plane.
     void onGnomonKindChanged(int index);
     void onOpen();
