@@ -40,7 +40,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
