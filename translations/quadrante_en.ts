@@ -8,6 +8,182 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>Scheda di costruzione</source>
+        <translation>Construction sheet</translation>
+    </message>
+    <message>
+        <source>Esporta PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>Sagoma dello stilo (triangolo O, F, N)</source>
+        <translation>Style template (triangle O, F, N)</translation>
+    </message>
+    <message>
+        <source>Sulla lastra, dall&apos;angolo in alto a sinistra</source>
+        <translation>On the plate, from its top left corner</translation>
+    </message>
+    <message>
+        <source>Fuso (ore)</source>
+        <translation>Time zone (hours)</translation>
+    </message>
+    <message>
+        <source>Declinazione della parete (°)</source>
+        <translation>Declination of the plane (°)</translation>
+    </message>
+    <message>
+        <source>Inclinazione (°, 0 verticale)</source>
+        <translation>Inclination (°, 0 vertical)</translation>
+    </message>
+    <message>
+        <source>Elevazione dello stilo (°)</source>
+        <translation>Style elevation (°)</translation>
+    </message>
+    <message>
+        <source>Lato O–F, sulla sustilare (mm)</source>
+        <translation>Side O–F, on the substyle (mm)</translation>
+    </message>
+    <message>
+        <source>Lato F–N, altezza del nodo (mm)</source>
+        <translation>Side F–N, nodus height (mm)</translation>
+    </message>
+    <message>
+        <source>Lato O–N, stilo (mm)</source>
+        <translation>Side O–N, style (mm)</translation>
+    </message>
+    <message>
+        <source>Angolo in O (°)</source>
+        <translation>Angle at O (°)</translation>
+    </message>
+    <message>
+        <source>Angolo in F (°)</source>
+        <translation>Angle at F (°)</translation>
+    </message>
+    <message>
+        <source>Angolo in N (°)</source>
+        <translation>Angle at N (°)</translation>
+    </message>
+    <message>
+        <source>Piede dello gnomone F: da sinistra; dall&apos;alto (mm)</source>
+        <translation>Foot of the gnomon F: from the left; from the top (mm)</translation>
+    </message>
+    <message>
+        <source>Centro del quadrante O: da sinistra; dall&apos;alto (mm)</source>
+        <translation>Dial centre O: from the left; from the top (mm)</translation>
+    </message>
+    <message>
+        <source>Angolo della sustilare (°, + verso il pomeriggio)</source>
+        <translation>Substyle angle (°, + towards the afternoon)</translation>
+    </message>
+    <message>
+        <source>Angolo della sustilare dalla verticale (°, + verso il pomeriggio)</source>
+        <translation>Substyle angle from the vertical (°, + towards the afternoon)</translation>
+    </message>
+    <message>
+        <source>Differenza di longitudine (°, + Ovest)</source>
+        <translation>Longitude difference (°, + West)</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Il generatore di PDF di Qt non ha accettato la scheda: nessun file è stato scritto.</source>
+        <translation>Qt&apos;s PDF generator did not accept the sheet: no file was written.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Modifica</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Vista</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Nuovo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Apri…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Salva con nome…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Esporta…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Adatta</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Ingrandisci</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Riduci</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, quindi non ha una lunghezza. Resta data l&apos;altezza del nodo.</source>
+        <translation>Polar dial: the style is parallel to the plane and has no dial centre O, so it has no length. The nodus height stays the given measure.</translation>
+    </message>
+    <message>
+        <source>Recenti</source>
+        <translation>Recent</translation>
+    </message>
+    <message>
+        <source>Nessun progetto recente</source>
+        <translation>No recent projects</translation>
+    </message>
+    <message>
+        <source>Stampa…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Stampa in una pagina</source>
+        <translation>Print on one page</translation>
+    </message>
+    <message>
+        <source>Anteprima di stampa…</source>
+        <translation>Print preview…</translation>
+    </message>
+    <message>
+        <source>%1 — scala 1:%2, ridotto: non misurare su questo foglio</source>
+        <translation>%1 — scale 1:%2, reduced: do not measure on this sheet</translation>
+    </message>
+    <message>
+        <source>Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di stampare.</source>
+        <translation>Some values are not accepted (see the messages in red): correct them before printing.</translation>
+    </message>
+    <message>
+        <source>Stampa non riuscita</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>%1 — scala 1:1</source>
+        <translation>%1 — scale 1:1</translation>
+    </message>
+    <message>
         <source>Il generatore di PDF di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.</source>
         <translation>Qt’s PDF writer did not accept the page of %1 × %2 mm: no file was written.</translation>
     </message>

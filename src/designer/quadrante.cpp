@@ -1,16 +1,23 @@
 #include "designer/quadrante.h"
 
+#include "designer/constructionsheet.h"
 #include "designer/coordinatemodel.h"
 
 #include "drawing/csvwriter.h"
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
 #include "drawing/qt/drawingcanvas.h"
+#include "drawing/qt/drawingprint.h"
+#include "drawing/qt/drawingrender.h"
+#include "sheet/qt/printjob.h"
+#include "gnomonics/plane.h"
 #include "project/fieldlimits.h"
+#include "shell/recentfiles.h"
 #include "shell/registry.h"
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,17 +28,24 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -95,6 +109,35 @@ const sheet::UiText kFootOff{QT_TRANSLATE_NOOP("horalo", " Il piede dello gnomon
 // The points are counted when the table is built, on the first look at its tab.
 const sheet::UiText kReadyLines{QT_TRANSLATE_NOOP("horalo", "%1 linee; i punti nella scheda Coordinate.")};
 
+const sheet::UiText kPolarNoLength{QT_TRANSLATE_NOOP(
+    "horalo", "Quadrante polare: lo stilo è parallelo al piano e non ha un centro del quadrante O, quindi non ha una "
+              "lunghezza. Resta data l'altezza del nodo.")};
+const sheet::UiText kMenuRecent{QT_TRANSLATE_NOOP("horalo", "Recenti")};
+const sheet::UiText kNoRecent{QT_TRANSLATE_NOOP("horalo", "Nessun progetto recente")};
+const sheet::UiText kActPrint{QT_TRANSLATE_NOOP("horalo", "Stampa…")};
+const sheet::UiText kActPrintOnePage{QT_TRANSLATE_NOOP("horalo", "Stampa in una pagina")};
+const sheet::UiText kActPreview{QT_TRANSLATE_NOOP("horalo", "Anteprima di stampa…")};
+const sheet::UiText kReducedScale{QT_TRANSLATE_NOOP("horalo", "%1 — scala 1:%2, ridotto: non misurare su questo foglio")};
+const sheet::UiText kFullScale{QT_TRANSLATE_NOOP("horalo", "%1 — scala 1:1")};
+const sheet::UiText kFixBeforePrinting{
+    QT_TRANSLATE_NOOP("horalo", "Alcuni valori non sono accettati (vedere i messaggi in rosso): correggerli prima di stampare.")};
+const sheet::UiText kPrintFailed{QT_TRANSLATE_NOOP("horalo", "Stampa non riuscita")};
+const sheet::UiText kMenuSheet{QT_TRANSLATE_NOOP("horalo", "Scheda di costruzione")};
+const sheet::UiText kActSheetPdf{QT_TRANSLATE_NOOP("horalo", "Esporta PDF…")};
+const sheet::UiText kMenuFile{QT_TRANSLATE_NOOP("horalo", "File")};
+const sheet::UiText kMenuEdit{QT_TRANSLATE_NOOP("horalo", "Modifica")};
+const sheet::UiText kMenuView{QT_TRANSLATE_NOOP("horalo", "Vista")};
+const sheet::UiText kActNew{QT_TRANSLATE_NOOP("horalo", "Nuovo")};
+const sheet::UiText kActOpen{QT_TRANSLATE_NOOP("horalo", "Apri…")};
+const sheet::UiText kActSaveAs{QT_TRANSLATE_NOOP("horalo", "Salva con nome…")};
+const sheet::UiText kActExport{QT_TRANSLATE_NOOP("horalo", "Esporta…")};
+const sheet::UiText kActClose{QT_TRANSLATE_NOOP("horalo", "Chiudi")};
+const sheet::UiText kActUndo{QT_TRANSLATE_NOOP("horalo", "Annulla")};
+const sheet::UiText kActRedo{QT_TRANSLATE_NOOP("horalo", "Ripeti")};
+const sheet::UiText kActFit{QT_TRANSLATE_NOOP("horalo", "Adatta")};
+const sheet::UiText kActZoomIn{QT_TRANSLATE_NOOP("horalo", "Ingrandisci")};
+const sheet::UiText kActZoomOut{QT_TRANSLATE_NOOP("horalo", "Riduci")};
+
 QString number(double v) { return QString::fromStdString(sheet::FormatGeneral(v)); }
 
 } // namespace
@@ -112,13 +155,15 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     split->setStretchFactor(1, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(split);
+    buildActions();
     resize(1280, 800);
 
     debounce_ = new QTimer(this);
     debounce_->setSingleShot(true);
     debounce_->setInterval(40);
     connect(debounce_, &QTimer::timeout, this, &Quadrante::recompute);
-    for (QComboBox *c : {side_, gnomonKind_, analemma_})
+    connect(gnomonKind_, &QComboBox::currentIndexChanged, this, &Quadrante::onGnomonKindChanged);
+    for (QComboBox *c : {side_, analemma_})
         connect(c, &QComboBox::currentIndexChanged, this, &Quadrante::onFieldEdited);
 
     project::Project defaults;
@@ -204,16 +249,7 @@ QWidget *Quadrante::buildDrawingSide()
     canvas_ = new drawing::DrawingCanvas;
     canvas_->setObjectName(QStringLiteral("Disegno"));
     canvas_->setFocusPolicy(Qt::StrongFocus);
-    auto shortcut = [&](QKeySequence key, auto action) {
-        auto *s = new QShortcut(key, canvas_);
-        s->setContext(Qt::WidgetShortcut);
-        connect(s, &QShortcut::activated, canvas_, action);
-    };
-    auto centre = [this] { return QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0); };
-    shortcut(QKeySequence(Qt::Key_Plus), [this, centre] { canvas_->zoomBy(1.25, centre()); });
-    shortcut(QKeySequence(Qt::Key_Equal), [this, centre] { canvas_->zoomBy(1.25, centre()); });
-    shortcut(QKeySequence(Qt::Key_Minus), [this, centre] { canvas_->zoomBy(0.8, centre()); });
-    shortcut(QKeySequence(Qt::Key_0), [this] { canvas_->fitToView(); });
+    canvas_->installEventFilter(this);
     coordinates_ = new CoordinateModel(this);
     table_ = new QTableView;
     table_->setModel(coordinates_);
@@ -234,9 +270,185 @@ QWidget *Quadrante::buildDrawingSide()
     auto *right = new QWidget;
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
+    // Above the drawing, not in the scrolled form: the file's commands are always at hand.
+    toolBar_ = new QToolBar;
+    toolBar_->setObjectName(QStringLiteral("BarraStrumenti"));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    rightLayout->addWidget(toolBar_);
     rightLayout->addWidget(tabs_, 1);
     rightLayout->addWidget(status_);
     return right;
+}
+
+void Quadrante::buildActions()
+{
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("BarraMenu"));
+    layout()->setMenuBar(bar);
+    QMenu *file = bar->addMenu(kMenuFile);
+    // A menu is a window of its own while open: it is named as it is titled.
+    file->setWindowTitle(kMenuFile);
+    file->setObjectName(QStringLiteral("MenuFile"));
+    QMenu *edit = bar->addMenu(kMenuEdit);
+    edit->setWindowTitle(kMenuEdit);
+    edit->setObjectName(QStringLiteral("MenuModifica"));
+    QMenu *view = bar->addMenu(kMenuView);
+    view->setWindowTitle(kMenuView);
+    view->setObjectName(QStringLiteral("MenuVista"));
+    connect(makeAction(file, "azioneNuovo", kActNew, "document-new", {QKeySequence::New}), &QAction::triggered, this,
+            &Quadrante::onNew);
+    connect(makeAction(file, "azioneApri", kActOpen, "document-open", {QKeySequence::Open}), &QAction::triggered, this,
+            &Quadrante::onOpen);
+    recentMenu_ = file->addMenu(kMenuRecent);
+    recentMenu_->setObjectName(QStringLiteral("MenuRecenti"));
+    recentMenu_->setWindowTitle(kMenuRecent);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &Quadrante::fillRecentMenu);
+    fillRecentMenu();
+    connect(makeAction(file, "azioneSalva", kSave, "document-save", {QKeySequence::Save}), &QAction::triggered, this,
+            [this] { onSave(); });
+    connect(makeAction(file, "azioneSalvaConNome", kActSaveAs, "document-save-as", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+            &QAction::triggered, this, [this] { onSaveAs(); });
+    file->addSeparator();
+    connect(makeAction(file, "azioneEsporta", kActExport, "document-export", {QKeySequence(Qt::CTRL | Qt::Key_E)}), &QAction::triggered,
+            this, &Quadrante::onExport);
+    connect(makeAction(file, "azioneStampa", kActPrint, "document-print", {QKeySequence::Print}), &QAction::triggered,
+            this, &Quadrante::onPrintTiles);
+    connect(makeAction(file, "azioneStampaUnaPagina", kActPrintOnePage, "document-print", {}), &QAction::triggered,
+            this, [this] { onPrintOnePage(false); });
+    connect(makeAction(file, "azioneAnteprima", kActPreview, "document-print-preview", {}), &QAction::triggered, this,
+            [this] { onPrintOnePage(true); });
+    QMenu *sheetMenu = file->addMenu(kMenuSheet);
+    sheetMenu->setObjectName(QStringLiteral("MenuScheda"));
+    sheetMenu->setWindowTitle(kMenuSheet);
+    connect(makeAction(sheetMenu, "azioneSchedaStampa", kActPrint, "document-print", {}), &QAction::triggered, this,
+            &Quadrante::onPrintConstructionSheet);
+    connect(makeAction(sheetMenu, "azioneSchedaPdf", kActSheetPdf, "document-export", {}), &QAction::triggered, this,
+            &Quadrante::onExportConstructionSheet);
+    file->addSeparator();
+    // Ctrl+W is every window's own key (shell/registry.cpp): the menu only names it, since a
+    // second binding of the same key would leave both silent.
+    connect(makeAction(file, "azioneChiudi",
+                       kActClose.text() + QLatin1Char('\t') + QKeySequence(Qt::CTRL | Qt::Key_W).toString(QKeySequence::NativeText),
+                       "window-close", {}),
+            &QAction::triggered, this, &QWidget::close);
+    QAction *undo = makeAction(edit, "azioneAnnulla", kActUndo, "edit-undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction *redo = makeAction(edit, "azioneRipeti", kActRedo, "edit-redo",
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undo, &QAction::triggered, this, [this] { stepHistory(true); });
+    connect(redo, &QAction::triggered, this, [this] { stepHistory(false); });
+    QUndoStack *history = document_->history();
+    undo->setEnabled(history->canUndo());
+    redo->setEnabled(history->canRedo());
+    connect(history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(makeAction(view, "azioneAdatta", kActFit, "zoom-fit-best", {QKeySequence(Qt::CTRL | Qt::Key_0)}), &QAction::triggered, this,
+            [this] {
+                canvas_->fitToView();
+                viewTouched_ = false;
+            });
+    connect(makeAction(view, "azioneIngrandisci", kActZoomIn, "zoom-in", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+            &QAction::triggered, this, [this] { zoomAboutCentre(1.25); });
+    connect(makeAction(view, "azioneRiduci", kActZoomOut, "zoom-out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}), &QAction::triggered, this,
+            [this] { zoomAboutCentre(0.8); });
+    for (const char *name : {"azioneNuovo", "azioneApri", "azioneSalva", "azioneEsporta", "azioneStampa"})
+        toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
+    toolBar_->addSeparator();
+    for (const char *name : {"azioneAnnulla", "azioneRipeti"})
+        toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
+    toolBar_->addSeparator();
+    for (const char *name : {"azioneAdatta", "azioneIngrandisci", "azioneRiduci"})
+        toolBar_->addAction(actions_.value(QString::fromLatin1(name)));
+}
+
+void Quadrante::fillRecentMenu()
+{
+    recentMenu_->clear();
+    QStringList paths = shell::recentFiles();
+    paths.removeIf([](const QString &path) { return !QFileInfo(path).isFile(); });
+    for (const QString &path : paths) {
+        QAction *item = recentMenu_->addAction(QFileInfo(path).fileName());
+        item->setToolTip(path);
+        item->setData(path);
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (!maySetAside(kUnsavedReplace))
+                return;
+            QString error;
+            if (!openFile(path, &error))
+                QMessageBox::warning(this, kOpenFailed, error);
+        });
+    }
+    if (paths.isEmpty())
+        recentMenu_->addAction(kNoRecent)->setEnabled(false);
+}
+
+QAction *Quadrante::makeAction(QMenu *menu, const char *name, const QString &text, const char *icon,
+                               const QList<QKeySequence> &keys)
+{
+    // A theme without the icon leaves the text alone on the button.
+    auto *action = new QAction(QIcon::fromTheme(QString::fromLatin1(icon)), text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    menu->addAction(action);
+    // Also on the window itself, so that the keys work wherever the designer is shown.
+    QWidget::addAction(action);
+    actions_.insert(action->objectName(), action);
+    return action;
+}
+
+void Quadrante::stepHistory(bool back)
+{
+    if (debounce_->isActive())
+        recompute();
+    QUndoStack *history = document_->history();
+    if (back)
+        history->undo();
+    else
+        history->redo();
+}
+
+void Quadrante::zoomAboutCentre(double factor)
+{
+    viewTouched_ = true;
+    canvas_->zoomBy(factor, QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0));
+}
+
+bool Quadrante::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit *>(watched)) {
+        // Left unaccepted, the key reaches the designer's Annulla / Ripeti instead of the field.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
+            return true;
+    }
+    if (watched == canvas_ && (event->type() == QEvent::Wheel ||
+                               (event->type() == QEvent::MouseMove &&
+                                static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton)))
+        viewTouched_ = true;
+    if (watched == canvas_ && event->type() == QEvent::KeyPress) {
+        // The bare keys belong to the drawing only while it has the focus; a field keeps its digits.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+        if (mods == Qt::NoModifier) {
+            switch (key->key()) {
+            case Qt::Key_Plus:
+            case Qt::Key_Equal:
+                zoomAboutCentre(1.25);
+                return true;
+            case Qt::Key_Minus:
+                zoomAboutCentre(0.8);
+                return true;
+            case Qt::Key_0:
+                canvas_->fitToView();
+                viewTouched_ = false;
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Quadrante::addLineRow(QFormLayout *layout, const QString &label, const QString &key)
@@ -279,6 +491,7 @@ QLineEdit *Quadrante::addLine(const QString &key)
     auto *edit = new QLineEdit;
     edit->setObjectName(key);
     lines_.insert(key, edit);
+    edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, &Quadrante::onFieldEdited);
     return edit;
 }
@@ -447,6 +660,10 @@ bool Quadrante::recompute()
 
 void Quadrante::commitToDocument(const project::Project &p)
 {
+    // While a step is shown the document already holds it exactly; the form's rounded text
+    // read back must not become a step of its own (it would wipe the steps to redo).
+    if (restoring_)
+        return;
     committing_ = true;
     document_->setProject(p);
     committing_ = false;
@@ -457,7 +674,10 @@ void Quadrante::onDocumentChanged()
     if (committing_)
         return;
     writeFields(document_->project());
+    restoring_ = true;
     recompute();
+    restoring_ = false;
+    document_->setModified(true);
 }
 
 void Quadrante::redraw()
@@ -470,10 +690,16 @@ void Quadrante::redraw()
     if (!dial_.ok)
         return;
     const double oldZoom = canvas_->zoom();
+    // Another plate, or the foot elsewhere on it, is seen whole again unless the user has
+    // chosen a view of their own since the last fit.
+    const bool plateMoved = drawnFor_.plateWidthMm != p.plateWidthMm || drawnFor_.plateHeightMm != p.plateHeightMm ||
+        drawnFor_.footFromLeftMm != p.footFromLeftMm || drawnFor_.footFromTopMm != p.footFromTopMm;
+    drawnFor_ = p;
     canvas_->setDrawing(drawing::ToSheetDrawing(dial_.sketch));
-    if (!fitted_) {
+    if (!fitted_ || (plateMoved && !viewTouched_)) {
         canvas_->fitToView();
         fitted_ = true;
+        viewTouched_ = false;
     } else {
         canvas_->zoomBy(oldZoom / canvas_->zoom(), QPointF(canvas_->width() / 2.0, canvas_->height() / 2.0));
     }
@@ -509,6 +735,7 @@ void Quadrante::setProject(const project::Project &p, const QString &path)
     commitToDocument(p);
     writeFields(p);
     recompute();
+    document_->clearHistory();
     document_->setModified(false);
     updateTitle();
 }
@@ -523,7 +750,138 @@ bool Quadrante::openFile(const QString &path, QString *error)
     }
     fitted_ = false;
     setProject(read.project, path);
+    shell::addRecentFile(path);
     return true;
+}
+
+void Quadrante::onNew()
+{
+    if (!maySetAside(kUnsavedReplace))
+        return;
+    project::Project defaults;
+    defaults.year = QDate::currentDate().year();
+    fitted_ = false;
+    setProject(defaults, QString());
+}
+
+void Quadrante::onGnomonKindChanged(int index)
+{
+    if (loading_)
+        return;
+    const bool toStyle = index == 1;
+    const project::Project &p = document_->project();
+    const QString nodusKey = QString::fromLatin1(project::LimitOf(project::Limited::NodusHeight).formKey);
+    const QString styleKey = QString::fromLatin1(project::LimitOf(project::Limited::StyleLength).formKey);
+    if (p.styleLengthGiven != toStyle) {
+        // The same gnomon said the other way, on the plane of the dial as drawn: h = L sin(e).
+        gnomonics::PlaneInput in;
+        in.latitudeDeg = p.latitudeDeg;
+        in.declinationDeg = p.declinationDeg;
+        in.inclinationDeg = p.inclinationDeg;
+        in.gnomon = p.styleLengthGiven ? gnomonics::GnomonSize::StyleLength : gnomonics::GnomonSize::NodusHeight;
+        in.sizeMm = p.gnomonMm;
+        const gnomonics::DialPlaneResult made = gnomonics::MakeDialPlane(in);
+        if (toStyle && made.status.ok() && !made.plane.hasCentre) {
+            // A polar dial's style never meets the plane: it has no length to give.
+            loading_ = true;
+            gnomonKind_->setCurrentIndex(0);
+            loading_ = false;
+            QLabel *error = errorLabels_.value(nodusKey);
+            error->setText(kPolarNoLength);
+            if (auto *form = qobject_cast<QFormLayout *>(error->parentWidget()->layout()))
+                form->setRowVisible(error, true);
+            status_->setText(kPolarNoLength);
+            return;
+        }
+        if (made.status.ok()) {
+            // To the hundredth of a millimetre, as finely as a maker measures.
+            const double mm = toStyle ? made.plane.styleLengthMm : made.plane.nodusHeightMm;
+            lines_.value(toStyle ? styleKey : nodusKey)->setText(number(std::round(mm * 100.0) / 100.0));
+        }
+    }
+    onFieldEdited();
+}
+
+void Quadrante::onPrintTiles()
+{
+    // The paper is the dial the fields describe, never an older one left on the screen.
+    if (!recompute()) {
+        QMessageBox::warning(this, kPrintFailed, kFixBeforePrinting);
+        return;
+    }
+    const drawing::Drawing shown = drawing::ToSheetDrawing(dial_.sketch);
+    drawing::printDrawingTiles(shown, this);
+}
+
+void Quadrante::onPrintOnePage(bool preview)
+{
+    if (!recompute()) {
+        QMessageBox::warning(this, kPrintFailed, kFixBeforePrinting);
+        return;
+    }
+    const drawing::Drawing shown = drawing::ToSheetDrawing(dial_.sketch);
+    const QString title = QString::fromStdString(shown.title);
+    auto paint = [shown, title](QPainter &painter, QPrinter &printer) {
+        const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        const double dotsPerMm = printer.resolution() / 25.4;
+        if (!(shown.widthMm > 0) || !(shown.heightMm > 0) || !(area.width() > 0))
+            return false;
+        // A line of words on top, the drawing as large as the rest of the sheet allows, and
+        // its scale in whole numbers so that nobody takes it for the plate itself.
+        const double headingMm = 10;
+        const double fit = std::min(area.width() / shown.widthMm, (area.height() - headingMm) / shown.heightMm);
+        const double ratio = std::max(1.0, std::ceil(1.0 / fit));
+        const double scale = 1.0 / ratio;
+        QFont font = painter.font();
+        font.setPointSizeF(10);
+        painter.setFont(font);
+        painter.drawText(QRectF(0, 0, area.width() * dotsPerMm, headingMm * dotsPerMm), Qt::AlignLeft | Qt::AlignVCenter,
+                         ratio > 1 ? kReducedScale.text().arg(title, QString::number(ratio, 'f', 0))
+                                   : kFullScale.text().arg(title));
+        const double x0 = (area.width() - shown.widthMm * scale) / 2;
+        drawing::DrawingRender(dotsPerMm * scale, QPointF(x0 * dotsPerMm, headingMm * dotsPerMm)).paint(painter, shown);
+        return true;
+    };
+    if (preview)
+        sheet::previewAndPrint(paint, this);
+    else
+        sheet::printPages(paint, this);
+}
+
+void Quadrante::onPrintConstructionSheet()
+{
+    if (!recompute()) {
+        QMessageBox::warning(this, kPrintFailed, kFixBeforePrinting);
+        return;
+    }
+    const project::Project p = document_->project();
+    const DesignedDial dial = dial_;
+    sheet::printPages(
+        [p, dial](QPainter &painter, QPrinter &printer) {
+            const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+            return PaintConstructionSheet(painter, [&printer] { return printer.newPage(); }, p, dial, area.width(),
+                                          area.height(), printer.resolution() / 25.4);
+        },
+        this);
+}
+
+void Quadrante::onExportConstructionSheet()
+{
+    QFileDialog dialog(this, kMenuSheet, QString(), QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    if (!recompute()) {
+        QMessageBox::warning(this, kExportFailed, kFixBeforeExporting);
+        return;
+    }
+    const QString path = dialog.selectedFiles().front();
+    QString error;
+    if (!ExportConstructionSheet(path, document_->project(), dial_, &error))
+        QMessageBox::warning(this, kExportFailed, error);
+    else
+        status_->setText(kExported.text().arg(path));
 }
 
 void Quadrante::onOpen()
@@ -552,6 +910,7 @@ bool Quadrante::saveTo(const QString &path)
     }
     document_->setPath(path);
     document_->setModified(false);
+    shell::addRecentFile(path);
     return true;
 }
 
@@ -609,6 +968,8 @@ QString Quadrante::applySurvey(const shell::WallSurveyResult &survey)
         return words->text().arg(shown.empty() ? QStringLiteral("?") : QString::fromStdString(shown),
                                  QString::fromStdString(project::LimitSentence(field)));
     }
+    // The readings and the plane they give are one step to undo.
+    document_->history()->beginMacro(QString());
     loading_ = true;
     line(project::LimitOf(project::Limited::Declination).formKey)->setText(number(std::abs(declinationDeg)));
     side_->setCurrentIndex(declinationDeg < 0 ? 0 : 1);
@@ -619,6 +980,7 @@ QString Quadrante::applySurvey(const shell::WallSurveyResult &survey)
     committing_ = false;
     document_->setModified(true);
     recompute();
+    document_->history()->endMacro();
     return {};
 }
 
@@ -696,7 +1058,10 @@ void Quadrante::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // The canvas has its size only once laid out: fit the dial then, as the window opens.
-    QTimer::singleShot(0, canvas_, [this] { canvas_->fitToView(); });
+    QTimer::singleShot(0, canvas_, [this] {
+        canvas_->fitToView();
+        viewTouched_ = false;
+    });
 }
 
 void registerDesignerWindows(shell::WindowRegistry &registry)

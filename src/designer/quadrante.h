@@ -10,7 +10,10 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
 class QCheckBox;
+class QMenu;
+class QToolBar;
 class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
@@ -60,10 +63,26 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The drawing's own keys (+, =, -, 0 without Ctrl) while it has the focus; the fields'
+    // Ctrl+Z and Ctrl+Shift+Z go to the designer's undo, not to the field's own.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     void onFieldEdited();
+    void onNew();
+    // Stampa…: the drawing at 1:1 on tiles; Stampa in una pagina and its preview: reduced to
+    // one sheet, its scale written on it.
+    void onPrintTiles();
+    void onPrintOnePage(bool preview);
+    // Scheda di costruzione: the maker's facts and every line's coordinates, printed or as PDF.
+    void onPrintConstructionSheet();
+    void onExportConstructionSheet();
+    // File ▸ Recenti: the projects last opened or saved that are still there, newest first, the
+    // main menu's list (shell/recentfiles.h).
+    void fillRecentMenu();
+    // "Misura data" switched: the other measure of the same gnomon on the accepted plane.
+    void onGnomonKindChanged(int index);
     void onOpen();
     bool onSave();
     bool onSaveAs();
@@ -92,6 +111,13 @@ private:
     QWidget *buildForm();
     QHBoxLayout *buildFileButtons();
     QWidget *buildDrawingSide();
+    // The menu bar and the tool bar over the drawing, with their keys.
+    void buildActions();
+    QAction *makeAction(QMenu *menu, const char *name, const QString &text, const char *icon,
+                       const QList<QKeySequence> &keys);
+    void zoomAboutCentre(double factor);
+    // Annulla / Ripeti: what is typed and still waiting for the pause is taken first as a step.
+    void stepHistory(bool back);
     // A row of the form with its line for the reason of a refusal beneath.
     void addLineRow(QFormLayout *layout, const QString &label, const QString &key);
     void addNumberRow(QFormLayout *layout, project::Limited field);
@@ -114,6 +140,9 @@ private:
     QTableView *table_ = nullptr;
     CoordinateModel *coordinates_ = nullptr;
     QLabel *status_ = nullptr;
+    QToolBar *toolBar_ = nullptr;
+    QMenu *recentMenu_ = nullptr;
+    QHash<QString, QAction *> actions_;
     QTimer *debounce_ = nullptr;
 
     DialDocument *document_ = nullptr;
@@ -121,7 +150,11 @@ private:
     project::Project dialFor_; // the values dial_ was designed from
     bool loading_ = false;
     bool committing_ = false;
+    bool restoring_ = false; // an undo or redo step is being shown
     bool fitted_ = false;
+    // The user zoomed or moved the drawing since it was last fitted: a new plate keeps the view.
+    bool viewTouched_ = false;
+    project::Project drawnFor_; // the values of the drawing on the canvas
     bool tableStale_ = true;
 };
 

@@ -1,0 +1,237 @@
+#include "designer/constructionsheet.h"
+
+#include "designer/coordinatemodel.h"
+
+#include "drawing/csvwriter.h"
+#include "files/atomicfile.h"
+#include "sheet/numbers.h"
+#include "sheet/qt/uitext.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <cmath>
+
+namespace designer {
+
+namespace {
+
+const sheet::UiText kSheetTitle{QT_TRANSLATE_NOOP("horalo", "Scheda di costruzione")};
+const sheet::UiText kPlace{QT_TRANSLATE_NOOP("horalo", "Luogo")};
+const sheet::UiText kPlane{QT_TRANSLATE_NOOP("horalo", "Piano")};
+const sheet::UiText kGnomon{QT_TRANSLATE_NOOP("horalo", "Gnomone")};
+const sheet::UiText kTemplate{QT_TRANSLATE_NOOP("horalo", "Sagoma dello stilo (triangolo O, F, N)")};
+const sheet::UiText kOnPlate{QT_TRANSLATE_NOOP("horalo", "Sulla lastra, dall'angolo in alto a sinistra")};
+const sheet::UiText kCoordinates{QT_TRANSLATE_NOOP("horalo", "Coordinate")};
+const sheet::UiText kName{QT_TRANSLATE_NOOP("horalo", "Nome")};
+const sheet::UiText kLatitude{QT_TRANSLATE_NOOP("horalo", "Latitudine (°, Nord positiva)")};
+const sheet::UiText kLongitude{QT_TRANSLATE_NOOP("horalo", "Longitudine (°, Est positiva)")};
+const sheet::UiText kZone{QT_TRANSLATE_NOOP("horalo", "Fuso (ore)")};
+const sheet::UiText kDeclination{QT_TRANSLATE_NOOP("horalo", "Declinazione della parete (°)")};
+const sheet::UiText kInclination{QT_TRANSLATE_NOOP("horalo", "Inclinazione (°, 0 verticale)")};
+const sheet::UiText kEast{QT_TRANSLATE_NOOP("horalo", "Est")};
+const sheet::UiText kWest{QT_TRANSLATE_NOOP("horalo", "Ovest")};
+const sheet::UiText kNodusHeight{QT_TRANSLATE_NOOP("horalo", "Altezza del nodo (mm)")};
+const sheet::UiText kStyleLength{QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo (mm)")};
+const sheet::UiText kStyleElevation{QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo (°)")};
+const sheet::UiText kSideOF{QT_TRANSLATE_NOOP("horalo", "Lato O–F, sulla sustilare (mm)")};
+const sheet::UiText kSideFN{QT_TRANSLATE_NOOP("horalo", "Lato F–N, altezza del nodo (mm)")};
+const sheet::UiText kSideON{QT_TRANSLATE_NOOP("horalo", "Lato O–N, stilo (mm)")};
+const sheet::UiText kAngleO{QT_TRANSLATE_NOOP("horalo", "Angolo in O (°)")};
+const sheet::UiText kAngleF{QT_TRANSLATE_NOOP("horalo", "Angolo in F (°)")};
+const sheet::UiText kAngleN{QT_TRANSLATE_NOOP("horalo", "Angolo in N (°)")};
+const sheet::UiText kFoot{QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F: da sinistra; dall'alto (mm)")};
+const sheet::UiText kCentre{QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O: da sinistra; dall'alto (mm)")};
+const sheet::UiText kSubstyle{QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare (°, + verso il pomeriggio)")};
+const sheet::UiText kSubstyleVertical{
+    QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")};
+const sheet::UiText kLongitudeDifference{QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine (°, + Ovest)")};
+const sheet::UiText kPage{QT_TRANSLATE_NOOP("horalo", "Pagina %1 di %2")};
+const sheet::UiText kPdfRefused{
+    QT_TRANSLATE_NOOP("horalo", "Il generatore di PDF di Qt non ha accettato la scheda: nessun file è stato scritto.")};
+const QString kNone = QStringLiteral("—");
+
+QString fixed(double v)
+{
+    const std::string text = sheet::FormatFixed(v, sheet::Mask::TwoDecimals);
+    return text.empty() ? kNone : QString::fromStdString(text);
+}
+
+// The place as the user wrote it: every digit typed counts.
+QString general(double v)
+{
+    const std::string text = sheet::FormatGeneral(v);
+    return text.empty() ? kNone : QString::fromStdString(text);
+}
+
+QString pair(double a, double b) { return fixed(a) + QStringLiteral("; ") + fixed(b); }
+
+constexpr double kRowMm = 4.6;
+constexpr double kTitleMm = 12;
+constexpr double kFooterMm = 8;
+// The table's columns as the window shows them (x and y beside the label), with their widths
+// as shares of the page.
+constexpr int kColumnOrder[] = {0, 1, 5, 6, 2, 3, 4};
+constexpr double kColumnShare[] = {0.14, 0.26, 0.12, 0.12, 0.1, 0.12, 0.14};
+
+} // namespace
+
+std::vector<SheetFact> ConstructionFacts(const project::Project &p, const DesignedDial &dial)
+{
+    const gnomonics::DialPlane &plane = dial.lines.plane;
+    const double h = plane.nodusHeightMm;
+    const double e = plane.styleHeightDeg;
+    const bool centre = plane.hasCentre;
+    const double declination = std::abs(p.declinationDeg);
+    QString side;
+    if (declination != 0.0 && declination != 180.0)
+        side = QLatin1Char(' ') + (p.declinationDeg < 0 ? kEast.text() : kWest.text());
+    // The template is the right triangle of the style's plane: F at the right angle, O where the
+    // style meets the plate, N the nodus; O-F = h / tan e lies along the substyle.
+    return {
+        {{}, kPlace},
+        {kName, QString::fromStdString(p.placeName)},
+        {kLatitude, general(p.latitudeDeg)},
+        {kLongitude, general(p.longitudeDeg)},
+        {kZone, general(p.zoneHours)},
+        {{}, kPlane},
+        {kDeclination, fixed(declination) + side},
+        {kInclination, fixed(p.inclinationDeg)},
+        {{}, kGnomon},
+        {kNodusHeight, fixed(h)},
+        {kStyleLength, centre ? fixed(plane.styleLengthMm) : kNone},
+        {kStyleElevation, fixed(e)},
+        {plane.substyleFromVertical ? kSubstyleVertical.text() : kSubstyle.text(),
+         centre ? fixed(plane.substyleAngleDeg) : kNone},
+        {kLongitudeDifference, fixed(plane.longitudeDifferenceDeg)},
+        {{}, kTemplate},
+        {kSideOF, centre ? fixed(std::sqrt(std::max(0.0, plane.styleLengthMm * plane.styleLengthMm - h * h))) : kNone},
+        {kSideFN, fixed(h)},
+        {kSideON, centre ? fixed(plane.styleLengthMm) : kNone},
+        {kAngleO, centre ? fixed(e) : kNone},
+        {kAngleF, fixed(90)},
+        {kAngleN, centre ? fixed(90 - e) : kNone},
+        {{}, kOnPlate},
+        {kFoot, pair(p.footFromLeftMm, p.footFromTopMm)},
+        // The plane's frame has y upwards; the plate is measured downwards from its top.
+        {kCentre, centre ? pair(p.footFromLeftMm + plane.centre.xMm, p.footFromTopMm - plane.centre.yMm) : kNone},
+    };
+}
+
+bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newPage, const project::Project &project,
+                            const DesignedDial &dial, double widthMm, double heightMm, double dotsPerMm)
+{
+    const std::vector<SheetFact> facts = ConstructionFacts(project, dial);
+    CoordinateModel table;
+    table.setRows(drawing::DialCsvRowsShown(dial.lines));
+    const int rows = table.rowCount();
+    const double usable = heightMm - kTitleMm - kFooterMm;
+    const int perPage = std::max(1, static_cast<int>(usable / kRowMm) - 1); // a header row on each page
+    const double factsMm = (static_cast<double>(facts.size()) + 1) * kRowMm;
+    const int firstPageRows = std::max(0, static_cast<int>((usable - factsMm) / kRowMm) - 2);
+    const int pages = 1 + (rows > firstPageRows ? (rows - firstPageRows + perPage - 1) / perPage : 0);
+
+    auto mm = [dotsPerMm](double v) { return v * dotsPerMm; };
+    QFont font = painter.font();
+    font.setPointSizeF(8.5);
+    QFont bold = font;
+    bold.setBold(true);
+    QFont title = bold;
+    title.setPointSizeF(13);
+    auto text = [&](double x, double y, double w, const QString &s, const QFont &f, Qt::Alignment align = Qt::AlignLeft) {
+        painter.setFont(f);
+        painter.drawText(QRectF(mm(x), mm(y), mm(w), mm(kRowMm)), align | Qt::AlignVCenter, s);
+    };
+    int page = 1;
+    auto startPage = [&] {
+        text(0, 0, widthMm, kSheetTitle.text() + QStringLiteral(" — ") + QString::fromStdString(project.placeName), title);
+        text(0, heightMm - kRowMm, widthMm, kPage.text().arg(page).arg(pages), font, Qt::AlignRight);
+    };
+    startPage();
+    double y = kTitleMm;
+    for (const SheetFact &f : facts) {
+        if (f.label.isEmpty()) {
+            y += kRowMm * 0.4;
+            text(0, y, widthMm, f.value, bold);
+        } else {
+            text(4, y, 110, f.label, font);
+            text(115, y, widthMm - 115, f.value, font);
+        }
+        y += kRowMm;
+    }
+    y += kRowMm * 0.6;
+    text(0, y, widthMm, kCoordinates, bold);
+    y += kRowMm;
+    auto headerRow = [&] {
+        double x = 0;
+        for (std::size_t c = 0; c < std::size(kColumnOrder); ++c) {
+            text(x, y, widthMm * kColumnShare[c], table.headerData(kColumnOrder[c], Qt::Horizontal).toString(), bold);
+            x += widthMm * kColumnShare[c];
+        }
+        y += kRowMm;
+    };
+    headerRow();
+    for (int r = 0; r < rows; ++r) {
+        if (y + kRowMm > heightMm - kFooterMm) {
+            if (!newPage())
+                return false;
+            ++page;
+            startPage();
+            y = kTitleMm;
+            headerRow();
+        }
+        double x = 0;
+        for (std::size_t c = 0; c < std::size(kColumnOrder); ++c) {
+            const bool number = kColumnOrder[c] >= 4 || kColumnOrder[c] == 2;
+            text(x, y, widthMm * kColumnShare[c] - 2, table.data(table.index(r, kColumnOrder[c])).toString(), font,
+                 number ? Qt::AlignRight : Qt::AlignLeft);
+            x += widthMm * kColumnShare[c];
+        }
+        y += kRowMm;
+    }
+    return true;
+}
+
+bool ExportConstructionSheet(const QString &path, const project::Project &project, const DesignedDial &dial,
+                             QString *error)
+{
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!dial.ok)
+        return fail(dial.message);
+    QByteArray document;
+    {
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(kSheetTitle);
+        const QRectF area = writer.pageLayout().paintRect(QPageLayout::Millimeter);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return fail(kPdfRefused);
+        const bool ok = PaintConstructionSheet(painter, [&writer] { return writer.newPage(); }, project, dial,
+                                               area.width(), area.height(), 300 / 25.4);
+        painter.end();
+        if (!ok)
+            return fail(kPdfRefused);
+    }
+    if (document.isEmpty())
+        return fail(kPdfRefused);
+    std::string why;
+    if (!files::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                    std::string_view(document.constData(), static_cast<std::size_t>(document.size())), &why))
+        return fail(QString::fromStdString(why));
+    return true;
+}
+
+} // namespace designer
