@@ -9,6 +9,7 @@
 #include "drawing/qt/drawingcanvas.h"
 #include "drawing/qt/drawingprint.h"
 #include "drawing/qt/drawingrender.h"
+#include "sheet/qt/colours.h"
 #include "sheet/qt/printjob.h"
 #include "gnomonics/plane.h"
 #include "project/fieldlimits.h"
@@ -458,7 +459,7 @@ void Quadrante::addLineRow(QFormLayout *layout, const QString &label, const QStr
     // the group: squeezed into the field's column a long sentence was cut off.
     auto *error = new QLabel;
     error->setObjectName(key + QStringLiteral("_errore"));
-    error->setStyleSheet(QStringLiteral("color: #b00000"));
+    sheet::SetReadableTextColour(error, QColor(0xb0, 0x00, 0x00));
     error->setWordWrap(true);
     layout->addRow(error);
     layout->setRowVisible(error, false);
