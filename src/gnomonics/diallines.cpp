@@ -180,6 +180,149 @@ std::vector<double> hourLabels(bool halfHours, double first, double last)
     return hours;
 }
 
+// The Sun's declination at a solstice of the year: its range over the year runs between them.
+double solsticeDeclination(int year, double longitudeDeg)
+{
+    const SunPosition s = SunAt(InstantOfSolarLongitude(year, longitudeDeg));
+    return ZodiacEntryDeclinationDeg(longitudeDeg, s.trueObliquityDeg);
+}
+
+// Hour lines run between the solstices, or on to a date line drawn beyond them (a sheet's
+// curve at a declination of its own), so that every date line meets them.
+std::vector<double> hourLineDeclinations(double lowestDeg, double highestDeg, const std::vector<DateLine> &dates)
+{
+    double lowest = lowestDeg, highest = highestDeg;
+    for (const DateLine &d : dates) {
+        lowest = std::min(lowest, d.declinationDeg);
+        highest = std::max(highest, d.declinationDeg);
+    }
+    return declinationSamples(lowest, highest, dates);
+}
+
+// The Sun's declination and equation of time, tabulated over the year and a little beyond for
+// the analemmas.
+std::shared_ptr<const SolarTable> analemmaTable(int year)
+{
+    const double first = JulianDay({year - 1, 12, 1}, 0.0) - 2.0;
+    const double last = JulianDay({year + 1, 1, 1}, 0.0) + 3.0;
+    return std::make_shared<const SolarTable>(first, static_cast<int>(last - first));
+}
+
+void addLine(DialLines &out, const Context &context, const ClipRect &plate, DialLine line,
+             const std::vector<double> &samples)
+{
+    line.pieces = TraceLine(lineFunction(context, line), samples, plate);
+    out.lines.push_back(std::move(line));
+}
+
+// One line of the family for each hour, traced along the Sun's declination.
+void addHourLines(DialLines &out, const Context &context, const ClipRect &plate, LineFamily family,
+                  const std::vector<double> &hours, const std::vector<double> &byDeclination)
+{
+    for (double t : hours) {
+        DialLine line;
+        line.family = family;
+        line.hour = t;
+        addLine(out, context, plate, line, byDeclination);
+    }
+}
+
+// The hours first, first + 1, ... up to last, counted as whole hours.
+std::vector<double> wholeHours(double first, double last)
+{
+    std::vector<double> hours;
+    for (double t = first; t <= last; ++t)
+        hours.push_back(t);
+    return hours;
+}
+
+// The days an analemma spans: the whole year, or its two halves between the solstices.
+struct AnalemmaSpan {
+    AnalemmaHalf half;
+    gnomonics::CivilDate first;
+    int days;
+};
+
+std::vector<AnalemmaSpan> analemmaSpans(const DialSpec &design)
+{
+    std::vector<AnalemmaSpan> spans;
+    const double zone = design.place.zoneHours;
+    if (design.hours.analemma == AnalemmaMode::Halves) {
+        const auto decBefore = solsticeDay(design.year - 1, 270.0, zone);
+        const auto june = solsticeDay(design.year, 90.0, zone);
+        const auto dec = solsticeDay(design.year, 270.0, zone);
+        spans.push_back({AnalemmaHalf::DecemberToJune, decBefore, daysBetween(decBefore, june)});
+        spans.push_back({AnalemmaHalf::JuneToDecember, june, daysBetween(june, dec)});
+    } else {
+        const gnomonics::CivilDate jan1{design.year, 1, 1};
+        spans.push_back({AnalemmaHalf::Whole, jan1, daysBetween(jan1, {design.year + 1, 1, 1})});
+    }
+    return spans;
+}
+
+// Each clock hour's analemma, one line per span, traced day by day.
+void addAnalemmas(DialLines &out, const Context &context, const ClipRect &plate,
+                  const std::vector<double> &hours, const std::vector<AnalemmaSpan> &spans)
+{
+    for (double t : hours)
+        for (const AnalemmaSpan &span : spans) {
+            DialLine line;
+            line.family = LineFamily::ClockTime;
+            line.hour = t;
+            line.analemma = span.half;
+            line.analemmaFirstDay = span.first;
+            line.analemmaDays = span.days;
+            std::vector<double> days;
+            for (int d = 0; d <= span.days; ++d)
+                days.push_back(d);
+            addLine(out, context, plate, line, days);
+        }
+}
+
+void addClockLines(DialLines &out, const Context &context, const DialSpec &design, bool analemmas,
+                   const std::vector<double> &byDeclination)
+{
+    const HourChoice &hours = design.hours;
+    const double noon = 12.0 + (hours.clockKind == ClockKind::Zone && design.place.summerTime ? 1.0 : 0.0);
+    std::vector<double> labels = hours.analemma == AnalemmaMode::NoonOnly && analemmas
+        ? std::vector<double>{noon} : hourLabels(hours.halfHours, 0.0, 23.5);
+    if (!analemmas)
+        addHourLines(out, context, design.plate, LineFamily::ClockTime, labels, byDeclination);
+    else
+        addAnalemmas(out, context, design.plate, labels, analemmaSpans(design));
+}
+
+// Date lines are traced along the hour angle, from midnight to midnight in the design's step.
+std::vector<double> hourAngleSamples(double stepMinutes)
+{
+    std::vector<double> byHourAngle;
+    const double stepDeg = stepMinutes / 4.0;
+    for (double h = -180.0; h < 180.0; h += stepDeg)
+        byHourAngle.push_back(h);
+    byHourAngle.push_back(180.0);
+    return byHourAngle;
+}
+
+std::optional<Segment> clippedGreatCircle(const DialPlane &plane, const ClipRect &plate, Vec3 circleNormal)
+{
+    if (!(length(circleNormal) > 1e-12))
+        return std::nullopt;
+    const auto l = GreatCircleLine(plane, circleNormal);
+    return l ? ClipStraightLine(*l, plate) : std::nullopt;
+}
+
+ConstructionLines constructionLines(const DialPlane &plane, const ClipRect &plate)
+{
+    const Vec3 zenith{0, 0, 1};
+    const Vec3 east{1, 0, 0};
+    ConstructionLines c;
+    c.substyle = clippedGreatCircle(plane, plate, cross(plane.pole, plane.normal));
+    c.noon = clippedGreatCircle(plane, plate, east);
+    c.equinoctial = clippedGreatCircle(plane, plate, plane.pole);
+    c.horizon = clippedGreatCircle(plane, plate, zenith);
+    return c;
+}
+
 } // namespace
 
 DialLines BuildDialLines(const DialSpec &design)
@@ -202,131 +345,38 @@ DialLines BuildDialLines(const DialSpec &design)
     }
     out.design = design;
     out.plane = made.plane;
-    const DialPlane &plane = out.plane;
     const HourChoice &hours = design.hours;
 
-    // The Sun's range over the year: the solstices' declinations.
-    auto solsticeDeclination = [&](double longitudeDeg) {
-        const SunPosition s = SunAt(InstantOfSolarLongitude(design.year, longitudeDeg));
-        return ZodiacEntryDeclinationDeg(longitudeDeg, s.trueObliquityDeg);
-    };
-    out.lowestDeclinationDeg = solsticeDeclination(270.0);
-    out.highestDeclinationDeg = solsticeDeclination(90.0);
-    // Hour lines run between the solstices, or on to a date line drawn beyond them (a sheet's
-    // curve at a declination of its own), so that every date line meets them.
-    double lowest = out.lowestDeclinationDeg, highest = out.highestDeclinationDeg;
-    for (const DateLine &d : dates.lines) {
-        lowest = std::min(lowest, d.declinationDeg);
-        highest = std::max(highest, d.declinationDeg);
-    }
-    const std::vector<double> byDeclination = declinationSamples(lowest, highest, dates.lines);
+    out.lowestDeclinationDeg = solsticeDeclination(design.year, 270.0);
+    out.highestDeclinationDeg = solsticeDeclination(design.year, 90.0);
+    const std::vector<double> byDeclination =
+        hourLineDeclinations(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines);
 
     const bool analemmas = hours.clock && hours.equationOfTime;
-    if (analemmas) {
-        const double first = JulianDay({design.year - 1, 12, 1}, 0.0) - 2.0;
-        const double last = JulianDay({design.year + 1, 1, 1}, 0.0) + 3.0;
-        out.solar = std::make_shared<const SolarTable>(first, static_cast<int>(last - first));
-    }
+    if (analemmas)
+        out.solar = analemmaTable(design.year);
     const Context context{&out.design, &out.plane, out.solar.get()};
 
-    auto add = [&](DialLine line, const std::vector<double> &samples) {
-        line.pieces = TraceLine(lineFunction(context, line), samples, design.plate);
-        out.lines.push_back(std::move(line));
-    };
-
     if (hours.apparent)
-        for (double t : hourLabels(hours.halfHours, 0.0, 23.5)) {
-            DialLine line;
-            line.family = LineFamily::ApparentTime;
-            line.hour = t;
-            add(line, byDeclination);
-        }
-
-    if (hours.clock) {
-        const double noon = 12.0 + (hours.clockKind == ClockKind::Zone && design.place.summerTime ? 1.0 : 0.0);
-        std::vector<double> labels = hours.analemma == AnalemmaMode::NoonOnly && analemmas
-            ? std::vector<double>{noon} : hourLabels(hours.halfHours, 0.0, 23.5);
-        if (!analemmas) {
-            for (double t : labels) {
-                DialLine line;
-                line.family = LineFamily::ClockTime;
-                line.hour = t;
-                add(line, byDeclination);
-            }
-        } else {
-            struct Span {
-                AnalemmaHalf half;
-                gnomonics::CivilDate first;
-                int days;
-            };
-            std::vector<Span> spans;
-            const double zone = design.place.zoneHours;
-            if (hours.analemma == AnalemmaMode::Halves) {
-                const auto decBefore = solsticeDay(design.year - 1, 270.0, zone);
-                const auto june = solsticeDay(design.year, 90.0, zone);
-                const auto dec = solsticeDay(design.year, 270.0, zone);
-                spans.push_back({AnalemmaHalf::DecemberToJune, decBefore, daysBetween(decBefore, june)});
-                spans.push_back({AnalemmaHalf::JuneToDecember, june, daysBetween(june, dec)});
-            } else {
-                const gnomonics::CivilDate jan1{design.year, 1, 1};
-                spans.push_back({AnalemmaHalf::Whole, jan1, daysBetween(jan1, {design.year + 1, 1, 1})});
-            }
-            for (double t : labels)
-                for (const Span &span : spans) {
-                    DialLine line;
-                    line.family = LineFamily::ClockTime;
-                    line.hour = t;
-                    line.analemma = span.half;
-                    line.analemmaFirstDay = span.first;
-                    line.analemmaDays = span.days;
-                    std::vector<double> days;
-                    for (int d = 0; d <= span.days; ++d)
-                        days.push_back(d);
-                    add(line, days);
-                }
-        }
-    }
-
+        addHourLines(out, context, design.plate, LineFamily::ApparentTime,
+                     hourLabels(hours.halfHours, 0.0, 23.5), byDeclination);
+    if (hours.clock)
+        addClockLines(out, context, design, analemmas, byDeclination);
     if (hours.italic)
-        for (double i = 1; i <= 24; ++i) {
-            DialLine line;
-            line.family = LineFamily::Italic;
-            line.hour = i;
-            add(line, byDeclination);
-        }
+        addHourLines(out, context, design.plate, LineFamily::Italic, wholeHours(1, 24), byDeclination);
     if (hours.babylonian)
-        for (double b = 0; b <= 23; ++b) {
-            DialLine line;
-            line.family = LineFamily::Babylonian;
-            line.hour = b;
-            add(line, byDeclination);
-        }
+        addHourLines(out, context, design.plate, LineFamily::Babylonian, wholeHours(0, 23), byDeclination);
 
-    std::vector<double> byHourAngle;
-    const double stepDeg = design.dateLineStepMinutes / 4.0;
-    for (double h = -180.0; h < 180.0; h += stepDeg)
-        byHourAngle.push_back(h);
-    byHourAngle.push_back(180.0);
+    const std::vector<double> byHourAngle = hourAngleSamples(design.dateLineStepMinutes);
     for (const DateLine &d : dates.lines) {
         DialLine line;
         line.family = LineFamily::DateLine;
         line.dateLine = d;
-        add(line, byHourAngle);
+        addLine(out, context, design.plate, line, byHourAngle);
     }
 
-    const Vec3 zenith{0, 0, 1};
-    const Vec3 east{1, 0, 0};
-    auto clipped = [&](Vec3 circleNormal) -> std::optional<Segment> {
-        if (!(length(circleNormal) > 1e-12))
-            return std::nullopt;
-        const auto l = GreatCircleLine(plane, circleNormal);
-        return l ? ClipStraightLine(*l, design.plate) : std::nullopt;
-    };
-    out.construction.substyle = clipped(cross(plane.pole, plane.normal));
-    out.construction.noon = clipped(east);
-    out.construction.equinoctial = clipped(plane.pole);
-    out.construction.horizon = clipped(zenith);
-    out.centreOnPlate = plane.hasCentre && design.plate.contains(plane.centre);
+    out.construction = constructionLines(out.plane, design.plate);
+    out.centreOnPlate = out.plane.hasCentre && design.plate.contains(out.plane.centre);
     out.footOnPlate = design.plate.contains({0, 0});
     return out;
 }
