@@ -451,6 +451,172 @@ bool refine(const DialPlane &plane, const LinePointFunction &fa, const LinePoint
     return false;
 }
 
+// Segments of one family, bucketed in a grid over the plate.
+struct SegmentGrid {
+    double leftMm = 0;
+    double bottomMm = 0;
+    int cells = 0; // along each side
+    double cellW = 0;
+    double cellH = 0;
+    std::vector<std::vector<SegmentRef>> buckets;
+    std::size_t segments = 0; // how many were filed, each under its serial number
+};
+
+std::size_t segmentCount(const DialLines &dial, LineFamily family)
+{
+    std::size_t n = 0;
+    for (const DialLine &line : dial.lines)
+        if (line.family == family)
+            for (const auto &piece : line.pieces)
+                n += piece.empty() ? 0 : piece.size() - 1;
+    return n;
+}
+
+int cellOf(double v, double originMm, double cellMm, int cells)
+{
+    return std::clamp(static_cast<int>(std::floor((v - originMm) / cellMm)), 0, cells - 1);
+}
+
+// The cells a segment passes through: it is walked in steps of half a cell, each step's box
+// covering at most four cells, so that a long slanting segment is not filed under every cell
+// of its whole box.
+template <typename Visit>
+void forEachCell(const SegmentGrid &grid, const DialPoint &p, const DialPoint &q, Visit &&visit)
+{
+    if (!std::isfinite(p.xMm) || !std::isfinite(p.yMm) || !std::isfinite(q.xMm) || !std::isfinite(q.yMm))
+        return;
+    const double dx = q.xMm - p.xMm, dy = q.yMm - p.yMm;
+    const double cells = std::max(std::abs(dx) / grid.cellW, std::abs(dy) / grid.cellH);
+    const int steps = static_cast<int>(std::clamp(std::ceil(2.0 * cells), 1.0, 4.0 * grid.cells));
+    for (int k = 0; k < steps; ++k) {
+        const double sx0 = p.xMm + dx * k / steps;
+        const double sy0 = p.yMm + dy * k / steps;
+        const double sx1 = p.xMm + dx * (k + 1) / steps;
+        const double sy1 = p.yMm + dy * (k + 1) / steps;
+        const int x0 = cellOf(std::min(sx0, sx1), grid.leftMm, grid.cellW, grid.cells);
+        const int x1 = cellOf(std::max(sx0, sx1), grid.leftMm, grid.cellW, grid.cells);
+        const int y0 = cellOf(std::min(sy0, sy1), grid.bottomMm, grid.cellH, grid.cells);
+        const int y1 = cellOf(std::max(sy0, sy1), grid.bottomMm, grid.cellH, grid.cells);
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                visit(static_cast<std::size_t>(y * grid.cells + x));
+    }
+}
+
+// On a plate large beside its nodus the lines crowd into a few cells of a coarse grid and every
+// segment met thousands of others there: the grid is finer the more segments there are.
+SegmentGrid fileSegments(const DialLines &dial, LineFamily family)
+{
+    const ClipRect &clip = dial.design.plate;
+    SegmentGrid grid;
+    grid.leftMm = clip.leftMm;
+    grid.bottomMm = clip.bottomMm;
+    grid.cells = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(segmentCount(dial, family)))), 48, 400);
+    grid.cellW = (clip.rightMm - clip.leftMm) / grid.cells;
+    grid.cellH = (clip.topMm - clip.bottomMm) / grid.cells;
+    grid.buckets.resize(static_cast<std::size_t>(grid.cells * grid.cells));
+    std::size_t serial = 0;
+    for (std::size_t l = 0; l < dial.lines.size(); ++l) {
+        if (dial.lines[l].family != family)
+            continue;
+        for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
+            for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
+                const SegmentRef ref{l, p, i, serial++};
+                forEachCell(grid, pointOf(dial, ref, 0), pointOf(dial, ref, 1), [&](std::size_t cell) {
+                    std::vector<SegmentRef> &bucket = grid.buckets[cell];
+                    if (bucket.empty() || bucket.back().serial != ref.serial)
+                        bucket.push_back(ref);
+                });
+            }
+    }
+    grid.segments = serial;
+    return grid;
+}
+
+struct Hit {
+    SegmentRef rb;
+    double s;
+    double u;
+};
+
+// What the search keeps from one segment to the next, so as not to allocate it again.
+struct Scratch {
+    std::vector<std::size_t> seen; // the test that last met each filed segment
+    std::size_t test = 0;
+    std::vector<SegmentRef> candidates;
+    std::vector<Hit> hits;
+};
+
+// The filed segments that segment ra crosses, into scratch.hits. A segment spread over several
+// cells is tested once, in the order of the lines, so that the crossings come out in the same
+// order whatever the grid.
+void findHits(const DialLines &dial, const SegmentGrid &grid, const SegmentRef &ra, bool sameFamily,
+              Scratch &scratch)
+{
+    const DialPoint &p0 = pointOf(dial, ra, 0);
+    const DialPoint &p1 = pointOf(dial, ra, 1);
+    ++scratch.test;
+    scratch.candidates.clear();
+    forEachCell(grid, p0, p1, [&](std::size_t cell) {
+        for (const SegmentRef &rb : grid.buckets[cell])
+            if (rb.line != ra.line && (!sameFamily || rb.line > ra.line) && scratch.seen[rb.serial] != scratch.test) {
+                scratch.seen[rb.serial] = scratch.test;
+                scratch.candidates.push_back(rb);
+            }
+    });
+    scratch.hits.clear();
+    for (const SegmentRef &rb : scratch.candidates) {
+        Hit h{rb, 0, 0};
+        if (segmentsCross(p0, p1, pointOf(dial, rb, 0), pointOf(dial, rb, 1), &h.s, &h.u))
+            scratch.hits.push_back(h);
+    }
+    std::sort(scratch.hits.begin(), scratch.hits.end(),
+              [](const Hit &x, const Hit &y) { return x.rb.serial < y.rb.serial; });
+}
+
+// The crossing of the two lines near where their segments cross, refined on the lines
+// themselves; nothing where it falls off the plate or where no shadow falls.
+std::optional<Crossing> crossingAt(const DialLines &dial, const Context &context, const SegmentRef &ra,
+                                   const LinePointFunction &fa, const LinePointFunction &faAnywhere,
+                                   const Hit &hit)
+{
+    const ClipRect &clip = dial.design.plate;
+    const DialPoint &p0 = pointOf(dial, ra, 0);
+    const DialPoint &p1 = pointOf(dial, ra, 1);
+    const SegmentRef &rb = hit.rb;
+    const DialPoint &q0 = pointOf(dial, rb, 0);
+    const DialPoint &q1 = pointOf(dial, rb, 1);
+    const double s = hit.s, u = hit.u;
+    const double ta = p0.parameter + s * (p1.parameter - p0.parameter);
+    const double tb = q0.parameter + u * (q1.parameter - q0.parameter);
+    Crossing c;
+    c.lineA = ra.line;
+    c.lineB = rb.line;
+    const LinePointFunction fb = lineFunction(context, dial.lines[rb.line]);
+    const LinePointFunction fbAnywhere = lineFunction(context, dial.lines[rb.line], true);
+    if (!refine(dial.plane, faAnywhere, fbAnywhere, clip, ta, tb, std::abs(p1.parameter - p0.parameter) + 1e-9,
+                std::abs(q1.parameter - q0.parameter) + 1e-9, &c)) {
+        // Keep the polyline crossing, each point still a true shadow of its line.
+        auto oa = fa(ta);
+        auto ob = fb(tb);
+        if (!oa || !ob || !clip.contains({oa->xMm, oa->yMm}))
+            return std::nullopt;
+        c.onA = *oa;
+        c.onB = *ob;
+    }
+    return c;
+}
+
+// A crossing on a shared vertex is met from two segments: keep it once. Only this line's
+// crossings, the last ones found, can repeat it.
+bool alreadyFound(const std::vector<Crossing> &found, const Crossing &c)
+{
+    bool repeated = false;
+    for (auto o = found.rbegin(); o != found.rend() && o->lineA == c.lineA && !repeated; ++o)
+        repeated = o->lineB == c.lineB && std::hypot(o->onA.xMm - c.onA.xMm, o->onA.yMm - c.onA.yMm) < 1e-3;
+    return repeated;
+}
+
 } // namespace
 
 std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFamily b)
@@ -458,74 +624,10 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
     std::vector<Crossing> found;
     if (!dial.status.ok())
         return found;
-    const ClipRect &clip = dial.design.plate;
     const Context context{&dial.design, &dial.plane, dial.solar.get()};
-
-    // Segments of family b, bucketed in a grid over the plate. On a plate large beside its
-    // nodus the lines crowd into a few cells of a coarse grid and every segment met thousands
-    // of others there: the grid is finer the more segments there are.
-    std::size_t segmentsB = 0;
-    for (const DialLine &line : dial.lines)
-        if (line.family == b)
-            for (const auto &piece : line.pieces)
-                segmentsB += piece.empty() ? 0 : piece.size() - 1;
-    const int kCells = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(segmentsB))), 48, 400);
-    const double cellW = (clip.rightMm - clip.leftMm) / kCells;
-    const double cellH = (clip.topMm - clip.bottomMm) / kCells;
-    auto cellRange = [&](const DialPoint &p, const DialPoint &q, int *x0, int *x1, int *y0, int *y1) {
-        auto cx = [&](double x) { return std::clamp(static_cast<int>(std::floor((x - clip.leftMm) / cellW)), 0, kCells - 1); };
-        auto cy = [&](double y) { return std::clamp(static_cast<int>(std::floor((y - clip.bottomMm) / cellH)), 0, kCells - 1); };
-        *x0 = cx(std::min(p.xMm, q.xMm));
-        *x1 = cx(std::max(p.xMm, q.xMm));
-        *y0 = cy(std::min(p.yMm, q.yMm));
-        *y1 = cy(std::max(p.yMm, q.yMm));
-    };
-    // The cells a segment passes through: it is walked in steps of half a cell, each step's
-    // box covering at most four cells, so that a long slanting segment is not filed under
-    // every cell of its whole box.
-    auto forEachCell = [&](const DialPoint &p, const DialPoint &q, auto &&visit) {
-        if (!std::isfinite(p.xMm) || !std::isfinite(p.yMm) || !std::isfinite(q.xMm) || !std::isfinite(q.yMm))
-            return;
-        const double dx = q.xMm - p.xMm, dy = q.yMm - p.yMm;
-        const double cells = std::max(std::abs(dx) / cellW, std::abs(dy) / cellH);
-        const int steps = static_cast<int>(std::clamp(std::ceil(2.0 * cells), 1.0, 4.0 * kCells));
-        for (int k = 0; k < steps; ++k) {
-            DialPoint s0 = p, s1 = p;
-            s0.xMm = p.xMm + dx * k / steps;
-            s0.yMm = p.yMm + dy * k / steps;
-            s1.xMm = p.xMm + dx * (k + 1) / steps;
-            s1.yMm = p.yMm + dy * (k + 1) / steps;
-            int x0, x1, y0, y1;
-            cellRange(s0, s1, &x0, &x1, &y0, &y1);
-            for (int y = y0; y <= y1; ++y)
-                for (int x = x0; x <= x1; ++x)
-                    visit(static_cast<std::size_t>(y * kCells + x));
-        }
-    };
-    std::vector<std::vector<SegmentRef>> grid(static_cast<std::size_t>(kCells * kCells));
-    std::size_t serial = 0;
-    for (std::size_t l = 0; l < dial.lines.size(); ++l) {
-        if (dial.lines[l].family != b)
-            continue;
-        for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
-            for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
-                const SegmentRef ref{l, p, i, serial++};
-                forEachCell(pointOf(dial, ref, 0), pointOf(dial, ref, 1), [&](std::size_t cell) {
-                    if (grid[cell].empty() || grid[cell].back().serial != ref.serial)
-                        grid[cell].push_back(ref);
-                });
-            }
-    }
-
-    std::vector<std::size_t> seen(serial, 0);
-    std::size_t test = 0;
-    std::vector<SegmentRef> candidates;
-    struct Hit {
-        SegmentRef rb;
-        double s;
-        double u;
-    };
-    std::vector<Hit> hits;
+    const SegmentGrid grid = fileSegments(dial, b);
+    Scratch scratch;
+    scratch.seen.assign(grid.segments, 0);
     for (std::size_t l = 0; l < dial.lines.size(); ++l) {
         if (dial.lines[l].family != a)
             continue;
@@ -534,55 +636,11 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
         for (std::size_t p = 0; p < dial.lines[l].pieces.size(); ++p)
             for (std::size_t i = 0; i + 1 < dial.lines[l].pieces[p].size(); ++i) {
                 const SegmentRef ra{l, p, i, 0};
-                const DialPoint &p0 = pointOf(dial, ra, 0);
-                const DialPoint &p1 = pointOf(dial, ra, 1);
-                // A segment of b spread over several cells is tested once, in the order of the
-                // lines, so that the crossings come out in the same order whatever the grid.
-                ++test;
-                candidates.clear();
-                forEachCell(p0, p1, [&](std::size_t cell) {
-                    for (const SegmentRef &rb : grid[cell])
-                        if (rb.line != l && (a != b || rb.line > l) && seen[rb.serial] != test) {
-                            seen[rb.serial] = test;
-                            candidates.push_back(rb);
-                        }
-                });
-                hits.clear();
-                for (const SegmentRef &rb : candidates) {
-                    Hit h{rb, 0, 0};
-                    if (segmentsCross(p0, p1, pointOf(dial, rb, 0), pointOf(dial, rb, 1), &h.s, &h.u))
-                        hits.push_back(h);
-                }
-                std::sort(hits.begin(), hits.end(), [](const Hit &x, const Hit &y) { return x.rb.serial < y.rb.serial; });
-                for (const Hit &hit : hits) {
-                    const SegmentRef &rb = hit.rb;
-                    const DialPoint &q0 = pointOf(dial, rb, 0);
-                    const DialPoint &q1 = pointOf(dial, rb, 1);
-                    const double s = hit.s, u = hit.u;
-                    const double ta = p0.parameter + s * (p1.parameter - p0.parameter);
-                    const double tb = q0.parameter + u * (q1.parameter - q0.parameter);
-                    Crossing c;
-                    c.lineA = l;
-                    c.lineB = rb.line;
-                    const LinePointFunction fb = lineFunction(context, dial.lines[rb.line]);
-                    const LinePointFunction fbAnywhere = lineFunction(context, dial.lines[rb.line], true);
-                    if (!refine(dial.plane, faAnywhere, fbAnywhere, clip, ta, tb, std::abs(p1.parameter - p0.parameter) + 1e-9,
-                                std::abs(q1.parameter - q0.parameter) + 1e-9, &c)) {
-                        // Keep the polyline crossing, each point still a true shadow of its line.
-                        auto oa = fa(ta);
-                        auto ob = fb(tb);
-                        if (!oa || !ob || !clip.contains({oa->xMm, oa->yMm}))
-                            continue;
-                        c.onA = *oa;
-                        c.onB = *ob;
-                    }
-                    // A crossing on a shared vertex is met from two segments: keep it once.
-                    // Only this line's crossings, the last ones found, can repeat it.
-                    bool repeated = false;
-                    for (auto o = found.rbegin(); o != found.rend() && o->lineA == c.lineA && !repeated; ++o)
-                        repeated = o->lineB == c.lineB && std::hypot(o->onA.xMm - c.onA.xMm, o->onA.yMm - c.onA.yMm) < 1e-3;
-                    if (!repeated)
-                        found.push_back(c);
+                findHits(dial, grid, ra, a == b, scratch);
+                for (const Hit &hit : scratch.hits) {
+                    const std::optional<Crossing> c = crossingAt(dial, context, ra, fa, faAnywhere, hit);
+                    if (c && !alreadyFound(found, *c))
+                        found.push_back(*c);
                 }
             }
     }
