@@ -188,10 +188,11 @@ std::string FormatDeclination(double declinationDeg)
     return text + (d < 0 ? kEast : kWest);
 }
 
-SurveyOutcome ComputeSurvey(const SurveyForm &form)
+namespace {
+
+// The place's three fields into place; true when any is refused, each refusal noted by its field.
+bool readPlace(const SurveyForm &form, SurveyOutcome &out, gnomonics::Place &place)
 {
-    SurveyOutcome out;
-    gnomonics::Place place;
     place.summerTime = form.summerTime;
     const auto lat = placeNumber(form.latitude, out.latitudeNote);
     const auto lon = placeNumber(form.longitude, out.longitudeNote);
@@ -202,17 +203,67 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
         out.longitudeNote = kLongitudeRange;
     if (zone && (*zone < gnomonics::kSurveyFirstZone || *zone > gnomonics::kSurveyLastZone))
         out.zoneNote = kZoneRange;
-    bool refused = !out.latitudeNote.empty() || !out.longitudeNote.empty() || !out.zoneNote.empty();
+    const bool refused = !out.latitudeNote.empty() || !out.longitudeNote.empty() || !out.zoneNote.empty();
     if (!refused) {
         place.latitudeDeg = *lat;
         place.longitudeDeg = *lon;
         place.zoneHours = *zone;
     }
+    return refused;
+}
 
-    // Rows with every cell filled and readable go to the survey; a row with some cells empty is
-    // set aside with a note, a row left wholly empty is simply not used.
-    std::vector<gnomonics::SurveyObservation> observations;
-    std::vector<int> rowOf;
+// The note for a row with some of its cells empty.
+std::string missingCells(const std::string &date, const std::string &clock, const std::string &alpha)
+{
+    std::string missing;
+    if (date.empty())
+        addNote(missing, kMissingDate);
+    if (clock.empty())
+        addNote(missing, kMissingClock);
+    if (alpha.empty())
+        addNote(missing, kMissingAlpha);
+    return kRowIgnored + missing;
+}
+
+// A filled row's cells into the observation; what is wrong with them, or nothing.
+std::string readObservation(const std::string &date, const std::string &clock, const std::string &alpha,
+                            gnomonics::SurveyObservation &o)
+{
+    std::string note;
+    if (const auto d = gnomonics::ReadDateForm(date)) {
+        o.date = *d;
+        if (!gnomonics::DateExists(o.date))
+            addNote(note, std::string(kDateLabel) + kNoSuchDate);
+        else if (!gnomonics::IsValidDate(o.date))
+            addNote(note, std::string(kDateLabel) + kYearRange);
+    } else {
+        addNote(note, std::string(kDateLabel) + kDateForm);
+    }
+    if (readClockForm(clock)) {
+        if (const auto hours = ReadClock(clock))
+            o.clockHours = *hours;
+        else
+            addNote(note, std::string(kClockLabel) + kClockRange);
+    } else {
+        addNote(note, std::string(kClockLabel) + kClockForm);
+    }
+    if (const auto a = sheet::ReadNumber(alpha)) {
+        o.alphaDeg = *a;
+        if (std::abs(*a) >= 90)
+            addNote(note, std::string(kAlphaLabel) + kAlphaRange);
+    } else {
+        addNote(note, std::string(kAlphaLabel) + kNotANumber);
+    }
+    return note;
+}
+
+// Rows with every cell filled and readable go to the survey; a row with some cells empty is
+// set aside with a note, a row left wholly empty is simply not used. True when a filled row is
+// refused.
+bool readRows(const SurveyForm &form, SurveyOutcome &out, std::vector<gnomonics::SurveyObservation> &observations,
+              std::vector<int> &rowOf)
+{
+    bool refused = false;
     for (int k = 0; k < kRows; ++k) {
         const std::string date = trimmed(form.date[k]);
         const std::string clock = trimmed(form.clock[k]);
@@ -220,44 +271,13 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
         if (date.empty() && clock.empty() && alpha.empty())
             continue;
         if (date.empty() || clock.empty() || alpha.empty()) {
-            std::string missing;
-            if (date.empty())
-                addNote(missing, kMissingDate);
-            if (clock.empty())
-                addNote(missing, kMissingClock);
-            if (alpha.empty())
-                addNote(missing, kMissingAlpha);
-            out.rowNote[k] = kRowIgnored + missing;
+            out.rowNote[k] = missingCells(date, clock, alpha);
             out.declination[k] = kIgnored;
             continue;
         }
         gnomonics::SurveyObservation o;
         o.summerTime = RowSummerTime(form, k);
-        std::string note;
-        if (const auto d = gnomonics::ReadDateForm(date)) {
-            o.date = *d;
-            if (!gnomonics::DateExists(o.date))
-                addNote(note, std::string(kDateLabel) + kNoSuchDate);
-            else if (!gnomonics::IsValidDate(o.date))
-                addNote(note, std::string(kDateLabel) + kYearRange);
-        } else {
-            addNote(note, std::string(kDateLabel) + kDateForm);
-        }
-        if (readClockForm(clock)) {
-            if (const auto hours = ReadClock(clock))
-                o.clockHours = *hours;
-            else
-                addNote(note, std::string(kClockLabel) + kClockRange);
-        } else {
-            addNote(note, std::string(kClockLabel) + kClockForm);
-        }
-        if (const auto a = sheet::ReadNumber(alpha)) {
-            o.alphaDeg = *a;
-            if (std::abs(*a) >= 90)
-                addNote(note, std::string(kAlphaLabel) + kAlphaRange);
-        } else {
-            addNote(note, std::string(kAlphaLabel) + kNotANumber);
-        }
+        const std::string note = readObservation(date, clock, alpha, o);
         if (!note.empty()) {
             out.rowNote[k] = note;
             refused = true;
@@ -266,39 +286,38 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
         observations.push_back(o);
         rowOf.push_back(k);
     }
+    return refused;
+}
 
-    // The plumb line: all three or none.
+// The plumb line: all three or none. True when it is refused; the wall's inclination when it
+// is measured.
+bool readPlumb(const SurveyForm &form, SurveyOutcome &out, std::optional<double> &inclination)
+{
     const std::string length = trimmed(form.plumbLength), top = trimmed(form.plumbTop),
                       bottom = trimmed(form.plumbBottom);
-    std::optional<double> inclination;
-    if (!length.empty() || !top.empty() || !bottom.empty()) {
-        const auto l = sheet::ReadNumber(length), a = sheet::ReadNumber(top), b = sheet::ReadNumber(bottom);
-        if (length.empty() || top.empty() || bottom.empty()) {
-            out.plumbNote = kPlumbIncomplete;
-        } else if (!l || !a || !b) {
-            out.plumbNote = kNotANumber;
-            refused = true;
-        } else {
-            const auto r = gnomonics::InclinationFromPlumbLine(*l, *a, *b);
-            if (r.status.ok())
-                inclination = r.inclinationDeg;
-            else {
-                out.plumbNote = r.status.field == gnomonics::SurveyField::PlumbLength ? kPlumbLength : kPlumbOffsets;
-                refused = true;
-            }
-        }
+    if (length.empty() && top.empty() && bottom.empty())
+        return false;
+    const auto l = sheet::ReadNumber(length), a = sheet::ReadNumber(top), b = sheet::ReadNumber(bottom);
+    if (length.empty() || top.empty() || bottom.empty()) {
+        out.plumbNote = kPlumbIncomplete;
+        return false;
     }
+    if (!l || !a || !b) {
+        out.plumbNote = kNotANumber;
+        return true;
+    }
+    const auto r = gnomonics::InclinationFromPlumbLine(*l, *a, *b);
+    if (r.status.ok()) {
+        inclination = r.inclinationDeg;
+        return false;
+    }
+    out.plumbNote = r.status.field == gnomonics::SurveyField::PlumbLength ? kPlumbLength : kPlumbOffsets;
+    return true;
+}
 
-    if (refused) {
-        out.refused = true;
-        return out;
-    }
-
-    const gnomonics::SurveyResult r = gnomonics::ReduceSurvey(place, observations);
-    if (!r.status.ok()) { // every input was checked above; kept so no refusal is ever shown as a result
-        out.refused = true;
-        return out;
-    }
+// Each surveyed row's Sun and declination, or why it has none, in the form's row.
+void showRows(const gnomonics::SurveyResult &r, const std::vector<int> &rowOf, SurveyOutcome &out)
+{
     std::string outliers;
     for (std::size_t j = 0; j < r.rows.size(); ++j) {
         const int k = rowOf[j];
@@ -328,6 +347,11 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
             addNote(out.rowNote[k], kHourOff);
     }
     out.outliers = outliers;
+}
+
+// The mean declination and how far it can be trusted.
+void showMean(const gnomonics::SurveyResult &r, SurveyOutcome &out)
+{
     if (r.goodRows > 0) {
         out.meanDeg = r.meanDeg;
         out.mean = FormatDeclination(r.meanDeg);
@@ -340,12 +364,44 @@ SurveyOutcome ComputeSurvey(const SurveyForm &form)
     } else {
         out.accuracy = kNoGoodRows;
     }
-    if (inclination) {
-        out.inclinationDeg = inclination;
-        out.inclination = fixed2(*inclination);
-        const double shown = sheet::shownValue(*inclination, sheet::Mask::TwoDecimals);
-        out.inclinationSense = shown > 0 ? kLeansBack : shown < 0 ? kLeansForward : kPlumb;
+}
+
+void showInclination(double inclination, SurveyOutcome &out)
+{
+    out.inclinationDeg = inclination;
+    out.inclination = fixed2(inclination);
+    const double shown = sheet::shownValue(inclination, sheet::Mask::TwoDecimals);
+    out.inclinationSense = shown > 0 ? kLeansBack : shown < 0 ? kLeansForward : kPlumb;
+}
+
+} // namespace
+
+SurveyOutcome ComputeSurvey(const SurveyForm &form)
+{
+    SurveyOutcome out;
+    gnomonics::Place place;
+    bool refused = readPlace(form, out, place);
+    std::vector<gnomonics::SurveyObservation> observations;
+    std::vector<int> rowOf;
+    if (readRows(form, out, observations, rowOf))
+        refused = true;
+    std::optional<double> inclination;
+    if (readPlumb(form, out, inclination))
+        refused = true;
+    if (refused) {
+        out.refused = true;
+        return out;
     }
+
+    const gnomonics::SurveyResult r = gnomonics::ReduceSurvey(place, observations);
+    if (!r.status.ok()) { // every input was checked above; kept so no refusal is ever shown as a result
+        out.refused = true;
+        return out;
+    }
+    showRows(r, rowOf, out);
+    showMean(r, out);
+    if (inclination)
+        showInclination(*inclination, out);
     return out;
 }
 
