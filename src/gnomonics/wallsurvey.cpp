@@ -161,16 +161,12 @@ double DeclinationFromReading(double sunAzimuthDeg, double alphaDeg)
     return NormaliseDeg(sunAzimuthDeg - alphaDeg);
 }
 
-SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservation> &observations)
-{
-    SurveyResult result;
-    result.status = CheckSurveyPlace(place);
-    for (std::size_t k = 0; result.status.ok() && k < observations.size(); ++k)
-        result.status = CheckObservation(observations[k], static_cast<int>(k));
-    if (!result.status.ok())
-        return result;
+namespace {
 
-    std::vector<SurveyRow> &rows = result.rows;
+// Each reading's Sun and the declination it gives; a Sun below the horizon marks its row.
+std::vector<SurveyRow> sunRows(const Place &place, const std::vector<SurveyObservation> &observations)
+{
+    std::vector<SurveyRow> rows;
     for (const SurveyObservation &o : observations) {
         const SunForObservation sun = SunForSurvey(place, o);
         SurveyRow row;
@@ -180,69 +176,97 @@ SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservatio
         row.state = sun.altitudeDeg < 0 ? SurveyRowState::BelowHorizon : SurveyRowState::Good;
         rows.push_back(row);
     }
+    return rows;
+}
+
+// One pass over the rows still possible: their median, the outliers, the mean of the rest, and
+// the rows whose Sun stands behind the wall that mean gives. True when a row left the set.
+bool centrePass(SurveyResult &result)
+{
+    std::vector<SurveyRow> &rows = result.rows;
+    std::vector<std::size_t> candidates;
+    std::vector<double> declinations;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (impossible(rows[k].state))
+            continue;
+        rows[k].state = SurveyRowState::Good;
+        candidates.push_back(k);
+        declinations.push_back(rows[k].declinationDeg);
+    }
+    result.goodRows = 0;
+    if (candidates.empty())
+        return false;
+
+    const Spread spread = spreadOf(declinations);
+    const std::vector<double> &offsets = spread.offsetsDeg;
+    const double med = spread.medianOffsetDeg;
+    result.medianDeg = spread.middleDeg();
+    result.medianDeviationDeg = spread.medianDeviationDeg;
+    result.outlierLimitDeg = std::max(3.0 * spread.medianDeviationDeg, kSurveyReadingDeg);
+
+    std::vector<double> good;
+    for (std::size_t j = 0; j < candidates.size(); ++j) {
+        SurveyRow &row = rows[candidates[j]];
+        row.deviationDeg = offsets[j] - med;
+        if (std::abs(row.deviationDeg) > result.outlierLimitDeg) {
+            row.state = SurveyRowState::Outlier;
+        } else {
+            good.push_back(row.declinationDeg);
+        }
+    }
+    result.goodRows = static_cast<int>(good.size());
+    result.meanDeg = circularMean(good);
+
+    bool removed = false;
+    for (std::size_t k : candidates) {
+        if (std::cos((rows[k].sunAzimuthDeg - result.meanDeg) * kRad) <= 0) {
+            rows[k].state = SurveyRowState::BehindWall;
+            removed = true;
+        }
+    }
+    return removed;
+}
+
+// The standard deviation of the good rows about their mean, and the accuracy of that mean.
+void goodRowsSpread(SurveyResult &result)
+{
+    double sum2 = 0;
+    for (const SurveyRow &row : result.rows)
+        if (row.state == SurveyRowState::Good) {
+            const double d = NormaliseDeg(row.declinationDeg - result.meanDeg);
+            sum2 += d * d;
+        }
+    const double n = result.goodRows;
+    result.spreadDeg = std::sqrt(sum2 / (n - 1.0));
+    result.accuracyDeg = *result.spreadDeg / std::sqrt(n);
+}
+
+} // namespace
+
+SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservation> &observations)
+{
+    SurveyResult result;
+    result.status = CheckSurveyPlace(place);
+    for (std::size_t k = 0; result.status.ok() && k < observations.size(); ++k)
+        result.status = CheckObservation(observations[k], static_cast<int>(k));
+    if (!result.status.ok())
+        return result;
+
+    result.rows = sunRows(place, observations);
+    std::vector<SurveyRow> &rows = result.rows;
 
     // Each pass may find rows whose Sun stands behind the wall the others agree on; they leave
     // the set and the centre is found again. Every pass removes a row or ends the loop.
-    for (std::size_t pass = 0; pass <= rows.size(); ++pass) {
-        std::vector<std::size_t> candidates;
-        std::vector<double> declinations;
-        for (std::size_t k = 0; k < rows.size(); ++k) {
-            if (impossible(rows[k].state))
-                continue;
-            rows[k].state = SurveyRowState::Good;
-            candidates.push_back(k);
-            declinations.push_back(rows[k].declinationDeg);
-        }
-        result.goodRows = 0;
-        if (candidates.empty())
+    for (std::size_t pass = 0; pass <= rows.size(); ++pass)
+        if (!centrePass(result))
             break;
-
-        const Spread spread = spreadOf(declinations);
-        const std::vector<double> &offsets = spread.offsetsDeg;
-        const double med = spread.medianOffsetDeg;
-        result.medianDeg = spread.middleDeg();
-        result.medianDeviationDeg = spread.medianDeviationDeg;
-        result.outlierLimitDeg = std::max(3.0 * spread.medianDeviationDeg, kSurveyReadingDeg);
-
-        std::vector<double> good;
-        for (std::size_t j = 0; j < candidates.size(); ++j) {
-            SurveyRow &row = rows[candidates[j]];
-            row.deviationDeg = offsets[j] - med;
-            if (std::abs(row.deviationDeg) > result.outlierLimitDeg) {
-                row.state = SurveyRowState::Outlier;
-            } else {
-                good.push_back(row.declinationDeg);
-            }
-        }
-        result.goodRows = static_cast<int>(good.size());
-        result.meanDeg = circularMean(good);
-
-        bool removed = false;
-        for (std::size_t k : candidates) {
-            if (std::cos((rows[k].sunAzimuthDeg - result.meanDeg) * kRad) <= 0) {
-                rows[k].state = SurveyRowState::BehindWall;
-                removed = true;
-            }
-        }
-        if (!removed)
-            break;
-    }
 
     for (std::size_t k = 0; k < rows.size(); ++k)
         if (rows[k].state != SurveyRowState::BelowHorizon)
             rows[k].hourOff = hourOffFromOthers(place, observations, rows, k);
 
-    if (result.goodRows > 1) {
-        double sum2 = 0;
-        for (const SurveyRow &row : rows)
-            if (row.state == SurveyRowState::Good) {
-                const double d = NormaliseDeg(row.declinationDeg - result.meanDeg);
-                sum2 += d * d;
-            }
-        const double n = result.goodRows;
-        result.spreadDeg = std::sqrt(sum2 / (n - 1.0));
-        result.accuracyDeg = *result.spreadDeg / std::sqrt(n);
-    }
+    if (result.goodRows > 1)
+        goodRowsSpread(result);
     if (result.goodRows == 0) {
         result.meanDeg = 0;
         result.medianDeg = 0;
