@@ -159,7 +159,8 @@ const char *analemmaName(gnomonics::AnalemmaMode m)
     return "intero";
 }
 
-Project readDocument(const json &doc)
+// The file must say it is a Horalo project, in a version this program can read.
+void checkFormat(const json &doc)
 {
     if (!doc.is_object())
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il file non è un progetto di Horalo: manca l'oggetto JSON principale."))};
@@ -180,8 +181,10 @@ Project readDocument(const json &doc)
                       std::to_string(kFormatVersion) + "."};
     if (v < 1)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» (")) + std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", ") non è valido."))};
+}
 
-    Project p;
+void readPlace(const json &doc, Project &p)
+{
     const json &luogo = section(doc, "luogo", Presence::Required);
     readString(luogo, "luogo", "nome", p.placeName, Presence::Required);
     if (const std::string problem = NameProblem(p.placeName); !problem.empty())
@@ -190,11 +193,18 @@ Project readDocument(const json &doc)
     readNumber(luogo, Limited::Longitude, p);
     readNumber(luogo, Limited::Zone, p);
     readSwitch(luogo, "luogo", "ora_legale", p);
+}
 
+void readWall(const json &doc, Project &p)
+{
     const json &piano = section(doc, "piano", Presence::Required);
     readNumber(piano, Limited::Declination, p);
     readNumber(piano, Limited::Inclination, p);
+}
 
+// The gnomon is given by its height or by the length of its style, never both.
+void readGnomon(const json &doc, Project &p)
+{
     const json &gnomone = section(doc, "gnomone", Presence::Required);
     const bool hasHeight = gnomone.contains("altezza_mm");
     const bool hasStyle = gnomone.contains("stilo_mm");
@@ -204,11 +214,10 @@ Project readDocument(const json &doc)
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Manca il valore di «gnomone.altezza_mm» (o di «gnomone.stilo_mm»)."))};
     p.styleLengthGiven = hasStyle;
     readNumber(gnomone, GnomonField(p), p);
+}
 
-    const json &ore = section(doc, "ore", Presence::Optional);
-    readSwitch(ore, "ore", "vere", p);
-    readSwitch(ore, "ore", "mezze", p);
-    readSwitch(ore, "ore", "civili", p);
+void readAnalemma(const json &ore, Project &p)
+{
     std::string mode = analemmaName(p.analemma);
     readString(ore, "ore", "analemma", mode, Presence::Optional);
     if (mode == "intero")
@@ -219,6 +228,10 @@ Project readDocument(const json &doc)
         p.analemma = gnomonics::AnalemmaMode::NoonOnly;
     else
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.analemma» deve essere \"intero\", \"meta\" o \"mezzogiorno\"."))};
+}
+
+void readYear(const json &ore, Project &p)
+{
     if (const json *anno = member(ore, "ore", "anno", Presence::Optional)) {
         if (!anno->is_number_integer())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.anno» deve essere un numero intero."))};
@@ -228,13 +241,22 @@ Project readDocument(const json &doc)
                           std::to_string(gnomonics::kFirstYear) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + std::to_string(gnomonics::kLastYear) + "."};
         p.year = static_cast<int>(y);
     }
+}
+
+void readHours(const json &doc, Project &p)
+{
+    const json &ore = section(doc, "ore", Presence::Optional);
+    readSwitch(ore, "ore", "vere", p);
+    readSwitch(ore, "ore", "mezze", p);
+    readSwitch(ore, "ore", "civili", p);
+    readAnalemma(ore, p);
+    readYear(ore, p);
     readSwitch(ore, "ore", "italiche", p);
     readSwitch(ore, "ore", "babiloniche", p);
+}
 
-    const json &date = section(doc, "date", Presence::Optional);
-    readSwitch(date, "date", "solstizi_equinozi", p);
-    readSwitch(date, "date", "zodiaco", p);
-    readSwitch(date, "date", "mesi", p);
+void readDays(const json &date, Project &p)
+{
     if (const json *giorni = member(date, "date", "giorni", Presence::Optional)) {
         if (!giorni->is_array())
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «date.giorni» deve essere un elenco di date \"gg/mm/aaaa\"."))};
@@ -255,7 +277,19 @@ Project readDocument(const json &doc)
             p.days.push_back(text);
         }
     }
+}
 
+void readDates(const json &doc, Project &p)
+{
+    const json &date = section(doc, "date", Presence::Optional);
+    readSwitch(date, "date", "solstizi_equinozi", p);
+    readSwitch(date, "date", "zodiaco", p);
+    readSwitch(date, "date", "mesi", p);
+    readDays(date, p);
+}
+
+void readPlate(const json &doc, Project &p)
+{
     const json &lastra = section(doc, "lastra", Presence::Required);
     readNumber(lastra, Limited::PlateWidth, p);
     readNumber(lastra, Limited::PlateHeight, p);
@@ -263,6 +297,19 @@ Project readDocument(const json &doc)
     readNumber(lastra, Limited::FootFromTop, p);
     if (const std::string problem = PlateProblem(p); !problem.empty())
         throw Refusal{quoted("lastra") + ": " + problem};
+}
+
+Project readDocument(const json &doc)
+{
+    checkFormat(doc);
+
+    Project p;
+    readPlace(doc, p);
+    readWall(doc, p);
+    readGnomon(doc, p);
+    readHours(doc, p);
+    readDates(doc, p);
+    readPlate(doc, p);
 
     p.keptJson = doc.dump();
     return p;
