@@ -11,6 +11,7 @@
 #include "drawing/qt/drawingrender.h"
 #include "sheet/qt/colours.h"
 #include "sheet/qt/printjob.h"
+#include "sheet/qt/settings.h"
 #include "gnomonics/plane.h"
 #include "project/fieldlimits.h"
 #include "shell/recentfiles.h"
@@ -140,6 +141,27 @@ const sheet::UiText kActZoomIn{QT_TRANSLATE_NOOP("horalo", "Ingrandisci")};
 const sheet::UiText kActZoomOut{QT_TRANSLATE_NOOP("horalo", "Riduci")};
 
 QString number(double v) { return QString::fromStdString(sheet::FormatGeneral(v)); }
+
+// The save dialog of the designer, starting at the proposed path; with several file types the
+// suffix follows the type chosen. The folder of the file chosen is remembered. Empty when the
+// user cancels.
+QString askSavePath(QWidget *parent, const QString &caption, const QString &filter, const QString &proposed,
+                    bool suffixFollowsFilter = false)
+{
+    QFileDialog dialog(parent, caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
+    dialog.selectFile(proposed);
+    if (suffixFollowsFilter)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &chosen) {
+            dialog.setDefaultSuffix(chosen.section(QLatin1Char('.'), 1).left(3));
+        });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    sheet::rememberFolder(path);
+    return path;
+}
 
 } // namespace
 
@@ -868,16 +890,13 @@ void Quadrante::onPrintConstructionSheet()
 
 void Quadrante::onExportConstructionSheet()
 {
-    QFileDialog dialog(this, kMenuSheet, QString(), QStringLiteral("PDF (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = askSavePath(this, kMenuSheet, QStringLiteral("PDF (*.pdf)"), proposedPath(QStringLiteral("pdf")));
+    if (path.isEmpty())
         return;
     if (!recompute()) {
         QMessageBox::warning(this, kExportFailed, kFixBeforeExporting);
         return;
     }
-    const QString path = dialog.selectedFiles().front();
     QString error;
     if (!ExportConstructionSheet(path, document_->project(), dial_, &error))
         QMessageBox::warning(this, kExportFailed, error);
@@ -885,11 +904,24 @@ void Quadrante::onExportConstructionSheet()
         status_->setText(kExported.text().arg(path));
 }
 
+QString Quadrante::proposedPath(const QString &suffix) const
+{
+    // A project with a file: beside it, under its name; a new one: its place's name in the
+    // folder last used (Documents, else home).
+    const QString path = document_->path();
+    if (!path.isEmpty()) {
+        const QFileInfo file(path);
+        return file.dir().filePath(file.completeBaseName() + QLatin1Char('.') + suffix);
+    }
+    return sheet::ProposedSavePath(QString::fromStdString(document_->project().placeName), QStringLiteral("quadrante"),
+                                   suffix);
+}
+
 void Quadrante::onOpen()
 {
     if (!maySetAside(kUnsavedReplace))
         return;
-    const QString path = QFileDialog::getOpenFileName(this, kOpen, QString(), kProjectFilter);
+    const QString path = QFileDialog::getOpenFileName(this, kOpen, sheet::startFolder(), kProjectFilter);
     if (path.isEmpty())
         return;
     QString error;
@@ -919,30 +951,20 @@ bool Quadrante::onSave() { return document_->path().isEmpty() ? onSaveAs() : sav
 
 bool Quadrante::onSaveAs()
 {
-    QFileDialog dialog(this, kSaveAs, document_->path(), kProjectFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("horalo"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    return saveTo(dialog.selectedFiles().front());
+    const QString path = askSavePath(this, kSaveAs, kProjectFilter, proposedPath(QStringLiteral("horalo")));
+    return !path.isEmpty() && saveTo(path);
 }
 
 void Quadrante::onExport()
 {
-    QFileDialog dialog(this, kExport, QString(), kExportFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
-        dialog.setDefaultSuffix(filter.section(QLatin1Char('.'), 1).left(3));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = askSavePath(this, kExport, kExportFilter, proposedPath(QStringLiteral("pdf")), true);
+    if (path.isEmpty())
         return;
     // The files are the dial the fields describe, never an older one left on the screen.
     if (!recompute()) {
         QMessageBox::warning(this, kExportFailed, kFixBeforeExporting);
         return;
     }
-    const QString path = dialog.selectedFiles().front();
     QString error;
     if (!ExportDial(path, dial_, &error))
         QMessageBox::warning(this, kExportFailed, error);

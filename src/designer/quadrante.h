@@ -107,6 +107,8 @@ private:
     // What the status line adds after a redraw: that the foot lies off the plate, or nothing.
     QString footNote() const;
     bool saveTo(const QString &path);
+    // The path a save dialog proposes for a file of that suffix.
+    QString proposedPath(const QString &suffix) const;
 
     QWidget *buildForm();
     QHBoxLayout *buildFileButtons();

@@ -43,20 +43,6 @@ bool drawable(const drawing::Drawing &d)
     return std::isfinite(d.widthMm) && std::isfinite(d.heightMm) && d.widthMm > 0 && d.heightMm > 0;
 }
 
-// A file name made from the drawing's title: letters, digits and a few safe marks only.
-QString fileStem(const std::string &title)
-{
-    QString stem;
-    for (const QChar c : QString::fromStdString(title).trimmed()) {
-        if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_'))
-            stem += c;
-        else if (!stem.endsWith(QLatin1Char('_')))
-            stem += QLatin1Char('_');
-    }
-    while (stem.endsWith(QLatin1Char('_')))
-        stem.chop(1);
-    return stem.isEmpty() ? kTitle : stem;
-}
 
 } // namespace
 
@@ -180,7 +166,7 @@ void DrawingWindow::onPrintTiles()
 
 QString DrawingWindow::suggestedPath(const QString &suffix) const
 {
-    return QDir(sheet::startFolder()).filePath(fileStem(drawing().title) + QLatin1Char('.') + suffix);
+    return sheet::ProposedSavePath(QString::fromStdString(drawing().title), kTitle, suffix);
 }
 
 void DrawingWindow::exportTo(const QString &suffix, const QString &filter,

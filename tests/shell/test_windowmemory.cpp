@@ -56,6 +56,27 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
     }
 
+    // A save dialog proposes a file named after the place, safe on every file system.
+    void proposedFileNames_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("stem");
+        QTest::newRow("plain") << "Milano" << "Milano";
+        QTest::newRow("marks become one underscore") << "B&B La  Meridiana" << "B_B_La_Meridiana";
+        QTest::newRow("no folders in a name") << "../Villa/Rossi" << "Villa_Rossi";
+        QTest::newRow("accents kept") << "Città di Castello" << "Città_di_Castello";
+        QTest::newRow("nothing left") << " /// " << "quadrante";
+    }
+    void proposedFileNames()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, stem);
+        QCOMPARE(sheet::SafeFileStem(title, QStringLiteral("quadrante")), stem);
+        const QFileInfo proposed(sheet::ProposedSavePath(title, QStringLiteral("quadrante"), QStringLiteral("pdf")));
+        QCOMPARE(proposed.fileName(), stem + QStringLiteral(".pdf"));
+        QVERIFY(proposed.dir().exists());
+    }
+
     // A size saved on a larger screen opens no larger than this one's room.
     void neverLargerThanTheScreen()
     {

@@ -38,4 +38,25 @@ void rememberFolder(const QString &fileOrFolder)
         programSettings().setValue(kFolderKey, folder);
 }
 
+QString SafeFileStem(const QString &title, const QString &fallback)
+{
+    QString stem;
+    for (const QChar c : title.trimmed()) {
+        if (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_'))
+            stem += c;
+        else if (!stem.endsWith(QLatin1Char('_')))
+            stem += QLatin1Char('_');
+    }
+    while (stem.endsWith(QLatin1Char('_')))
+        stem.chop(1);
+    while (stem.startsWith(QLatin1Char('_')))
+        stem.remove(0, 1);
+    return stem.isEmpty() ? fallback : stem;
+}
+
+QString ProposedSavePath(const QString &title, const QString &fallback, const QString &suffix)
+{
+    return QDir(startFolder()).filePath(SafeFileStem(title, fallback) + QLatin1Char('.') + suffix);
+}
+
 } // namespace sheet

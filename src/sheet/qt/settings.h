@@ -14,4 +14,11 @@ QString startFolder();
 // Remembers the folder of a file just opened or written (or the folder itself).
 void rememberFolder(const QString &fileOrFolder);
 
+// A file name made from a title (a place's name): letters, digits, '-' and '_' only, other
+// marks turned into one '_'; the fallback when nothing is left.
+QString SafeFileStem(const QString &title, const QString &fallback);
+
+// A path to propose in a save dialog: that stem with the suffix in the folder dialogs start in.
+QString ProposedSavePath(const QString &title, const QString &fallback, const QString &suffix);
+
 } // namespace sheet
