@@ -8,6 +8,14 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>&lt;gradi&gt;° O</source>
+        <translation>&lt;gradi&gt;° W</translation>
+    </message>
+    <message>
+        <source>&lt;gradi&gt;° E</source>
+        <translation>&lt;gradi&gt;° E</translation>
+    </message>
+    <message>
         <source>Scheda di costruzione</source>
         <translation>Construction sheet</translation>
     </message>

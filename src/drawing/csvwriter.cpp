@@ -25,16 +25,28 @@ std::string say(const char *italian) { return sheet::translated(italian); }
 const char *const kDecemberToJune = QT_TRANSLATE_NOOP("horalo", " dic-giu");
 const char *const kJuneToDecember = QT_TRANSLATE_NOOP("horalo", " giu-dic");
 
-const char *typeOf(LineFamily f)
+const char *typeOf(const DialLine &line, const gnomonics::DialSpec &design)
 {
-    switch (f) {
+    switch (line.family) {
     case LineFamily::ApparentTime: return "ora_vera";
-    case LineFamily::ClockTime: return "ora_civile";
+    case LineFamily::ClockTime:
+        return design.hours.clockKind == gnomonics::ClockKind::LocalMean ? "ora_media" : "ora_civile";
     case LineFamily::Italic: return "italica";
     case LineFamily::Babylonian: return "babilonese";
     case LineFamily::DateLine: return "linea_data";
+    case LineFamily::Temporary: return "temporaria";
+    case LineFamily::Azimuth: return "azimut";
+    case LineFamily::Altitude: return "altezza";
     }
     return "";
+}
+
+// Lines whose rows give the apparent time of the instant rather than the line's own number:
+// date lines and the lines of the Sun's azimuth and altitude cross the hours.
+bool rowsGiveApparentTime(LineFamily f)
+{
+    return f == LineFamily::DateLine || f == LineFamily::ApparentTime || f == LineFamily::Azimuth ||
+           f == LineFamily::Altitude;
 }
 
 std::string isoDate(const gnomonics::CivilDate &d)
@@ -78,9 +90,8 @@ public:
     {
         if (!finitePoint(p))
             return;
-        const double hour = line.family == LineFamily::DateLine || line.family == LineFamily::ApparentTime
-            ? p.apparentHours : line.hour;
-        add(typeOf(line.family), label, Decimal(hour, 6), "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
+        const double hour = rowsGiveApparentTime(line.family) ? p.apparentHours : line.hour;
+        add(typeOf(line, dial_.design), label, Decimal(hour, 6), "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
     }
     std::vector<CsvRow> rows_;
 
@@ -92,9 +103,9 @@ using LineName = std::function<std::string(const DialLine &)>;
 
 // Analemmas: one point a day, and the ends of each piece. An end on the plate's edge or on the
 // horizon falls between two days: it has no date, only the Sun's declination there.
-void addAnalemmaRows(Rows &rows, const std::vector<DialLine> &lines, const LineName &name)
+void addAnalemmaRows(Rows &rows, const gnomonics::DialLines &dial, const LineName &name)
 {
-    for (const DialLine &line : lines) {
+    for (const DialLine &line : dial.lines) {
         if (line.family != LineFamily::ClockTime)
             continue;
         const std::string label = name(line);
@@ -104,7 +115,7 @@ void addAnalemmaRows(Rows &rows, const std::vector<DialLine> &lines, const LineN
                 const bool end = k == 0 || k + 1 == piece.size();
                 if (!finitePoint(p) || !(p.hasDate || end))
                     continue;
-                rows.add("ora_civile", label, Decimal(p.hasClock ? p.clockHours : line.hour, 6),
+                rows.add(typeOf(line, dial.design), label, Decimal(p.hasClock ? p.clockHours : line.hour, 6),
                          p.hasDate ? isoDate(p.date) : "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
             }
     }
@@ -133,12 +144,26 @@ void addDateLineRows(Rows &rows, const gnomonics::DialLines &dial, const LineNam
     }
 }
 
+// Lines of equal altitude one point every degree of azimuth, and where each piece ends.
+void addAltitudeRows(Rows &rows, const gnomonics::DialLines &dial, const LineName &name)
+{
+    for (const DialLine &line : dial.lines) {
+        if (line.family != LineFamily::Altitude)
+            continue;
+        const std::string label = name(line);
+        for (const auto &piece : line.pieces)
+            for (std::size_t k = 0; k < piece.size(); ++k)
+                if (k == 0 || k + 1 == piece.size() || std::abs(piece[k].parameter - std::round(piece[k].parameter)) < 1e-9)
+                    rows.addPoint(line, label, piece[k]);
+    }
+}
+
 // Crossings between hour families, and of the analemmas with the date lines (the straight
 // hour lines at the date lines come first, on their own).
 void addCrossingRows(Rows &rows, const gnomonics::DialLines &dial, const LineName &name)
 {
     const LineFamily order[] = {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian,
-                                LineFamily::DateLine, LineFamily::ClockTime};
+                                LineFamily::Temporary, LineFamily::DateLine, LineFamily::ClockTime};
     const auto &h = dial.design.hours;
     auto chosen = [&](LineFamily f) {
         switch (f) {
@@ -146,12 +171,15 @@ void addCrossingRows(Rows &rows, const gnomonics::DialLines &dial, const LineNam
         case LineFamily::ClockTime: return h.clock;
         case LineFamily::Italic: return h.italic;
         case LineFamily::Babylonian: return h.babylonian;
+        case LineFamily::Temporary: return h.temporary;
         case LineFamily::DateLine: return true;
+        case LineFamily::Azimuth:
+        case LineFamily::Altitude: break;
         }
         return false;
     };
-    for (std::size_t a = 0; a < 5; ++a)
-        for (std::size_t b = a + 1; b < 5; ++b) {
+    for (std::size_t a = 0; a < std::size(order); ++a)
+        for (std::size_t b = a + 1; b < std::size(order); ++b) {
             const LineFamily fa = order[a], fb = order[b];
             if (!chosen(fa) || !chosen(fb) || fb == LineFamily::DateLine ||
                 (fa == LineFamily::DateLine && fb != LineFamily::ClockTime))
@@ -168,8 +196,7 @@ void addCrossingRows(Rows &rows, const gnomonics::DialLines &dial, const LineNam
 void addHourLineEnds(Rows &rows, const std::vector<DialLine> &lines, const LineName &name)
 {
     for (const DialLine &line : lines) {
-        if (line.family != LineFamily::ApparentTime && line.family != LineFamily::Italic &&
-            line.family != LineFamily::Babylonian)
+        if (line.family == LineFamily::ClockTime || line.family == LineFamily::DateLine)
             continue;
         for (const auto &piece : line.pieces) {
             if (piece.empty())
@@ -201,7 +228,8 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
     const auto &lines = dial.lines;
 
     // Straight hour lines where they meet each date line.
-    for (LineFamily family : {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian}) {
+    for (LineFamily family : {LineFamily::ApparentTime, LineFamily::Italic, LineFamily::Babylonian,
+                              LineFamily::Temporary, LineFamily::Azimuth, LineFamily::Altitude}) {
         const auto crossings = gnomonics::FindCrossings(dial, family, LineFamily::DateLine);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const DialLine &line = lines[i];
@@ -213,8 +241,9 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
                     rows.addPoint(line, label + " - " + name(lines[c.lineB]), c.onA);
         }
     }
-    addAnalemmaRows(rows, lines, name);
+    addAnalemmaRows(rows, dial, name);
     addDateLineRows(rows, dial, name);
+    addAltitudeRows(rows, dial, name);
     addCrossingRows(rows, dial, name);
     addHourLineEnds(rows, lines, name);
     if (dial.centreOnPlate)

@@ -19,17 +19,6 @@ namespace {
 
 std::string say(const char *italian) { return sheet::translated(italian); }
 
-Layer layerOf(LineFamily family)
-{
-    switch (family) {
-    case LineFamily::ApparentTime: return Layer::Hours;
-    case LineFamily::ClockTime: return Layer::ClockHours;
-    case LineFamily::Italic: return Layer::Italic;
-    case LineFamily::Babylonian: return Layer::Babylonian;
-    case LineFamily::DateLine: return Layer::Dates;
-    }
-    return Layer::Hours;
-}
 
 void addPlateOutline(DialSketch &sketch, const gnomonics::ClipRect &clip)
 {
@@ -103,10 +92,13 @@ std::vector<PendingLabel> addHourAndDateLines(DialSketch &sketch, const gnomonic
     std::vector<PendingLabel> pending;
     for (const DialLine &line : dial.lines) {
         const std::string text = ShownLineLabel(line, dial.design.place.summerTime);
-        PendingLabel label{text, layerOf(line.family), -1, {}, {}, -1, {}, -1, {}};
+        const Layer layer = LayerOfLine(line, dial.design);
+        const bool quarter = IsQuarterHourLine(line);
+        PendingLabel label{text, layer, -1, {}, {}, -1, {}, -1, {}};
         for (const auto &piece : line.pieces) {
             Polyline p;
-            p.layer = layerOf(line.family);
+            p.layer = layer;
+            p.fine = quarter;
             p.half = line.analemma;
             p.dashed = line.analemma == gnomonics::AnalemmaHalf::JuneToDecember;
             for (const auto &q : piece)
@@ -115,7 +107,7 @@ std::vector<PendingLabel> addHourAndDateLines(DialSketch &sketch, const gnomonic
                 label.ownLine = static_cast<long>(sketch.lines.size());
             sketch.lines.push_back(std::move(p));
         }
-        if (label.ownLine < 0)
+        if (label.ownLine < 0 || quarter)
             continue;
         label.ownEnd = static_cast<long>(sketch.lines.size());
         for (long k = label.ownLine; k < label.ownEnd; ++k) {
@@ -192,19 +184,48 @@ const char *LayerName(Layer layer)
     case Layer::Plate: return "LASTRA";
     case Layer::Texts: return "TESTI";
     case Layer::Construction: return "COSTRUZIONE";
+    case Layer::Temporary: return "TEMPORARIE";
+    case Layer::Azimuth: return "AZIMUT";
+    case Layer::Altitude: return "ALTEZZE";
+    case Layer::MeanHours: return "ORE_MEDIE";
+    case Layer::Grid: return "GRIGLIA";
     }
     return "0";
 }
 
-const char *PolylineLayerName(const Polyline &line)
+std::string PolylineLayerName(const Polyline &line)
 {
     switch (line.half) {
-    case gnomonics::AnalemmaHalf::DecemberToJune: return "ORE_CIVILI_DIC_GIU";
-    case gnomonics::AnalemmaHalf::JuneToDecember: return "ORE_CIVILI_GIU_DIC";
+    case gnomonics::AnalemmaHalf::DecemberToJune: return std::string(LayerName(line.layer)) + "_DIC_GIU";
+    case gnomonics::AnalemmaHalf::JuneToDecember: return std::string(LayerName(line.layer)) + "_GIU_DIC";
     case gnomonics::AnalemmaHalf::None:
     case gnomonics::AnalemmaHalf::Whole: break;
     }
     return LayerName(line.layer);
+}
+
+Layer LayerOfLine(const DialLine &line, const gnomonics::DialSpec &design)
+{
+    switch (line.family) {
+    case LineFamily::ApparentTime: return Layer::Hours;
+    case LineFamily::ClockTime:
+        return design.hours.clockKind == gnomonics::ClockKind::LocalMean ? Layer::MeanHours : Layer::ClockHours;
+    case LineFamily::Italic: return Layer::Italic;
+    case LineFamily::Babylonian: return Layer::Babylonian;
+    case LineFamily::DateLine: return Layer::Dates;
+    case LineFamily::Temporary: return Layer::Temporary;
+    case LineFamily::Azimuth: return Layer::Azimuth;
+    case LineFamily::Altitude: return Layer::Altitude;
+    }
+    return Layer::Hours;
+}
+
+bool IsQuarterHourLine(const DialLine &line)
+{
+    if (line.family != LineFamily::ApparentTime && line.family != LineFamily::ClockTime)
+        return false;
+    const double quarters = line.hour * 4.0;
+    return std::abs(quarters - std::round(quarters)) < 1e-9 && std::lround(quarters) % 2 != 0;
 }
 
 unsigned LayerColour(Layer layer)
@@ -219,6 +240,11 @@ unsigned LayerColour(Layer layer)
     case Layer::Plate: return 0x000000;
     case Layer::Texts: return 0x000000;
     case Layer::Construction: return 0x808080;
+    case Layer::Temporary: return 0xa66f00;
+    case Layer::Azimuth: return 0x117864;
+    case Layer::Altitude: return 0xc0450b;
+    case Layer::MeanHours: return 0x1a7f37;
+    case Layer::Grid: return 0xa0a0a0;
     }
     return 0;
 }

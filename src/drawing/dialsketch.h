@@ -14,10 +14,14 @@
 
 namespace drawing {
 
-enum class Layer { Hours, ClockHours, Italic, Babylonian, Dates, Style, Plate, Texts, Construction };
-inline constexpr int kLayerCount = 9;
+enum class Layer {
+    Hours, ClockHours, Italic, Babylonian, Dates, Style, Plate, Texts, Construction,
+    Temporary, Azimuth, Altitude, MeanHours, Grid,
+};
+inline constexpr int kLayerCount = 14;
 // The DXF name of a layer: ORE, ORE_CIVILI, ITALICHE, BABILONESI, DATE, STILO, LASTRA, TESTI,
-// COSTRUZIONE.
+// COSTRUZIONE, TEMPORARIE, AZIMUT, ALTEZZE, ORE_MEDIE (the clock lines of local mean time),
+// GRIGLIA.
 const char *LayerName(Layer layer);
 // The colour a layer is drawn in, 0xRRGGBB.
 unsigned LayerColour(Layer layer);
@@ -30,15 +34,23 @@ struct Polyline {
     bool dashed = false;
     bool closed = false;
     bool aside = false; // beside the plate rather than on it
+    bool fine = false;  // drawn with the fine pen: the quarter hours, the grid
     // The half of the year a piece of a split analemma stands for (None for any other line):
     // the December to June half is drawn solid, the June to December half dashed, and the DXF
     // puts each on a layer of its own.
     gnomonics::AnalemmaHalf half = gnomonics::AnalemmaHalf::None;
 };
 
-// The DXF layer of a line: its layer's name, or ORE_CIVILI_DIC_GIU and ORE_CIVILI_GIU_DIC for
-// the two halves of a split analemma.
-const char *PolylineLayerName(const Polyline &line);
+// The DXF layer of a line: its layer's name, with _DIC_GIU or _GIU_DIC for the two halves of
+// a split analemma (ORE_CIVILI_DIC_GIU, ORE_MEDIE_GIU_DIC, ...).
+std::string PolylineLayerName(const Polyline &line);
+
+// The layer of a line of the dial: its family's, the clock lines of local mean time apart.
+Layer LayerOfLine(const gnomonics::DialLine &line, const gnomonics::DialSpec &design);
+
+// A quarter hour (10:15, 10:45) of apparent or clock time: drawn fine and left unnamed, between
+// the named half hours.
+bool IsQuarterHourLine(const gnomonics::DialLine &line);
 
 // A text whose baseline starts at `at`; it reads left to right. Its capitals are 0.72 of its
 // height tall; its box reaches kLabelDescent of the height below the baseline, for the tails of

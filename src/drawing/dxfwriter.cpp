@@ -32,6 +32,11 @@ int layerAci(Layer layer)
     case Layer::Plate: return 7;
     case Layer::Texts: return 7;
     case Layer::Construction: return 8;
+    case Layer::Temporary: return 40;
+    case Layer::Azimuth: return 130;
+    case Layer::Altitude: return 30;
+    case Layer::MeanHours: return 3;
+    case Layer::Grid: return 9;
     }
     return 7;
 }
@@ -116,20 +121,22 @@ void writeHeader(DL_Dxf &dxf, DL_WriterA &dw, const DialSketch &sketch)
 // The layers: one per family of lines, and one for each half of a split analemma.
 void writeLayers(DL_Dxf &dxf, DL_WriterA &dw)
 {
-    dw.tableLayers(kLayerCount + 3);
+    dw.tableLayers(kLayerCount + 5);
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, 0, "CONTINUOUS", 1.0));
     for (int k = 0; k < kLayerCount; ++k) {
         const auto layer = static_cast<Layer>(k);
         dxf.writeLayer(dw, DL_LayerData(LayerName(layer), 0),
                        DL_Attributes("", layerAci(layer), 0, "CONTINUOUS", 1.0));
     }
-    Polyline half;
-    half.layer = Layer::ClockHours;
-    for (const auto which : {gnomonics::AnalemmaHalf::DecemberToJune, gnomonics::AnalemmaHalf::JuneToDecember}) {
-        half.half = which;
-        const bool dashed = which == gnomonics::AnalemmaHalf::JuneToDecember;
-        dxf.writeLayer(dw, DL_LayerData(PolylineLayerName(half), 0),
-                       DL_Attributes("", layerAci(Layer::ClockHours), 0, dashed ? "DASHED" : "CONTINUOUS", 1.0));
+    for (const Layer clock : {Layer::ClockHours, Layer::MeanHours}) {
+        Polyline half;
+        half.layer = clock;
+        for (const auto which : {gnomonics::AnalemmaHalf::DecemberToJune, gnomonics::AnalemmaHalf::JuneToDecember}) {
+            half.half = which;
+            const bool dashed = which == gnomonics::AnalemmaHalf::JuneToDecember;
+            dxf.writeLayer(dw, DL_LayerData(PolylineLayerName(half), 0),
+                           DL_Attributes("", layerAci(clock), 0, dashed ? "DASHED" : "CONTINUOUS", 1.0));
+        }
     }
     dw.tableEnd();
 }

@@ -219,7 +219,8 @@ private:
     static bool isLineOfDial(Layer layer)
     {
         return layer == Layer::Hours || layer == Layer::ClockHours || layer == Layer::Italic ||
-               layer == Layer::Babylonian || layer == Layer::Dates;
+               layer == Layer::Babylonian || layer == Layer::Dates || layer == Layer::Temporary ||
+               layer == Layer::Azimuth || layer == Layer::Altitude || layer == Layer::MeanHours;
     }
 
     // For each end of every hour and date line, its prolongation over the given length, as a

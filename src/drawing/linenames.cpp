@@ -1,5 +1,6 @@
 #include "drawing/linenames.h"
 
+#include "drawing/textformat.h"
 #include "sheet/markedtext.h"
 
 #include <array>
@@ -31,6 +32,9 @@ constexpr std::array<const char *, 12> kSigns{
 const sheet::MarkedText kEquinoxes{QT_TRANSLATE_NOOP("horalo", "Equinozi")};
 // How a day is written: "21 giugno" in Italian, "June 21" in English.
 const sheet::MarkedText kDayPattern{QT_TRANSLATE_NOOP("horalo", "<giorno> <mese>")};
+// Azimuths from South: "30° O" West of it, "15° E" East of it.
+const sheet::MarkedText kWestAzimuth{QT_TRANSLATE_NOOP("horalo", "<gradi>° O")};
+const sheet::MarkedText kEastAzimuth{QT_TRANSLATE_NOOP("horalo", "<gradi>° E")};
 
 std::string word(const char *italian, bool shown) { return shown ? sheet::translated(italian) : italian; }
 
@@ -64,6 +68,24 @@ std::string hourText(double hours)
     return std::to_string(whole) + ":" + (minutes < 10 ? "0" : "") + std::to_string(minutes);
 }
 
+// An angle of a sky line: whole degrees as such ("30"), a step of a fraction with its decimals.
+std::string degreesOf(double value, bool shown)
+{
+    const double whole = std::round(value);
+    if (std::abs(value - whole) < 1e-9)
+        return std::to_string(std::lround(whole));
+    return shown ? DecimalShown(value, 2) : Decimal(value, 2);
+}
+
+std::string skyLineLabel(const DialLine &line, bool shown)
+{
+    const double a = line.hour;
+    if (line.family == LineFamily::Altitude || std::abs(a) < 1e-9 || std::abs(std::abs(a) - 180.0) < 1e-9)
+        return degreesOf(std::abs(a), shown) + "°";
+    const sheet::MarkedText &side = a > 0 ? kWestAzimuth : kEastAzimuth;
+    return replaced(shown ? side.text() : side.italian(), "<gradi>", degreesOf(std::abs(a), shown));
+}
+
 std::string hourLineLabel(const DialLine &line, bool summerTime)
 {
     switch (line.family) {
@@ -75,7 +97,10 @@ std::string hourLineLabel(const DialLine &line, bool summerTime)
         return summerTime ? hourText(line.hour - 1) + " (" + hourText(line.hour) + ")" : hourText(line.hour);
     case LineFamily::Italic:
     case LineFamily::Babylonian:
+    case LineFamily::Temporary:
     case LineFamily::DateLine:
+    case LineFamily::Azimuth:
+    case LineFamily::Altitude:
         break;
     }
     // Whole hours as makers number them: Italic 1 to 24 (24 at sunset), Babylonian 0 (at
@@ -108,6 +133,8 @@ std::string lineLabel(const DialLine &line, bool summerTime, bool shown)
 {
     if (line.family == LineFamily::DateLine)
         return dateLineLabel(line.dateLine, shown);
+    if (line.family == LineFamily::Azimuth || line.family == LineFamily::Altitude)
+        return skyLineLabel(line, shown);
     return hourLineLabel(line, summerTime);
 }
 

@@ -38,6 +38,8 @@ drawing::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
         default:
             p.pen = drawing::DrawingPen::HourLine;
         }
+        if (l.fine)
+            p.pen = drawing::DrawingPen::Construction;
         p.dashed = l.dashed;
         p.closed = l.closed;
         p.rgb = LayerColour(l.layer);

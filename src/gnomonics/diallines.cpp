@@ -1,5 +1,6 @@
 #include "gnomonics/diallines.h"
 
+#include "gnomonics/angles.h"
 #include "gnomonics/sun.h"
 
 #include <algorithm>
@@ -17,7 +18,16 @@ struct Context {
     const DialSpec *design = nullptr;
     const DialPlane *plane = nullptr;
     const SolarTable *solar = nullptr;
+    double lowestDeclinationDeg = 0;  // the solstices: where azimuth and altitude lines end
+    double highestDeclinationDeg = 0;
 };
+
+// The Sun that casts the shadow: as it is seen, raised by refraction, when the design asks.
+Vec3 castingSun(const DialPlane &plane, bool refraction, double hourAngleDeg, double declinationDeg)
+{
+    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
+    return refraction ? RefractedDirection(sun) : sun;
+}
 
 // How far below the horizon or behind the plane a crossing found on the edge of existence may
 // fall by rounding (the Sun's direction cosines).
@@ -25,10 +35,10 @@ constexpr double kEdgeTolerance = 1e-12;
 
 // The point of a line for a Sun; with `anywhere` the projection also where no shadow exists,
 // for following a line's geometry across the edge of existence.
-std::optional<DialPoint> shadowPoint(const DialPlane &plane, double hourAngleDeg,
+std::optional<DialPoint> shadowPoint(const DialPlane &plane, bool refraction, double hourAngleDeg,
                                      double declinationDeg, double parameter, bool anywhere)
 {
-    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
+    const Vec3 sun = castingSun(plane, refraction, hourAngleDeg, declinationDeg);
     const auto at = anywhere ? NodusProjection(plane, sun) : NodusShadow(plane, sun);
     if (!at)
         return std::nullopt;
@@ -45,9 +55,12 @@ std::optional<DialPoint> shadowPoint(const DialPlane &plane, double hourAngleDeg
 // The Italic line of sunset (24) and the Babylonian line of sunrise (0) stand for the Sun on
 // the horizon itself: their points are the horizon line's, kept wherever the Sun is in front of
 // the plane. Asking whether such a Sun is above the horizon would answer by the rounding of its
-// height (a few 1e-17 either way) and break the line into dashes.
-bool liesOnHorizon(const DialLine &line)
+// height (a few 1e-17 either way) and break the line into dashes. With refraction these Suns
+// stand 34' below the horizon and are seen just above it: ordinary points.
+bool liesOnHorizon(const DialLine &line, bool refraction)
 {
+    if (refraction)
+        return false;
     const bool italicSunset = line.family == LineFamily::Italic && std::remainder(line.hour, 24.0) == 0.0;
     const bool babylonianSunrise = line.family == LineFamily::Babylonian && std::remainder(line.hour, 24.0) == 0.0;
     return italicSunset || babylonianSunrise;
@@ -59,7 +72,42 @@ std::optional<DialPoint> horizonPoint(const DialPlane &plane, double hourAngleDe
     const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
     if (!anywhere && !(dot(sun, plane.normal) > 0.0))
         return std::nullopt;
-    return shadowPoint(plane, hourAngleDeg, declinationDeg, declinationDeg, true);
+    return shadowPoint(plane, false, hourAngleDeg, declinationDeg, declinationDeg, true);
+}
+
+// Where the shadow falls for a Sun seen at that azimuth (degrees from South, West positive) and
+// altitude: a point of the lines of equal azimuth and equal altitude, kept only on days
+// between the solstices.
+std::optional<DialPoint> skyPoint(const Context &c, double azimuthDeg, double seenAltitudeDeg, double parameter,
+                                  bool anywhere)
+{
+    const DialPlane &plane = *c.plane;
+    const bool refraction = c.design->refraction;
+    const double trueAltitudeDeg = refraction ? seenAltitudeDeg - BennettRefractionDeg(seenAltitudeDeg) : seenAltitudeDeg;
+    auto towards = [azimuthDeg](double altitudeDeg) {
+        const double a = azimuthDeg * angles::kRad, h = altitudeDeg * angles::kRad;
+        return Vec3{-std::sin(a) * std::cos(h), -std::cos(a) * std::cos(h), std::sin(h)};
+    };
+    const Vec3 sun = towards(trueAltitudeDeg);
+    const double phi = plane.input.latitudeDeg * angles::kRad;
+    const Vec3 pole{0.0, std::cos(phi), std::sin(phi)};
+    const Vec3 equatorOnMeridian{0.0, -std::sin(phi), std::cos(phi)};
+    const Vec3 west{-1.0, 0.0, 0.0};
+    const double declinationDeg = std::asin(std::clamp(dot(sun, pole), -1.0, 1.0)) * angles::kDeg;
+    if (!anywhere && (declinationDeg < c.lowestDeclinationDeg || declinationDeg > c.highestDeclinationDeg))
+        return std::nullopt;
+    const Vec3 seen = refraction ? towards(seenAltitudeDeg) : sun;
+    const auto at = anywhere ? NodusProjection(plane, seen) : NodusShadow(plane, seen);
+    if (!at)
+        return std::nullopt;
+    DialPoint p;
+    p.xMm = at->xMm;
+    p.yMm = at->yMm;
+    p.hourAngleDeg = std::atan2(dot(sun, west), dot(sun, equatorOnMeridian)) * angles::kDeg;
+    p.declinationDeg = declinationDeg;
+    p.apparentHours = ApparentHoursOf(p.hourAngleDeg);
+    p.parameter = parameter;
+    return p;
 }
 
 LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
@@ -67,18 +115,20 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
     const DialPlane &plane = *c.plane;
     const double lat = plane.input.latitudeDeg;
     const double hour = line.hour;
+    const bool refr = c.design->refraction;
+    const double rise = SunriseAltitudeDeg(refr);
     switch (line.family) {
     case LineFamily::ApparentTime: {
         const double h = ApparentTimeHourAngleDeg(hour);
-        return [&plane, h, anywhere](double d) { return shadowPoint(plane, h, d, d, anywhere); };
+        return [&plane, refr, h, anywhere](double d) { return shadowPoint(plane, refr, h, d, d, anywhere); };
     }
     case LineFamily::ClockTime: {
         const Place place = c.design->place;
         const ClockKind kind = c.design->hours.clockKind;
         if (line.analemma == AnalemmaHalf::None) {
             const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
-            return [&plane, h, hour, anywhere](double d) {
-                auto p = shadowPoint(plane, h, d, d, anywhere);
+            return [&plane, refr, h, hour, anywhere](double d) {
+                auto p = shadowPoint(plane, refr, h, d, d, anywhere);
                 if (p) {
                     p->hasClock = true;
                     p->clockHours = hour;
@@ -89,11 +139,11 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
         const double jd0 = JulianDay(line.analemmaFirstDay, ClockToUtHours(place, kind, hour));
         const double firstNoon = JulianDay(line.analemmaFirstDay, 12.0);
         const SolarTable *solar = c.solar;
-        return [&plane, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
+        return [&plane, refr, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
             double d = 0;
             double eot = 0;
             solar->at(jd0 + t, &d, &eot);
-            auto p = shadowPoint(plane, ClockHourAngleDeg(place, kind, hour, eot), d, t, anywhere);
+            auto p = shadowPoint(plane, refr, ClockHourAngleDeg(place, kind, hour, eot), d, t, anywhere);
             if (p) {
                 p->hasClock = true;
                 p->clockHours = hour;
@@ -107,28 +157,37 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
         };
     }
     case LineFamily::Italic:
-        if (liesOnHorizon(line))
+        if (liesOnHorizon(line, refr))
             return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
                 const auto h = ItalicHourAngleDeg(lat, d, hour);
                 return h ? horizonPoint(plane, *h, d, anywhere) : std::nullopt;
             };
-        return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-            const auto h = ItalicHourAngleDeg(lat, d, hour);
-            return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;
+        return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            const auto h = ItalicHourAngleDeg(lat, d, hour, rise);
+            return h ? shadowPoint(plane, refr, *h, d, d, anywhere) : std::nullopt;
         };
     case LineFamily::Babylonian:
-        if (liesOnHorizon(line))
+        if (liesOnHorizon(line, refr))
             return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
                 const auto h = BabylonianHourAngleDeg(lat, d, hour);
                 return h ? horizonPoint(plane, *h, d, anywhere) : std::nullopt;
             };
-        return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-            const auto h = BabylonianHourAngleDeg(lat, d, hour);
-            return h ? shadowPoint(plane, *h, d, d, anywhere) : std::nullopt;
+        return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            const auto h = BabylonianHourAngleDeg(lat, d, hour, rise);
+            return h ? shadowPoint(plane, refr, *h, d, d, anywhere) : std::nullopt;
         };
+    case LineFamily::Temporary:
+        return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            const auto h = TemporaryHourAngleDeg(lat, d, hour, rise);
+            return h ? shadowPoint(plane, refr, *h, d, d, anywhere) : std::nullopt;
+        };
+    case LineFamily::Azimuth:
+        return [c, hour, anywhere](double altitude) { return skyPoint(c, hour, altitude, altitude, anywhere); };
+    case LineFamily::Altitude:
+        return [c, hour, anywhere](double azimuth) { return skyPoint(c, azimuth, hour, azimuth, anywhere); };
     case LineFamily::DateLine: {
         const double d = line.dateLine.declinationDeg;
-        return [&plane, d, anywhere](double h) { return shadowPoint(plane, h, d, h, anywhere); };
+        return [&plane, refr, d, anywhere](double h) { return shadowPoint(plane, refr, h, d, h, anywhere); };
     }
     }
     return [](double) { return std::optional<DialPoint>{}; };
@@ -144,6 +203,13 @@ EngineStatus checkSpec(const DialSpec &design)
         return Refuse(InputField::Step, RefusalReason::NotFinite);
     if (design.dateLineStepMinutes < 0.5 || design.dateLineStepMinutes > 60)
         return Refuse(InputField::Step, RefusalReason::OutOfRange);
+    for (const auto &[step, field] : {std::pair{design.sky.azimuthStepDeg, InputField::AzimuthStep},
+                                      std::pair{design.sky.altitudeStepDeg, InputField::AltitudeStep}}) {
+        if (!std::isfinite(step))
+            return Refuse(field, RefusalReason::NotFinite);
+        if (step != 0.0 && (step < kMinSkyStepDeg || step > 90.0))
+            return Refuse(field, RefusalReason::OutOfRange);
+    }
     return CheckClip(design.plate);
 }
 
@@ -171,10 +237,10 @@ int daysBetween(const gnomonics::CivilDate &a, const gnomonics::CivilDate &b)
     return static_cast<int>(std::lround(JulianDay(b, 12) - JulianDay(a, 12)));
 }
 
-std::vector<double> hourLabels(bool halfHours, double first, double last)
+std::vector<double> hourLabels(const HourChoice &choice, double first, double last)
 {
     std::vector<double> hours;
-    const double step = halfHours ? 0.5 : 1.0;
+    const double step = choice.quarterHours ? 0.25 : choice.halfHours ? 0.5 : 1.0;
     for (double t = first; t <= last + 1e-9; t += step)
         hours.push_back(t);
     return hours;
@@ -285,11 +351,51 @@ void addClockLines(DialLines &out, const Context &context, const DialSpec &desig
     const HourChoice &hours = design.hours;
     const double noon = 12.0 + (hours.clockKind == ClockKind::Zone && design.place.summerTime ? 1.0 : 0.0);
     std::vector<double> labels = hours.analemma == AnalemmaMode::NoonOnly && analemmas
-        ? std::vector<double>{noon} : hourLabels(hours.halfHours, 0.0, 23.5);
+        ? std::vector<double>{noon} : hourLabels(hours, 0.0, 23.75);
     if (!analemmas)
         addHourLines(out, context, design.plate, LineFamily::ClockTime, labels, byDeclination);
     else
         addAnalemmas(out, context, design.plate, labels, analemmaSpans(design));
+}
+
+// The angles a family of sky lines stands at: every step from `first` while within `last`.
+std::vector<double> stepsFrom(double first, double last, double step)
+{
+    std::vector<double> at;
+    for (int k = 0; first + k * step <= last + 1e-9; ++k)
+        at.push_back(first + k * step);
+    return at;
+}
+
+// Lines of equal azimuth (from South, both ways round to North) traced up the Sun's seen
+// altitude, and of equal altitude traced round the azimuth: from North to North through South,
+// or in the southern hemisphere through North, so that the noon part of a line is never cut.
+void addSkyLines(DialLines &out, const Context &context, const DialSpec &design)
+{
+    const SkyLineChoice &sky = design.sky;
+    if (sky.azimuthStepDeg > 0) {
+        const std::vector<double> byAltitude = stepsFrom(0.0, 90.0, 0.5);
+        std::vector<double> azimuths;
+        for (double a : stepsFrom(-180.0 + std::fmod(180.0, sky.azimuthStepDeg), 180.0, sky.azimuthStepDeg))
+            if (a > -180.0 + 1e-9) // -180 and 180 are one line
+                azimuths.push_back(std::abs(a) < 1e-9 ? 0.0 : a);
+        for (double a : azimuths) {
+            DialLine line;
+            line.family = LineFamily::Azimuth;
+            line.hour = a;
+            addLine(out, context, design.plate, line, byAltitude);
+        }
+    }
+    if (sky.altitudeStepDeg > 0) {
+        const double from = design.place.latitudeDeg >= 0 ? -180.0 : 0.0;
+        const std::vector<double> byAzimuth = stepsFrom(from, from + 360.0, 0.25);
+        for (double h : stepsFrom(sky.altitudeStepDeg, 90.0 - 1e-9, sky.altitudeStepDeg)) {
+            DialLine line;
+            line.family = LineFamily::Altitude;
+            line.hour = h;
+            addLine(out, context, design.plate, line, byAzimuth);
+        }
+    }
 }
 
 // Date lines are traced along the hour angle, from midnight to midnight in the design's step.
@@ -355,17 +461,22 @@ DialLines BuildDialLines(const DialSpec &design)
     const bool analemmas = hours.clock && hours.equationOfTime;
     if (analemmas)
         out.solar = analemmaTable(design.year);
-    const Context context{&out.design, &out.plane, out.solar.get()};
+    const Context context{&out.design, &out.plane, out.solar.get(), out.lowestDeclinationDeg,
+                          out.highestDeclinationDeg};
 
     if (hours.apparent)
         addHourLines(out, context, design.plate, LineFamily::ApparentTime,
-                     hourLabels(hours.halfHours, 0.0, 23.5), byDeclination);
+                     hourLabels(hours, 0.0, 23.75), byDeclination);
     if (hours.clock)
         addClockLines(out, context, design, analemmas, byDeclination);
     if (hours.italic)
         addHourLines(out, context, design.plate, LineFamily::Italic, wholeHours(1, 24), byDeclination);
     if (hours.babylonian)
         addHourLines(out, context, design.plate, LineFamily::Babylonian, wholeHours(0, 23), byDeclination);
+    // Sunrise (0) and sunset (12) are the horizon line itself.
+    if (hours.temporary)
+        addHourLines(out, context, design.plate, LineFamily::Temporary, wholeHours(1, 11), byDeclination);
+    addSkyLines(out, context, design);
 
     const std::vector<double> byHourAngle = hourAngleSamples(design.dateLineStepMinutes);
     for (const DateLine &d : dates.lines) {
@@ -411,7 +522,7 @@ bool segmentsCross(const DialPoint &p0, const DialPoint &p1, const DialPoint &q0
 }
 
 // Newton's method on both lines' parameters so that their points coincide.
-bool refine(const DialPlane &plane, const LinePointFunction &fa, const LinePointFunction &fb,
+bool refine(const DialPlane &plane, bool refraction, const LinePointFunction &fa, const LinePointFunction &fb,
             const ClipRect &clip, double ta, double tb, double scaleA, double scaleB, Crossing *out)
 {
     for (int iteration = 0; iteration < 12; ++iteration) {
@@ -423,7 +534,7 @@ bool refine(const DialPlane &plane, const LinePointFunction &fa, const LinePoint
         if (std::hypot(fx, fy) < 1e-7) {
             // A crossing on the horizon line (sunset with sunrise hours, say) may land a
             // rounding below it; beyond that it does not exist.
-            const Vec3 sun = SunDirection(plane.input.latitudeDeg, a->hourAngleDeg, a->declinationDeg);
+            const Vec3 sun = castingSun(plane, refraction, a->hourAngleDeg, a->declinationDeg);
             if (!clip.contains({a->xMm, a->yMm}) || sun.z < -kEdgeTolerance
                 || dot(sun, plane.normal) <= 0.0)
                 return false;
@@ -594,7 +705,7 @@ std::optional<Crossing> crossingAt(const DialLines &dial, const Context &context
     c.lineB = rb.line;
     const LinePointFunction fb = lineFunction(context, dial.lines[rb.line]);
     const LinePointFunction fbAnywhere = lineFunction(context, dial.lines[rb.line], true);
-    if (!refine(dial.plane, faAnywhere, fbAnywhere, clip, ta, tb, std::abs(p1.parameter - p0.parameter) + 1e-9,
+    if (!refine(dial.plane, dial.design.refraction, faAnywhere, fbAnywhere, clip, ta, tb, std::abs(p1.parameter - p0.parameter) + 1e-9,
                 std::abs(q1.parameter - q0.parameter) + 1e-9, &c)) {
         // Keep the polyline crossing, each point still a true shadow of its line.
         auto oa = fa(ta);
@@ -624,7 +735,8 @@ std::vector<Crossing> FindCrossings(const DialLines &dial, LineFamily a, LineFam
     std::vector<Crossing> found;
     if (!dial.status.ok())
         return found;
-    const Context context{&dial.design, &dial.plane, dial.solar.get()};
+    const Context context{&dial.design, &dial.plane, dial.solar.get(), dial.lowestDeclinationDeg,
+                          dial.highestDeclinationDeg};
     const SegmentGrid grid = fileSegments(dial, b);
     Scratch scratch;
     scratch.seen.assign(grid.segments, 0);

@@ -26,12 +26,20 @@ enum class AnalemmaMode {
 struct HourChoice {
     bool apparent = true;       // local apparent time, straight through O
     bool halfHours = false;     // half hours too, for apparent and clock time
+    bool quarterHours = false;  // quarter hours too (with the half hours), for both
     bool clock = false;         // mean or zone time
     ClockKind clockKind = ClockKind::Zone;
     bool equationOfTime = true; // false: straight mean-time lines, the equation of time left out
     AnalemmaMode analemma = AnalemmaMode::Whole;
     bool italic = false;
     bool babylonian = false;
+    bool temporary = false;     // the twelve unequal hours of daylight, 1 to 11
+};
+
+// Lines of the Sun's place in the sky, each where the Sun can stand between the solstices.
+struct SkyLineChoice {
+    double azimuthStepDeg = 0;  // lines of equal azimuth every so many degrees; 0 none
+    double altitudeStepDeg = 0; // lines of equal altitude every so many degrees; 0 none
 };
 
 struct DialSpec {
@@ -42,19 +50,25 @@ struct DialSpec {
     double gnomonMm = 100;      // nodus height or style length
     int year = 2026;            // of the analemmas, the solstices and the sign entries
     HourChoice hours;
+    SkyLineChoice sky;
     DateLineChoice dates;
+    // The shadow is cast by the Sun as it is seen, raised by the air's refraction
+    // (ApparentAltitudeDeg); sunrise and sunset are then 34' below the horizon.
+    bool refraction = false;
     ClipRect plate;             // in the dial's frame, mm from F
     double dateLineStepMinutes = 5; // samples of a date line, minutes of apparent time (0.5..60)
 };
 
-enum class LineFamily { ApparentTime, ClockTime, Italic, Babylonian, DateLine };
+enum class LineFamily { ApparentTime, ClockTime, Italic, Babylonian, DateLine, Temporary, Azimuth, Altitude };
 
 enum class AnalemmaHalf { None, Whole, DecemberToJune, JuneToDecember };
 
 struct DialLine {
     LineFamily family = LineFamily::ApparentTime;
-    // The label: apparent hour, clock reading (summer time included), Italic or Babylonian hour.
-    // Date lines carry their day in dateLine.
+    // The label: apparent hour, clock reading (summer time included), Italic, Babylonian or
+    // temporary hour; for azimuth lines the azimuth (degrees from South, West positive), for
+    // altitude lines the altitude (degrees; the apparent one with refraction). Date lines carry
+    // their day in dateLine.
     double hour = 0;
     AnalemmaHalf analemma = AnalemmaHalf::None; // None for a straight clock-time line
     DateLine dateLine;
@@ -80,7 +94,8 @@ struct DialLines {
     EngineStatus status;
     DialSpec design;
     DialPlane plane;
-    std::vector<DialLine> lines; // apparent, clock, Italic, Babylonian, then date lines
+    std::vector<DialLine> lines; // apparent, clock, Italic, Babylonian, temporary, azimuth,
+                                 // altitude, then date lines
     ConstructionLines construction;
     bool centreOnPlate = false;  // O (plane.centre) lies on the plate
     bool footOnPlate = false;    // F (0, 0) lies on the plate
@@ -90,9 +105,13 @@ struct DialLines {
     std::shared_ptr<const SolarTable> solar;
 };
 
+// Steps of the azimuth and altitude lines: none (0), or from kMinSkyStepDeg to 90 degrees.
+inline constexpr double kMinSkyStepDeg = 1.0;
+
 // Builds every chosen line. Refuses (status, no lines) any input a part refuses: the place
 // (CheckPlace), the plane (MakeDialPlane), the plate (CheckClip), the year (1600-2400), a date
-// that does not exist, a date-line step outside 0.5..60 minutes.
+// that does not exist, a date-line step outside 0.5..60 minutes, an azimuth or altitude step
+// that is neither 0 nor within kMinSkyStepDeg..90.
 DialLines BuildDialLines(const DialSpec &design);
 
 // A point where a line of one family crosses a line of another on the plate.

@@ -20,6 +20,8 @@ enum class InputField {
     ClockTime,
     Plate,
     Step,
+    AzimuthStep,  // the step of the lines of equal azimuth
+    AltitudeStep, // the step of the lines of equal altitude
 };
 
 enum class RefusalReason {

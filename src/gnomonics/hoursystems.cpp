@@ -54,47 +54,73 @@ double ClockToUtHours(const Place &place, ClockKind kind, double clockHours)
     return clockHours - place.zoneHours - (place.summerTime ? 1.0 : 0.0);
 }
 
-std::optional<double> SunsetHourAngleDeg(double latitudeDeg, double declinationDeg)
+double SunriseAltitudeDeg(bool refraction) { return refraction ? kRefractedSunriseAltitudeDeg : 0.0; }
+
+std::optional<double> SunsetHourAngleDeg(double latitudeDeg, double declinationDeg, double horizonAltitudeDeg)
 {
-    const double c = -std::tan(latitudeDeg * kRad) * std::tan(declinationDeg * kRad);
+    const double phi = latitudeDeg * kRad, delta = declinationDeg * kRad;
+    // On the geometric horizon the tangent form keeps the polar circle's edge exact.
+    const double c = horizonAltitudeDeg == 0.0
+        ? -std::tan(phi) * std::tan(delta)
+        : (std::sin(horizonAltitudeDeg * kRad) - std::sin(phi) * std::sin(delta)) / (std::cos(phi) * std::cos(delta));
     if (!(std::abs(c) <= 1.0))
         return std::nullopt;
     return std::acos(c) * kDeg;
 }
 
-std::optional<double> ItalicHourAngleDeg(double latitudeDeg, double declinationDeg,
-                                         double italicHour)
+std::optional<double> ItalicHourAngleDeg(double latitudeDeg, double declinationDeg, double italicHour,
+                                         double horizonAltitudeDeg)
 {
-    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg, horizonAltitudeDeg);
     if (!h0)
         return std::nullopt;
     return wrap180(*h0 + 15.0 * italicHour - 360.0);
 }
 
-std::optional<double> BabylonianHourAngleDeg(double latitudeDeg, double declinationDeg,
-                                             double babylonianHour)
+std::optional<double> BabylonianHourAngleDeg(double latitudeDeg, double declinationDeg, double babylonianHour,
+                                             double horizonAltitudeDeg)
 {
-    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg, horizonAltitudeDeg);
     if (!h0)
         return std::nullopt;
     return wrap180(15.0 * babylonianHour - *h0);
 }
 
-std::optional<double> ItalicHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg)
+std::optional<double> TemporaryHourAngleDeg(double latitudeDeg, double declinationDeg, double temporaryHour,
+                                            double horizonAltitudeDeg)
 {
-    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg, horizonAltitudeDeg);
+    if (!h0)
+        return std::nullopt;
+    return *h0 * (temporaryHour / 6.0 - 1.0);
+}
+
+std::optional<double> ItalicHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg,
+                                   double horizonAltitudeDeg)
+{
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg, horizonAltitudeDeg);
     if (!h0)
         return std::nullopt;
     return wrap24((hourAngleDeg - *h0 + 360.0) / 15.0);
 }
 
-std::optional<double> BabylonianHourAt(double latitudeDeg, double declinationDeg,
-                                       double hourAngleDeg)
+std::optional<double> BabylonianHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg,
+                                       double horizonAltitudeDeg)
 {
-    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg);
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg, horizonAltitudeDeg);
     if (!h0)
         return std::nullopt;
     return wrap24((hourAngleDeg + *h0) / 15.0);
+}
+
+std::optional<double> TemporaryHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg,
+                                      double horizonAltitudeDeg)
+{
+    const auto h0 = SunsetHourAngleDeg(latitudeDeg, declinationDeg, horizonAltitudeDeg);
+    const double h = wrap180(hourAngleDeg);
+    if (!h0 || !(*h0 > 0.0) || std::abs(h) > *h0)
+        return std::nullopt;
+    return 6.0 * (h / *h0 + 1.0);
 }
 
 } // namespace gnomonics

@@ -45,24 +45,42 @@ double ClockHourAngleDeg(const Place &place, ClockKind kind, double clockHours, 
 // Universal Time (hours) of a clock reading of that kind (local mean time: T - longitude / 15).
 double ClockToUtHours(const Place &place, ClockKind kind, double clockHours);
 
-// Hour angle of sunset (the Sun's centre on the geometric horizon), 0..180: cos H0 =
-// -tan(latitude) tan(declination). Nothing on a day the Sun neither rises nor sets.
-std::optional<double> SunsetHourAngleDeg(double latitudeDeg, double declinationDeg);
+// Sunrise and sunset are when the Sun's centre stands at this true altitude (degrees): on the
+// geometric horizon (0), or 34' below it when refraction is reckoned
+// (kRefractedSunriseAltitudeDeg).
+double SunriseAltitudeDeg(bool refraction);
+
+// Hour angle of sunset, 0..180: cos H0 = (sin h0 - sin(latitude) sin(declination)) /
+// (cos(latitude) cos(declination)) for the Sun's centre at true altitude h0. Nothing on a day
+// the Sun neither rises nor sets.
+std::optional<double> SunsetHourAngleDeg(double latitudeDeg, double declinationDeg,
+                                         double horizonAltitudeDeg = 0.0);
 
 // Italic hour I (hours since the last sunset, 24 at sunset) on a day of that declination:
 // H = H0 + 15 I - 360, taken into -180..180. Nothing when the Sun does not set that day.
 std::optional<double> ItalicHourAngleDeg(double latitudeDeg, double declinationDeg,
-                                         double italicHour);
+                                         double italicHour, double horizonAltitudeDeg = 0.0);
 
 // Babylonian hour B (hours since sunrise, 0 at sunrise): H = 15 B - H0, in -180..180.
 std::optional<double> BabylonianHourAngleDeg(double latitudeDeg, double declinationDeg,
-                                             double babylonianHour);
+                                             double babylonianHour, double horizonAltitudeDeg = 0.0);
+
+// Temporary (unequal) hour T: the day from sunrise (0) to sunset (12) in twelve equal parts,
+// H = H0 (T / 6 - 1). Nothing when the Sun does not rise and set that day.
+std::optional<double> TemporaryHourAngleDeg(double latitudeDeg, double declinationDeg,
+                                            double temporaryHour, double horizonAltitudeDeg = 0.0);
 
 // The Italic and Babylonian hour (0..24) at an instant of hour angle H on a day of that
 // declination; nothing when the Sun does not set that day. Their sum is twice the apparent
 // time, modulo 24.
-std::optional<double> ItalicHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg);
+std::optional<double> ItalicHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg,
+                                   double horizonAltitudeDeg = 0.0);
 std::optional<double> BabylonianHourAt(double latitudeDeg, double declinationDeg,
-                                       double hourAngleDeg);
+                                       double hourAngleDeg, double horizonAltitudeDeg = 0.0);
+
+// The temporary hour (0..12) at an instant of hour angle H by day; nothing by night or when
+// the Sun does not rise and set that day.
+std::optional<double> TemporaryHourAt(double latitudeDeg, double declinationDeg, double hourAngleDeg,
+                                      double horizonAltitudeDeg = 0.0);
 
 } // namespace gnomonics

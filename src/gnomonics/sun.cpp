@@ -3,6 +3,7 @@
 #include "gnomonics/angles.h"
 
 #include <array>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <span>
@@ -435,13 +436,43 @@ SunInSky SunInSkyAt(const SunPosition &sun, double latitudeDeg, double longitude
     const Vec3 s = out.direction;
     const double altitude = std::atan2(s.z, std::hypot(s.x, s.y)) * kDeg;
     out.azimuthDeg = wrap360(std::atan2(s.x, s.y) * kDeg);
-    out.altitudeDeg = altitude;
-    if (refraction && altitude > -2.0) {
-        // Saemundsson: R in arc minutes for the true altitude h.
-        const double r = 1.02 / std::tan((altitude + 10.3 / (altitude + 5.11)) * kRad);
-        out.altitudeDeg = altitude + r / 60.0;
-    }
+    out.altitudeDeg = refraction ? ApparentAltitudeDeg(altitude) : altitude;
     return out;
+}
+
+double BennettRefractionDeg(double apparentAltitudeDeg)
+{
+    const double a = std::clamp(apparentAltitudeDeg, 0.0, 90.0);
+    // Overhead the formula dips a thousandth of an arc minute below zero: no refraction there.
+    return std::max(0.0, 1.0 / std::tan((a + 7.31 / (a + 4.4)) * kRad) / 60.0);
+}
+
+double ApparentAltitudeDeg(double trueAltitudeDeg)
+{
+    const double horizon = BennettRefractionDeg(0.0);
+    if (!(trueAltitudeDeg > -horizon))
+        return trueAltitudeDeg + horizon;
+    // a = h + R(a): R changes by at most a fifth of a degree per degree of a, so each step
+    // shrinks the error five times; twenty steps leave nothing a double can hold.
+    double a = trueAltitudeDeg + horizon;
+    for (int i = 0; i < 20; ++i) {
+        const double next = trueAltitudeDeg + BennettRefractionDeg(a);
+        if (next == a)
+            break;
+        a = next;
+    }
+    return std::min(a, 90.0);
+}
+
+Vec3 RefractedDirection(Vec3 geometric)
+{
+    const double across = std::hypot(geometric.x, geometric.y);
+    if (!(across > 0.0))
+        return geometric; // the Sun overhead (or underfoot): nothing to raise
+    const double h = std::atan2(geometric.z, across) * kDeg;
+    const double a = ApparentAltitudeDeg(h) * kRad;
+    const double k = std::cos(a) / across;
+    return {geometric.x * k, geometric.y * k, std::sin(a)};
 }
 
 double InstantOfSolarLongitude(int year, double longitudeDeg)

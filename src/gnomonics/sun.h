@@ -79,11 +79,29 @@ struct SunInSky {
 };
 
 // Hour angle, altitude and azimuth of the Sun at a place (latitude -90..90, longitude East
-// positive). With refraction, the altitude is raised by the standard atmosphere's refraction
-// (Saemundsson's formula, 10 degrees C and 1010 hPa), which is 29 arc minutes on the
-// horizon; below -2 degrees no refraction is added.
+// positive). With refraction, the altitude is the apparent one (ApparentAltitudeDeg).
 SunInSky SunInSkyAt(const SunPosition &sun, double latitudeDeg, double longitudeDeg,
                     bool refraction = false);
+
+// Refraction of standard air (10 degrees C, 1010 hPa): how much higher the Sun looks than it
+// is. Bennett's formula, R = cot(a + 7.31 / (a + 4.4)) arc minutes for an apparent altitude a
+// in degrees, good to a few hundredths of an arc minute from the horizon to the zenith (Meeus,
+// Astronomical Algorithms, ch. 16): 34.5' on the horizon, 5.3' at 10 degrees, none overhead.
+// Degrees; an apparent altitude below the horizon is given the horizon's refraction.
+double BennettRefractionDeg(double apparentAltitudeDeg);
+
+// The altitude at which a Sun of that true (geometric) altitude is seen: the a with
+// a - R(a) = h. A Sun more than R(0) below the horizon is not seen at all; it is given the
+// horizon's refraction, so that the result runs on without a jump and stays below 0.
+double ApparentAltitudeDeg(double trueAltitudeDeg);
+
+// The direction in which the Sun is seen (unit vector East, North, Up): the geometric direction
+// raised in its own vertical to the apparent altitude. The azimuth is unchanged.
+Vec3 RefractedDirection(Vec3 geometric);
+
+// The true altitude of the Sun's centre at sunrise and sunset when refraction is reckoned: 34'
+// below the horizon, the almanacs' rule.
+inline constexpr double kRefractedSunriseAltitudeDeg = -34.0 / 60.0;
 
 // Unit vector towards the Sun (East, North, Up) from the latitude, the hour angle (positive
 // West) and the declination: the one place where a Sun direction is made from angles.

@@ -174,6 +174,9 @@ const char *csvType(gnomonics::LineFamily f)
     case gnomonics::LineFamily::Italic: return "italica";
     case gnomonics::LineFamily::Babylonian: return "babilonese";
     case gnomonics::LineFamily::DateLine: return "linea_data";
+    case gnomonics::LineFamily::Temporary: return "temporaria";
+    case gnomonics::LineFamily::Azimuth: return "azimut";
+    case gnomonics::LineFamily::Altitude: return "altezza";
     }
     return "";
 }

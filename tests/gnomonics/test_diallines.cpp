@@ -123,6 +123,10 @@ private Q_SLOTS:
                         case LineFamily::DateLine:
                             QCOMPARE(p.declinationDeg, line.dateLine.declinationDeg);
                             break;
+                        case LineFamily::Temporary:
+                        case LineFamily::Azimuth:
+                        case LineFamily::Altitude:
+                            QFAIL("no such lines were asked for");
                         }
                         ++points;
                     }

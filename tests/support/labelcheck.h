@@ -34,6 +34,9 @@ inline drawing::Layer layerOfFamily(gnomonics::LineFamily family)
     case gnomonics::LineFamily::Italic: return drawing::Layer::Italic;
     case gnomonics::LineFamily::Babylonian: return drawing::Layer::Babylonian;
     case gnomonics::LineFamily::DateLine: return drawing::Layer::Dates;
+    case gnomonics::LineFamily::Temporary: return drawing::Layer::Temporary;
+    case gnomonics::LineFamily::Azimuth: return drawing::Layer::Azimuth;
+    case gnomonics::LineFamily::Altitude: return drawing::Layer::Altitude;
     }
     return drawing::Layer::Hours;
 }
