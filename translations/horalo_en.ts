@@ -8,6 +8,70 @@
         <translation>Horalo: design and computation of sundials.</translation>
     </message>
     <message>
+        <source>Ore temporarie</source>
+        <translation>Temporary hours</translation>
+    </message>
+    <message>
+        <source>Traccia le ore temporarie: il dì diviso in dodici parti uguali, dalla levata (0) al tramonto (12).</source>
+        <translation>Draws the temporary hours: daylight in twelve equal parts, from sunrise (0) to sunset (12).</translation>
+    </message>
+    <message>
+        <source>Quarti d&apos;ora</source>
+        <translation>Quarter hours</translation>
+    </message>
+    <message>
+        <source>Aggiunge i quarti d&apos;ora, come linee sottili senza numero, alle ore vere e civili.</source>
+        <translation>Adds the quarter hours, as fine lines without numbers, to the apparent and clock hours.</translation>
+    </message>
+    <message>
+        <source>Tempo medio locale</source>
+        <translation>Local mean time</translation>
+    </message>
+    <message>
+        <source>Traccia gli analemmi del tempo medio del luogo invece del tempo del fuso.</source>
+        <translation>Draws the analemmas of the place&apos;s own mean time instead of the zone&apos;s time.</translation>
+    </message>
+    <message>
+        <source>Passo delle linee di azimut</source>
+        <translation>Step of the azimuth lines</translation>
+    </message>
+    <message>
+        <source>Ogni quanti gradi (°) tracciare una linea di ugual azimut del Sole, contato dal Sud, positivo a Ovest; 0 nessuna.</source>
+        <translation>Every how many degrees (°) to draw a line of equal solar azimuth, counted from South, West positive; 0 none.</translation>
+    </message>
+    <message>
+        <source>Passo delle linee di altezza</source>
+        <translation>Step of the altitude lines</translation>
+    </message>
+    <message>
+        <source>Ogni quanti gradi (°) tracciare una linea di ugual altezza del Sole sull&apos;orizzonte; 0 nessuna.</source>
+        <translation>Every how many degrees (°) to draw a line of equal solar altitude above the horizon; 0 none.</translation>
+    </message>
+    <message>
+        <source>Rifrazione</source>
+        <translation>Refraction</translation>
+    </message>
+    <message>
+        <source>L&apos;ombra è quella del Sole come si vede, alzato dalla rifrazione dell&apos;aria; alba e tramonto con il centro del Sole 34′ sotto l&apos;orizzonte.</source>
+        <translation>The shadow is cast by the Sun as it is seen, raised by the air&apos;s refraction; sunrise and sunset with the Sun&apos;s centre 34′ below the horizon.</translation>
+    </message>
+    <message>
+        <source>Griglia</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Lato dei quadretti di una griglia sulla lastra, in millimetri (mm), con le linee per il piede dello gnomone F; 0 nessuna griglia.</source>
+        <translation>Side of the squares of a grid over the plate, in millimetres (mm), its lines through the foot of the gnomon F; 0 no grid.</translation>
+    </message>
+    <message>
+        <source>Motto</source>
+        <translation>Motto</translation>
+    </message>
+    <message>
+        <source>Una riga di testo scritta sulla lastra, nel posto libero più vicino al bordo alto.</source>
+        <translation>One line of text written on the plate, in the free place nearest its top edge.</translation>
+    </message>
+    <message>
         <source>Anteprima di stampa</source>
         <translation>Print preview</translation>
     </message>

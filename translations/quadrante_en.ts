@@ -8,6 +8,114 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>; con rifrazione (alba e tramonto col Sole 34′ sotto l&apos;orizzonte)</source>
+        <translation>; with refraction (sunrise and sunset with the Sun 34′ below the horizon)</translation>
+    </message>
+    <message>
+        <source>; senza rifrazione</source>
+        <translation>; without refraction</translation>
+    </message>
+    <message>
+        <source>Azimut e altezza del Sole</source>
+        <translation>Sun&apos;s azimuth and altitude</translation>
+    </message>
+    <message>
+        <source>Opzioni</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Motto</source>
+        <translation>Motto</translation>
+    </message>
+    <message>
+        <source>vere e quarti d&apos;ora</source>
+        <translation>apparent with quarter hours</translation>
+    </message>
+    <message>
+        <source>medie locali (analemma </source>
+        <translation>local mean (analemma </translation>
+    </message>
+    <message>
+        <source>temporarie</source>
+        <translation>temporary</translation>
+    </message>
+    <message>
+        <source>Linee di azimut ogni %1 (dal Sud, + a Ovest)</source>
+        <translation>Azimuth lines every %1 (from South, + West)</translation>
+    </message>
+    <message>
+        <source>Linee di altezza del Sole ogni %1</source>
+        <translation>Sun altitude lines every %1</translation>
+    </message>
+    <message>
+        <source>Ore medie locali (tempo medio del luogo)</source>
+        <translation>Local mean hours (the place&apos;s mean time)</translation>
+    </message>
+    <message>
+        <source>Quarti d&apos;ora: linee sottili senza numero</source>
+        <translation>Quarter hours: fine lines without numbers</translation>
+    </message>
+    <message>
+        <source>Ore temporarie</source>
+        <translation>Temporary hours</translation>
+    </message>
+    <message>
+        <source>Linee di azimut</source>
+        <translation>Azimuth lines</translation>
+    </message>
+    <message>
+        <source>Linee di altezza</source>
+        <translation>Altitude lines</translation>
+    </message>
+    <message>
+        <source>Il passo delle linee di azimut va da 1 a 90 gradi (0: nessuna linea).</source>
+        <translation>The step of the azimuth lines goes from 1 to 90 degrees (0: no lines).</translation>
+    </message>
+    <message>
+        <source>Linee di azimut ogni (°, 0 nessuna)</source>
+        <translation>Azimuth lines every (°, 0 none)</translation>
+    </message>
+    <message>
+        <source>Il passo delle linee di altezza va da 1 a 90 gradi (0: nessuna linea).</source>
+        <translation>The step of the altitude lines goes from 1 to 90 degrees (0: no lines).</translation>
+    </message>
+    <message>
+        <source>Linee di altezza ogni (°, 0 nessuna)</source>
+        <translation>Altitude lines every (°, 0 none)</translation>
+    </message>
+    <message>
+        <source>Il lato dei quadretti della griglia va da 5 a 1000 mm (0: nessuna griglia).</source>
+        <translation>The side of the grid squares goes from 5 to 1000 mm (0: no grid).</translation>
+    </message>
+    <message>
+        <source>Griglia a quadretti di lato (mm, 0 nessuna)</source>
+        <translation>Grid of squares with side (mm, 0 none)</translation>
+    </message>
+    <message>
+        <source>Quarti d&apos;ora</source>
+        <translation>Quarter hours</translation>
+    </message>
+    <message>
+        <source>Tempo medio locale invece del fuso</source>
+        <translation>Local mean time instead of the zone</translation>
+    </message>
+    <message>
+        <source>Rifrazione</source>
+        <translation>Refraction</translation>
+    </message>
+    <message>
+        <source>Il motto contiene un carattere che i file di disegno non possono contenere (a capo, tabulazione o altro carattere di controllo, U+FFFE o U+FFFF).</source>
+        <translation>The motto contains a character drawing files cannot hold (a line break, a tab or another control character, U+FFFE or U+FFFF).</translation>
+    </message>
+    <message>
+        <source>Il motto non può contenere «]]&gt;».</source>
+        <translation>The motto cannot contain “]]&gt;”.</translation>
+    </message>
+    <message>
+        <source>Il motto è troppo lungo: al massimo 200 caratteri.</source>
+        <translation>The motto is too long: at most 200 characters.</translation>
+    </message>
+    <message>
         <source>&lt;gradi&gt;° O</source>
         <translation>&lt;gradi&gt;° W</translation>
     </message>

@@ -39,7 +39,7 @@ DesignedDial DesignDial(const project::Project &p)
         out.message = QString::fromStdString(project::RefusalText(out.lines.status));
         return out;
     }
-    out.sketch = drawing::BuildDialSketch(out.lines, {p.placeName, false, {}, {}});
+    out.sketch = drawing::BuildDialSketch(out.lines, {p.placeName, false, {}, {}, p.gridMm, p.motto});
     out.ok = true;
     return out;
 }

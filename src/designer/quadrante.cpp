@@ -66,6 +66,11 @@ const sheet::UiText kGroupGnomon{QT_TRANSLATE_NOOP("horalo", "Gnomone")};
 const sheet::UiText kGroupHours{QT_TRANSLATE_NOOP("horalo", "Sistemi orari")};
 const sheet::UiText kGroupDates{QT_TRANSLATE_NOOP("horalo", "Linee diurne")};
 const sheet::UiText kGroupPlate{QT_TRANSLATE_NOOP("horalo", "Lastra")};
+const sheet::UiText kGroupSky{QT_TRANSLATE_NOOP("horalo", "Azimut e altezza del Sole")};
+const sheet::UiText kGroupOptions{QT_TRANSLATE_NOOP("horalo", "Opzioni")};
+const sheet::UiText kMotto{QT_TRANSLATE_NOOP("horalo", "Motto")};
+// The motto's form key, as the project file names it.
+constexpr const char *kMottoKey = "motto";
 const sheet::UiText kName{QT_TRANSLATE_NOOP("horalo", "Nome")};
 const sheet::UiText kSide{QT_TRANSLATE_NOOP("horalo", "Lato")};
 const sheet::UiText kEast{QT_TRANSLATE_NOOP("horalo", "Est")};
@@ -225,13 +230,17 @@ QWidget *Quadrante::buildForm()
     addNumberRow(gnomon, Limited::StyleLength);
 
     auto *hours = group(kGroupHours);
-    for (const char *key : {"vere", "mezze", "civili"})
+    for (const char *key : {"vere", "mezze", "quarti", "civili", "medie_locali"})
         addSwitchRow(hours, key);
     analemma_ = addChoice(QStringLiteral("analemma"), {kWhole, kHalves, kNoon});
     hours->addRow(kAnalemma, analemma_);
     addLineRow(hours, kYear, QString::fromLatin1(project::kYearKey));
-    for (const char *key : {"italiche", "babiloniche"})
+    for (const char *key : {"italiche", "babiloniche", "temporarie"})
         addSwitchRow(hours, key);
+
+    auto *sky = group(kGroupSky);
+    addNumberRow(sky, Limited::AzimuthStep);
+    addNumberRow(sky, Limited::AltitudeStep);
 
     auto *dates = group(kGroupDates);
     for (const char *key : {"solstizi_equinozi", "zodiaco", "mesi"})
@@ -241,6 +250,11 @@ QWidget *Quadrante::buildForm()
     auto *plate = group(kGroupPlate);
     for (Limited f : {Limited::PlateWidth, Limited::PlateHeight, Limited::FootFromLeft, Limited::FootFromTop})
         addNumberRow(plate, f);
+
+    auto *options = group(kGroupOptions);
+    addSwitchRow(options, "rifrazione");
+    addNumberRow(options, Limited::GridSize);
+    addLineRow(options, kMotto, QString::fromLatin1(kMottoKey));
 
     formLayout->addLayout(buildFileButtons());
     formLayout->addStretch();
@@ -551,6 +565,7 @@ void Quadrante::writeFields(const project::Project &p)
     for (const project::SwitchField &f : project::SwitchFields())
         checks_[QString::fromLatin1(f.formKey)]->setChecked(p.*f.value);
     line(project::kNameKey)->setText(QString::fromStdString(p.placeName));
+    line(kMottoKey)->setText(QString::fromStdString(p.motto));
     side_->setCurrentIndex(p.declinationDeg < 0 ? 0 : 1);
     gnomonKind_->setCurrentIndex(p.styleLengthGiven ? 1 : 0);
     analemma_->setCurrentIndex(static_cast<int>(p.analemma));
@@ -570,6 +585,9 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     p.placeName = line(project::kNameKey)->text().toStdString();
     if (const std::string problem = project::NameProblem(p.placeName); !problem.empty())
         errors->insert(QString::fromLatin1(project::kNameKey), QString::fromStdString(problem));
+    p.motto = line(kMottoKey)->text().trimmed().toStdString();
+    if (const std::string problem = project::MottoProblem(p.motto); !problem.empty())
+        errors->insert(QString::fromLatin1(kMottoKey), QString::fromStdString(problem));
     for (const project::SwitchField &f : project::SwitchFields())
         p.*f.value = checks_[QString::fromLatin1(f.formKey)]->isChecked();
     p.styleLengthGiven = gnomonKind_->currentIndex() == 1;
@@ -656,6 +674,7 @@ bool Quadrante::recompute()
     const bool clock = checks_[QStringLiteral("civili")]->isChecked();
     line(project::kYearKey)->setEnabled(clock);
     analemma_->setEnabled(clock);
+    checks_[QStringLiteral("medie_locali")]->setEnabled(clock);
     QHash<QString, QString> errors;
     const project::Project p = readFields(&errors);
     // A wall facing due South or due North turns to neither side.

@@ -276,6 +276,8 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
 
     if (!title.noPlate)
         addPlateOutline(sketch, clip);
+    for (Polyline &l : GridLines(sketch.plate, title.gridMm))
+        sketch.lines.push_back(std::move(l));
     addConstructionLines(sketch, dial);
     const std::vector<PendingLabel> lineNames = addHourAndDateLines(sketch, dial);
     const std::vector<PendingLabel> marks = addCentreAndFoot(sketch, dial, labelMm);
@@ -286,6 +288,8 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     // nothing, or beside the plate when no such place is left.
     const double th = std::clamp(labelMm, 4.0, 8.0);
     std::vector<Piece> pieces;
+    if (!title.motto.empty())
+        pieces.push_back(MottoPiece(title.motto, sketch.plate, th));
     pieces.push_back(TitleBlockPiece(dial, sketch.title, title, th));
     pieces.push_back(StyleTemplatePiece(dial.plane, th));
     pieces.push_back(ScaleBarPiece(th));

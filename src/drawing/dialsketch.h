@@ -91,6 +91,8 @@ struct SketchTitle {
     bool noPlate = false;
     std::string title;                   // in place of "Quadrante <place>" when not empty
     std::vector<std::string> blockLines; // when not empty, what the title block says of the inputs
+    double gridMm = 0;                   // squares of this side over the plate, 0 none
+    std::string motto;                   // a line on the plate nearest its top, empty none
 };
 
 // Estimated width of a text of that height (mm), for the layout of labels: 0.62 x height per

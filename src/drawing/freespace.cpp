@@ -18,7 +18,8 @@ FreeSpace::FreeSpace(const DialSketch &sketch, double insetMm)
     rows_ = static_cast<long>(std::ceil(h / cell_));
     taken_.assign(static_cast<std::size_t>(cols_ * rows_), 0);
     for (const Polyline &l : sketch.lines) {
-        if (l.layer == Layer::Plate || l.points.empty())
+        // The grid is a guide drawn under everything: it takes no room.
+        if (l.layer == Layer::Plate || l.layer == Layer::Grid || l.points.empty())
             continue;
         const std::size_t n = l.points.size();
         const std::size_t segments = l.closed ? n : n - 1;
@@ -34,7 +35,7 @@ FreeSpace::FreeSpace(const DialSketch &sketch, double insetMm)
         markBox({d.at.x - d.radiusMm, d.at.y - d.radiusMm, d.at.x + d.radiusMm, d.at.y + d.radiusMm});
 }
 
-std::optional<Pt> FreeSpace::find(double w, double h) const
+std::optional<Pt> FreeSpace::find(double w, double h, bool nearTop) const
 {
     if (taken_.empty())
         return std::nullopt;
@@ -52,6 +53,15 @@ std::optional<Pt> FreeSpace::find(double w, double h) const
         for (long c = 0; c + cw <= cols_; ++c) {
             if (at(c + cw, r + ch) - at(c, r + ch) - at(c + cw, r) + at(c, r) != 0)
                 continue;
+            if (nearTop) {
+                // Rows from the top first; within a row, off the middle by as little as may be.
+                const long score = (rows_ - r - ch) * (cols_ + 1) + std::abs(2 * c + cw - cols_) / 2;
+                if (!best || score < bestScore) {
+                    bestScore = score;
+                    best = Pt{area_.left + c * cell_, area_.top - (rows_ - r) * cell_};
+                }
+                continue;
+            }
             const long score = std::max(std::min(c, cols_ - c - cw), std::min(r, rows_ - r - ch));
             if (!best || score < bestScore) {
                 bestScore = score;

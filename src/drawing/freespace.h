@@ -20,8 +20,9 @@ public:
     void occupy(const Box &box) { markBox(box); }
 
     // The lower-left corner of a free w x h rectangle inside the plate's inset, the one nearest
-    // to a corner of the plate; nothing when there is none.
-    std::optional<Pt> find(double w, double h) const;
+    // to a corner of the plate, or with nearTop the one nearest its top edge and, of those, its
+    // middle; nothing when there is none.
+    std::optional<Pt> find(double w, double h, bool nearTop = false) const;
 
 private:
     void mark(double x, double y);

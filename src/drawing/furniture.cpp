@@ -43,7 +43,7 @@ std::vector<std::optional<Pt>> arrange(const DialSketch &sketch, const std::vect
     for (std::size_t i : order) {
         const Piece &piece = pieces[i];
         const double w = piece.box.right - piece.box.left, hgt = piece.box.top - piece.box.bottom;
-        spots[i] = free.find(w + 2 * gap, hgt + 2 * gap);
+        spots[i] = free.find(w + 2 * gap, hgt + 2 * gap, piece.nearTop);
         if (spots[i])
             free.occupy({spots[i]->x, spots[i]->y, spots[i]->x + w + 2 * gap, spots[i]->y + hgt + 2 * gap});
     }
@@ -139,6 +139,39 @@ Piece ArrowsPiece(const gnomonics::DialSpec &design, const gnomonics::DialPlane 
     for (const Label &l : arrows.labels)
         arrows.box.include(l.box());
     return arrows;
+}
+
+Piece MottoPiece(const std::string &motto, const Box &plate, double th)
+{
+    Piece piece;
+    piece.nearTop = true;
+    const double side = std::min(plate.right - plate.left, plate.top - plate.bottom);
+    const double widthPerMm = TextWidthMm(motto, 1.0);
+    double height = side / 25.0;
+    if (widthPerMm > 0)
+        height = std::min(height, 0.8 * (plate.right - plate.left) / widthPerMm);
+    height = std::max(height, th);
+    Label text{{0, -(1 - kLabelDescent) * height}, motto, height, Layer::Texts};
+    piece.box = text.box();
+    piece.labels.push_back(std::move(text));
+    return piece;
+}
+
+std::vector<Polyline> GridLines(const Box &plate, double sideMm)
+{
+    std::vector<Polyline> grid;
+    if (!(sideMm > 0))
+        return grid;
+    auto add = [&](Pt a, Pt b) {
+        Polyline l = SegmentLine(a, b, Layer::Grid);
+        l.fine = true;
+        grid.push_back(std::move(l));
+    };
+    for (double k = std::ceil(plate.left / sideMm); k * sideMm <= plate.right; ++k)
+        add({k * sideMm, plate.bottom}, {k * sideMm, plate.top});
+    for (double k = std::ceil(plate.bottom / sideMm); k * sideMm <= plate.top; ++k)
+        add({plate.left, k * sideMm}, {plate.right, k * sideMm});
+    return grid;
 }
 
 void SetPiecesOnPlate(DialSketch &sketch, std::vector<Piece> pieces, const gnomonics::ClipRect &clip, double th)

@@ -17,6 +17,7 @@ struct Piece {
     std::vector<Label> labels;
     Box box;
     bool aside = false;
+    bool nearTop = false; // set nearest the plate's top edge rather than a corner
 };
 
 // A straight line of the drawing from a to b.
@@ -32,6 +33,15 @@ Piece ScaleBarPiece(double th);
 // An arrow pointing up on the plane, and one pointing North on a horizontal dial; the longer
 // the larger the plate's smaller side.
 Piece ArrowsPiece(const gnomonics::DialSpec &design, const gnomonics::DialPlane &plane, double plateSide, double th);
+
+// The motto: one line of text, as tall as the plate's scale allows (a 25th of the plate's
+// smaller side, no wider than four fifths of the plate, and never smaller than th), to be set
+// in the free place nearest the plate's top.
+Piece MottoPiece(const std::string &motto, const Box &plate, double th);
+
+// A grid of squares of that side over the plate, on its own layer, drawn fine; its lines
+// through F, so that a square's corners are whole multiples of the side in the CSV's frame.
+std::vector<Polyline> GridLines(const Box &plate, double sideMm);
 
 // Sets the pieces on the sketch's plate, each where it covers nothing, nearest a corner, in
 // turn (the arrows, the last piece, first when they would otherwise find no room); a piece left

@@ -20,8 +20,8 @@ public:
     explicit SegmentGrid(const std::vector<Polyline> &lines, double cellMm) : lines_(lines), cell_(cellMm)
     {
         for (std::size_t l = 0; l < lines.size(); ++l) {
-            if (lines[l].layer == Layer::Plate)
-                continue; // the plate check covers the outline
+            if (lines[l].layer == Layer::Plate || lines[l].layer == Layer::Grid)
+                continue; // the plate check covers the outline; names may stand over the grid
             const auto &pts = lines[l].points;
             const std::size_t n = pts.size();
             const std::size_t segments = lines[l].closed ? n : (n > 0 ? n - 1 : 0);

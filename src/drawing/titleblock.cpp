@@ -38,13 +38,25 @@ struct BlockWriter {
 
 void add(std::string &s, const std::string &t) { s += (s.empty() ? "" : ", ") + t; }
 
+// A marked sentence in the program's language with its %1 filled in.
+std::string sayWith(const char *italian, const std::string &arg)
+{
+    std::string s = say(italian);
+    if (const auto at = s.find("%1"); at != std::string::npos)
+        s.replace(at, 2, arg);
+    return s;
+}
+
 std::string hoursText(const gnomonics::DialSpec &design)
 {
     std::string hours;
     if (design.hours.apparent)
-        add(hours, design.hours.halfHours ? say(QT_TRANSLATE_NOOP("horalo", "vere e mezze ore")) : say(QT_TRANSLATE_NOOP("horalo", "vere")));
+        add(hours, design.hours.quarterHours ? say(QT_TRANSLATE_NOOP("horalo", "vere e quarti d'ora"))
+                   : design.hours.halfHours  ? say(QT_TRANSLATE_NOOP("horalo", "vere e mezze ore"))
+                                             : say(QT_TRANSLATE_NOOP("horalo", "vere")));
+    const bool localMean = design.hours.clockKind == gnomonics::ClockKind::LocalMean;
     if (design.hours.clock)
-        add(hours, (say(QT_TRANSLATE_NOOP("horalo", "civili (analemma "))) +
+        add(hours, (localMean ? say(QT_TRANSLATE_NOOP("horalo", "medie locali (analemma ")) : say(QT_TRANSLATE_NOOP("horalo", "civili (analemma "))) +
                        (design.hours.analemma == gnomonics::AnalemmaMode::Whole ? say(QT_TRANSLATE_NOOP("horalo", "intero"))
                         : design.hours.analemma == gnomonics::AnalemmaMode::Halves ? say(QT_TRANSLATE_NOOP("horalo", "a metà")) : say(QT_TRANSLATE_NOOP("horalo", "del mezzogiorno"))) +
                        say(QT_TRANSLATE_NOOP("horalo", ", anno ")) + std::to_string(design.year) + ")");
@@ -52,6 +64,8 @@ std::string hoursText(const gnomonics::DialSpec &design)
         add(hours, say(QT_TRANSLATE_NOOP("horalo", "italiche")));
     if (design.hours.babylonian)
         add(hours, say(QT_TRANSLATE_NOOP("horalo", "babiloniche")));
+    if (design.hours.temporary)
+        add(hours, say(QT_TRANSLATE_NOOP("horalo", "temporarie")));
     return hours;
 }
 
@@ -86,9 +100,17 @@ void writeInputs(BlockWriter &block, const gnomonics::DialLines &dial)
     block.line(std::string(design.gnomon == gnomonics::GnomonSize::StyleLength ? say(QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo ")) : say(QT_TRANSLATE_NOOP("horalo", "Altezza del nodo "))) +
                DecimalShown(design.gnomonMm, 1) + " mm");
     const std::string hours = hoursText(design);
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore: ")) + (hours.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : hours));
+    // Refraction moves every line a little: the block says whether it was reckoned.
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore: ")) + (hours.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : hours) +
+               (design.refraction ? say(QT_TRANSLATE_NOOP("horalo", "; con rifrazione (alba e tramonto col Sole 34′ sotto l'orizzonte)"))
+                                  : say(QT_TRANSLATE_NOOP("horalo", "; senza rifrazione"))));
     const std::string dates = datesText(design);
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: ")) + (dates.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : dates));
+    if (design.sky.azimuthStepDeg > 0)
+        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Linee di azimut ogni %1 (dal Sud, + a Ovest)"), DegreesText(design.sky.azimuthStepDeg, 2)));
+    if (design.sky.altitudeStepDeg > 0)
+        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Linee di altezza del Sole ogni %1"), DegreesText(design.sky.altitudeStepDeg, 2)));
+
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
                say(QT_TRANSLATE_NOOP("horalo", " mm, piede dello gnomone F a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm da sinistra e ")) + DecimalShown(clip.topMm, 0) +
                say(QT_TRANSLATE_NOOP("horalo", " mm dall'alto")) + (dial.footOnPlate ? "" : say(QT_TRANSLATE_NOOP("horalo", " (fuori dalla lastra)"))));
@@ -119,8 +141,12 @@ void writeLegend(BlockWriter &block, const gnomonics::DialSpec &design)
 {
     if (design.hours.apparent)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore vere")), Layer::Hours);
-    if (design.hours.clock)
+    if (design.hours.clock && design.hours.clockKind == gnomonics::ClockKind::LocalMean)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore medie locali (tempo medio del luogo)")), Layer::MeanHours);
+    else if (design.hours.clock)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore civili (tempo del fuso)")), Layer::ClockHours);
+    if (design.hours.quarterHours && (design.hours.apparent || design.hours.clock))
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Quarti d'ora: linee sottili senza numero")), Layer::Texts);
     if (design.hours.clock && design.hours.equationOfTime && design.hours.analemma == gnomonics::AnalemmaMode::Halves) {
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Da dicembre a giugno: linea continua")), Layer::ClockHours);
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Da giugno a dicembre: linea tratteggiata")), Layer::ClockHours);
@@ -129,6 +155,12 @@ void writeLegend(BlockWriter &block, const gnomonics::DialSpec &design)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore italiche")), Layer::Italic);
     if (design.hours.babylonian)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore babiloniche")), Layer::Babylonian);
+    if (design.hours.temporary)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore temporarie")), Layer::Temporary);
+    if (design.sky.azimuthStepDeg > 0)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee di azimut")), Layer::Azimuth);
+    if (design.sky.altitudeStepDeg > 0)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee di altezza")), Layer::Altitude);
     if (!datesText(design).empty() || !design.dates.declinations.empty())
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne")), Layer::Dates);
 }

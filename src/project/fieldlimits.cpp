@@ -63,6 +63,18 @@ constexpr FieldLimit kNumbers[] = {
      QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -20000 e 20000 mm dal bordo."),
      Limited::FootFromTop, "piede_da_alto_mm", QT_TRANSLATE_NOOP("horalo", "Piede dello gnomone F dal bordo alto (mm)"),
      "mm", InputField::None, &Project::footFromTopMm},
+    {"linee", "azimut_passo", gnomonics::kMinSkyStepDeg, 90, false,
+     QT_TRANSLATE_NOOP("horalo", "Il passo delle linee di azimut va da 1 a 90 gradi (0: nessuna linea)."), Limited::AzimuthStep,
+     "azimut_passo", QT_TRANSLATE_NOOP("horalo", "Linee di azimut ogni (°, 0 nessuna)"), "°", InputField::AzimuthStep,
+     &Project::azimuthStepDeg, true},
+    {"linee", "altezza_passo", gnomonics::kMinSkyStepDeg, 90, false,
+     QT_TRANSLATE_NOOP("horalo", "Il passo delle linee di altezza va da 1 a 90 gradi (0: nessuna linea)."), Limited::AltitudeStep,
+     "altezza_passo", QT_TRANSLATE_NOOP("horalo", "Linee di altezza ogni (°, 0 nessuna)"), "°", InputField::AltitudeStep,
+     &Project::altitudeStepDeg, true},
+    {"opzioni", "griglia_mm", kMinGridMm, kMaxGridMm, false,
+     QT_TRANSLATE_NOOP("horalo", "Il lato dei quadretti della griglia va da 5 a 1000 mm (0: nessuna griglia)."), Limited::GridSize,
+     "griglia_mm", QT_TRANSLATE_NOOP("horalo", "Griglia a quadretti di lato (mm, 0 nessuna)"), "mm", InputField::None,
+     &Project::gridMm, true},
 };
 
 constexpr SwitchField kSwitches[] = {
@@ -72,6 +84,11 @@ constexpr SwitchField kSwitches[] = {
     {"ore", "civili", false, "civili", QT_TRANSLATE_NOOP("horalo", "Ore civili (analemmi)"), &Project::clock},
     {"ore", "italiche", false, "italiche", QT_TRANSLATE_NOOP("horalo", "Ore italiche"), &Project::italic},
     {"ore", "babiloniche", false, "babiloniche", QT_TRANSLATE_NOOP("horalo", "Ore babiloniche"), &Project::babylonian},
+    {"ore", "temporarie", false, "temporarie", QT_TRANSLATE_NOOP("horalo", "Ore temporarie"), &Project::temporary},
+    {"ore", "quarti", false, "quarti", QT_TRANSLATE_NOOP("horalo", "Quarti d'ora"), &Project::quarterHours},
+    {"ore", "medie_locali", false, "medie_locali", QT_TRANSLATE_NOOP("horalo", "Tempo medio locale invece del fuso"),
+     &Project::localMean},
+    {"opzioni", "rifrazione", false, "rifrazione", QT_TRANSLATE_NOOP("horalo", "Rifrazione"), &Project::refraction},
     {"date", "solstizi_equinozi", false, "solstizi_equinozi", QT_TRANSLATE_NOOP("horalo", "Solstizi ed equinozi"),
      &Project::solsticesEquinoxes},
     {"date", "zodiaco", false, "zodiaco", QT_TRANSLATE_NOOP("horalo", "Ingresso nei segni zodiacali"), &Project::zodiac},
@@ -159,26 +176,55 @@ std::string FieldAtFault(gnomonics::InputField field, const Project &project)
 
 bool IsWithin(const FieldLimit &limit, double value)
 {
+    if (limit.zeroMeansNone && value == 0.0)
+        return true;
     return std::isfinite(value) && value <= limit.hi && (limit.openLow ? value > limit.lo : value >= limit.lo);
 }
 
 std::string LimitSentence(Limited field) { return sheet::translated(LimitOf(field).sentence); }
 
-std::string NameProblem(std::string_view utf8)
+namespace {
+
+// What a text written on the plate and into every file may not hold, and the words for it.
+struct TextRule {
+    std::size_t maxCharacters;
+    const char *badCharacter;
+    const char *cdataEnd;
+    const char *tooLong;
+};
+
+std::string textProblem(std::string_view utf8, const TextRule &rule)
 {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto c = nextCodePoint(utf8, i);
         if (!c || unwritable(*c))
-            return sheet::translated(QT_TRANSLATE_NOOP(
-                "horalo", "Il nome contiene un carattere che i file di disegno non possono contenere (a capo, tabulazione o altro carattere di controllo, U+FFFE o U+FFFF)."));
+            return sheet::translated(rule.badCharacter);
         ++characters;
     }
     if (utf8.find("]]>") != std::string_view::npos)
-        return sheet::translated(QT_TRANSLATE_NOOP("horalo", "Il nome non può contenere «]]>»."));
-    if (characters > kMaxNameCharacters)
-        return sheet::translated(QT_TRANSLATE_NOOP("horalo", "Il nome è troppo lungo: al massimo 200 caratteri."));
+        return sheet::translated(rule.cdataEnd);
+    if (characters > rule.maxCharacters)
+        return sheet::translated(rule.tooLong);
     return {};
+}
+
+} // namespace
+
+std::string NameProblem(std::string_view utf8)
+{
+    return textProblem(utf8, {kMaxNameCharacters,
+                              QT_TRANSLATE_NOOP("horalo", "Il nome contiene un carattere che i file di disegno non possono contenere (a capo, tabulazione o altro carattere di controllo, U+FFFE o U+FFFF)."),
+                              QT_TRANSLATE_NOOP("horalo", "Il nome non può contenere «]]>»."),
+                              QT_TRANSLATE_NOOP("horalo", "Il nome è troppo lungo: al massimo 200 caratteri.")});
+}
+
+std::string MottoProblem(std::string_view utf8)
+{
+    return textProblem(utf8, {kMaxMottoCharacters,
+                              QT_TRANSLATE_NOOP("horalo", "Il motto contiene un carattere che i file di disegno non possono contenere (a capo, tabulazione o altro carattere di controllo, U+FFFE o U+FFFF)."),
+                              QT_TRANSLATE_NOOP("horalo", "Il motto non può contenere «]]>»."),
+                              QT_TRANSLATE_NOOP("horalo", "Il motto è troppo lungo: al massimo 200 caratteri.")});
 }
 
 std::string TooManyDaysSentence()

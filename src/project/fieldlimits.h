@@ -42,7 +42,16 @@ enum class Limited {
     PlateHeight,
     FootFromLeft,
     FootFromTop,
+    AzimuthStep,
+    AltitudeStep,
+    GridSize,
 };
+
+// The side of a grid square, mm: at least 5 (a finer grid hides the dial), at most 1000.
+inline constexpr double kMinGridMm = 5.0;
+inline constexpr double kMaxGridMm = 1000.0;
+// The motto is one line on the plate.
+inline constexpr std::size_t kMaxMottoCharacters = 200;
 
 struct Project;
 
@@ -60,6 +69,9 @@ struct FieldLimit {
     const char *unit;     // "°", "ore" or "mm", as the label writes it
     gnomonics::InputField engine; // what the engine calls it when it refuses it
     double Project::*value;
+    // 0 stands for "none" besides lo..hi, and a file may leave the key out (read as 0): the
+    // choices a file written before them did not have.
+    bool zeroMeansNone = false;
 };
 
 // An on/off choice of the project: an hour system, a family of date lines, summer time.
@@ -89,7 +101,7 @@ Limited GnomonField(const Project &project);
 // gives, the plate's first side for the plate as a whole, the place's latitude for what
 // belongs to no field.
 std::string FieldAtFault(gnomonics::InputField field, const Project &project);
-// True when value is finite and within the limits.
+// True when value is finite and within the limits (or 0 where 0 means none).
 bool IsWithin(const FieldLimit &limit, double value);
 // The limit's sentence in the program's language.
 std::string LimitSentence(Limited field);
@@ -98,6 +110,10 @@ std::string LimitSentence(Limited field);
 // such as a newline or a tab, U+FFFE, U+FFFF, "]]>", or text that is not UTF-8; or a name over
 // kMaxNameCharacters), in the program's language; empty when it can.
 std::string NameProblem(std::string_view utf8);
+
+// Why a motto cannot be taken, as NameProblem for the motto (kMaxMottoCharacters); empty when it
+// can.
+std::string MottoProblem(std::string_view utf8);
 
 // The "Altre date" beyond kMaxDays, in the program's language.
 std::string TooManyDaysSentence();

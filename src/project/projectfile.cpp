@@ -98,14 +98,14 @@ void readNumber(const json &sec, Limited field, Project &p)
     const char *key = limit.key;
     const double lo = limit.lo, hi = limit.hi;
     const bool openLow = limit.openLow;
-    const json *v = member(sec, secName, key, Presence::Required);
+    const json *v = member(sec, secName, key, limit.zeroMeansNone ? Presence::Optional : Presence::Required);
     if (!v)
         return;
     const std::string path = secName + "." + key;
     if (!v->is_number())
         throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un numero."))};
     const double x = v->get<double>();
-    if (!std::isfinite(x) || x > hi || (openLow ? x <= lo : x < lo)) {
+    if (!IsWithin(limit, x)) {
         const std::string value = say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + " (" + shownNumber(x);
         if (openLow)
             throw Refusal{value + say(QT_TRANSLATE_NOOP("horalo", ") deve essere maggiore di ")) + shownNumber(lo) +
@@ -253,6 +253,28 @@ void readHours(const json &doc, Project &p)
     readYear(ore, p);
     readSwitch(ore, "ore", "italiche", p);
     readSwitch(ore, "ore", "babiloniche", p);
+    readSwitch(ore, "ore", "temporarie", p);
+    readSwitch(ore, "ore", "quarti", p);
+    readSwitch(ore, "ore", "medie_locali", p);
+}
+
+// Lines of equal azimuth and altitude; a file without them has none.
+void readSkyLines(const json &doc, Project &p)
+{
+    const json &linee = section(doc, "linee", Presence::Optional);
+    readNumber(linee, Limited::AzimuthStep, p);
+    readNumber(linee, Limited::AltitudeStep, p);
+}
+
+// Refraction, the grid and the motto; a file without them has none.
+void readOptions(const json &doc, Project &p)
+{
+    const json &opzioni = section(doc, "opzioni", Presence::Optional);
+    readSwitch(opzioni, "opzioni", "rifrazione", p);
+    readNumber(opzioni, Limited::GridSize, p);
+    readString(opzioni, "opzioni", "motto", p.motto, Presence::Optional);
+    if (const std::string problem = MottoProblem(p.motto); !problem.empty())
+        throw Refusal{quoted("opzioni.motto") + ": " + problem};
 }
 
 void readDays(const json &date, Project &p)
@@ -310,6 +332,8 @@ Project readDocument(const json &doc)
     readHours(doc, p);
     readDates(doc, p);
     readPlate(doc, p);
+    readSkyLines(doc, p);
+    readOptions(doc, p);
 
     p.keptJson = doc.dump();
     return p;
@@ -467,6 +491,7 @@ std::string WriteProject(const Project &p)
     ore["analemma"] = analemmaName(p.analemma);
     ore["anno"] = p.year;
     sectionOf(doc, "date")["giorni"] = p.days;
+    sectionOf(doc, "opzioni")["motto"] = p.motto;
     return doc.dump(2) + "\n";
 }
 
@@ -541,7 +566,12 @@ SpecResult ToDialSpec(const Project &p)
     s.hours.apparent = p.apparent;
     s.hours.halfHours = p.halfHours;
     s.hours.clock = p.clock;
-    s.hours.clockKind = gnomonics::ClockKind::Zone;
+    s.hours.clockKind = p.localMean ? gnomonics::ClockKind::LocalMean : gnomonics::ClockKind::Zone;
+    s.hours.quarterHours = p.quarterHours;
+    s.hours.temporary = p.temporary;
+    s.sky.azimuthStepDeg = p.azimuthStepDeg;
+    s.sky.altitudeStepDeg = p.altitudeStepDeg;
+    s.refraction = p.refraction;
     // A date line traced every minute: its chords then stay within a few thousandths of a
     // millimetre of the curve even a metre and more from the foot (every 5 minutes they were
     // 0.03 mm off there), so every point of the CSV lies on the drawn line. The CSV keeps one

@@ -43,6 +43,12 @@ struct Project {
     int year = 2026;
     bool italic = false;
     bool babylonian = false;
+    bool temporary = false;    // "temporarie"
+    bool quarterHours = false; // "quarti"
+    bool localMean = false;    // "medie_locali": the clock lines in the place's own mean time
+    // linee: lines of equal azimuth and altitude every so many degrees, 0 none
+    double azimuthStepDeg = 0;
+    double altitudeStepDeg = 0;
     // date
     bool solsticesEquinoxes = true;
     bool zodiac = false;
@@ -53,6 +59,10 @@ struct Project {
     double plateHeightMm = 800;
     double footFromLeftMm = 500;
     double footFromTopMm = 200;
+    // opzioni
+    bool refraction = false;
+    double gridMm = 0;   // a grid of squares of this side over the plate, 0 none
+    std::string motto;   // a line of text on the plate, empty none
     // The document as last read or set (JSON text of an object), so that keys this version
     // does not know ("rilievo" among them) survive a save. Empty for a new project.
     std::string keptJson;

@@ -96,7 +96,7 @@ private Q_SLOTS:
         QStringList groups;
         for (auto *g : w.findChildren<QGroupBox *>())
             groups << g->title();
-        QCOMPARE(groups, (QStringList{"Place", "Plane", "Gnomon", "Hour systems", "Date lines", "Plate"}));
+        QCOMPARE(groups, (QStringList{"Place", "Plane", "Gnomon", "Hour systems", "Sun's azimuth and altitude", "Date lines", "Plate", "Options"}));
         HORALO_FIND(QComboBox, side, &w, "lato");
         QCOMPARE(side->itemText(0), QStringLiteral("East"));
         QCOMPARE(side->itemText(1), QStringLiteral("West"));

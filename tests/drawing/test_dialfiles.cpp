@@ -248,7 +248,7 @@ private Q_SLOTS:
     void titleBlockNamesThePoints()
     {
         QFETCH(QString, pattern);
-        const auto sketch = drawing::BuildDialSketch(defaultDial(false), {"Milano", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(defaultDial(false), {"Milano", false, {}, {}, 0, {}});
         const QRegularExpression want(QRegularExpression::anchoredPattern(pattern));
         int matches = 0;
         QStringList all;
@@ -525,7 +525,7 @@ private Q_SLOTS:
         p.gnomonMm = nodusMm;
         const auto dial = gnomonics::BuildDialLines(project::ToDialSpec(p).design);
         QVERIFY(dial.status.ok());
-        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}, 0, {}});
         QString block;
         for (const auto &l : sketch.labels)
             block += QString::fromStdString(l.text) + QLatin1Char('\n');
@@ -547,7 +547,7 @@ private Q_SLOTS:
 
     void labelsDoNotOverlap()
     {
-        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}, 0, {}});
         QVERIFY(sketch.labels.size() > 20);
         for (std::size_t i = 0; i < sketch.labels.size(); ++i)
             for (std::size_t j = i + 1; j < sketch.labels.size(); ++j)
@@ -595,7 +595,7 @@ private Q_SLOTS:
         QVERIFY(design.ok);
         const auto dial = gnomonics::BuildDialLines(design.design);
         QVERIFY(dial.status.ok());
-        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}, 0, {}});
         QMultiHash<QString, int> shown;
         for (const auto &l : sketch.labels)
             shown.insert(QString::fromStdString(l.text), 0);
@@ -652,7 +652,7 @@ private Q_SLOTS:
         QVERIFY(design.ok);
         const auto dial = gnomonics::BuildDialLines(design.design);
         QVERIFY(dial.status.ok());
-        const auto sketch = drawing::BuildDialSketch(dial, {"Oslo", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Oslo", false, {}, {}, 0, {}});
         const QStringList faults = labelcheck::labelFaults(dial, sketch, false);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         // The lines the maker found named on one side only: two pieces, two names.
@@ -710,7 +710,7 @@ private Q_SLOTS:
         QVERIFY(design.ok);
         const auto dial = gnomonics::BuildDialLines(design.design);
         QVERIFY(dial.status.ok());
-        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Prova", false, {}, {}, 0, {}});
         const QStringList faults = labelcheck::labelFaults(dial, sketch, summer);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
@@ -735,7 +735,7 @@ private Q_SLOTS:
         QVERIFY(design.ok);
         const auto dial = gnomonics::BuildDialLines(design.design);
         QVERIFY(dial.status.ok());
-        const auto sketch = drawing::BuildDialSketch(dial, {read.project.placeName, false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {read.project.placeName, false, {}, {}, 0, {}});
         const QStringList faults = labelcheck::labelFaults(dial, sketch, read.project.summerTime);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
@@ -753,7 +753,7 @@ private Q_SLOTS:
         p.footFromTopMm = 1000;
         const auto dial = gnomonics::BuildDialLines(project::ToDialSpec(p).design);
         QVERIFY(dial.status.ok());
-        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}, 0, {}});
         const QHash<QString, drawing::Layer> layerOf{{"ora_vera", drawing::Layer::Hours},
                                                      {"ora_civile", drawing::Layer::ClockHours},
                                                      {"italica", drawing::Layer::Italic},
@@ -913,7 +913,7 @@ private Q_SLOTS:
         QCOMPARE_LE(std::hypot(sunset->pieces[0].front().xMm - start->first, sunset->pieces[0].front().yMm - start->second), 1e-6);
         QCOMPARE_LE(std::abs(sunset->pieces[0].back().xMm - 600), 1e-9);
         // One polyline on the Italic layer along the horizon, not dashes.
-        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}, 0, {}});
         int along = 0;
         for (const auto &l : sketch.lines)
             if (l.layer == drawing::Layer::Italic
@@ -933,7 +933,7 @@ private Q_SLOTS:
         QVERIFY(csv.contains(QStringLiteral("\nbabilonese;0 - 21 dicembre;0,000000;;")));
         QVERIFY(!csv.contains(QStringLiteral("\nitalica;0")));
         QVERIFY(!csv.contains(QStringLiteral("\nbabilonese;24")));
-        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}, 0, {}});
         QStringList italic, babylonian;
         for (const auto &l : sketch.labels) {
             if (l.layer == drawing::Layer::Italic)
@@ -952,7 +952,7 @@ private Q_SLOTS:
     {
         const auto dial = dialOf({45.4642, 9.19, 1, 23, 0, 100, gnomonics::AnalemmaMode::Halves, false});
         QVERIFY(dial.status.ok());
-        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}, 0, {}});
         int decemberToJune = 0, juneToDecember = 0;
         for (const auto &l : sketch.lines) {
             if (l.layer != drawing::Layer::ClockHours)
@@ -1002,7 +1002,7 @@ private Q_SLOTS:
         }
         QVERIFY(dated > 1000);
 
-        const auto whole = drawing::BuildDialSketch(dialOf({}), {"Milano", false, {}, {}});
+        const auto whole = drawing::BuildDialSketch(dialOf({}), {"Milano", false, {}, {}, 0, {}});
         const QString wholePath = dir.path() + QStringLiteral("/intero.dxf");
         QVERIFY2(drawing::WriteDialDxf(wholePath.toStdString(), whole, &error), error.c_str());
         const DxfLayers wholeDxf = readDxfLayers(wholePath);
@@ -1013,7 +1013,7 @@ private Q_SLOTS:
 
     void dxfHasUnitsLayersAndOnlyLines()
     {
-        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}});
+        const auto sketch = drawing::BuildDialSketch(defaultDial(true), {"Milano", false, {}, {}, 0, {}});
         QTemporaryDir dir;
         const QString path = dir.path() + QStringLiteral("/q.dxf");
         std::string error;
