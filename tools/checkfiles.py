@@ -51,6 +51,10 @@ LAYER_OF_TYPE = {
     "italica": "ITALICHE",
     "babilonese": "BABILONESI",
     "linea_data": "DATE",
+    "temporaria": "TEMPORARIE",
+    "azimut": "AZIMUT",
+    "altezza": "ALTEZZE",
+    "ora_media": "ORE_MEDIE",
 }
 HALF_LAYERS = {" dic-giu": "ORE_CIVILI_DIC_GIU", " giu-dic": "ORE_CIVILI_GIU_DIC"}
 
@@ -173,7 +177,42 @@ class Plane:
         return afternoon * ang
 
 
-def sunset_hour_angle(lat, dec):
+def bennett_deg(apparent):
+    """Bennett's refraction (degrees) for an apparent altitude (degrees), standard air."""
+    a = max(0.0, min(90.0, apparent))
+    return max(0.0, 1.0 / math.tan((a + 7.31 / (a + 4.4)) * RAD) / 60.0)
+
+
+def refracted(s):
+    """The Sun as seen: the geometric direction s raised to the altitude a with a - R(a) = h,
+    found here by bisection."""
+    across = math.hypot(s[0], s[1])
+    if across == 0:
+        return s
+    h = math.degrees(math.atan2(s[2], across))
+    if h <= -bennett_deg(0.0):
+        a = h + bennett_deg(0.0)
+    else:
+        lo, hi = h, h + 1.0
+        for _ in range(80):
+            mid = (lo + hi) / 2
+            if mid - bennett_deg(mid) < h:
+                lo = mid
+            else:
+                hi = mid
+        a = (lo + hi) / 2
+    k = math.cos(a * RAD) / across
+    return (s[0] * k, s[1] * k, math.sin(a * RAD))
+
+
+def horizon_altitude(pr):
+    return -34.0 / 60.0 if pr.get("opzioni", {}).get("rifrazione") else 0.0
+
+
+def sunset_hour_angle(lat, dec, h0=0.0):
+    if h0 != 0.0:
+        c = (math.sin(h0 * RAD) - math.sin(lat * RAD) * math.sin(dec * RAD)) / (math.cos(lat * RAD) * math.cos(dec * RAD))
+        return None if abs(c) > 1 else math.degrees(math.acos(c))
     c = -math.tan(lat * RAD) * math.tan(dec * RAD)
     if abs(c) > 1 + 1e-5:
         return None
@@ -214,7 +253,7 @@ def dxf_pieces(doc):
         elif t == "LINE":
             pieces[e.dxf.layer].append([(e.dxf.start[0], e.dxf.start[1]), (e.dxf.end[0], e.dxf.end[1])])
         elif t == "TEXT" and e.dxf.layer == "TESTI":
-            texts.append(e.dxf.text)
+            texts.append(e.dxf.text.replace("%%d", "°").replace("%%D", "°"))
     return pieces, texts
 
 
@@ -264,7 +303,9 @@ def point_segment(x, y, x0, y0, x1, y1):
 
 def project(name, lat, lon, zone, summer, dec, inc, nodus=None, style=None, apparent=False,
             half=False, clock=False, analemma="intero", year=2024, italic=False, babylonian=False,
-            solstices=True, zodiac=False, months=False, days=(), plate=(1000, 800, 500, 150)):
+            solstices=True, zodiac=False, months=False, days=(), plate=(1000, 800, 500, 150),
+            temporary=False, quarters=False, local_mean=False, azimuth_step=0, altitude_step=0,
+            refraction=False, grid=0, motto=""):
     g = {"altezza_mm": nodus} if nodus is not None else {"stilo_mm": style}
     return {
         "formato": "horalo-quadrante", "versione": 1,
@@ -272,7 +313,10 @@ def project(name, lat, lon, zone, summer, dec, inc, nodus=None, style=None, appa
         "piano": {"declinazione": dec, "inclinazione": inc},
         "gnomone": g,
         "ore": {"vere": apparent, "mezze": half, "civili": clock, "analemma": analemma, "anno": year,
-                "italiche": italic, "babiloniche": babylonian},
+                "italiche": italic, "babiloniche": babylonian, "temporarie": temporary,
+                "quarti": quarters, "medie_locali": local_mean},
+        "linee": {"azimut_passo": azimuth_step, "altezza_passo": altitude_step},
+        "opzioni": {"rifrazione": refraction, "griglia_mm": grid, "motto": motto},
         "date": {"solstizi_equinozi": solstices, "zodiaco": zodiac, "mesi": months, "giorni": list(days)},
         "lastra": {"larghezza_mm": plate[0], "altezza_mm": plate[1], "piede_da_sinistra_mm": plate[2],
                    "piede_da_alto_mm": plate[3]},
@@ -305,6 +349,17 @@ def real_dials():
                                  clock=True, italic=True, babylonian=True, **milano)),
         ("milano-quasi-est", project("Milano", summer=False, dec=-89.9, inc=0, nodus=100,
                                      apparent=True, **milano)),
+        ("milano-tutto-rifrazione", project("Milano", summer=True, dec=23, inc=0, nodus=150, apparent=True,
+                                            quarters=True, clock=True, analemma="meta", italic=True,
+                                            babylonian=True, temporary=True, azimuth_step=15,
+                                            altitude_step=10, refraction=True, grid=50,
+                                            motto="Sine sole sileo", **milano)),
+        ("roma-orizzontale-azimut", project("Roma", 41.9028, 12.4964, 1, False, 0, 90, nodus=100,
+                                            temporary=True, azimuth_step=30, altitude_step=15,
+                                            plate=(1000, 1000, 500, 700))),
+        ("sydney-medie-locali", project("Sydney", -33.87, 151.21, 10, False, 180, 0, nodus=100,
+                                        clock=True, local_mean=True, analemma="meta", temporary=True,
+                                        altitude_step=20, refraction=True)),
         ("milano-1700", project("Milano", summer=False, dec=0, inc=0, style=200, clock=True,
                                 year=1700, days=["01/06/1700"], **milano)),
     ]
@@ -346,6 +401,9 @@ def random_dial(rng, k):
     hours = dict(apparent=rng.random() < 0.6, half=rng.random() < 0.4, clock=rng.random() < 0.5,
                  analemma=rng.choice(["intero", "meta", "mezzogiorno"]), italic=rng.random() < 0.5,
                  babylonian=rng.random() < 0.5)
+    hours.update(temporary=rng.random() < 0.3, quarters=rng.random() < 0.2,
+                 local_mean=rng.random() < 0.2, refraction=rng.random() < 0.4,
+                 azimuth_step=rng.choice([0, 0, 0, 15, 20, 7.5]), altitude_step=rng.choice([0, 0, 0, 10, 15]))
     if not any((hours["apparent"], hours["clock"], hours["italic"], hours["babylonian"])):
         hours["apparent"] = True
     return ("random-%04d" % k,
@@ -411,7 +469,7 @@ def check_title_block(rep, dial, pr, texts):
     joined = "\n".join(texts)
     num = r"(-?\d+(?:,\d+)?)"
 
-    m = re.search(r"(?:Altezza|Elevazione) dello stilo " + num + "%%d", joined)
+    m = re.search(r"(?:Altezza|Elevazione) dello stilo " + num + "°", joined)
     if not m:
         rep.fault(dial, "title block", "no style elevation in the title block")
     else:
@@ -420,7 +478,7 @@ def check_title_block(rep, dial, pr, texts):
     if m:
         check_printed(rep, dial, "nodus height", m.group(1), plane.h)
 
-    m = re.search(r"Angolo della sustilare " + num + "%%d", joined)
+    m = re.search(r"Angolo della sustilare " + num + "°", joined)
     if not m:
         rep.fault(dial, "title block", "no substyle angle in the title block")
     else:
@@ -439,7 +497,7 @@ def check_title_block(rep, dial, pr, texts):
         if want is not None:
             check_printed(rep, dial, "substyle angle", m.group(1), want, turn=True)
 
-    m = re.search(r"Differenza di longitudine " + num + "%%d", joined)
+    m = re.search(r"Differenza di longitudine " + num + "°", joined)
     if not m:
         rep.fault(dial, "title block", "no longitude difference in the title block")
     else:
@@ -465,15 +523,27 @@ def angle_arcsec(a, b):
     return math.degrees(math.acos(max(-1.0, min(1.0, dot(a, b))))) * 3600
 
 
-def sun_of(plane, tipo, lat, hour, dec):
-    """The Sun of a row of an apparent, Italic or Babylonian line or of a date line."""
-    if tipo in ("ora_vera", "linea_data"):
+def sun_of(plane, tipo, lat, hour, dec, horizon=0.0):
+    """The (geometric) Sun of a row of an apparent, Italic, Babylonian or temporary line, of a
+    date line or of a line of azimuth or altitude (whose hour is the apparent time)."""
+    if tipo in ("ora_vera", "linea_data", "azimut", "altezza"):
         return plane.sun(15.0 * (hour - 12.0), dec)
-    h0 = sunset_hour_angle(lat, dec)
+    h0 = sunset_hour_angle(lat, dec, horizon)
     if h0 is None:
         return None
+    if tipo == "temporaria":
+        return plane.sun(h0 * (hour / 6.0 - 1.0), dec)
     ha = h0 + 15.0 * hour - 360.0 if tipo == "italica" else 15.0 * hour - h0
     return plane.sun(ha, dec)
+
+
+def sky_label(etichetta):
+    """The angle a line of azimuth or altitude is named by: "30° O" 30, "15° E" -15, "20°" 20."""
+    m = re.match(r"^(\d+(?:,\d+)?)° ?([OE]?)$", base_label(etichetta))
+    if not m:
+        return None
+    v = float(m.group(1).replace(",", "."))
+    return -v if m.group(2) == "E" else v
 
 
 def ephem_sun(pr, ut_days):
@@ -490,14 +560,23 @@ def ephem_sun(pr, ut_days):
     return ha, math.degrees(float(s.g_dec))
 
 
+def clock_offset_hours(pr):
+    """Clock minus UT: the zone and summer time, or for local mean time the longitude."""
+    if pr["ore"].get("medie_locali"):
+        return pr["luogo"]["longitudine"] / 15.0
+    return pr["luogo"]["fuso"] + (1 if pr["luogo"]["ora_legale"] else 0)
+
+
 def clock_ut(pr, date, clock_hours):
-    summer = 1 if pr["luogo"]["ora_legale"] else 0
     y, m, d = (int(v) for v in date.split("-"))
-    return ephem.Date((y, m, d)) + (clock_hours - pr["luogo"]["fuso"] - summer) / 24.0
+    return ephem.Date((y, m, d)) + (clock_hours - clock_offset_hours(pr)) / 24.0
 
 
 def check_rows_physics(rep, dial, pr, plane, rows, label_hint):
     year = pr["ore"]["anno"]
+    refract = pr.get("opzioni", {}).get("rifrazione", False)
+    seen = refracted if refract else (lambda v: v)
+    horizon = horizon_altitude(pr)
     for row in rows:
         x, y = parse_number(row["x_mm"]), parse_number(row["y_mm"])
         tipo = row["tipo"]
@@ -516,19 +595,19 @@ def check_rows_physics(rep, dial, pr, plane, rows, label_hint):
             if d > TOL_MM:
                 rep.fault(dial, "row", "O listed at (%g, %g), computed (%.3f, %.3f)" % (x, y, o[0], o[1]))
             continue
-        if tipo == "ora_civile":
+        if tipo in ("ora_civile", "ora_media"):
             hour = parse_number(row["ora"])
             dec = parse_number(row["declinazione"])
             if row["data"]:
                 ha, edec = ephem_sun(pr, clock_ut(pr, row["data"], hour))
             else:
-                (ha, edec), slack = clock_row_sun(pr, hour, dec, x, y, plane, year)
+                (ha, edec), slack = clock_row_sun(pr, hour, dec, x, y, plane, year, seen)
                 rep.measure("clock rows (ends between two days): declination column - PyEphem beyond what the rounding allows, deg",
                             max(0.0, abs(edec - dec) - slack), dial)
                 if abs(edec - dec) > slack + 0.003:
                     rep.fault(dial, "row", "an analemma's end at declination %s, PyEphem's Sun there %.4f: %s"
                               % (row["declinazione"], edec, ";".join(row.values())))
-            s = plane.sun(ha, edec)
+            s = seen(plane.sun(ha, edec))
             q = plane.shadow(s)
             if q is None:
                 q = plane.projection(s)
@@ -559,7 +638,8 @@ def check_rows_physics(rep, dial, pr, plane, rows, label_hint):
         grid = {}
         for k in range(-10, 11):
             for j, dh in enumerate((-0.5e-6, 0.5e-6)):
-                s = sun_of(plane, tipo, lat, hour + dh, dec + k * 0.5e-5)
+                s = sun_of(plane, tipo, lat, hour + dh, dec + k * 0.5e-5, horizon)
+                s = seen(s) if s is not None else None
                 q = plane.projection(s) if s is not None else None
                 if q is not None:
                     grid[(k, j)] = (q, s)
@@ -577,16 +657,41 @@ def check_rows_physics(rep, dial, pr, plane, rows, label_hint):
             rep.fault(dial, "row", "row where the Sun is down or behind the face (alt %.4f, facing %.4f): %s"
                       % (math.degrees(math.asin(max(-1, min(1, s[2])))), dot(s, plane.n), ";".join(row.values())))
         rep.measure("hour-angle rows - vector shadow, mm", d, "%s %s %s" % (dial, row["tipo"], row["etichetta"]))
+        zenith = s[2] > math.cos(0.01 * RAD)  # every azimuth line ends there, none is its own
+        if tipo in ("azimut", "altezza") and not (tipo == "azimut" and zenith):
+            want = sky_label(row["etichetta"])
+            if want is None:
+                rep.fault(dial, "row", "a sky line named %r" % row["etichetta"])
+            else:
+                # the seen Sun's azimuth from South (West positive) or its seen altitude
+                got = (math.degrees(math.atan2(-s[0], -s[1])) if tipo == "azimut"
+                       else math.degrees(math.asin(max(-1.0, min(1.0, s[2])))))
+                off = abs((got - want + 180.0) % 360.0 - 180.0)
+                rep.measure("%s rows - named angle of their Sun, deg" % tipo, off, "%s %s" % (dial, row["etichetta"]))
+                # near the zenith the azimuth turns fast with the rounding of the row's digits
+                if off > (0.001 if s[2] < math.sin(80 * RAD) else 0.02):
+                    rep.fault(dial, "row", "%s row whose Sun stands at %.4f: %s" % (tipo, got, ";".join(row.values())))
+            if not (year_declinations(year)[0] - 1e-3 <= dec <= year_declinations(year)[1] + 1e-3):
+                rep.fault(dial, "row", "a sky line's row beyond the solstices: " + ";".join(row.values()))
         if d > SHADOW_TOL_MM:
             rep.fault(dial, "row", "row %.3f mm from the shadow of its Sun (%.3f, %.3f): %s"
                       % (d, q[0], q[1], ";".join(row.values())))
 
 
-def clock_row_sun(pr, hour, dec, x, y, plane, year):
+def year_declinations(year):
+    """The Sun's declination at the December and June solstices of the year (PyEphem)."""
+    out = []
+    for when in (ephem.next_solstice((year, 12, 1)), ephem.next_solstice((year, 6, 1))):
+        s = ephem.Sun(when)
+        out.append(math.degrees(float(s.g_dec)))
+    return tuple(sorted(out))
+
+
+def clock_row_sun(pr, hour, dec, x, y, plane, year, seen=lambda v: v):
     """The Sun at clock time `hour` on the moment of the year (a fraction of a day between two
     days) whose shadow comes nearest (x, y): the declination and the equation of time of that
     moment, the hour angle of the clock time. Returns ((hour angle, declination), t)."""
-    start = ephem.Date((year, 1, 1)) + (hour - pr["luogo"]["fuso"] - (1 if pr["luogo"]["ora_legale"] else 0)) / 24.0
+    start = ephem.Date((year, 1, 1)) + (hour - clock_offset_hours(pr)) / 24.0
 
     def sun_at(day):
         ha, d = ephem_sun(pr, start + day)
@@ -594,7 +699,7 @@ def clock_row_sun(pr, hour, dec, x, y, plane, year):
 
     def miss(day):
         ha, d = sun_at(day)
-        s = plane.sun(ha, d)
+        s = seen(plane.sun(ha, d))
         if s[2] < -1e-4 or dot(s, plane.n) < -1e-4:
             return 1e300  # no shadow: the Sun below the horizon or behind the face
         q = plane.projection(s)
@@ -627,7 +732,7 @@ def clock_row_sun(pr, hour, dec, x, y, plane, year):
     # how far the declination may stray for a point within the CSV's rounding
     dt = 0.01
     (h1, d1), (h2, d2) = sun_at(t - dt), sun_at(t + dt)
-    q1, q2 = plane.projection(plane.sun(h1, d1)), plane.projection(plane.sun(h2, d2))
+    q1, q2 = plane.projection(seen(plane.sun(h1, d1))), plane.projection(seen(plane.sun(h2, d2)))
     speed = math.hypot(q2[0] - q1[0], q2[1] - q1[1]) / (2 * dt) if q1 and q2 else 0.0
     dec_rate = abs(d2 - d1) / (2 * dt)
     slack = 1e-4 + (dec_rate * TOL_MM / speed if speed > 0 else 90.0)
@@ -639,10 +744,10 @@ def base_label(etichetta):
 
 
 def layer_of(tipo, label):
-    if tipo == "ora_civile":
+    if tipo in ("ora_civile", "ora_media"):
         for suffix, layer in HALF_LAYERS.items():
             if label.endswith(suffix):
-                return layer
+                return layer.replace("ORE_CIVILI", LAYER_OF_TYPE[tipo])
     return LAYER_OF_TYPE.get(tipo)
 
 
@@ -667,7 +772,8 @@ def check_lines(rep, dial, pr, rows, pieces, texts=()):
         for row in own[key] + crossing[key]:
             for pid in grid.near(parse_number(row["x_mm"]), parse_number(row["y_mm"]), TOL_MM):
                 votes[(layer, pid)][key] += 1
-    line_layers = set(LAYER_OF_TYPE.values()) | set(HALF_LAYERS.values())
+    line_layers = (set(LAYER_OF_TYPE.values()) | set(HALF_LAYERS.values())
+                   | {v.replace("ORE_CIVILI", "ORE_MEDIE") for v in HALF_LAYERS.values()})
     pieces_of = defaultdict(list)
     for layer in line_layers:
         for pid, pts in enumerate(pieces.get(layer, [])):
@@ -725,6 +831,8 @@ def check_lines(rep, dial, pr, rows, pieces, texts=()):
     for t in texts:
         shown[t] += 1
     for name, n in sorted(pieces_named.items()):
+        if re.match(r"^\d+:(15|45)\b", name):
+            continue  # quarter hours are fine lines without a number
         if shown[name] < n:
             rep.fault(dial, "labels", "%d pieces of lines named %r, %d texts read it" % (n, name, shown[name]))
     # Sunset and sunrise lines lie on the horizon line: one piece each.
@@ -739,14 +847,16 @@ def check_lines(rep, dial, pr, rows, pieces, texts=()):
             rep.fault(dial, "numbering", "a Babylonian line numbered 24")
     # Split analemmas: each half on its own layer, whole ones on ORE_CIVILI.
     halves = pr["ore"]["civili"] and pr["ore"]["analemma"] == "meta"
+    clock_layer = "ORE_MEDIE" if pr["ore"].get("medie_locali") else "ORE_CIVILI"
     for layer in HALF_LAYERS.values():
+        layer = layer.replace("ORE_CIVILI", clock_layer)
         if pieces.get(layer) and not halves:
             rep.fault(dial, "layers", "pieces on %s without analemmas in halves" % layer)
-    if halves and pieces.get("ORE_CIVILI"):
-        rep.fault(dial, "layers", "analemmas in halves, yet %d pieces on ORE_CIVILI" % len(pieces["ORE_CIVILI"]))
+    if halves and pieces.get(clock_layer):
+        rep.fault(dial, "layers", "analemmas in halves, yet %d pieces on %s" % (len(pieces[clock_layer]), clock_layer))
     if halves:
         for key in keys:
-            if key[0] == "ora_civile" and not any(key[1].endswith(s) for s in HALF_LAYERS):
+            if key[0] in ("ora_civile", "ora_media") and not any(key[1].endswith(s) for s in HALF_LAYERS):
                 rep.fault(dial, "layers", "analemma in halves named %r, without its half" % key[1])
 
 

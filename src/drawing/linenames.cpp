@@ -74,7 +74,10 @@ std::string degreesOf(double value, bool shown)
     const double whole = std::round(value);
     if (std::abs(value - whole) < 1e-9)
         return std::to_string(std::lround(whole));
-    return shown ? DecimalShown(value, 2) : Decimal(value, 2);
+    // 7.5 is "7,5", 7.25 "7,25": no trailing zero on the plate.
+    const bool tenths = std::abs(value * 10.0 - std::round(value * 10.0)) < 1e-9;
+    const int decimals = tenths ? 1 : 2;
+    return shown ? DecimalShown(value, decimals) : Decimal(value, decimals);
 }
 
 std::string skyLineLabel(const DialLine &line, bool shown)

@@ -11,7 +11,11 @@ namespace gnomonics {
 
 namespace {
 
+// Hour lines are sampled every half degree of the Sun's declination: without refraction they
+// are straight (apparent time) or nearly so, and the chords lie on them. Refraction bends them
+// near the horizon, where a finer step keeps the chords within a few thousandths of a mm.
 constexpr double kDeclinationStepDeg = 0.5;
+constexpr double kRefractedDeclinationStepDeg = 0.125;
 
 // Everything a line's point function needs, alive as long as the DialLines it came from.
 struct Context {
@@ -213,10 +217,10 @@ EngineStatus checkSpec(const DialSpec &design)
     return CheckClip(design.plate);
 }
 
-std::vector<double> declinationSamples(double lo, double hi, const std::vector<DateLine> &dates)
+std::vector<double> declinationSamples(double lo, double hi, const std::vector<DateLine> &dates, double step)
 {
     std::vector<double> s;
-    for (double d = lo; d < hi; d += kDeclinationStepDeg)
+    for (double d = lo; d < hi; d += step)
         s.push_back(d);
     s.push_back(hi);
     for (const DateLine &line : dates)
@@ -255,14 +259,15 @@ double solsticeDeclination(int year, double longitudeDeg)
 
 // Hour lines run between the solstices, or on to a date line drawn beyond them (a sheet's
 // curve at a declination of its own), so that every date line meets them.
-std::vector<double> hourLineDeclinations(double lowestDeg, double highestDeg, const std::vector<DateLine> &dates)
+std::vector<double> hourLineDeclinations(double lowestDeg, double highestDeg, const std::vector<DateLine> &dates,
+                                         bool refraction)
 {
     double lowest = lowestDeg, highest = highestDeg;
     for (const DateLine &d : dates) {
         lowest = std::min(lowest, d.declinationDeg);
         highest = std::max(highest, d.declinationDeg);
     }
-    return declinationSamples(lowest, highest, dates);
+    return declinationSamples(lowest, highest, dates, refraction ? kRefractedDeclinationStepDeg : kDeclinationStepDeg);
 }
 
 // The Sun's declination and equation of time, tabulated over the year and a little beyond for
@@ -456,7 +461,7 @@ DialLines BuildDialLines(const DialSpec &design)
     out.lowestDeclinationDeg = solsticeDeclination(design.year, 270.0);
     out.highestDeclinationDeg = solsticeDeclination(design.year, 90.0);
     const std::vector<double> byDeclination =
-        hourLineDeclinations(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines);
+        hourLineDeclinations(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines, design.refraction);
 
     const bool analemmas = hours.clock && hours.equationOfTime;
     if (analemmas)
