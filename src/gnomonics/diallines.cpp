@@ -394,7 +394,7 @@ void addSkyLines(DialLines &out, const Context &context, const DialSpec &design)
     if (sky.altitudeStepDeg > 0) {
         const double from = design.place.latitudeDeg >= 0 ? -180.0 : 0.0;
         const std::vector<double> byAzimuth = stepsFrom(from, from + 360.0, 0.25);
-        for (double h : stepsFrom(sky.altitudeStepDeg, 90.0 - 1e-9, sky.altitudeStepDeg)) {
+        for (double h : stepsFrom(sky.altitudeStepDeg, 90.0 - 1e-6, sky.altitudeStepDeg)) {
             DialLine line;
             line.family = LineFamily::Altitude;
             line.hour = h;

@@ -1052,6 +1052,64 @@ private Q_SLOTS:
             seen.insert(key);
         }
     }
+
+    // The new families each on a layer of their own (the clock lines of local mean time on
+    // ORE_MEDIE, their halves too); quarter hours drawn fine and unnamed between the named half
+    // hours; a grid through F on GRIGLIA that takes no room from the pieces; the motto on TESTI
+    // in the free place nearest the plate's top.
+    void newFamiliesGridAndMotto()
+    {
+        project::Project p;
+        p.quarterHours = p.temporary = p.clock = p.localMean = p.refraction = true;
+        p.analemma = gnomonics::AnalemmaMode::Halves;
+        p.azimuthStepDeg = 15;
+        p.altitudeStepDeg = 10;
+        p.gridMm = 50;
+        p.motto = "Sine sole sileo";
+        const auto spec = project::ToDialSpec(p);
+        QVERIFY(spec.ok);
+        const auto dial = gnomonics::BuildDialLines(spec.design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {p.placeName, false, {}, {}, p.gridMm, p.motto});
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/q.dxf");
+        std::string error;
+        QVERIFY2(drawing::WriteDialDxf(path.toStdString(), sketch, &error), error.c_str());
+        const DxfLayers dxf = readDxfLayers(path);
+        for (const char *layer : {"TEMPORARIE", "AZIMUT", "ALTEZZE", "ORE_MEDIE_DIC_GIU", "ORE_MEDIE_GIU_DIC", "GRIGLIA"})
+            QVERIFY2(dxf.entityLayers.contains(QString::fromLatin1(layer)), layer);
+        QVERIFY(!dxf.entityLayers.contains(QStringLiteral("ORE_CIVILI_DIC_GIU")));
+        QCOMPARE(dxf.linetypeOfLayer.value(QStringLiteral("ORE_MEDIE_GIU_DIC")), QStringLiteral("DASHED"));
+        // 1000 x 800 plate, F 500 from the left and 200 from the top: lines every 50 mm through
+        // F, 21 upright and 17 across.
+        QCOMPARE(int(dxf.entityLayers.count(QStringLiteral("GRIGLIA"))), 21 + 17);
+        QStringList texts;
+        for (const auto &l : sketch.labels)
+            texts << QString::fromStdString(l.text);
+        QVERIFY(texts.contains(QStringLiteral("10:30")));
+        QVERIFY(!texts.contains(QStringLiteral("10:15")) && !texts.contains(QStringLiteral("10:45")));
+        for (const char *name : {"30° O", "15° E", "20°", "3"})
+            QVERIFY2(texts.contains(QString::fromUtf8(name)), name);
+        int fine = 0;
+        for (const auto &l : sketch.lines)
+            fine += l.fine && l.layer == drawing::Layer::Hours;
+        QCOMPARE(fine > 0, true);
+        const auto motto = std::find_if(sketch.labels.begin(), sketch.labels.end(),
+                                        [](const drawing::Label &l) { return l.text == "Sine sole sileo"; });
+        QVERIFY(motto != sketch.labels.end());
+        QVERIFY(!motto->aside);
+        const drawing::Box box = motto->box();
+        // On the plate, in its upper third, as tall as a 25th of the plate's smaller side.
+        QVERIFY(box.top <= sketch.plate.top && box.left >= sketch.plate.left && box.right <= sketch.plate.right);
+        QVERIFY(box.bottom > sketch.plate.top - (sketch.plate.top - sketch.plate.bottom) / 3);
+        QCOMPARE(motto->heightMm, 800.0 / 25.0);
+        for (const auto &l : sketch.labels)
+            if (&l != &*motto && !l.aside) {
+                const drawing::Box o = l.box();
+                QVERIFY2(o.right <= box.left || o.left >= box.right || o.top <= box.bottom || o.bottom >= box.top,
+                         l.text.c_str());
+            }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDialFiles)

@@ -182,6 +182,16 @@ private Q_SLOTS:
                                                << QStringLiteral("«lastra.piede_da_sinistra_mm»");
         QTest::newRow("no foot from the top") << withValue("lastra", "piede_da_alto_mm", nullptr)
                                               << QStringLiteral("«lastra.piede_da_alto_mm»");
+        // The lines of the Sun's place, the grid and the motto: 0 is none, else within limits.
+        QTest::newRow("azimuth step 0.5") << withValue("linee", "azimut_passo", "0.5") << QStringLiteral("«linee.azimut_passo»");
+        QTest::newRow("altitude step 91") << withValue("linee", "altezza_passo", "91") << QStringLiteral("«linee.altezza_passo»");
+        QTest::newRow("altitude step negative") << withValue("linee", "altezza_passo", "-10") << QStringLiteral("«linee.altezza_passo»");
+        QTest::newRow("grid of 4 mm squares") << withValue("opzioni", "griglia_mm", "4") << QStringLiteral("«opzioni.griglia_mm»");
+        QTest::newRow("refraction as text") << withValue("opzioni", "rifrazione", R"("sì")") << QStringLiteral("«opzioni.rifrazione»");
+        QTest::newRow("temporary hours as number") << withValue("ore", "temporarie", "1") << QStringLiteral("«ore.temporarie»");
+        QTest::newRow("motto with a line break") << withValue("opzioni", "motto", R"("Sine\nsole")") << QStringLiteral("«opzioni.motto»");
+        QTest::newRow("motto of 201 characters") << withValue("opzioni", "motto", ("\"" + std::string(201, 'a') + "\"").c_str())
+                                                 << QStringLiteral("200 caratteri");
     }
 
     // Names a maker may well type: accents, symbols, XML's and DXF's own characters (each
@@ -238,6 +248,56 @@ private Q_SLOTS:
         for (const auto &d : read.project.days)
             got << QString::fromStdString(d);
         QCOMPARE(got, kept);
+    }
+
+    void newChoicesRoundTrip()
+    {
+        project::Project p;
+        p.temporary = true;
+        p.quarterHours = true;
+        p.clock = true;
+        p.localMean = true;
+        p.azimuthStepDeg = 7.5;
+        p.altitudeStepDeg = 10;
+        p.refraction = true;
+        p.gridMm = 50;
+        p.motto = "Sine sole sileo & <tace>";
+        const std::string text = project::WriteProject(p);
+        const auto back = project::ReadProject(text);
+        QVERIFY2(back.ok, back.message.c_str());
+        QVERIFY(back.project.temporary && back.project.quarterHours && back.project.localMean && back.project.refraction);
+        QCOMPARE(back.project.azimuthStepDeg, 7.5);
+        QCOMPARE(back.project.altitudeStepDeg, 10.0);
+        QCOMPARE(back.project.gridMm, 50.0);
+        QCOMPARE(back.project.motto, p.motto);
+        for (const char *key : {"\"temporarie\": true", "\"quarti\": true", "\"medie_locali\": true", "\"azimut_passo\": 7.5",
+                                "\"altezza_passo\": 10.0", "\"rifrazione\": true", "\"griglia_mm\": 50.0"})
+            QVERIFY2(text.find(key) != std::string::npos, key);
+        // And what the engine is given.
+        const auto spec = project::ToDialSpec(back.project);
+        QVERIFY(spec.ok);
+        QVERIFY(spec.design.hours.temporary && spec.design.hours.quarterHours && spec.design.refraction);
+        QCOMPARE(spec.design.hours.clockKind, gnomonics::ClockKind::LocalMean);
+        QCOMPARE(spec.design.sky.azimuthStepDeg, 7.5);
+    }
+
+    // A file written before the temporary hours, the sky lines, refraction, the grid and the
+    // motto opens with all of them off: today's geometric dial, unchanged.
+    void fileWithoutNewChoices()
+    {
+        nlohmann::json doc = nlohmann::json::parse(project::WriteProject(project::Project{}));
+        doc.erase("linee");
+        doc.erase("opzioni");
+        for (const char *key : {"temporarie", "quarti", "medie_locali"})
+            doc["ore"].erase(key);
+        const auto read = project::ReadProject(doc.dump());
+        QVERIFY2(read.ok, read.message.c_str());
+        const project::Project &q = read.project;
+        QVERIFY(!q.temporary && !q.quarterHours && !q.localMean && !q.refraction);
+        QCOMPARE(q.azimuthStepDeg, 0.0);
+        QCOMPARE(q.altitudeStepDeg, 0.0);
+        QCOMPARE(q.gridMm, 0.0);
+        QVERIFY(q.motto.empty());
     }
 
     // A choice of hours or date lines left out is off: a file written before that choice
