@@ -8,6 +8,22 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>temporaria</source>
+        <translation>temporary</translation>
+    </message>
+    <message>
+        <source>azimut</source>
+        <translation>azimuth</translation>
+    </message>
+    <message>
+        <source>altezza</source>
+        <translation>altitude</translation>
+    </message>
+    <message>
+        <source>ora_media</source>
+        <translation>local mean time</translation>
+    </message>
+    <message>
         <source>; con rifrazione (alba e tramonto col Sole 34′ sotto l&apos;orizzonte)</source>
         <translation>; with refraction (sunrise and sunset with the Sun 34′ below the horizon)</translation>
     </message>

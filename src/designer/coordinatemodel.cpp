@@ -20,6 +20,8 @@ const sheet::UiText kCsvWords[] = {
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_civile")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "italica")},
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "babilonese")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "linea_data")},
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "centro")},     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "piede")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "temporaria")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "azimut")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "altezza")},    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_media")},
 };
 
 QString shownWord(const QString &word)
