@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <unordered_map>
 #include <numbers>
 #include <utility>
 
@@ -140,7 +141,15 @@ private:
     }
     const std::vector<Polyline> &lines_;
     double cell_;
-    std::map<std::pair<long, long>, std::vector<std::pair<std::size_t, std::size_t>>> cells_;
+    // Looked up for every box a label tries: hashed, not ordered (no answer depends on the
+    // order the cells are visited in).
+    struct CellHash {
+        std::size_t operator()(const std::pair<long, long> &c) const
+        {
+            return std::hash<long>()(c.first) * 1000003u ^ std::hash<long>()(c.second);
+        }
+    };
+    std::unordered_map<std::pair<long, long>, std::vector<std::pair<std::size_t, std::size_t>>, CellHash> cells_;
 };
 
 // How much farther than its own line the nearest other line of its family must be from a label.
