@@ -12,6 +12,7 @@
 #include "gnomonics/hoursystems.h"
 #include "gnomonics/shadow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +104,8 @@ private Q_SLOTS:
             QVERIFY(!canvas->shadowMark().has_value());
         }
         QVERIFY2(!w.isModified(), "the shadow is a view, not a change to the project");
+        HORALO_FIND(QAction, undo, &w, "azioneAnnulla");
+        QVERIFY2(!undo->isEnabled(), "nothing of the shadow goes into the history");
     }
 
     void pausedTypingIsRead()
@@ -221,6 +224,80 @@ private Q_SLOTS:
         // noon, so the Babylonian hour is about 5,5 and the Italic about 17,5.
         QCOMPARE_LE(std::abs(*want.babylonianHours - 5.5), 0.1);
         QCOMPARE_LE(std::abs(*want.italicHours - 17.5), 0.1);
+    }
+
+    void refractionLiftsTheSunAtSunset_data()
+    {
+        QTest::addColumn<bool>("refraction");
+        QTest::addColumn<QString>("note");
+        // 21/06/2026 21:12 summer time in Milano: the Sun's centre 0.33 degree below the
+        // horizon, seen 0.20 degree above it through the air; a wall declining 40 West faces it.
+        QTest::newRow("without refraction the Sun is down") << false << QStringLiteral("Il Sole è sotto l'orizzonte.");
+        QTest::newRow("with refraction the Sun casts a shadow") << true << QString();
+    }
+
+    void refractionLiftsTheSunAtSunset()
+    {
+        QFETCH(bool, refraction);
+        QFETCH(QString, note);
+        designer::Quadrante w;
+        w.show();
+        HORALO_FIND(QLineEdit, declination, &w, "declinazione");
+        declination->setText(QStringLiteral("40"));
+        for (auto [name, on] : {std::pair{"ora_legale", true}, std::pair{"rifrazione", refraction}, std::pair{"temporarie", true}}) {
+            auto *box = w.findChild<QCheckBox *>(QString::fromLatin1(name));
+            QVERIFY2(box, name);
+            box->setChecked(on);
+        }
+        w.redrawNow();
+        QCOMPARE(w.dial().lines.design.refraction, refraction);
+        HORALO_FIND(QLineEdit, dateField, &w, "ombra_data");
+        HORALO_FIND(QLineEdit, timeField, &w, "ombra_ora");
+        HORALO_FIND(QLineEdit, x, &w, "ombra_x");
+        HORALO_FIND(QLineEdit, y, &w, "ombra_y");
+        HORALO_FIND(QLineEdit, temporary, &w, "ombra_temporaria");
+        HORALO_FIND(QLabel, state, &w, "ombra_stato");
+        typeInto(dateField, QStringLiteral("21/06/2026"));
+        typeInto(timeField, QStringLiteral("21:12"));
+        QCOMPARE(state->text(), note);
+        const auto want = gnomonics::ShadowAt(w.dial().lines.design, w.dial().lines.plane, {2026, 6, 21}, 21.2);
+        if (refraction) {
+            QCOMPARE(want.sight, gnomonics::ShadowSight::OnPlane);
+            QCOMPARE(x->text(), shown(want.point.xMm));
+            QCOMPARE(y->text(), shown(want.point.yMm));
+            // Sunrise and sunset 34' below the horizon: the Sun has not set yet, the day's
+            // twelfth hour is still running.
+            QVERIFY2(temporary->text().startsWith(QStringLiteral("11,")), qPrintable(temporary->text()));
+        } else {
+            QVERIFY(x->text().isEmpty() && y->text().isEmpty());
+            QCOMPARE(temporary->text(), QStringLiteral("—"));
+        }
+    }
+
+    void readingsThatDoNotExistAreDashes()
+    {
+        // Latitude 70 in June: the Sun never sets, so there are no Italic, Babylonian or
+        // temporary hours; at night in Milano no temporary hour.
+        designer::Quadrante w;
+        w.show();
+        for (const char *name : {"italiche", "babiloniche", "temporarie"})
+            w.findChild<QCheckBox *>(QString::fromLatin1(name))->setChecked(true);
+        HORALO_FIND(QLineEdit, latitude, &w, "latitudine");
+        latitude->setText(QStringLiteral("70"));
+        w.redrawNow();
+        HORALO_FIND(QLineEdit, dateField, &w, "ombra_data");
+        HORALO_FIND(QLineEdit, timeField, &w, "ombra_ora");
+        typeInto(dateField, QStringLiteral("21/06/2026"));
+        typeInto(timeField, QStringLiteral("12:00"));
+        for (const char *name : {"ombra_italica", "ombra_babilonica", "ombra_temporaria"})
+            QCOMPARE(w.findChild<QLineEdit *>(QString::fromLatin1(name))->text(), QStringLiteral("—"));
+        latitude->setText(QStringLiteral("45,4642"));
+        w.redrawNow();
+        typeInto(timeField, QStringLiteral("23:30"));
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("ombra_temporaria"))->text(), QStringLiteral("—"));
+        const auto want = gnomonics::ShadowAt(w.dial().lines.design, w.dial().lines.plane, {2026, 6, 21}, 23.5);
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("ombra_italica"))->text(), shown(*want.italicHours));
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("ombra_babilonica"))->text(), shown(*want.babylonianHours));
     }
 
     void playThroughTheDayAndTheYear()
