@@ -55,6 +55,11 @@ int main(int argc, char **argv)
     p.clock = true;
     p.italic = true;
     p.babylonian = true;
+    p.temporary = true;
+    p.quarterHours = true;
+    p.azimuthStepDeg = 15;
+    p.altitudeStepDeg = 10;
+    p.refraction = true;
     p.zodiac = true;
     p.monthFirsts = true;
     p.days = {"15/08/2026"};
@@ -74,11 +79,9 @@ int main(int argc, char **argv)
     auto *canvas = w.findChild<drawing::DrawingCanvas *>(QStringLiteral("Disegno"));
     if (!panel || !canvas)
         return 1;
-    // The temporary hours and refraction too, whether or not the form offers them yet.
-    designer::DesignedDial every = w.dial();
-    every.lines.design.hours.temporary = true;
-    every.lines.design.refraction = true;
-    panel->setDial(every);
+    const designer::DesignedDial &every = w.dial();
+    if (!every.lines.design.hours.temporary || !every.lines.design.refraction)
+        return 1;
     std::printf("canvas %d x %d px, %zu lines on the drawing\n", canvas->width(), canvas->height(),
                 canvas->drawing().lines.size());
 
