@@ -1787,5 +1787,149 @@
         <source>  stilo O-nodo </source>
         <translation>  style O-nodus </translation>
     </message>
+    <message>
+        <source>Ombra</source>
+        <translation>Shadow</translation>
+    </message>
+    <message>
+        <source>Adesso</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>▶ Giorno</source>
+        <translation>▶ Day</translation>
+    </message>
+    <message>
+        <source>▶ Anno</source>
+        <translation>▶ Year</translation>
+    </message>
+    <message>
+        <source>Vera</source>
+        <translation>Apparent</translation>
+    </message>
+    <message>
+        <source>Civile</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Italiche</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Babiloniche</source>
+        <translation>Babylonian</translation>
+    </message>
+    <message>
+        <source>Temporarie</source>
+        <translation>Temporary</translation>
+    </message>
+    <message>
+        <source>Data dell&apos;ombra</source>
+        <translation>Date of the shadow</translation>
+    </message>
+    <message>
+        <source>Ora dell&apos;ombra</source>
+        <translation>Time of the shadow</translation>
+    </message>
+    <message>
+        <source>Ora lungo il giorno</source>
+        <translation>Time through the day</translation>
+    </message>
+    <message>
+        <source>Anima il giorno</source>
+        <translation>Play through the day</translation>
+    </message>
+    <message>
+        <source>Anima l&apos;anno</source>
+        <translation>Play through the year</translation>
+    </message>
+    <message>
+        <source>x dell&apos;ombra (mm)</source>
+        <translation>Shadow x (mm)</translation>
+    </message>
+    <message>
+        <source>y dell&apos;ombra (mm)</source>
+        <translation>Shadow y (mm)</translation>
+    </message>
+    <message>
+        <source>Tempo vero locale</source>
+        <translation>Local apparent time</translation>
+    </message>
+    <message>
+        <source>Tempo civile</source>
+        <translation>Zone time</translation>
+    </message>
+    <message>
+        <source>Il giorno dell&apos;ombra, gg/mm/aaaa.</source>
+        <translation>The day of the shadow, dd/mm/yyyy.</translation>
+    </message>
+    <message>
+        <source>L&apos;ora dell&apos;orologio del fuso, hh:mm, con l&apos;ora legale se scelta.</source>
+        <translation>The time on the zone&apos;s clock, hh:mm, with summer time if chosen.</translation>
+    </message>
+    <message>
+        <source>L&apos;ora lungo il giorno, un minuto a passo.</source>
+        <translation>The time through the day, one minute a step.</translation>
+    </message>
+    <message>
+        <source>La data e l&apos;ora di adesso all&apos;orologio del fuso del quadrante.</source>
+        <translation>Today&apos;s date and the time now on the clock of the dial&apos;s zone.</translation>
+    </message>
+    <message>
+        <source>Fa scorrere il giorno, un minuto a passo. Premere di nuovo per fermare.</source>
+        <translation>Plays through the day, one minute a step. Press again to stop.</translation>
+    </message>
+    <message>
+        <source>Fa scorrere l&apos;anno, un giorno a passo alla stessa ora. Premere di nuovo per fermare.</source>
+        <translation>Plays through the year, one day a step at the same time. Press again to stop.</translation>
+    </message>
+    <message>
+        <source>Il punto d&apos;ombra del nodo: mm dal piede dello gnomone F, verso destra.</source>
+        <translation>The nodus&apos;s shadow point: mm from the foot of the gnomon F, to the right.</translation>
+    </message>
+    <message>
+        <source>Il punto d&apos;ombra del nodo: mm dal piede dello gnomone F, verso l&apos;alto.</source>
+        <translation>The nodus&apos;s shadow point: mm from the foot of the gnomon F, upwards.</translation>
+    </message>
+    <message>
+        <source>Il tempo vero locale che il quadrante segna.</source>
+        <translation>The local apparent time the dial reads.</translation>
+    </message>
+    <message>
+        <source>L&apos;ora che segnano le linee del tempo civile (del fuso), o del tempo medio locale.</source>
+        <translation>The time the dial&apos;s clock lines read: zone time, or local mean time.</translation>
+    </message>
+    <message>
+        <source>Ore italiche: ore passate dal tramonto precedente.</source>
+        <translation>Italic hours: hours since the last sunset.</translation>
+    </message>
+    <message>
+        <source>Ore babiloniche: ore passate dal sorgere del Sole.</source>
+        <translation>Babylonian hours: hours since sunrise.</translation>
+    </message>
+    <message>
+        <source>Ore temporarie: dodicesimi del giorno passati dal sorgere del Sole.</source>
+        <translation>Temporary hours: twelfths of the daylight gone by since sunrise.</translation>
+    </message>
+    <message>
+        <source>Il Sole è sotto l&apos;orizzonte.</source>
+        <translation>The Sun is below the horizon.</translation>
+    </message>
+    <message>
+        <source>Il Sole è dietro il piano.</source>
+        <translation>The Sun is behind the plane.</translation>
+    </message>
+    <message>
+        <source>Scrivere la data come gg/mm/aaaa.</source>
+        <translation>Write the date as dd/mm/yyyy.</translation>
+    </message>
+    <message>
+        <source>Questa data non esiste: %1</source>
+        <translation>This date does not exist: %1</translation>
+    </message>
+    <message>
+        <source>Scrivere l&apos;ora come hh:mm, da 00:00 a 23:59.</source>
+        <translation>Write the time as hh:mm, from 00:00 to 23:59.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "designer/constructionsheet.h"
 #include "designer/coordinatemodel.h"
+#include "designer/shadowpanel.h"
 
 #include "drawing/csvwriter.h"
 #include "drawing/sheetdrawing.h"
@@ -313,6 +314,8 @@ QWidget *Quadrante::buildDrawingSide()
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     rightLayout->addWidget(toolBar_);
     rightLayout->addWidget(tabs_, 1);
+    shadow_ = new ShadowPanel(canvas_);
+    rightLayout->addWidget(shadow_);
     rightLayout->addWidget(status_);
     return right;
 }
@@ -738,6 +741,7 @@ void Quadrante::redraw()
         drawnFor_.footFromLeftMm != p.footFromLeftMm || drawnFor_.footFromTopMm != p.footFromTopMm;
     drawnFor_ = p;
     canvas_->setDrawing(drawing::ToSheetDrawing(dial_.sketch));
+    shadow_->setDial(dial_);
     if (!fitted_ || (plateMoved && !viewTouched_)) {
         canvas_->fitToView();
         fitted_ = true;

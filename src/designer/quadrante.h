@@ -30,6 +30,7 @@ class DrawingCanvas;
 namespace designer {
 
 class CoordinateModel;
+class ShadowPanel;
 
 // The dial designer: every input of a dial beside its drawing at true scale, redrawn as the
 // user types, a table of every point, the project file and the exports. The window only reads
@@ -142,6 +143,7 @@ private:
     QTableView *table_ = nullptr;
     CoordinateModel *coordinates_ = nullptr;
     QLabel *status_ = nullptr;
+    ShadowPanel *shadow_ = nullptr;
     QToolBar *toolBar_ = nullptr;
     QMenu *recentMenu_ = nullptr;
     QHash<QString, QAction *> actions_;

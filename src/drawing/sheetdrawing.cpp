@@ -6,6 +6,8 @@ namespace {
 
 enum class Items { All, OnPlate, Aside };
 
+drawing::DrawingPoint onPage(const Box &frame, Pt p) { return {p.x - frame.left, frame.top - p.y}; }
+
 // The items chosen, with the box's top-left corner moved to the page's origin.
 drawing::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
 {
@@ -13,7 +15,7 @@ drawing::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
     out.title = sketch.title;
     out.widthMm = frame.right - frame.left;
     out.heightMm = frame.top - frame.bottom;
-    auto page = [&](Pt p) { return drawing::DrawingPoint{p.x - frame.left, frame.top - p.y}; };
+    auto page = [&](Pt p) { return onPage(frame, p); };
     auto wanted = [items](bool aside) {
         return items == Items::All || (items == Items::Aside) == aside;
     };
@@ -67,6 +69,11 @@ drawing::Drawing toPage(const DialSketch &sketch, const Box &frame, Items items)
 drawing::Drawing ToSheetDrawing(const DialSketch &sketch)
 {
     return toPage(sketch, sketch.extent, Items::All);
+}
+
+drawing::DrawingPoint ToSheetPoint(const Box &extent, Pt dialPoint)
+{
+    return onPage(extent, dialPoint);
 }
 
 drawing::Drawing ToPlatePage(const DialSketch &sketch)

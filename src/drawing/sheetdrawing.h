@@ -11,6 +11,11 @@ namespace drawing {
 // stands beside it.
 drawing::Drawing ToSheetDrawing(const DialSketch &sketch);
 
+// Where a point of the dial's frame (mm from F, y up) stands on the page ToSheetDrawing makes:
+// (x - extent.left, extent.top - y), extent being the sketch's. For what is laid over that page,
+// such as the shadow at an instant.
+drawing::DrawingPoint ToSheetPoint(const Box &extent, Pt dialPoint);
+
 // The plate alone, as a file shows it: the page is the plate (widthMm x heightMm its size), its
 // top-left corner at (0, 0), so a point (x, y) of the dial's frame stands at
 // (x - plate.left, plate.top - y) and the foot F at (-plate.left, plate.top). Items marked aside

@@ -78,6 +78,9 @@ private Q_SLOTS:
         QTest::newRow("save") << "Salva" << "Save";
         QTest::newRow("save as") << "SalvaConNome" << "Save as";
         QTest::newRow("export") << "Esporta" << "Export";
+        QTest::newRow("shadow now") << "ombra_adesso" << "Now";
+        QTest::newRow("shadow, play the day") << "ombra_giorno" << "▶ Day";
+        QTest::newRow("shadow, play the year") << "ombra_anno" << "▶ Year";
     }
     void buttonsAndTitle()
     {
@@ -96,6 +99,8 @@ private Q_SLOTS:
         QStringList groups;
         for (auto *g : w.findChildren<QGroupBox *>())
             groups << g->title();
+        // The shadow's panel, beside the drawing, and the form's groups in their order.
+        QVERIFY2(groups.removeOne(QStringLiteral("Shadow")), qPrintable(groups.join(QLatin1Char(','))));
         QCOMPARE(groups, (QStringList{"Place", "Plane", "Gnomon", "Hour systems", "Sun's azimuth and altitude", "Date lines", "Plate", "Options"}));
         HORALO_FIND(QComboBox, side, &w, "lato");
         QCOMPARE(side->itemText(0), QStringLiteral("East"));
@@ -294,6 +299,48 @@ private Q_SLOTS:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray::fromStdString(italian));
+    }
+
+    void shadowPanelInEnglish_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("night") << "21/12/2026" << "23:00" << "The Sun is below the horizon.";
+        QTest::newRow("Sun behind the wall") << "21/06/2026" << "19:30" << "The Sun is behind the plane.";
+        QTest::newRow("a bad date") << "31/02/2026" << "12:00" << "This date does not exist: 31/02/2026";
+        QTest::newRow("a bad time") << "21/03/2026" << "25:00" << "Write the time as hh:mm, from 00:00 to 23:59.";
+    }
+    void shadowPanelInEnglish()
+    {
+        // The dates and times are typed as in Italian (dd/mm/yyyy, hh:mm); the words and the
+        // decimal point are English.
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, note);
+        designer::Quadrante w;
+        w.show();
+        HORALO_FIND(QLineEdit, dateField, &w, "ombra_data");
+        HORALO_FIND(QLineEdit, timeField, &w, "ombra_ora");
+        HORALO_FIND(QLineEdit, x, &w, "ombra_x");
+        for (auto [field, text] : {std::pair{dateField, QStringLiteral("21/03/2026")}, std::pair{timeField, QStringLiteral("12:00")}}) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QVERIFY2(QRegularExpression(QStringLiteral("^-?\\d+\\.\\d\\d$")).match(x->text()).hasMatch(), qPrintable(x->text()));
+        for (auto [field, text] : {std::pair{dateField, date}, std::pair{timeField, time}}) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QStringList said;
+        for (const char *name : {"ombra_stato", "ombra_data_errore", "ombra_ora_errore"})
+            if (auto *l = w.findChild<QLabel *>(QString::fromLatin1(name)); l && !l->text().isEmpty())
+                said << l->text();
+        QCOMPARE(said, QStringList{note});
     }
 };
 

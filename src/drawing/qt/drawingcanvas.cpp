@@ -1,5 +1,6 @@
 #include "drawing/qt/drawingcanvas.h"
 
+#include "drawing/geometry2d.h"
 #include "drawing/qt/drawingrender.h"
 
 #include <QMouseEvent>
@@ -30,6 +31,13 @@ constexpr double kFitBorderMm = 5.0;
 
 const QColor kDeskColour(0x9a, 0x9a, 0x9a);
 const QColor kPaperEdgeColour(0x60, 0x60, 0x60);
+// Magenta: no layer of the drawing is drawn in it (dialsketch.cpp LayerColour), and a black
+// rim keeps the point clear on white paper and on a black line alike.
+const QColor kShadowColour(0xe6, 0x00, 0xe6);
+const QColor kShadowRimColour(0x00, 0x00, 0x00);
+constexpr double kShadowDotRadiusPx = 5.0;
+constexpr double kShadowRimPx = 1.5;
+constexpr double kStyleShadowPx = 3.0;
 
 bool finiteSize(const Drawing &d)
 {
@@ -49,8 +57,17 @@ DrawingCanvas::DrawingCanvas(QWidget *parent) : QWidget(parent)
 void DrawingCanvas::setDrawing(const Drawing &drawing)
 {
     drawing_ = drawing;
+    pictureStale_ = true;
     fitToView();
 }
+
+void DrawingCanvas::setShadowMark(const std::optional<ShadowMark> &mark)
+{
+    shadow_ = mark;
+    update();
+}
+
+QColor DrawingCanvas::shadowColour() { return kShadowColour; }
 
 double DrawingCanvas::trueScaleDotsPerMm() const
 {
@@ -83,6 +100,7 @@ void DrawingCanvas::setView(double zoom, DrawingPoint centreMm)
         return;
     zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
     centreMm_ = centreMm;
+    pictureStale_ = true;
     update();
     if (viewChanged_)
         viewChanged_();
@@ -141,7 +159,22 @@ QSize DrawingCanvas::sizeHint() const
 
 void DrawingCanvas::paintEvent(QPaintEvent *)
 {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (pictureStale_ || picture_.size() != pixels || picture_.devicePixelRatio() != ratio) {
+        picture_ = QPixmap(pixels);
+        picture_.setDevicePixelRatio(ratio);
+        QPainter onPicture(&picture_);
+        paintDrawing(onPicture);
+        pictureStale_ = false;
+    }
     QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+    paintShadow(painter);
+}
+
+void DrawingCanvas::paintDrawing(QPainter &painter) const
+{
     painter.fillRect(rect(), kDeskColour);
     if (!finiteSize(drawing_))
         return;
@@ -156,9 +189,37 @@ void DrawingCanvas::paintEvent(QPaintEvent *)
     render.paint(painter, drawing_);
 }
 
+void DrawingCanvas::paintShadow(QPainter &painter) const
+{
+    if (!shadow_ || !finiteSize(drawing_))
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The style's shadow may reach far beyond the view (O of a style almost parallel to the
+    // plane): only the part in view, a little beyond its edges, is handed to the painter.
+    const DrawingPoint low = toDrawing(QPointF(-10, -10));
+    const DrawingPoint high = toDrawing(QPointF(width() + 10, height() + 10));
+    const Box view{low.xMm, low.yMm, high.xMm, high.yMm};
+    const Pt a{shadow_->styleFrom.xMm, shadow_->styleFrom.yMm};
+    const Pt b{shadow_->styleTo.xMm, shadow_->styleTo.yMm};
+    if (const auto part = clipToBox(a, b, view)) {
+        auto at = [&](double t) { return toWidget({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)}); };
+        QColor style = kShadowColour;
+        style.setAlpha(170);
+        painter.setPen(QPen(style, kStyleShadowPx, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(at(part->first), at(part->second));
+    }
+    const QPointF p = toWidget(shadow_->point);
+    if (!QRectF(rect()).adjusted(-10, -10, 10, 10).contains(p))
+        return;
+    painter.setPen(QPen(kShadowRimColour, kShadowRimPx));
+    painter.setBrush(kShadowColour);
+    painter.drawEllipse(p, kShadowDotRadiusPx, kShadowDotRadiusPx);
+}
+
 void DrawingCanvas::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    pictureStale_ = true;
     // A fitted drawing is fitted to the view it is in now: the first layout of the window, or
     // the user making the window larger, shows it whole again.
     if (fitted_)

@@ -2,12 +2,22 @@
 
 #include "drawing/page.h"
 
+#include <QPixmap>
 #include <QPointF>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace drawing {
+
+// The shadow laid over the drawing at one instant, in the drawing's millimetres: the style's
+// shadow from styleFrom to styleTo and the nodus's shadow point.
+struct ShadowMark {
+    DrawingPoint styleFrom;
+    DrawingPoint styleTo;
+    DrawingPoint point;
+};
 
 // The sheet of paper on screen: a drawing shown whole (fitted to the view), at its true size
 // (the screen's physical resolution) or zoomed with the wheel, moved by dragging it with the
@@ -41,6 +51,14 @@ public:
     void setTrueScale();
     bool fitted() const { return fitted_; }
 
+    // The shadow shown over the drawing, or none. The drawing itself is kept as a picture made
+    // again only when the drawing, the view or the widget's size change, so that moving the
+    // shadow costs only the shadow.
+    void setShadowMark(const std::optional<ShadowMark> &mark);
+    const std::optional<ShadowMark> &shadowMark() const { return shadow_; }
+    // The colour of the shadow point: one no layer of the drawing uses.
+    static QColor shadowColour();
+
     // Called whenever the scale or the place of the drawing changes.
     void setViewChanged(std::function<void()> callback) { viewChanged_ = std::move(callback); }
 
@@ -56,6 +74,8 @@ protected:
 
 private:
     void setView(double zoom, DrawingPoint centreMm);
+    void paintDrawing(QPainter &painter) const;
+    void paintShadow(QPainter &painter) const;
 
     Drawing drawing_;
     double zoom_ = 1.0;
@@ -66,6 +86,9 @@ private:
     QPointF dragStart_;
     DrawingPoint dragCentre_;
     std::function<void()> viewChanged_;
+    QPixmap picture_;
+    bool pictureStale_ = true;
+    std::optional<ShadowMark> shadow_;
 };
 
 } // namespace drawing
