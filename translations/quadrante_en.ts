@@ -8,6 +8,70 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>filo Est-Ovest a %1 mm</source>
+        <translation>East-West wire at %1 mm</translation>
+    </message>
+    <message>
+        <source>filo Nord-Sud a %1 mm</source>
+        <translation>North-South wire at %1 mm</translation>
+    </message>
+    <message>
+        <source>Equazione del tempo: minuti da togliere all&apos;ora letta</source>
+        <translation>Equation of time: minutes to take from the hour read</translation>
+    </message>
+    <message>
+        <source>Quadrante analemmatico: semiasse maggiore M %1 mm (Est-Ovest)</source>
+        <translation>Analemmatic dial: semi-major axis M %1 mm (East-West)</translation>
+    </message>
+    <message>
+        <source>Semiasse minore M sin(latitudine) %1 mm (Nord-Sud)</source>
+        <translation>Semi-minor axis M sin(latitude) %1 mm (North-South)</translation>
+    </message>
+    <message>
+        <source>, latitudine %1</source>
+        <translation>, latitude %1</translation>
+    </message>
+    <message>
+        <source>Ore del fuso corrette per la longitudine; l&apos;equazione del tempo nella tabella</source>
+        <translation>Zone time corrected for the longitude; the equation of time in the table</translation>
+    </message>
+    <message>
+        <source>Ore vere locali</source>
+        <translation>Local apparent hours</translation>
+    </message>
+    <message>
+        <source>Chi fa da gnomone sta diritto sulla data del giorno; misure in mm dal centro dell&apos;ellisse (x a Est, y a Nord)</source>
+        <translation>The person who is the gnomon stands upright on the day&apos;s date; measures in mm from the ellipse&apos;s centre (x East, y North)</translation>
+    </message>
+    <message>
+        <source>Quadrante bifilare: filo Est-Ovest a %1 mm sopra la linea per F</source>
+        <translation>Bifilar dial: East-West wire %1 mm above the line through F</translation>
+    </message>
+    <message>
+        <source>filo Nord-Sud a %1 mm sopra la linea per F</source>
+        <translation>North-South wire %1 mm above the line through F</translation>
+    </message>
+    <message>
+        <source>Le linee orarie si incontrano in x 0, y %1 mm da F</source>
+        <translation>The hour lines meet at x 0, y %1 mm from F</translation>
+    </message>
+    <message>
+        <source>Con b = a / sin(latitudine) le ore sono equidistanti, 15° l&apos;una dall&apos;altra</source>
+        <translation>With b = a / sin(latitude) the hours are evenly spaced, 15° apart</translation>
+    </message>
+    <message>
+        <source>Per ore equidistanti di 15°: filo Nord-Sud a %1 mm (b = a / sin(latitudine))</source>
+        <translation>For hours evenly spaced 15° apart: North-South wire at %1 mm (b = a / sin(latitude))</translation>
+    </message>
+    <message>
+        <source>Scala 1:1, misure in mm da F (x a Est, y a Nord)</source>
+        <translation>Scale 1:1, measures in mm from F (x East, y North)</translation>
+    </message>
+    <message>
+        <source>Meridiana a camera oscura: foro di %1 mm di diametro, il centro del foro è il nodo</source>
+        <translation>Dark-room meridian: hole %1 mm across, its centre is the nodus</translation>
+    </message>
+    <message>
         <source>temporaria</source>
         <translation>temporary</translation>
     </message>

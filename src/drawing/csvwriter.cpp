@@ -30,7 +30,9 @@ const char *typeOf(const DialLine &line, const gnomonics::DialSpec &design)
     switch (line.family) {
     case LineFamily::ApparentTime: return "ora_vera";
     case LineFamily::ClockTime:
-        return design.hours.clockKind == gnomonics::ClockKind::LocalMean ? "ora_media" : "ora_civile";
+        // A dark room's figure eights are listed in the zone's civil time, mean noon too.
+        return line.clockKind == gnomonics::ClockKind::LocalMean && design.kind != gnomonics::DialKind::DarkRoom
+            ? "ora_media" : "ora_civile";
     case LineFamily::Italic: return "italica";
     case LineFamily::Babylonian: return "babilonese";
     case LineFamily::DateLine: return "linea_data";
@@ -101,6 +103,40 @@ private:
 
 using LineName = std::function<std::string(const DialLine &)>;
 
+// The clock reading a row gives: the line's own, but a dark room's mean-noon figure eight in the
+// zone's time (mean noon at Milano is 12:23 on the zone's clock).
+double civilReading(const gnomonics::DialSpec &design, const DialLine &line, double hours)
+{
+    if (design.kind != gnomonics::DialKind::DarkRoom || line.clockKind != gnomonics::ClockKind::LocalMean)
+        return hours;
+    return hours - design.place.longitudeDeg / 15.0 + design.place.zoneHours + (design.place.summerTime ? 1.0 : 0.0);
+}
+
+// The marks of an analemmatic dial (its hours, its date scale) and a dark room's noon spots:
+// each day's spot is a point of its date at apparent noon, and at the solstices and equinoxes
+// the centre of the spot drawn around it.
+void addMarkRows(Rows &rows, const gnomonics::DialLines &dial)
+{
+    for (const gnomonics::DialMark &m : dial.marks) {
+        const std::string day = drawing::DayName(m.dateLine.date);
+        const std::string iso = isoDate(m.dateLine.date);
+        const std::string decl = Decimal(m.declinationDeg, 4);
+        switch (m.kind) {
+        case gnomonics::MarkKind::AnalemmaticHour:
+            rows.add("ora_analemmatica", drawing::HourText(m.hour), Decimal(m.hour, 6), "", "", m.at.xMm, m.at.yMm);
+            break;
+        case gnomonics::MarkKind::DateScale:
+            rows.add("scala_date", day, "", iso, decl, m.at.xMm, m.at.yMm);
+            break;
+        case gnomonics::MarkKind::NoonSpot:
+            rows.add("linea_data", day, Decimal(12.0, 6), iso, decl, m.at.xMm, m.at.yMm);
+            if (!m.outline.empty())
+                rows.add("macchia", day, Decimal(12.0, 6), iso, decl, m.at.xMm, m.at.yMm);
+            break;
+        }
+    }
+}
+
 // Analemmas: one point a day, and the ends of each piece. An end on the plate's edge or on the
 // horizon falls between two days: it has no date, only the Sun's declination there.
 void addAnalemmaRows(Rows &rows, const gnomonics::DialLines &dial, const LineName &name)
@@ -115,7 +151,7 @@ void addAnalemmaRows(Rows &rows, const gnomonics::DialLines &dial, const LineNam
                 const bool end = k == 0 || k + 1 == piece.size();
                 if (!finitePoint(p) || !(p.hasDate || end))
                     continue;
-                rows.add(typeOf(line, dial.design), label, Decimal(p.hasClock ? p.clockHours : line.hour, 6),
+                rows.add(typeOf(line, dial.design), label, Decimal(civilReading(dial.design, line, p.hasClock ? p.clockHours : line.hour), 6),
                          p.hasDate ? isoDate(p.date) : "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
             }
     }
@@ -241,6 +277,7 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
                     rows.addPoint(line, label + " - " + name(lines[c.lineB]), c.onA);
         }
     }
+    addMarkRows(rows, dial);
     addAnalemmaRows(rows, dial, name);
     addDateLineRows(rows, dial, name);
     addAltitudeRows(rows, dial, name);

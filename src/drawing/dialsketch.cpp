@@ -1,6 +1,7 @@
 #include "drawing/dialsketch.h"
 
 #include "drawing/furniture.h"
+#include "drawing/kindsketch.h"
 #include "drawing/labelplacer.h"
 #include "drawing/titleblock.h"
 #include "sheet/markedtext.h"
@@ -189,6 +190,11 @@ const char *LayerName(Layer layer)
     case Layer::Altitude: return "ALTEZZE";
     case Layer::MeanHours: return "ORE_MEDIE";
     case Layer::Grid: return "GRIGLIA";
+    case Layer::Analemmatic: return "ANALEMMATICO";
+    case Layer::DateScale: return "SCALA_DATE";
+    case Layer::Wires: return "FILI";
+    case Layer::Meridian: return "MERIDIANA";
+    case Layer::Spots: return "MACCHIE";
     }
     return "0";
 }
@@ -207,9 +213,9 @@ std::string PolylineLayerName(const Polyline &line)
 Layer LayerOfLine(const DialLine &line, const gnomonics::DialSpec &design)
 {
     switch (line.family) {
-    case LineFamily::ApparentTime: return Layer::Hours;
+    case LineFamily::ApparentTime: return design.kind == gnomonics::DialKind::DarkRoom ? Layer::Meridian : Layer::Hours;
     case LineFamily::ClockTime:
-        return design.hours.clockKind == gnomonics::ClockKind::LocalMean ? Layer::MeanHours : Layer::ClockHours;
+        return line.clockKind == gnomonics::ClockKind::LocalMean ? Layer::MeanHours : Layer::ClockHours;
     case LineFamily::Italic: return Layer::Italic;
     case LineFamily::Babylonian: return Layer::Babylonian;
     case LineFamily::DateLine: return Layer::Dates;
@@ -245,6 +251,11 @@ unsigned LayerColour(Layer layer)
     case Layer::Altitude: return 0xc0450b;
     case Layer::MeanHours: return 0x1a7f37;
     case Layer::Grid: return 0xa0a0a0;
+    case Layer::Analemmatic: return 0x000000;
+    case Layer::DateScale: return 0x8e44ad;
+    case Layer::Wires: return 0x7a4a00;
+    case Layer::Meridian: return 0x000000;
+    case Layer::Spots: return 0xc0450b;
     }
     return 0;
 }
@@ -278,9 +289,13 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         addPlateOutline(sketch, clip);
     for (Polyline &l : GridLines(sketch.plate, title.gridMm))
         sketch.lines.push_back(std::move(l));
-    addConstructionLines(sketch, dial);
+    const auto kind = dial.design.kind;
+    if (kind != gnomonics::DialKind::Analemmatic)
+        addConstructionLines(sketch, dial);
+    AddKindItems(sketch, dial, labelMm);
     const std::vector<PendingLabel> lineNames = addHourAndDateLines(sketch, dial);
-    const std::vector<PendingLabel> marks = addCentreAndFoot(sketch, dial, labelMm);
+    const std::vector<PendingLabel> marks = kind == gnomonics::DialKind::Analemmatic
+        ? std::vector<PendingLabel>{} : addCentreAndFoot(sketch, dial, labelMm);
     PlaceLabels(sketch, marks, lineNames, labelMm);
 
     // The title block, the style template, the 100 mm bar and the arrows: each a piece built
@@ -291,7 +306,11 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     if (!title.motto.empty())
         pieces.push_back(MottoPiece(title.motto, sketch.plate, th));
     pieces.push_back(TitleBlockPiece(dial, sketch.title, title, th));
-    pieces.push_back(StyleTemplatePiece(dial.plane, th));
+    // The style template is for a style: the bifilar and analemmatic dials have none.
+    if (kind == gnomonics::DialKind::Plane || kind == gnomonics::DialKind::DarkRoom)
+        pieces.push_back(StyleTemplatePiece(dial.plane, th));
+    if (Piece table = EquationOfTimePiece(dial, th); !table.labels.empty())
+        pieces.push_back(std::move(table));
     pieces.push_back(ScaleBarPiece(th));
     pieces.push_back(ArrowsPiece(dial.design, dial.plane, plateSide, th));
     SetPiecesOnPlate(sketch, std::move(pieces), clip, th);

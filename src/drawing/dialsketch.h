@@ -17,11 +17,12 @@ namespace drawing {
 enum class Layer {
     Hours, ClockHours, Italic, Babylonian, Dates, Style, Plate, Texts, Construction,
     Temporary, Azimuth, Altitude, MeanHours, Grid,
+    Analemmatic, DateScale, Wires, Meridian, Spots,
 };
-inline constexpr int kLayerCount = 14;
+inline constexpr int kLayerCount = 19;
 // The DXF name of a layer: ORE, ORE_CIVILI, ITALICHE, BABILONESI, DATE, STILO, LASTRA, TESTI,
 // COSTRUZIONE, TEMPORARIE, AZIMUT, ALTEZZE, ORE_MEDIE (the clock lines of local mean time),
-// GRIGLIA.
+// GRIGLIA, ANALEMMATICO, SCALA_DATE, FILI, MERIDIANA, MACCHIE.
 const char *LayerName(Layer layer);
 // The colour a layer is drawn in, 0xRRGGBB.
 unsigned LayerColour(Layer layer);

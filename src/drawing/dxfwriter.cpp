@@ -37,6 +37,11 @@ int layerAci(Layer layer)
     case Layer::Altitude: return 30;
     case Layer::MeanHours: return 3;
     case Layer::Grid: return 9;
+    case Layer::Analemmatic: return 7;
+    case Layer::DateScale: return 6;
+    case Layer::Wires: return 30;
+    case Layer::Meridian: return 7;
+    case Layer::Spots: return 30;
     }
     return 7;
 }

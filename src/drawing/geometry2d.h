@@ -30,6 +30,7 @@ struct Box {
     }
     void include(const Box &o);
     void include(Pt p);
+    bool contains(Pt p) const { return p.x >= left && p.x <= right && p.y >= bottom && p.y <= top; }
 };
 
 // (std::sqrt rather than std::hypot: the lengths on a dial are far from where the plain formula

@@ -229,7 +229,8 @@ private:
     {
         return layer == Layer::Hours || layer == Layer::ClockHours || layer == Layer::Italic ||
                layer == Layer::Babylonian || layer == Layer::Dates || layer == Layer::Temporary ||
-               layer == Layer::Azimuth || layer == Layer::Altitude || layer == Layer::MeanHours;
+               layer == Layer::Azimuth || layer == Layer::Altitude || layer == Layer::MeanHours ||
+               layer == Layer::Meridian;
     }
 
     // For each end of every hour and date line, its prolongation over the given length, as a

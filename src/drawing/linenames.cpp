@@ -97,7 +97,9 @@ std::string hourLineLabel(const DialLine &line, bool summerTime)
     case LineFamily::ClockTime:
         // The analemma is traced for the summer clock; in winter the same curve is read an hour
         // earlier, so it carries both numbers as the apparent lines do, winter first.
-        return summerTime ? hourText(line.hour - 1) + " (" + hourText(line.hour) + ")" : hourText(line.hour);
+        // Local mean time knows no summer time.
+        return summerTime && line.clockKind == gnomonics::ClockKind::Zone
+            ? hourText(line.hour - 1) + " (" + hourText(line.hour) + ")" : hourText(line.hour);
     case LineFamily::Italic:
     case LineFamily::Babylonian:
     case LineFamily::Temporary:
@@ -148,5 +150,9 @@ std::string LineLabel(const DialLine &line, bool summerTime) { return lineLabel(
 std::string ShownLineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, true); }
 
 std::string ShownDayName(const gnomonics::CivilDate &day) { return dayName(day, true); }
+
+std::string DayName(const gnomonics::CivilDate &day) { return dayName(day, false); }
+
+std::string HourText(double hours) { return hourText(hours); }
 
 } // namespace drawing

@@ -17,5 +17,9 @@ std::string LineLabel(const gnomonics::DialLine &line, bool summerTime);
 std::string ShownLineLabel(const gnomonics::DialLine &line, bool summerTime);
 // A day as the drawing names it: "21 giugno", or "June 21" in English.
 std::string ShownDayName(const gnomonics::CivilDate &day);
+// The same as the CSV writes it, in Italian.
+std::string DayName(const gnomonics::CivilDate &day);
+// An hour as the lines are numbered: "10", "10:30".
+std::string HourText(double hours);
 
 } // namespace drawing

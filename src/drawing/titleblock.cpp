@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace drawing {
 
@@ -136,6 +137,37 @@ void writeConstruction(BlockWriter &block, const gnomonics::DialPlane &plane)
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm dal piede dello gnomone F (x a destra, y in alto)")));
 }
 
+// The analemmatic dial's ellipse: its axes and the latitude it is drawn for.
+void writeAnalemmatic(BlockWriter &block, const gnomonics::DialSpec &design)
+{
+    const double m = design.analemmatic.semiAxisMm;
+    const double minor = m * std::abs(std::sin(design.place.latitudeDeg * std::numbers::pi / 180.0));
+    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Quadrante analemmatico: semiasse maggiore M %1 mm (Est-Ovest)"), DecimalShown(m, 1)));
+    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Semiasse minore M sin(latitudine) %1 mm (Nord-Sud)"), DecimalShown(minor, 1)) +
+               sayWith(QT_TRANSLATE_NOOP("horalo", ", latitudine %1"), DegreesText(design.place.latitudeDeg, 4)));
+    block.line(design.hours.clock ? say(QT_TRANSLATE_NOOP("horalo", "Ore del fuso corrette per la longitudine; l'equazione del tempo nella tabella"))
+                                  : say(QT_TRANSLATE_NOOP("horalo", "Ore vere locali")));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Chi fa da gnomone sta diritto sulla data del giorno; misure in mm dal centro dell'ellisse (x a Est, y a Nord)")));
+}
+
+// The bifilar dial's wires, where its hour lines meet, and the height of the second wire that
+// spaces them 15 degrees apart.
+void writeBifilar(BlockWriter &block, const gnomonics::DialSpec &design, const gnomonics::DialPlane &plane)
+{
+    const double a = design.bifilar.eastWestMm, b = design.bifilar.northSouthMm;
+    const double sinPhi = std::abs(std::sin(design.place.latitudeDeg * std::numbers::pi / 180.0));
+    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Quadrante bifilare: filo Est-Ovest a %1 mm sopra la linea per F"), DecimalShown(a, 1)));
+    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "filo Nord-Sud a %1 mm sopra la linea per F"), DecimalShown(b, 1)));
+    if (plane.hasCentre)
+        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Le linee orarie si incontrano in x 0, y %1 mm da F"), DecimalShown(plane.centre.yMm, 1)));
+    const double even = a / sinPhi;
+    if (std::abs(b - even) < 0.05)
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Con b = a / sin(latitudine) le ore sono equidistanti, 15° l'una dall'altra")));
+    else
+        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Per ore equidistanti di 15°: filo Nord-Sud a %1 mm (b = a / sin(latitudine))"), DecimalShown(even, 1)));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm da F (x a Est, y a Nord)")));
+}
+
 // The families of lines, each in its own colour.
 void writeLegend(BlockWriter &block, const gnomonics::DialSpec &design)
 {
@@ -178,7 +210,16 @@ Piece TitleBlockPiece(const gnomonics::DialLines &dial, const std::string &headi
     block.muted = !title.blockLines.empty();
     writeInputs(block, dial);
     block.muted = false;
-    writeConstruction(block, dial.plane);
+    switch (dial.design.kind) {
+    case gnomonics::DialKind::Analemmatic: writeAnalemmatic(block, dial.design); break;
+    case gnomonics::DialKind::Bifilar: writeBifilar(block, dial.design, dial.plane); break;
+    case gnomonics::DialKind::DarkRoom:
+        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Meridiana a camera oscura: foro di %1 mm di diametro, il centro del foro è il nodo"),
+                           DecimalShown(dial.design.darkRoom.holeMm, 1)));
+        writeConstruction(block, dial.plane);
+        break;
+    case gnomonics::DialKind::Plane: writeConstruction(block, dial.plane); break;
+    }
     writeLegend(block, dial.design);
     block.piece.box = {0, block.y - th * 0.5, block.widest, 0};
     return std::move(block.piece);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <tuple>
 
 namespace gnomonics {
@@ -128,7 +129,7 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
     }
     case LineFamily::ClockTime: {
         const Place place = c.design->place;
-        const ClockKind kind = c.design->hours.clockKind;
+        const ClockKind kind = line.clockKind;
         if (line.analemma == AnalemmaHalf::None) {
             const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
             return [&plane, refr, h, hour, anywhere](double d) {
@@ -207,6 +208,16 @@ EngineStatus checkSpec(const DialSpec &design)
         return Refuse(InputField::Step, RefusalReason::NotFinite);
     if (design.dateLineStepMinutes < 0.5 || design.dateLineStepMinutes > 60)
         return Refuse(InputField::Step, RefusalReason::OutOfRange);
+    for (const double size : {design.bifilar.eastWestMm, design.bifilar.northSouthMm, design.analemmatic.semiAxisMm,
+                              design.darkRoom.holeMm}) {
+        if (!std::isfinite(size))
+            return Refuse(InputField::KindSize, RefusalReason::NotFinite);
+        if (!(size > 0.0) || size > kMaxKindSizeMm)
+            return Refuse(InputField::KindSize, RefusalReason::OutOfRange);
+    }
+    if (!std::isfinite(design.analemmatic.gnomonMm) || design.analemmatic.gnomonMm < 0 ||
+        design.analemmatic.gnomonMm > kMaxKindSizeMm)
+        return Refuse(InputField::KindSize, RefusalReason::OutOfRange);
     for (const auto &[step, field] : {std::pair{design.sky.azimuthStepDeg, InputField::AzimuthStep},
                                       std::pair{design.sky.altitudeStepDeg, InputField::AltitudeStep}}) {
         if (!std::isfinite(step))
@@ -294,6 +305,7 @@ void addHourLines(DialLines &out, const Context &context, const ClipRect &plate,
         DialLine line;
         line.family = family;
         line.hour = t;
+        line.clockKind = context.design->hours.clockKind;
         addLine(out, context, plate, line, byDeclination);
     }
 }
@@ -333,12 +345,13 @@ std::vector<AnalemmaSpan> analemmaSpans(const DialSpec &design)
 
 // Each clock hour's analemma, one line per span, traced day by day.
 void addAnalemmas(DialLines &out, const Context &context, const ClipRect &plate,
-                  const std::vector<double> &hours, const std::vector<AnalemmaSpan> &spans)
+                  const std::vector<double> &hours, const std::vector<AnalemmaSpan> &spans, ClockKind kind)
 {
     for (double t : hours)
         for (const AnalemmaSpan &span : spans) {
             DialLine line;
             line.family = LineFamily::ClockTime;
+            line.clockKind = kind;
             line.hour = t;
             line.analemma = span.half;
             line.analemmaFirstDay = span.first;
@@ -360,7 +373,7 @@ void addClockLines(DialLines &out, const Context &context, const DialSpec &desig
     if (!analemmas)
         addHourLines(out, context, design.plate, LineFamily::ClockTime, labels, byDeclination);
     else
-        addAnalemmas(out, context, design.plate, labels, analemmaSpans(design));
+        addAnalemmas(out, context, design.plate, labels, analemmaSpans(design), hours.clockKind);
 }
 
 // The angles a family of sky lines stands at: every step from `first` while within `last`.
@@ -434,7 +447,181 @@ ConstructionLines constructionLines(const DialPlane &plane, const ClipRect &plat
     return c;
 }
 
+// The days a date scale or a meridian line marks: each date line's day, and both equinoxes.
+std::vector<DateLine> markedDays(const std::vector<DateLine> &dates, const DialSpec &design)
+{
+    std::vector<DateLine> days;
+    for (const DateLine &d : dates) {
+        if (d.kind == DateLineKind::Declination)
+            continue;
+        days.push_back(d);
+        if (d.kind == DateLineKind::Equinoxes) {
+            DateLine autumn = d;
+            autumn.index = 6;
+            autumn.partner = -1;
+            autumn.date = CalendarDate(InstantOfSolarLongitude(design.year, 180.0) + design.place.zoneHours / 24.0);
+            days.back().partner = -1;
+            days.push_back(autumn);
+        }
+    }
+    return days;
+}
+
+// The analemmatic dial: the hour marks on the ellipse x = M sin H, y = M sin(latitude) cos H
+// (from its centre, x East, y North), for the hours the Sun can be up on the longest day, and
+// the date scale y = M tan(d) cos(latitude) with d the Sun's declination at apparent noon.
+void addAnalemmaticMarks(DialLines &out, const std::vector<DateLine> &dates)
+{
+    const DialSpec &design = out.design;
+    const double lat = design.place.latitudeDeg * angles::kRad;
+    const double m = design.analemmatic.semiAxisMm;
+    const double longest = design.place.latitudeDeg >= 0 ? out.highestDeclinationDeg : out.lowestDeclinationDeg;
+    const auto sunset = SunsetHourAngleDeg(design.place.latitudeDeg, longest);
+    const double widest = sunset ? *sunset : 180.0;
+    const bool clock = design.hours.clock;
+    for (double t : hourLabels(design.hours, 0.0, 23.75)) {
+        if (!clock && !design.hours.apparent)
+            break;
+        const double h = angles::wrap180(clock ? ClockHourAngleDeg(design.place, ClockKind::Zone, t, 0.0)
+                                               : ApparentTimeHourAngleDeg(t));
+        if (std::abs(h) > widest)
+            continue;
+        DialMark mark;
+        mark.kind = MarkKind::AnalemmaticHour;
+        mark.hour = t;
+        mark.hourAngleDeg = h;
+        mark.at = {m * std::sin(h * angles::kRad), m * std::sin(lat) * std::cos(h * angles::kRad)};
+        if (design.plate.contains(mark.at))
+            out.marks.push_back(mark);
+    }
+    for (const DateLine &d : markedDays(dates, design)) {
+        DialMark mark;
+        mark.kind = MarkKind::DateScale;
+        mark.dateLine = d;
+        mark.declinationDeg = NoonDeclinationDeg(d.date, design.place.longitudeDeg);
+        mark.at = {0.0, m * std::tan(mark.declinationDeg * angles::kRad) * std::cos(lat)};
+        if (design.plate.contains(mark.at))
+            out.marks.push_back(mark);
+    }
+}
+
+// The edge of the spot of light a hole of diameter d throws for a Sun of that apparent
+// semidiameter: the cone of the Sun's disc through the hole's centre, cut by the plane, widened
+// all round by d / 2 (a hole parallel to the plane: every point of it throws the same image,
+// moved by as much).
+std::vector<Point2> spotOutline(const DialPlane &plane, bool refraction, Vec3 sun, double semidiameterDeg, double holeMm)
+{
+    const Vec3 u = (1.0 / length(sun)) * sun;
+    const Vec3 e1 = std::abs(u.z) < 0.9 ? cross(u, Vec3{0, 0, 1}) : cross(u, Vec3{1, 0, 0});
+    const Vec3 a = (1.0 / length(e1)) * e1;
+    const Vec3 b = cross(u, a);
+    const double s = semidiameterDeg * angles::kRad;
+    std::vector<Point2> ring;
+    constexpr int kSteps = 72;
+    for (int k = 0; k < kSteps; ++k) {
+        const double th = 2.0 * std::numbers::pi * k / kSteps;
+        Vec3 v = std::cos(s) * u + std::sin(s) * (std::cos(th) * a + std::sin(th) * b);
+        if (refraction)
+            v = RefractedDirection(v);
+        const auto at = NodusProjection(plane, v);
+        if (!at)
+            return {};
+        ring.push_back(*at);
+    }
+    Point2 c;
+    for (const Point2 &p : ring)
+        c = {c.xMm + p.xMm / kSteps, c.yMm + p.yMm / kSteps};
+    std::vector<Point2> out;
+    for (int k = 0; k < kSteps; ++k) {
+        const Point2 prev = ring[(k + kSteps - 1) % kSteps], next = ring[(k + 1) % kSteps];
+        double nx = next.yMm - prev.yMm, ny = -(next.xMm - prev.xMm);
+        const double len = std::hypot(nx, ny);
+        if (!(len > 0))
+            continue;
+        nx /= len;
+        ny /= len;
+        if (nx * (ring[k].xMm - c.xMm) + ny * (ring[k].yMm - c.yMm) < 0) {
+            nx = -nx;
+            ny = -ny;
+        }
+        out.push_back({ring[k].xMm + nx * holeMm / 2, ring[k].yMm + ny * holeMm / 2});
+    }
+    return out;
+}
+
+// The meridian line of a dark room: the apparent noon line, the figure eight of local mean
+// noon (and of the zone's noon when clock time is chosen), each chosen day's spot at apparent
+// noon, and the spots' edges at the solstices and equinoxes.
+void addDarkRoom(DialLines &out, const Context &context, const std::vector<DateLine> &dates,
+                 const std::vector<double> &byDeclination)
+{
+    const DialSpec &design = out.design;
+    DialLine noon;
+    noon.family = LineFamily::ApparentTime;
+    noon.hour = 12;
+    addLine(out, context, design.plate, noon, byDeclination);
+    const std::vector<AnalemmaSpan> year{{AnalemmaHalf::Whole, {design.year, 1, 1},
+                                          daysBetween({design.year, 1, 1}, {design.year + 1, 1, 1})}};
+    addAnalemmas(out, context, design.plate, {12.0}, year, ClockKind::LocalMean);
+    if (design.hours.clock)
+        addAnalemmas(out, context, design.plate, {12.0 + (design.place.summerTime ? 1.0 : 0.0)}, year, ClockKind::Zone);
+    for (const DateLine &d : markedDays(dates, design)) {
+        DialMark mark;
+        mark.kind = MarkKind::NoonSpot;
+        mark.dateLine = d;
+        // The Sun at the place's apparent noon of that day.
+        const double noonUt = 12.0 - design.place.longitudeDeg / 15.0;
+        const SunPosition sun = SunAt(JulianDay(d.date, noonUt - SunAt(JulianDay(d.date, noonUt)).equationOfTimeMinutes / 60.0));
+        mark.declinationDeg = sun.declinationDeg;
+        const Vec3 direction = castingSun(out.plane, design.refraction, 0.0, mark.declinationDeg);
+        const auto at = NodusShadow(out.plane, direction);
+        if (!at || !design.plate.contains(*at))
+            continue;
+        mark.at = *at;
+        if (d.kind == DateLineKind::Solstice || d.kind == DateLineKind::Equinoxes) {
+            const double semidiameterDeg = 959.63 / 3600.0 / sun.distanceAu;
+            mark.outline = spotOutline(out.plane, design.refraction, SunDirection(out.plane.input.latitudeDeg, 0.0, mark.declinationDeg),
+                                       semidiameterDeg, design.darkRoom.holeMm);
+        }
+        out.marks.push_back(std::move(mark));
+    }
+}
+
 } // namespace
+
+PlaneInput KindPlane(const DialSpec &design)
+{
+    switch (design.kind) {
+    case DialKind::Bifilar:
+        return {design.place.latitudeDeg, 0.0, 90.0, GnomonSize::NodusHeight, design.bifilar.eastWestMm};
+    case DialKind::Analemmatic:
+        return {design.place.latitudeDeg, 0.0, 90.0, GnomonSize::NodusHeight,
+                design.analemmatic.gnomonMm > 0 ? design.analemmatic.gnomonMm : 1.0};
+    case DialKind::Plane:
+    case DialKind::DarkRoom:
+        break;
+    }
+    return {design.place.latitudeDeg, design.declinationDeg, design.inclinationDeg, design.gnomon, design.gnomonMm};
+}
+
+PlaneOrientation EquatorialPlane(double latitudeDeg)
+{
+    // The upper face looks at the celestial pole above the horizon: North and up by the
+    // latitude in the northern hemisphere, South and up in the southern.
+    return latitudeDeg >= 0 ? PlaneOrientation{180.0, latitudeDeg} : PlaneOrientation{0.0, -latitudeDeg};
+}
+
+PlaneOrientation PolarPlane(double latitudeDeg, PolarFacing facing)
+{
+    switch (facing) {
+    case PolarFacing::East: return {-90.0, 0.0};
+    case PolarFacing::West: return {90.0, 0.0};
+    case PolarFacing::Equator: break;
+    }
+    // Facing the equator's point on the meridian: up by 90 - |latitude|, towards the South in
+    // the northern hemisphere.
+    return latitudeDeg >= 0 ? PlaneOrientation{0.0, 90.0 - latitudeDeg} : PlaneOrientation{180.0, 90.0 + latitudeDeg};
+}
 
 DialLines BuildDialLines(const DialSpec &design)
 {
@@ -442,9 +629,7 @@ DialLines BuildDialLines(const DialSpec &design)
     out.status = checkSpec(design);
     if (!out.status.ok())
         return out;
-    PlaneInput planeInput{design.place.latitudeDeg, design.declinationDeg, design.inclinationDeg,
-                          design.gnomon, design.gnomonMm};
-    const DialPlaneResult made = MakeDialPlane(planeInput);
+    const DialPlaneResult made = MakeDialPlane(KindPlane(design));
     if (!made.status.ok()) {
         out.status = made.status;
         return out;
@@ -456,6 +641,8 @@ DialLines BuildDialLines(const DialSpec &design)
     }
     out.design = design;
     out.plane = made.plane;
+    if (design.kind == DialKind::Bifilar)
+        out.plane.right = (design.bifilar.northSouthMm / design.bifilar.eastWestMm) * out.plane.right;
     const HourChoice &hours = design.hours;
 
     out.lowestDeclinationDeg = solsticeDeclination(design.year, 270.0);
@@ -463,11 +650,21 @@ DialLines BuildDialLines(const DialSpec &design)
     const std::vector<double> byDeclination =
         hourLineDeclinations(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines, design.refraction);
 
-    const bool analemmas = hours.clock && hours.equationOfTime;
+    const bool analemmas = (hours.clock && hours.equationOfTime) || design.kind == DialKind::DarkRoom;
     if (analemmas)
         out.solar = analemmaTable(design.year);
     const Context context{&out.design, &out.plane, out.solar.get(), out.lowestDeclinationDeg,
                           out.highestDeclinationDeg};
+    if (design.kind == DialKind::Analemmatic || design.kind == DialKind::DarkRoom) {
+        if (design.kind == DialKind::Analemmatic)
+            addAnalemmaticMarks(out, dates.lines);
+        else
+            addDarkRoom(out, context, dates.lines, byDeclination);
+        out.construction = constructionLines(out.plane, design.plate);
+        out.centreOnPlate = design.kind == DialKind::DarkRoom && out.plane.hasCentre && design.plate.contains(out.plane.centre);
+        out.footOnPlate = design.plate.contains({0, 0});
+        return out;
+    }
 
     if (hours.apparent)
         addHourLines(out, context, design.plate, LineFamily::ApparentTime,

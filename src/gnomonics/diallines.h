@@ -42,7 +42,33 @@ struct SkyLineChoice {
     double altitudeStepDeg = 0; // lines of equal altitude every so many degrees; 0 none
 };
 
+// What kind of dial: a plane with a nodus and its style (walls, horizontal, polar, equatorial),
+// an analemmatic dial (a person is the gnomon, standing on a date scale), a bifilar dial (the
+// crossing of two wires' shadows) or the meridian line of a dark room (a hole's spot of light at
+// noon).
+enum class DialKind { Plane, Analemmatic, Bifilar, DarkRoom };
+
+// The bifilar dial's two wires over a horizontal plate: one East-West at height a above the line
+// through F, one North-South at height b above the line through F.
+struct BifilarWires {
+    double eastWestMm = 100;  // a
+    double northSouthMm = 150; // b
+};
+
+struct AnalemmaticChoice {
+    double semiAxisMm = 2000; // M, the ellipse's half width East-West
+    double gnomonMm = 0;      // the vertical gnomon's height, 0 a person (it moves no mark)
+};
+
+struct DarkRoomChoice {
+    double holeMm = 20; // the hole's diameter; its centre is the nodus
+};
+
 struct DialSpec {
+    DialKind kind = DialKind::Plane;
+    BifilarWires bifilar;       // Bifilar: the wires; the plate is horizontal
+    AnalemmaticChoice analemmatic; // Analemmatic: horizontal, the origin at the ellipse's centre
+    DarkRoomChoice darkRoom;    // DarkRoom: the plane is the floor, the nodus the hole
     Place place;
     double declinationDeg = 0;  // the plane's, from South, West positive, -180..180
     double inclinationDeg = 0;  // 0 vertical, 90 horizontal, down to -80
@@ -65,6 +91,7 @@ enum class AnalemmaHalf { None, Whole, DecemberToJune, JuneToDecember };
 
 struct DialLine {
     LineFamily family = LineFamily::ApparentTime;
+    ClockKind clockKind = ClockKind::Zone; // clock-time lines: the clock they stand for
     // The label: apparent hour, clock reading (summer time included), Italic, Babylonian or
     // temporary hour; for azimuth lines the azimuth (degrees from South, West positive), for
     // altitude lines the altitude (degrees; the apparent one with refraction). Date lines carry
@@ -90,12 +117,31 @@ struct ConstructionLines {
     std::optional<Segment> horizon;
 };
 
+// A marked point rather than a line: an analemmatic dial's hour mark or date on its scale, a
+// dark room's noon spot of a day.
+enum class MarkKind {
+    AnalemmaticHour, // hour: the hour (apparent, or the zone's clock corrected for longitude)
+    DateScale,       // dateLine: the day; the mark on the North-South axis
+    NoonSpot,        // dateLine: the day; the spot's centre at apparent noon, outline its edge
+};
+
+struct DialMark {
+    MarkKind kind = MarkKind::AnalemmaticHour;
+    double hour = 0;
+    DateLine dateLine;         // DateScale and NoonSpot: the day (and its name)
+    double hourAngleDeg = 0;   // the Sun's at the mark
+    double declinationDeg = 0; // DateScale and NoonSpot: the Sun's at the place's apparent noon
+    Point2 at;                 // mm in the dial's frame
+    std::vector<Point2> outline; // NoonSpot: the edge of the spot of light, closed
+};
+
 struct DialLines {
     EngineStatus status;
     DialSpec design;
     DialPlane plane;
     std::vector<DialLine> lines; // apparent, clock, Italic, Babylonian, temporary, azimuth,
                                  // altitude, then date lines
+    std::vector<DialMark> marks; // analemmatic hours and date scale; a dark room's spots
     ConstructionLines construction;
     bool centreOnPlate = false;  // O (plane.centre) lies on the plate
     bool footOnPlate = false;    // F (0, 0) lies on the plate
@@ -104,6 +150,27 @@ struct DialLines {
     // The Sun over the analemmas' days, kept so that crossings can follow those lines exactly.
     std::shared_ptr<const SolarTable> solar;
 };
+
+// The limits of the kinds' own sizes, mm.
+inline constexpr double kMaxKindSizeMm = 100000.0;
+
+// The plane of a kind: a bifilar or analemmatic dial lies on a horizontal plate (its x East,
+// y North); the bifilar's nodus is the East-West wire (height a), and its frame is stretched
+// East-West by b / a (DialPlane::right), so that every nodus shadow of the engine is the point
+// where the two wires' shadows cross: x = -b Sx / Sz, y = -a Sy / Sz.
+PlaneInput KindPlane(const DialSpec &design);
+
+// Plane presets (degrees, the engine's convention). Equatorial: the plane perpendicular to the
+// Earth's axis, its upper face (towards the celestial pole above the horizon). Polar: parallel
+// to the axis, facing the equator (tilted up by 90 - |latitude|), or vertical facing East or
+// West.
+enum class PolarFacing { Equator, East, West };
+struct PlaneOrientation {
+    double declinationDeg = 0;
+    double inclinationDeg = 0;
+};
+PlaneOrientation EquatorialPlane(double latitudeDeg);
+PlaneOrientation PolarPlane(double latitudeDeg, PolarFacing facing);
 
 // Steps of the azimuth and altitude lines: none (0), or from kMinSkyStepDeg to 90 degrees.
 inline constexpr double kMinSkyStepDeg = 1.0;

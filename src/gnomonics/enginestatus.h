@@ -22,6 +22,7 @@ enum class InputField {
     Step,
     AzimuthStep,  // the step of the lines of equal azimuth
     AltitudeStep, // the step of the lines of equal altitude
+    KindSize,     // a kind's own size: the wires, the ellipse, the hole
 };
 
 enum class RefusalReason {
