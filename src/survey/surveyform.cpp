@@ -3,6 +3,7 @@
 #include "gnomonics/wallsurvey.h"
 #include "sheet/markedtext.h"
 #include "sheet/numbers.h"
+#include "sheet/refusaltext.h"
 
 #include <cctype>
 #include <charconv>
@@ -20,18 +21,11 @@ const sheet::MarkedText kImpossible{QT_TRANSLATE_NOOP("horalo", "impossibile")};
 const sheet::MarkedText kIgnored{QT_TRANSLATE_NOOP("horalo", "ignorata")};
 const sheet::MarkedText kMissing{QT_TRANSLATE_NOOP("horalo", "manca il valore")};
 const sheet::MarkedText kNotANumber{QT_TRANSLATE_NOOP("horalo", "non è un numero")};
-const sheet::MarkedText kLatitudeRange{QT_TRANSLATE_NOOP("horalo", "la latitudine va da -89,99 a 89,99")};
-const sheet::MarkedText kLongitudeRange{QT_TRANSLATE_NOOP("horalo", "la longitudine va da -180 a 180")};
-const sheet::MarkedText kZoneRange{QT_TRANSLATE_NOOP("horalo", "il fuso va da -12 a 14 ore")};
 const sheet::MarkedText kDateLabel{QT_TRANSLATE_NOOP("horalo", "data: ")};
 const sheet::MarkedText kClockLabel{QT_TRANSLATE_NOOP("horalo", "ora: ")};
 const sheet::MarkedText kAlphaLabel{QT_TRANSLATE_NOOP("horalo", "α: ")};
 const sheet::MarkedText kDateForm{QT_TRANSLATE_NOOP("horalo", "scrivere gg/mm/aaaa")};
-const sheet::MarkedText kNoSuchDate{QT_TRANSLATE_NOOP("horalo", "questa data non esiste")};
-const sheet::MarkedText kYearRange{QT_TRANSLATE_NOOP("horalo", "l'anno va dal 1600 al 2400")};
 const sheet::MarkedText kClockForm{QT_TRANSLATE_NOOP("horalo", "scrivere hh:mm:ss")};
-const sheet::MarkedText kClockRange{QT_TRANSLATE_NOOP("horalo", "l'ora va da 00:00:00 a 23:59:59")};
-const sheet::MarkedText kAlphaRange{QT_TRANSLATE_NOOP("horalo", "l'angolo va da -90 a 90, esclusi")};
 const sheet::MarkedText kRowIgnored{QT_TRANSLATE_NOOP("horalo", "riga ignorata: manca ")};
 const sheet::MarkedText kMissingDate{QT_TRANSLATE_NOOP("horalo", "la data")};
 const sheet::MarkedText kMissingClock{QT_TRANSLATE_NOOP("horalo", "l'ora")};
@@ -48,8 +42,6 @@ const sheet::MarkedText kHourOff{QT_TRANSLATE_NOOP("horalo", "probabilmente un'o
 const sheet::MarkedText kNoGoodRows{QT_TRANSLATE_NOOP("horalo", "nessuna osservazione valida")};
 const sheet::MarkedText kOneRow{QT_TRANSLATE_NOOP("horalo", "una sola osservazione: nessuno scarto")};
 const char *const kPlusMinus = "± ";
-const sheet::MarkedText kPlumbLength{QT_TRANSLATE_NOOP("horalo", "L deve essere maggiore di 0")};
-const sheet::MarkedText kPlumbOffsets{QT_TRANSLATE_NOOP("horalo", "a e b sono distanze dal muro, non negative")};
 const sheet::MarkedText kPlumbIncomplete{QT_TRANSLATE_NOOP("horalo", "per l'inclinazione servono L, a e b")};
 const sheet::MarkedText kLeansBack{QT_TRANSLATE_NOOP("horalo", "la parete pende all'indietro (verso il cielo)")};
 const sheet::MarkedText kLeansForward{QT_TRANSLATE_NOOP("horalo", "la parete pende in avanti (strapiomba)")};
@@ -138,6 +130,12 @@ std::string printable(std::string text)
     return text;
 }
 
+// The note beside a field the survey refuses, from the program's one table of refusals.
+std::string refusalNote(gnomonics::InputField field, gnomonics::RefusalReason reason)
+{
+    return sheet::RefusalText(gnomonics::Refuse(field, reason), sheet::RefusalWording::Note);
+}
+
 std::string fixed2(double value) { return sheet::FormatFixed(value, sheet::Mask::TwoDecimals); }
 // Readings typed to the hundredth agree to a few thousandths: the spread needs the third decimal.
 std::string fixed3(double value) { return sheet::FormatFixed(value, sheet::Mask::ThreeDecimals); }
@@ -198,11 +196,11 @@ bool readPlace(const SurveyForm &form, SurveyOutcome &out, gnomonics::Place &pla
     const auto lon = placeNumber(form.longitude, out.longitudeNote);
     const auto zone = placeNumber(form.zone, out.zoneNote);
     if (lat && std::abs(*lat) > 89.99)
-        out.latitudeNote = kLatitudeRange;
+        out.latitudeNote = refusalNote(gnomonics::InputField::Latitude, gnomonics::RefusalReason::OutOfRange);
     if (lon && std::abs(*lon) > 180)
-        out.longitudeNote = kLongitudeRange;
+        out.longitudeNote = refusalNote(gnomonics::InputField::Longitude, gnomonics::RefusalReason::OutOfRange);
     if (zone && (*zone < gnomonics::kSurveyFirstZone || *zone > gnomonics::kSurveyLastZone))
-        out.zoneNote = kZoneRange;
+        out.zoneNote = refusalNote(gnomonics::InputField::TimeZone, gnomonics::RefusalReason::OutOfRange);
     const bool refused = !out.latitudeNote.empty() || !out.longitudeNote.empty() || !out.zoneNote.empty();
     if (!refused) {
         place.latitudeDeg = *lat;
@@ -233,9 +231,9 @@ std::string readObservation(const std::string &date, const std::string &clock, c
     if (const auto d = gnomonics::ReadDateForm(date)) {
         o.date = *d;
         if (!gnomonics::DateExists(o.date))
-            addNote(note, std::string(kDateLabel) + kNoSuchDate);
+            addNote(note, kDateLabel + refusalNote(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate));
         else if (!gnomonics::IsValidDate(o.date))
-            addNote(note, std::string(kDateLabel) + kYearRange);
+            addNote(note, kDateLabel + refusalNote(gnomonics::InputField::Year, gnomonics::RefusalReason::OutOfRange));
     } else {
         addNote(note, std::string(kDateLabel) + kDateForm);
     }
@@ -243,14 +241,14 @@ std::string readObservation(const std::string &date, const std::string &clock, c
         if (const auto hours = ReadClock(clock))
             o.clockHours = *hours;
         else
-            addNote(note, std::string(kClockLabel) + kClockRange);
+            addNote(note, kClockLabel + refusalNote(gnomonics::InputField::ClockTime, gnomonics::RefusalReason::OutOfRange));
     } else {
         addNote(note, std::string(kClockLabel) + kClockForm);
     }
     if (const auto a = sheet::ReadNumber(alpha)) {
         o.alphaDeg = *a;
         if (std::abs(*a) >= 90)
-            addNote(note, std::string(kAlphaLabel) + kAlphaRange);
+            addNote(note, kAlphaLabel + refusalNote(gnomonics::InputField::Alpha, gnomonics::RefusalReason::OutOfRange));
     } else {
         addNote(note, std::string(kAlphaLabel) + kNotANumber);
     }
@@ -311,7 +309,7 @@ bool readPlumb(const SurveyForm &form, SurveyOutcome &out, std::optional<double>
         inclination = r.inclinationDeg;
         return false;
     }
-    out.plumbNote = r.status.field == gnomonics::SurveyField::PlumbLength ? kPlumbLength : kPlumbOffsets;
+    out.plumbNote = sheet::RefusalText(r.status, sheet::RefusalWording::Note);
     return true;
 }
 
