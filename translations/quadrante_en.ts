@@ -748,22 +748,6 @@
         <translation>Up</translation>
     </message>
     <message>
-        <source>Impossibile scrivere nella cartella di «</source>
-        <translation>Cannot write in the folder of “</translation>
-    </message>
-    <message>
-        <source>Scrittura di «</source>
-        <translation>Writing “</translation>
-    </message>
-    <message>
-        <source>» non riuscita (disco pieno?).</source>
-        <translation>” failed (disk full?).</translation>
-    </message>
-    <message>
-        <source>Impossibile sostituire «</source>
-        <translation>Cannot replace “</translation>
-    </message>
-    <message>
         <source>Nessun nome di file.</source>
         <translation>No file name.</translation>
     </message>
@@ -1184,30 +1168,6 @@
         <translation>impossible: Sun behind the wall (wrong time?)</translation>
     </message>
     <message>
-        <source>scartata: dista </source>
-        <translation>discarded: </translation>
-    </message>
-    <message>
-        <source>° dalla mediana</source>
-        <translation>° from the median</translation>
-    </message>
-    <message>
-        <source>Riga </source>
-        <translation>Row </translation>
-    </message>
-    <message>
-        <source> scartata: dista </source>
-        <translation> discarded: </translation>
-    </message>
-    <message>
-        <source>° dalla mediana, oltre il limite di </source>
-        <translation>° from the median, beyond the limit of </translation>
-    </message>
-    <message>
-        <source>° (3 volte la deviazione mediana, almeno 0,1°)</source>
-        <translation>° (3 times the median deviation, at least 0.1°)</translation>
-    </message>
-    <message>
         <source>nessuna osservazione valida</source>
         <translation>no valid observation</translation>
     </message>
@@ -1236,22 +1196,6 @@
         <translation>WALL SURVEY</translation>
     </message>
     <message>
-        <source>°   Longitudine </source>
-        <translation>°   Longitude </translation>
-    </message>
-    <message>
-        <source>°   Fuso </source>
-        <translation>°   Time zone </translation>
-    </message>
-    <message>
-        <source> h   ora legale</source>
-        <translation> h   summer time</translation>
-    </message>
-    <message>
-        <source> h   ora solare</source>
-        <translation> h   standard time</translation>
-    </message>
-    <message>
         <source>Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.</source>
         <translation>Sun azimuth from South, positive towards West; declination D = azimuth - alpha.</translation>
     </message>
@@ -1266,22 +1210,6 @@
     <message>
         <source>Precisione attesa della media: </source>
         <translation>Expected accuracy of the mean: </translation>
-    </message>
-    <message>
-        <source>Filo a piombo: L = </source>
-        <translation>Plumb line: L = </translation>
-    </message>
-    <message>
-        <source> mm, a = </source>
-        <translation> mm, a = </translation>
-    </message>
-    <message>
-        <source> mm, b = </source>
-        <translation> mm, b = </translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
     </message>
     <message>
         <source>Inclinazione: </source>
@@ -1774,6 +1702,38 @@
     <message>
         <source>Ore: %1; senza rifrazione</source>
         <translation>Hours: %1; without refraction</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere nella cartella di «%1».</source>
+        <translation>Cannot write in the folder of “%1”.</translation>
+    </message>
+    <message>
+        <source>Scrittura di «%1» non riuscita (disco pieno?).</source>
+        <translation>Writing “%1” failed (disk full?).</translation>
+    </message>
+    <message>
+        <source>Impossibile sostituire «%1».</source>
+        <translation>Cannot replace “%1”.</translation>
+    </message>
+    <message>
+        <source>scartata: dista %1° dalla mediana</source>
+        <translation>discarded: %1° from the median</translation>
+    </message>
+    <message>
+        <source>Riga %1 scartata: dista %2° dalla mediana, oltre il limite di %3° (3 volte la deviazione mediana, almeno 0,1°)</source>
+        <translation>Row %1 discarded: %2° from the median, beyond the limit of %3° (3 times the median deviation, at least 0.1°)</translation>
+    </message>
+    <message>
+        <source>Latitudine %1°   Longitudine %2°   Fuso %3 h   ora legale</source>
+        <translation>Latitude %1°   Longitude %2°   Time zone %3 h   summer time</translation>
+    </message>
+    <message>
+        <source>Latitudine %1°   Longitudine %2°   Fuso %3 h   ora solare</source>
+        <translation>Latitude %1°   Longitude %2°   Time zone %3 h   standard time</translation>
+    </message>
+    <message>
+        <source>Filo a piombo: L = %1 mm, a = %2 mm, b = %3 mm</source>
+        <translation>Plumb line: L = %1 mm, a = %2 mm, b = %3 mm</translation>
     </message>
 </context>
 </TS>

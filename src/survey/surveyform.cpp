@@ -32,12 +32,9 @@ const sheet::MarkedText kMissingClock{QT_TRANSLATE_NOOP("horalo", "l'ora")};
 const sheet::MarkedText kMissingAlpha{QT_TRANSLATE_NOOP("horalo", "l'angolo α")};
 const sheet::MarkedText kBelowHorizon{QT_TRANSLATE_NOOP("horalo", "impossibile: Sole sotto l'orizzonte (ora o data sbagliata?)")};
 const sheet::MarkedText kBehindWall{QT_TRANSLATE_NOOP("horalo", "impossibile: Sole dietro la parete (ora sbagliata?)")};
-const sheet::MarkedText kOutlierNote{QT_TRANSLATE_NOOP("horalo", "scartata: dista ")};
-const sheet::MarkedText kFromMedian{QT_TRANSLATE_NOOP("horalo", "° dalla mediana")};
-const sheet::MarkedText kOutlierRow{QT_TRANSLATE_NOOP("horalo", "Riga ")};
-const sheet::MarkedText kOutlierBecause{QT_TRANSLATE_NOOP("horalo", " scartata: dista ")};
-const sheet::MarkedText kOutlierLimit{QT_TRANSLATE_NOOP("horalo", "° dalla mediana, oltre il limite di ")};
-const sheet::MarkedText kOutlierRule{QT_TRANSLATE_NOOP("horalo", "° (3 volte la deviazione mediana, almeno 0,1°)")};
+const sheet::MarkedText kOutlierNote{QT_TRANSLATE_NOOP("horalo", "scartata: dista %1° dalla mediana")};
+const sheet::MarkedText kOutlierRow{
+    QT_TRANSLATE_NOOP("horalo", "Riga %1 scartata: dista %2° dalla mediana, oltre il limite di %3° (3 volte la deviazione mediana, almeno 0,1°)")};
 const sheet::MarkedText kHourOff{QT_TRANSLATE_NOOP("horalo", "probabilmente un'ora di differenza (ora legale?)")};
 const sheet::MarkedText kNoGoodRows{QT_TRANSLATE_NOOP("horalo", "nessuna osservazione valida")};
 const sheet::MarkedText kOneRow{QT_TRANSLATE_NOOP("horalo", "una sola osservazione: nessuno scarto")};
@@ -49,11 +46,8 @@ const sheet::MarkedText kPlumb{QT_TRANSLATE_NOOP("horalo", "la parete è a piomb
 
 // Report lines. The printer's font has no Greek letters on every system: the page writes "alfa".
 const sheet::MarkedText kReportTitle{QT_TRANSLATE_NOOP("horalo", "RILIEVO DELLA PARETE")};
-const sheet::MarkedText kReportPlace{QT_TRANSLATE_NOOP("horalo", "Latitudine ")};
-const sheet::MarkedText kReportLongitude{QT_TRANSLATE_NOOP("horalo", "°   Longitudine ")};
-const sheet::MarkedText kReportZone{QT_TRANSLATE_NOOP("horalo", "°   Fuso ")};
-const sheet::MarkedText kReportSummer{QT_TRANSLATE_NOOP("horalo", " h   ora legale")};
-const sheet::MarkedText kReportNoSummer{QT_TRANSLATE_NOOP("horalo", " h   ora solare")};
+const sheet::MarkedText kReportSummer{QT_TRANSLATE_NOOP("horalo", "Latitudine %1°   Longitudine %2°   Fuso %3 h   ora legale")};
+const sheet::MarkedText kReportNoSummer{QT_TRANSLATE_NOOP("horalo", "Latitudine %1°   Longitudine %2°   Fuso %3 h   ora solare")};
 const sheet::MarkedText kReportRowSummer{QT_TRANSLATE_NOOP("horalo", "letta in ora legale")};
 const sheet::MarkedText kReportRowNoSummer{QT_TRANSLATE_NOOP("horalo", "letta in ora solare")};
 const std::array<sheet::MarkedText, 7> kReportHeader{
@@ -65,10 +59,7 @@ const sheet::MarkedText kReportAzimuthNote{QT_TRANSLATE_NOOP("horalo", "Azimut d
 const sheet::MarkedText kReportMean{QT_TRANSLATE_NOOP("horalo", "Declinazione media: ")};
 const sheet::MarkedText kReportSpread{QT_TRANSLATE_NOOP("horalo", "Scarto (deviazione standard): ")};
 const sheet::MarkedText kReportAccuracy{QT_TRANSLATE_NOOP("horalo", "Precisione attesa della media: ")};
-const sheet::MarkedText kReportPlumb{QT_TRANSLATE_NOOP("horalo", "Filo a piombo: L = ")};
-const sheet::MarkedText kReportPlumbA{QT_TRANSLATE_NOOP("horalo", " mm, a = ")};
-const sheet::MarkedText kReportPlumbB{QT_TRANSLATE_NOOP("horalo", " mm, b = ")};
-const sheet::MarkedText kReportMm{QT_TRANSLATE_NOOP("horalo", " mm")};
+const sheet::MarkedText kReportPlumb{QT_TRANSLATE_NOOP("horalo", "Filo a piombo: L = %1 mm, a = %2 mm, b = %3 mm")};
 const sheet::MarkedText kReportInclination{QT_TRANSLATE_NOOP("horalo", "Inclinazione: ")};
 const char *const kDegree = "°";
 
@@ -328,9 +319,9 @@ void showRows(const gnomonics::SurveyResult &r, const std::vector<int> &rowOf, S
             break;
         case gnomonics::SurveyRowState::Outlier:
             out.declination[k] = FormatDeclination(row.declinationDeg);
-            out.rowNote[k] = kOutlierNote + fixed2(std::abs(row.deviationDeg)) + kFromMedian;
-            addNote(outliers, kOutlierRow + std::to_string(k + 1) + kOutlierBecause + fixed2(std::abs(row.deviationDeg))
-                                  + kOutlierLimit + fixed2(r.outlierLimitDeg) + kOutlierRule);
+            out.rowNote[k] = sheet::filled(kOutlierNote, {fixed2(std::abs(row.deviationDeg))});
+            addNote(outliers, sheet::filled(kOutlierRow, {std::to_string(k + 1), fixed2(std::abs(row.deviationDeg)),
+                                                          fixed2(r.outlierLimitDeg)}));
             break;
         case gnomonics::SurveyRowState::BelowHorizon:
             out.declination[k] = kImpossible;
@@ -412,8 +403,7 @@ sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome 
     page.add(70, y, kReportTitle);
     y += 2 * kStep;
     page.add(kLeft, y,
-             kReportPlace + form.latitude + kReportLongitude + form.longitude + kReportZone + form.zone
-                 + (form.summerTime ? kReportSummer : kReportNoSummer));
+             sheet::filled(form.summerTime ? kReportSummer : kReportNoSummer, {form.latitude, form.longitude, form.zone}));
     y += 2 * kStep;
     // Columns at fixed places, so the table reads straight in a proportional font.
     constexpr std::array<double, 7> kColumn{kLeft, kLeft + 8, kLeft + 30, kLeft + 50, kLeft + 68, kLeft + 90, kLeft + 113};
@@ -461,8 +451,7 @@ sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome 
     if (!outcome.inclination.empty()) {
         y += kStep;
         page.add(kLeft, y,
-                 kReportPlumb + trimmed(form.plumbLength) + kReportPlumbA + trimmed(form.plumbTop) + kReportPlumbB
-                     + trimmed(form.plumbBottom) + kReportMm);
+                 sheet::filled(kReportPlumb, {trimmed(form.plumbLength), trimmed(form.plumbTop), trimmed(form.plumbBottom)}));
         y += kStep;
         page.add(kLeft, y, kReportInclination + outcome.inclination + kDegree + ", " + outcome.inclinationSense);
     }
