@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -110,6 +111,27 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
         QTextStream(stderr) << message << Qt::endl;
 }
 
+// For tools/bench/bench_startup: with HORALO_QUIT_WHEN_SHOWN set, the program writes "shown" on
+// standard output once the main menu has painted for the first time, and quits.
+class QuitWhenShown : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            QMetaObject::invokeMethod(qApp, [] {
+                QTextStream(stdout) << "shown" << Qt::endl;
+                QCoreApplication::quit();
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool done_ = false;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -198,6 +220,8 @@ int main(int argc, char *argv[])
         return QCoreApplication::exec();
     }
     // Only the main menu is made at start; every other window is made when it is asked for.
-    shell::showWindow(shell::kMainMenu);
+    QWidget *menu = shell::showWindow(shell::kMainMenu);
+    if (menu && qEnvironmentVariableIsSet("HORALO_QUIT_WHEN_SHOWN"))
+        menu->installEventFilter(new QuitWhenShown(menu));
     return QCoreApplication::exec();
 }

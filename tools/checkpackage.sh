@@ -20,7 +20,7 @@ echo "== control"
 dpkg-deb --field "$deb" Package Version Architecture Section Maintainer Depends Recommends
 [ "$(dpkg-deb --field "$deb" Package)" = horalo ] || fail "package name is not horalo"
 depends=$(dpkg-deb --field "$deb" Depends)
-for lib in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins; do
+for lib in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins libcups2; do
     if [[ $depends == *"$lib"* ]]; then
         pass "depends on $lib"
     else

@@ -24,5 +24,5 @@ check() { # catalogue, folders...
     fi
 }
 check horalo_en src/sheet src/shell src/horizontal src/vertical app
-check quadrante_en src/designer src/drawing src/project src/gnomonics src/survey
+check quadrante_en src/designer src/drawing src/project src/gnomonics src/survey src/files
 exit $status

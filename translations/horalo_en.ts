@@ -1137,5 +1137,193 @@
         <source>Verticale: curve zodiacali e anniversario</source>
         <translation>Vertical: zodiac and anniversary curves</translation>
     </message>
+    <message>
+        <source>La latitudine non è un numero.</source>
+        <translation>The latitude is not a number.</translation>
+    </message>
+    <message>
+        <source>La longitudine non è un numero.</source>
+        <translation>The longitude is not a number.</translation>
+    </message>
+    <message>
+        <source>Il fuso non è un numero.</source>
+        <translation>The time zone is not a number.</translation>
+    </message>
+    <message>
+        <source>La declinazione non è un numero.</source>
+        <translation>The declination is not a number.</translation>
+    </message>
+    <message>
+        <source>L&apos;inclinazione non è un numero.</source>
+        <translation>The inclination is not a number.</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza del nodo non è un numero.</source>
+        <translation>The nodus height is not a number.</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza del nodo deve essere maggiore di zero.</source>
+        <translation>The nodus height must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>La lunghezza dello stilo non è un numero.</source>
+        <translation>The style length is not a number.</translation>
+    </message>
+    <message>
+        <source>La lunghezza dello stilo deve essere maggiore di zero.</source>
+        <translation>The style length must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>La declinazione del Sole di una linea diurna non è un numero.</source>
+        <translation>The Sun&apos;s declination of a date line is not a number.</translation>
+    </message>
+    <message>
+        <source>L&apos;ora non è un numero.</source>
+        <translation>The clock time is not a number.</translation>
+    </message>
+    <message>
+        <source>L&apos;ora deve essere compresa tra 0 e 24.</source>
+        <translation>The clock time must be between 0 and 24.</translation>
+    </message>
+    <message>
+        <source>Le misure della lastra non sono numeri.</source>
+        <translation>The plate&apos;s sizes are not numbers.</translation>
+    </message>
+    <message>
+        <source>Il passo di tracciamento delle linee diurne non è un numero.</source>
+        <translation>The tracing step of the date lines is not a number.</translation>
+    </message>
+    <message>
+        <source>Il passo di tracciamento delle linee diurne deve essere compreso tra 0,5 e 60 minuti.</source>
+        <translation>The tracing step of the date lines must be between 0.5 and 60 minutes.</translation>
+    </message>
+    <message>
+        <source>L&apos;angolo α non è un numero.</source>
+        <translation>The angle α is not a number.</translation>
+    </message>
+    <message>
+        <source>L&apos;angolo α deve essere compreso tra -90 e 90 gradi, esclusi.</source>
+        <translation>The angle α must be between -90 and 90 degrees, both excluded.</translation>
+    </message>
+    <message>
+        <source>La lunghezza L del filo a piombo non è un numero.</source>
+        <translation>The length L of the plumb line is not a number.</translation>
+    </message>
+    <message>
+        <source>La lunghezza L del filo a piombo deve essere maggiore di zero.</source>
+        <translation>The length L of the plumb line must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Le distanze a e b del filo a piombo dal muro non sono numeri.</source>
+        <translation>The distances a and b of the plumb line from the wall are not numbers.</translation>
+    </message>
+    <message>
+        <source>Le distanze a e b del filo a piombo dal muro non possono essere negative.</source>
+        <translation>The distances a and b of the plumb line from the wall cannot be negative.</translation>
+    </message>
+    <message>
+        <source>La latitudine deve essere compresa tra -89,99 e 89,99 gradi.</source>
+        <translation>The latitude must be between -89.99 and 89.99 degrees.</translation>
+    </message>
+    <message>
+        <source>la latitudine va da -89,99 a 89,99</source>
+        <translation>the latitude goes from -89.99 to 89.99</translation>
+    </message>
+    <message>
+        <source>La longitudine deve essere compresa tra -180 e 180 gradi.</source>
+        <translation>The longitude must be between -180 and 180 degrees.</translation>
+    </message>
+    <message>
+        <source>la longitudine va da -180 a 180</source>
+        <translation>the longitude goes from -180 to 180</translation>
+    </message>
+    <message>
+        <source>Il fuso deve essere compreso tra -12 e 14 ore.</source>
+        <translation>The time zone must be between -12 and 14 hours.</translation>
+    </message>
+    <message>
+        <source>il fuso va da -12 a 14 ore</source>
+        <translation>the time zone goes from -12 to 14 hours</translation>
+    </message>
+    <message>
+        <source>La declinazione deve essere compresa tra 0 e 180 gradi.</source>
+        <translation>The declination must be between 0 and 180 degrees.</translation>
+    </message>
+    <message>
+        <source>L&apos;inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).</source>
+        <translation>The inclination goes from -80 (plane facing the ground) to 90 (horizontal).</translation>
+    </message>
+    <message>
+        <source>Su un quadrante polare lo stilo non incontra il piano: indicare l&apos;altezza del nodo.</source>
+        <translation>On a polar dial the style never meets the plane: give the nodus height.</translation>
+    </message>
+    <message>
+        <source>Data inesistente o fuori dagli anni 1600-2400.</source>
+        <translation>No such date, or outside the years 1600-2400.</translation>
+    </message>
+    <message>
+        <source>Data inesistente.</source>
+        <translation>No such date.</translation>
+    </message>
+    <message>
+        <source>questa data non esiste</source>
+        <translation>no such date</translation>
+    </message>
+    <message>
+        <source>L&apos;anno deve essere compreso tra 1600 e 2400.</source>
+        <translation>The year must be between 1600 and 2400.</translation>
+    </message>
+    <message>
+        <source>l&apos;anno va dal 1600 al 2400</source>
+        <translation>the year goes from 1600 to 2400</translation>
+    </message>
+    <message>
+        <source>l&apos;ora va da 00:00:00 a 23:59:59</source>
+        <translation>the time goes from 00:00:00 to 23:59:59</translation>
+    </message>
+    <message>
+        <source>La lastra deve misurare almeno 10 mm per lato.</source>
+        <translation>The plate must measure at least 10 mm a side.</translation>
+    </message>
+    <message>
+        <source>l&apos;angolo va da -90 a 90, esclusi</source>
+        <translation>the angle goes from -90 to 90, both excluded</translation>
+    </message>
+    <message>
+        <source>L deve essere maggiore di 0</source>
+        <translation>L must be greater than 0</translation>
+    </message>
+    <message>
+        <source>a e b sono distanze dal muro, non negative</source>
+        <translation>a and b are distances from the wall, not negative</translation>
+    </message>
+    <message>
+        <source>Valore non numerico.</source>
+        <translation>Not a number.</translation>
+    </message>
+    <message>
+        <source>Deve essere maggiore di zero.</source>
+        <translation>Must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Valore fuori dall&apos;intervallo ammesso.</source>
+        <translation>Value outside the allowed range.</translation>
+    </message>
+    <message>
+        <source>Il passo delle linee di azimut non è un numero.</source>
+        <translation>The step of the azimuth lines is not a number.</translation>
+    </message>
+    <message>
+        <source>Il passo delle linee di azimut va da 1 a 90 gradi (0: nessuna linea).</source>
+        <translation>The step of the azimuth lines goes from 1 to 90 degrees (0: no lines).</translation>
+    </message>
+    <message>
+        <source>Il passo delle linee di altezza non è un numero.</source>
+        <translation>The step of the altitude lines is not a number.</translation>
+    </message>
+    <message>
+        <source>Il passo delle linee di altezza va da 1 a 90 gradi (0: nessuna linea).</source>
+        <translation>The step of the altitude lines goes from 1 to 90 degrees (0: no lines).</translation>
+    </message>
 </context>
 </TS>

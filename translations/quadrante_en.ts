@@ -8,6 +8,10 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>Semiasse minore M sin(latitudine) %1 mm (Nord-Sud), latitudine %2</source>
+        <translation>Semi-minor axis M sin(latitude) %1 mm (North-South), latitude %2</translation>
+    </message>
+    <message>
         <source>filo Est-Ovest a %1 mm</source>
         <translation>East-West wire at %1 mm</translation>
     </message>
@@ -22,14 +26,6 @@
     <message>
         <source>Quadrante analemmatico: semiasse maggiore M %1 mm (Est-Ovest)</source>
         <translation>Analemmatic dial: semi-major axis M %1 mm (East-West)</translation>
-    </message>
-    <message>
-        <source>Semiasse minore M sin(latitudine) %1 mm (Nord-Sud)</source>
-        <translation>Semi-minor axis M sin(latitude) %1 mm (North-South)</translation>
-    </message>
-    <message>
-        <source>, latitudine %1</source>
-        <translation>, latitude %1</translation>
     </message>
     <message>
         <source>Ore del fuso corrette per la longitudine; l&apos;equazione del tempo nella tabella</source>
@@ -88,14 +84,6 @@
         <translation>local mean time</translation>
     </message>
     <message>
-        <source>; con rifrazione (alba e tramonto col Sole 34′ sotto l&apos;orizzonte)</source>
-        <translation>; with refraction (sunrise and sunset with the Sun 34′ below the horizon)</translation>
-    </message>
-    <message>
-        <source>; senza rifrazione</source>
-        <translation>; without refraction</translation>
-    </message>
-    <message>
         <source>Azimut e altezza del Sole</source>
         <translation>Sun&apos;s azimuth and altitude</translation>
     </message>
@@ -110,10 +98,6 @@
     <message>
         <source>vere e quarti d&apos;ora</source>
         <translation>apparent with quarter hours</translation>
-    </message>
-    <message>
-        <source>medie locali (analemma </source>
-        <translation>local mean (analemma </translation>
     </message>
     <message>
         <source>temporarie</source>
@@ -736,14 +720,6 @@
         <translation>Dial </translation>
     </message>
     <message>
-        <source> (Sud)</source>
-        <translation> (South)</translation>
-    </message>
-    <message>
-        <source> (Nord)</source>
-        <translation> (North)</translation>
-    </message>
-    <message>
         <source> Est</source>
         <translation> East</translation>
     </message>
@@ -756,42 +732,6 @@
         <translation>Latitude </translation>
     </message>
     <message>
-        <source>  longitudine </source>
-        <translation>  longitude </translation>
-    </message>
-    <message>
-        <source> (Est positiva)</source>
-        <translation> (East positive)</translation>
-    </message>
-    <message>
-        <source>Fuso </source>
-        <translation>Time zone </translation>
-    </message>
-    <message>
-        <source>, ora legale</source>
-        <translation>, summer time</translation>
-    </message>
-    <message>
-        <source>, senza ora legale</source>
-        <translation>, no summer time</translation>
-    </message>
-    <message>
-        <source>Declinazione del piano </source>
-        <translation>Plane declination </translation>
-    </message>
-    <message>
-        <source>  inclinazione </source>
-        <translation>  inclination </translation>
-    </message>
-    <message>
-        <source>Lunghezza dello stilo </source>
-        <translation>Style length </translation>
-    </message>
-    <message>
-        <source>Altezza del nodo </source>
-        <translation>Nodus height </translation>
-    </message>
-    <message>
         <source>vere e mezze ore</source>
         <translation>apparent and half hours</translation>
     </message>
@@ -800,16 +740,8 @@
         <translation>apparent</translation>
     </message>
     <message>
-        <source>civili (analemma </source>
-        <translation>zone time (analemma </translation>
-    </message>
-    <message>
         <source>del mezzogiorno</source>
         <translation>at noon</translation>
-    </message>
-    <message>
-        <source>, anno </source>
-        <translation>, year </translation>
     </message>
     <message>
         <source>italiche</source>
@@ -818,10 +750,6 @@
     <message>
         <source>babiloniche</source>
         <translation>Babylonian</translation>
-    </message>
-    <message>
-        <source>Ore: </source>
-        <translation>Hours: </translation>
     </message>
     <message>
         <source>nessuna</source>
@@ -838,50 +766,6 @@
     <message>
         <source>primo del mese</source>
         <translation>first of the month</translation>
-    </message>
-    <message>
-        <source>Linee diurne: </source>
-        <translation>Date lines: </translation>
-    </message>
-    <message>
-        <source>Lastra </source>
-        <translation>Plate </translation>
-    </message>
-    <message>
-        <source> mm, piede dello gnomone F a </source>
-        <translation> mm, foot of the gnomon F </translation>
-    </message>
-    <message>
-        <source> mm da sinistra e </source>
-        <translation> mm from the left and </translation>
-    </message>
-    <message>
-        <source> mm dall&apos;alto</source>
-        <translation> mm from the top</translation>
-    </message>
-    <message>
-        <source>Elevazione dello stilo </source>
-        <translation>Style elevation </translation>
-    </message>
-    <message>
-        <source>Angolo della sustilare </source>
-        <translation>Substyle angle </translation>
-    </message>
-    <message>
-        <source>Differenza di longitudine </source>
-        <translation>Longitude difference </translation>
-    </message>
-    <message>
-        <source>  altezza del nodo </source>
-        <translation>  nodus height </translation>
-    </message>
-    <message>
-        <source>Centro del quadrante O (radice dello stilo) a x </source>
-        <translation>Dial centre O (root of the style) at x </translation>
-    </message>
-    <message>
-        <source> mm da F</source>
-        <translation> mm from F</translation>
     </message>
     <message>
         <source>Quadrante polare: lo stilo è parallelo al piano, senza centro</source>
@@ -924,68 +808,8 @@
         <translation>Up</translation>
     </message>
     <message>
-        <source>Impossibile scrivere nella cartella di «</source>
-        <translation>Cannot write in the folder of “</translation>
-    </message>
-    <message>
-        <source>Scrittura di «</source>
-        <translation>Writing “</translation>
-    </message>
-    <message>
-        <source>» non riuscita (disco pieno?).</source>
-        <translation>” failed (disk full?).</translation>
-    </message>
-    <message>
-        <source>Impossibile sostituire «</source>
-        <translation>Cannot replace “</translation>
-    </message>
-    <message>
         <source>Nessun nome di file.</source>
         <translation>No file name.</translation>
-    </message>
-    <message>
-        <source>La sezione </source>
-        <translation>The section </translation>
-    </message>
-    <message>
-        <source> deve essere un oggetto JSON.</source>
-        <translation> must be a JSON object.</translation>
-    </message>
-    <message>
-        <source>Il valore di </source>
-        <translation>The value of </translation>
-    </message>
-    <message>
-        <source> deve essere un numero.</source>
-        <translation> must be a number.</translation>
-    </message>
-    <message>
-        <source>) è fuori dall&apos;intervallo </source>
-        <translation>) is outside the range </translation>
-    </message>
-    <message>
-        <source>) deve essere maggiore di </source>
-        <translation>) must be greater than </translation>
-    </message>
-    <message>
-        <source>da </source>
-        <translation>from </translation>
-    </message>
-    <message>
-        <source> e al massimo </source>
-        <translation> and at most </translation>
-    </message>
-    <message>
-        <source> a </source>
-        <translation> to </translation>
-    </message>
-    <message>
-        <source> deve essere true o false.</source>
-        <translation> must be true or false.</translation>
-    </message>
-    <message>
-        <source> deve essere un testo.</source>
-        <translation> must be a text.</translation>
     </message>
     <message>
         <source>Il file non è un progetto di Horalo: manca l&apos;oggetto JSON principale.</source>
@@ -1000,22 +824,6 @@
         <translation>The value of “versione” must be a whole number.</translation>
     </message>
     <message>
-        <source>Il progetto è stato scritto da una versione più recente di Horalo (versione </source>
-        <translation>The project was written by a newer version of Horalo (version </translation>
-    </message>
-    <message>
-        <source>); questa versione legge fino alla versione </source>
-        <translation>); this version reads up to version </translation>
-    </message>
-    <message>
-        <source>Il valore di «versione» (</source>
-        <translation>The value of “versione” (</translation>
-    </message>
-    <message>
-        <source>) non è valido.</source>
-        <translation>) is not valid.</translation>
-    </message>
-    <message>
         <source>La sezione «gnomone» deve dare «altezza_mm» oppure «stilo_mm», non entrambi.</source>
         <translation>The section “gnomone” must give “altezza_mm” or “stilo_mm”, not both.</translation>
     </message>
@@ -1028,14 +836,6 @@
         <translation>The value of “ore.anno” must be a whole number.</translation>
     </message>
     <message>
-        <source>Il valore di «ore.anno» (</source>
-        <translation>The value of “ore.anno” (</translation>
-    </message>
-    <message>
-        <source>) è fuori dall&apos;intervallo da </source>
-        <translation>) is outside the range from </translation>
-    </message>
-    <message>
         <source>Il valore di «date.giorni» deve essere un elenco di date &quot;gg/mm/aaaa&quot;.</source>
         <translation>The value of “date.giorni” must be a list of dates "dd/mm/yyyy".</translation>
     </message>
@@ -1044,20 +844,8 @@
         <translation>Every item of “date.giorni” must be a date "dd/mm/yyyy".</translation>
     </message>
     <message>
-        <source>La data «</source>
-        <translation>The date “</translation>
-    </message>
-    <message>
-        <source>» in «date.giorni» non esiste o è fuori dagli anni </source>
-        <translation>” in “date.giorni” does not exist or is outside the years </translation>
-    </message>
-    <message>
         <source>Il file è vuoto.</source>
         <translation>The file is empty.</translation>
-    </message>
-    <message>
-        <source>Il file è troncato o non è JSON valido (al carattere </source>
-        <translation>The file is truncated or not valid JSON (at character </translation>
     </message>
     <message>
         <source>Il file contiene valori di tipo inatteso.</source>
@@ -1066,22 +854,6 @@
     <message>
         <source>Impossibile aprire il file «</source>
         <translation>Cannot open the file “</translation>
-    </message>
-    <message>
-        <source>Valore non numerico.</source>
-        <translation>Not a number.</translation>
-    </message>
-    <message>
-        <source>Deve essere maggiore di zero.</source>
-        <translation>Must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Su un quadrante polare lo stilo non incontra il piano: indicare l&apos;altezza del nodo.</source>
-        <translation>On a polar dial the style never meets the plane: give the nodus height.</translation>
-    </message>
-    <message>
-        <source>Data inesistente.</source>
-        <translation>No such date.</translation>
     </message>
     <message>
         <source>La latitudine deve essere compresa tra -89,99 e 89,99 gradi.</source>
@@ -1098,26 +870,6 @@
     <message>
         <source>L&apos;inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale).</source>
         <translation>The inclination goes from -80 (plane facing the ground) to 90 (horizontal).</translation>
-    </message>
-    <message>
-        <source>L&apos;anno deve essere compreso tra 1600 e 2400.</source>
-        <translation>The year must be between 1600 and 2400.</translation>
-    </message>
-    <message>
-        <source>Data inesistente o fuori dagli anni 1600-2400.</source>
-        <translation>No such date, or outside the years 1600-2400.</translation>
-    </message>
-    <message>
-        <source>La lastra deve misurare almeno 10 mm per lato.</source>
-        <translation>The plate must measure at least 10 mm a side.</translation>
-    </message>
-    <message>
-        <source>Valore fuori dall&apos;intervallo ammesso.</source>
-        <translation>Value outside the allowed range.</translation>
-    </message>
-    <message>
-        <source>» non esiste o è fuori dagli anni 1600-2400.</source>
-        <translation>” does not exist or is outside the years 1600-2400.</translation>
     </message>
     <message>
         <source>Sustilare</source>
@@ -1432,18 +1184,6 @@
         <translation>not a number</translation>
     </message>
     <message>
-        <source>la latitudine va da -89,99 a 89,99</source>
-        <translation>the latitude goes from -89.99 to 89.99</translation>
-    </message>
-    <message>
-        <source>la longitudine va da -180 a 180</source>
-        <translation>the longitude goes from -180 to 180</translation>
-    </message>
-    <message>
-        <source>il fuso va da -12 a 14 ore</source>
-        <translation>the time zone goes from -12 to 14 hours</translation>
-    </message>
-    <message>
         <source>data: </source>
         <translation>date: </translation>
     </message>
@@ -1460,24 +1200,8 @@
         <translation>write dd/mm/yyyy</translation>
     </message>
     <message>
-        <source>questa data non esiste</source>
-        <translation>no such date</translation>
-    </message>
-    <message>
-        <source>l&apos;anno va dal 1600 al 2400</source>
-        <translation>the year goes from 1600 to 2400</translation>
-    </message>
-    <message>
         <source>scrivere hh:mm:ss</source>
         <translation>write hh:mm:ss</translation>
-    </message>
-    <message>
-        <source>l&apos;ora va da 00:00:00 a 23:59:59</source>
-        <translation>the time goes from 00:00:00 to 23:59:59</translation>
-    </message>
-    <message>
-        <source>l&apos;angolo va da -90 a 90, esclusi</source>
-        <translation>the angle goes from -90 to 90, both excluded</translation>
     </message>
     <message>
         <source>riga ignorata: manca </source>
@@ -1504,44 +1228,12 @@
         <translation>impossible: Sun behind the wall (wrong time?)</translation>
     </message>
     <message>
-        <source>scartata: dista </source>
-        <translation>discarded: </translation>
-    </message>
-    <message>
-        <source>° dalla mediana</source>
-        <translation>° from the median</translation>
-    </message>
-    <message>
-        <source>Riga </source>
-        <translation>Row </translation>
-    </message>
-    <message>
-        <source> scartata: dista </source>
-        <translation> discarded: </translation>
-    </message>
-    <message>
-        <source>° dalla mediana, oltre il limite di </source>
-        <translation>° from the median, beyond the limit of </translation>
-    </message>
-    <message>
-        <source>° (3 volte la deviazione mediana, almeno 0,1°)</source>
-        <translation>° (3 times the median deviation, at least 0.1°)</translation>
-    </message>
-    <message>
         <source>nessuna osservazione valida</source>
         <translation>no valid observation</translation>
     </message>
     <message>
         <source>una sola osservazione: nessuno scarto</source>
         <translation>a single observation: no spread</translation>
-    </message>
-    <message>
-        <source>L deve essere maggiore di 0</source>
-        <translation>L must be greater than 0</translation>
-    </message>
-    <message>
-        <source>a e b sono distanze dal muro, non negative</source>
-        <translation>a and b are distances from the wall, not negative</translation>
     </message>
     <message>
         <source>per l&apos;inclinazione servono L, a e b</source>
@@ -1564,22 +1256,6 @@
         <translation>WALL SURVEY</translation>
     </message>
     <message>
-        <source>°   Longitudine </source>
-        <translation>°   Longitude </translation>
-    </message>
-    <message>
-        <source>°   Fuso </source>
-        <translation>°   Time zone </translation>
-    </message>
-    <message>
-        <source> h   ora legale</source>
-        <translation> h   summer time</translation>
-    </message>
-    <message>
-        <source> h   ora solare</source>
-        <translation> h   standard time</translation>
-    </message>
-    <message>
         <source>Azimut del Sole da Sud, positivo verso Ovest; declinazione D = azimut - alfa.</source>
         <translation>Sun azimuth from South, positive towards West; declination D = azimuth - alpha.</translation>
     </message>
@@ -1594,22 +1270,6 @@
     <message>
         <source>Precisione attesa della media: </source>
         <translation>Expected accuracy of the mean: </translation>
-    </message>
-    <message>
-        <source>Filo a piombo: L = </source>
-        <translation>Plumb line: L = </translation>
-    </message>
-    <message>
-        <source> mm, a = </source>
-        <translation> mm, a = </translation>
-    </message>
-    <message>
-        <source> mm, b = </source>
-        <translation> mm, b = </translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
     </message>
     <message>
         <source>Inclinazione: </source>
@@ -1686,22 +1346,6 @@
     <message>
         <source>Non disegnate (Sole sotto l&apos;orizzonte o ombra oltre il limite): </source>
         <translation>Not drawn (Sun below the horizon or shadow beyond the limit): </translation>
-    </message>
-    <message>
-        <source> dalla meridiana (+ verso il pomeriggio)</source>
-        <translation> from the noon line (+ towards the afternoon)</translation>
-    </message>
-    <message>
-        <source> dalla verticale (+ verso il pomeriggio)</source>
-        <translation> from the vertical (+ towards the afternoon)</translation>
-    </message>
-    <message>
-        <source> (+ a Ovest)</source>
-        <translation> (+ to the West)</translation>
-    </message>
-    <message>
-        <source> (fuori dalla lastra)</source>
-        <translation> (off the plate)</translation>
     </message>
     <message>
         <source> Il piede dello gnomone F è fuori dalla lastra.</source>
@@ -1842,14 +1486,6 @@
     <message>
         <source>Il file %1 è troppo grande per un progetto (più di 1 MB).</source>
         <translation>The file %1 is too large for a project (over 1 MB).</translation>
-    </message>
-    <message>
-        <source>, y </source>
-        <translation>, y </translation>
-    </message>
-    <message>
-        <source>  stilo O-nodo </source>
-        <translation>  style O-nodus </translation>
     </message>
     <message>
         <source>Ombra</source>
@@ -1994,6 +1630,170 @@
     <message>
         <source>Scrivere l&apos;ora come hh:mm, da 00:00 a 23:59.</source>
         <translation>Write the time as hh:mm, from 00:00 to 23:59.</translation>
+    </message>
+    <message>
+        <source>La sezione %1 deve essere un oggetto JSON.</source>
+        <translation>The section %1 must be a JSON object.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 deve essere un numero.</source>
+        <translation>The value of %1 must be a number.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 (%2) deve essere maggiore di %3 e al massimo %4.</source>
+        <translation>The value of %1 (%2) must be greater than %3 and at most %4.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 (%2) è fuori dall&apos;intervallo da %3 a %4.</source>
+        <translation>The value of %1 (%2) is outside the range from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 deve essere true o false.</source>
+        <translation>The value of %1 must be true or false.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 deve essere un testo.</source>
+        <translation>The value of %1 must be a text.</translation>
+    </message>
+    <message>
+        <source>Il progetto è stato scritto da una versione più recente di Horalo (versione %1); questa versione legge fino alla versione %2.</source>
+        <translation>The project was written by a newer version of Horalo (version %1); this version reads up to version %2.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 (%2) non è valido.</source>
+        <translation>The value of %1 (%2) is not valid.</translation>
+    </message>
+    <message>
+        <source>La data «%1» in «date.giorni» non esiste o è fuori dagli anni %2-%3.</source>
+        <translation>The date “%1” in “date.giorni” does not exist or is outside the years %2-%3.</translation>
+    </message>
+    <message>
+        <source>Il file è troncato o non è JSON valido (al carattere %1).</source>
+        <translation>The file is truncated or not valid JSON (at character %1).</translation>
+    </message>
+    <message>
+        <source>La data «%1» non esiste o è fuori dagli anni 1600-2400.</source>
+        <translation>The date “%1” does not exist or is outside the years 1600-2400.</translation>
+    </message>
+    <message>
+        <source>civili (analemma %1, anno %2)</source>
+        <translation>zone time (analemma %1, year %2)</translation>
+    </message>
+    <message>
+        <source>Declinazione del piano %1 (Sud)  inclinazione %2</source>
+        <translation>Plane declination %1 (South)  inclination %2</translation>
+    </message>
+    <message>
+        <source>Declinazione del piano %1 (Nord)  inclinazione %2</source>
+        <translation>Plane declination %1 (North)  inclination %2</translation>
+    </message>
+    <message>
+        <source>Declinazione del piano %1 Est  inclinazione %2</source>
+        <translation>Plane declination %1 East  inclination %2</translation>
+    </message>
+    <message>
+        <source>Declinazione del piano %1 Ovest  inclinazione %2</source>
+        <translation>Plane declination %1 West  inclination %2</translation>
+    </message>
+    <message>
+        <source>Latitudine %1  longitudine %2 (Est positiva)</source>
+        <translation>Latitude %1  longitude %2 (East positive)</translation>
+    </message>
+    <message>
+        <source>Fuso %1 h, ora legale</source>
+        <translation>Time zone %1 h, summer time</translation>
+    </message>
+    <message>
+        <source>Fuso %1 h, senza ora legale</source>
+        <translation>Time zone %1 h, no summer time</translation>
+    </message>
+    <message>
+        <source>Lunghezza dello stilo %1 mm</source>
+        <translation>Style length %1 mm</translation>
+    </message>
+    <message>
+        <source>Altezza del nodo %1 mm</source>
+        <translation>Nodus height %1 mm</translation>
+    </message>
+    <message>
+        <source>Linee diurne: %1</source>
+        <translation>Date lines: %1</translation>
+    </message>
+    <message>
+        <source>Lastra %1 × %2 mm, piede dello gnomone F a %3 mm da sinistra e %4 mm dall&apos;alto</source>
+        <translation>Plate %1 × %2 mm, foot of the gnomon F %3 mm from the left and %4 mm from the top</translation>
+    </message>
+    <message>
+        <source>Lastra %1 × %2 mm, piede dello gnomone F a %3 mm da sinistra e %4 mm dall&apos;alto (fuori dalla lastra)</source>
+        <translation>Plate %1 × %2 mm, foot of the gnomon F %3 mm from the left and %4 mm from the top (off the plate)</translation>
+    </message>
+    <message>
+        <source>Elevazione dello stilo %1  altezza del nodo %2 mm  stilo O-nodo %3 mm</source>
+        <translation>Style elevation %1  nodus height %2 mm  style O-nodus %3 mm</translation>
+    </message>
+    <message>
+        <source>Elevazione dello stilo %1  altezza del nodo %2 mm</source>
+        <translation>Style elevation %1  nodus height %2 mm</translation>
+    </message>
+    <message>
+        <source>Angolo della sustilare %1 dalla verticale (+ verso il pomeriggio)</source>
+        <translation>Substyle angle %1 from the vertical (+ towards the afternoon)</translation>
+    </message>
+    <message>
+        <source>Angolo della sustilare %1 dalla meridiana (+ verso il pomeriggio)</source>
+        <translation>Substyle angle %1 from the noon line (+ towards the afternoon)</translation>
+    </message>
+    <message>
+        <source>Differenza di longitudine %1 (+ a Ovest)</source>
+        <translation>Longitude difference %1 (+ to the West)</translation>
+    </message>
+    <message>
+        <source>Centro del quadrante O (radice dello stilo) a x %1, y %2 mm da F</source>
+        <translation>Dial centre O (root of the style) at x %1, y %2 mm from F</translation>
+    </message>
+    <message>
+        <source>medie locali (analemma %1, anno %2)</source>
+        <translation>local mean (analemma %1, year %2)</translation>
+    </message>
+    <message>
+        <source>Ore: %1; con rifrazione (alba e tramonto col Sole 34′ sotto l&apos;orizzonte)</source>
+        <translation>Hours: %1; with refraction (sunrise and sunset with the Sun 34′ below the horizon)</translation>
+    </message>
+    <message>
+        <source>Ore: %1; senza rifrazione</source>
+        <translation>Hours: %1; without refraction</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere nella cartella di «%1».</source>
+        <translation>Cannot write in the folder of “%1”.</translation>
+    </message>
+    <message>
+        <source>Scrittura di «%1» non riuscita (disco pieno?).</source>
+        <translation>Writing “%1” failed (disk full?).</translation>
+    </message>
+    <message>
+        <source>Impossibile sostituire «%1».</source>
+        <translation>Cannot replace “%1”.</translation>
+    </message>
+    <message>
+        <source>scartata: dista %1° dalla mediana</source>
+        <translation>discarded: %1° from the median</translation>
+    </message>
+    <message>
+        <source>Riga %1 scartata: dista %2° dalla mediana, oltre il limite di %3° (3 volte la deviazione mediana, almeno 0,1°)</source>
+        <translation>Row %1 discarded: %2° from the median, beyond the limit of %3° (3 times the median deviation, at least 0.1°)</translation>
+    </message>
+    <message>
+        <source>Latitudine %1°   Longitudine %2°   Fuso %3 h   ora legale</source>
+        <translation>Latitude %1°   Longitude %2°   Time zone %3 h   summer time</translation>
+    </message>
+    <message>
+        <source>Latitudine %1°   Longitudine %2°   Fuso %3 h   ora solare</source>
+        <translation>Latitude %1°   Longitude %2°   Time zone %3 h   standard time</translation>
+    </message>
+    <message>
+        <source>Filo a piombo: L = %1 mm, a = %2 mm, b = %3 mm</source>
+        <translation>Plumb line: L = %1 mm, a = %2 mm, b = %3 mm</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "project/fieldlimits.h"
 #include "drawing/qt/drawingexport.h"
 #include "sheet/numbers.h"
+#include "sheet/refusaltext.h"
 #include "sheet/qt/uitext.h"
 
 #include <QFile>
@@ -36,7 +37,7 @@ DesignedDial DesignDial(const project::Project &p)
     out.lines = gnomonics::BuildDialLines(design.design);
     if (!out.lines.status.ok()) {
         out.key = QString::fromStdString(project::FieldAtFault(out.lines.status.field, p));
-        out.message = QString::fromStdString(project::RefusalText(out.lines.status));
+        out.message = QString::fromStdString(sheet::RefusalText(out.lines.status));
         return out;
     }
     out.sketch = drawing::BuildDialSketch(out.lines, {p.placeName, false, {}, {}, p.gridMm, p.motto});

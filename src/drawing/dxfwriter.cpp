@@ -16,9 +16,6 @@ namespace drawing {
 
 namespace {
 
-// A marked text in the program's language.
-std::string say(const char *italian) { return sheet::translated(italian); }
-
 // AutoCAD colour index of each layer (the screen colours, as near as the 255 indices allow).
 int layerAci(Layer layer)
 {
@@ -219,7 +216,7 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
         std::unique_ptr<DL_WriterA> dw(dxf.out(temp.c_str(), DL_Codes::AC1009));
         if (!dw || dw->openFailed()) {
             std::remove(temp.c_str());
-            return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «")) + path + "».");
+            return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «%1»."), {path}));
         }
         writeHeader(dxf, *dw, sketch);
         writeTables(dxf, *dw);
@@ -231,7 +228,7 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
     }
     if (!endsWithEof(temp)) {
         std::remove(temp.c_str());
-        return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
+        return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita (disco pieno?)."), {path}));
     }
     std::string why;
     if (!files::MoveIntoPlace(temp, path, &why))

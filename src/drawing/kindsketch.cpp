@@ -17,13 +17,7 @@ using gnomonics::MarkKind;
 
 std::string say(const char *italian) { return sheet::translated(italian); }
 
-std::string sayWith(const char *italian, const std::string &arg)
-{
-    std::string s = say(italian);
-    if (const auto at = s.find("%1"); at != std::string::npos)
-        s.replace(at, 2, arg);
-    return s;
-}
+std::string sayWith(const char *italian, const std::string &arg) { return sheet::translatedWith(italian, {arg}); }
 
 // A line from a to b kept to the plate (both ends on it, or nothing).
 void addSegment(DialSketch &sketch, Pt a, Pt b, Layer layer)

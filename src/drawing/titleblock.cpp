@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace drawing {
 
 namespace {
 
 std::string say(const char *italian) { return sheet::translated(italian); }
+std::string say(const char *italian, const std::vector<std::string> &args) { return sheet::translatedWith(italian, args); }
 
 // The block's lines one under the other; while muted, lines asked for are left out.
 struct BlockWriter {
@@ -39,15 +41,6 @@ struct BlockWriter {
 
 void add(std::string &s, const std::string &t) { s += (s.empty() ? "" : ", ") + t; }
 
-// A marked sentence in the program's language with its %1 filled in.
-std::string sayWith(const char *italian, const std::string &arg)
-{
-    std::string s = say(italian);
-    if (const auto at = s.find("%1"); at != std::string::npos)
-        s.replace(at, 2, arg);
-    return s;
-}
-
 std::string hoursText(const gnomonics::DialSpec &design)
 {
     std::string hours;
@@ -57,10 +50,12 @@ std::string hoursText(const gnomonics::DialSpec &design)
                                              : say(QT_TRANSLATE_NOOP("horalo", "vere")));
     const bool localMean = design.hours.clockKind == gnomonics::ClockKind::LocalMean;
     if (design.hours.clock)
-        add(hours, (localMean ? say(QT_TRANSLATE_NOOP("horalo", "medie locali (analemma ")) : say(QT_TRANSLATE_NOOP("horalo", "civili (analemma "))) +
-                       (design.hours.analemma == gnomonics::AnalemmaMode::Whole ? say(QT_TRANSLATE_NOOP("horalo", "intero"))
-                        : design.hours.analemma == gnomonics::AnalemmaMode::Halves ? say(QT_TRANSLATE_NOOP("horalo", "a metà")) : say(QT_TRANSLATE_NOOP("horalo", "del mezzogiorno"))) +
-                       say(QT_TRANSLATE_NOOP("horalo", ", anno ")) + std::to_string(design.year) + ")");
+        add(hours, say(localMean ? QT_TRANSLATE_NOOP("horalo", "medie locali (analemma %1, anno %2)")
+                                 : QT_TRANSLATE_NOOP("horalo", "civili (analemma %1, anno %2)"),
+                       {design.hours.analemma == gnomonics::AnalemmaMode::Whole    ? say(QT_TRANSLATE_NOOP("horalo", "intero"))
+                        : design.hours.analemma == gnomonics::AnalemmaMode::Halves ? say(QT_TRANSLATE_NOOP("horalo", "a metà"))
+                                                                                   : say(QT_TRANSLATE_NOOP("horalo", "del mezzogiorno")),
+                        std::to_string(design.year)}));
     if (design.hours.italic)
         add(hours, say(QT_TRANSLATE_NOOP("horalo", "italiche")));
     if (design.hours.babylonian)
@@ -91,47 +86,53 @@ void writeInputs(BlockWriter &block, const gnomonics::DialLines &dial)
     const auto &clip = design.plate;
     const auto &place = design.place;
     const double d = design.declinationDeg;
-    std::string side = std::abs(d) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Sud)")) : std::abs(std::abs(d) - 180) < 1e-9 ? say(QT_TRANSLATE_NOOP("horalo", " (Nord)"))
-                                                      : (d < 0 ? say(QT_TRANSLATE_NOOP("horalo", " Est")) : say(QT_TRANSLATE_NOOP("horalo", " Ovest")));
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Latitudine ")) + DegreesText(place.latitudeDeg, 4) + say(QT_TRANSLATE_NOOP("horalo", "  longitudine ")) + DegreesText(place.longitudeDeg, 4) +
-               say(QT_TRANSLATE_NOOP("horalo", " (Est positiva)")));
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Fuso ")) + DecimalShown(place.zoneHours, 2) + " h" + (place.summerTime ? say(QT_TRANSLATE_NOOP("horalo", ", ora legale")) : say(QT_TRANSLATE_NOOP("horalo", ", senza ora legale"))));
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Declinazione del piano ")) + DegreesText(std::abs(d), 2) + side + say(QT_TRANSLATE_NOOP("horalo", "  inclinazione ")) +
-               DegreesText(design.inclinationDeg, 2));
-    block.line(std::string(design.gnomon == gnomonics::GnomonSize::StyleLength ? say(QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo ")) : say(QT_TRANSLATE_NOOP("horalo", "Altezza del nodo "))) +
-               DecimalShown(design.gnomonMm, 1) + " mm");
+    const char *plane = std::abs(d) < 1e-9 ? QT_TRANSLATE_NOOP("horalo", "Declinazione del piano %1 (Sud)  inclinazione %2")
+                        : std::abs(std::abs(d) - 180) < 1e-9 ? QT_TRANSLATE_NOOP("horalo", "Declinazione del piano %1 (Nord)  inclinazione %2")
+                        : d < 0 ? QT_TRANSLATE_NOOP("horalo", "Declinazione del piano %1 Est  inclinazione %2")
+                                : QT_TRANSLATE_NOOP("horalo", "Declinazione del piano %1 Ovest  inclinazione %2");
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Latitudine %1  longitudine %2 (Est positiva)"),
+                   {DegreesText(place.latitudeDeg, 4), DegreesText(place.longitudeDeg, 4)}));
+    block.line(say(place.summerTime ? QT_TRANSLATE_NOOP("horalo", "Fuso %1 h, ora legale") : QT_TRANSLATE_NOOP("horalo", "Fuso %1 h, senza ora legale"),
+                   {DecimalShown(place.zoneHours, 2)}));
+    block.line(say(plane, {DegreesText(std::abs(d), 2), DegreesText(design.inclinationDeg, 2)}));
+    block.line(say(design.gnomon == gnomonics::GnomonSize::StyleLength ? QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo %1 mm")
+                                                                       : QT_TRANSLATE_NOOP("horalo", "Altezza del nodo %1 mm"),
+                   {DecimalShown(design.gnomonMm, 1)}));
     const std::string hours = hoursText(design);
     // Refraction moves every line a little: the block says whether it was reckoned.
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore: ")) + (hours.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : hours) +
-               (design.refraction ? say(QT_TRANSLATE_NOOP("horalo", "; con rifrazione (alba e tramonto col Sole 34′ sotto l'orizzonte)"))
-                                  : say(QT_TRANSLATE_NOOP("horalo", "; senza rifrazione"))));
+    block.line(say(design.refraction ? QT_TRANSLATE_NOOP("horalo", "Ore: %1; con rifrazione (alba e tramonto col Sole 34′ sotto l'orizzonte)")
+                                     : QT_TRANSLATE_NOOP("horalo", "Ore: %1; senza rifrazione"),
+                   {hours.empty() ? say(QT_TRANSLATE_NOOP("horalo", "nessuna")) : hours}));
     const std::string dates = datesText(design);
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: ")) + (dates.empty() ? (say(QT_TRANSLATE_NOOP("horalo", "nessuna"))) : dates));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: %1"), {dates.empty() ? say(QT_TRANSLATE_NOOP("horalo", "nessuna")) : dates}));
     if (design.sky.azimuthStepDeg > 0)
-        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Linee di azimut ogni %1 (dal Sud, + a Ovest)"), DegreesText(design.sky.azimuthStepDeg, 2)));
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee di azimut ogni %1 (dal Sud, + a Ovest)"), {DegreesText(design.sky.azimuthStepDeg, 2)}));
     if (design.sky.altitudeStepDeg > 0)
-        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Linee di altezza del Sole ogni %1"), DegreesText(design.sky.altitudeStepDeg, 2)));
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee di altezza del Sole ogni %1"), {DegreesText(design.sky.altitudeStepDeg, 2)}));
 
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Lastra ")) + DecimalShown(clip.rightMm - clip.leftMm, 0) + " × " + DecimalShown(clip.topMm - clip.bottomMm, 0) +
-               say(QT_TRANSLATE_NOOP("horalo", " mm, piede dello gnomone F a ")) + DecimalShown(-clip.leftMm, 0) + say(QT_TRANSLATE_NOOP("horalo", " mm da sinistra e ")) + DecimalShown(clip.topMm, 0) +
-               say(QT_TRANSLATE_NOOP("horalo", " mm dall'alto")) + (dial.footOnPlate ? "" : say(QT_TRANSLATE_NOOP("horalo", " (fuori dalla lastra)"))));
+    block.line(say(dial.footOnPlate
+                       ? QT_TRANSLATE_NOOP("horalo", "Lastra %1 × %2 mm, piede dello gnomone F a %3 mm da sinistra e %4 mm dall'alto")
+                       : QT_TRANSLATE_NOOP("horalo", "Lastra %1 × %2 mm, piede dello gnomone F a %3 mm da sinistra e %4 mm dall'alto (fuori dalla lastra)"),
+                   {DecimalShown(clip.rightMm - clip.leftMm, 0), DecimalShown(clip.topMm - clip.bottomMm, 0),
+                    DecimalShown(-clip.leftMm, 0), DecimalShown(clip.topMm, 0)}));
 }
 
 // What the maker sets the style by: its elevation and lengths, the substyle, O, the scale.
 void writeConstruction(BlockWriter &block, const gnomonics::DialPlane &plane)
 {
     // The signs of the two angles are this program's conventions; the block says them.
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo ")) + DegreesText(plane.styleHeightDeg, 2) + say(QT_TRANSLATE_NOOP("horalo", "  altezza del nodo ")) +
-               DecimalShown(plane.nodusHeightMm, 1) + " mm" +
-               (plane.hasCentre ? say(QT_TRANSLATE_NOOP("horalo", "  stilo O-nodo ")) + DecimalShown(plane.styleLengthMm, 1) + " mm" : ""));
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare ")) + DegreesText(plane.substyleAngleDeg, 2) +
-               (plane.substyleFromVertical ? say(QT_TRANSLATE_NOOP("horalo", " dalla verticale (+ verso il pomeriggio)"))
-                                           : say(QT_TRANSLATE_NOOP("horalo", " dalla meridiana (+ verso il pomeriggio)"))));
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine ")) + DegreesText(plane.longitudeDifferenceDeg, 2) +
-               say(QT_TRANSLATE_NOOP("horalo", " (+ a Ovest)")));
+    block.line(plane.hasCentre ? say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo %1  altezza del nodo %2 mm  stilo O-nodo %3 mm"),
+                                     {DegreesText(plane.styleHeightDeg, 2), DecimalShown(plane.nodusHeightMm, 1),
+                                      DecimalShown(plane.styleLengthMm, 1)})
+                               : say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo %1  altezza del nodo %2 mm"),
+                                     {DegreesText(plane.styleHeightDeg, 2), DecimalShown(plane.nodusHeightMm, 1)}));
+    block.line(say(plane.substyleFromVertical ? QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare %1 dalla verticale (+ verso il pomeriggio)")
+                                              : QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare %1 dalla meridiana (+ verso il pomeriggio)"),
+                   {DegreesText(plane.substyleAngleDeg, 2)}));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine %1 (+ a Ovest)"), {DegreesText(plane.longitudeDifferenceDeg, 2)}));
     if (plane.hasCentre)
-        block.line(say(QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O (radice dello stilo) a x ")) + DecimalShown(plane.centre.xMm, 1) + say(QT_TRANSLATE_NOOP("horalo", ", y ")) + DecimalShown(plane.centre.yMm, 1) +
-                   say(QT_TRANSLATE_NOOP("horalo", " mm da F")));
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O (radice dello stilo) a x %1, y %2 mm da F"),
+                       {DecimalShown(plane.centre.xMm, 1), DecimalShown(plane.centre.yMm, 1)}));
     else
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Quadrante polare: lo stilo è parallelo al piano, senza centro")));
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm dal piede dello gnomone F (x a destra, y in alto)")));
@@ -142,9 +143,9 @@ void writeAnalemmatic(BlockWriter &block, const gnomonics::DialSpec &design)
 {
     const double m = design.analemmatic.semiAxisMm;
     const double minor = m * std::abs(std::sin(design.place.latitudeDeg * std::numbers::pi / 180.0));
-    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Quadrante analemmatico: semiasse maggiore M %1 mm (Est-Ovest)"), DecimalShown(m, 1)));
-    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Semiasse minore M sin(latitudine) %1 mm (Nord-Sud)"), DecimalShown(minor, 1)) +
-               sayWith(QT_TRANSLATE_NOOP("horalo", ", latitudine %1"), DegreesText(design.place.latitudeDeg, 4)));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Quadrante analemmatico: semiasse maggiore M %1 mm (Est-Ovest)"), {DecimalShown(m, 1)}));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Semiasse minore M sin(latitudine) %1 mm (Nord-Sud), latitudine %2"),
+                   {DecimalShown(minor, 1), DegreesText(design.place.latitudeDeg, 4)}));
     block.line(design.hours.clock ? say(QT_TRANSLATE_NOOP("horalo", "Ore del fuso corrette per la longitudine; l'equazione del tempo nella tabella"))
                                   : say(QT_TRANSLATE_NOOP("horalo", "Ore vere locali")));
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Chi fa da gnomone sta diritto sulla data del giorno; misure in mm dal centro dell'ellisse (x a Est, y a Nord)")));
@@ -156,15 +157,15 @@ void writeBifilar(BlockWriter &block, const gnomonics::DialSpec &design, const g
 {
     const double a = design.bifilar.eastWestMm, b = design.bifilar.northSouthMm;
     const double sinPhi = std::abs(std::sin(design.place.latitudeDeg * std::numbers::pi / 180.0));
-    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Quadrante bifilare: filo Est-Ovest a %1 mm sopra la linea per F"), DecimalShown(a, 1)));
-    block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "filo Nord-Sud a %1 mm sopra la linea per F"), DecimalShown(b, 1)));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "Quadrante bifilare: filo Est-Ovest a %1 mm sopra la linea per F"), {DecimalShown(a, 1)}));
+    block.line(say(QT_TRANSLATE_NOOP("horalo", "filo Nord-Sud a %1 mm sopra la linea per F"), {DecimalShown(b, 1)}));
     if (plane.hasCentre)
-        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Le linee orarie si incontrano in x 0, y %1 mm da F"), DecimalShown(plane.centre.yMm, 1)));
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Le linee orarie si incontrano in x 0, y %1 mm da F"), {DecimalShown(plane.centre.yMm, 1)}));
     const double even = a / sinPhi;
     if (std::abs(b - even) < 0.05)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Con b = a / sin(latitudine) le ore sono equidistanti, 15° l'una dall'altra")));
     else
-        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Per ore equidistanti di 15°: filo Nord-Sud a %1 mm (b = a / sin(latitudine))"), DecimalShown(even, 1)));
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Per ore equidistanti di 15°: filo Nord-Sud a %1 mm (b = a / sin(latitudine))"), {DecimalShown(even, 1)}));
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Scala 1:1, misure in mm da F (x a Est, y a Nord)")));
 }
 
@@ -214,8 +215,7 @@ Piece TitleBlockPiece(const gnomonics::DialLines &dial, const std::string &headi
     case gnomonics::DialKind::Analemmatic: writeAnalemmatic(block, dial.design); break;
     case gnomonics::DialKind::Bifilar: writeBifilar(block, dial.design, dial.plane); break;
     case gnomonics::DialKind::DarkRoom:
-        block.line(sayWith(QT_TRANSLATE_NOOP("horalo", "Meridiana a camera oscura: foro di %1 mm di diametro, il centro del foro è il nodo"),
-                           DecimalShown(dial.design.darkRoom.holeMm, 1)));
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Meridiana a camera oscura: foro di %1 mm di diametro, il centro del foro è il nodo"), {DecimalShown(dial.design.darkRoom.holeMm, 1)}));
         writeConstruction(block, dial.plane);
         break;
     case gnomonics::DialKind::Plane: writeConstruction(block, dial.plane); break;

@@ -64,21 +64,21 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
     const std::string temp = TemporaryPathBeside(path);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
-        return fail(say(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «")) + path + "».");
+        return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «%1»."), {path}));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n <= 0) {
             ::close(fd);
             std::remove(temp.c_str());
-            return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
+            return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita (disco pieno?)."), {path}));
         }
         done += static_cast<std::size_t>(n);
     }
     // The data must be on the disk before the new name points at it.
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
         std::remove(temp.c_str());
-        return fail(say(QT_TRANSLATE_NOOP("horalo", "Scrittura di «")) + path + say(QT_TRANSLATE_NOOP("horalo", "» non riuscita (disco pieno?).")));
+        return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita (disco pieno?)."), {path}));
     }
     return MoveIntoPlace(temp, path, error);
 }
@@ -91,7 +91,7 @@ bool MoveIntoPlace(const std::string &temp, const std::string &path, std::string
         return true;
     std::remove(temp.c_str());
     if (error)
-        *error = say(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «")) + path + "».";
+        *error = sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «%1»."), {path});
     return false;
 }
 

@@ -11,8 +11,6 @@ namespace {
 constexpr double kRad = std::numbers::pi / 180.0;
 constexpr double kDeg = 180.0 / std::numbers::pi;
 
-SurveyStatus refuse(SurveyField field, RefusalReason reason, int row = -1) { return {reason, field, row}; }
-
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -109,39 +107,39 @@ double NormaliseDeg(double angleDeg)
     return a;
 }
 
-SurveyStatus CheckSurveyPlace(const Place &place)
+EngineStatus CheckSurveyPlace(const Place &place)
 {
     if (!std::isfinite(place.latitudeDeg))
-        return refuse(SurveyField::Latitude, RefusalReason::NotFinite);
+        return Refuse(InputField::Latitude, RefusalReason::NotFinite);
     if (std::abs(place.latitudeDeg) > 89.99)
-        return refuse(SurveyField::Latitude, RefusalReason::OutOfRange);
+        return Refuse(InputField::Latitude, RefusalReason::OutOfRange);
     if (!std::isfinite(place.longitudeDeg))
-        return refuse(SurveyField::Longitude, RefusalReason::NotFinite);
+        return Refuse(InputField::Longitude, RefusalReason::NotFinite);
     if (std::abs(place.longitudeDeg) > 180)
-        return refuse(SurveyField::Longitude, RefusalReason::OutOfRange);
+        return Refuse(InputField::Longitude, RefusalReason::OutOfRange);
     if (!std::isfinite(place.zoneHours))
-        return refuse(SurveyField::TimeZone, RefusalReason::NotFinite);
+        return Refuse(InputField::TimeZone, RefusalReason::NotFinite);
     if (place.zoneHours < kSurveyFirstZone || place.zoneHours > kSurveyLastZone)
-        return refuse(SurveyField::TimeZone, RefusalReason::OutOfRange);
+        return Refuse(InputField::TimeZone, RefusalReason::OutOfRange);
     return {};
 }
 
-SurveyStatus CheckObservation(const SurveyObservation &observation, int row)
+EngineStatus CheckObservation(const SurveyObservation &observation, int row)
 {
     if (!DateExists(observation.date))
-        return refuse(SurveyField::Date, RefusalReason::NoSuchDate, row);
+        return Refuse(InputField::Date, RefusalReason::NoSuchDate, row);
     if (!IsValidDate(observation.date))
-        return refuse(SurveyField::Year, RefusalReason::OutOfRange, row);
+        return Refuse(InputField::Year, RefusalReason::OutOfRange, row);
     if (!std::isfinite(observation.clockHours))
-        return refuse(SurveyField::ClockTime, RefusalReason::NotFinite, row);
+        return Refuse(InputField::ClockTime, RefusalReason::NotFinite, row);
     if (observation.clockHours < 0 || observation.clockHours >= 24)
-        return refuse(SurveyField::ClockTime, RefusalReason::OutOfRange, row);
+        return Refuse(InputField::ClockTime, RefusalReason::OutOfRange, row);
     if (!std::isfinite(observation.alphaDeg))
-        return refuse(SurveyField::Alpha, RefusalReason::NotFinite, row);
+        return Refuse(InputField::Alpha, RefusalReason::NotFinite, row);
     // At +-90 the shadow runs along the wall: the Sun grazes it and the board shows nothing
     // a declination can be read from.
     if (std::abs(observation.alphaDeg) >= 90)
-        return refuse(SurveyField::Alpha, RefusalReason::OutOfRange, row);
+        return Refuse(InputField::Alpha, RefusalReason::OutOfRange, row);
     return {};
 }
 
@@ -280,13 +278,13 @@ InclinationResult InclinationFromPlumbLine(double lengthMm, double topMm, double
 {
     InclinationResult out;
     if (!std::isfinite(lengthMm))
-        out.status = refuse(SurveyField::PlumbLength, RefusalReason::NotFinite);
+        out.status = Refuse(InputField::PlumbLength, RefusalReason::NotFinite);
     else if (lengthMm <= 0)
-        out.status = refuse(SurveyField::PlumbLength, RefusalReason::NotPositive);
+        out.status = Refuse(InputField::PlumbLength, RefusalReason::NotPositive);
     else if (!std::isfinite(topMm) || !std::isfinite(bottomMm))
-        out.status = refuse(SurveyField::PlumbOffset, RefusalReason::NotFinite);
+        out.status = Refuse(InputField::PlumbOffset, RefusalReason::NotFinite);
     else if (topMm < 0 || bottomMm < 0)
-        out.status = refuse(SurveyField::PlumbOffset, RefusalReason::OutOfRange);
+        out.status = Refuse(InputField::PlumbOffset, RefusalReason::OutOfRange);
     if (!out.status.ok())
         return out;
     out.inclinationDeg = std::atan((topMm - bottomMm) / lengthMm) * kDeg;

@@ -43,24 +43,16 @@ struct SurveyObservation {
     std::optional<bool> summerTime;
 };
 
-// Which input a survey refused. Rows are counted from 0.
-enum class SurveyField { None, Latitude, Longitude, TimeZone, Date, Year, ClockTime, Alpha, PlumbLength, PlumbOffset };
-
-struct SurveyStatus {
-    RefusalReason reason = RefusalReason::None;
-    SurveyField field = SurveyField::None;
-    int row = -1; // the observation concerned, or -1 for the place and the plumb line
-    bool ok() const { return reason == RefusalReason::None; }
-};
-
+// A survey's refusal is the engine's status: the place's fields, a reading's date, year, clock
+// time and Alpha with its row (counted from 0), the plumb line's PlumbLength and PlumbOffset.
 // Refuses a latitude beyond +-89.99, a longitude beyond +-180, a zone outside -12..14 and
 // anything not finite.
-SurveyStatus CheckSurveyPlace(const Place &place);
+EngineStatus CheckSurveyPlace(const Place &place);
 
 // Refuses a date that does not exist, a year outside 1600..2400 (the solar theory's span), a
 // clock outside 0 <= clock < 24, an angle alpha outside -90 < alpha < 90 and anything not
 // finite. The row number is put into the status.
-SurveyStatus CheckObservation(const SurveyObservation &observation, int row);
+EngineStatus CheckObservation(const SurveyObservation &observation, int row);
 
 // Where the Sun stood for one observation, and the declination it gives.
 struct SunForObservation {
@@ -106,7 +98,7 @@ struct SurveyRow {
 };
 
 struct SurveyResult {
-    SurveyStatus status;
+    EngineStatus status;
     std::vector<SurveyRow> rows; // one per observation, in their order; empty when refused
     int goodRows = 0;
     // The rest is set only when goodRows > 0.
@@ -145,7 +137,7 @@ SurveyResult ReduceSurvey(const Place &place, const std::vector<SurveyObservatio
 // line is further from it at the top than at the bottom: a - b = L tan i, i = atan((a - b)/L).
 // Refuses L <= 0, a or b below 0 and anything not finite.
 struct InclinationResult {
-    SurveyStatus status;
+    EngineStatus status;
     double inclinationDeg = 0; // -90..90, only when status is ok
 };
 InclinationResult InclinationFromPlumbLine(double lengthMm, double topMm, double bottomMm);

@@ -1,6 +1,7 @@
 #include "project/projectfile.h"
 
 #include "sheet/numbers.h"
+#include "sheet/refusaltext.h"
 #include "sheet/translation.h"
 
 #include "files/atomicfile.h"
@@ -16,7 +17,9 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,12 +57,13 @@ std::string quoted(const std::string &path)
     return say(QT_TRANSLATE_NOOP("horalo", "«")) + path + say(QT_TRANSLATE_NOOP("horalo", "»"));
 }
 
-// A marked sentence in the program's language with its %1 replaced by a quoted key.
-std::string sayAbout(const char *italian, const std::string &key)
+// A marked sentence in the program's language with its %1 replaced by a quoted key and its
+// %2, %3 ... by the other values, as they are.
+std::string sayAbout(const char *italian, const std::string &key, std::initializer_list<std::string> values = {})
 {
-    std::string s = say(italian);
-    const auto at = s.find("%1");
-    return at == std::string::npos ? s : s.replace(at, 2, quoted(key));
+    std::vector<std::string> args{quoted(key)};
+    args.insert(args.end(), values.begin(), values.end());
+    return sheet::filled(say(italian), args);
 }
 
 // Whether a key may be left out of its section. The place, the plane, the gnomon and the plate
@@ -86,7 +90,7 @@ const json &section(const json &doc, const char *name, Presence presence)
         return empty;
     }
     if (!it->is_object())
-        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La sezione ")) + quoted(name) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un oggetto JSON."))};
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "La sezione %1 deve essere un oggetto JSON."), name)};
     return *it;
 }
 
@@ -103,15 +107,14 @@ void readNumber(const json &sec, Limited field, Project &p)
         return;
     const std::string path = secName + "." + key;
     if (!v->is_number())
-        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un numero."))};
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 deve essere un numero."), path)};
     const double x = v->get<double>();
     if (!IsWithin(limit, x)) {
-        const std::string value = say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(path) + " (" + shownNumber(x);
         if (openLow)
-            throw Refusal{value + say(QT_TRANSLATE_NOOP("horalo", ") deve essere maggiore di ")) + shownNumber(lo) +
-                          say(QT_TRANSLATE_NOOP("horalo", " e al massimo ")) + shownNumber(hi) + "."};
-        throw Refusal{value + say(QT_TRANSLATE_NOOP("horalo", ") è fuori dall'intervallo ")) + say(QT_TRANSLATE_NOOP("horalo", "da ")) +
-                      shownNumber(lo) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + shownNumber(hi) + "."};
+            throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 (%2) deve essere maggiore di %3 e al massimo %4."), path,
+                                   {shownNumber(x), shownNumber(lo), shownNumber(hi)})};
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 (%2) è fuori dall'intervallo da %3 a %4."), path,
+                               {shownNumber(x), shownNumber(lo), shownNumber(hi)})};
     }
     out = x;
 }
@@ -124,7 +127,7 @@ void readBool(const json &sec, const std::string &secName, const char *key, bool
     if (!v)
         return;
     if (!v->is_boolean())
-        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(secName + "." + key) + say(QT_TRANSLATE_NOOP("horalo", " deve essere true o false."))};
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 deve essere true o false."), secName + "." + key)};
     out = v->get<bool>();
 }
 
@@ -142,7 +145,7 @@ void readString(const json &sec, const std::string &secName, const char *key, st
     if (!v)
         return;
     if (!v->is_string())
-        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di ")) + quoted(secName + "." + key) + say(QT_TRANSLATE_NOOP("horalo", " deve essere un testo."))};
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 deve essere un testo."), secName + "." + key)};
     out = v->get<std::string>();
 }
 
@@ -175,12 +178,11 @@ void checkFormat(const json &doc)
     const bool huge = version->is_number_unsigned() && version->get<unsigned long long>() > static_cast<unsigned long long>(kFormatVersion);
     const auto v = huge ? 0LL : version->get<long long>();
     if (huge || v > kFormatVersion)
-        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il progetto è stato scritto da una versione più recente di Horalo (versione ")) +
-                      (huge ? std::to_string(version->get<unsigned long long>()) : std::to_string(v)) +
-                      say(QT_TRANSLATE_NOOP("horalo", "); questa versione legge fino alla versione ")) +
-                      std::to_string(kFormatVersion) + "."};
+        throw Refusal{sheet::translatedWith(
+            QT_TRANSLATE_NOOP("horalo", "Il progetto è stato scritto da una versione più recente di Horalo (versione %1); questa versione legge fino alla versione %2."),
+            {huge ? std::to_string(version->get<unsigned long long>()) : std::to_string(v), std::to_string(kFormatVersion)})};
     if (v < 1)
-        throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «versione» (")) + std::to_string(v) + say(QT_TRANSLATE_NOOP("horalo", ") non è valido."))};
+        throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 (%2) non è valido."), "versione", {std::to_string(v)})};
 }
 
 void readPlace(const json &doc, Project &p)
@@ -237,8 +239,8 @@ void readYear(const json &ore, Project &p)
             throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.anno» deve essere un numero intero."))};
         const auto y = anno->get<long long>();
         if (y < gnomonics::kFirstYear || y > gnomonics::kLastYear)
-            throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «ore.anno» (")) + std::to_string(y) + say(QT_TRANSLATE_NOOP("horalo", ") è fuori dall'intervallo da ")) +
-                          std::to_string(gnomonics::kFirstYear) + say(QT_TRANSLATE_NOOP("horalo", " a ")) + std::to_string(gnomonics::kLastYear) + "."};
+            throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 (%2) è fuori dall'intervallo da %3 a %4."), "ore.anno",
+                                   {std::to_string(y), std::to_string(gnomonics::kFirstYear), std::to_string(gnomonics::kLastYear)})};
         p.year = static_cast<int>(y);
     }
 }
@@ -290,8 +292,8 @@ void readDays(const json &date, Project &p)
             const std::string text = g.get<std::string>();
             const auto d = gnomonics::ReadDate(text, p.year);
             if (!d || d->year < gnomonics::kFirstYear || d->year > gnomonics::kLastYear)
-                throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» in «date.giorni» non esiste o è fuori dagli anni ")) +
-                              std::to_string(gnomonics::kFirstYear) + "-" + std::to_string(gnomonics::kLastYear) + "."};
+                throw Refusal{sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "La data «%1» in «date.giorni» non esiste o è fuori dagli anni %2-%3."),
+                                                    {text, std::to_string(gnomonics::kFirstYear), std::to_string(gnomonics::kLastYear)})};
             if (!seen.insert({d->year, d->month, d->day}).second)
                 continue;
             if (static_cast<int>(seen.size()) > kMaxDays)
@@ -403,9 +405,9 @@ ProjectRead ReadProject(std::string_view text)
     try {
         doc = json::parse(text.begin(), text.end());
     } catch (const json::parse_error &e) {
-        out.message = text.empty() ? std::string(say(QT_TRANSLATE_NOOP("horalo", "Il file è vuoto.")))
-                                   : say(QT_TRANSLATE_NOOP("horalo", "Il file è troncato o non è JSON valido (al carattere ")) +
-                std::to_string(e.byte) + ").";
+        out.message = text.empty() ? say(QT_TRANSLATE_NOOP("horalo", "Il file è vuoto."))
+                                   : sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Il file è troncato o non è JSON valido (al carattere %1)."),
+                                                           {std::to_string(e.byte)});
         return out;
     } catch (const json::exception &) {
         // A number beyond what a double holds (1e400) stops the reader with an error of its own.
@@ -520,32 +522,6 @@ std::string ExtraObject(const Project &project, const std::string &key)
     return it == doc.end() ? std::string() : it->dump();
 }
 
-std::string RefusalText(gnomonics::EngineStatus status)
-{
-    using F = gnomonics::InputField;
-    using R = gnomonics::RefusalReason;
-    if (status.reason == R::NotFinite)
-        return say(QT_TRANSLATE_NOOP("horalo", "Valore non numerico."));
-    if (status.reason == R::NotPositive)
-        return say(QT_TRANSLATE_NOOP("horalo", "Deve essere maggiore di zero."));
-    if (status.reason == R::NoCentre)
-        return say(QT_TRANSLATE_NOOP("horalo", "Su un quadrante polare lo stilo non incontra il piano: indicare l'altezza del nodo."));
-    if (status.reason == R::NoSuchDate)
-        return say(QT_TRANSLATE_NOOP("horalo", "Data inesistente."));
-    switch (status.field) {
-    case F::Latitude: return say(QT_TRANSLATE_NOOP("horalo", "La latitudine deve essere compresa tra -89,99 e 89,99 gradi."));
-    case F::Longitude: return say(QT_TRANSLATE_NOOP("horalo", "La longitudine deve essere compresa tra -180 e 180 gradi."));
-    case F::TimeZone: return say(QT_TRANSLATE_NOOP("horalo", "Il fuso deve essere compreso tra -12 e 14 ore."));
-    case F::Declination: return say(QT_TRANSLATE_NOOP("horalo", "La declinazione deve essere compresa tra 0 e 180 gradi."));
-    case F::Inclination: return say(QT_TRANSLATE_NOOP("horalo", "L'inclinazione va da -80 (piano rivolto verso terra) a 90 (orizzontale)."));
-    case F::Year: return say(QT_TRANSLATE_NOOP("horalo", "L'anno deve essere compreso tra 1600 e 2400."));
-    case F::Date: return say(QT_TRANSLATE_NOOP("horalo", "Data inesistente o fuori dagli anni 1600-2400."));
-    case F::Plate: return say(QT_TRANSLATE_NOOP("horalo", "La lastra deve misurare almeno 10 mm per lato."));
-    default: break;
-    }
-    return say(QT_TRANSLATE_NOOP("horalo", "Valore fuori dall'intervallo ammesso."));
-}
-
 std::string PlateProblem(const Project &p)
 {
     if (std::max(p.plateWidthMm, p.plateHeightMm) <= kMaxPlateToGnomon * p.gnomonMm)
@@ -589,7 +565,7 @@ SpecResult ToDialSpec(const Project &p)
         if (!d || !gnomonics::IsValidDate(*d)) {
             out.status = gnomonics::Refuse(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate);
             out.key = FieldAtFault(gnomonics::InputField::Date, p);
-            out.message = say(QT_TRANSLATE_NOOP("horalo", "La data «")) + text + say(QT_TRANSLATE_NOOP("horalo", "» non esiste o è fuori dagli anni 1600-2400."));
+            out.message = sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "La data «%1» non esiste o è fuori dagli anni 1600-2400."), {text});
             return out;
         }
         s.dates.dates.push_back(*d);
@@ -599,7 +575,7 @@ SpecResult ToDialSpec(const Project &p)
         !std::isfinite(p.footFromTopMm)) {
         out.status = gnomonics::Refuse(gnomonics::InputField::Plate, gnomonics::RefusalReason::OutOfRange);
         out.key = LimitOf(p.plateWidthMm >= gnomonics::kMinPlateMm ? Limited::PlateHeight : Limited::PlateWidth).formKey;
-        out.message = RefusalText(out.status);
+        out.message = sheet::RefusalText(out.status);
         return out;
     }
     if (const std::string problem = PlateProblem(p); !problem.empty()) {

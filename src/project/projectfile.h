@@ -97,7 +97,7 @@ struct SpecResult {
     bool ok = false;
     gnomonics::EngineStatus status;
     std::string key;     // the designer's field at fault ("latitudine", "giorni", ...): see FieldAtFault
-    std::string message; // in Italian
+    std::string message; // in the program's language (sheet::RefusalText for an engine's refusal)
     gnomonics::DialSpec design;
 };
 SpecResult ToDialSpec(const Project &project);
@@ -105,8 +105,5 @@ SpecResult ToDialSpec(const Project &project);
 // Why the plate cannot be drawn for its gnomon (its longer side beyond kMaxPlateToGnomon
 // times the nodus height or style length), in the program's language; empty when it can.
 std::string PlateProblem(const Project &project);
-
-// The engine's refusal in the program's language (the field it points at: FieldAtFault).
-std::string RefusalText(gnomonics::EngineStatus status);
 
 } // namespace project

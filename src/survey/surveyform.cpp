@@ -3,6 +3,7 @@
 #include "gnomonics/wallsurvey.h"
 #include "sheet/markedtext.h"
 #include "sheet/numbers.h"
+#include "sheet/refusaltext.h"
 
 #include <cctype>
 #include <charconv>
@@ -20,36 +21,24 @@ const sheet::MarkedText kImpossible{QT_TRANSLATE_NOOP("horalo", "impossibile")};
 const sheet::MarkedText kIgnored{QT_TRANSLATE_NOOP("horalo", "ignorata")};
 const sheet::MarkedText kMissing{QT_TRANSLATE_NOOP("horalo", "manca il valore")};
 const sheet::MarkedText kNotANumber{QT_TRANSLATE_NOOP("horalo", "non è un numero")};
-const sheet::MarkedText kLatitudeRange{QT_TRANSLATE_NOOP("horalo", "la latitudine va da -89,99 a 89,99")};
-const sheet::MarkedText kLongitudeRange{QT_TRANSLATE_NOOP("horalo", "la longitudine va da -180 a 180")};
-const sheet::MarkedText kZoneRange{QT_TRANSLATE_NOOP("horalo", "il fuso va da -12 a 14 ore")};
 const sheet::MarkedText kDateLabel{QT_TRANSLATE_NOOP("horalo", "data: ")};
 const sheet::MarkedText kClockLabel{QT_TRANSLATE_NOOP("horalo", "ora: ")};
 const sheet::MarkedText kAlphaLabel{QT_TRANSLATE_NOOP("horalo", "α: ")};
 const sheet::MarkedText kDateForm{QT_TRANSLATE_NOOP("horalo", "scrivere gg/mm/aaaa")};
-const sheet::MarkedText kNoSuchDate{QT_TRANSLATE_NOOP("horalo", "questa data non esiste")};
-const sheet::MarkedText kYearRange{QT_TRANSLATE_NOOP("horalo", "l'anno va dal 1600 al 2400")};
 const sheet::MarkedText kClockForm{QT_TRANSLATE_NOOP("horalo", "scrivere hh:mm:ss")};
-const sheet::MarkedText kClockRange{QT_TRANSLATE_NOOP("horalo", "l'ora va da 00:00:00 a 23:59:59")};
-const sheet::MarkedText kAlphaRange{QT_TRANSLATE_NOOP("horalo", "l'angolo va da -90 a 90, esclusi")};
 const sheet::MarkedText kRowIgnored{QT_TRANSLATE_NOOP("horalo", "riga ignorata: manca ")};
 const sheet::MarkedText kMissingDate{QT_TRANSLATE_NOOP("horalo", "la data")};
 const sheet::MarkedText kMissingClock{QT_TRANSLATE_NOOP("horalo", "l'ora")};
 const sheet::MarkedText kMissingAlpha{QT_TRANSLATE_NOOP("horalo", "l'angolo α")};
 const sheet::MarkedText kBelowHorizon{QT_TRANSLATE_NOOP("horalo", "impossibile: Sole sotto l'orizzonte (ora o data sbagliata?)")};
 const sheet::MarkedText kBehindWall{QT_TRANSLATE_NOOP("horalo", "impossibile: Sole dietro la parete (ora sbagliata?)")};
-const sheet::MarkedText kOutlierNote{QT_TRANSLATE_NOOP("horalo", "scartata: dista ")};
-const sheet::MarkedText kFromMedian{QT_TRANSLATE_NOOP("horalo", "° dalla mediana")};
-const sheet::MarkedText kOutlierRow{QT_TRANSLATE_NOOP("horalo", "Riga ")};
-const sheet::MarkedText kOutlierBecause{QT_TRANSLATE_NOOP("horalo", " scartata: dista ")};
-const sheet::MarkedText kOutlierLimit{QT_TRANSLATE_NOOP("horalo", "° dalla mediana, oltre il limite di ")};
-const sheet::MarkedText kOutlierRule{QT_TRANSLATE_NOOP("horalo", "° (3 volte la deviazione mediana, almeno 0,1°)")};
+const sheet::MarkedText kOutlierNote{QT_TRANSLATE_NOOP("horalo", "scartata: dista %1° dalla mediana")};
+const sheet::MarkedText kOutlierRow{
+    QT_TRANSLATE_NOOP("horalo", "Riga %1 scartata: dista %2° dalla mediana, oltre il limite di %3° (3 volte la deviazione mediana, almeno 0,1°)")};
 const sheet::MarkedText kHourOff{QT_TRANSLATE_NOOP("horalo", "probabilmente un'ora di differenza (ora legale?)")};
 const sheet::MarkedText kNoGoodRows{QT_TRANSLATE_NOOP("horalo", "nessuna osservazione valida")};
 const sheet::MarkedText kOneRow{QT_TRANSLATE_NOOP("horalo", "una sola osservazione: nessuno scarto")};
 const char *const kPlusMinus = "± ";
-const sheet::MarkedText kPlumbLength{QT_TRANSLATE_NOOP("horalo", "L deve essere maggiore di 0")};
-const sheet::MarkedText kPlumbOffsets{QT_TRANSLATE_NOOP("horalo", "a e b sono distanze dal muro, non negative")};
 const sheet::MarkedText kPlumbIncomplete{QT_TRANSLATE_NOOP("horalo", "per l'inclinazione servono L, a e b")};
 const sheet::MarkedText kLeansBack{QT_TRANSLATE_NOOP("horalo", "la parete pende all'indietro (verso il cielo)")};
 const sheet::MarkedText kLeansForward{QT_TRANSLATE_NOOP("horalo", "la parete pende in avanti (strapiomba)")};
@@ -57,11 +46,8 @@ const sheet::MarkedText kPlumb{QT_TRANSLATE_NOOP("horalo", "la parete è a piomb
 
 // Report lines. The printer's font has no Greek letters on every system: the page writes "alfa".
 const sheet::MarkedText kReportTitle{QT_TRANSLATE_NOOP("horalo", "RILIEVO DELLA PARETE")};
-const sheet::MarkedText kReportPlace{QT_TRANSLATE_NOOP("horalo", "Latitudine ")};
-const sheet::MarkedText kReportLongitude{QT_TRANSLATE_NOOP("horalo", "°   Longitudine ")};
-const sheet::MarkedText kReportZone{QT_TRANSLATE_NOOP("horalo", "°   Fuso ")};
-const sheet::MarkedText kReportSummer{QT_TRANSLATE_NOOP("horalo", " h   ora legale")};
-const sheet::MarkedText kReportNoSummer{QT_TRANSLATE_NOOP("horalo", " h   ora solare")};
+const sheet::MarkedText kReportSummer{QT_TRANSLATE_NOOP("horalo", "Latitudine %1°   Longitudine %2°   Fuso %3 h   ora legale")};
+const sheet::MarkedText kReportNoSummer{QT_TRANSLATE_NOOP("horalo", "Latitudine %1°   Longitudine %2°   Fuso %3 h   ora solare")};
 const sheet::MarkedText kReportRowSummer{QT_TRANSLATE_NOOP("horalo", "letta in ora legale")};
 const sheet::MarkedText kReportRowNoSummer{QT_TRANSLATE_NOOP("horalo", "letta in ora solare")};
 const std::array<sheet::MarkedText, 7> kReportHeader{
@@ -73,10 +59,7 @@ const sheet::MarkedText kReportAzimuthNote{QT_TRANSLATE_NOOP("horalo", "Azimut d
 const sheet::MarkedText kReportMean{QT_TRANSLATE_NOOP("horalo", "Declinazione media: ")};
 const sheet::MarkedText kReportSpread{QT_TRANSLATE_NOOP("horalo", "Scarto (deviazione standard): ")};
 const sheet::MarkedText kReportAccuracy{QT_TRANSLATE_NOOP("horalo", "Precisione attesa della media: ")};
-const sheet::MarkedText kReportPlumb{QT_TRANSLATE_NOOP("horalo", "Filo a piombo: L = ")};
-const sheet::MarkedText kReportPlumbA{QT_TRANSLATE_NOOP("horalo", " mm, a = ")};
-const sheet::MarkedText kReportPlumbB{QT_TRANSLATE_NOOP("horalo", " mm, b = ")};
-const sheet::MarkedText kReportMm{QT_TRANSLATE_NOOP("horalo", " mm")};
+const sheet::MarkedText kReportPlumb{QT_TRANSLATE_NOOP("horalo", "Filo a piombo: L = %1 mm, a = %2 mm, b = %3 mm")};
 const sheet::MarkedText kReportInclination{QT_TRANSLATE_NOOP("horalo", "Inclinazione: ")};
 const char *const kDegree = "°";
 
@@ -136,6 +119,12 @@ std::string printable(std::string text)
     for (std::size_t at = text.find(alpha); at != std::string::npos; at = text.find(alpha, at))
         text.replace(at, alpha.size(), "alfa");
     return text;
+}
+
+// The note beside a field the survey refuses, from the program's one table of refusals.
+std::string refusalNote(gnomonics::InputField field, gnomonics::RefusalReason reason)
+{
+    return sheet::RefusalText(gnomonics::Refuse(field, reason), sheet::RefusalWording::Note);
 }
 
 std::string fixed2(double value) { return sheet::FormatFixed(value, sheet::Mask::TwoDecimals); }
@@ -198,11 +187,11 @@ bool readPlace(const SurveyForm &form, SurveyOutcome &out, gnomonics::Place &pla
     const auto lon = placeNumber(form.longitude, out.longitudeNote);
     const auto zone = placeNumber(form.zone, out.zoneNote);
     if (lat && std::abs(*lat) > 89.99)
-        out.latitudeNote = kLatitudeRange;
+        out.latitudeNote = refusalNote(gnomonics::InputField::Latitude, gnomonics::RefusalReason::OutOfRange);
     if (lon && std::abs(*lon) > 180)
-        out.longitudeNote = kLongitudeRange;
+        out.longitudeNote = refusalNote(gnomonics::InputField::Longitude, gnomonics::RefusalReason::OutOfRange);
     if (zone && (*zone < gnomonics::kSurveyFirstZone || *zone > gnomonics::kSurveyLastZone))
-        out.zoneNote = kZoneRange;
+        out.zoneNote = refusalNote(gnomonics::InputField::TimeZone, gnomonics::RefusalReason::OutOfRange);
     const bool refused = !out.latitudeNote.empty() || !out.longitudeNote.empty() || !out.zoneNote.empty();
     if (!refused) {
         place.latitudeDeg = *lat;
@@ -233,9 +222,9 @@ std::string readObservation(const std::string &date, const std::string &clock, c
     if (const auto d = gnomonics::ReadDateForm(date)) {
         o.date = *d;
         if (!gnomonics::DateExists(o.date))
-            addNote(note, std::string(kDateLabel) + kNoSuchDate);
+            addNote(note, kDateLabel + refusalNote(gnomonics::InputField::Date, gnomonics::RefusalReason::NoSuchDate));
         else if (!gnomonics::IsValidDate(o.date))
-            addNote(note, std::string(kDateLabel) + kYearRange);
+            addNote(note, kDateLabel + refusalNote(gnomonics::InputField::Year, gnomonics::RefusalReason::OutOfRange));
     } else {
         addNote(note, std::string(kDateLabel) + kDateForm);
     }
@@ -243,14 +232,14 @@ std::string readObservation(const std::string &date, const std::string &clock, c
         if (const auto hours = ReadClock(clock))
             o.clockHours = *hours;
         else
-            addNote(note, std::string(kClockLabel) + kClockRange);
+            addNote(note, kClockLabel + refusalNote(gnomonics::InputField::ClockTime, gnomonics::RefusalReason::OutOfRange));
     } else {
         addNote(note, std::string(kClockLabel) + kClockForm);
     }
     if (const auto a = sheet::ReadNumber(alpha)) {
         o.alphaDeg = *a;
         if (std::abs(*a) >= 90)
-            addNote(note, std::string(kAlphaLabel) + kAlphaRange);
+            addNote(note, kAlphaLabel + refusalNote(gnomonics::InputField::Alpha, gnomonics::RefusalReason::OutOfRange));
     } else {
         addNote(note, std::string(kAlphaLabel) + kNotANumber);
     }
@@ -311,7 +300,7 @@ bool readPlumb(const SurveyForm &form, SurveyOutcome &out, std::optional<double>
         inclination = r.inclinationDeg;
         return false;
     }
-    out.plumbNote = r.status.field == gnomonics::SurveyField::PlumbLength ? kPlumbLength : kPlumbOffsets;
+    out.plumbNote = sheet::RefusalText(r.status, sheet::RefusalWording::Note);
     return true;
 }
 
@@ -330,9 +319,9 @@ void showRows(const gnomonics::SurveyResult &r, const std::vector<int> &rowOf, S
             break;
         case gnomonics::SurveyRowState::Outlier:
             out.declination[k] = FormatDeclination(row.declinationDeg);
-            out.rowNote[k] = kOutlierNote + fixed2(std::abs(row.deviationDeg)) + kFromMedian;
-            addNote(outliers, kOutlierRow + std::to_string(k + 1) + kOutlierBecause + fixed2(std::abs(row.deviationDeg))
-                                  + kOutlierLimit + fixed2(r.outlierLimitDeg) + kOutlierRule);
+            out.rowNote[k] = sheet::filled(kOutlierNote, {fixed2(std::abs(row.deviationDeg))});
+            addNote(outliers, sheet::filled(kOutlierRow, {std::to_string(k + 1), fixed2(std::abs(row.deviationDeg)),
+                                                          fixed2(r.outlierLimitDeg)}));
             break;
         case gnomonics::SurveyRowState::BelowHorizon:
             out.declination[k] = kImpossible;
@@ -414,8 +403,7 @@ sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome 
     page.add(70, y, kReportTitle);
     y += 2 * kStep;
     page.add(kLeft, y,
-             kReportPlace + form.latitude + kReportLongitude + form.longitude + kReportZone + form.zone
-                 + (form.summerTime ? kReportSummer : kReportNoSummer));
+             sheet::filled(form.summerTime ? kReportSummer : kReportNoSummer, {form.latitude, form.longitude, form.zone}));
     y += 2 * kStep;
     // Columns at fixed places, so the table reads straight in a proportional font.
     constexpr std::array<double, 7> kColumn{kLeft, kLeft + 8, kLeft + 30, kLeft + 50, kLeft + 68, kLeft + 90, kLeft + 113};
@@ -463,8 +451,7 @@ sheet::ReportPage BuildSurveyReport(const SurveyForm &form, const SurveyOutcome 
     if (!outcome.inclination.empty()) {
         y += kStep;
         page.add(kLeft, y,
-                 kReportPlumb + trimmed(form.plumbLength) + kReportPlumbA + trimmed(form.plumbTop) + kReportPlumbB
-                     + trimmed(form.plumbBottom) + kReportMm);
+                 sheet::filled(kReportPlumb, {trimmed(form.plumbLength), trimmed(form.plumbTop), trimmed(form.plumbBottom)}));
         y += kStep;
         page.add(kLeft, y, kReportInclination + outcome.inclination + kDegree + ", " + outcome.inclinationSense);
     }

@@ -198,7 +198,14 @@ private Q_SLOTS:
             << QStringLiteral(R"({"formato":"horalo-quadrante","versione":18446744073709551615})")
             << QStringLiteral("The project was written by a newer version of Horalo (version 18446744073709551615); this "
                               "version reads up to version 1.");
-        QTest::newRow("version zero") << QStringLiteral(R"({"formato":"horalo-quadrante","versione":0})") << QString();
+        QTest::newRow("version zero") << QStringLiteral(R"({"formato":"horalo-quadrante","versione":0})")
+                                      << QStringLiteral("The value of “versione” (0) is not valid.");
+        QTest::newRow("latitude 95") << head + QStringLiteral(R"("luogo":{"nome":"M","latitudine":95}})")
+                                     << QStringLiteral("The value of “luogo.latitudine” (95) is outside the range from -89.99 to 89.99.");
+        QTest::newRow("section as list") << head + QStringLiteral(R"("luogo":[1]})")
+                                         << QStringLiteral("The section “luogo” must be a JSON object.");
+        QTest::newRow("cut after byte 10") << QStringLiteral(R"({"formato")")
+                                        << QStringLiteral("The file is truncated or not valid JSON (at character 11).");
         QTest::newRow("wrong format") << QStringLiteral(R"({"formato":"altro","versione":1})") << QString();
         QTest::newRow("missing section") << head + QStringLiteral(R"("piano":{}})") << QString();
         QTest::newRow("a date that does not exist")
@@ -206,7 +213,7 @@ private Q_SLOTS:
                                      R"("piano":{"declinazione":0,"inclinazione":0},"gnomone":{"altezza_mm":100},)"
                                      R"("lastra":{"larghezza_mm":1000,"altezza_mm":800,"piede_da_sinistra_mm":500,"piede_da_alto_mm":200},)"
                                      R"("date":{"giorni":["31/02/2026"]}})")
-            << QString();
+            << QStringLiteral("The date “31/02/2026” in “date.giorni” does not exist or is outside the years 1600-2400.");
     }
     void projectFileRefusal()
     {

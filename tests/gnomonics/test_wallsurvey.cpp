@@ -419,19 +419,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("field");
         QTest::addColumn<int>("reason");
         const double nan = std::nan("");
-        auto f = [](SurveyField x) { return static_cast<int>(x); };
+        auto f = [](InputField x) { return static_cast<int>(x); };
         auto why = [](RefusalReason x) { return static_cast<int>(x); };
-        QTest::newRow("31 February") << 45.0 << 1.0 << 2023 << 2 << 31 << 12.0 << 0.0 << f(SurveyField::Date) << why(RefusalReason::NoSuchDate);
-        QTest::newRow("29 February of a common year") << 45.0 << 1.0 << 1900 << 2 << 29 << 12.0 << 0.0 << f(SurveyField::Date) << why(RefusalReason::NoSuchDate);
-        QTest::newRow("year 1500") << 45.0 << 1.0 << 1500 << 6 << 1 << 12.0 << 0.0 << f(SurveyField::Year) << why(RefusalReason::OutOfRange);
-        QTest::newRow("clock 24:00:00") << 45.0 << 1.0 << 2023 << 6 << 1 << 24.0 << 0.0 << f(SurveyField::ClockTime) << why(RefusalReason::OutOfRange);
-        QTest::newRow("clock negative") << 45.0 << 1.0 << 2023 << 6 << 1 << -0.1 << 0.0 << f(SurveyField::ClockTime) << why(RefusalReason::OutOfRange);
-        QTest::newRow("alpha 90") << 45.0 << 1.0 << 2023 << 6 << 1 << 12.0 << 90.0 << f(SurveyField::Alpha) << why(RefusalReason::OutOfRange);
-        QTest::newRow("alpha -90") << 45.0 << 1.0 << 2023 << 6 << 1 << 12.0 << -90.0 << f(SurveyField::Alpha) << why(RefusalReason::OutOfRange);
-        QTest::newRow("alpha nan") << 45.0 << 1.0 << 2023 << 6 << 1 << 12.0 << nan << f(SurveyField::Alpha) << why(RefusalReason::NotFinite);
-        QTest::newRow("zone -12,5") << 45.0 << -12.5 << 2023 << 6 << 1 << 12.0 << 0.0 << f(SurveyField::TimeZone) << why(RefusalReason::OutOfRange);
-        QTest::newRow("zone 14,5") << 45.0 << 14.5 << 2023 << 6 << 1 << 12.0 << 0.0 << f(SurveyField::TimeZone) << why(RefusalReason::OutOfRange);
-        QTest::newRow("latitude 90") << 90.0 << 1.0 << 2023 << 6 << 1 << 12.0 << 0.0 << f(SurveyField::Latitude) << why(RefusalReason::OutOfRange);
+        QTest::newRow("31 February") << 45.0 << 1.0 << 2023 << 2 << 31 << 12.0 << 0.0 << f(InputField::Date) << why(RefusalReason::NoSuchDate);
+        QTest::newRow("29 February of a common year") << 45.0 << 1.0 << 1900 << 2 << 29 << 12.0 << 0.0 << f(InputField::Date) << why(RefusalReason::NoSuchDate);
+        QTest::newRow("year 1500") << 45.0 << 1.0 << 1500 << 6 << 1 << 12.0 << 0.0 << f(InputField::Year) << why(RefusalReason::OutOfRange);
+        QTest::newRow("clock 24:00:00") << 45.0 << 1.0 << 2023 << 6 << 1 << 24.0 << 0.0 << f(InputField::ClockTime) << why(RefusalReason::OutOfRange);
+        QTest::newRow("clock negative") << 45.0 << 1.0 << 2023 << 6 << 1 << -0.1 << 0.0 << f(InputField::ClockTime) << why(RefusalReason::OutOfRange);
+        QTest::newRow("alpha 90") << 45.0 << 1.0 << 2023 << 6 << 1 << 12.0 << 90.0 << f(InputField::Alpha) << why(RefusalReason::OutOfRange);
+        QTest::newRow("alpha -90") << 45.0 << 1.0 << 2023 << 6 << 1 << 12.0 << -90.0 << f(InputField::Alpha) << why(RefusalReason::OutOfRange);
+        QTest::newRow("alpha nan") << 45.0 << 1.0 << 2023 << 6 << 1 << 12.0 << nan << f(InputField::Alpha) << why(RefusalReason::NotFinite);
+        QTest::newRow("zone -12,5") << 45.0 << -12.5 << 2023 << 6 << 1 << 12.0 << 0.0 << f(InputField::TimeZone) << why(RefusalReason::OutOfRange);
+        QTest::newRow("zone 14,5") << 45.0 << 14.5 << 2023 << 6 << 1 << 12.0 << 0.0 << f(InputField::TimeZone) << why(RefusalReason::OutOfRange);
+        QTest::newRow("latitude 90") << 90.0 << 1.0 << 2023 << 6 << 1 << 12.0 << 0.0 << f(InputField::Latitude) << why(RefusalReason::OutOfRange);
     }
     void refusals()
     {
@@ -448,7 +448,7 @@ private Q_SLOTS:
         const SurveyResult r = ReduceSurvey(place(lat, 9, zone, false), {good, {{year, month, day}, clock, alpha, {}}});
         QCOMPARE(static_cast<int>(r.status.field), field);
         QCOMPARE(static_cast<int>(r.status.reason), reason);
-        const bool placeField = r.status.field == SurveyField::Latitude || r.status.field == SurveyField::TimeZone;
+        const bool placeField = r.status.field == InputField::Latitude || r.status.field == InputField::TimeZone;
         QCOMPARE(r.status.row, placeField ? -1 : 1);
         QVERIFY(r.rows.empty());
         QCOMPARE(r.goodRows, 0);
@@ -495,11 +495,11 @@ private Q_SLOTS:
         QTest::addColumn<double>("length");
         QTest::addColumn<double>("top");
         QTest::addColumn<int>("field");
-        QTest::newRow("length 0") << 0.0 << 10.0 << static_cast<int>(SurveyField::PlumbLength);
-        QTest::newRow("length negative") << -5.0 << 10.0 << static_cast<int>(SurveyField::PlumbLength);
-        QTest::newRow("length infinite") << HUGE_VAL << 10.0 << static_cast<int>(SurveyField::PlumbLength);
-        QTest::newRow("offset negative") << 1000.0 << -1.0 << static_cast<int>(SurveyField::PlumbOffset);
-        QTest::newRow("offset nan") << 1000.0 << std::nan("") << static_cast<int>(SurveyField::PlumbOffset);
+        QTest::newRow("length 0") << 0.0 << 10.0 << static_cast<int>(InputField::PlumbLength);
+        QTest::newRow("length negative") << -5.0 << 10.0 << static_cast<int>(InputField::PlumbLength);
+        QTest::newRow("length infinite") << HUGE_VAL << 10.0 << static_cast<int>(InputField::PlumbLength);
+        QTest::newRow("offset negative") << 1000.0 << -1.0 << static_cast<int>(InputField::PlumbOffset);
+        QTest::newRow("offset nan") << 1000.0 << std::nan("") << static_cast<int>(InputField::PlumbOffset);
     }
     void inclinationRefusals()
     {

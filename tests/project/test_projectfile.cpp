@@ -335,6 +335,54 @@ private Q_SLOTS:
         QVERIFY(!message.contains(QStringLiteral("nan")) && !message.contains(QStringLiteral("inf")));
     }
 
+    // The reader's refusals are whole sentences with the value, the limits and the key in
+    // place, word for word as the maker has always read them.
+    void refusalSentences_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("want");
+        QTest::newRow("latitude 95") << withValue("luogo", "latitudine", "95")
+                                     << QStringLiteral("Il valore di «luogo.latitudine» (95) è fuori dall'intervallo da -89,99 a 89,99.");
+        QTest::newRow("nodus height 0") << withValue("gnomone", "altezza_mm", "0")
+                                        << QStringLiteral("Il valore di «gnomone.altezza_mm» (0) deve essere maggiore di 0 e al massimo 20000.");
+        QTest::newRow("year 1500") << withValue("ore", "anno", "1500")
+                                   << QStringLiteral("Il valore di «ore.anno» (1500) è fuori dall'intervallo da 1600 a 2400.");
+        QTest::newRow("latitude as text") << withValue("luogo", "latitudine", R"("45")")
+                                          << QStringLiteral("Il valore di «luogo.latitudine» deve essere un numero.");
+        QTest::newRow("summer time as number") << withValue("luogo", "ora_legale", "1")
+                                               << QStringLiteral("Il valore di «luogo.ora_legale» deve essere true o false.");
+        QTest::newRow("name as number") << withValue("luogo", "nome", "5") << QStringLiteral("Il valore di «luogo.nome» deve essere un testo.");
+        QTest::newRow("section as list") << withSection("piano", "[1]") << QStringLiteral("La sezione «piano» deve essere un oggetto JSON.");
+        QTest::newRow("31 February") << withValue("date", "giorni", R"(["31/02/2026"])")
+                                     << QStringLiteral("La data «31/02/2026» in «date.giorni» non esiste o è fuori dagli anni 1600-2400.");
+        QTest::newRow("version 0") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 0})")
+                                   << QStringLiteral("Il valore di «versione» (0) non è valido.");
+        QTest::newRow("version 9") << QStringLiteral(R"({"formato": "horalo-quadrante", "versione": 9})")
+                                   << QStringLiteral("Il progetto è stato scritto da una versione più recente di Horalo (versione 9); "
+                                                     "questa versione legge fino alla versione 1.");
+        QTest::newRow("cut after byte 10") << QStringLiteral(R"({"formato")")
+                                        << QStringLiteral("Il file è troncato o non è JSON valido (al carattere 11).");
+    }
+    void refusalSentences()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, want);
+        const auto read = project::ReadProject(text.toStdString());
+        QVERIFY(!read.ok);
+        QCOMPARE(QString::fromStdString(read.message), want);
+    }
+
+    // A day kept in a project but beyond the years the engine draws: the designer says which.
+    void dayBeyondTheYearsIsNamed()
+    {
+        project::Project p;
+        p.days = {"15/08/2500"};
+        const project::SpecResult spec = project::ToDialSpec(p);
+        QVERIFY(!spec.ok);
+        QCOMPARE(spec.key, std::string("giorni"));
+        QCOMPARE(QString::fromStdString(spec.message), QStringLiteral("La data «15/08/2500» non esiste o è fuori dagli anni 1600-2400."));
+    }
+
     // Lists nested deeper than a project ever is are refused on the bytes, before the JSON
     // library recurses into them (70 000 levels overflowed its stack); a kept unknown key
     // nested within the limit survives a save.
