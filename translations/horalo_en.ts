@@ -8,6 +8,70 @@
         <translation>Horalo: design and computation of sundials.</translation>
     </message>
     <message>
+        <source>Tipo di quadrante</source>
+        <translation>Kind of dial</translation>
+    </message>
+    <message>
+        <source>Piano con stilo (pareti, orizzontali, polari, equatoriali), analemmatico, bifilare o meridiana a camera oscura.</source>
+        <translation>A plane with a style (walls, horizontal, polar, equatorial), analemmatic, bifilar or a dark-room meridian line.</translation>
+    </message>
+    <message>
+        <source>Semiasse maggiore</source>
+        <translation>Semi-major axis</translation>
+    </message>
+    <message>
+        <source>Metà della larghezza Est-Ovest dell&apos;ellisse del quadrante analemmatico, in millimetri (mm).</source>
+        <translation>Half the East-West width of the analemmatic dial&apos;s ellipse, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Gnomone verticale</source>
+        <translation>Vertical gnomon</translation>
+    </message>
+    <message>
+        <source>Altezza di uno gnomone verticale mobile, in millimetri (mm); 0 se lo gnomone è una persona. Non sposta i segni.</source>
+        <translation>Height of a movable vertical gnomon, in millimetres (mm); 0 when the gnomon is a person. It moves no mark.</translation>
+    </message>
+    <message>
+        <source>Filo Est-Ovest</source>
+        <translation>East-West wire</translation>
+    </message>
+    <message>
+        <source>Altezza a del filo Est-Ovest sopra la linea per F, in millimetri (mm).</source>
+        <translation>Height a of the East-West wire above the line through F, in millimetres (mm).</translation>
+    </message>
+    <message>
+        <source>Filo Nord-Sud</source>
+        <translation>North-South wire</translation>
+    </message>
+    <message>
+        <source>Altezza b del filo Nord-Sud sopra la linea per F, in millimetri (mm); con b = a / sin(latitudine) le ore sono equidistanti.</source>
+        <translation>Height b of the North-South wire above the line through F, in millimetres (mm); with b = a / sin(latitude) the hours are evenly spaced.</translation>
+    </message>
+    <message>
+        <source>Diametro del foro</source>
+        <translation>Hole diameter</translation>
+    </message>
+    <message>
+        <source>Diametro del foro gnomonico in millimetri (mm); la sua altezza sul pavimento è l&apos;altezza del nodo.</source>
+        <translation>Diameter of the gnomonic hole in millimetres (mm); its height above the floor is the nodus height.</translation>
+    </message>
+    <message>
+        <source>Verso del piano polare</source>
+        <translation>Facing of the polar plane</translation>
+    </message>
+    <message>
+        <source>Dove guarda il piano polare: verso l&apos;equatore, verso Est o verso Ovest.</source>
+        <translation>Where the polar plane faces: the equator, East or West.</translation>
+    </message>
+    <message>
+        <source>Le misure del quadrante (fili, semiasse, foro) non sono numeri.</source>
+        <translation>The dial&apos;s sizes (wires, semi-axis, hole) are not numbers.</translation>
+    </message>
+    <message>
+        <source>Le misure del quadrante (fili, semiasse, foro) devono essere maggiori di 0 e al massimo 100000 mm.</source>
+        <translation>The dial&apos;s sizes (wires, semi-axis, hole) must be more than 0 and at most 100000 mm.</translation>
+    </message>
+    <message>
         <source>Ore temporarie</source>
         <translation>Temporary hours</translation>
     </message>

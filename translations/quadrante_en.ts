@@ -8,6 +8,122 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>Tipo di quadrante</source>
+        <translation>Kind of dial</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Piano con stilo</source>
+        <translation>Plane with a style</translation>
+    </message>
+    <message>
+        <source>Analemmatico</source>
+        <translation>Analemmatic</translation>
+    </message>
+    <message>
+        <source>Bifilare</source>
+        <translation>Bifilar</translation>
+    </message>
+    <message>
+        <source>Meridiana a camera oscura</source>
+        <translation>Dark-room meridian line</translation>
+    </message>
+    <message>
+        <source>Polare</source>
+        <translation>Polar</translation>
+    </message>
+    <message>
+        <source>Equatoriale</source>
+        <translation>Equatorial</translation>
+    </message>
+    <message>
+        <source>verso l&apos;equatore</source>
+        <translation>facing the equator</translation>
+    </message>
+    <message>
+        <source>verso Est</source>
+        <translation>facing East</translation>
+    </message>
+    <message>
+        <source>verso Ovest</source>
+        <translation>facing West</translation>
+    </message>
+    <message>
+        <source>Piano polare (parallelo all&apos;asse terrestre): declinazione %1° %2, inclinazione %3°.</source>
+        <translation>Polar plane (parallel to the Earth&apos;s axis): declination %1° %2, inclination %3°.</translation>
+    </message>
+    <message>
+        <source>Piano equatoriale (perpendicolare all&apos;asse terrestre, faccia superiore): declinazione %1° %2, inclinazione %3°.</source>
+        <translation>Equatorial plane (perpendicular to the Earth&apos;s axis, upper face): declination %1° %2, inclination %3°.</translation>
+    </message>
+    <message>
+        <source>Il semiasse dell&apos;ellisse deve essere maggiore di 0 e al massimo 100000 mm.</source>
+        <translation>The ellipse&apos;s semi-axis must be more than 0 and at most 100000 mm.</translation>
+    </message>
+    <message>
+        <source>Semiasse maggiore M dell&apos;ellisse (mm)</source>
+        <translation>Semi-major axis M of the ellipse (mm)</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza dello gnomone verticale va da 0 (una persona) a 100000 mm.</source>
+        <translation>The vertical gnomon&apos;s height goes from 0 (a person) to 100000 mm.</translation>
+    </message>
+    <message>
+        <source>Gnomone verticale (mm, 0 una persona)</source>
+        <translation>Vertical gnomon (mm, 0 a person)</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza del filo Est-Ovest deve essere maggiore di 0 e al massimo 100000 mm.</source>
+        <translation>The East-West wire&apos;s height must be more than 0 and at most 100000 mm.</translation>
+    </message>
+    <message>
+        <source>Filo Est-Ovest: altezza a (mm)</source>
+        <translation>East-West wire: height a (mm)</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza del filo Nord-Sud deve essere maggiore di 0 e al massimo 100000 mm.</source>
+        <translation>The North-South wire&apos;s height must be more than 0 and at most 100000 mm.</translation>
+    </message>
+    <message>
+        <source>Filo Nord-Sud: altezza b (mm)</source>
+        <translation>North-South wire: height b (mm)</translation>
+    </message>
+    <message>
+        <source>Il diametro del foro deve essere maggiore di 0 e al massimo 100000 mm.</source>
+        <translation>The hole&apos;s diameter must be more than 0 and at most 100000 mm.</translation>
+    </message>
+    <message>
+        <source>Diametro del foro (mm)</source>
+        <translation>Hole diameter (mm)</translation>
+    </message>
+    <message>
+        <source>Il piede dello gnomone deve stare tra -100000 e 100000 mm dal bordo.</source>
+        <translation>The foot of the gnomon must lie between -100000 and 100000 mm from the edge.</translation>
+    </message>
+    <message>
+        <source>La lastra di una meridiana a camera oscura deve misurare da 10 a 100000 mm per lato.</source>
+        <translation>A dark-room meridian&apos;s plate must measure from 10 to 100000 mm a side.</translation>
+    </message>
+    <message>
+        <source>Il valore di «tipo» deve essere &quot;piano&quot;, &quot;analemmatico&quot;, &quot;bifilare&quot; o &quot;camera_oscura&quot;.</source>
+        <translation>The value of “tipo” must be &quot;piano&quot;, &quot;analemmatico&quot;, &quot;bifilare&quot; or &quot;camera_oscura&quot;.</translation>
+    </message>
+    <message>
+        <source>La griglia avrebbe più di 1000 linee per lato: scegliere quadretti più grandi.</source>
+        <translation>The grid would have more than 1000 lines a side: choose larger squares.</translation>
+    </message>
+    <message>
+        <source>Le misure del quadrante (fili, semiasse, foro) non sono numeri.</source>
+        <translation>The dial&apos;s sizes (wires, semi-axis, hole) are not numbers.</translation>
+    </message>
+    <message>
+        <source>Le misure del quadrante (fili, semiasse, foro) devono essere maggiori di 0 e al massimo 100000 mm.</source>
+        <translation>The dial&apos;s sizes (wires, semi-axis, hole) must be more than 0 and at most 100000 mm.</translation>
+    </message>
+    <message>
         <source>Semiasse minore M sin(latitudine) %1 mm (Nord-Sud), latitudine %2</source>
         <translation>Semi-minor axis M sin(latitude) %1 mm (North-South), latitude %2</translation>
     </message>

@@ -62,6 +62,22 @@ namespace {
 
 const sheet::UiText kTitle{QT_TRANSLATE_NOOP("horalo", "Progetto del quadrante")};
 const sheet::UiText kGroupPlace{QT_TRANSLATE_NOOP("horalo", "Luogo")};
+const sheet::UiText kGroupKind{QT_TRANSLATE_NOOP("horalo", "Tipo di quadrante")};
+const sheet::UiText kKind{QT_TRANSLATE_NOOP("horalo", "Tipo")};
+const sheet::UiText kKindPlane{QT_TRANSLATE_NOOP("horalo", "Piano con stilo")};
+const sheet::UiText kKindAnalemmatic{QT_TRANSLATE_NOOP("horalo", "Analemmatico")};
+const sheet::UiText kKindBifilar{QT_TRANSLATE_NOOP("horalo", "Bifilare")};
+const sheet::UiText kKindDarkRoom{QT_TRANSLATE_NOOP("horalo", "Meridiana a camera oscura")};
+const sheet::UiText kPresets{QT_TRANSLATE_NOOP("horalo", "Piano")};
+const sheet::UiText kPolar{QT_TRANSLATE_NOOP("horalo", "Polare")};
+const sheet::UiText kEquatorial{QT_TRANSLATE_NOOP("horalo", "Equatoriale")};
+const sheet::UiText kFacingEquator{QT_TRANSLATE_NOOP("horalo", "verso l'equatore")};
+const sheet::UiText kFacingEast{QT_TRANSLATE_NOOP("horalo", "verso Est")};
+const sheet::UiText kFacingWest{QT_TRANSLATE_NOOP("horalo", "verso Ovest")};
+const sheet::UiText kPolarSaid{
+    QT_TRANSLATE_NOOP("horalo", "Piano polare (parallelo all'asse terrestre): declinazione %1° %2, inclinazione %3°.")};
+const sheet::UiText kEquatorialSaid{
+    QT_TRANSLATE_NOOP("horalo", "Piano equatoriale (perpendicolare all'asse terrestre, faccia superiore): declinazione %1° %2, inclinazione %3°.")};
 const sheet::UiText kGroupPlane{QT_TRANSLATE_NOOP("horalo", "Piano")};
 const sheet::UiText kGroupGnomon{QT_TRANSLATE_NOOP("horalo", "Gnomone")};
 const sheet::UiText kGroupHours{QT_TRANSLATE_NOOP("horalo", "Sistemi orari")};
@@ -192,7 +208,7 @@ Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
     debounce_->setInterval(40);
     connect(debounce_, &QTimer::timeout, this, &Quadrante::recompute);
     connect(gnomonKind_, &QComboBox::currentIndexChanged, this, &Quadrante::onGnomonKindChanged);
-    for (QComboBox *c : {side_, analemma_})
+    for (QComboBox *c : {side_, analemma_, kind_})
         connect(c, &QComboBox::currentIndexChanged, this, &Quadrante::onFieldEdited);
 
     project::Project defaults;
@@ -211,6 +227,18 @@ QWidget *Quadrante::buildForm()
         return layout;
     };
     using project::Limited;
+    auto *kind = group(kGroupKind);
+    kind_ = addChoice(QStringLiteral("tipo"), {kKindPlane, kKindAnalemmatic, kKindBifilar, kKindDarkRoom});
+    kind->addRow(kKind, kind_);
+    for (Limited f : {Limited::SemiAxis, Limited::AnalemmaticGnomon, Limited::WireEastWest, Limited::WireNorthSouth, Limited::Hole})
+        addNumberRow(kind, f);
+    kind->addRow(kPresets, buildPresets());
+    presetNote_ = new QLabel;
+    presetNote_->setObjectName(QStringLiteral("preimpostazione"));
+    presetNote_->setWordWrap(true);
+    presetNote_->setVisible(false);
+    kind->addRow(presetNote_);
+
     auto *place = group(kGroupPlace);
     addLineRow(place, kName, QString::fromLatin1(project::kNameKey));
     for (Limited f : {Limited::Latitude, Limited::Longitude, Limited::Zone})
@@ -571,6 +599,9 @@ void Quadrante::writeFields(const project::Project &p)
     line(kMottoKey)->setText(QString::fromStdString(p.motto));
     side_->setCurrentIndex(p.declinationDeg < 0 ? 0 : 1);
     gnomonKind_->setCurrentIndex(p.styleLengthGiven ? 1 : 0);
+    kind_->setCurrentIndex(static_cast<int>(p.kind));
+    if (presetNote_)
+        presetNote_->setVisible(false);
     analemma_->setCurrentIndex(static_cast<int>(p.analemma));
     line(project::kYearKey)->setText(QString::number(p.year));
     QStringList days;
@@ -594,6 +625,7 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     for (const project::SwitchField &f : project::SwitchFields())
         p.*f.value = checks_[QString::fromLatin1(f.formKey)]->isChecked();
     p.styleLengthGiven = gnomonKind_->currentIndex() == 1;
+    p.kind = static_cast<gnomonics::DialKind>(kind_->currentIndex());
     p.analemma = static_cast<gnomonics::AnalemmaMode>(analemma_->currentIndex());
     readNumbers(p, errors);
     // The year draws only the analemmas: with "Ore civili" off its field is disabled and
@@ -628,8 +660,8 @@ void Quadrante::readNumbers(project::Project &p, QHash<QString, QString> *errors
             p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
         } else if (!v) {
             errors->insert(key, kNotANumber);
-        } else if (!project::IsWithin(f, *v)) {
-            errors->insert(key, QString::fromStdString(project::LimitSentence(f.id)));
+        } else if (!project::IsWithin(f, *v, p.kind)) {
+            errors->insert(key, QString::fromStdString(project::LimitSentence(f.id, p.kind)));
         } else {
             p.*f.value = *v;
         }
@@ -669,6 +701,67 @@ void Quadrante::showErrors(const QHash<QString, QString> &errors)
     }
 }
 
+QWidget *Quadrante::buildPresets()
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *polar = new QPushButton(kPolar);
+    polar->setObjectName(QStringLiteral("Polare"));
+    polarFacing_ = addChoice(QStringLiteral("polare_verso"), {kFacingEquator, kFacingEast, kFacingWest});
+    auto *equatorial = new QPushButton(kEquatorial);
+    equatorial->setObjectName(QStringLiteral("Equatoriale"));
+    layout->addWidget(polar);
+    layout->addWidget(polarFacing_);
+    layout->addWidget(equatorial);
+    connect(polar, &QPushButton::clicked, this, [this] { applyPreset(true); });
+    connect(equatorial, &QPushButton::clicked, this, [this] { applyPreset(false); });
+    return row;
+}
+
+void Quadrante::applyPreset(bool polar)
+{
+    // The plane of the latitude the form holds now (the accepted one when it holds none).
+    const auto typed = sheet::ReadNumber(line(project::LimitOf(project::Limited::Latitude).formKey)->text().trimmed().toStdString());
+    const double lat = typed && std::abs(*typed) <= gnomonics::kMaxLatitudeDeg ? *typed : document_->project().latitudeDeg;
+    const gnomonics::PlaneOrientation o = polar
+        ? gnomonics::PolarPlane(lat, static_cast<gnomonics::PolarFacing>(polarFacing_->currentIndex()))
+        : gnomonics::EquatorialPlane(lat);
+    kind_->setCurrentIndex(static_cast<int>(gnomonics::DialKind::Plane));
+    line(project::LimitOf(project::Limited::Declination).formKey)->setText(number(std::abs(o.declinationDeg)));
+    side_->setCurrentIndex(o.declinationDeg < 0 ? 0 : 1);
+    line(project::LimitOf(project::Limited::Inclination).formKey)->setText(number(o.inclinationDeg));
+    const QString side = std::abs(o.declinationDeg) == 0.0 || std::abs(o.declinationDeg) == 180.0 ? QString()
+                         : o.declinationDeg < 0 ? kEast.text() : kWest.text();
+    presetNote_->setText((polar ? kPolarSaid : kEquatorialSaid).text()
+                             .arg(number(std::abs(o.declinationDeg)), side, number(o.inclinationDeg))
+                             .replace(QStringLiteral("° ,"), QStringLiteral("°,")));
+    presetNote_->setVisible(true);
+    onFieldEdited();
+}
+
+// Each kind's own sizes shown with it; the plane and the gnomon only where the kind has them.
+void Quadrante::showKindFields()
+{
+    const auto kind = static_cast<gnomonics::DialKind>(kind_->currentIndex());
+    using project::Limited;
+    auto show = [this](Limited f, bool on) {
+        QLineEdit *edit = line(project::LimitOf(f).formKey);
+        if (auto *form = qobject_cast<QFormLayout *>(edit->parentWidget()->layout()))
+            form->setRowVisible(edit, on);
+    };
+    show(Limited::SemiAxis, kind == gnomonics::DialKind::Analemmatic);
+    show(Limited::AnalemmaticGnomon, kind == gnomonics::DialKind::Analemmatic);
+    show(Limited::WireEastWest, kind == gnomonics::DialKind::Bifilar);
+    show(Limited::WireNorthSouth, kind == gnomonics::DialKind::Bifilar);
+    show(Limited::Hole, kind == gnomonics::DialKind::DarkRoom);
+    const bool withPlane = kind == gnomonics::DialKind::Plane || kind == gnomonics::DialKind::DarkRoom;
+    for (Limited f : {Limited::Declination, Limited::Inclination, Limited::NodusHeight, Limited::StyleLength})
+        if (!withPlane)
+            line(project::LimitOf(f).formKey)->setEnabled(false);
+    gnomonKind_->setEnabled(withPlane);
+}
+
 bool Quadrante::recompute()
 {
     debounce_->stop();
@@ -678,10 +771,12 @@ bool Quadrante::recompute()
     line(project::kYearKey)->setEnabled(clock);
     analemma_->setEnabled(clock);
     checks_[QStringLiteral("medie_locali")]->setEnabled(clock);
+    showKindFields();
     QHash<QString, QString> errors;
     const project::Project p = readFields(&errors);
     // A wall facing due South or due North turns to neither side.
-    side_->setEnabled(std::abs(p.declinationDeg) != 0.0 && std::abs(p.declinationDeg) != 180.0);
+    side_->setEnabled(std::abs(p.declinationDeg) != 0.0 && std::abs(p.declinationDeg) != 180.0 &&
+                      (p.kind == gnomonics::DialKind::Plane || p.kind == gnomonics::DialKind::DarkRoom));
     if (!errors.isEmpty()) {
         showErrors(errors);
         status_->setText(kRefusedStatus);

@@ -112,6 +112,11 @@ private:
     QString proposedPath(const QString &suffix) const;
 
     QWidget *buildForm();
+    // The presets: "Polare" (facing the equator, East or West) and "Equatoriale" fill the plane's
+    // declination, side and inclination for the latitude and say so in the status line.
+    QWidget *buildPresets();
+    void applyPreset(bool polar);
+    void showKindFields();
     QHBoxLayout *buildFileButtons();
     QWidget *buildDrawingSide();
     // The menu bar and the tool bar over the drawing, with their keys.
@@ -138,6 +143,9 @@ private:
     QComboBox *side_ = nullptr;
     QComboBox *gnomonKind_ = nullptr;
     QComboBox *analemma_ = nullptr;
+    QComboBox *kind_ = nullptr;
+    QComboBox *polarFacing_ = nullptr;
+    QLabel *presetNote_ = nullptr; // what a preset filled in
     QTabWidget *tabs_ = nullptr;
     drawing::DrawingCanvas *canvas_ = nullptr;
     QTableView *table_ = nullptr;

@@ -75,6 +75,26 @@ constexpr FieldLimit kNumbers[] = {
      QT_TRANSLATE_NOOP("horalo", "Il lato dei quadretti della griglia va da 5 a 1000 mm (0: nessuna griglia)."), Limited::GridSize,
      "griglia_mm", QT_TRANSLATE_NOOP("horalo", "Griglia a quadretti di lato (mm, 0 nessuna)"), "mm", InputField::None,
      &Project::gridMm, true},
+    {"analemmatico", "semiasse_mm", 0, gnomonics::kMaxKindSizeMm, true,
+     QT_TRANSLATE_NOOP("horalo", "Il semiasse dell'ellisse deve essere maggiore di 0 e al massimo 100000 mm."), Limited::SemiAxis,
+     "semiasse_mm", QT_TRANSLATE_NOOP("horalo", "Semiasse maggiore M dell'ellisse (mm)"), "mm", InputField::KindSize,
+     &Project::semiAxisMm, false, true},
+    {"analemmatico", "gnomone_mm", 0, gnomonics::kMaxKindSizeMm, false,
+     QT_TRANSLATE_NOOP("horalo", "L'altezza dello gnomone verticale va da 0 (una persona) a 100000 mm."), Limited::AnalemmaticGnomon,
+     "gnomone_mm", QT_TRANSLATE_NOOP("horalo", "Gnomone verticale (mm, 0 una persona)"), "mm", InputField::KindSize,
+     &Project::analemmaticGnomonMm, true, true},
+    {"bifilare", "filo_est_ovest_mm", 0, gnomonics::kMaxKindSizeMm, true,
+     QT_TRANSLATE_NOOP("horalo", "L'altezza del filo Est-Ovest deve essere maggiore di 0 e al massimo 100000 mm."), Limited::WireEastWest,
+     "filo_est_ovest_mm", QT_TRANSLATE_NOOP("horalo", "Filo Est-Ovest: altezza a (mm)"), "mm", InputField::KindSize,
+     &Project::wireEastWestMm, false, true},
+    {"bifilare", "filo_nord_sud_mm", 0, gnomonics::kMaxKindSizeMm, true,
+     QT_TRANSLATE_NOOP("horalo", "L'altezza del filo Nord-Sud deve essere maggiore di 0 e al massimo 100000 mm."), Limited::WireNorthSouth,
+     "filo_nord_sud_mm", QT_TRANSLATE_NOOP("horalo", "Filo Nord-Sud: altezza b (mm)"), "mm", InputField::KindSize,
+     &Project::wireNorthSouthMm, false, true},
+    {"camera_oscura", "diametro_foro_mm", 0, gnomonics::kMaxKindSizeMm, true,
+     QT_TRANSLATE_NOOP("horalo", "Il diametro del foro deve essere maggiore di 0 e al massimo 100000 mm."), Limited::Hole,
+     "diametro_foro_mm", QT_TRANSLATE_NOOP("horalo", "Diametro del foro (mm)"), "mm", InputField::KindSize,
+     &Project::holeMm, false, true},
 };
 
 constexpr SwitchField kSwitches[] = {
@@ -174,14 +194,55 @@ std::string FieldAtFault(gnomonics::InputField field, const Project &project)
     return LimitOf(Limited::Latitude).formKey;
 }
 
-bool IsWithin(const FieldLimit &limit, double value)
+namespace {
+
+bool onThePlate(Limited field)
+{
+    return field == Limited::PlateWidth || field == Limited::PlateHeight || field == Limited::FootFromLeft ||
+           field == Limited::FootFromTop;
+}
+
+} // namespace
+
+double HighestValue(const FieldLimit &limit, gnomonics::DialKind kind)
+{
+    return kind == gnomonics::DialKind::DarkRoom && onThePlate(limit.id) ? kMaxDarkRoomPlateMm : limit.hi;
+}
+
+double LowestValue(const FieldLimit &limit, gnomonics::DialKind kind)
+{
+    // The foot may lie as far beyond either edge.
+    return kind == gnomonics::DialKind::DarkRoom && onThePlate(limit.id) && limit.lo < 0 ? -kMaxDarkRoomPlateMm : limit.lo;
+}
+
+bool IsWithin(const FieldLimit &limit, double value, gnomonics::DialKind kind)
 {
     if (limit.zeroMeansNone && value == 0.0)
         return true;
-    return std::isfinite(value) && value <= limit.hi && (limit.openLow ? value > limit.lo : value >= limit.lo);
+    const double hi = HighestValue(limit, kind);
+    const double lo = LowestValue(limit, kind);
+    return std::isfinite(value) && value <= hi && (limit.openLow ? value > lo : value >= lo);
 }
 
-std::string LimitSentence(Limited field) { return sheet::translated(LimitOf(field).sentence); }
+std::string LimitSentence(Limited field, gnomonics::DialKind kind)
+{
+    if (kind == gnomonics::DialKind::DarkRoom && onThePlate(field))
+        return sheet::translated(field == Limited::FootFromLeft || field == Limited::FootFromTop
+            ? QT_TRANSLATE_NOOP("horalo", "Il piede dello gnomone deve stare tra -100000 e 100000 mm dal bordo.")
+            : QT_TRANSLATE_NOOP("horalo", "La lastra di una meridiana a camera oscura deve misurare da 10 a 100000 mm per lato."));
+    return sheet::translated(LimitOf(field).sentence);
+}
+
+const char *KindName(gnomonics::DialKind kind)
+{
+    switch (kind) {
+    case gnomonics::DialKind::Analemmatic: return "analemmatico";
+    case gnomonics::DialKind::Bifilar: return "bifilare";
+    case gnomonics::DialKind::DarkRoom: return "camera_oscura";
+    case gnomonics::DialKind::Plane: break;
+    }
+    return "piano";
+}
 
 namespace {
 

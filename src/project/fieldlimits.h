@@ -6,6 +6,7 @@
 // the window accepts is then one the file opens again, and a file the reader accepts draws and
 // exports in a couple of seconds.
 
+#include "gnomonics/diallines.h"
 #include "gnomonics/enginestatus.h"
 
 #include <cstddef>
@@ -45,7 +46,16 @@ enum class Limited {
     AzimuthStep,
     AltitudeStep,
     GridSize,
+    SemiAxis,
+    AnalemmaticGnomon,
+    WireEastWest,
+    WireNorthSouth,
+    Hole,
 };
+
+// A dark-room meridian runs along a church's floor: its plate may be this long (mm), every other
+// kind's kMaxPlateMm.
+inline constexpr double kMaxDarkRoomPlateMm = 100000.0;
 
 // The side of a grid square, mm: at least 5 (a finer grid hides the dial), at most 1000.
 inline constexpr double kMinGridMm = 5.0;
@@ -72,6 +82,8 @@ struct FieldLimit {
     // 0 stands for "none" besides lo..hi, and a file may leave the key out (read as 0): the
     // choices a file written before them did not have.
     bool zeroMeansNone = false;
+    // A file may leave the key out: the default stands (a kind's own sizes, asked only of it).
+    bool optionalKey = false;
 };
 
 // An on/off choice of the project: an hour system, a family of date lines, summer time.
@@ -101,10 +113,17 @@ Limited GnomonField(const Project &project);
 // gives, the plate's first side for the plate as a whole, the place's latitude for what
 // belongs to no field.
 std::string FieldAtFault(gnomonics::InputField field, const Project &project);
+// The largest value of a field for a kind of dial: the plate and the foot of a dark-room
+// meridian go to kMaxDarkRoomPlateMm.
+double HighestValue(const FieldLimit &limit, gnomonics::DialKind kind);
+double LowestValue(const FieldLimit &limit, gnomonics::DialKind kind);
 // True when value is finite and within the limits (or 0 where 0 means none).
-bool IsWithin(const FieldLimit &limit, double value);
+bool IsWithin(const FieldLimit &limit, double value, gnomonics::DialKind kind = gnomonics::DialKind::Plane);
 // The limit's sentence in the program's language.
-std::string LimitSentence(Limited field);
+std::string LimitSentence(Limited field, gnomonics::DialKind kind = gnomonics::DialKind::Plane);
+
+// The project file's names of the kinds ("piano", "analemmatico", "bifilare", "camera_oscura").
+const char *KindName(gnomonics::DialKind kind);
 
 // Why a place name cannot be taken (a character no drawing file can hold: control characters
 // such as a newline or a tab, U+FFFE, U+FFFF, "]]>", or text that is not UTF-8; or a name over

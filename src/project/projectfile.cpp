@@ -100,16 +100,16 @@ void readNumber(const json &sec, Limited field, Project &p)
     double &out = p.*limit.value;
     const std::string secName = limit.section;
     const char *key = limit.key;
-    const double lo = limit.lo, hi = limit.hi;
+    const double hi = HighestValue(limit, p.kind), lo = LowestValue(limit, p.kind);
     const bool openLow = limit.openLow;
-    const json *v = member(sec, secName, key, limit.zeroMeansNone ? Presence::Optional : Presence::Required);
+    const json *v = member(sec, secName, key, limit.zeroMeansNone || limit.optionalKey ? Presence::Optional : Presence::Required);
     if (!v)
         return;
     const std::string path = secName + "." + key;
     if (!v->is_number())
         throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 deve essere un numero."), path)};
     const double x = v->get<double>();
-    if (!IsWithin(limit, x)) {
+    if (!IsWithin(limit, x, p.kind)) {
         if (openLow)
             throw Refusal{sayAbout(QT_TRANSLATE_NOOP("horalo", "Il valore di %1 (%2) deve essere maggiore di %3 e al massimo %4."), path,
                                    {shownNumber(x), shownNumber(lo), shownNumber(hi)})};
@@ -260,6 +260,34 @@ void readHours(const json &doc, Project &p)
     readSwitch(ore, "ore", "medie_locali", p);
 }
 
+// The kind of dial, "piano" when the file does not say (every file before the kinds).
+void readKind(const json &doc, Project &p)
+{
+    const auto it = doc.find("tipo");
+    if (it == doc.end())
+        return;
+    const std::string name = it->is_string() ? it->get<std::string>() : std::string();
+    for (const auto kind : {gnomonics::DialKind::Plane, gnomonics::DialKind::Analemmatic, gnomonics::DialKind::Bifilar,
+                            gnomonics::DialKind::DarkRoom})
+        if (name == KindName(kind)) {
+            p.kind = kind;
+            return;
+        }
+    throw Refusal{say(QT_TRANSLATE_NOOP("horalo", "Il valore di «tipo» deve essere \"piano\", \"analemmatico\", \"bifilare\" o \"camera_oscura\"."))};
+}
+
+// Each kind's own sizes; a key left out keeps its default.
+void readKindSizes(const json &doc, Project &p)
+{
+    const json &analemmatico = section(doc, "analemmatico", Presence::Optional);
+    readNumber(analemmatico, Limited::SemiAxis, p);
+    readNumber(analemmatico, Limited::AnalemmaticGnomon, p);
+    const json &bifilare = section(doc, "bifilare", Presence::Optional);
+    readNumber(bifilare, Limited::WireEastWest, p);
+    readNumber(bifilare, Limited::WireNorthSouth, p);
+    readNumber(section(doc, "camera_oscura", Presence::Optional), Limited::Hole, p);
+}
+
 // Lines of equal azimuth and altitude; a file without them has none.
 void readSkyLines(const json &doc, Project &p)
 {
@@ -319,8 +347,6 @@ void readPlate(const json &doc, Project &p)
     readNumber(lastra, Limited::PlateHeight, p);
     readNumber(lastra, Limited::FootFromLeft, p);
     readNumber(lastra, Limited::FootFromTop, p);
-    if (const std::string problem = PlateProblem(p); !problem.empty())
-        throw Refusal{quoted("lastra") + ": " + problem};
 }
 
 Project readDocument(const json &doc)
@@ -328,6 +354,7 @@ Project readDocument(const json &doc)
     checkFormat(doc);
 
     Project p;
+    readKind(doc, p);
     readPlace(doc, p);
     readWall(doc, p);
     readGnomon(doc, p);
@@ -336,6 +363,10 @@ Project readDocument(const json &doc)
     readPlate(doc, p);
     readSkyLines(doc, p);
     readOptions(doc, p);
+    readKindSizes(doc, p);
+    // The plate against the gnomon, the wires and the grid, all read by now.
+    if (const std::string problem = PlateProblem(p); !problem.empty())
+        throw Refusal{quoted("lastra") + ": " + problem};
 
     p.keptJson = doc.dump();
     return p;
@@ -477,6 +508,7 @@ std::string WriteProject(const Project &p)
     json doc = keptDocument(p);
     doc["formato"] = kFormatName;
     doc["versione"] = kFormatVersion;
+    doc["tipo"] = KindName(p.kind);
     for (const FieldLimit &number : NumberFields())
         if (std::string_view(number.section) != "gnomone")
             sectionOf(doc, number.section)[number.key] = p.*number.value;
@@ -524,7 +556,13 @@ std::string ExtraObject(const Project &project, const std::string &key)
 
 std::string PlateProblem(const Project &p)
 {
-    if (std::max(p.plateWidthMm, p.plateHeightMm) <= kMaxPlateToGnomon * p.gnomonMm)
+    const double longer = std::max(p.plateWidthMm, p.plateHeightMm);
+    if (p.gridMm > 0 && longer / p.gridMm > 1000)
+        return say(QT_TRANSLATE_NOOP("horalo", "La griglia avrebbe più di 1000 linee per lato: scegliere quadretti più grandi."));
+    // The lines of a gnomon tiny beside its plate crowd and multiply; an analemmatic dial has
+    // marks only, and a bifilar dial's lines scale with its lower wire.
+    const double gnomon = p.kind == gnomonics::DialKind::Bifilar ? std::min(p.wireEastWestMm, p.wireNorthSouthMm) : p.gnomonMm;
+    if (p.kind == gnomonics::DialKind::Analemmatic || longer <= kMaxPlateToGnomon * gnomon)
         return {};
     return say(QT_TRANSLATE_NOOP("horalo", "Il lato più lungo della lastra può misurare al massimo 200 volte lo gnomone (altezza del nodo o lunghezza dello stilo)."));
 }
@@ -548,6 +586,10 @@ SpecResult ToDialSpec(const Project &p)
     s.sky.azimuthStepDeg = p.azimuthStepDeg;
     s.sky.altitudeStepDeg = p.altitudeStepDeg;
     s.refraction = p.refraction;
+    s.kind = p.kind;
+    s.analemmatic = {p.semiAxisMm, p.analemmaticGnomonMm};
+    s.bifilar = {p.wireEastWestMm, p.wireNorthSouthMm};
+    s.darkRoom = {p.holeMm};
     // A date line traced every minute: its chords then stay within a few thousandths of a
     // millimetre of the curve even a metre and more from the foot (every 5 minutes they were
     // 0.03 mm off there), so every point of the CSV lies on the drawn line. The CSV keeps one

@@ -23,6 +23,14 @@ inline constexpr int kMaxNesting = 64;
 inline constexpr long long kMaxProjectBytes = 1024 * 1024;
 
 struct Project {
+    // tipo: "piano", "analemmatico", "bifilare", "camera_oscura"
+    gnomonics::DialKind kind = gnomonics::DialKind::Plane;
+    // analemmatico, bifilare, camera_oscura: each kind's own sizes
+    double semiAxisMm = 2000;
+    double analemmaticGnomonMm = 0;
+    double wireEastWestMm = 100;
+    double wireNorthSouthMm = 150;
+    double holeMm = 20;
     // luogo
     std::string placeName = "Milano";
     double latitudeDeg = 45.4642;

@@ -101,7 +101,7 @@ private Q_SLOTS:
             groups << g->title();
         // The shadow's panel, beside the drawing, and the form's groups in their order.
         QVERIFY2(groups.removeOne(QStringLiteral("Shadow")), qPrintable(groups.join(QLatin1Char(','))));
-        QCOMPARE(groups, (QStringList{"Place", "Plane", "Gnomon", "Hour systems", "Sun's azimuth and altitude", "Date lines", "Plate", "Options"}));
+        QCOMPARE(groups, (QStringList{"Kind of dial", "Place", "Plane", "Gnomon", "Hour systems", "Sun's azimuth and altitude", "Date lines", "Plate", "Options"}));
         HORALO_FIND(QComboBox, side, &w, "lato");
         QCOMPARE(side->itemText(0), QStringLiteral("East"));
         QCOMPARE(side->itemText(1), QStringLiteral("West"));

@@ -58,6 +58,8 @@ const Given kGiven[] = {
     {"azimuth step 100", InputField::AzimuthStep, RefusalReason::OutOfRange},
     {"altitude step not a number", InputField::AltitudeStep, RefusalReason::NotFinite},
     {"altitude step 100", InputField::AltitudeStep, RefusalReason::OutOfRange},
+    {"wire height not a number", InputField::KindSize, RefusalReason::NotFinite},
+    {"hole of 0 mm", InputField::KindSize, RefusalReason::OutOfRange},
     {"alpha not a number", InputField::Alpha, RefusalReason::NotFinite},
     {"alpha 90", InputField::Alpha, RefusalReason::OutOfRange},
     {"plumb length not a number", InputField::PlumbLength, RefusalReason::NotFinite},
