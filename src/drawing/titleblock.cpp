@@ -95,7 +95,10 @@ void writeInputs(BlockWriter &block, const gnomonics::DialLines &dial)
     block.line(say(place.summerTime ? QT_TRANSLATE_NOOP("horalo", "Fuso %1 h, ora legale") : QT_TRANSLATE_NOOP("horalo", "Fuso %1 h, senza ora legale"),
                    {DecimalShown(place.zoneHours, 2)}));
     block.line(say(plane, {DegreesText(std::abs(d), 2), DegreesText(design.inclinationDeg, 2)}));
-    block.line(say(design.gnomon == gnomonics::GnomonSize::StyleLength ? QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo %1 mm")
+    // The bifilar and analemmatic dials say their wires or their ellipse below instead.
+    const bool withGnomon = design.kind == gnomonics::DialKind::Plane || design.kind == gnomonics::DialKind::DarkRoom;
+    if (withGnomon)
+        block.line(say(design.gnomon == gnomonics::GnomonSize::StyleLength ? QT_TRANSLATE_NOOP("horalo", "Lunghezza dello stilo %1 mm")
                                                                        : QT_TRANSLATE_NOOP("horalo", "Altezza del nodo %1 mm"),
                    {DecimalShown(design.gnomonMm, 1)}));
     const std::string hours = hoursText(design);

@@ -590,6 +590,14 @@ SpecResult ToDialSpec(const Project &p)
     s.analemmatic = {p.semiAxisMm, p.analemmaticGnomonMm};
     s.bifilar = {p.wireEastWestMm, p.wireNorthSouthMm};
     s.darkRoom = {p.holeMm};
+    if (p.kind == gnomonics::DialKind::Bifilar || p.kind == gnomonics::DialKind::Analemmatic) {
+        // Both lie on a horizontal plate, whatever the plane fields still hold.
+        const gnomonics::PlaneInput flat = gnomonics::KindPlane(s);
+        s.declinationDeg = flat.declinationDeg;
+        s.inclinationDeg = flat.inclinationDeg;
+        s.gnomon = flat.gnomon;
+        s.gnomonMm = flat.sizeMm;
+    }
     // A date line traced every minute: its chords then stay within a few thousandths of a
     // millimetre of the curve even a metre and more from the foot (every 5 minutes they were
     // 0.03 mm off there), so every point of the CSV lies on the drawn line. The CSV keeps one

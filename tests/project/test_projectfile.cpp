@@ -281,6 +281,54 @@ private Q_SLOTS:
         QCOMPARE(spec.design.sky.azimuthStepDeg, 7.5);
     }
 
+    // The kind of dial and its own sizes: written and read back; a file without them is a plane
+    // dial; a dark room's plate may be 100 m long, any other's 20 m.
+    void kindsOfDial()
+    {
+        project::Project p;
+        p.kind = gnomonics::DialKind::DarkRoom;
+        p.holeMm = 32;
+        p.gnomonMm = 15000;
+        p.plateHeightMm = 60000;
+        p.footFromTopMm = 59000;
+        p.wireNorthSouthMm = 141.5;
+        p.semiAxisMm = 1800;
+        const std::string text = project::WriteProject(p);
+        QVERIFY(text.find("\"tipo\": \"camera_oscura\"") != std::string::npos);
+        const auto back = project::ReadProject(text);
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(back.project.kind, gnomonics::DialKind::DarkRoom);
+        QCOMPARE(back.project.holeMm, 32.0);
+        QCOMPARE(back.project.wireNorthSouthMm, 141.5);
+        QCOMPARE(back.project.semiAxisMm, 1800.0);
+        QCOMPARE(project::ToDialSpec(back.project).design.darkRoom.holeMm, 32.0);
+        // The same plate on a plane dial is refused, naming the key.
+        nlohmann::json doc = nlohmann::json::parse(text);
+        doc["tipo"] = "piano";
+        const auto plane = project::ReadProject(doc.dump());
+        QVERIFY(!plane.ok);
+        QVERIFY2(QString::fromStdString(plane.message).contains(QStringLiteral("lastra.altezza_mm")), plane.message.c_str());
+        // No kind, no sections of the kinds: a plane dial with the default sizes.
+        doc.erase("tipo");
+        for (const char *key : {"analemmatico", "bifilare", "camera_oscura"})
+            doc.erase(key);
+        doc["lastra"]["altezza_mm"] = 800;
+        doc["lastra"]["piede_da_alto_mm"] = 200;
+        const auto old = project::ReadProject(doc.dump());
+        QVERIFY2(old.ok, old.message.c_str());
+        QCOMPARE(old.project.kind, gnomonics::DialKind::Plane);
+        QCOMPARE(old.project.holeMm, project::Project{}.holeMm);
+        doc["tipo"] = "meridiana";
+        const auto unknown = project::ReadProject(doc.dump());
+        QVERIFY(!unknown.ok);
+        QVERIFY2(QString::fromStdString(unknown.message).contains(QStringLiteral("«tipo»")), unknown.message.c_str());
+        doc["tipo"] = "bifilare";
+        doc["bifilare"] = {{"filo_est_ovest_mm", 0}};
+        const auto noWire = project::ReadProject(doc.dump());
+        QVERIFY(!noWire.ok);
+        QVERIFY2(QString::fromStdString(noWire.message).contains(QStringLiteral("bifilare.filo_est_ovest_mm")), noWire.message.c_str());
+    }
+
     // A file written before the temporary hours, the sky lines, refraction, the grid and the
     // motto opens with all of them off: today's geometric dial, unchanged.
     void fileWithoutNewChoices()
