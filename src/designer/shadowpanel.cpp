@@ -154,19 +154,42 @@ QLabel *errorLabel(const char *name)
 
 } // namespace
 
+namespace {
+
+void addLabelled(QHBoxLayout *row, const QString &text, QWidget *field)
+{
+    auto *label = new QLabel(text);
+    label->setBuddy(field);
+    row->addWidget(label);
+    row->addWidget(field);
+}
+
+} // namespace
+
 ShadowPanel::ShadowPanel(drawing::DrawingCanvas *canvas, QWidget *parent) : QGroupBox(kGroup, parent), canvas_(canvas)
 {
     setObjectName(QStringLiteral("ombra"));
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(6, 2, 6, 2);
     rows->setSpacing(2);
-    auto labelled = [](QHBoxLayout *row, const QString &text, QWidget *field) {
-        auto *label = new QLabel(text);
-        label->setBuddy(field);
-        row->addWidget(label);
-        row->addWidget(field);
-    };
+    rows->addLayout(buildInstantRow());
+    rows->addLayout(buildReadingsRow());
+    rows->addLayout(buildNotesRow());
+    connectControls();
 
+    // Today at noon on the zone's clock: the dial at its busiest.
+    const QDate today = QDate::currentDate();
+    day_ = {today.year(), today.month(), today.day()};
+    if (!gnomonics::IsValidDate(day_))
+        day_ = {2026, 1, 1};
+    minutes_ = 12 * 60;
+    writeInstant();
+    updateShadow();
+}
+
+// Date, time, "Adesso", the two play buttons and the slider over the day.
+QHBoxLayout *ShadowPanel::buildInstantRow()
+{
     auto *when = new QHBoxLayout;
     date_ = new QLineEdit;
     date_->setObjectName(QStringLiteral("ombra_data"));
@@ -178,8 +201,8 @@ ShadowPanel::ShadowPanel(drawing::DrawingCanvas *canvas, QWidget *parent) : QGro
     time_->setAccessibleName(kTimeName);
     time_->setToolTip(kTimeTip);
     time_->setFixedWidth(time_->fontMetrics().horizontalAdvance(QStringLiteral("00:000")) + 14);
-    labelled(when, kDate, date_);
-    labelled(when, kTime, time_);
+    addLabelled(when, kDate, date_);
+    addLabelled(when, kTime, time_);
     auto button = [&](const char *name, const QString &text, const QString &accessible, const QString &tip) {
         auto *b = new QPushButton(text);
         b->setObjectName(QString::fromLatin1(name));
@@ -200,8 +223,12 @@ ShadowPanel::ShadowPanel(drawing::DrawingCanvas *canvas, QWidget *parent) : QGro
     slider_->setRange(0, kMinutesPerDay - 1);
     slider_->setPageStep(60);
     when->addWidget(slider_, 1);
-    rows->addLayout(when);
+    return when;
+}
 
+// The point and the time the dial reads there in every system.
+QHBoxLayout *ShadowPanel::buildReadingsRow()
+{
     auto *readings = new QHBoxLayout;
     x_ = readingField("ombra_x", kXName, kXTip, 9);
     y_ = readingField("ombra_y", kYName, kYTip, 9);
@@ -210,16 +237,20 @@ ShadowPanel::ShadowPanel(drawing::DrawingCanvas *canvas, QWidget *parent) : QGro
     italic_ = readingField("ombra_italica", kItalicName, kItalicTip, 5);
     babylonian_ = readingField("ombra_babilonica", kBabylonianName, kBabylonianTip, 5);
     temporary_ = readingField("ombra_temporaria", kTemporaryName, kTemporaryTip, 5);
-    labelled(readings, QStringLiteral("x"), x_);
-    labelled(readings, QStringLiteral("y"), y_);
-    labelled(readings, kApparent, apparent_);
-    labelled(readings, kCivil, civil_);
-    labelled(readings, kItalic, italic_);
-    labelled(readings, kBabylonian, babylonian_);
-    labelled(readings, kTemporary, temporary_);
+    addLabelled(readings, QStringLiteral("x"), x_);
+    addLabelled(readings, QStringLiteral("y"), y_);
+    addLabelled(readings, kApparent, apparent_);
+    addLabelled(readings, kCivil, civil_);
+    addLabelled(readings, kItalic, italic_);
+    addLabelled(readings, kBabylonian, babylonian_);
+    addLabelled(readings, kTemporary, temporary_);
     readings->addStretch();
-    rows->addLayout(readings);
+    return readings;
+}
 
+// The refusals of a typed date or time, and whether the Sun casts the shadow.
+QHBoxLayout *ShadowPanel::buildNotesRow()
+{
     auto *notes = new QHBoxLayout;
     dateError_ = errorLabel("ombra_data_errore");
     timeError_ = errorLabel("ombra_ora_errore");
@@ -232,8 +263,11 @@ ShadowPanel::ShadowPanel(drawing::DrawingCanvas *canvas, QWidget *parent) : QGro
     notes->addWidget(timeError_);
     notes->addStretch();
     notes->addWidget(sight_);
-    rows->addLayout(notes);
+    return notes;
+}
 
+void ShadowPanel::connectControls()
+{
     typingPause_ = new QTimer(this);
     typingPause_->setSingleShot(true);
     typingPause_->setInterval(kTypingPauseMs);
@@ -252,27 +286,15 @@ ShadowPanel::ShadowPanel(drawing::DrawingCanvas *canvas, QWidget *parent) : QGro
     }
     connect(now_, &QPushButton::clicked, this, &ShadowPanel::onNow);
     connect(slider_, &QSlider::valueChanged, this, &ShadowPanel::onSlider);
-    connect(playDay_, &QPushButton::toggled, this, [this](bool on) {
-        if (on)
-            setPlay(Play::Day);
-        else if (play_ == Play::Day)
-            setPlay(Play::None);
-    });
-    connect(playYear_, &QPushButton::toggled, this, [this](bool on) {
-        if (on)
-            setPlay(Play::Year);
-        else if (play_ == Play::Year)
-            setPlay(Play::None);
-    });
-
-    // Today at noon on the zone's clock: the dial at its busiest.
-    const QDate today = QDate::currentDate();
-    day_ = {today.year(), today.month(), today.day()};
-    if (!gnomonics::IsValidDate(day_))
-        day_ = {2026, 1, 1};
-    minutes_ = 12 * 60;
-    writeInstant();
-    updateShadow();
+    for (QPushButton *button : {playDay_, playYear_}) {
+        const Play which = button == playDay_ ? Play::Day : Play::Year;
+        connect(button, &QPushButton::toggled, this, [this, which](bool on) {
+            if (on)
+                setPlay(which);
+            else if (play_ == which)
+                setPlay(Play::None);
+        });
+    }
 }
 
 void ShadowPanel::setDial(const DesignedDial &dial)

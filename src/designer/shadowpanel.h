@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,6 +43,10 @@ public:
     void stepDay();
 
 private:
+    QHBoxLayout *buildInstantRow();
+    QHBoxLayout *buildReadingsRow();
+    QHBoxLayout *buildNotesRow();
+    void connectControls();
     enum class Play { None, Day, Year };
 
     // Reads the date and time as typed; a refusal is said under the fields and changes nothing.

@@ -115,6 +115,47 @@ std::optional<DialPoint> skyPoint(const Context &c, double azimuthDeg, double se
     return p;
 }
 
+// A clock-time line: straight when the equation of time is left out, else the analemma, traced
+// day by day at the clock reading of the line.
+LinePointFunction clockLineFunction(const Context &c, const DialLine &line, bool anywhere)
+{
+    const DialPlane &plane = *c.plane;
+    const double hour = line.hour;
+    const bool refr = c.design->refraction;
+    const Place place = c.design->place;
+    const ClockKind kind = line.clockKind;
+    if (line.analemma == AnalemmaHalf::None) {
+        const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
+        return [&plane, refr, h, hour, anywhere](double d) {
+            auto p = shadowPoint(plane, refr, h, d, d, anywhere);
+            if (p) {
+                p->hasClock = true;
+                p->clockHours = hour;
+            }
+            return p;
+        };
+    }
+    const double jd0 = JulianDay(line.analemmaFirstDay, ClockToUtHours(place, kind, hour));
+    const double firstNoon = JulianDay(line.analemmaFirstDay, 12.0);
+    const SolarTable *solar = c.solar;
+    return [&plane, refr, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
+        double d = 0;
+        double eot = 0;
+        solar->at(jd0 + t, &d, &eot);
+        auto p = shadowPoint(plane, refr, ClockHourAngleDeg(place, kind, hour, eot), d, t, anywhere);
+        if (p) {
+            p->hasClock = true;
+            p->clockHours = hour;
+            const double day = std::round(t);
+            if (std::abs(t - day) < 1e-9) {
+                p->hasDate = true;
+                p->date = CalendarDate(firstNoon + day);
+            }
+        }
+        return p;
+    };
+}
+
 LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
 {
     const DialPlane &plane = *c.plane;
@@ -127,40 +168,8 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
         const double h = ApparentTimeHourAngleDeg(hour);
         return [&plane, refr, h, anywhere](double d) { return shadowPoint(plane, refr, h, d, d, anywhere); };
     }
-    case LineFamily::ClockTime: {
-        const Place place = c.design->place;
-        const ClockKind kind = line.clockKind;
-        if (line.analemma == AnalemmaHalf::None) {
-            const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
-            return [&plane, refr, h, hour, anywhere](double d) {
-                auto p = shadowPoint(plane, refr, h, d, d, anywhere);
-                if (p) {
-                    p->hasClock = true;
-                    p->clockHours = hour;
-                }
-                return p;
-            };
-        }
-        const double jd0 = JulianDay(line.analemmaFirstDay, ClockToUtHours(place, kind, hour));
-        const double firstNoon = JulianDay(line.analemmaFirstDay, 12.0);
-        const SolarTable *solar = c.solar;
-        return [&plane, refr, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
-            double d = 0;
-            double eot = 0;
-            solar->at(jd0 + t, &d, &eot);
-            auto p = shadowPoint(plane, refr, ClockHourAngleDeg(place, kind, hour, eot), d, t, anywhere);
-            if (p) {
-                p->hasClock = true;
-                p->clockHours = hour;
-                const double day = std::round(t);
-                if (std::abs(t - day) < 1e-9) {
-                    p->hasDate = true;
-                    p->date = CalendarDate(firstNoon + day);
-                }
-            }
-            return p;
-        };
-    }
+    case LineFamily::ClockTime:
+        return clockLineFunction(c, line, anywhere);
     case LineFamily::Italic:
         if (liesOnHorizon(line, refr))
             return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
