@@ -107,6 +107,16 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     body->addLayout(left);
 
     // Right: the distances from the dial centre along each hour line.
+    QGridLayout *table = buildTable();
+    body->addLayout(table);
+
+    QHBoxLayout *buttons = buildButtons();
+    outer->addLayout(buttons);
+}
+
+// The distances from the dial centre along each hour line, at the solstices and the equinox.
+QGridLayout * CurvesSheet::buildTable()
+{
     auto *table = new QGridLayout;
     table->setHorizontalSpacing(10);
     table->setVerticalSpacing(3);
@@ -136,8 +146,12 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
             table->addWidget(equinox, gridRow, 3);
         }
     }
-    body->addLayout(table);
+    return table;
+}
 
+// The sheet's buttons, named in Italian whatever language they speak.
+QHBoxLayout * CurvesSheet::buildButtons()
+{
     auto *buttons = new QHBoxLayout;
     // The buttons are named in Italian whatever language they speak.
     QPushButton *compute = addButton(QStringLiteral("Calcola"), kCompute, [this] { onCompute(); });
@@ -147,7 +161,7 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     buttons->addWidget(addPrintButton(QStringLiteral("Stampa"), kPrint, [this] { onPrint(); }));
     buttons->addWidget(addButton(QStringLiteral("Disegno"), kDrawing, [this] { onDrawing(); }));
     buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
-    outer->addLayout(buttons);
+    return buttons;
 }
 
 std::optional<CurvesSheet::Inputs> CurvesSheet::readInputs() const

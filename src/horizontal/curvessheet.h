@@ -4,6 +4,9 @@
 
 #include <optional>
 
+class QGridLayout;
+class QHBoxLayout;
+
 namespace horizontal {
 
 // CurveOrizz: the style's height and base of a horizontal dial and, hour by hour, how far
@@ -22,6 +25,8 @@ public:
     void onDrawing();
 
 private:
+    QGridLayout * buildTable();
+    QHBoxLayout * buildButtons();
     struct Inputs {
         double latitudeDeg = 0;
         double styleMm = 0;

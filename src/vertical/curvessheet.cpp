@@ -78,6 +78,23 @@ CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     boxRow->addStretch();
     left->addLayout(boxRow);
 
+    QGridLayout *derived = buildDerived();
+    left->addLayout(derived);
+
+    QGridLayout *buttons = buildButtons();
+    left->addLayout(buttons);
+    left->addStretch();
+    page->addLayout(left);
+
+    QGridLayout *table = buildTable();
+    page->addLayout(table);
+    // Open labelled as for an East wall, so the hour column is never empty.
+    showSide(Side::East);
+}
+
+// The style's values worked out from the wall: heights, substyle, elevation.
+QGridLayout * CurvesSheet::buildDerived()
+{
     auto *derived = new QGridLayout;
     derived->setHorizontalSpacing(6);
     derived->setVerticalSpacing(4);
@@ -111,8 +128,12 @@ CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     derived->addWidget(hourSymbol, 4, 1);
     derived->addWidget(hour, 4, 3);
     derived->setColumnStretch(4, 1);
-    left->addLayout(derived);
+    return derived;
+}
 
+// The sheet's buttons, two by two.
+QGridLayout * CurvesSheet::buildButtons()
+{
     auto *buttons = new QGridLayout;
     buttons->setSpacing(6);
     QPushButton *compute = addButton(QStringLiteral("calcola"), kCompute, [this] { onCompute(); });
@@ -127,10 +148,12 @@ CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     buttons->addWidget(addButton(QStringLiteral("DisegnoOvest"), kDrawingWest, [this] { onDrawingWest(); }), 3, 1);
     buttons->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }), 4, 0);
     buttons->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }), 4, 1);
-    left->addLayout(buttons);
-    left->addStretch();
-    page->addLayout(left);
+    return buttons;
+}
 
+// The two blocks of the table: an hour, its distances at the solstices and the equinox.
+QGridLayout * CurvesSheet::buildTable()
+{
     auto *table = new QGridLayout;
     table->setHorizontalSpacing(4);
     table->setVerticalSpacing(3);
@@ -157,9 +180,7 @@ CurvesSheet::CurvesSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
             table->addWidget(addCell(cellName(row, column)), y, x + column);
     }
     table->setRowStretch(kLeftBlockRows + 1, 1);
-    page->addLayout(table);
-    // Open labelled as for an East wall, so the hour column is never empty.
-    showSide(Side::East);
+    return table;
 }
 
 bool CurvesSheet::onCompute()

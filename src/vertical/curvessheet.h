@@ -25,6 +25,9 @@ public:
     void onDrawingWest();
 
 private:
+    QGridLayout * buildDerived();
+    QGridLayout * buildButtons();
+    QGridLayout * buildTable();
     void showSide(Side side);
     void drawSide(Side side);
 

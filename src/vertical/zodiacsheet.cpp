@@ -110,6 +110,18 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
 
     auto *right = new QVBoxLayout;
     right->setSpacing(8);
+    QHBoxLayout *top = buildAnniversaryRow();
+    right->addLayout(top);
+
+    QGridLayout *table = buildTable();
+    right->addLayout(table);
+    right->addStretch();
+    page->addLayout(right);
+}
+
+// The anniversary's date, its button, the example and the notes.
+QHBoxLayout * ZodiacSheet::buildAnniversaryRow()
+{
     auto *top = new QHBoxLayout;
     top->addStretch();
     // A helper for the anniversary: the Sun's declination of a chosen day, so the maker need
@@ -126,8 +138,12 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
     top->addSpacing(16);
     top->addWidget(addButton(QStringLiteral("Esempio"), kExample, [this] { onExample(); }));
     top->addWidget(addButton(QStringLiteral("Command1"), kInfo, [this] { onInfo(); }));
-    right->addLayout(top);
+    return top;
+}
 
+// The signs' declinations over the table of distances, hour by hour.
+QGridLayout * ZodiacSheet::buildTable()
+{
     auto *table = new QGridLayout;
     table->setHorizontalSpacing(4);
     table->setVerticalSpacing(3);
@@ -166,9 +182,7 @@ ZodiacSheet::ZodiacSheet(QWidget *parent) : VerticalSheet(kTitle, parent)
         for (int column = 1; column <= sheet::kZodiacColumns; ++column)
             table->addWidget(addCell(cellName(row, column)), 4 + row, column);
     }
-    right->addLayout(table);
-    right->addStretch();
-    page->addLayout(right);
+    return table;
 }
 
 std::optional<ZodiacSheet::Inputs> ZodiacSheet::readInputs() const

@@ -31,6 +31,8 @@ public:
     QString anniversaryLabel() const;
 
 private:
+    QHBoxLayout * buildAnniversaryRow();
+    QGridLayout * buildTable();
     struct Inputs {
         Wall wall;
         double sign1Deg = 0;
