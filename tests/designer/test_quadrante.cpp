@@ -62,6 +62,54 @@ private Q_SLOTS:
         QVERIFY(!w.isModified());
     }
 
+    // The presets fill the plane for the latitude typed and say so; the kind shows its own sizes
+    // and greys the plane and the gnomon it does not use.
+    void presetsAndKinds_data()
+    {
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("facing");
+        QTest::addColumn<QString>("declination");
+        QTest::addColumn<int>("side"); // 0 East, 1 West
+        QTest::addColumn<QString>("inclination");
+        QTest::newRow("equatorial at Milano") << "45,4642" << "Equatoriale" << 0 << "180" << 1 << "45,4642";
+        QTest::newRow("polar facing the equator at Milano") << "45,4642" << "Polare" << 0 << "0" << 1 << "44,5358";
+        QTest::newRow("polar facing East") << "45,4642" << "Polare" << 1 << "90" << 0 << "0";
+        QTest::newRow("equatorial at Sydney") << "-33,87" << "Equatoriale" << 0 << "0" << 1 << "33,87";
+        QTest::newRow("polar at Sydney") << "-33,87" << "Polare" << 0 << "180" << 1 << "56,13";
+    }
+    void presetsAndKinds()
+    {
+        QFETCH(QString, latitude);
+        QFETCH(QString, button);
+        QFETCH(int, facing);
+        QFETCH(QString, declination);
+        QFETCH(int, side);
+        QFETCH(QString, inclination);
+        designer::Quadrante w;
+        field<QLineEdit>(w, "latitudine")->setText(latitude);
+        field<QComboBox>(w, "polare_verso")->setCurrentIndex(facing);
+        auto *preset = w.findChild<QPushButton *>(button);
+        QVERIFY(preset);
+        preset->click();
+        w.redrawNow();
+        QCOMPARE(field<QLineEdit>(w, "declinazione")->text(), declination);
+        QCOMPARE(field<QComboBox>(w, "lato")->currentIndex(), side);
+        QCOMPARE(field<QLineEdit>(w, "inclinazione")->text(), inclination);
+        auto *note = field<QLabel>(w, "preimpostazione");
+        QVERIFY(note);
+        QVERIFY(note->text().contains(inclination + QStringLiteral("°")));
+        QVERIFY(w.dial().ok);
+        // A bifilar dial: its wires shown, the plane greyed; the project says so.
+        field<QComboBox>(w, "tipo")->setCurrentIndex(2);
+        w.redrawNow();
+        QVERIFY(!field<QLineEdit>(w, "declinazione")->isEnabled());
+        QVERIFY(!field<QLineEdit>(w, "filo_est_ovest_mm")->isHidden());
+        QVERIFY(field<QLineEdit>(w, "semiasse_mm")->isHidden());
+        QCOMPARE(w.project().kind, gnomonics::DialKind::Bifilar);
+        QVERIFY(w.dial().ok);
+    }
+
     void refusedValueKeepsTheDrawing_data()
     {
         QTest::addColumn<QString>("name");
