@@ -304,7 +304,12 @@ void ShadowPanel::setDial(const DesignedDial &dial)
     design_ = dial.lines.design;
     plane_ = dial.lines.plane;
     extent_ = dial.sketch.extent;
-    hasDial_ = true;
+    // An analemmatic dial has no nodus: its gnomon is a person moved along the date scale, whose
+    // shadow the marks are read by. The panel waits for a dial with a nodus.
+    hasDial_ = design_.kind != gnomonics::DialKind::Analemmatic;
+    setEnabled(hasDial_);
+    if (!hasDial_)
+        setPlay(Play::None);
     updateShadow();
 }
 
