@@ -8,6 +8,10 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>Lungo la linea meridiana, dal piede F (mm)</source>
+        <translation>Along the meridian line, from the foot F (mm)</translation>
+    </message>
+    <message>
         <source>Tipo di quadrante</source>
         <translation>Kind of dial</translation>
     </message>

@@ -1,5 +1,7 @@
 #include "designer/constructionsheet.h"
 
+#include "drawing/linenames.h"
+
 #include "designer/coordinatemodel.h"
 
 #include "drawing/csvwriter.h"
@@ -50,6 +52,7 @@ const sheet::UiText kSubstyle{QT_TRANSLATE_NOOP("horalo", "Angolo della sustilar
 const sheet::UiText kSubstyleVertical{
     QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")};
 const sheet::UiText kLongitudeDifference{QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine (°, + Ovest)")};
+const sheet::UiText kAlongTheLine{QT_TRANSLATE_NOOP("horalo", "Lungo la linea meridiana, dal piede F (mm)")};
 const sheet::UiText kPage{QT_TRANSLATE_NOOP("horalo", "Pagina %1 di %2")};
 const sheet::UiText kPdfRefused{
     QT_TRANSLATE_NOOP("horalo", "Il generatore di PDF di Qt non ha accettato la scheda: nessun file è stato scritto.")};
@@ -92,7 +95,7 @@ std::vector<SheetFact> ConstructionFacts(const project::Project &p, const Design
         side = QLatin1Char(' ') + (p.declinationDeg < 0 ? kEast.text() : kWest.text());
     // The template is the right triangle of the style's plane: F at the right angle, O where the
     // style meets the plate, N the nodus; O-F = h / tan e lies along the substyle.
-    return {
+    std::vector<SheetFact> facts{
         {{}, kPlace},
         {kName, QString::fromStdString(p.placeName)},
         {kLatitude, general(p.latitudeDeg)},
@@ -120,6 +123,15 @@ std::vector<SheetFact> ConstructionFacts(const project::Project &p, const Design
         // The plane's frame has y upwards; the plate is measured downwards from its top.
         {kCentre, centre ? pair(p.footFromLeftMm + plane.centre.xMm, p.footFromTopMm - plane.centre.yMm) : kNone},
     };
+    // A meridian line is laid out with a tape from the foot: each day's distance along it.
+    if (p.kind == gnomonics::DialKind::DarkRoom) {
+        facts.push_back({{}, kAlongTheLine});
+        for (const gnomonics::DialMark &mark : dial.lines.marks)
+            if (mark.kind == gnomonics::MarkKind::NoonSpot)
+                facts.push_back({QString::fromStdString(drawing::ShownDayName(mark.dateLine.date)),
+                                 fixed(std::hypot(mark.at.xMm, mark.at.yMm))});
+    }
+    return facts;
 }
 
 bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newPage, const project::Project &project,
