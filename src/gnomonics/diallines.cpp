@@ -38,13 +38,14 @@ Vec3 castingSun(const DialPlane &plane, bool refraction, double hourAngleDeg, do
 // fall by rounding (the Sun's direction cosines).
 constexpr double kEdgeTolerance = 1e-12;
 
-// The point of a line for a Sun; with `anywhere` the projection also where no shadow exists,
-// for following a line's geometry across the edge of existence.
-std::optional<DialPoint> shadowPoint(const DialPlane &plane, bool refraction, double hourAngleDeg,
-                                     double declinationDeg, double parameter, bool anywhere)
+// Where the shadow of the nodus falls for a Sun seen in that direction, as a point of a line of
+// that parameter standing for the Sun at that hour angle and declination; with `anywhere` the
+// projection also where no shadow exists, for following a line's geometry across the edge of
+// existence.
+std::optional<DialPoint> castPoint(const DialPlane &plane, Vec3 seen, double hourAngleDeg, double declinationDeg,
+                                   double parameter, bool anywhere)
 {
-    const Vec3 sun = castingSun(plane, refraction, hourAngleDeg, declinationDeg);
-    const auto at = anywhere ? NodusProjection(plane, sun) : NodusShadow(plane, sun);
+    const auto at = anywhere ? NodusProjection(plane, seen) : NodusShadow(plane, seen);
     if (!at)
         return std::nullopt;
     DialPoint p;
@@ -55,6 +56,14 @@ std::optional<DialPoint> shadowPoint(const DialPlane &plane, bool refraction, do
     p.apparentHours = ApparentHoursOf(hourAngleDeg);
     p.parameter = parameter;
     return p;
+}
+
+// The point of a line for a Sun of that hour angle and declination.
+std::optional<DialPoint> shadowPoint(const DialPlane &plane, bool refraction, double hourAngleDeg,
+                                     double declinationDeg, double parameter, bool anywhere)
+{
+    return castPoint(plane, castingSun(plane, refraction, hourAngleDeg, declinationDeg), hourAngleDeg, declinationDeg,
+                     parameter, anywhere);
 }
 
 // The Italic line of sunset (24) and the Babylonian line of sunrise (0) stand for the Sun on
@@ -102,17 +111,8 @@ std::optional<DialPoint> skyPoint(const Context &c, double azimuthDeg, double se
     if (!anywhere && (declinationDeg < c.lowestDeclinationDeg || declinationDeg > c.highestDeclinationDeg))
         return std::nullopt;
     const Vec3 seen = refraction ? towards(seenAltitudeDeg) : sun;
-    const auto at = anywhere ? NodusProjection(plane, seen) : NodusShadow(plane, seen);
-    if (!at)
-        return std::nullopt;
-    DialPoint p;
-    p.xMm = at->xMm;
-    p.yMm = at->yMm;
-    p.hourAngleDeg = std::atan2(dot(sun, west), dot(sun, equatorOnMeridian)) * angles::kDeg;
-    p.declinationDeg = declinationDeg;
-    p.apparentHours = ApparentHoursOf(p.hourAngleDeg);
-    p.parameter = parameter;
-    return p;
+    const double hourAngleDeg = std::atan2(dot(sun, west), dot(sun, equatorOnMeridian)) * angles::kDeg;
+    return castPoint(plane, seen, hourAngleDeg, declinationDeg, parameter, anywhere);
 }
 
 // A clock-time line: straight when the equation of time is left out, else the analemma, traced
