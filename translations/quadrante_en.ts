@@ -8,6 +8,10 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>Ore equidistanti: b = a / sin(latitudine)</source>
+        <translation>Evenly spaced hours: b = a / sin(latitude)</translation>
+    </message>
+    <message>
         <source>Lungo la linea meridiana, dal piede F (mm)</source>
         <translation>Along the meridian line, from the foot F (mm)</translation>
     </message>

@@ -20,6 +20,7 @@
 #include "sheet/numbers.h"
 #include "sheet/qt/uitext.h"
 
+#include <numbers>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -69,6 +70,7 @@ const sheet::UiText kKindAnalemmatic{QT_TRANSLATE_NOOP("horalo", "Analemmatico")
 const sheet::UiText kKindBifilar{QT_TRANSLATE_NOOP("horalo", "Bifilare")};
 const sheet::UiText kKindDarkRoom{QT_TRANSLATE_NOOP("horalo", "Meridiana a camera oscura")};
 const sheet::UiText kPresets{QT_TRANSLATE_NOOP("horalo", "Piano")};
+const sheet::UiText kEvenHours{QT_TRANSLATE_NOOP("horalo", "Ore equidistanti: b = a / sin(latitudine)")};
 const sheet::UiText kPolar{QT_TRANSLATE_NOOP("horalo", "Polare")};
 const sheet::UiText kEquatorial{QT_TRANSLATE_NOOP("horalo", "Equatoriale")};
 const sheet::UiText kFacingEquator{QT_TRANSLATE_NOOP("horalo", "verso l'equatore")};
@@ -232,6 +234,11 @@ QWidget *Quadrante::buildForm()
     kind->addRow(kKind, kind_);
     for (Limited f : {Limited::SemiAxis, Limited::AnalemmaticGnomon, Limited::WireEastWest, Limited::WireNorthSouth, Limited::Hole})
         addNumberRow(kind, f);
+    // The North-South wire's height that spaces the bifilar hours 15 degrees apart.
+    evenHours_ = new QPushButton(kEvenHours);
+    evenHours_->setObjectName(QStringLiteral("ore_equidistanti"));
+    connect(evenHours_, &QPushButton::clicked, this, &Quadrante::useEvenHours);
+    kind->addRow(evenHours_);
     kind->addRow(kPresets, buildPresets());
     presetNote_ = new QLabel;
     presetNote_->setObjectName(QStringLiteral("preimpostazione"));
@@ -740,6 +747,17 @@ void Quadrante::applyPreset(bool polar)
     onFieldEdited();
 }
 
+void Quadrante::useEvenHours()
+{
+    const project::Project &p = document_->project();
+    const auto a = sheet::ReadNumber(line(project::LimitOf(project::Limited::WireEastWest).formKey)->text().trimmed().toStdString());
+    const double sinPhi = std::abs(std::sin(p.latitudeDeg * std::numbers::pi / 180.0));
+    if (!a || !(*a > 0) || !(sinPhi > 0))
+        return;
+    line(project::LimitOf(project::Limited::WireNorthSouth).formKey)->setText(number(sheet::shownValue(*a / sinPhi, sheet::Mask::TwoDecimals)));
+    onFieldEdited();
+}
+
 // Each kind's own sizes shown with it; the plane and the gnomon only where the kind has them.
 void Quadrante::showKindFields()
 {
@@ -755,6 +773,8 @@ void Quadrante::showKindFields()
     show(Limited::WireEastWest, kind == gnomonics::DialKind::Bifilar);
     show(Limited::WireNorthSouth, kind == gnomonics::DialKind::Bifilar);
     show(Limited::Hole, kind == gnomonics::DialKind::DarkRoom);
+    if (auto *form = qobject_cast<QFormLayout *>(evenHours_->parentWidget()->layout()))
+        form->setRowVisible(evenHours_, kind == gnomonics::DialKind::Bifilar);
     const bool withPlane = kind == gnomonics::DialKind::Plane || kind == gnomonics::DialKind::DarkRoom;
     for (Limited f : {Limited::Declination, Limited::Inclination, Limited::NodusHeight, Limited::StyleLength})
         if (!withPlane)

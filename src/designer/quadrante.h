@@ -19,6 +19,7 @@ class QFormLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTimer;
@@ -117,6 +118,8 @@ private:
     QWidget *buildPresets();
     void applyPreset(bool polar);
     void showKindFields();
+    // The bifilar's b = a / sin(latitude): its hour lines then 15 degrees apart.
+    void useEvenHours();
     QHBoxLayout *buildFileButtons();
     QWidget *buildDrawingSide();
     // The menu bar and the tool bar over the drawing, with their keys.
@@ -146,6 +149,7 @@ private:
     QComboBox *kind_ = nullptr;
     QComboBox *polarFacing_ = nullptr;
     QLabel *presetNote_ = nullptr; // what a preset filled in
+    QPushButton *evenHours_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     drawing::DrawingCanvas *canvas_ = nullptr;
     QTableView *table_ = nullptr;
