@@ -179,6 +179,19 @@ public:
                 continue;
             ends_[k] = {endOf(pts.front(), comingFrom(pts, false)), endOf(pts.back(), comingFrom(pts, true))};
         }
+        chunks_.resize(lines_.size());
+        for (std::size_t k = 0; k < lines_.size(); ++k) {
+            const auto &pts = lines_[k].points;
+            for (std::size_t i = 0; i + 1 < pts.size(); i += kChunk) {
+                Chunk chunk;
+                chunk.box = {pts[i].x, pts[i].y, pts[i].x, pts[i].y};
+                for (std::size_t j = i + 1; j <= std::min(i + kChunk, pts.size() - 1); ++j)
+                    chunk.box.include(pts[j]);
+                chunk.scale = std::max({std::abs(chunk.box.left), std::abs(chunk.box.right), std::abs(chunk.box.bottom),
+                                        std::abs(chunk.box.top)});
+                chunks_[k].push_back(chunk);
+            }
+        }
     }
 
     // A dot no label may cover; a leader may leave from under it, to a line that ends there.
@@ -577,10 +590,27 @@ private:
     // The distance from c to the line sketch.lines[k] as drawn.
     double distanceAlong(Pt c, long k) const
     {
-        double best = std::numeric_limits<double>::infinity();
-        const auto &pts = lines_[static_cast<std::size_t>(k)].points;
-        for (std::size_t i = 0; i + 1 < pts.size(); ++i)
-            best = std::min(best, distanceToSegment(c, pts[i], pts[i + 1]));
+        return nearerAlong(c, static_cast<std::size_t>(k), std::numeric_limits<double>::infinity());
+    }
+
+    // The smaller of best and the distance from c to the line sketch.lines[k]. The segments of a
+    // run whose box lies clearly farther than best (by far more than any rounding) are skipped:
+    // none of them could change the answer.
+    double nearerAlong(Pt c, std::size_t k, double best) const
+    {
+        const auto &pts = lines_[k].points;
+        const std::vector<Chunk> &chunks = chunks_[k];
+        for (std::size_t j = 0; j < chunks.size(); ++j) {
+            const Box &b = chunks[j].box;
+            const double dx = std::max({b.left - c.x, 0.0, c.x - b.right});
+            const double dy = std::max({b.bottom - c.y, 0.0, c.y - b.top});
+            const double margin = 1e-9 * (1.0 + chunks[j].scale + std::abs(c.x) + std::abs(c.y) + best);
+            if (std::sqrt(dx * dx + dy * dy) - margin > best)
+                continue;
+            const std::size_t end = std::min(j * kChunk + kChunk, pts.size() - 1);
+            for (std::size_t i = j * kChunk; i < end; ++i)
+                best = std::min(best, distanceToSegment(c, pts[i], pts[i + 1]));
+        }
         return best;
     }
 
@@ -598,8 +628,7 @@ private:
         };
         for (long k = first; k < end && k < static_cast<long>(lines_.size()); ++k) {
             const auto &pts = lines_[static_cast<std::size_t>(k)].points;
-            for (std::size_t i = 0; i + 1 < pts.size(); ++i)
-                best = std::min(best, distanceToSegment(c, pts[i], pts[i + 1]));
+            best = nearerAlong(c, static_cast<std::size_t>(k), best);
             if (pts.size() >= 2) {
                 beyond(ends_[static_cast<std::size_t>(k)][0]);
                 beyond(ends_[static_cast<std::size_t>(k)][1]);
@@ -631,6 +660,14 @@ private:
     std::vector<Box> dots_;
     std::vector<double> leaderHeights_; // the height of the label each leader ties
     std::vector<std::array<LineEnd, 2>> ends_; // of each line: its first end, its last
+    // Each line's segments in runs of kChunk, with the box of each run and the largest size of
+    // its coordinates (for the margin of rounding).
+    static constexpr std::size_t kChunk = 16;
+    struct Chunk {
+        Box box;
+        double scale = 0;
+    };
+    std::vector<std::vector<Chunk>> chunks_;
 };
 
 } // namespace
