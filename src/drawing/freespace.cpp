@@ -33,6 +33,27 @@ FreeSpace::FreeSpace(const DialSketch &sketch, double insetMm)
         markBox(l.box());
     for (const Dot &d : sketch.dots)
         markBox({d.at.x - d.radiusMm, d.at.y - d.radiusMm, d.at.x + d.radiusMm, d.at.y + d.radiusMm});
+    sum_.assign(static_cast<std::size_t>((cols_ + 1) * (rows_ + 1)), 0);
+    sumFrom(0, 0);
+}
+
+void FreeSpace::sumFrom(long c0, long r0)
+{
+    for (long r = r0; r < rows_; ++r)
+        for (long c = c0; c < cols_; ++c)
+            sum(c + 1, r + 1) = taken_[static_cast<std::size_t>(r * cols_ + c)] + sum(c, r + 1) + sum(c + 1, r) - sum(c, r);
+}
+
+void FreeSpace::occupy(const Box &b)
+{
+    if (taken_.empty())
+        return;
+    markBox(b);
+    // Only the sums of the cells to the right of the box's left edge and above its bottom edge
+    // count a cell of it.
+    const long c0 = std::max(0L, static_cast<long>(std::floor((b.left - area_.left) / cell_)));
+    const long r0 = std::max(0L, static_cast<long>(std::floor((b.bottom - area_.bottom) / cell_)));
+    sumFrom(std::min(c0, cols_), std::min(r0, rows_));
 }
 
 std::optional<Pt> FreeSpace::find(double w, double h, bool nearTop) const
@@ -42,26 +63,33 @@ std::optional<Pt> FreeSpace::find(double w, double h, bool nearTop) const
     const long cw = static_cast<long>(std::ceil(w / cell_)), ch = static_cast<long>(std::ceil(h / cell_));
     if (cw > cols_ || ch > rows_)
         return std::nullopt;
-    std::vector<long> sum(static_cast<std::size_t>((cols_ + 1) * (rows_ + 1)), 0);
-    auto at = [&](long c, long r) -> long & { return sum[static_cast<std::size_t>(r * (cols_ + 1) + c)]; };
-    for (long r = 0; r < rows_; ++r)
-        for (long c = 0; c < cols_; ++c)
-            at(c + 1, r + 1) = taken_[static_cast<std::size_t>(r * cols_ + c)] + at(c, r + 1) + at(c + 1, r) - at(c, r);
+    auto isFree = [&](long c, long r) { return sum(c + cw, r + ch) - sum(c, r + ch) - sum(c + cw, r) + sum(c, r) == 0; };
     std::optional<Pt> best;
     long bestScore = 0;
-    for (long r = 0; r + ch <= rows_; ++r)
-        for (long c = 0; c + cw <= cols_; ++c) {
-            if (at(c + cw, r + ch) - at(c, r + ch) - at(c + cw, r) + at(c, r) != 0)
-                continue;
-            if (nearTop) {
-                // Rows from the top first; within a row, off the middle by as little as may be.
+    if (nearTop) {
+        // Rows from the top first; within a row, off the middle by as little as may be. A row
+        // that has a free place beats every row below it, whatever the places' columns.
+        for (long r = rows_ - ch; r >= 0 && !best; --r)
+            for (long c = 0; c + cw <= cols_; ++c) {
+                if (!isFree(c, r))
+                    continue;
                 const long score = (rows_ - r - ch) * (cols_ + 1) + std::abs(2 * c + cw - cols_) / 2;
                 if (!best || score < bestScore) {
                     bestScore = score;
                     best = Pt{area_.left + c * cell_, area_.top - (rows_ - r) * cell_};
                 }
-                continue;
             }
+        return best;
+    }
+    for (long r = 0; r + ch <= rows_; ++r) {
+        // Nearer no edge than the best so far: nothing in this row can do better.
+        if (best && std::min(r, rows_ - r - ch) >= bestScore)
+            continue;
+        for (long c = 0; c + cw <= cols_; ++c) {
+            if (best && std::min(c, cols_ - c - cw) >= bestScore)
+                continue;
+            if (!isFree(c, r))
+                continue;
             const long score = std::max(std::min(c, cols_ - c - cw), std::min(r, rows_ - r - ch));
             if (!best || score < bestScore) {
                 bestScore = score;
@@ -71,6 +99,7 @@ std::optional<Pt> FreeSpace::find(double w, double h, bool nearTop) const
                 best = Pt{x, yb};
             }
         }
+    }
     return best;
 }
 

@@ -11,13 +11,14 @@
 namespace drawing {
 
 // The plate cut into square cells, a cell taken when a line, a label or a dot touches it, and a
-// table of running sums, so that asking whether a rectangle is free costs four look-ups.
+// table of running sums, so that asking whether a rectangle is free costs four look-ups. The
+// table is made once and brought up to date where a piece set on the plate changed it.
 class FreeSpace {
 public:
     // Everything the sketch holds already, on the plate less an inset all round.
     FreeSpace(const DialSketch &sketch, double insetMm);
 
-    void occupy(const Box &box) { markBox(box); }
+    void occupy(const Box &box);
 
     // The lower-left corner of a free w x h rectangle inside the plate's inset, the one nearest
     // to a corner of the plate, or with nearTop the one nearest its top edge and, of those, its
@@ -29,11 +30,17 @@ private:
     void markBox(const Box &b);
     // Samples the part of the segment over the plate every half cell.
     void markSegment(Pt a, Pt b);
+    // The running sums of the cells from column c0 and row r0 on, those before them as they are.
+    void sumFrom(long c0, long r0);
+    long &sum(long c, long r) { return sum_[static_cast<std::size_t>(r * (cols_ + 1) + c)]; }
+    long sum(long c, long r) const { return sum_[static_cast<std::size_t>(r * (cols_ + 1) + c)]; }
 
     Box area_;
     double cell_ = 1;
     long cols_ = 0, rows_ = 0;
     std::vector<unsigned char> taken_;
+    // sum(c, r): how many cells are taken in the first c columns of the first r rows.
+    std::vector<long> sum_;
 };
 
 } // namespace drawing

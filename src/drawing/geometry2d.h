@@ -64,6 +64,23 @@ inline std::optional<std::pair<double, double>> clipToBox(Pt a, Pt b, const Box 
 
 inline bool segmentMeetsBox(Pt a, Pt b, const Box &box) { return clipToBox(a, b, box).has_value(); }
 
+// The box grown by a margin far wider than the rounding of the clipping above, for
+// surelyApart: a segment wholly beyond one side of the grown box surely misses the box.
+inline Box withRoundingMargin(const Box &box)
+{
+    const double m = 1e-7 * (1.0 + std::max({std::abs(box.left), std::abs(box.right), std::abs(box.bottom), std::abs(box.top)}));
+    return {box.left - m, box.bottom - m, box.right + m, box.top + m};
+}
+
+// Whether the segment ab lies wholly beyond one side of the (grown) box: a few comparisons
+// that spare the clipping of most segments tested against a label's box. False for a point
+// that is not a number, which is then left to the clipping.
+inline bool surelyApart(Pt a, Pt b, const Box &grown)
+{
+    return (a.x < grown.left && b.x < grown.left) || (a.x > grown.right && b.x > grown.right) ||
+           (a.y < grown.bottom && b.y < grown.bottom) || (a.y > grown.top && b.y > grown.top);
+}
+
 // Whether the segments ab and cd have a point in common (touching counts).
 bool segmentsMeet(Pt a, Pt b, Pt c, Pt d);
 

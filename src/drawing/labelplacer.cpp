@@ -34,9 +34,8 @@ public:
     template <typename Wanted>
     bool meets(const Box &box, Wanted wanted) const
     {
-        bool found = false;
-        forEachNear(box, wanted, [&](Pt a, Pt b) { found = found || segmentMeetsBox(a, b, box); });
-        return found;
+        const Box grown = withRoundingMargin(box);
+        return forEachNear(box, wanted, [&](Pt a, Pt b) { return !surelyApart(a, b, grown) && segmentMeetsBox(a, b, box); });
     }
     // Does any segment of a line that `wanted` accepts meet the segment ab?
     template <typename Wanted>
@@ -57,44 +56,46 @@ public:
         });
         return found;
     }
-    // The distance from c to the nearest segment that `wanted` accepts, when one is nearer than
-    // radius; radius otherwise.
+    // Is any segment that `wanted` accepts nearer to c than radius?
     template <typename Wanted>
-    double nearest(Pt c, double radius, Wanted wanted) const
+    bool anyNearer(Pt c, double radius, Wanted wanted) const
     {
-        double best = radius;
-        forEachNear(Box{c.x - radius, c.y - radius, c.x + radius, c.y + radius}, wanted,
-                    [&](Pt a, Pt b) { best = std::min(best, distanceToSegment(c, a, b)); });
-        return best;
+        return forEachNear(Box{c.x - radius, c.y - radius, c.x + radius, c.y + radius}, wanted,
+                           [&](Pt a, Pt b) { return distanceToSegment(c, a, b) < radius; });
     }
 
 private:
+    // Visits the segments that `wanted` accepts in the cells the box covers until `visit` says
+    // it has found what it looks for; whether it did.
     template <typename Wanted, typename Visit>
-    void forEachNear(const Box &box, Wanted wanted, Visit visit) const
+    bool forEachNear(const Box &box, Wanted wanted, Visit visit) const
     {
         auto visitCell = [&](const std::vector<std::pair<std::size_t, std::size_t>> &bucket) {
             for (const auto &[l, i] : bucket) {
                 if (!wanted(l))
                     continue;
                 const auto &pts = lines_[l].points;
-                visit(pts[i], pts[(i + 1) % pts.size()]);
+                if (visit(pts[i], pts[(i + 1) % pts.size()]))
+                    return true;
             }
+            return false;
         };
         const long x0 = key(box.left), x1 = key(box.right), y0 = key(box.bottom), y1 = key(box.top);
         // A box over more cells than the grid holds (a label far from its line asks how near
         // the others are): go through the cells that hold something instead.
         if (static_cast<double>(x1 - x0 + 1) * static_cast<double>(y1 - y0 + 1) > static_cast<double>(cells_.size())) {
             for (const auto &[cell, bucket] : cells_)
-                if (cell.first >= x0 && cell.first <= x1 && cell.second >= y0 && cell.second <= y1)
-                    visitCell(bucket);
-            return;
+                if (cell.first >= x0 && cell.first <= x1 && cell.second >= y0 && cell.second <= y1 && visitCell(bucket))
+                    return true;
+            return false;
         }
         for (long x = x0; x <= x1; ++x)
             for (long y = y0; y <= y1; ++y) {
                 const auto it = cells_.find({x, y});
-                if (it != cells_.end())
-                    visitCell(it->second);
+                if (it != cells_.end() && visitCell(it->second))
+                    return true;
             }
+        return false;
     }
     long key(double v) const { return static_cast<long>(std::floor(v / cell_)); }
     // Every cell the segment ab passes through, perhaps more than once: samples a quarter cell
@@ -170,6 +171,27 @@ public:
         : sketch_(sketch), lines_(sketch.lines), area_(area), tips_(carriedOn(sketch.lines, labelMm * kCarriedOnHeights)),
           grid_(sketch.lines, cellFor(area, labelMm)), tipGrid_(tips_, cellFor(area, labelMm))
     {
+        // Each line's ends and the way it runs there, asked for every place a label tries.
+        ends_.resize(lines_.size());
+        for (std::size_t k = 0; k < lines_.size(); ++k) {
+            const auto &pts = lines_[k].points;
+            if (pts.size() < 2)
+                continue;
+            ends_[k] = {endOf(pts.front(), comingFrom(pts, false)), endOf(pts.back(), comingFrom(pts, true))};
+        }
+        chunks_.resize(lines_.size());
+        for (std::size_t k = 0; k < lines_.size(); ++k) {
+            const auto &pts = lines_[k].points;
+            for (std::size_t i = 0; i + 1 < pts.size(); i += kChunk) {
+                Chunk chunk;
+                chunk.box = {pts[i].x, pts[i].y, pts[i].x, pts[i].y};
+                for (std::size_t j = i + 1; j <= std::min(i + kChunk, pts.size() - 1); ++j)
+                    chunk.box.include(pts[j]);
+                chunk.scale = std::max({std::abs(chunk.box.left), std::abs(chunk.box.right), std::abs(chunk.box.bottom),
+                                        std::abs(chunk.box.top)});
+                chunks_[k].push_back(chunk);
+            }
+        }
     }
 
     // A dot no label may cover; a leader may leave from under it, to a line that ends there.
@@ -302,9 +324,9 @@ private:
         const double toOwn = distanceToOwn(c, first, end) * ratio;
         if (!std::isfinite(toOwn))
             return false;
-        if (grid_.nearest(c, toOwn, [&](std::size_t k) { return isKin(l, k); }) < toOwn)
+        if (grid_.anyNearer(c, toOwn, [&](std::size_t k) { return isKin(l, k); }))
             return false;
-        return !(tipGrid_.nearest(c, toOwn, [&](std::size_t t) { return isKin(l, tipOwner_[t]); }) < toOwn);
+        return !tipGrid_.anyNearer(c, toOwn, [&](std::size_t t) { return isKin(l, tipOwner_[t]); });
     }
 
     // Next to one of its anchors: beyond an end, beside the line, or across it.
@@ -386,7 +408,7 @@ private:
         const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
         auto covers = [&](const Box &t) { return t.overlaps(padded); };
         if (std::any_of(taken_.begin(), taken_.end(), covers) || std::any_of(dots_.begin(), dots_.end(), covers) ||
-            std::any_of(leaders.begin(), leaders.end(), [&](const Polyline &o) { return segmentMeetsBox(o.points[0], o.points[1], padded); }))
+            leaderMeets(padded))
             return false;
         if (strict)
             return !grid_.meets(padded, [](std::size_t) { return true; });
@@ -554,16 +576,41 @@ private:
         const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
         auto covers = [&](const Box &t) { return t.overlaps(padded); };
         return std::none_of(taken_.begin(), taken_.end(), covers) && std::none_of(dots_.begin(), dots_.end(), covers) &&
-               std::none_of(leaders.begin(), leaders.end(), [&](const Polyline &o) { return segmentMeetsBox(o.points[0], o.points[1], padded); });
+               !leaderMeets(padded);
+    }
+
+    bool leaderMeets(const Box &box) const
+    {
+        const Box grown = withRoundingMargin(box);
+        return std::any_of(leaders.begin(), leaders.end(), [&](const Polyline &o) {
+            return !surelyApart(o.points[0], o.points[1], grown) && segmentMeetsBox(o.points[0], o.points[1], box);
+        });
     }
 
     // The distance from c to the line sketch.lines[k] as drawn.
     double distanceAlong(Pt c, long k) const
     {
-        double best = std::numeric_limits<double>::infinity();
-        const auto &pts = lines_[static_cast<std::size_t>(k)].points;
-        for (std::size_t i = 0; i + 1 < pts.size(); ++i)
-            best = std::min(best, distanceToSegment(c, pts[i], pts[i + 1]));
+        return nearerAlong(c, static_cast<std::size_t>(k), std::numeric_limits<double>::infinity());
+    }
+
+    // The smaller of best and the distance from c to the line sketch.lines[k]. The segments of a
+    // run whose box lies clearly farther than best (by far more than any rounding) are skipped:
+    // none of them could change the answer.
+    double nearerAlong(Pt c, std::size_t k, double best) const
+    {
+        const auto &pts = lines_[k].points;
+        const std::vector<Chunk> &chunks = chunks_[k];
+        for (std::size_t j = 0; j < chunks.size(); ++j) {
+            const Box &b = chunks[j].box;
+            const double dx = std::max({b.left - c.x, 0.0, c.x - b.right});
+            const double dy = std::max({b.bottom - c.y, 0.0, c.y - b.top});
+            const double margin = 1e-9 * (1.0 + chunks[j].scale + std::abs(c.x) + std::abs(c.y) + best);
+            if (std::sqrt(dx * dx + dy * dy) - margin > best)
+                continue;
+            const std::size_t end = std::min(j * kChunk + kChunk, pts.size() - 1);
+            for (std::size_t i = j * kChunk; i < end; ++i)
+                best = std::min(best, distanceToSegment(c, pts[i], pts[i + 1]));
+        }
         return best;
     }
 
@@ -572,24 +619,34 @@ private:
     double distanceToOwn(Pt c, long first, long end) const
     {
         double best = std::numeric_limits<double>::infinity();
-        auto beyond = [&](Pt tip, Pt before) {
-            const double dx = tip.x - before.x, dy = tip.y - before.y, len = std::hypot(dx, dy);
-            if (!(len > 0))
+        auto beyond = [&](const LineEnd &e) {
+            if (!(e.len > 0))
                 return;
-            const double along = ((c.x - tip.x) * dx + (c.y - tip.y) * dy) / len;
+            const double along = ((c.x - e.tip.x) * e.dx + (c.y - e.tip.y) * e.dy) / e.len;
             if (along > 0)
-                best = std::min(best, std::abs((c.x - tip.x) * dy - (c.y - tip.y) * dx) / len);
+                best = std::min(best, std::abs((c.x - e.tip.x) * e.dy - (c.y - e.tip.y) * e.dx) / e.len);
         };
         for (long k = first; k < end && k < static_cast<long>(lines_.size()); ++k) {
             const auto &pts = lines_[static_cast<std::size_t>(k)].points;
-            for (std::size_t i = 0; i + 1 < pts.size(); ++i)
-                best = std::min(best, distanceToSegment(c, pts[i], pts[i + 1]));
+            best = nearerAlong(c, static_cast<std::size_t>(k), best);
             if (pts.size() >= 2) {
-                beyond(pts.front(), comingFrom(pts, false));
-                beyond(pts.back(), comingFrom(pts, true));
+                beyond(ends_[static_cast<std::size_t>(k)][0]);
+                beyond(ends_[static_cast<std::size_t>(k)][1]);
             }
         }
         return best;
+    }
+
+    // An end of a line and the direction it runs out in (not normalised, len its length; len 0
+    // where the line has no direction there).
+    struct LineEnd {
+        Pt tip;
+        double dx = 0, dy = 0, len = 0;
+    };
+    static LineEnd endOf(Pt tip, Pt before)
+    {
+        const double dx = tip.x - before.x, dy = tip.y - before.y;
+        return {tip, dx, dy, std::hypot(dx, dy)};
     }
 
     DialSketch &sketch_;
@@ -602,6 +659,15 @@ private:
     std::vector<Box> taken_;
     std::vector<Box> dots_;
     std::vector<double> leaderHeights_; // the height of the label each leader ties
+    std::vector<std::array<LineEnd, 2>> ends_; // of each line: its first end, its last
+    // Each line's segments in runs of kChunk, with the box of each run and the largest size of
+    // its coordinates (for the margin of rounding).
+    static constexpr std::size_t kChunk = 16;
+    struct Chunk {
+        Box box;
+        double scale = 0;
+    };
+    std::vector<std::vector<Chunk>> chunks_;
 };
 
 } // namespace

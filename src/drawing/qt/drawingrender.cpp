@@ -78,6 +78,14 @@ QFont referenceFont()
 
 } // namespace
 
+// Made once for a whole paint: measuring the font for every text costs more than drawing it.
+struct DrawingRender::TextFace {
+    QFont font = referenceFont();
+    QFontMetricsF metrics{font};
+    double capRef = metrics.capHeight() > 0 ? metrics.capHeight() : 0.716 * kReferencePixels;
+    double pitch = metrics.lineSpacing();
+};
+
 DrawingRender::DrawingRender(double dotsPerMm, QPointF originDots) : dotsPerMm_(dotsPerMm), origin_(originDots) {}
 
 QPointF DrawingRender::toDevice(double xMm, double yMm) const
@@ -134,8 +142,9 @@ void DrawingRender::paint(QPainter &painter, const Drawing &drawing) const
         if (visible.adjusted(-r, -r, r, r).contains(at))
             painter.drawEllipse(at, r, r);
     }
+    const TextFace face;
     for (const DrawingText &text : drawing.texts)
-        paintText(painter, text, visible);
+        paintText(painter, text, visible, face);
     painter.restore();
 }
 
@@ -214,7 +223,7 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
     painter.drawPath(path);
 }
 
-void DrawingRender::paintText(QPainter &painter, const DrawingText &text, const QRectF &visible) const
+void DrawingRender::paintText(QPainter &painter, const DrawingText &text, const QRectF &visible, const TextFace &face) const
 {
     if (!finite(text.at) || !(std::isfinite(text.heightMm) && text.heightMm > 0) || text.text.empty())
         return;
@@ -222,12 +231,12 @@ void DrawingRender::paintText(QPainter &painter, const DrawingText &text, const 
     const double reach = text.heightMm * dotsPerMm_ * (2.0 + static_cast<double>(text.text.size()));
     if (!visible.adjusted(-reach, -reach, reach, reach).contains(toDevice(text.at)))
         return;
-    const QFont font = referenceFont();
-    const QFontMetricsF metrics(font);
-    const double capRef = metrics.capHeight() > 0 ? metrics.capHeight() : 0.716 * kReferencePixels;
+    const QFont &font = face.font;
+    const QFontMetricsF &metrics = face.metrics;
+    const double capRef = face.capRef;
     const double scale = text.heightMm * dotsPerMm_ / capRef;
     const QStringList lines = QString::fromStdString(text.text).split(QLatin1Char('\n'));
-    const double pitch = metrics.lineSpacing();
+    const double pitch = face.pitch;
     const double blockHeight = capRef + (lines.size() - 1) * pitch;
 
     // The anchor names a corner or the middle of the box from the top of the capitals of the

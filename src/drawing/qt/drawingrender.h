@@ -36,8 +36,9 @@ public:
     static double penWidthMm(DrawingPen pen);
 
 private:
+    struct TextFace; // the one font every text is set in, and its measures
     void paintLine(QPainter &painter, const DrawingPolyline &line, const QRectF &visible) const;
-    void paintText(QPainter &painter, const DrawingText &text, const QRectF &visible) const;
+    void paintText(QPainter &painter, const DrawingText &text, const QRectF &visible, const TextFace &face) const;
 
     double dotsPerMm_;
     QPointF origin_;
