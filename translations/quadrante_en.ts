@@ -8,6 +8,18 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>ora_analemmatica</source>
+        <translation>analemmatic hour</translation>
+    </message>
+    <message>
+        <source>scala_date</source>
+        <translation>date scale</translation>
+    </message>
+    <message>
+        <source>macchia</source>
+        <translation>spot of light</translation>
+    </message>
+    <message>
         <source>Ore equidistanti: b = a / sin(latitudine)</source>
         <translation>Evenly spaced hours: b = a / sin(latitude)</translation>
     </message>

@@ -22,6 +22,8 @@ const sheet::UiText kCsvWords[] = {
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "centro")},     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "piede")},
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "temporaria")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "azimut")},
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "altezza")},    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_media")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_analemmatica")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "scala_date")},
+    sheet::UiText{QT_TRANSLATE_NOOP("horalo", "macchia")},
 };
 
 QString shownWord(const QString &word)
