@@ -229,22 +229,7 @@ QWidget *Quadrante::buildForm()
         return layout;
     };
     using project::Limited;
-    auto *kind = group(kGroupKind);
-    kind_ = addChoice(QStringLiteral("tipo"), {kKindPlane, kKindAnalemmatic, kKindBifilar, kKindDarkRoom});
-    kind->addRow(kKind, kind_);
-    for (Limited f : {Limited::SemiAxis, Limited::AnalemmaticGnomon, Limited::WireEastWest, Limited::WireNorthSouth, Limited::Hole})
-        addNumberRow(kind, f);
-    // The North-South wire's height that spaces the bifilar hours 15 degrees apart.
-    evenHours_ = new QPushButton(kEvenHours);
-    evenHours_->setObjectName(QStringLiteral("ore_equidistanti"));
-    connect(evenHours_, &QPushButton::clicked, this, &Quadrante::useEvenHours);
-    kind->addRow(evenHours_);
-    kind->addRow(kPresets, buildPresets());
-    presetNote_ = new QLabel;
-    presetNote_->setObjectName(QStringLiteral("preimpostazione"));
-    presetNote_->setWordWrap(true);
-    presetNote_->setVisible(false);
-    kind->addRow(presetNote_);
+    fillKindGroup(group(kGroupKind));
 
     auto *place = group(kGroupPlace);
     addLineRow(place, kName, QString::fromLatin1(project::kNameKey));
@@ -706,6 +691,27 @@ void Quadrante::showErrors(const QHash<QString, QString> &errors)
         if (auto *form = qobject_cast<QFormLayout *>(it.value()->parentWidget()->layout()))
             form->setRowVisible(it.value(), !text.isEmpty());
     }
+}
+
+// The kind of dial, each kind's own sizes, and the plane presets.
+void Quadrante::fillKindGroup(QFormLayout *kind)
+{
+    using project::Limited;
+    kind_ = addChoice(QStringLiteral("tipo"), {kKindPlane, kKindAnalemmatic, kKindBifilar, kKindDarkRoom});
+    kind->addRow(kKind, kind_);
+    for (Limited f : {Limited::SemiAxis, Limited::AnalemmaticGnomon, Limited::WireEastWest, Limited::WireNorthSouth, Limited::Hole})
+        addNumberRow(kind, f);
+    // The North-South wire's height that spaces the bifilar hours 15 degrees apart.
+    evenHours_ = new QPushButton(kEvenHours);
+    evenHours_->setObjectName(QStringLiteral("ore_equidistanti"));
+    connect(evenHours_, &QPushButton::clicked, this, &Quadrante::useEvenHours);
+    kind->addRow(evenHours_);
+    kind->addRow(kPresets, buildPresets());
+    presetNote_ = new QLabel;
+    presetNote_->setObjectName(QStringLiteral("preimpostazione"));
+    presetNote_->setWordWrap(true);
+    presetNote_->setVisible(false);
+    kind->addRow(presetNote_);
 }
 
 QWidget *Quadrante::buildPresets()

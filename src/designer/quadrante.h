@@ -115,6 +115,7 @@ private:
     QWidget *buildForm();
     // The presets: "Polare" (facing the equator, East or West) and "Equatoriale" fill the plane's
     // declination, side and inclination for the latitude and say so in the status line.
+    void fillKindGroup(QFormLayout *kind);
     QWidget *buildPresets();
     void applyPreset(bool polar);
     void showKindFields();

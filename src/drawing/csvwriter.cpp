@@ -109,7 +109,9 @@ double civilReading(const gnomonics::DialSpec &design, const DialLine &line, dou
 {
     if (design.kind != gnomonics::DialKind::DarkRoom || line.clockKind != gnomonics::ClockKind::LocalMean)
         return hours;
-    return hours - design.place.longitudeDeg / 15.0 + design.place.zoneHours + (design.place.summerTime ? 1.0 : 0.0);
+    // The same instant in UT, then read on the zone's clock.
+    const double ut = gnomonics::ClockToUtHours(design.place, gnomonics::ClockKind::LocalMean, hours);
+    return ut - gnomonics::ClockToUtHours(design.place, gnomonics::ClockKind::Zone, 0.0);
 }
 
 // The marks of an analemmatic dial (its hours, its date scale) and a dark room's noon spots:

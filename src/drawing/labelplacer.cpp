@@ -14,6 +14,14 @@ namespace drawing {
 
 namespace {
 
+// A cell of the label grid as a key of its hash table.
+struct CellHash {
+    std::size_t operator()(const std::pair<long, long> &c) const
+    {
+        return std::hash<long>()(c.first) * 1000003u ^ std::hash<long>()(c.second);
+    }
+};
+
 // The segments of every line, bucketed in square cells, so that a label's box is tested only
 // against the segments near it.
 class SegmentGrid {
@@ -144,12 +152,6 @@ private:
     double cell_;
     // Looked up for every box a label tries: hashed, not ordered (no answer depends on the
     // order the cells are visited in).
-    struct CellHash {
-        std::size_t operator()(const std::pair<long, long> &c) const
-        {
-            return std::hash<long>()(c.first) * 1000003u ^ std::hash<long>()(c.second);
-        }
-    };
     std::unordered_map<std::pair<long, long>, std::vector<std::pair<std::size_t, std::size_t>>, CellHash> cells_;
 };
 

@@ -1066,9 +1066,9 @@ private Q_SLOTS:
         p.altitudeStepDeg = 10;
         p.gridMm = 50;
         p.motto = "Sine sole sileo";
-        const auto spec = project::ToDialSpec(p);
-        QVERIFY(spec.ok);
-        const auto dial = gnomonics::BuildDialLines(spec.design);
+        const auto inputs = project::ToDialSpec(p);
+        QVERIFY(inputs.ok);
+        const auto dial = gnomonics::BuildDialLines(inputs.design);
         QVERIFY(dial.status.ok());
         const auto sketch = drawing::BuildDialSketch(dial, {p.placeName, false, {}, {}, p.gridMm, p.motto});
         QTemporaryDir dir;

@@ -274,11 +274,11 @@ private Q_SLOTS:
                                 "\"altezza_passo\": 10.0", "\"rifrazione\": true", "\"griglia_mm\": 50.0"})
             QVERIFY2(text.find(key) != std::string::npos, key);
         // And what the engine is given.
-        const auto spec = project::ToDialSpec(back.project);
-        QVERIFY(spec.ok);
-        QVERIFY(spec.design.hours.temporary && spec.design.hours.quarterHours && spec.design.refraction);
-        QCOMPARE(spec.design.hours.clockKind, gnomonics::ClockKind::LocalMean);
-        QCOMPARE(spec.design.sky.azimuthStepDeg, 7.5);
+        const auto inputs = project::ToDialSpec(back.project);
+        QVERIFY(inputs.ok);
+        QVERIFY(inputs.design.hours.temporary && inputs.design.hours.quarterHours && inputs.design.refraction);
+        QCOMPARE(inputs.design.hours.clockKind, gnomonics::ClockKind::LocalMean);
+        QCOMPARE(inputs.design.sky.azimuthStepDeg, 7.5);
     }
 
     // The kind of dial and its own sizes: written and read back; a file without them is a plane
@@ -425,10 +425,10 @@ private Q_SLOTS:
     {
         project::Project p;
         p.days = {"15/08/2500"};
-        const project::SpecResult spec = project::ToDialSpec(p);
-        QVERIFY(!spec.ok);
-        QCOMPARE(spec.key, std::string("giorni"));
-        QCOMPARE(QString::fromStdString(spec.message), QStringLiteral("La data «15/08/2500» non esiste o è fuori dagli anni 1600-2400."));
+        const project::SpecResult inputs = project::ToDialSpec(p);
+        QVERIFY(!inputs.ok);
+        QCOMPARE(inputs.key, std::string("giorni"));
+        QCOMPARE(QString::fromStdString(inputs.message), QStringLiteral("La data «15/08/2500» non esiste o è fuori dagli anni 1600-2400."));
     }
 
     // Lists nested deeper than a project ever is are refused on the bytes, before the JSON
