@@ -8,6 +8,82 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>distanza da F (mm)</source>
+        <translation>distance from F (mm)</translation>
+    </message>
+    <message>
+        <source>Diametro del foro, il cui centro è il nodo (mm)</source>
+        <translation>Diameter of the hole, whose centre is the nodus (mm)</translation>
+    </message>
+    <message>
+        <source>Fili</source>
+        <translation>Wires</translation>
+    </message>
+    <message>
+        <source>Filo Est-Ovest, a sopra la linea per F (mm)</source>
+        <translation>East-West wire, a above the line through F (mm)</translation>
+    </message>
+    <message>
+        <source>Filo Nord-Sud, b sopra la linea per F (mm)</source>
+        <translation>North-South wire, b above the line through F (mm)</translation>
+    </message>
+    <message>
+        <source>Le linee orarie si incontrano in: x; y da F (mm)</source>
+        <translation>The hour lines meet at: x; y from F (mm)</translation>
+    </message>
+    <message>
+        <source>Filo Nord-Sud per ore equidistanti di 15°, b = a / sin(latitudine) (mm)</source>
+        <translation>North-South wire for hours evenly 15° apart, b = a / sin(latitude) (mm)</translation>
+    </message>
+    <message>
+        <source>F, sotto l&apos;incrocio dei fili: da sinistra; dall&apos;alto (mm)</source>
+        <translation>F, below the crossing of the wires: from the left; from the top (mm)</translation>
+    </message>
+    <message>
+        <source>Ellisse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Semiasse maggiore M, Est-Ovest (mm)</source>
+        <translation>Semi-major axis M, East-West (mm)</translation>
+    </message>
+    <message>
+        <source>Semiasse minore M sin(latitudine), Nord-Sud (mm)</source>
+        <translation>Semi-minor axis M sin(latitude), North-South (mm)</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>del fuso, corrette per la longitudine</source>
+        <translation>zone time, corrected for the longitude</translation>
+    </message>
+    <message>
+        <source>vere locali</source>
+        <translation>local apparent time</translation>
+    </message>
+    <message>
+        <source>Altezza dello gnomone verticale (mm)</source>
+        <translation>Height of the vertical gnomon (mm)</translation>
+    </message>
+    <message>
+        <source>una persona</source>
+        <translation>a person</translation>
+    </message>
+    <message>
+        <source>Centro dell&apos;ellisse: da sinistra; dall&apos;alto (mm)</source>
+        <translation>Centre of the ellipse: from the left; from the top (mm)</translation>
+    </message>
+    <message>
+        <source>&lt;ora&gt; tempo medio locale</source>
+        <translation>&lt;ora&gt; local mean time</translation>
+    </message>
+    <message>
+        <source>&lt;ora&gt; tempo civile</source>
+        <translation>&lt;ora&gt; zone time</translation>
+    </message>
+    <message>
         <source>ora_analemmatica</source>
         <translation>analemmatic hour</translation>
     </message>

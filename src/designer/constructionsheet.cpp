@@ -11,12 +11,16 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <span>
 
 namespace designer {
 
@@ -52,6 +56,22 @@ const sheet::UiText kSubstyle{QT_TRANSLATE_NOOP("horalo", "Angolo della sustilar
 const sheet::UiText kSubstyleVertical{
     QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")};
 const sheet::UiText kLongitudeDifference{QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine (°, + Ovest)")};
+const sheet::UiText kHole{QT_TRANSLATE_NOOP("horalo", "Diametro del foro, il cui centro è il nodo (mm)")};
+const sheet::UiText kWires{QT_TRANSLATE_NOOP("horalo", "Fili")};
+const sheet::UiText kWireEastWest{QT_TRANSLATE_NOOP("horalo", "Filo Est-Ovest, a sopra la linea per F (mm)")};
+const sheet::UiText kWireNorthSouth{QT_TRANSLATE_NOOP("horalo", "Filo Nord-Sud, b sopra la linea per F (mm)")};
+const sheet::UiText kWiresMeet{QT_TRANSLATE_NOOP("horalo", "Le linee orarie si incontrano in: x; y da F (mm)")};
+const sheet::UiText kEvenWire{QT_TRANSLATE_NOOP("horalo", "Filo Nord-Sud per ore equidistanti di 15°, b = a / sin(latitudine) (mm)")};
+const sheet::UiText kFootBifilar{QT_TRANSLATE_NOOP("horalo", "F, sotto l'incrocio dei fili: da sinistra; dall'alto (mm)")};
+const sheet::UiText kEllipse{QT_TRANSLATE_NOOP("horalo", "Ellisse")};
+const sheet::UiText kMajor{QT_TRANSLATE_NOOP("horalo", "Semiasse maggiore M, Est-Ovest (mm)")};
+const sheet::UiText kMinor{QT_TRANSLATE_NOOP("horalo", "Semiasse minore M sin(latitudine), Nord-Sud (mm)")};
+const sheet::UiText kHoursRead{QT_TRANSLATE_NOOP("horalo", "Ore")};
+const sheet::UiText kZoneHoursCorrected{QT_TRANSLATE_NOOP("horalo", "del fuso, corrette per la longitudine")};
+const sheet::UiText kApparentHours{QT_TRANSLATE_NOOP("horalo", "vere locali")};
+const sheet::UiText kVerticalGnomon{QT_TRANSLATE_NOOP("horalo", "Altezza dello gnomone verticale (mm)")};
+const sheet::UiText kPerson{QT_TRANSLATE_NOOP("horalo", "una persona")};
+const sheet::UiText kEllipseCentre{QT_TRANSLATE_NOOP("horalo", "Centro dell'ellisse: da sinistra; dall'alto (mm)")};
 const sheet::UiText kAlongTheLine{QT_TRANSLATE_NOOP("horalo", "Lungo la linea meridiana, dal piede F (mm)")};
 const sheet::UiText kPage{QT_TRANSLATE_NOOP("horalo", "Pagina %1 di %2")};
 const sheet::UiText kPdfRefused{
@@ -76,16 +96,36 @@ QString pair(double a, double b) { return fixed(a) + QStringLiteral("; ") + fixe
 constexpr double kRowMm = 4.6;
 constexpr double kTitleMm = 12;
 constexpr double kFooterMm = 8;
-// The table's columns as the window shows them (x and y beside the label), with their widths
-// as shares of the page.
-constexpr int kColumnOrder[] = {0, 1, 5, 6, 2, 3, 4};
-constexpr double kColumnShare[] = {0.14, 0.26, 0.12, 0.12, 0.1, 0.12, 0.14};
+// The table's columns as the window shows them (x and y beside the label, a dark room's
+// distance from F after them), with their widths as shares of the page.
+struct Column {
+    int model;
+    double share;
+    // The hour, the declination, x, y and the distance, right-aligned under their headings.
+    constexpr bool number() const { return model >= 4 || model == 2; }
+};
+constexpr Column kColumns[] = {{0, 0.18}, {1, 0.24}, {5, 0.1}, {6, 0.1}, {2, 0.12}, {3, 0.13}, {4, 0.13}};
+constexpr Column kColumnsWithDistance[] = {{0, 0.12}, {1, 0.2}, {5, 0.09}, {6, 0.09}, {7, 0.15}, {2, 0.11}, {3, 0.12}, {4, 0.12}};
 
 } // namespace
 
-std::vector<SheetFact> ConstructionFacts(const project::Project &p, const DesignedDial &dial)
+namespace {
+
+std::vector<SheetFact> placeFacts(const project::Project &p)
 {
-    const gnomonics::DialPlane &plane = dial.lines.plane;
+    return {
+        {{}, kPlace},
+        {kName, QString::fromStdString(p.placeName)},
+        {kLatitude, general(p.latitudeDeg)},
+        {kLongitude, general(p.longitudeDeg)},
+        {kZone, general(p.zoneHours)},
+    };
+}
+
+// A plane with a style (and a dark room, whose hole is the nodus): the plane, the gnomon, the
+// style's template and where O and F stand.
+void addPlaneFacts(std::vector<SheetFact> &facts, const project::Project &p, const gnomonics::DialPlane &plane)
+{
     const double h = plane.nodusHeightMm;
     const double e = plane.styleHeightDeg;
     const bool centre = plane.hasCentre;
@@ -95,12 +135,7 @@ std::vector<SheetFact> ConstructionFacts(const project::Project &p, const Design
         side = QLatin1Char(' ') + (p.declinationDeg < 0 ? kEast.text() : kWest.text());
     // The template is the right triangle of the style's plane: F at the right angle, O where the
     // style meets the plate, N the nodus; O-F = h / tan e lies along the substyle.
-    std::vector<SheetFact> facts{
-        {{}, kPlace},
-        {kName, QString::fromStdString(p.placeName)},
-        {kLatitude, general(p.latitudeDeg)},
-        {kLongitude, general(p.longitudeDeg)},
-        {kZone, general(p.zoneHours)},
+    facts.insert(facts.end(), {
         {{}, kPlane},
         {kDeclination, fixed(declination) + side},
         {kInclination, fixed(p.inclinationDeg)},
@@ -122,14 +157,65 @@ std::vector<SheetFact> ConstructionFacts(const project::Project &p, const Design
         {kFoot, pair(p.footFromLeftMm, p.footFromTopMm)},
         // The plane's frame has y upwards; the plate is measured downwards from its top.
         {kCentre, centre ? pair(p.footFromLeftMm + plane.centre.xMm, p.footFromTopMm - plane.centre.yMm) : kNone},
-    };
-    // A meridian line is laid out with a tape from the foot: each day's distance along it.
-    if (p.kind == gnomonics::DialKind::DarkRoom) {
-        facts.push_back({{}, kAlongTheLine});
-        for (const gnomonics::DialMark &mark : dial.lines.marks)
-            if (mark.kind == gnomonics::MarkKind::NoonSpot)
-                facts.push_back({QString::fromStdString(drawing::ShownDayName(mark.dateLine.date)),
-                                 fixed(std::hypot(mark.at.xMm, mark.at.yMm))});
+    });
+}
+
+// A meridian line is laid out with a tape from the foot: the hole, then each day's distance.
+void addDarkRoomFacts(std::vector<SheetFact> &facts, const project::Project &p, const gnomonics::DialLines &lines)
+{
+    const auto nodus = std::find_if(facts.begin(), facts.end(), [](const SheetFact &f) { return f.label == kNodusHeight.text(); });
+    facts.insert(nodus == facts.end() ? nodus : nodus + 1, {kHole, fixed(p.holeMm)});
+    facts.push_back({{}, kAlongTheLine});
+    for (const gnomonics::DialMark &mark : lines.marks)
+        if (mark.kind == gnomonics::MarkKind::NoonSpot)
+            facts.push_back({QString::fromStdString(drawing::ShownDayName(mark.dateLine.date)),
+                             fixed(std::hypot(mark.at.xMm, mark.at.yMm))});
+}
+
+// Two wires over a horizontal plate: their heights, where the hour lines meet, and the second
+// wire's height that spaces the hours 15 degrees apart.
+void addBifilarFacts(std::vector<SheetFact> &facts, const project::Project &p, const gnomonics::DialPlane &plane)
+{
+    const double sinPhi = std::abs(std::sin(p.latitudeDeg * std::numbers::pi / 180.0));
+    facts.insert(facts.end(), {
+        {{}, kWires},
+        {kWireEastWest, fixed(p.wireEastWestMm)},
+        {kWireNorthSouth, fixed(p.wireNorthSouthMm)},
+        {kWiresMeet, plane.hasCentre ? pair(plane.centre.xMm, plane.centre.yMm) : kNone},
+        {kEvenWire, sinPhi > 0 ? fixed(p.wireEastWestMm / sinPhi) : kNone},
+        {{}, kOnPlate},
+        {kFootBifilar, pair(p.footFromLeftMm, p.footFromTopMm)},
+    });
+}
+
+// The ellipse of an analemmatic dial: its axes, its hours, where its centre stands.
+void addAnalemmaticFacts(std::vector<SheetFact> &facts, const project::Project &p)
+{
+    const double minor = p.semiAxisMm * std::abs(std::sin(p.latitudeDeg * std::numbers::pi / 180.0));
+    facts.insert(facts.end(), {
+        {{}, kEllipse},
+        {kMajor, fixed(p.semiAxisMm)},
+        {kMinor, fixed(minor)},
+        {kHoursRead, p.clock ? kZoneHoursCorrected.text() : kApparentHours.text()},
+        {kVerticalGnomon, p.analemmaticGnomonMm > 0 ? fixed(p.analemmaticGnomonMm) : kPerson.text()},
+        {{}, kOnPlate},
+        {kEllipseCentre, pair(p.footFromLeftMm, p.footFromTopMm)},
+    });
+}
+
+} // namespace
+
+std::vector<SheetFact> ConstructionFacts(const project::Project &p, const DesignedDial &dial)
+{
+    std::vector<SheetFact> facts = placeFacts(p);
+    switch (p.kind) {
+    case gnomonics::DialKind::Plane: addPlaneFacts(facts, p, dial.lines.plane); break;
+    case gnomonics::DialKind::DarkRoom:
+        addPlaneFacts(facts, p, dial.lines.plane);
+        addDarkRoomFacts(facts, p, dial.lines);
+        break;
+    case gnomonics::DialKind::Bifilar: addBifilarFacts(facts, p, dial.lines.plane); break;
+    case gnomonics::DialKind::Analemmatic: addAnalemmaticFacts(facts, p); break;
     }
     return facts;
 }
@@ -139,7 +225,12 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
 {
     const std::vector<SheetFact> facts = ConstructionFacts(project, dial);
     CoordinateModel table;
-    table.setRows(drawing::DialCsvRowsShown(dial.lines));
+    std::vector<double> fromFoot;
+    const bool darkRoom = project.kind == gnomonics::DialKind::DarkRoom;
+    std::vector<drawing::CsvRow> shownRows = drawing::DialCsvRowsShown(dial.lines, darkRoom ? &fromFoot : nullptr);
+    table.setRows(std::move(shownRows), std::move(fromFoot));
+    const std::span<const Column> columns = table.hasDistanceColumn() ? std::span<const Column>(kColumnsWithDistance)
+                                                                      : std::span<const Column>(kColumns);
     const int rows = table.rowCount();
     const double usable = heightMm - kTitleMm - kFooterMm;
     const int perPage = std::max(1, static_cast<int>(usable / kRowMm) - 1); // a header row on each page
@@ -154,8 +245,14 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
     bold.setBold(true);
     QFont title = bold;
     title.setPointSizeF(13);
+    // A text wider than its column (a long heading, a long name in English) is set smaller
+    // rather than cut.
     auto text = [&](double x, double y, double w, const QString &s, const QFont &f, Qt::Alignment align = Qt::AlignLeft) {
-        painter.setFont(f);
+        QFont fitted = f;
+        const double wide = QFontMetricsF(f, painter.device()).horizontalAdvance(s);
+        if (wide > mm(w) && wide > 0)
+            fitted.setPointSizeF(std::max(5.0, f.pointSizeF() * mm(w) / wide));
+        painter.setFont(fitted);
         painter.drawText(QRectF(mm(x), mm(y), mm(w), mm(kRowMm)), align | Qt::AlignVCenter, s);
     };
     int page = 1;
@@ -180,9 +277,10 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
     y += kRowMm;
     auto headerRow = [&] {
         double x = 0;
-        for (std::size_t c = 0; c < std::size(kColumnOrder); ++c) {
-            text(x, y, widthMm * kColumnShare[c], table.headerData(kColumnOrder[c], Qt::Horizontal).toString(), bold);
-            x += widthMm * kColumnShare[c];
+        for (const Column &c : columns) {
+            text(x, y, widthMm * c.share - 2, table.headerData(c.model, Qt::Horizontal).toString(), bold,
+                 c.number() ? Qt::AlignRight : Qt::AlignLeft);
+            x += widthMm * c.share;
         }
         y += kRowMm;
     };
@@ -197,11 +295,10 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
             headerRow();
         }
         double x = 0;
-        for (std::size_t c = 0; c < std::size(kColumnOrder); ++c) {
-            const bool number = kColumnOrder[c] >= 4 || kColumnOrder[c] == 2;
-            text(x, y, widthMm * kColumnShare[c] - 2, table.data(table.index(r, kColumnOrder[c])).toString(), font,
-                 number ? Qt::AlignRight : Qt::AlignLeft);
-            x += widthMm * kColumnShare[c];
+        for (const Column &c : columns) {
+            text(x, y, widthMm * c.share - 2, table.data(table.index(r, c.model)).toString(), font,
+                 c.number() ? Qt::AlignRight : Qt::AlignLeft);
+            x += widthMm * c.share;
         }
         y += kRowMm;
     }

@@ -25,6 +25,7 @@ const sheet::UiText kCsvWords[] = {
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "ora_analemmatica")}, sheet::UiText{QT_TRANSLATE_NOOP("horalo", "scala_date")},
     sheet::UiText{QT_TRANSLATE_NOOP("horalo", "macchia")},
 };
+const sheet::UiText kFromFoot{QT_TRANSLATE_NOOP("horalo", "distanza da F (mm)")};
 
 QString shownWord(const QString &word)
 {
@@ -48,10 +49,11 @@ QString shownCell(const std::string &text, int column)
 
 } // namespace
 
-void CoordinateModel::setRows(std::vector<drawing::CsvRow> rows)
+void CoordinateModel::setRows(std::vector<drawing::CsvRow> rows, std::vector<double> distanceFromFootMm)
 {
     beginResetModel();
     rows_ = std::move(rows);
+    fromFoot_ = distanceFromFootMm.size() == rows_.size() ? std::move(distanceFromFootMm) : std::vector<double>{};
     endResetModel();
 }
 
@@ -60,19 +62,26 @@ int CoordinateModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int CoordinateModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kColumns; }
+int CoordinateModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kColumns + (hasDistanceColumn() ? 1 : 0);
+}
 
 QVariant CoordinateModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() || index.column() >= kColumns)
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
+    if (index.column() == kColumns)
+        return QString::fromStdString(sheet::FormatFixed(fromFoot_[static_cast<std::size_t>(index.row())], sheet::Mask::TwoDecimals));
     return shownCell(rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())], index.column());
 }
 
 QVariant CoordinateModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Vertical || role != Qt::DisplayRole || section < 0 || section >= kColumns)
+    if (orientation == Qt::Vertical || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
+    if (section == kColumns)
+        return kFromFoot.text();
     const QStringList names = QString::fromLatin1(drawing::kCsvHeader).split(QLatin1Char(';'));
     return shownWord(names[section]);
 }

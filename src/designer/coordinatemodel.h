@@ -16,7 +16,10 @@ class CoordinateModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(std::vector<drawing::CsvRow> rows);
+    // With distances (one a row), a last column gives each point's distance from F: the
+    // meridian line of a dark room is laid out with a tape from the foot.
+    void setRows(std::vector<drawing::CsvRow> rows, std::vector<double> distanceFromFootMm = {});
+    bool hasDistanceColumn() const { return !fromFoot_.empty(); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -25,6 +28,7 @@ public:
 
 private:
     std::vector<drawing::CsvRow> rows_;
+    std::vector<double> fromFoot_;
 };
 
 } // namespace designer

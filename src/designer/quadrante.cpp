@@ -883,12 +883,17 @@ void Quadrante::fillTable()
             status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()) + footNote());
         return;
     }
-    coordinates_->setRows(drawing::DialCsvRowsShown(dial_.lines));
-    // x and y, what a maker measures with the tape, shown next to the label; the columns keep
-    // the file's order underneath.
+    std::vector<double> fromFoot;
+    const bool darkRoom = dial_.lines.design.kind == gnomonics::DialKind::DarkRoom;
+    std::vector<drawing::CsvRow> rows = drawing::DialCsvRowsShown(dial_.lines, darkRoom ? &fromFoot : nullptr);
+    coordinates_->setRows(std::move(rows), std::move(fromFoot));
+    // x and y, what a maker measures with the tape, shown next to the label (and a dark room's
+    // distance from F after them); the columns keep the file's order underneath.
     QHeaderView *header = table_->horizontalHeader();
     header->moveSection(header->visualIndex(5), 2);
     header->moveSection(header->visualIndex(6), 3);
+    if (coordinates_->hasDistanceColumn())
+        header->moveSection(header->visualIndex(7), 4);
     table_->resizeColumnsToContents();
     tableStale_ = false;
     status_->setText(kReady.text().arg(dial_.lines.lines.size()).arg(coordinates_->rowCount()) + footNote());

@@ -85,6 +85,7 @@ public:
         if (!std::isfinite(x) || !std::isfinite(y) || !dial_.design.plate.contains({x, y}))
             return;
         rows_.push_back({type, label, hour, date, declination, Decimal(x, 2), Decimal(y, 2)});
+        fromFoot_.push_back(std::hypot(x, y));
     }
     // A point of a line described by its hour (or apparent time for a date line) and the Sun's
     // declination.
@@ -96,6 +97,7 @@ public:
         add(typeOf(line, dial_.design), label, Decimal(hour, 6), "", Decimal(p.declinationDeg, 4), p.xMm, p.yMm);
     }
     std::vector<CsvRow> rows_;
+    std::vector<double> fromFoot_; // each row's distance from F, unrounded
 
 private:
     const gnomonics::DialLines &dial_;
@@ -117,10 +119,10 @@ double civilReading(const gnomonics::DialSpec &design, const DialLine &line, dou
 // The marks of an analemmatic dial (its hours, its date scale) and a dark room's noon spots:
 // each day's spot is a point of its date at apparent noon, and at the solstices and equinoxes
 // the centre of the spot drawn around it.
-void addMarkRows(Rows &rows, const gnomonics::DialLines &dial)
+void addMarkRows(Rows &rows, const gnomonics::DialLines &dial, bool shown)
 {
     for (const gnomonics::DialMark &m : dial.marks) {
-        const std::string day = drawing::DayName(m.dateLine.date);
+        const std::string day = shown ? drawing::ShownDayName(m.dateLine.date) : drawing::DayName(m.dateLine.date);
         const std::string iso = isoDate(m.dateLine.date);
         const std::string decl = Decimal(m.declinationDeg, 4);
         switch (m.kind) {
@@ -246,16 +248,18 @@ void addHourLineEnds(Rows &rows, const std::vector<DialLine> &lines, const LineN
     }
 }
 
-std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
+std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown, std::vector<double> *fromFoot = nullptr)
 {
+    if (fromFoot)
+        fromFoot->clear();
     if (!dial.status.ok())
         return {};
     Rows rows(dial);
-    const bool summer = dial.design.place.summerTime;
+    const gnomonics::DialSpec &design = dial.design;
     // The file names its lines in Italian whatever the program's language; the screen, in it.
     // The two halves of a split analemma carry the same hour: the name says which half it is.
-    const LineName name = [shown, summer](const DialLine &line) {
-        std::string label = shown ? ShownLineLabel(line, summer) : LineLabel(line, summer);
+    const LineName name = [shown, &design](const DialLine &line) {
+        std::string label = shown ? ShownLineLabel(line, design) : LineLabel(line, design);
         const char *half = line.analemma == gnomonics::AnalemmaHalf::DecemberToJune ? kDecemberToJune
             : line.analemma == gnomonics::AnalemmaHalf::JuneToDecember             ? kJuneToDecember
                                                                                     : nullptr;
@@ -279,7 +283,7 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
                     rows.addPoint(line, label + " - " + name(lines[c.lineB]), c.onA);
         }
     }
-    addMarkRows(rows, dial);
+    addMarkRows(rows, dial, shown);
     addAnalemmaRows(rows, dial, name);
     addDateLineRows(rows, dial, name);
     addAltitudeRows(rows, dial, name);
@@ -289,6 +293,8 @@ std::vector<CsvRow> csvRows(const gnomonics::DialLines &dial, bool shown)
         rows.add("centro", "O", "", "", "", dial.plane.centre.xMm, dial.plane.centre.yMm);
     if (dial.footOnPlate)
         rows.add("piede", "F", "", "", "", 0, 0);
+    if (fromFoot)
+        *fromFoot = std::move(rows.fromFoot_);
     return std::move(rows.rows_);
 }
 
@@ -310,7 +316,10 @@ std::string DialCsv(const gnomonics::DialLines &dial)
     return text;
 }
 
-std::vector<CsvRow> DialCsvRowsShown(const gnomonics::DialLines &dial) { return csvRows(dial, true); }
+std::vector<CsvRow> DialCsvRowsShown(const gnomonics::DialLines &dial, std::vector<double> *distanceFromFootMm)
+{
+    return csvRows(dial, true, distanceFromFootMm);
+}
 
 bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error)
 {

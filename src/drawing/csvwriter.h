@@ -33,8 +33,9 @@ using CsvRow = std::array<std::string, 7>;
 // The CSV text of a dial (empty when the dial was refused).
 std::string DialCsv(const gnomonics::DialLines &dial);
 // The same rows, without the header, with the labels in the program's language: the table the
-// window shows (none when the dial was refused).
-std::vector<CsvRow> DialCsvRowsShown(const gnomonics::DialLines &dial);
+// window shows (none when the dial was refused); with each row's distance from F, unrounded,
+// when asked (a dark room's meridian is laid out with a tape from the foot).
+std::vector<CsvRow> DialCsvRowsShown(const gnomonics::DialLines &dial, std::vector<double> *distanceFromFootMm = nullptr);
 
 // Writes it atomically; false with the reason in Italian when it could not.
 bool WriteDialCsv(const std::string &path, const gnomonics::DialLines &dial, std::string *error);

@@ -92,7 +92,7 @@ std::vector<PendingLabel> addHourAndDateLines(DialSketch &sketch, const gnomonic
 {
     std::vector<PendingLabel> pending;
     for (const DialLine &line : dial.lines) {
-        const std::string text = ShownLineLabel(line, dial.design.place.summerTime);
+        const std::string text = ShownLineLabel(line, dial.design);
         const Layer layer = LayerOfLine(line, dial.design);
         const bool quarter = IsQuarterHourLine(line);
         PendingLabel label{text, layer, -1, {}, {}, -1, {}, -1, {}};

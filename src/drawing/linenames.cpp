@@ -33,6 +33,8 @@ const sheet::MarkedText kEquinoxes{QT_TRANSLATE_NOOP("horalo", "Equinozi")};
 // How a day is written: "21 giugno" in Italian, "June 21" in English.
 const sheet::MarkedText kDayPattern{QT_TRANSLATE_NOOP("horalo", "<giorno> <mese>")};
 // Azimuths from South: "30° O" West of it, "15° E" East of it.
+const sheet::MarkedText kMeanNoon{QT_TRANSLATE_NOOP("horalo", "<ora> tempo medio locale")};
+const sheet::MarkedText kZoneNoon{QT_TRANSLATE_NOOP("horalo", "<ora> tempo civile")};
 const sheet::MarkedText kWestAzimuth{QT_TRANSLATE_NOOP("horalo", "<gradi>° O")};
 const sheet::MarkedText kEastAzimuth{QT_TRANSLATE_NOOP("horalo", "<gradi>° E")};
 
@@ -148,6 +150,23 @@ std::string lineLabel(const DialLine &line, bool summerTime, bool shown)
 std::string LineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, false); }
 
 std::string ShownLineLabel(const DialLine &line, bool summerTime) { return lineLabel(line, summerTime, true); }
+
+namespace {
+
+std::string labelOnDial(const DialLine &line, const gnomonics::DialSpec &design, bool shown)
+{
+    const std::string label = lineLabel(line, design.place.summerTime, shown);
+    if (design.kind != gnomonics::DialKind::DarkRoom || line.family != LineFamily::ClockTime)
+        return label;
+    const sheet::MarkedText &clock = line.clockKind == gnomonics::ClockKind::LocalMean ? kMeanNoon : kZoneNoon;
+    return replaced(shown ? clock.text() : clock.italian(), "<ora>", label);
+}
+
+} // namespace
+
+std::string LineLabel(const DialLine &line, const gnomonics::DialSpec &design) { return labelOnDial(line, design, false); }
+
+std::string ShownLineLabel(const DialLine &line, const gnomonics::DialSpec &design) { return labelOnDial(line, design, true); }
 
 std::string ShownDayName(const gnomonics::CivilDate &day) { return dayName(day, true); }
 

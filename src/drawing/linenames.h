@@ -15,6 +15,11 @@ namespace drawing {
 std::string LineLabel(const gnomonics::DialLine &line, bool summerTime);
 // The same label as the drawing shows it, in the program's language ("June 21" in English).
 std::string ShownLineLabel(const gnomonics::DialLine &line, bool summerTime);
+// The label of a line of this dial, in the file's Italian or as the drawing shows it: as above,
+// with summer time as the dial has it, and a dark room's two noon figure eights saying which
+// clock each stands for ("12 tempo medio locale", "12 tempo civile").
+std::string LineLabel(const gnomonics::DialLine &line, const gnomonics::DialSpec &design);
+std::string ShownLineLabel(const gnomonics::DialLine &line, const gnomonics::DialSpec &design);
 // A day as the drawing names it: "21 giugno", or "June 21" in English.
 std::string ShownDayName(const gnomonics::CivilDate &day);
 // The same as the CSV writes it, in Italian.

@@ -99,6 +99,110 @@ private Q_SLOTS:
         QCOMPARE_LE(std::abs(number(value(facts, "Elevazione dello stilo (°)"))), kShownTol);
     }
 
+    // A bifilar dial's hour lines meet at a cot(latitude) South of F (y = -a cot φ), and its hours
+    // are 15 degrees apart when b = a / sin φ; an analemmatic ellipse's minor semi-axis is
+    // M sin φ. The sheet lists no style for either.
+    void factsOfEachKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("latitude");
+        QTest::newRow("bifilar at Milan") << int(gnomonics::DialKind::Bifilar) << 45.4642;
+        QTest::newRow("bifilar at Sydney") << int(gnomonics::DialKind::Bifilar) << -33.87;
+        QTest::newRow("analemmatic at Milan") << int(gnomonics::DialKind::Analemmatic) << 45.4642;
+        QTest::newRow("analemmatic at Oslo") << int(gnomonics::DialKind::Analemmatic) << 59.91;
+    }
+    void factsOfEachKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(double, latitude);
+        project::Project p;
+        p.kind = static_cast<gnomonics::DialKind>(kind);
+        p.latitudeDeg = latitude;
+        p.wireEastWestMm = 120;
+        p.wireNorthSouthMm = 200;
+        p.semiAxisMm = 1500;
+        p.footFromLeftMm = 500;
+        p.footFromTopMm = 400;
+        if (p.kind == gnomonics::DialKind::Analemmatic) {
+            p.plateWidthMm = 4000;
+            p.plateHeightMm = 3000;
+            p.footFromLeftMm = 2000;
+            p.footFromTopMm = 1500;
+        }
+        const designer::DesignedDial dial = designer::DesignDial(p);
+        QVERIFY2(dial.ok, qPrintable(dial.message));
+        const auto facts = designer::ConstructionFacts(p, dial);
+        const double phi = latitude * M_PI / 180;
+        for (const designer::SheetFact &f : facts) // no style on either kind
+            QVERIFY(f.label != QStringLiteral("Altezza del nodo (mm)"));
+        if (p.kind == gnomonics::DialKind::Bifilar) {
+            QCOMPARE(value(facts, "Filo Est-Ovest, a sopra la linea per F (mm)"), QStringLiteral("120,00"));
+            QCOMPARE(value(facts, "Filo Nord-Sud, b sopra la linea per F (mm)"), QStringLiteral("200,00"));
+            const QStringList meet = value(facts, "Le linee orarie si incontrano in: x; y da F (mm)").split(QStringLiteral("; "));
+            QCOMPARE(meet.size(), 2);
+            QCOMPARE_LE(std::abs(number(meet[0])), kShownTol);
+            // Toward the equator's pole below the horizon: South of F in the North, North in the South.
+            QCOMPARE_LE(std::abs(number(meet[1]) - (-120 / std::tan(phi))), kShownTol);
+            QCOMPARE_LE(std::abs(number(value(facts, "Filo Nord-Sud per ore equidistanti di 15°, b = a / sin(latitudine) (mm)")) -
+                                 120 / std::abs(std::sin(phi))), kShownTol);
+            QCOMPARE(value(facts, "F, sotto l'incrocio dei fili: da sinistra; dall'alto (mm)"), QStringLiteral("500,00; 400,00"));
+        } else {
+            QCOMPARE(value(facts, "Semiasse maggiore M, Est-Ovest (mm)"), QStringLiteral("1500,00"));
+            QCOMPARE_LE(std::abs(number(value(facts, "Semiasse minore M sin(latitudine), Nord-Sud (mm)")) - 1500 * std::abs(std::sin(phi))),
+                        kShownTol);
+            QCOMPARE(value(facts, "Altezza dello gnomone verticale (mm)"), QStringLiteral("una persona"));
+            QCOMPARE(value(facts, "Centro dell'ellisse: da sinistra; dall'alto (mm)"), QStringLiteral("2000,00; 1500,00"));
+        }
+    }
+
+    // A dark room's meridian: the hole's size among the gnomon's facts, and each day's distance
+    // from F both in the list and in the table's last column, equal to the CSV's x and y.
+    void darkRoomDistancesFromTheFoot()
+    {
+        project::Project p;
+        p.kind = gnomonics::DialKind::DarkRoom;
+        p.declinationDeg = 0;
+        p.inclinationDeg = 90;
+        p.gnomonMm = 8000;
+        p.holeMm = 25;
+        p.plateWidthMm = 3000;
+        p.plateHeightMm = 40000;
+        p.footFromLeftMm = 1500;
+        p.footFromTopMm = 39000;
+        p.solsticesEquinoxes = true;
+        p.monthFirsts = true;
+        p.clock = true; // the zone's noon as well as the place's mean noon
+        const designer::DesignedDial dial = designer::DesignDial(p);
+        QVERIFY2(dial.ok, qPrintable(dial.message));
+        const auto facts = designer::ConstructionFacts(p, dial);
+        QCOMPARE(value(facts, "Diametro del foro, il cui centro è il nodo (mm)"), QStringLiteral("25,00"));
+        std::vector<double> fromFoot;
+        const std::vector<drawing::CsvRow> rows = drawing::DialCsvRowsShown(dial.lines, &fromFoot);
+        QCOMPARE(fromFoot.size(), rows.size());
+        int days = 0;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const double x = number(QString::fromStdString(rows[r][5])), y = number(QString::fromStdString(rows[r][6]));
+            QCOMPARE_LE(std::abs(fromFoot[r] - std::hypot(x, y)), 0.0075); // x and y are rounded to hundredths
+            if (rows[r][0] != "linea_data")
+                continue;
+            // On a floor the noon line runs North from F: the distance is the Sun's noon shadow h / tan(altitude).
+            const double altitude = (90 - p.latitudeDeg + number(QString::fromStdString(rows[r][4]))) * M_PI / 180;
+            // The CSV's declination has four decimals: half the last one moves a low winter Sun's
+            // spot by h / sin² a × 0,00005°.
+            const double tol = 8000 / std::pow(std::sin(altitude), 2) * 0.00005 * M_PI / 180 + 0.01;
+            QCOMPARE_LE(std::abs(fromFoot[r] - 8000 / std::tan(altitude)), tol);
+            QCOMPARE(value(facts, QString::fromStdString(rows[r][1])), QString::fromStdString(sheet::FormatFixed(fromFoot[r], sheet::Mask::TwoDecimals)));
+            ++days;
+        }
+        QVERIFY(days >= 12);
+        // Each figure eight says its clock.
+        QSet<QString> eights;
+        for (const drawing::CsvRow &row : rows)
+            if (row[0] == "ora_civile")
+                eights.insert(QString::fromStdString(row[1]));
+        QCOMPARE(eights, (QSet<QString>{QStringLiteral("12 tempo medio locale"), QStringLiteral("12 tempo civile")}));
+    }
+
     // The PDF: several A4 pages when the table is long, written whole or not at all.
     void pdfFile()
     {
