@@ -8,6 +8,50 @@
         <translation>Unknown output format: the name must end in .pdf, .svg, .dxf or .csv.</translation>
     </message>
     <message>
+        <source>mezzogiorno vero, mezzogiorno medio locale (anno %1)</source>
+        <translation>apparent noon, local mean noon (year %1)</translation>
+    </message>
+    <message>
+        <source>mezzogiorno civile</source>
+        <translation>zone noon</translation>
+    </message>
+    <message>
+        <source>Lastra %1 × %2 mm, centro dell&apos;ellisse a %3 mm da sinistra e %4 mm dall&apos;alto</source>
+        <translation>Plate %1 × %2 mm, centre of the ellipse %3 mm from the left and %4 mm from the top</translation>
+    </message>
+    <message>
+        <source>Date segnate: %1</source>
+        <translation>Dates marked: %1</translation>
+    </message>
+    <message>
+        <source>Punti delle ore sull&apos;ellisse</source>
+        <translation>Hour points on the ellipse</translation>
+    </message>
+    <message>
+        <source>Scala delle date</source>
+        <translation>Date scale</translation>
+    </message>
+    <message>
+        <source>Linea meridiana (mezzogiorno vero) e giorni segnati</source>
+        <translation>Meridian line (apparent noon) and the days marked</translation>
+    </message>
+    <message>
+        <source>Mezzogiorno medio locale</source>
+        <translation>Local mean noon</translation>
+    </message>
+    <message>
+        <source>Mezzogiorno civile (tempo del fuso)</source>
+        <translation>Zone noon (zone time)</translation>
+    </message>
+    <message>
+        <source>Macchie di luce ai solstizi e agli equinozi</source>
+        <translation>Spots of light at the solstices and equinoxes</translation>
+    </message>
+    <message>
+        <source>Fili, in pianta</source>
+        <translation>Wires, in plan</translation>
+    </message>
+    <message>
         <source>distanza da F (mm)</source>
         <translation>distance from F (mm)</translation>
     </message>

@@ -786,6 +786,21 @@ void Quadrante::showKindFields()
         if (!withPlane)
             line(project::LimitOf(f).formKey)->setEnabled(false);
     gnomonKind_->setEnabled(withPlane);
+    // An analemmatic dial marks only its hours and dates, a dark room only noon: what the
+    // kind cannot draw is greyed (and kept, should the kind change back).
+    const bool marksOnly = kind == gnomonics::DialKind::Analemmatic || kind == gnomonics::DialKind::DarkRoom;
+    const bool darkRoom = kind == gnomonics::DialKind::DarkRoom;
+    const bool clock = checks_[QStringLiteral("civili")]->isChecked();
+    for (const char *key : {"italiche", "babiloniche", "temporarie"})
+        checks_[QLatin1String(key)]->setEnabled(!marksOnly);
+    checks_[QStringLiteral("medie_locali")]->setEnabled(!marksOnly && clock);
+    for (const char *key : {"vere", "mezze", "quarti"})
+        checks_[QLatin1String(key)]->setEnabled(!darkRoom);
+    for (Limited f : {Limited::AzimuthStep, Limited::AltitudeStep})
+        line(project::LimitOf(f).formKey)->setEnabled(!marksOnly);
+    // A dark room draws its figure eights for the year, whatever the clock; in a whole year.
+    line(project::kYearKey)->setEnabled(darkRoom || clock);
+    analemma_->setEnabled(!marksOnly && clock);
 }
 
 bool Quadrante::recompute()
@@ -793,10 +808,6 @@ bool Quadrante::recompute()
     debounce_->stop();
     line(project::LimitOf(project::Limited::NodusHeight).formKey)->setEnabled(gnomonKind_->currentIndex() == 0);
     line(project::LimitOf(project::Limited::StyleLength).formKey)->setEnabled(gnomonKind_->currentIndex() == 1);
-    const bool clock = checks_[QStringLiteral("civili")]->isChecked();
-    line(project::kYearKey)->setEnabled(clock);
-    analemma_->setEnabled(clock);
-    checks_[QStringLiteral("medie_locali")]->setEnabled(clock);
     showKindFields();
     QHash<QString, QString> errors;
     const project::Project p = readFields(&errors);

@@ -44,6 +44,13 @@ void add(std::string &s, const std::string &t) { s += (s.empty() ? "" : ", ") + 
 std::string hoursText(const gnomonics::DialSpec &design)
 {
     std::string hours;
+    // A dark room's lines are all of noon: the apparent noon line and the figure eights.
+    if (design.kind == gnomonics::DialKind::DarkRoom) {
+        add(hours, say(QT_TRANSLATE_NOOP("horalo", "mezzogiorno vero, mezzogiorno medio locale (anno %1)"), {std::to_string(design.year)}));
+        if (design.hours.clock)
+            add(hours, say(QT_TRANSLATE_NOOP("horalo", "mezzogiorno civile")));
+        return hours;
+    }
     if (design.hours.apparent)
         add(hours, design.hours.quarterHours ? say(QT_TRANSLATE_NOOP("horalo", "vere e quarti d'ora"))
                    : design.hours.halfHours  ? say(QT_TRANSLATE_NOOP("horalo", "vere e mezze ore"))
@@ -102,18 +109,25 @@ void writeInputs(BlockWriter &block, const gnomonics::DialLines &dial)
                                                                        : QT_TRANSLATE_NOOP("horalo", "Altezza del nodo %1 mm"),
                    {DecimalShown(design.gnomonMm, 1)}));
     const std::string hours = hoursText(design);
-    // Refraction moves every line a little: the block says whether it was reckoned.
-    block.line(say(design.refraction ? QT_TRANSLATE_NOOP("horalo", "Ore: %1; con rifrazione (alba e tramonto col Sole 34′ sotto l'orizzonte)")
-                                     : QT_TRANSLATE_NOOP("horalo", "Ore: %1; senza rifrazione"),
-                   {hours.empty() ? say(QT_TRANSLATE_NOOP("horalo", "nessuna")) : hours}));
+    // Refraction moves every line a little: the block says whether it was reckoned. An
+    // analemmatic dial's marks stand by the hour angle alone: its own lines say its hours.
+    if (design.kind != gnomonics::DialKind::Analemmatic)
+        block.line(say(design.refraction ? QT_TRANSLATE_NOOP("horalo", "Ore: %1; con rifrazione (alba e tramonto col Sole 34′ sotto l'orizzonte)")
+                                         : QT_TRANSLATE_NOOP("horalo", "Ore: %1; senza rifrazione"),
+                       {hours.empty() ? say(QT_TRANSLATE_NOOP("horalo", "nessuna")) : hours}));
+    // An analemmatic dial and a dark room mark their days on a scale or a line, not with lines.
+    const bool marksDays = design.kind == gnomonics::DialKind::Analemmatic || design.kind == gnomonics::DialKind::DarkRoom;
     const std::string dates = datesText(design);
-    block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee diurne: %1"), {dates.empty() ? say(QT_TRANSLATE_NOOP("horalo", "nessuna")) : dates}));
+    block.line(say(marksDays ? QT_TRANSLATE_NOOP("horalo", "Date segnate: %1") : QT_TRANSLATE_NOOP("horalo", "Linee diurne: %1"),
+                   {dates.empty() ? say(QT_TRANSLATE_NOOP("horalo", "nessuna")) : dates}));
     if (design.sky.azimuthStepDeg > 0)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee di azimut ogni %1 (dal Sud, + a Ovest)"), {DegreesText(design.sky.azimuthStepDeg, 2)}));
     if (design.sky.altitudeStepDeg > 0)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Linee di altezza del Sole ogni %1"), {DegreesText(design.sky.altitudeStepDeg, 2)}));
 
-    block.line(say(dial.footOnPlate
+    const bool ellipse = design.kind == gnomonics::DialKind::Analemmatic;
+    block.line(say(ellipse ? QT_TRANSLATE_NOOP("horalo", "Lastra %1 × %2 mm, centro dell'ellisse a %3 mm da sinistra e %4 mm dall'alto")
+                   : dial.footOnPlate
                        ? QT_TRANSLATE_NOOP("horalo", "Lastra %1 × %2 mm, piede dello gnomone F a %3 mm da sinistra e %4 mm dall'alto")
                        : QT_TRANSLATE_NOOP("horalo", "Lastra %1 × %2 mm, piede dello gnomone F a %3 mm da sinistra e %4 mm dall'alto (fuori dalla lastra)"),
                    {DecimalShown(clip.rightMm - clip.leftMm, 0), DecimalShown(clip.topMm - clip.bottomMm, 0),
@@ -175,6 +189,23 @@ void writeBifilar(BlockWriter &block, const gnomonics::DialSpec &design, const g
 // The families of lines, each in its own colour.
 void writeLegend(BlockWriter &block, const gnomonics::DialSpec &design)
 {
+    switch (design.kind) {
+    case gnomonics::DialKind::Analemmatic:
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Punti delle ore sull'ellisse")), Layer::Analemmatic);
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Scala delle date")), Layer::DateScale);
+        return;
+    case gnomonics::DialKind::DarkRoom:
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Linea meridiana (mezzogiorno vero) e giorni segnati")), Layer::Meridian);
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Mezzogiorno medio locale")), Layer::MeanHours);
+        if (design.hours.clock)
+            block.line(say(QT_TRANSLATE_NOOP("horalo", "Mezzogiorno civile (tempo del fuso)")), Layer::ClockHours);
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Macchie di luce ai solstizi e agli equinozi")), Layer::Spots);
+        return;
+    case gnomonics::DialKind::Bifilar:
+        block.line(say(QT_TRANSLATE_NOOP("horalo", "Fili, in pianta")), Layer::Wires);
+        break;
+    case gnomonics::DialKind::Plane: break;
+    }
     if (design.hours.apparent)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Ore vere")), Layer::Hours);
     if (design.hours.clock && design.hours.clockKind == gnomonics::ClockKind::LocalMean)

@@ -613,6 +613,25 @@ PlaneInput KindPlane(const DialSpec &design)
     return {design.place.latitudeDeg, design.declinationDeg, design.inclinationDeg, design.gnomon, design.gnomonMm};
 }
 
+DialSpec KindDesign(DialSpec design)
+{
+    if (design.kind != DialKind::Analemmatic && design.kind != DialKind::DarkRoom)
+        return design;
+    HourChoice &hours = design.hours;
+    hours.italic = hours.babylonian = hours.temporary = false;
+    design.sky = {};
+    hours.clockKind = ClockKind::Zone;
+    if (design.kind == DialKind::Analemmatic) {
+        hours.apparent = hours.apparent && !hours.clock;
+    } else {
+        hours.apparent = true;
+        hours.halfHours = hours.quarterHours = false;
+        hours.equationOfTime = true;
+        hours.analemma = AnalemmaMode::Whole;
+    }
+    return design;
+}
+
 PlaneOrientation EquatorialPlane(double latitudeDeg)
 {
     // The upper face looks at the celestial pole above the horizon: North and up by the
@@ -648,7 +667,7 @@ DialLines BuildDialLines(const DialSpec &design)
         out.status = dates.status;
         return out;
     }
-    out.design = design;
+    out.design = KindDesign(design);
     out.plane = made.plane;
     if (design.kind == DialKind::Bifilar)
         out.plane.right = (design.bifilar.northSouthMm / design.bifilar.eastWestMm) * out.plane.right;

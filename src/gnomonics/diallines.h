@@ -160,6 +160,13 @@ inline constexpr double kMaxKindSizeMm = 100000.0;
 // where the two wires' shadows cross: x = -b Sx / Sz, y = -a Sy / Sz.
 PlaneInput KindPlane(const DialSpec &design);
 
+// The design as a kind can carry it: an analemmatic dial marks only its hours (apparent, or the
+// zone's when clock time is chosen, with their halves and quarters) and its dates; a dark room
+// draws only its noon line, the figure eights of mean noon (and of the zone's noon) for the
+// year, and its days. The systems a kind cannot carry come back off, so that nothing it writes
+// (title block, legend, files, the shadow's readings) names a line that is not there.
+DialSpec KindDesign(DialSpec design);
+
 // Plane presets (degrees, the engine's convention). Equatorial: the plane perpendicular to the
 // Earth's axis, its upper face (towards the celestial pole above the horizon). Polar: parallel
 // to the axis, facing the equator (tilted up by 90 - |latitude|), or vertical facing East or

@@ -110,6 +110,41 @@ private Q_SLOTS:
         QVERIFY(w.dial().ok);
     }
 
+    // What a kind cannot draw is greyed, and comes back with a kind that can; the dial's own
+    // account (its design) has those systems off.
+    void kindsGreyWhatTheyCannotDraw_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<bool>("apparent");
+        QTest::addColumn<bool>("azimuth");
+        QTest::newRow("plane") << 0 << true << true << true;
+        QTest::newRow("analemmatic") << 1 << false << true << false;
+        QTest::newRow("bifilar") << 2 << true << true << true;
+        QTest::newRow("dark room") << 3 << false << false << false;
+    }
+    void kindsGreyWhatTheyCannotDraw()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, italic);
+        QFETCH(bool, apparent);
+        QFETCH(bool, azimuth);
+        designer::Quadrante w;
+        field<QCheckBox>(w, "italiche")->setChecked(true);
+        field<QComboBox>(w, "tipo")->setCurrentIndex(kind);
+        w.redrawNow();
+        QCOMPARE(field<QCheckBox>(w, "italiche")->isEnabled(), italic);
+        QCOMPARE(field<QCheckBox>(w, "temporarie")->isEnabled(), italic);
+        QCOMPARE(field<QCheckBox>(w, "vere")->isEnabled(), apparent);
+        QCOMPARE(field<QLineEdit>(w, "azimut_passo")->isEnabled(), azimuth);
+        QVERIFY(field<QCheckBox>(w, "italiche")->isChecked()); // kept for a kind that draws it
+        QCOMPARE(w.dial().lines.design.hours.italic, italic);
+        field<QComboBox>(w, "tipo")->setCurrentIndex(0);
+        w.redrawNow();
+        QVERIFY(field<QCheckBox>(w, "italiche")->isEnabled());
+        QVERIFY(field<QLineEdit>(w, "azimut_passo")->isEnabled());
+    }
+
     void refusedValueKeepsTheDrawing_data()
     {
         QTest::addColumn<QString>("name");

@@ -262,6 +262,61 @@ private Q_SLOTS:
         QVERIFY2(matches == 1, qPrintable(all.join(QStringLiteral(" | "))));
     }
 
+    // The title block names only what the kind draws: with Italic hours, quarters and azimuth
+    // lines ticked, an analemmatic dial lists its ellipse and no Italic hours, a dark room its
+    // noon lines and spots.
+    void titleBlockOfEachKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("plane") << int(gnomonics::DialKind::Plane)
+                               << QStringList{"Ore italiche", "Linee di azimut", "Linee diurne: solstizi ed equinozi"}
+                               << QStringList{"Scala delle date"};
+        QTest::newRow("bifilar") << int(gnomonics::DialKind::Bifilar) << QStringList{"Ore italiche", "Fili, in pianta"}
+                                 << QStringList{"Scala delle date"};
+        QTest::newRow("analemmatic")
+            << int(gnomonics::DialKind::Analemmatic)
+            << QStringList{"Punti delle ore sull'ellisse", "Scala delle date", "Date segnate: solstizi ed equinozi",
+                           "Lastra 5000 × 4000 mm, centro dell'ellisse a 2500 mm da sinistra e 2000 mm dall'alto"}
+            << QStringList{"Ore italiche", "Linee di azimut", "Quarti d'ora: linee sottili senza numero", "Ore: "};
+        QTest::newRow("dark room")
+            << int(gnomonics::DialKind::DarkRoom)
+            << QStringList{"Ore: mezzogiorno vero, mezzogiorno medio locale (anno 2026); senza rifrazione", "Mezzogiorno medio locale",
+                           "Macchie di luce ai solstizi e agli equinozi"}
+            << QStringList{"Ore italiche", "Linee di azimut", "Quarti d'ora: linee sottili senza numero", "Linee diurne: "};
+    }
+    void titleBlockOfEachKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        project::Project p;
+        p.kind = static_cast<gnomonics::DialKind>(kind);
+        p.italic = p.quarterHours = p.halfHours = true;
+        p.azimuthStepDeg = 15;
+        p.year = 2026;
+        p.plateWidthMm = 5000;
+        p.plateHeightMm = 4000;
+        p.footFromLeftMm = 2500;
+        p.footFromTopMm = 2000;
+        if (p.kind == gnomonics::DialKind::DarkRoom) {
+            p.inclinationDeg = 90;
+            p.gnomonMm = 2000;
+        }
+        const auto dial = gnomonics::BuildDialLines(project::ToDialSpec(p).design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}, 0, {}});
+        QStringList all;
+        for (const auto &label : sketch.labels)
+            all << QString::fromStdString(label.text);
+        for (const QString &text : present)
+            QVERIFY2(all.contains(text), qPrintable(text + QStringLiteral(" not in: ") + all.join(QStringLiteral(" | "))));
+        for (const QString &text : absent)
+            for (const QString &label : all)
+                QVERIFY2(!label.startsWith(text), qPrintable(label));
+    }
+
     // Every row of the default dial (Milano, wall facing South, nodus 100 mm) is where the
     // shadow really falls for the Sun its hour and declination describe.
     void csvRowsAreShadows()
