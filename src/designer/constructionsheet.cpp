@@ -105,7 +105,7 @@ struct Column {
     constexpr bool number() const { return model >= 4 || model == 2; }
 };
 constexpr Column kColumns[] = {{0, 0.18}, {1, 0.24}, {5, 0.1}, {6, 0.1}, {2, 0.12}, {3, 0.13}, {4, 0.13}};
-constexpr Column kColumnsWithDistance[] = {{0, 0.12}, {1, 0.2}, {5, 0.09}, {6, 0.09}, {7, 0.15}, {2, 0.11}, {3, 0.12}, {4, 0.12}};
+constexpr Column kColumnsWithDistance[] = {{0, 0.12}, {1, 0.19}, {5, 0.09}, {6, 0.09}, {7, 0.17}, {2, 0.1}, {3, 0.11}, {4, 0.13}};
 
 } // namespace
 
@@ -220,17 +220,39 @@ std::vector<SheetFact> ConstructionFacts(const project::Project &p, const Design
     return facts;
 }
 
+namespace {
+
+// The sheet's table as the "Coordinate" tab shows it (a dark room's with each point's distance
+// from F), and its columns on the page.
+std::span<const Column> fillTable(CoordinateModel &table, const project::Project &project, const DesignedDial &dial)
+{
+    std::vector<double> fromFoot;
+    const bool darkRoom = project.kind == gnomonics::DialKind::DarkRoom;
+    std::vector<drawing::CsvRow> rows = drawing::DialCsvRowsShown(dial.lines, darkRoom ? &fromFoot : nullptr);
+    table.setRows(std::move(rows), std::move(fromFoot));
+    return table.hasDistanceColumn() ? std::span<const Column>(kColumnsWithDistance) : std::span<const Column>(kColumns);
+}
+
+// A text wider than its box (a long heading, a long name in English) is set smaller rather
+// than cut.
+void drawFitted(QPainter &painter, const QRectF &box, const QString &text, const QFont &font, Qt::Alignment align)
+{
+    QFont fitted = font;
+    const double wide = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+    if (wide > box.width() && wide > 0)
+        fitted.setPointSizeF(std::max(5.0, font.pointSizeF() * box.width() / wide));
+    painter.setFont(fitted);
+    painter.drawText(box, align | Qt::AlignVCenter, text);
+}
+
+} // namespace
+
 bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newPage, const project::Project &project,
                             const DesignedDial &dial, double widthMm, double heightMm, double dotsPerMm)
 {
     const std::vector<SheetFact> facts = ConstructionFacts(project, dial);
     CoordinateModel table;
-    std::vector<double> fromFoot;
-    const bool darkRoom = project.kind == gnomonics::DialKind::DarkRoom;
-    std::vector<drawing::CsvRow> shownRows = drawing::DialCsvRowsShown(dial.lines, darkRoom ? &fromFoot : nullptr);
-    table.setRows(std::move(shownRows), std::move(fromFoot));
-    const std::span<const Column> columns = table.hasDistanceColumn() ? std::span<const Column>(kColumnsWithDistance)
-                                                                      : std::span<const Column>(kColumns);
+    const std::span<const Column> columns = fillTable(table, project, dial);
     const int rows = table.rowCount();
     const double usable = heightMm - kTitleMm - kFooterMm;
     const int perPage = std::max(1, static_cast<int>(usable / kRowMm) - 1); // a header row on each page
@@ -245,15 +267,8 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
     bold.setBold(true);
     QFont title = bold;
     title.setPointSizeF(13);
-    // A text wider than its column (a long heading, a long name in English) is set smaller
-    // rather than cut.
     auto text = [&](double x, double y, double w, const QString &s, const QFont &f, Qt::Alignment align = Qt::AlignLeft) {
-        QFont fitted = f;
-        const double wide = QFontMetricsF(f, painter.device()).horizontalAdvance(s);
-        if (wide > mm(w) && wide > 0)
-            fitted.setPointSizeF(std::max(5.0, f.pointSizeF() * mm(w) / wide));
-        painter.setFont(fitted);
-        painter.drawText(QRectF(mm(x), mm(y), mm(w), mm(kRowMm)), align | Qt::AlignVCenter, s);
+        drawFitted(painter, QRectF(mm(x), mm(y), mm(w), mm(kRowMm)), s, f, align);
     };
     int page = 1;
     auto startPage = [&] {
@@ -275,16 +290,18 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
     y += kRowMm * 0.6;
     text(0, y, widthMm, kCoordinates, bold);
     y += kRowMm;
-    auto headerRow = [&] {
+    // One row of the table: the headings (row -1) or a point's cells.
+    auto tableRow = [&](int r) {
         double x = 0;
         for (const Column &c : columns) {
-            text(x, y, widthMm * c.share - 2, table.headerData(c.model, Qt::Horizontal).toString(), bold,
-                 c.number() ? Qt::AlignRight : Qt::AlignLeft);
+            const QString cell = r < 0 ? table.headerData(c.model, Qt::Horizontal).toString()
+                                       : table.data(table.index(r, c.model)).toString();
+            text(x, y, widthMm * c.share - 2, cell, r < 0 ? bold : font, c.number() ? Qt::AlignRight : Qt::AlignLeft);
             x += widthMm * c.share;
         }
         y += kRowMm;
     };
-    headerRow();
+    tableRow(-1);
     for (int r = 0; r < rows; ++r) {
         if (y + kRowMm > heightMm - kFooterMm) {
             if (!newPage())
@@ -292,15 +309,9 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
             ++page;
             startPage();
             y = kTitleMm;
-            headerRow();
+            tableRow(-1);
         }
-        double x = 0;
-        for (const Column &c : columns) {
-            text(x, y, widthMm * c.share - 2, table.data(table.index(r, c.model)).toString(), font,
-                 c.number() ? Qt::AlignRight : Qt::AlignLeft);
-            x += widthMm * c.share;
-        }
-        y += kRowMm;
+        tableRow(r);
     }
     return true;
 }
