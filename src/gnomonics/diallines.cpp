@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <numbers>
 #include <tuple>
 
@@ -28,10 +29,15 @@ struct Context {
 };
 
 // The Sun that casts the shadow: as it is seen, raised by refraction, when the design asks.
+Vec3 castingSun(const AngleTrig &latitude, bool refraction, const AngleTrig &hourAngle, const AngleTrig &declination)
+{
+    const Vec3 sun = SunDirection(latitude, hourAngle, declination);
+    return refraction ? RefractedDirection(sun) : sun;
+}
+
 Vec3 castingSun(const DialPlane &plane, bool refraction, double hourAngleDeg, double declinationDeg)
 {
-    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
-    return refraction ? RefractedDirection(sun) : sun;
+    return castingSun(AngleTrig(plane.input.latitudeDeg), refraction, AngleTrig(hourAngleDeg), AngleTrig(declinationDeg));
 }
 
 // How far below the horizon or behind the plane a crossing found on the edge of existence may
@@ -58,11 +64,12 @@ std::optional<DialPoint> castPoint(const DialPlane &plane, Vec3 seen, double hou
     return p;
 }
 
-// The point of a line for a Sun of that hour angle and declination.
-std::optional<DialPoint> shadowPoint(const DialPlane &plane, bool refraction, double hourAngleDeg,
-                                     double declinationDeg, double parameter, bool anywhere)
+// The point of a line for a Sun of that hour angle and declination, at the dial's latitude.
+std::optional<DialPoint> shadowPoint(const DialPlane &plane, const AngleTrig &latitude, bool refraction,
+                                     const AngleTrig &hourAngle, const AngleTrig &declination, double parameter,
+                                     bool anywhere)
 {
-    return castPoint(plane, castingSun(plane, refraction, hourAngleDeg, declinationDeg), hourAngleDeg, declinationDeg,
+    return castPoint(plane, castingSun(latitude, refraction, hourAngle, declination), hourAngle.deg, declination.deg,
                      parameter, anywhere);
 }
 
@@ -80,13 +87,14 @@ bool liesOnHorizon(const DialLine &line, bool refraction)
     return italicSunset || babylonianSunrise;
 }
 
-std::optional<DialPoint> horizonPoint(const DialPlane &plane, double hourAngleDeg, double declinationDeg,
-                                      bool anywhere)
+std::optional<DialPoint> horizonPoint(const DialPlane &plane, const AngleTrig &latitude, double hourAngleDeg,
+                                      double declinationDeg, bool anywhere)
 {
-    const Vec3 sun = SunDirection(plane.input.latitudeDeg, hourAngleDeg, declinationDeg);
+    const AngleTrig hourAngle(hourAngleDeg), declination(declinationDeg);
+    const Vec3 sun = SunDirection(latitude, hourAngle, declination);
     if (!anywhere && !(dot(sun, plane.normal) > 0.0))
         return std::nullopt;
-    return shadowPoint(plane, false, hourAngleDeg, declinationDeg, declinationDeg, true);
+    return castPoint(plane, sun, hourAngleDeg, declinationDeg, declinationDeg, true);
 }
 
 // Where the shadow falls for a Sun seen at that azimuth (degrees from South, West positive) and
@@ -120,14 +128,15 @@ std::optional<DialPoint> skyPoint(const Context &c, double azimuthDeg, double se
 LinePointFunction clockLineFunction(const Context &c, const DialLine &line, bool anywhere)
 {
     const DialPlane &plane = *c.plane;
+    const AngleTrig lat(plane.input.latitudeDeg);
     const double hour = line.hour;
     const bool refr = c.design->refraction;
     const Place place = c.design->place;
     const ClockKind kind = line.clockKind;
     if (line.analemma == AnalemmaHalf::None) {
-        const double h = ClockHourAngleDeg(place, kind, hour, 0.0);
-        return [&plane, refr, h, hour, anywhere](double d) {
-            auto p = shadowPoint(plane, refr, h, d, d, anywhere);
+        const AngleTrig h(ClockHourAngleDeg(place, kind, hour, 0.0));
+        return [&plane, lat, refr, h, hour, anywhere](double d) {
+            auto p = shadowPoint(plane, lat, refr, h, AngleTrig(d), d, anywhere);
             if (p) {
                 p->hasClock = true;
                 p->clockHours = hour;
@@ -138,11 +147,12 @@ LinePointFunction clockLineFunction(const Context &c, const DialLine &line, bool
     const double jd0 = JulianDay(line.analemmaFirstDay, ClockToUtHours(place, kind, hour));
     const double firstNoon = JulianDay(line.analemmaFirstDay, 12.0);
     const SolarTable *solar = c.solar;
-    return [&plane, refr, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
+    return [&plane, lat, refr, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
         double d = 0;
         double eot = 0;
         solar->at(jd0 + t, &d, &eot);
-        auto p = shadowPoint(plane, refr, ClockHourAngleDeg(place, kind, hour, eot), d, t, anywhere);
+        auto p = shadowPoint(plane, lat, refr, AngleTrig(ClockHourAngleDeg(place, kind, hour, eot)), AngleTrig(d), t,
+                             anywhere);
         if (p) {
             p->hasClock = true;
             p->clockHours = hour;
@@ -159,49 +169,53 @@ LinePointFunction clockLineFunction(const Context &c, const DialLine &line, bool
 LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
 {
     const DialPlane &plane = *c.plane;
-    const double lat = plane.input.latitudeDeg;
+    const AngleTrig lat(plane.input.latitudeDeg);
     const double hour = line.hour;
     const bool refr = c.design->refraction;
     const double rise = SunriseAltitudeDeg(refr);
     switch (line.family) {
     case LineFamily::ApparentTime: {
-        const double h = ApparentTimeHourAngleDeg(hour);
-        return [&plane, refr, h, anywhere](double d) { return shadowPoint(plane, refr, h, d, d, anywhere); };
+        const AngleTrig h(ApparentTimeHourAngleDeg(hour));
+        return [&plane, lat, refr, h, anywhere](double d) {
+            return shadowPoint(plane, lat, refr, h, AngleTrig(d), d, anywhere);
+        };
     }
     case LineFamily::ClockTime:
         return clockLineFunction(c, line, anywhere);
     case LineFamily::Italic:
         if (liesOnHorizon(line, refr))
             return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-                const auto h = ItalicHourAngleDeg(lat, d, hour);
-                return h ? horizonPoint(plane, *h, d, anywhere) : std::nullopt;
+                const auto h = ItalicHourAngleDeg(lat.deg, d, hour);
+                return h ? horizonPoint(plane, lat, *h, d, anywhere) : std::nullopt;
             };
         return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-            const auto h = ItalicHourAngleDeg(lat, d, hour, rise);
-            return h ? shadowPoint(plane, refr, *h, d, d, anywhere) : std::nullopt;
+            const auto h = ItalicHourAngleDeg(lat.deg, d, hour, rise);
+            return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
         };
     case LineFamily::Babylonian:
         if (liesOnHorizon(line, refr))
             return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-                const auto h = BabylonianHourAngleDeg(lat, d, hour);
-                return h ? horizonPoint(plane, *h, d, anywhere) : std::nullopt;
+                const auto h = BabylonianHourAngleDeg(lat.deg, d, hour);
+                return h ? horizonPoint(plane, lat, *h, d, anywhere) : std::nullopt;
             };
         return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-            const auto h = BabylonianHourAngleDeg(lat, d, hour, rise);
-            return h ? shadowPoint(plane, refr, *h, d, d, anywhere) : std::nullopt;
+            const auto h = BabylonianHourAngleDeg(lat.deg, d, hour, rise);
+            return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
         };
     case LineFamily::Temporary:
         return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-            const auto h = TemporaryHourAngleDeg(lat, d, hour, rise);
-            return h ? shadowPoint(plane, refr, *h, d, d, anywhere) : std::nullopt;
+            const auto h = TemporaryHourAngleDeg(lat.deg, d, hour, rise);
+            return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
         };
     case LineFamily::Azimuth:
         return [c, hour, anywhere](double altitude) { return skyPoint(c, hour, altitude, altitude, anywhere); };
     case LineFamily::Altitude:
         return [c, hour, anywhere](double azimuth) { return skyPoint(c, azimuth, hour, azimuth, anywhere); };
     case LineFamily::DateLine: {
-        const double d = line.dateLine.declinationDeg;
-        return [&plane, refr, d, anywhere](double h) { return shadowPoint(plane, refr, h, d, h, anywhere); };
+        const AngleTrig d(line.dateLine.declinationDeg);
+        return [&plane, lat, refr, d, anywhere](double h) {
+            return shadowPoint(plane, lat, refr, AngleTrig(h), d, h, anywhere);
+        };
     }
     }
     return [](double) { return std::optional<DialPoint>{}; };
@@ -291,12 +305,22 @@ std::vector<double> hourLineDeclinations(double lowestDeg, double highestDeg, co
 }
 
 // The Sun's declination and equation of time, tabulated over the year and a little beyond for
-// the analemmas.
+// the analemmas. The table depends on the year alone and costs some four hundred evaluations of
+// the solar theory, while the designer redraws the same year at every keystroke: the last table
+// made is kept and handed out again (it is never changed, so dials may share it).
 std::shared_ptr<const SolarTable> analemmaTable(int year)
 {
-    const double first = JulianDay({year - 1, 12, 1}, 0.0) - 2.0;
-    const double last = JulianDay({year + 1, 1, 1}, 0.0) + 3.0;
-    return std::make_shared<const SolarTable>(first, static_cast<int>(last - first));
+    static std::mutex guard;
+    static int keptYear = 0;
+    static std::shared_ptr<const SolarTable> kept;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (!kept || keptYear != year) {
+        const double first = JulianDay({year - 1, 12, 1}, 0.0) - 2.0;
+        const double last = JulianDay({year + 1, 1, 1}, 0.0) + 3.0;
+        kept = std::make_shared<const SolarTable>(first, static_cast<int>(last - first));
+        keptYear = year;
+    }
+    return kept;
 }
 
 void addLine(DialLines &out, const Context &context, const ClipRect &plate, DialLine line,

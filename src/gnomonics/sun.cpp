@@ -412,21 +412,6 @@ SunPosition SunAtTimes(double julianDayUt, double julianDayTt)
     return out;
 }
 
-Vec3 SunDirection(double latitudeDeg, double hourAngleDeg, double declinationDeg)
-{
-    // The Sun is cos(decl) along its hour direction in the equator plus sin(decl) along the
-    // axis; the equator's point on the meridian stands 90 - latitude above the southern
-    // horizon, and the hour angle turns it towards the West.
-    const double p = latitudeDeg * kRad;
-    const double h = hourAngleDeg * kRad;
-    const double d = declinationDeg * kRad;
-    const Vec3 equatorOnMeridian{0.0, -std::sin(p), std::cos(p)};
-    const Vec3 west{-1.0, 0.0, 0.0};
-    const Vec3 pole{0.0, std::cos(p), std::sin(p)};
-    return std::cos(d) * (std::cos(h) * equatorOnMeridian + std::sin(h) * west)
-        + std::sin(d) * pole;
-}
-
 SunInSky SunInSkyAt(const SunPosition &sun, double latitudeDeg, double longitudeDeg,
                     bool refraction)
 {

@@ -8,10 +8,12 @@
 // East positive; time zones in hours East of Greenwich (1 for Italy); hour angles from the
 // local meridian, positive West (afternoon); azimuth from North through East.
 
+#include "gnomonics/angles.h"
 #include "gnomonics/enginestatus.h"
 #include "gnomonics/vec3.h"
 #include "gnomonics/calendar.h"
 
+#include <cmath>
 #include <vector>
 
 namespace gnomonics {
@@ -103,9 +105,38 @@ Vec3 RefractedDirection(Vec3 geometric);
 // below the horizon, the almanacs' rule.
 inline constexpr double kRefractedSunriseAltitudeDeg = -34.0 / 60.0;
 
+// An angle in degrees with its sine and cosine, worked out once for the many Sun directions
+// that share it: a dial's latitude, the hour angle of an hour line, the declination of a date
+// line. Tracing a line asks for thousands of directions, and the sines are most of their cost.
+struct AngleTrig {
+    double deg = 0;
+    double sin = 0;
+    double cos = 1;
+    AngleTrig() = default;
+    explicit AngleTrig(double degrees)
+        : deg(degrees), sin(std::sin(degrees * angles::kRad)), cos(std::cos(degrees * angles::kRad))
+    {
+    }
+};
+
 // Unit vector towards the Sun (East, North, Up) from the latitude, the hour angle (positive
 // West) and the declination: the one place where a Sun direction is made from angles.
-Vec3 SunDirection(double latitudeDeg, double hourAngleDeg, double declinationDeg);
+inline Vec3 SunDirection(const AngleTrig &latitude, const AngleTrig &hourAngle, const AngleTrig &declination)
+{
+    // The Sun is cos(decl) along its hour direction in the equator plus sin(decl) along the
+    // axis; the equator's point on the meridian stands 90 - latitude above the southern
+    // horizon, and the hour angle turns it towards the West.
+    const Vec3 equatorOnMeridian{0.0, -latitude.sin, latitude.cos};
+    const Vec3 west{-1.0, 0.0, 0.0};
+    const Vec3 pole{0.0, latitude.cos, latitude.sin};
+    return declination.cos * (hourAngle.cos * equatorOnMeridian + hourAngle.sin * west)
+        + declination.sin * pole;
+}
+
+inline Vec3 SunDirection(double latitudeDeg, double hourAngleDeg, double declinationDeg)
+{
+    return SunDirection(AngleTrig(latitudeDeg), AngleTrig(hourAngleDeg), AngleTrig(declinationDeg));
+}
 
 // The instant (Julian Day, UT) in the given year at which the Sun's apparent ecliptic longitude
 // reaches the given value (degrees): 0 the March equinox, 90 the June solstice, 270 the

@@ -298,6 +298,50 @@ private Q_SLOTS:
         }
     }
 
+    void analemmasFollowTheYear_data()
+    {
+        // The same dial drawn for one year, then others, then the first again: the analemmas of
+        // each are that year's Sun, whatever year was drawn just before (the table of the Sun's
+        // days is kept from one drawing to the next).
+        QTest::addColumn<int>("year");
+        QTest::newRow("2026") << 2026;
+        QTest::newRow("1700 after 2026") << 1700;
+        QTest::newRow("2026 after 1700") << 2026;
+        QTest::newRow("2400 after 2026") << 2400;
+        QTest::newRow("2400 again") << 2400;
+    }
+    void analemmasFollowTheYear()
+    {
+        QFETCH(int, year);
+        // The table interpolates the theory to under 1e-6 degree; a neighbouring year's Sun on
+        // the same date stands a tenth of a degree away or more.
+        const double tolDeg = 1e-5;
+        DialSpec design = busyDial(45.4642, 9.19, 1, false, 0, 0, year);
+        design.hours.apparent = false;
+        design.hours.italic = false;
+        design.hours.babylonian = false;
+        design.dates.dates.clear();
+        const DialLines d = BuildDialLines(design);
+        QVERIFY(d.status.ok());
+        int checked = 0;
+        for (const DialLine &line : d.lines) {
+            if (line.family != LineFamily::ClockTime)
+                continue;
+            const double ut = ClockToUtHours(design.place, line.clockKind, line.hour);
+            for (const auto &piece : line.pieces)
+                for (const DialPoint &p : piece) {
+                    if (!p.hasDate || p.date.day != 1)
+                        continue;
+                    // The whole year's figure closes on 1 January of the next.
+                    QVERIFY(p.date.year == year || (p.date.year == year + 1 && p.date.month == 1));
+                    const SunPosition sun = SunAt(JulianDay(p.date, ut));
+                    QCOMPARE_LE(std::abs(p.declinationDeg - sun.declinationDeg), tolDeg);
+                    ++checked;
+                }
+        }
+        QVERIFY(checked > 50);
+    }
+
     void dateLines()
     {
         // Sign entries in 2026 at sin d = sin(e) sin(lambda), with e the true obliquity at the
