@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <map>
-#include <unordered_map>
 #include <numbers>
 #include <utility>
 
@@ -14,20 +14,16 @@ namespace drawing {
 
 namespace {
 
-// A cell of the label grid as a key of its hash table.
-struct CellHash {
-    std::size_t operator()(const std::pair<long, long> &c) const
-    {
-        return std::hash<long>()(c.first) * 1000003u ^ std::hash<long>()(c.second);
-    }
-};
-
 // The segments of every line, bucketed in square cells, so that a label's box is tested only
-// against the segments near it.
+// against the segments near it. The cells are one flat table over the lines' extent, each
+// holding its segments side by side: a label tries thousands of places, and each asks for a
+// few cells.
 class SegmentGrid {
 public:
     explicit SegmentGrid(const std::vector<Polyline> &lines, double cellMm) : lines_(lines), cell_(cellMm)
     {
+        // Every segment under every cell it passes through, then sorted into the cells.
+        std::vector<std::pair<Cell, Segment>> filed;
         for (std::size_t l = 0; l < lines.size(); ++l) {
             if (lines[l].layer == Layer::Plate || lines[l].layer == Layer::Grid)
                 continue; // the plate check covers the outline; names may stand over the grid
@@ -35,8 +31,40 @@ public:
             const std::size_t n = pts.size();
             const std::size_t segments = lines[l].closed ? n : (n > 0 ? n - 1 : 0);
             for (std::size_t i = 0; i < segments; ++i)
-                file(pts[i], pts[(i + 1) % n], {l, i});
+                file(pts[i], pts[(i + 1) % n], {static_cast<std::uint32_t>(l), static_cast<std::uint32_t>(i)}, filed);
         }
+        if (filed.empty())
+            return;
+        long x1 = filed.front().first.x, y1 = filed.front().first.y;
+        x0_ = x1;
+        y0_ = y1;
+        for (const auto &[cell, segment] : filed) {
+            x0_ = std::min(x0_, cell.x);
+            x1 = std::max(x1, cell.x);
+            y0_ = std::min(y0_, cell.y);
+            y1 = std::max(y1, cell.y);
+        }
+        columns_ = x1 - x0_ + 1;
+        rows_ = y1 - y0_ + 1;
+        if (static_cast<double>(columns_) * static_cast<double>(rows_) > kMostCells) {
+            // Lines spread far beyond any plate the designer accepts: one cell holds them all,
+            // and every question looks at every segment, as slowly as that is, with the same
+            // answers.
+            oneCell_ = true;
+            x0_ = y0_ = 0;
+            columns_ = rows_ = 1;
+            for (auto &[cell, segment] : filed)
+                cell = {0, 0};
+        }
+        start_.assign(static_cast<std::size_t>(columns_ * rows_) + 1, 0);
+        for (const auto &[cell, segment] : filed)
+            ++start_[index(cell.x, cell.y) + 1];
+        for (std::size_t k = 1; k < start_.size(); ++k)
+            start_[k] += start_[k - 1];
+        segments_.resize(filed.size());
+        std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
+        for (const auto &[cell, segment] : filed)
+            segments_[next[index(cell.x, cell.y)]++] = segment;
     }
     // Does any segment of a line that `wanted(line index)` accepts meet the box?
     template <typename Wanted>
@@ -50,18 +78,23 @@ public:
     bool crosses(Pt a, Pt b, Wanted wanted) const
     {
         bool found = false;
-        alongSegment(a, b, [&](std::pair<long, long> cell) {
-            const auto it = cells_.find(cell);
-            if (found || it == cells_.end())
+        auto inCell = [&](Cell cell) {
+            if (found || !holds(cell.x, cell.y))
                 return;
-            for (const auto &[l, i] : it->second) {
-                const auto &pts = lines_[l].points;
-                if (wanted(l) && segmentsMeet(a, b, pts[i], pts[(i + 1) % pts.size()])) {
+            const std::size_t k = index(cell.x, cell.y);
+            for (std::size_t s = start_[k]; s < start_[k + 1]; ++s) {
+                const auto &pts = lines_[segments_[s].line].points;
+                const std::size_t i = segments_[s].index;
+                if (wanted(segments_[s].line) && segmentsMeet(a, b, pts[i], pts[(i + 1) % pts.size()])) {
                     found = true;
                     return;
                 }
             }
-        });
+        };
+        if (oneCell_)
+            inCell({0, 0});
+        else
+            alongSegment(a, b, inCell);
         return found;
     }
     // Is any segment that `wanted` accepts nearer to c than radius?
@@ -73,39 +106,54 @@ public:
     }
 
 private:
+    struct Cell {
+        long x, y;
+    };
+    struct Segment {
+        std::uint32_t line;
+        std::uint32_t index; // from point index to index + 1 (to the first, closing a closed line)
+    };
+
+    bool holds(long x, long y) const { return x >= x0_ && x < x0_ + columns_ && y >= y0_ && y < y0_ + rows_; }
+    std::size_t index(long x, long y) const { return static_cast<std::size_t>((y - y0_) * columns_ + (x - x0_)); }
+
     // Visits the segments that `wanted` accepts in the cells the box covers until `visit` says
-    // it has found what it looks for; whether it did.
+    // it has found what it looks for; whether it did. No answer depends on the order.
     template <typename Wanted, typename Visit>
     bool forEachNear(const Box &box, Wanted wanted, Visit visit) const
     {
-        auto visitCell = [&](const std::vector<std::pair<std::size_t, std::size_t>> &bucket) {
-            for (const auto &[l, i] : bucket) {
-                if (!wanted(l))
-                    continue;
-                const auto &pts = lines_[l].points;
-                if (visit(pts[i], pts[(i + 1) % pts.size()]))
-                    return true;
-            }
+        if (segments_.empty())
             return false;
-        };
-        const long x0 = key(box.left), x1 = key(box.right), y0 = key(box.bottom), y1 = key(box.top);
-        // A box over more cells than the grid holds (a label far from its line asks how near
-        // the others are): go through the cells that hold something instead.
-        if (static_cast<double>(x1 - x0 + 1) * static_cast<double>(y1 - y0 + 1) > static_cast<double>(cells_.size())) {
-            for (const auto &[cell, bucket] : cells_)
-                if (cell.first >= x0 && cell.first <= x1 && cell.second >= y0 && cell.second <= y1 && visitCell(bucket))
-                    return true;
-            return false;
-        }
-        for (long x = x0; x <= x1; ++x)
-            for (long y = y0; y <= y1; ++y) {
-                const auto it = cells_.find({x, y});
-                if (it != cells_.end() && visitCell(it->second))
-                    return true;
+        // Only the cells that hold something: a label far from its line asks how near the
+        // others are over a box wider than the whole grid.
+        const long x0 = oneCell_ ? 0 : std::max(key(box.left), x0_);
+        const long x1 = oneCell_ ? 0 : std::min(key(box.right), x0_ + columns_ - 1);
+        const long y0 = oneCell_ ? 0 : std::max(key(box.bottom), y0_);
+        const long y1 = oneCell_ ? 0 : std::min(key(box.top), y0_ + rows_ - 1);
+        for (long y = y0; y <= y1; ++y)
+            for (long x = x0; x <= x1; ++x) {
+                const std::size_t k = index(x, y);
+                for (std::size_t s = start_[k]; s < start_[k + 1]; ++s) {
+                    const Segment &segment = segments_[s];
+                    if (!wanted(segment.line))
+                        continue;
+                    const auto &pts = lines_[segment.line].points;
+                    if (visit(pts[segment.index], pts[(segment.index + 1) % pts.size()]))
+                        return true;
+                }
             }
         return false;
     }
-    long key(double v) const { return static_cast<long>(std::floor(v / cell_)); }
+    // The cell of a coordinate; one beyond any cell of the grid for a coordinate beyond it.
+    long key(double v) const
+    {
+        const double k = std::floor(v / cell_);
+        if (!(k > -1e15))
+            return std::numeric_limits<long>::min() / 2;
+        if (!(k < 1e15))
+            return std::numeric_limits<long>::max() / 2;
+        return static_cast<long>(k);
+    }
     // Every cell the segment ab passes through, perhaps more than once: samples a quarter cell
     // apart, each with the cells within a quarter cell of it, so that a segment that only
     // grazes a cell's corner is still seen there. A long straight hour line crosses a few
@@ -127,32 +175,36 @@ private:
             for (long x = x0; x <= x1; ++x)
                 for (long y = y0; y <= y1; ++y)
                     if (x < px0 || x > px1 || y < py0 || y > py1)
-                        visit(std::pair{x, y});
+                        visit(Cell{x, y});
             px0 = x0, px1 = x1, py0 = y0, py1 = y1;
         }
     }
-    void file(Pt a, Pt b, std::pair<std::size_t, std::size_t> segment)
+    void file(Pt a, Pt b, Segment segment, std::vector<std::pair<Cell, Segment>> &filed) const
     {
+        if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+            return; // no point of it can be near a label
         const long x0 = key(std::min(a.x, b.x)), x1 = key(std::max(a.x, b.x));
         const long y0 = key(std::min(a.y, b.y)), y1 = key(std::max(a.y, b.y));
         if (static_cast<double>(x1 - x0 + 1) * static_cast<double>(y1 - y0 + 1) <= 4) {
             // A short segment (most are): the few cells of its box.
             for (long x = x0; x <= x1; ++x)
                 for (long y = y0; y <= y1; ++y)
-                    cells_[{x, y}].push_back(segment);
+                    filed.push_back({Cell{x, y}, segment});
             return;
         }
-        alongSegment(a, b, [&](std::pair<long, long> cell) {
-            auto &bucket = cells_[cell];
-            if (bucket.empty() || bucket.back() != segment)
-                bucket.push_back(segment);
-        });
+        // Along a straight segment the samples meet each cell in one run of samples, and only
+        // the cells the sample before did not cover are visited: each cell once.
+        alongSegment(a, b, [&](Cell cell) { filed.push_back({cell, segment}); });
     }
     const std::vector<Polyline> &lines_;
     double cell_;
-    // Looked up for every box a label tries: hashed, not ordered (no answer depends on the
-    // order the cells are visited in).
-    std::unordered_map<std::pair<long, long>, std::vector<std::pair<std::size_t, std::size_t>>, CellHash> cells_;
+    // The largest table: a plate of 100 m with the largest names holds about a million cells.
+    static constexpr double kMostCells = 16e6;
+    long x0_ = 0, y0_ = 0;       // the first cell of the table
+    long columns_ = 0, rows_ = 0;
+    bool oneCell_ = false;
+    std::vector<std::uint32_t> start_; // cell k's segments: segments_[start_[k]] up to start_[k + 1]
+    std::vector<Segment> segments_;
 };
 
 // How much farther than its own line the nearest other line of its family must be from a label.

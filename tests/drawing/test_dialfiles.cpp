@@ -1,6 +1,7 @@
 #include "drawing/csvwriter.h"
 #include "drawing/dialsketch.h"
 #include "drawing/dxfwriter.h"
+#include "drawing/geometry2d.h"
 #include "drawing/sheetdrawing.h"
 #include "drawing/textformat.h"
 #include "gnomonics/hoursystems.h"
@@ -608,6 +609,61 @@ private Q_SLOTS:
             for (std::size_t j = i + 1; j < sketch.labels.size(); ++j)
                 QVERIFY2(!sketch.labels[i].box().overlaps(sketch.labels[j].box()),
                          (sketch.labels[i].text + " / " + sketch.labels[j].text).c_str());
+    }
+
+    // A name stands off every line of its own family, wherever the plate lies about the foot
+    // F: to its left, to its right, below it, or around it with lines crossing the whole plate.
+    void namesStandOffTheirFamily_data()
+    {
+        QTest::addColumn<double>("widthMm");
+        QTest::addColumn<double>("heightMm");
+        QTest::addColumn<double>("footFromLeftMm");
+        QTest::addColumn<double>("footFromTopMm");
+        QTest::newRow("F in the middle") << 1200.0 << 1000.0 << 600.0 << 500.0;
+        QTest::newRow("F beyond the left edge") << 800.0 << 900.0 << -150.0 << 200.0;
+        QTest::newRow("F beyond the right edge") << 800.0 << 900.0 << 950.0 << 200.0;
+        QTest::newRow("F above the plate") << 1500.0 << 700.0 << 750.0 << -100.0;
+        QTest::newRow("small plate round F") << 300.0 << 250.0 << 150.0 << 60.0;
+    }
+    void namesStandOffTheirFamily()
+    {
+        QFETCH(double, widthMm);
+        QFETCH(double, heightMm);
+        QFETCH(double, footFromLeftMm);
+        QFETCH(double, footFromTopMm);
+        // A name's box shrunk by this much may not meet its family's lines (they are kept 0.3
+        // mm apart; a touch at the edge by rounding is not a name over a line).
+        const double inMm = 0.01;
+        project::Project p;
+        p.declinationDeg = 20;
+        p.halfHours = p.clock = p.italic = p.babylonian = p.zodiac = p.monthFirsts = true;
+        p.plateWidthMm = widthMm;
+        p.plateHeightMm = heightMm;
+        p.footFromLeftMm = footFromLeftMm;
+        p.footFromTopMm = footFromTopMm;
+        const auto design = project::ToDialSpec(p);
+        QVERIFY(design.ok);
+        const auto dial = gnomonics::BuildDialLines(design.design);
+        QVERIFY(dial.status.ok());
+        const auto sketch = drawing::BuildDialSketch(dial, {"Milano", false, {}, {}, 0, {}});
+        const std::vector<drawing::Layer> families{drawing::Layer::Hours, drawing::Layer::ClockHours,
+                                                    drawing::Layer::Italic, drawing::Layer::Babylonian,
+                                                    drawing::Layer::Dates};
+        int checked = 0;
+        for (const drawing::Label &label : sketch.labels) {
+            if (std::find(families.begin(), families.end(), label.layer) == families.end())
+                continue;
+            drawing::Box box = label.box();
+            box = {box.left + inMm, box.bottom + inMm, box.right - inMm, box.top - inMm};
+            for (const drawing::Polyline &line : sketch.lines) {
+                if (line.layer != label.layer)
+                    continue;
+                for (std::size_t i = 0; i + 1 < line.points.size(); ++i)
+                    QVERIFY2(!drawing::segmentMeetsBox(line.points[i], line.points[i + 1], box), label.text.c_str());
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 20);
     }
 
     // Every line drawn carries its name, even where curves of one family crowd a few
