@@ -150,25 +150,15 @@ void DrawingRender::paint(QPainter &painter, const Drawing &drawing) const
 
 void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, const QRectF &visible) const
 {
-    // A point that is not a number breaks the line rather than sending it to infinity.
-    std::vector<std::vector<QPointF>> runs(1);
-    for (const DrawingPoint &p : line.points) {
-        if (finite(p))
-            runs.back().push_back(toDevice(p));
-        else if (!runs.back().empty())
-            runs.emplace_back();
-    }
-    const bool whole = runs.size() == 1 && runs.front().size() == line.points.size();
-    if (line.closed && whole && runs.front().size() > 2)
-        runs.front().push_back(runs.front().front());
-
     // Dashes finer than a couple of device units cannot be told from a thin solid line.
     const double dash = kDashMm * dotsPerMm_;
     const double period = (kDashMm + kDashGapMm) * dotsPerMm_;
     const bool dashed = line.dashed && period >= 2.0;
 
     QPainterPath path;
-    for (const std::vector<QPointF> &run : runs) {
+    path.reserve(static_cast<int>(std::min<std::size_t>(line.points.size() + 1, 1u << 20)));
+    // One run of finite points, in device units, added to the path.
+    auto addRun = [&](const std::vector<QPointF> &run) {
         double along = 0; // distance from the start of the run, in device units
         QPointF pen;       // where the path stands now
         bool penDown = false;
@@ -178,8 +168,9 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
             const double length = std::hypot(d.x(), d.y());
             if (!(length > 0) || !std::isfinite(length))
                 continue;
-            double t0 = 0, t1 = 0;
-            if (!clipSegment(a, run[i], visible, t0, t1)) {
+            // A segment with both ends in view is kept whole (the clipping would say 0 and 1).
+            double t0 = 0, t1 = 1;
+            if (!(visible.contains(a) && visible.contains(run[i])) && !clipSegment(a, run[i], visible, t0, t1)) {
                 along += length;
                 penDown = false;
                 continue;
@@ -212,7 +203,23 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
             }
             along += length;
         }
+    };
+    // A point that is not a number breaks the line rather than sending it to infinity.
+    std::vector<QPointF> run;
+    run.reserve(line.points.size() + 1);
+    bool broken = false;
+    for (const DrawingPoint &p : line.points) {
+        if (finite(p)) {
+            run.push_back(toDevice(p));
+        } else {
+            broken = true;
+            addRun(run);
+            run.clear();
+        }
     }
+    if (line.closed && !broken && run.size() > 2)
+        run.push_back(run.front());
+    addRun(run);
     if (path.isEmpty())
         return;
 
