@@ -105,8 +105,9 @@ std::optional<Pt> FreeSpace::find(double w, double h, bool nearTop) const
 
 void FreeSpace::mark(double x, double y)
 {
-    const long c = static_cast<long>(std::floor((x - area_.left) / cell_));
-    const long r = static_cast<long>(std::floor((y - area_.bottom) / cell_));
+    // Only points of segments clipped to the plate come here: well within a long.
+    const long c = floorToLong((x - area_.left) / cell_);
+    const long r = floorToLong((y - area_.bottom) / cell_);
     if (c >= 0 && c < cols_ && r >= 0 && r < rows_)
         taken_[static_cast<std::size_t>(r * cols_ + c)] = 1;
 }

@@ -33,6 +33,15 @@ struct Box {
     bool contains(Pt p) const { return p.x >= left && p.x <= right && p.y >= bottom && p.y <= top; }
 };
 
+// The whole number at or below v, as std::floor gives it, for a finite v within the range of a
+// long (the index of a cell): inline, where std::floor is a call into the library unless the
+// processor has an instruction of its own for it.
+inline long floorToLong(double v)
+{
+    const long truncated = static_cast<long>(v);
+    return v < static_cast<double>(truncated) ? truncated - 1 : truncated;
+}
+
 // (std::sqrt rather than std::hypot: the lengths on a dial are far from where the plain formula
 // would overflow.)
 inline double dist(Pt a, Pt b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y)); }

@@ -147,12 +147,12 @@ private:
     // The cell of a coordinate; one beyond any cell of the grid for a coordinate beyond it.
     long key(double v) const
     {
-        const double k = std::floor(v / cell_);
+        const double k = v / cell_;
         if (!(k > -1e15))
             return std::numeric_limits<long>::min() / 2;
         if (!(k < 1e15))
             return std::numeric_limits<long>::max() / 2;
-        return static_cast<long>(k);
+        return floorToLong(k);
     }
     // Every cell the segment ab passes through, perhaps more than once: samples a quarter cell
     // apart, each with the cells within a quarter cell of it, so that a segment that only
