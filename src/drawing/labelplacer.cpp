@@ -460,13 +460,14 @@ private:
         if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom || box.top > area_.top)
             return false;
         const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
-        auto covers = [&](const Box &t) { return t.overlaps(padded); };
-        if (std::any_of(taken_.begin(), taken_.end(), covers) || std::any_of(dots_.begin(), dots_.end(), covers) ||
-            leaderMeets(padded))
+        // The lines first: most places tried lie over one.
+        const bool overLine = strict ? grid_.meets(padded, [](std::size_t) { return true; })
+                                     : grid_.meets(padded, [&](std::size_t k) { return isOwn(l, k) || isKin(l, k); });
+        if (overLine)
             return false;
-        if (strict)
-            return !grid_.meets(padded, [](std::size_t) { return true; });
-        return !grid_.meets(padded, [&](std::size_t k) { return isOwn(l, k) || isKin(l, k); });
+        auto covers = [&](const Box &t) { return t.overlaps(padded); };
+        return std::none_of(taken_.begin(), taken_.end(), covers) && std::none_of(dots_.begin(), dots_.end(), covers) &&
+               !leaderMeets(padded);
     }
 
     void add(const PendingLabel &l, const Box &box, double heightMm)
