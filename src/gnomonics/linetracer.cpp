@@ -1,5 +1,6 @@
 #include "gnomonics/linetracer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -9,10 +10,10 @@ namespace {
 
 std::optional<DialPoint> onPlate(const LinePointFunction &pointAt, double t, const ClipRect &clip)
 {
-    auto p = pointAt(t);
-    if (p && std::isfinite(p->xMm) && std::isfinite(p->yMm) && clip.contains({p->xMm, p->yMm}))
-        return p;
-    return std::nullopt;
+    std::optional<DialPoint> p = pointAt(t);
+    if (p && !(std::isfinite(p->xMm) && std::isfinite(p->yMm) && clip.contains({p->xMm, p->yMm})))
+        p.reset();
+    return p;
 }
 
 // The last point on the plate between a parameter whose point is on it and one whose is not.
@@ -52,13 +53,13 @@ std::vector<std::vector<DialPoint>> TraceLine(const LinePointFunction &pointAt,
                                               const ClipRect &clip)
 {
     std::vector<std::vector<DialPoint>> pieces;
-    std::vector<DialPoint> current;
+    std::vector<DialPoint> current; // while the samples are on the plate, its last is the sample before
+    current.reserve(samples.size() + 2);
     bool previousIn = false;
     double previousT = 0;
-    std::optional<DialPoint> previousPoint;
     auto close = [&] {
         if (current.size() >= 2)
-            pieces.push_back(std::move(current));
+            pieces.emplace_back(current.begin(), current.end()); // no more room than its points
         current.clear();
     };
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -71,22 +72,18 @@ std::vector<std::vector<DialPoint>> TraceLine(const LinePointFunction &pointAt,
                 current.push_back(boundary(pointAt, t, *p, previousT, clip));
             current.push_back(*p);
         } else if (previousIn) {
-            current.push_back(boundary(pointAt, previousT, *previousPoint, t, clip));
+            current.push_back(boundary(pointAt, previousT, current.back(), t, clip));
             close();
         }
         previousIn = p.has_value();
-        previousPoint = p;
         previousT = t;
     }
     close();
     // Bisection may land on a sample itself: drop repeated points.
-    for (auto &piece : pieces) {
-        std::vector<DialPoint> unique;
-        for (const DialPoint &q : piece)
-            if (unique.empty() || unique.back().parameter != q.parameter)
-                unique.push_back(q);
-        piece = std::move(unique);
-    }
+    for (auto &piece : pieces)
+        piece.erase(std::unique(piece.begin(), piece.end(),
+                                [](const DialPoint &a, const DialPoint &b) { return a.parameter == b.parameter; }),
+                    piece.end());
     std::erase_if(pieces, [](const auto &piece) { return piece.size() < 2; });
     return pieces;
 }
