@@ -129,7 +129,8 @@ void FreeSpace::markSegment(Pt a, Pt b)
 {
     if (taken_.empty() || !std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
         return;
-    const auto inside = clipToBox(a, b, area_);
+    // A segment with both ends on the plate is taken whole (the clipping would say 0 and 1).
+    const auto inside = area_.contains(a) && area_.contains(b) ? std::pair{0.0, 1.0} : clipToBox(a, b, area_);
     if (!inside)
         return;
     const auto [t0, t1] = *inside;

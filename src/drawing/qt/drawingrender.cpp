@@ -155,6 +155,8 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
     const double period = (kDashMm + kDashGapMm) * dotsPerMm_;
     const bool dashed = line.dashed && period >= 2.0;
 
+    // The visible rectangle as the sketch's box, the page's y running downwards.
+    const Box view{visible.left(), visible.top(), visible.right(), visible.bottom()};
     QPainterPath path;
     path.reserve(static_cast<int>(std::min<std::size_t>(line.points.size() + 1, 1u << 20)));
     // One run of finite points, in device units, added to the path.
@@ -170,7 +172,8 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
                 continue;
             // A segment with both ends in view is kept whole (the clipping would say 0 and 1).
             double t0 = 0, t1 = 1;
-            if (!(visible.contains(a) && visible.contains(run[i])) && !clipSegment(a, run[i], visible, t0, t1)) {
+            const bool inView = view.contains({a.x(), a.y()}) && view.contains({run[i].x(), run[i].y()});
+            if (!inView && !clipSegment(a, run[i], visible, t0, t1)) {
                 along += length;
                 penDown = false;
                 continue;
