@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -675,6 +676,85 @@ private Q_SLOTS:
         QTest::mouseClick(button(window, "EsportaSVG"), Qt::LeftButton);
         QCOMPARE(dialogs.asked.size(), 2);
         QVERIFY(dialogs.failures.isEmpty());
+    }
+
+    // On the screen a line in one piece goes to the rasteriser without a path; it must paint
+    // the very pixels the path paints (as a file or a printer receives it), at any zoom. The
+    // path's paint is had by recording onto a picture, which keeps every line a path, and
+    // playing it back on an image like the screen's.
+    void screenPaintsWhatThePathPaints_data()
+    {
+        QTest::addColumn<double>("dotsPerMm");
+        QTest::addColumn<double>("minimumPenDots");
+        QTest::newRow("a pixel a millimetre, hair lines") << 1.0 << 0.0;
+        QTest::newRow("as the window paints, no line under a pixel") << 1.0 << 1.0;
+        QTest::newRow("zoomed, pens about a pixel and a half") << 2.5 << 1.0;
+        QTest::newRow("zoomed, pens two pixels wide") << 4.0 << 1.0;
+        QTest::newRow("zoomed far, pens five pixels wide") << 11.3 << 1.0;
+    }
+    void screenPaintsWhatThePathPaints()
+    {
+        QFETCH(double, dotsPerMm);
+        QFETCH(double, minimumPenDots);
+        drawing::Drawing d;
+        d.widthMm = 200;
+        d.heightMm = 150;
+        drawing::DrawingPolyline curve{{}, drawing::DrawingPen::Curve, false, false, 0x7a4a00};
+        for (int k = 0; k <= 400; ++k)
+            curve.points.push_back({5 + 0.45 * k, 75 + 40 * std::sin(k * 0.031) + 0.37 * std::cos(k * 1.7)});
+        d.lines.push_back(curve);
+        d.lines.push_back({{{-40, 10}, {90, 140}, {250, 20}}, drawing::DrawingPen::HourLine, false, false, 0x1a7f37});
+        d.lines.push_back({{{10, 140}, {190, 100}}, drawing::DrawingPen::Construction, true, false, 0});
+        d.lines.push_back({{{30, 20}, {30, 50}, {70, 20}}, drawing::DrawingPen::Frame, false, true, 0x875b18});
+        d.lines.push_back({{{120, 20}, {160, 30}, {140, 60}, {120, 20}}, drawing::DrawingPen::HourLine, false, false, 0});
+        d.lines.push_back({{{150, 100}, {std::nan(""), 110}, {170, 120}, {185, 140}}, drawing::DrawingPen::Curve, false,
+                           false, 0x2050a0});
+        // Outlines that close at every angle, dashes at every slope, and a wave that leaves the
+        // view and comes back in pieces.
+        for (int k = 0; k < 24; ++k) {
+            const double a = k * 0.27, cx = 15 + (k % 6) * 34, cy = 15 + (k / 6) * 38;
+            const double r = 4 + k % 5;
+            d.lines.push_back({{{cx, cy}, {cx + r * std::cos(a), cy + r * std::sin(a)}, {cx + r * std::cos(a + 2), cy + r * std::sin(a + 2.1)}},
+                               drawing::DrawingPen::Frame, false, true, 0x875b18});
+            d.lines.push_back({{{cx + 3, cy - 6}, {cx + 3 + 25 * std::cos(a), cy - 6 + 25 * std::sin(a)}},
+                               drawing::DrawingPen::Construction, true, false, 0});
+        }
+        drawing::DrawingPolyline wave{{}, drawing::DrawingPen::Curve, false, false, 0x1a7f37};
+        for (int k = 0; k <= 600; ++k)
+            wave.points.push_back({-20 + 0.4 * k, 75 + 110 * std::sin(k * 0.05)});
+        d.lines.push_back(wave);
+        const QSize size(static_cast<int>(std::ceil(200 * dotsPerMm)) / 3 + 40, static_cast<int>(std::ceil(150 * dotsPerMm)) / 3 + 30);
+        const QPointF origin(-0.35 * 200 * dotsPerMm + size.width() / 2.0, -0.4 * 150 * dotsPerMm + size.height() / 2.0);
+        drawing::DrawingRender render(dotsPerMm, dotsPerMm < 2 ? QPointF(3.3, 2.7) : origin);
+        render.setMinimumPenDots(minimumPenDots);
+        QImage screen(dotsPerMm < 2 ? QSize(220, 170) : size, QImage::Format_ARGB32_Premultiplied);
+        screen.fill(Qt::white);
+        {
+            QPainter painter(&screen);
+            painter.setRenderHint(QPainter::Antialiasing);
+            render.paint(painter, d);
+        }
+        QPicture picture;
+        picture.setBoundingRect(QRect(QPoint(0, 0), screen.size()));
+        {
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::Antialiasing);
+            render.paint(painter, d);
+        }
+        QImage viaPath(screen.size(), QImage::Format_ARGB32_Premultiplied);
+        viaPath.fill(Qt::white);
+        {
+            QPainter painter(&viaPath);
+            painter.drawPicture(0, 0, picture);
+        }
+        int differ = 0, inked = 0;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x) {
+                differ += screen.pixel(x, y) != viaPath.pixel(x, y);
+                inked += screen.pixel(x, y) != qRgb(255, 255, 255);
+            }
+        QVERIFY(inked > 500);
+        QCOMPARE(differ, 0);
     }
 
     void drawingThatIsNotANumberWritesNoNumberThatIsNot()

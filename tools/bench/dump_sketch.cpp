@@ -1,8 +1,10 @@
 // Writes, with every digit, what the designer draws for a handful of dials: each line's points,
 // each label's text, place, height and side, each dot, the plate and the extent, and the page the
 // screen paints. Two builds that write the same file draw the same dials. With a second argument
-// it also paints the first dial as the redraw timing does and saves it as a PNG. Not a test: run
-// it by hand, before and after a change meant to leave the drawing as it was.
+// it also paints the first dial as the redraw timing does and saves it as a PNG, and beside it
+// as the designer's window paints it, whole and zoomed (OUT-window.png, OUT-zoom4.png,
+// OUT-zoom12.png). Not a test: run it by hand, before and after a change meant to leave the
+// drawing as it was.
 
 #include "designer/designerexport.h"
 #include "drawing/qt/drawingrender.h"
@@ -172,16 +174,33 @@ int main(int argc, char **argv)
     if (argc > 2) {
         const designer::DesignedDial dial = designer::DesignDial(everySystem());
         const drawing::Drawing drawn = drawing::ToSheetDrawing(dial.sketch);
-        QImage image(1200, 900, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const double scale = std::min(image.width() / drawn.widthMm, image.height() / drawn.heightMm);
-        drawing::DrawingRender(scale, QPointF(0, 0)).paint(painter, drawn);
-        painter.end();
-        if (!image.save(QString::fromLocal8Bit(argv[2]))) {
-            std::fprintf(stderr, "cannot write %s\n", argv[2]);
-            return 1;
+        // As the timing paints it; then as the designer's window does (no line thinner than a
+        // pixel), whole and zoomed four and twelve times on the dial's middle, where the pens
+        // are several pixels wide.
+        const QString png = QString::fromLocal8Bit(argv[2]);
+        const QString stem = png.endsWith(QStringLiteral(".png")) ? png.chopped(4) : png;
+        struct View {
+            QString file;
+            double zoom;
+            double minimumPenDots;
+        };
+        for (const View &view : {View{png, 1, 0}, View{stem + QStringLiteral("-window.png"), 1, 1},
+                                 View{stem + QStringLiteral("-zoom4.png"), 4, 1},
+                                 View{stem + QStringLiteral("-zoom12.png"), 12, 1}}) {
+            QImage image(1200, 900, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            const double scale = std::min(image.width() / drawn.widthMm, image.height() / drawn.heightMm) * view.zoom;
+            const QPointF origin(image.width() / 2.0 - scale * drawn.widthMm / 2, image.height() / 2.0 - scale * drawn.heightMm / 2);
+            drawing::DrawingRender render(scale, view.zoom == 1 ? QPointF(0, 0) : origin);
+            render.setMinimumPenDots(view.minimumPenDots);
+            render.paint(painter, drawn);
+            painter.end();
+            if (!image.save(view.file)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(view.file));
+                return 1;
+            }
         }
     }
     return 0;

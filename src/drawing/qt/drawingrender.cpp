@@ -3,6 +3,7 @@
 #include "drawing/geometry2d.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
@@ -157,9 +158,16 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
 
     // The visible rectangle as the sketch's box, the page's y running downwards.
     const Box view{visible.left(), visible.top(), visible.right(), visible.bottom()};
-    QPainterPath path;
-    path.reserve(static_cast<int>(std::min<std::size_t>(line.points.size() + 1, 1u << 20)));
-    // One run of finite points, in device units, added to the path.
+    // The pieces of the line as drawn: each starts at an index of `drawn`.
+    std::vector<QPointF> drawn;
+    drawn.reserve(line.points.size() + 1);
+    std::vector<std::size_t> starts;
+    auto moveTo = [&](QPointF p) {
+        starts.push_back(drawn.size());
+        drawn.push_back(p);
+    };
+    auto lineTo = [&](QPointF p) { drawn.push_back(p); };
+    // One run of finite points, in device units, cut into the pieces drawn.
     auto addRun = [&](const std::vector<QPointF> &run) {
         double along = 0; // distance from the start of the run, in device units
         QPointF pen;       // where the path stands now
@@ -183,8 +191,8 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
             if (!dashed) {
                 // Keep a line joined where it stays in view, so its corners are drawn as joins.
                 if (!penDown || from != pen)
-                    path.moveTo(from);
-                path.lineTo(to);
+                    moveTo(from);
+                lineTo(to);
                 pen = to;
                 penDown = t1 >= 1.0;
             } else {
@@ -198,8 +206,8 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
                     const double step = phase < dash ? std::min(dash - phase, end - t)
                                                      : std::min(period - phase, end - t);
                     if (phase < dash) {
-                        path.moveTo(a + d * (t / length));
-                        path.lineTo(a + d * ((t + step) / length));
+                        moveTo(a + d * (t / length));
+                        lineTo(a + d * ((t + step) / length));
                     }
                     t += std::max(step, 1e-9 * length);
                 }
@@ -223,13 +231,31 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
     if (line.closed && !broken && run.size() > 2)
         run.push_back(run.front());
     addRun(run);
-    if (path.isEmpty())
+    if (starts.empty())
         return;
 
     const double widthDots = std::max(penWidthMm(line.pen) * dotsPerMm_, minimumPenDots_);
     painter.setPen(QPen(colourOf(line.rgb), widthDots, Qt::SolidLine, line.dashed ? Qt::FlatCap : Qt::RoundCap,
                         Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
+    starts.push_back(drawn.size());
+    // On the screen an open solid line in one piece goes to the rasteriser as it is, without a
+    // path to hold it: the same pixels, sooner. The rasteriser does not draw the rest the same
+    // way without the path (pieces that touch are filled as one, a dash may take its way for
+    // straight strokes, an outline its corner where it closes), so those keep the path.
+    const QPaintEngine *engine = painter.paintEngine();
+    const bool open = !line.closed && drawn.front() != drawn.back();
+    if (!line.dashed && open && starts.size() == 2 && engine && engine->type() == QPaintEngine::Raster) {
+        painter.drawPolyline(drawn.data(), static_cast<int>(drawn.size()));
+        return;
+    }
+    QPainterPath path;
+    path.reserve(static_cast<int>(drawn.size()));
+    for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
+        path.moveTo(drawn[starts[k]]);
+        for (std::size_t i = starts[k] + 1; i < starts[k + 1]; ++i)
+            path.lineTo(drawn[i]);
+    }
     painter.drawPath(path);
 }
 
