@@ -20,7 +20,7 @@ namespace {
 // few cells.
 class SegmentGrid {
 public:
-    explicit SegmentGrid(const std::vector<Polyline> &lines, double cellMm) : lines_(lines), cell_(cellMm)
+    explicit SegmentGrid(const std::vector<Polyline> &lines, double cellMm) : cell_(cellMm)
     {
         // Every segment under every cell it passes through, then sorted into the cells.
         std::vector<std::pair<Cell, Segment>> filed;
@@ -31,7 +31,7 @@ public:
             const std::size_t n = pts.size();
             const std::size_t segments = lines[l].closed ? n : (n > 0 ? n - 1 : 0);
             for (std::size_t i = 0; i < segments; ++i)
-                file(pts[i], pts[(i + 1) % n], {static_cast<std::uint32_t>(l), static_cast<std::uint32_t>(i)}, filed);
+                file({pts[i], pts[(i + 1) % n], l}, filed);
         }
         if (filed.empty())
             return;
@@ -83,9 +83,7 @@ public:
                 return;
             const std::size_t k = index(cell.x, cell.y);
             for (std::size_t s = start_[k]; s < start_[k + 1]; ++s) {
-                const auto &pts = lines_[segments_[s].line].points;
-                const std::size_t i = segments_[s].index;
-                if (wanted(segments_[s].line) && segmentsMeet(a, b, pts[i], pts[(i + 1) % pts.size()])) {
+                if (wanted(segments_[s].line) && segmentsMeet(a, b, segments_[s].a, segments_[s].b)) {
                     found = true;
                     return;
                 }
@@ -109,9 +107,11 @@ private:
     struct Cell {
         long x, y;
     };
+    // A segment filed under a cell carries its ends with it: a label's box asks for the
+    // segments of a few cells, and reading them side by side beats looking each up in its line.
     struct Segment {
-        std::uint32_t line;
-        std::uint32_t index; // from point index to index + 1 (to the first, closing a closed line)
+        Pt a, b;
+        std::size_t line;
     };
 
     bool holds(long x, long y) const { return x >= x0_ && x < x0_ + columns_ && y >= y0_ && y < y0_ + rows_; }
@@ -135,10 +135,7 @@ private:
                 const std::size_t k = index(x, y);
                 for (std::size_t s = start_[k]; s < start_[k + 1]; ++s) {
                     const Segment &segment = segments_[s];
-                    if (!wanted(segment.line))
-                        continue;
-                    const auto &pts = lines_[segment.line].points;
-                    if (visit(pts[segment.index], pts[(segment.index + 1) % pts.size()]))
+                    if (wanted(segment.line) && visit(segment.a, segment.b))
                         return true;
                 }
             }
@@ -179,8 +176,9 @@ private:
             px0 = x0, px1 = x1, py0 = y0, py1 = y1;
         }
     }
-    void file(Pt a, Pt b, Segment segment, std::vector<std::pair<Cell, Segment>> &filed) const
+    void file(const Segment &segment, std::vector<std::pair<Cell, Segment>> &filed) const
     {
+        const Pt a = segment.a, b = segment.b;
         if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
             return; // no point of it can be near a label
         const long x0 = key(std::min(a.x, b.x)), x1 = key(std::max(a.x, b.x));
@@ -196,7 +194,6 @@ private:
         // the cells the sample before did not cover are visited: each cell once.
         alongSegment(a, b, [&](Cell cell) { filed.push_back({cell, segment}); });
     }
-    const std::vector<Polyline> &lines_;
     double cell_;
     // The largest table: a plate of 100 m with the largest names holds about a million cells.
     static constexpr double kMostCells = 16e6;
