@@ -24,6 +24,10 @@ public:
     {
         // Every segment under every cell it passes through, then sorted into the cells.
         std::vector<std::pair<Cell, Segment>> filed;
+        std::size_t points = 0;
+        for (const Polyline &line : lines)
+            points += line.points.size();
+        filed.reserve(2 * points); // most segments lie in one or two cells
         for (std::size_t l = 0; l < lines.size(); ++l) {
             if (lines[l].layer == Layer::Plate || lines[l].layer == Layer::Grid)
                 continue; // the plate check covers the outline; names may stand over the grid
