@@ -3,6 +3,7 @@
 #include "horizontal/horizontalwindows.h"
 #include "sheet/qt/uitext.h"
 #include "shell/language.h"
+#include "shell/programstyle.h"
 #include "shell/recentfiles.h"
 #include "shell/registry.h"
 #include "survey/surveywindows.h"
@@ -201,6 +202,7 @@ int main(int argc, char *argv[])
     if (noDisplay)
         return fail(kNoDisplay);
 
+    shell::installProgramStyle();
     auto &registry = shell::WindowRegistry::instance();
     shell::registerShellWindows(registry);
     horizontal::registerHorizontalWindows(registry);
