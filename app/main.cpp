@@ -1,18 +1,19 @@
-#include "designer/designerexport.h"
-#include "designer/quadrante.h"
-#include "horizontal/horizontalwindows.h"
+#include "secondpart.h"
+
 #include "sheet/qt/uitext.h"
 #include "shell/language.h"
+#include "shell/programstyle.h"
 #include "shell/recentfiles.h"
 #include "shell/registry.h"
-#include "survey/surveywindows.h"
-#include "vertical/verticalwindows.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibrary>
+#include <QMessageBox>
 #include <QTextStream>
 
 #include <cstdlib>
@@ -50,6 +51,67 @@ QString askedLanguage(int argc, char *argv[])
     }
     return {};
 }
+
+const sheet::UiText kSecondPartMissing{QT_TRANSLATE_NOOP(
+    "horalo", "Manca una parte del programma: calcoli, disegni, Quadrante e rilievo non si possono aprire. %1")};
+
+// The program's second part (secondpart.h): where it is installed beside the program, or in the
+// program's own folder, as in the build folder. Loaded once, when first needed.
+class SecondPart {
+public:
+    static SecondPart &instance()
+    {
+        static SecondPart part;
+        return part;
+    }
+
+    // Loads the library (once); false with the reason in *error.
+    bool load(QString *error)
+    {
+        if (!library_.isLoaded()) {
+            const QString folder = QCoreApplication::applicationDirPath();
+            const QString name = QStringLiteral(HORALO_SECOND_PART_FILE);
+            const QString installed = QDir(folder).filePath(QStringLiteral(HORALO_SECOND_PART_DIR "/") + name);
+            library_.setFileName(QFile::exists(installed) ? installed : QDir(folder).filePath(name));
+            library_.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+            if (!library_.load()) {
+                if (error)
+                    *error = QString(kSecondPartMissing).arg(library_.errorString());
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The entry point of that name, or nullptr with the reason in *error.
+    template <typename Entry>
+    Entry entry(const char *name, QString *error)
+    {
+        if (!load(error))
+            return nullptr;
+        auto found = reinterpret_cast<Entry>(library_.resolve(name));
+        if (!found && error)
+            *error = QString(kSecondPartMissing).arg(library_.errorString());
+        return found;
+    }
+
+    // Adds the second part's windows to the registry (once); false with the reason in *error.
+    bool registerWindows(QString *error)
+    {
+        if (registered_)
+            return true;
+        const auto add = entry<HoraloRegisterWindows>(kRegisterWindowsEntry, error);
+        if (!add)
+            return false;
+        add(shell::WindowRegistry::instance());
+        registered_ = true;
+        return true;
+    }
+
+private:
+    QLibrary library_;
+    bool registered_ = false;
+};
 
 // Exit status of a refused command line or export: the reason is on standard error.
 constexpr int kExitRefused = 2;
@@ -111,17 +173,19 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
         QTextStream(stderr) << message << Qt::endl;
 }
 
-// For tools/bench/bench_startup: with HORALO_QUIT_WHEN_SHOWN set, the program writes "shown" on
-// standard output once the main menu has painted for the first time, and quits.
+// For tools/bench/bench_startup and the tests: with HORALO_QUIT_WHEN_SHOWN set, the program
+// writes "shown" and the window's name on standard output once the window has painted for the
+// first time, and quits. The window is the main menu (the variable set to 1), the designer when
+// a project is opened, or the window the variable names, asked for after the main menu.
 class QuitWhenShown : public QObject {
 public:
     using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
-            QMetaObject::invokeMethod(qApp, [] {
-                QTextStream(stdout) << "shown" << Qt::endl;
+            QMetaObject::invokeMethod(qApp, [name = watched->objectName()] {
+                QTextStream(stdout) << "shown " << name << Qt::endl;
                 QCoreApplication::quit();
             }, Qt::QueuedConnection);
         }
@@ -131,6 +195,12 @@ public:
 private:
     bool done_ = false;
 };
+
+void quitWhenShown(QWidget *window)
+{
+    if (window)
+        window->installEventFilter(new QuitWhenShown(window));
+}
 
 } // namespace
 
@@ -189,39 +259,62 @@ int main(int argc, char *argv[])
     if (parser.isSet(exportOption)) {
         if (files.isEmpty())
             return fail(kMissingProject);
-        const project::ProjectRead read = project::LoadProject(nativeArgument(argc, argv, files.front(), nullptr));
-        if (!read.ok)
-            return fail(QString::fromStdString(read.message));
-        const designer::DesignedDial dial = designer::DesignDial(read.project);
         QString error;
-        if (!designer::ExportDialToNativePath(nativeArgument(argc, argv, parser.value(exportOption), "--export"), dial, &error))
+        const auto exportDial = SecondPart::instance().entry<HoraloExportDial>(kExportDialEntry, &error);
+        if (!exportDial)
+            return fail(error);
+        if (!exportDial(nativeArgument(argc, argv, files.front(), nullptr),
+                        nativeArgument(argc, argv, parser.value(exportOption), "--export"), &error))
             return fail(error);
         return 0;
     }
     if (noDisplay)
         return fail(kNoDisplay);
 
+    shell::installProgramStyle();
+    // The menus are the program's own; every other window comes with the second part, loaded
+    // when the first of them is asked for.
     auto &registry = shell::WindowRegistry::instance();
-    shell::registerShellWindows(registry);
-    horizontal::registerHorizontalWindows(registry);
-    vertical::registerVerticalWindows(registry);
-    survey::registerSurveyWindows(registry);
-    designer::registerDesignerWindows(registry);
-    // The main menu's File menu opens projects in the designer.
+    shell::registerMenuWindows(registry);
+    for (const char *name : shell::kSecondPartWindows) {
+        registry.addOnDemand(QString::fromLatin1(name), [] {
+            QString error;
+            if (SecondPart::instance().registerWindows(&error))
+                return true;
+            QMessageBox::critical(nullptr, QStringLiteral("Horalo 2002"), error);
+            return false;
+        });
+    }
+    // Projects open in the designer, which the second part brings, with its own opener in place
+    // of this one.
     shell::setProjectOpener([](const QString &path, QString *error) {
-        auto *window = qobject_cast<designer::Quadrante *>(shell::showWindow(shell::kDesignerWindow));
-        return window && window->openFile(path, error);
+        static bool loading = false;
+        if (loading) {
+            if (error)
+                *error = QString(kSecondPartMissing).arg(QStringLiteral(HORALO_SECOND_PART_FILE));
+            return false;
+        }
+        if (!SecondPart::instance().registerWindows(error))
+            return false;
+        loading = true;
+        const bool opened = shell::openProject(path, error);
+        loading = false;
+        return opened;
     });
 
     if (!files.isEmpty()) {
         QString error;
         if (!shell::openProject(files.front(), &error))
             return fail(error);
+        if (qEnvironmentVariableIsSet("HORALO_QUIT_WHEN_SHOWN"))
+            quitWhenShown(registry.open(shell::kDesignerWindow));
         return QCoreApplication::exec();
     }
     // Only the main menu is made at start; every other window is made when it is asked for.
     QWidget *menu = shell::showWindow(shell::kMainMenu);
-    if (menu && qEnvironmentVariableIsSet("HORALO_QUIT_WHEN_SHOWN"))
-        menu->installEventFilter(new QuitWhenShown(menu));
+    if (qEnvironmentVariableIsSet("HORALO_QUIT_WHEN_SHOWN")) {
+        const QString asked = qEnvironmentVariable("HORALO_QUIT_WHEN_SHOWN");
+        quitWhenShown(asked == QLatin1String("1") ? menu : shell::showWindow(asked));
+    }
     return QCoreApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "designer/quadrante.h"
 #include "horizontal/horizontalwindows.h"
 #include "shell/language.h"
+#include "shell/programstyle.h"
 #include "shell/registry.h"
 #include "survey/surveywindows.h"
 #include "vertical/verticalwindows.h"
@@ -62,6 +63,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The pictures show the windows in the program's own style.
+    shell::installProgramStyle();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(out);
     auto &registry = shell::WindowRegistry::instance();

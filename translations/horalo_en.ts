@@ -168,6 +168,10 @@
         <translation>The program&apos;s language for this run: it (Italian) or en (English).</translation>
     </message>
     <message>
+        <source>Manca una parte del programma: calcoli, disegni, Quadrante e rilievo non si possono aprire. %1</source>
+        <translation>A part of the program is missing: the calculation sheets, drawings, Quadrante and wall survey cannot open. %1</translation>
+    </message>
+    <message>
         <source>Lingua sconosciuta: usare it oppure en.</source>
         <translation>Unknown language: use it or en.</translation>
     </message>

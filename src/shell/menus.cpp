@@ -137,9 +137,9 @@ QMenuBar *mainMenuBar(QWidget *window)
     });
     QMenu *recent = file->addMenu(kRecent);
     recent->setObjectName(QStringLiteral("menuRecent"));
-    // Read when it opens, so a project saved in the designer a moment ago is already there.
+    // Read when it opens, so a project saved in the designer a moment ago is already there
+    // (and the main menu opens without reading the list).
     QObject::connect(recent, &QMenu::aboutToShow, window, [recent, window] { fillRecent(recent, window); });
-    fillRecent(recent, window);
     file->addSeparator();
     QAction *quit = file->addAction(kQuit);
     quit->setObjectName(QStringLiteral("actionQuit"));

@@ -59,7 +59,9 @@ bool openProject(const QString &path, QString *error)
             *error = kNoDesigner;
         return false;
     }
-    if (!opener()(path, error))
+    // A copy: the first opening may load the designer, which puts its own opener in place.
+    const ProjectOpener open = opener();
+    if (!open(path, error))
         return false;
     addRecentFile(path);
     return true;

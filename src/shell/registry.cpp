@@ -35,17 +35,24 @@ WindowRegistry &WindowRegistry::instance()
 
 void WindowRegistry::add(const QString &name, Factory factory)
 {
+    onDemand_.remove(name);
     factories_.insert(name, std::move(factory));
+}
+
+void WindowRegistry::addOnDemand(const QString &name, Loader load)
+{
+    if (!factories_.contains(name))
+        onDemand_.insert(name, std::move(load));
 }
 
 bool WindowRegistry::has(const QString &name) const
 {
-    return factories_.contains(name);
+    return factories_.contains(name) || onDemand_.contains(name);
 }
 
 QStringList WindowRegistry::names() const
 {
-    QStringList all = factories_.keys();
+    QStringList all = factories_.keys() + onDemand_.keys();
     all.sort();
     return all;
 }
@@ -60,10 +67,21 @@ QWidget *WindowRegistry::show(const QString &name)
 {
     QWidget *window = open(name);
     if (!window) {
+        if (const auto promise = onDemand_.constFind(name); promise != onDemand_.constEnd()) {
+            // A copy: loading replaces the promises, this one among them.
+            const Loader load = *promise;
+            if (!load())
+                return nullptr;
+            onDemand_.remove(name);
+        }
         const auto factory = factories_.constFind(name);
         if (factory == factories_.constEnd())
             return nullptr;
-        window = (*factory)();
+        // A copy too: a window being made may register others.
+        const Factory make = *factory;
+        window = make();
+        if (!window)
+            return nullptr;
         window->setObjectName(name);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setWindowFlag(Qt::Window);

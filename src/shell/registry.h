@@ -19,10 +19,17 @@ namespace shell {
 class WindowRegistry {
 public:
     using Factory = std::function<QWidget *()>;
+    // Makes the factories of windows known only by name so far available (loads the part of the
+    // program that adds them); false when it cannot.
+    using Loader = std::function<bool()>;
 
     static WindowRegistry &instance();
 
     void add(const QString &name, Factory factory);
+    // Knows the window by name before its factory: the first time it is asked for, load is
+    // called, and the window is made by the factory that load added (nothing is shown when
+    // load fails or adds none). A factory added for the name replaces the promise.
+    void addOnDemand(const QString &name, Loader load);
     bool has(const QString &name) const;
 
     // Every window the program knows, sorted: what a test or a tour of the program walks.
@@ -45,6 +52,7 @@ public:
 
 private:
     QHash<QString, Factory> factories_;
+    QHash<QString, Loader> onDemand_;
     QHash<QString, QPointer<QWidget>> open_;
 };
 
@@ -59,7 +67,11 @@ void showManual(const QString &page = QString());
 // when it refuses to close, nullptr then).
 QWidget *showFresh(const QString &name);
 
-// Registers the menus, warnings, notes and example drawings.
+// Registers the menus, the manual and the about box: what the program's start needs.
+void registerMenuWindows(WindowRegistry &registry);
+// Registers the warnings, notes, example drawings and the full-scale drawing window.
+void registerNotesAndDrawings(WindowRegistry &registry);
+// Registers both.
 void registerShellWindows(WindowRegistry &registry);
 
 } // namespace shell

@@ -4,8 +4,6 @@
 
 #include "shell/drawings.h"
 #include "shell/drawingwindow.h"
-#include "shell/help.h"
-#include "shell/menus.h"
 #include "shell/textwindows.h"
 
 #include <QCoreApplication>
@@ -21,12 +19,12 @@ const sheet::UiText kStyleText{QT_TRANSLATE_NOOP("horalo", "Lo stilo deve essere
 
 void registerShellWindows(WindowRegistry &registry)
 {
-    registry.add(kMainMenu, makeMainMenu);
-    registry.add(kHorizontalMenu, makeHorizontalMenu);
-    registry.add(kVerticalMenu, makeVerticalMenu);
-    registry.add(kManual, [] { return new ManualWindow; });
-    registry.add(kAbout, makeAboutBox);
+    registerMenuWindows(registry);
+    registerNotesAndDrawings(registry);
+}
 
+void registerNotesAndDrawings(WindowRegistry &registry)
+{
     // The warnings keep their odd spellings and trailing blanks: they are the program's words.
     registry.add(kWarningMissing, [] {
         return makeTextWindow(QCoreApplication::translate("horalo", "Errore"),

@@ -50,4 +50,19 @@ inline constexpr const char *kDrawingWindow = "Disegno";
 inline constexpr const char *kSurveyWindow = "Rilievo";
 inline constexpr const char *kDesignerWindow = "Quadrante";
 
+// The windows of the program's second part, the library with the sheets, the designer, the
+// survey, the notes, warnings and drawings, and all that prints and writes drawing files. The
+// program starts with the menus only and loads that part the first time one of these is asked
+// for.
+inline constexpr const char *kSecondPartWindows[] = {
+    kHorizontalHoursSheet, kHorizontalCurvesSheet, kEastDecliningSheet, kWestDecliningSheet,
+    kVerticalCurvesSheet, kZodiacSheet,
+    kHorizontalHoursExample, kEastDecliningExample, kWestDecliningExample, kHorizontalCurvesExample,
+    kVerticalCurvesExample, kZodiacCurvesExample,
+    kNotes, kNonDecliningNote, kSunDeclinationNote,
+    kWarningMissing, kWarningNegative, kWarningRange, kWarningDate, kWarningLatitude,
+    kWarningSunDeclination, kWarningStyle,
+    kDrawingWindow, kSurveyWindow, kDesignerWindow,
+};
+
 } // namespace shell

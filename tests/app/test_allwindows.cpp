@@ -74,6 +74,29 @@ private Q_SLOTS:
     }
     void cleanup() { closeAllWindows(); }
 
+    // The program starts with the menus, the manual and the about box, and promises the rest;
+    // its second part, once loaded, brings exactly the windows promised, none missing, none more.
+    void secondPartBringsTheWindowsPromised()
+    {
+        shell::WindowRegistry menus;
+        shell::registerMenuWindows(menus);
+        shell::WindowRegistry secondPart;
+        shell::registerNotesAndDrawings(secondPart);
+        horizontal::registerHorizontalWindows(secondPart);
+        vertical::registerVerticalWindows(secondPart);
+        survey::registerSurveyWindows(secondPart);
+        designer::registerDesignerWindows(secondPart);
+        QStringList promised;
+        for (const char *name : shell::kSecondPartWindows)
+            promised << QString::fromLatin1(name);
+        promised.sort();
+        QCOMPARE(secondPart.names(), promised);
+        QCOMPARE(menus.names(), (QStringList{"Informazioni", "Manuale", "MenuOrz", "MenuVert", "Meridiane"}));
+        QStringList every = menus.names() + secondPart.names();
+        every.sort();
+        QCOMPARE(every, shell::WindowRegistry::instance().names());
+    }
+
     void startsWithTheMainMenuOnly()
     {
         QElapsedTimer timer;

@@ -327,6 +327,39 @@ private Q_SLOTS:
         QCOMPARE(recent->actions().front()->data().toString(), QStringLiteral("/dials/5.horalo"));
     }
 
+    // The list of recent projects is read when the menu opens, not when the main menu is made:
+    // a project made recent after the main menu opened is there at once.
+    void recentMenuReadWhenItOpens_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("none yet") << QStringList() << QStringList{"(nessun progetto recente)"} << false;
+        QTest::newRow("two, the last opened first")
+            << QStringList{"/dials/torino.horalo", "/dials/aosta.horalo"} << QStringList{"&1 aosta.horalo", "&2 torino.horalo"} << true;
+    }
+    void recentMenuReadWhenItOpens()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, enabled);
+        QSettings(QStringLiteral("Horalo"), QStringLiteral("horalo")).remove(QStringLiteral("recentFiles"));
+        shell::showFresh(QStringLiteral("Meridiane"));
+        QWidget *window = shell::showWindow(QStringLiteral("Meridiane"));
+        auto *recent = window->findChild<QMenu *>(QStringLiteral("menuRecent"));
+        QVERIFY(recent);
+        QVERIFY(recent->actions().isEmpty());
+        for (const QString &file : files)
+            shell::addRecentFile(file);
+        Q_EMIT recent->aboutToShow();
+        QStringList texts;
+        for (const QAction *item : recent->actions()) {
+            texts << item->text();
+            QCOMPARE(item->isEnabled(), enabled);
+        }
+        QCOMPARE(texts, shown);
+    }
+
     void openingAProjectMakesItRecent()
     {
         QTemporaryDir dir;

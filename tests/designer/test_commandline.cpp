@@ -292,6 +292,63 @@ private Q_SLOTS:
         const QString out = QString::fromUtf8(horalo.readAllStandardOutput());
         QVERIFY2(out.contains(said), qPrintable(out));
     }
+
+    // The program starts with its menus only and loads the rest the first time it is asked
+    // for: each window comes up from the program itself, and a project given on the command
+    // line opens in the designer.
+    void windowsOfTheSecondPartOpen_data()
+    {
+        QTest::addColumn<QString>("asked");      // HORALO_QUIT_WHEN_SHOWN
+        QTest::addColumn<bool>("withProject");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("main menu") << "1" << false << "Meridiane";
+        QTest::newRow("a sheet") << "GonOrz" << false << "GonOrz";
+        QTest::newRow("an example drawing") << "DisCurveZ" << false << "DisCurveZ";
+        QTest::newRow("the full-scale drawing") << "Disegno" << false << "Disegno";
+        QTest::newRow("a warning") << "erroreStilo" << false << "erroreStilo";
+        QTest::newRow("the wall survey") << "Rilievo" << false << "Rilievo";
+        QTest::newRow("the designer") << "Quadrante" << false << "Quadrante";
+        QTest::newRow("the manual, no second part needed") << "Manuale" << false << "Manuale";
+        QTest::newRow("a project on the command line") << "1" << true << "Quadrante";
+    }
+    void windowsOfTheSecondPartOpen()
+    {
+        QFETCH(QString, asked);
+        QFETCH(bool, withProject);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QTemporaryDir settings;
+        QProcess horalo;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+        env.insert(QStringLiteral("HORALO_QUIT_WHEN_SHOWN"), asked);
+        horalo.setProcessEnvironment(env);
+        horalo.start(QStringLiteral(HORALO_BINARY), withProject ? QStringList{writeProject(dir)} : QStringList());
+        QVERIFY(horalo.waitForFinished(60000));
+        const QString err = QString::fromUtf8(horalo.readAllStandardError());
+        QCOMPARE(horalo.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(horalo.exitCode() == 0, qPrintable(err));
+        QCOMPARE(QString::fromUtf8(horalo.readAllStandardOutput()).trimmed(), QStringLiteral("shown ") + shown);
+    }
+
+    // The program without its second part beside it (a broken installation) says so, exits 2
+    // and writes nothing.
+    void withoutTheSecondPart()
+    {
+        QTemporaryDir dir;
+        const QString alone = dir.filePath(QStringLiteral("horalo"));
+        QVERIFY(QFile::copy(QStringLiteral(HORALO_BINARY), alone));
+        QProcess horalo;
+        horalo.start(alone, {QStringLiteral("--export"), dir.filePath(QStringLiteral("q.svg")), writeProject(dir)});
+        QVERIFY(horalo.waitForFinished(60000));
+        const QString err = QString::fromUtf8(horalo.readAllStandardError());
+        QCOMPARE(horalo.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(horalo.exitCode() == 2, qPrintable(err));
+        QVERIFY2(err.startsWith(QStringLiteral("horalo: Manca una parte del programma: calcoli, disegni, Quadrante e rilievo non si possono aprire.")),
+                 qPrintable(err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("q.svg"))));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandLine)
