@@ -1,10 +1,12 @@
 #include "gnomonics/diallines.h"
 
 #include "gnomonics/angles.h"
+#include "gnomonics/jobs.h"
 #include "gnomonics/sun.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <mutex>
 #include <numbers>
 #include <tuple>
@@ -323,23 +325,54 @@ std::shared_ptr<const SolarTable> analemmaTable(int year)
     return kept;
 }
 
-void addLine(DialLines &out, const Context &context, const ClipRect &plate, DialLine line,
-             const std::vector<double> &samples)
+// The parameters a line is traced at; many lines share one set.
+using Samples = std::shared_ptr<const std::vector<double>>;
+
+Samples makeSamples(std::vector<double> values)
 {
-    line.pieces = TraceLine(lineFunction(context, line), samples, plate);
-    out.lines.push_back(std::move(line));
+    return std::make_shared<const std::vector<double>>(std::move(values));
+}
+
+// The dial's lines in their order, each with its parameters, still to be traced.
+struct LinePlan {
+    std::vector<DialLine> lines;
+    std::vector<Samples> samples;
+    void add(DialLine line, Samples at)
+    {
+        lines.push_back(std::move(line));
+        samples.push_back(std::move(at));
+    }
+};
+
+// Below about this many points in all, the lines are traced on one thread: a thread costs more
+// to start than a small dial takes to trace.
+constexpr std::size_t kPointsWorthSplitting = 4000;
+
+// Traces every planned line onto the plate and appends them to the dial in the plan's order.
+// Each line is traced on its own from what the dial holds and nothing is written but its
+// pieces, so the lines may be traced side by side on several cores: the drawing is the same.
+void traceLines(DialLines &out, const Context &context, LinePlan plan)
+{
+    std::size_t points = 0;
+    for (const Samples &at : plan.samples)
+        points += at->size();
+    RunJobs(plan.lines.size(), points >= kPointsWorthSplitting, [&](std::size_t i) {
+        plan.lines[i].pieces = TraceLine(lineFunction(context, plan.lines[i]), *plan.samples[i], out.design.plate);
+    });
+    for (DialLine &line : plan.lines)
+        out.lines.push_back(std::move(line));
 }
 
 // One line of the family for each hour, traced along the Sun's declination.
-void addHourLines(DialLines &out, const Context &context, const ClipRect &plate, LineFamily family,
-                  const std::vector<double> &hours, const std::vector<double> &byDeclination)
+void addHourLines(LinePlan &plan, const Context &context, LineFamily family, const std::vector<double> &hours,
+                  const Samples &byDeclination)
 {
     for (double t : hours) {
         DialLine line;
         line.family = family;
         line.hour = t;
         line.clockKind = context.design->hours.clockKind;
-        addLine(out, context, plate, line, byDeclination);
+        plan.add(line, byDeclination);
     }
 }
 
@@ -377,36 +410,40 @@ std::vector<AnalemmaSpan> analemmaSpans(const DialSpec &design)
 }
 
 // Each clock hour's analemma, one line per span, traced day by day.
-void addAnalemmas(DialLines &out, const Context &context, const ClipRect &plate,
-                  const std::vector<double> &hours, const std::vector<AnalemmaSpan> &spans, ClockKind kind)
+void addAnalemmas(LinePlan &plan, const std::vector<double> &hours, const std::vector<AnalemmaSpan> &spans,
+                  ClockKind kind)
 {
+    std::vector<Samples> daysOfSpan;
+    for (const AnalemmaSpan &span : spans) {
+        std::vector<double> days;
+        for (int d = 0; d <= span.days; ++d)
+            days.push_back(d);
+        daysOfSpan.push_back(makeSamples(std::move(days)));
+    }
     for (double t : hours)
-        for (const AnalemmaSpan &span : spans) {
+        for (std::size_t k = 0; k < spans.size(); ++k) {
             DialLine line;
             line.family = LineFamily::ClockTime;
             line.clockKind = kind;
             line.hour = t;
-            line.analemma = span.half;
-            line.analemmaFirstDay = span.first;
-            line.analemmaDays = span.days;
-            std::vector<double> days;
-            for (int d = 0; d <= span.days; ++d)
-                days.push_back(d);
-            addLine(out, context, plate, line, days);
+            line.analemma = spans[k].half;
+            line.analemmaFirstDay = spans[k].first;
+            line.analemmaDays = spans[k].days;
+            plan.add(line, daysOfSpan[k]);
         }
 }
 
-void addClockLines(DialLines &out, const Context &context, const DialSpec &design, bool analemmas,
-                   const std::vector<double> &byDeclination)
+void addClockLines(LinePlan &plan, const Context &context, const DialSpec &design, bool analemmas,
+                   const Samples &byDeclination)
 {
     const HourChoice &hours = design.hours;
     const double noon = 12.0 + (hours.clockKind == ClockKind::Zone && design.place.summerTime ? 1.0 : 0.0);
     std::vector<double> labels = hours.analemma == AnalemmaMode::NoonOnly && analemmas
         ? std::vector<double>{noon} : hourLabels(hours, 0.0, 23.75);
     if (!analemmas)
-        addHourLines(out, context, design.plate, LineFamily::ClockTime, labels, byDeclination);
+        addHourLines(plan, context, LineFamily::ClockTime, labels, byDeclination);
     else
-        addAnalemmas(out, context, design.plate, labels, analemmaSpans(design), hours.clockKind);
+        addAnalemmas(plan, labels, analemmaSpans(design), hours.clockKind);
 }
 
 // The angles a family of sky lines stands at: every step from `first` while within `last`.
@@ -421,11 +458,11 @@ std::vector<double> stepsFrom(double first, double last, double step)
 // Lines of equal azimuth (from South, both ways round to North) traced up the Sun's seen
 // altitude, and of equal altitude traced round the azimuth: from North to North through South,
 // or in the southern hemisphere through North, so that the noon part of a line is never cut.
-void addSkyLines(DialLines &out, const Context &context, const DialSpec &design)
+void addSkyLines(LinePlan &plan, const DialSpec &design)
 {
     const SkyLineChoice &sky = design.sky;
     if (sky.azimuthStepDeg > 0) {
-        const std::vector<double> byAltitude = stepsFrom(0.0, 90.0, 0.5);
+        const Samples byAltitude = makeSamples(stepsFrom(0.0, 90.0, 0.5));
         std::vector<double> azimuths;
         for (double a : stepsFrom(-180.0 + std::fmod(180.0, sky.azimuthStepDeg), 180.0, sky.azimuthStepDeg))
             if (a > -180.0 + 1e-9) // -180 and 180 are one line
@@ -434,17 +471,17 @@ void addSkyLines(DialLines &out, const Context &context, const DialSpec &design)
             DialLine line;
             line.family = LineFamily::Azimuth;
             line.hour = a;
-            addLine(out, context, design.plate, line, byAltitude);
+            plan.add(line, byAltitude);
         }
     }
     if (sky.altitudeStepDeg > 0) {
         const double from = design.place.latitudeDeg >= 0 ? -180.0 : 0.0;
-        const std::vector<double> byAzimuth = stepsFrom(from, from + 360.0, 0.25);
+        const Samples byAzimuth = makeSamples(stepsFrom(from, from + 360.0, 0.25));
         for (double h : stepsFrom(sky.altitudeStepDeg, 90.0 - 1e-6, sky.altitudeStepDeg)) {
             DialLine line;
             line.family = LineFamily::Altitude;
             line.hour = h;
-            addLine(out, context, design.plate, line, byAzimuth);
+            plan.add(line, byAzimuth);
         }
     }
 }
@@ -585,19 +622,18 @@ std::vector<Point2> spotOutline(const DialPlane &plane, bool refraction, Vec3 su
 // The meridian line of a dark room: the apparent noon line, the figure eight of local mean
 // noon (and of the zone's noon when clock time is chosen), each chosen day's spot at apparent
 // noon, and the spots' edges at the solstices and equinoxes.
-void addDarkRoom(DialLines &out, const Context &context, const std::vector<DateLine> &dates,
-                 const std::vector<double> &byDeclination)
+void addDarkRoom(DialLines &out, LinePlan &plan, const std::vector<DateLine> &dates, const Samples &byDeclination)
 {
     const DialSpec &design = out.design;
     DialLine noon;
     noon.family = LineFamily::ApparentTime;
     noon.hour = 12;
-    addLine(out, context, design.plate, noon, byDeclination);
+    plan.add(noon, byDeclination);
     const std::vector<AnalemmaSpan> year{{AnalemmaHalf::Whole, {design.year, 1, 1},
                                           daysBetween({design.year, 1, 1}, {design.year + 1, 1, 1})}};
-    addAnalemmas(out, context, design.plate, {12.0}, year, ClockKind::LocalMean);
+    addAnalemmas(plan, {12.0}, year, ClockKind::LocalMean);
     if (design.hours.clock)
-        addAnalemmas(out, context, design.plate, {12.0 + (design.place.summerTime ? 1.0 : 0.0)}, year, ClockKind::Zone);
+        addAnalemmas(plan, {12.0 + (design.place.summerTime ? 1.0 : 0.0)}, year, ClockKind::Zone);
     for (const DateLine &d : markedDays(dates, design)) {
         DialMark mark;
         mark.kind = MarkKind::NoonSpot;
@@ -699,19 +735,21 @@ DialLines BuildDialLines(const DialSpec &design)
 
     out.lowestDeclinationDeg = solsticeDeclination(design.year, 270.0);
     out.highestDeclinationDeg = solsticeDeclination(design.year, 90.0);
-    const std::vector<double> byDeclination =
-        hourLineDeclinations(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines, design.refraction);
+    const Samples byDeclination = makeSamples(
+        hourLineDeclinations(out.lowestDeclinationDeg, out.highestDeclinationDeg, dates.lines, design.refraction));
 
     const bool analemmas = (hours.clock && hours.equationOfTime) || design.kind == DialKind::DarkRoom;
     if (analemmas)
         out.solar = analemmaTable(design.year);
     const Context context{&out.design, &out.plane, out.solar.get(), out.lowestDeclinationDeg,
                           out.highestDeclinationDeg};
+    LinePlan plan;
     if (design.kind == DialKind::Analemmatic || design.kind == DialKind::DarkRoom) {
         if (design.kind == DialKind::Analemmatic)
             addAnalemmaticMarks(out, dates.lines);
         else
-            addDarkRoom(out, context, dates.lines, byDeclination);
+            addDarkRoom(out, plan, dates.lines, byDeclination);
+        traceLines(out, context, std::move(plan));
         out.construction = constructionLines(out.plane, design.plate);
         out.centreOnPlate = design.kind == DialKind::DarkRoom && out.plane.hasCentre && design.plate.contains(out.plane.centre);
         out.footOnPlate = design.plate.contains({0, 0});
@@ -719,26 +757,26 @@ DialLines BuildDialLines(const DialSpec &design)
     }
 
     if (hours.apparent)
-        addHourLines(out, context, design.plate, LineFamily::ApparentTime,
-                     hourLabels(hours, 0.0, 23.75), byDeclination);
+        addHourLines(plan, context, LineFamily::ApparentTime, hourLabels(hours, 0.0, 23.75), byDeclination);
     if (hours.clock)
-        addClockLines(out, context, design, analemmas, byDeclination);
+        addClockLines(plan, context, design, analemmas, byDeclination);
     if (hours.italic)
-        addHourLines(out, context, design.plate, LineFamily::Italic, wholeHours(1, 24), byDeclination);
+        addHourLines(plan, context, LineFamily::Italic, wholeHours(1, 24), byDeclination);
     if (hours.babylonian)
-        addHourLines(out, context, design.plate, LineFamily::Babylonian, wholeHours(0, 23), byDeclination);
+        addHourLines(plan, context, LineFamily::Babylonian, wholeHours(0, 23), byDeclination);
     // Sunrise (0) and sunset (12) are the horizon line itself.
     if (hours.temporary)
-        addHourLines(out, context, design.plate, LineFamily::Temporary, wholeHours(1, 11), byDeclination);
-    addSkyLines(out, context, design);
+        addHourLines(plan, context, LineFamily::Temporary, wholeHours(1, 11), byDeclination);
+    addSkyLines(plan, design);
 
-    const std::vector<double> byHourAngle = hourAngleSamples(design.dateLineStepMinutes);
+    const Samples byHourAngle = makeSamples(hourAngleSamples(design.dateLineStepMinutes));
     for (const DateLine &d : dates.lines) {
         DialLine line;
         line.family = LineFamily::DateLine;
         line.dateLine = d;
-        addLine(out, context, design.plate, line, byHourAngle);
+        plan.add(line, byHourAngle);
     }
+    traceLines(out, context, std::move(plan));
 
     out.construction = constructionLines(out.plane, design.plate);
     out.centreOnPlate = out.plane.hasCentre && design.plate.contains(out.plane.centre);

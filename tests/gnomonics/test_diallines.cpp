@@ -8,7 +8,10 @@
 #include "gnomonics/diallines.h"
 #include "shadowframe.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 using namespace gnomonics;
 
@@ -340,6 +343,72 @@ private Q_SLOTS:
                 }
         }
         QVERIFY(checked > 50);
+    }
+
+    void sameDialEveryTime_data()
+    {
+        // A dial's lines are traced side by side on the machine's cores when there are enough of
+        // them: the drawing must not depend on which core traced which line, nor on another
+        // dial being drawn at the same time (the designer and an export, say).
+        QTest::addColumn<bool>("refraction");
+        QTest::addColumn<double>("azimuthStepDeg");
+        QTest::newRow("every hour system, Milano") << false << 0.0;
+        QTest::newRow("with refraction and sky lines") << true << 15.0;
+    }
+    void sameDialEveryTime()
+    {
+        QFETCH(bool, refraction);
+        QFETCH(double, azimuthStepDeg);
+        DialSpec design = busyDial(45.4642, 9.19, 1, true, 20, 0, 2026);
+        design.hours.temporary = true;
+        design.refraction = refraction;
+        design.sky.azimuthStepDeg = azimuthStepDeg;
+        design.sky.altitudeStepDeg = azimuthStepDeg;
+        const DialLines first = BuildDialLines(design);
+        QVERIFY(first.status.ok());
+
+        // The lines stand family by family in a fixed order, each family's by its hour.
+        const std::vector<LineFamily> order{LineFamily::ApparentTime, LineFamily::ClockTime, LineFamily::Italic,
+                                            LineFamily::Babylonian,   LineFamily::Temporary, LineFamily::Azimuth,
+                                            LineFamily::Altitude,     LineFamily::DateLine};
+        auto rank = [&](LineFamily f) { return std::find(order.begin(), order.end(), f) - order.begin(); };
+        for (std::size_t i = 1; i < first.lines.size(); ++i) {
+            const DialLine &a = first.lines[i - 1], &b = first.lines[i];
+            QVERIFY(rank(a.family) <= rank(b.family));
+            if (a.family == b.family && a.family != LineFamily::DateLine)
+                QVERIFY(a.hour <= b.hour);
+        }
+
+        // Built again, and by three threads at once (one of them for another year, so that the
+        // kept table of the Sun's days changes under the others): every point the same.
+        DialSpec otherYear = design;
+        otherYear.year = 1900;
+        std::vector<DialLines> again(3);
+        {
+            std::vector<std::thread> builders;
+            for (std::size_t k = 0; k < again.size(); ++k)
+                builders.emplace_back([&, k] { again[k] = BuildDialLines(k == 1 ? otherYear : design); });
+            for (std::thread &t : builders)
+                t.join();
+        }
+        again[1] = BuildDialLines(design);
+        for (const DialLines &d : again) {
+            QCOMPARE(d.lines.size(), first.lines.size());
+            for (std::size_t l = 0; l < d.lines.size(); ++l) {
+                QCOMPARE(d.lines[l].family, first.lines[l].family);
+                QCOMPARE(d.lines[l].hour, first.lines[l].hour);
+                QCOMPARE(d.lines[l].pieces.size(), first.lines[l].pieces.size());
+                for (std::size_t p = 0; p < d.lines[l].pieces.size(); ++p) {
+                    const auto &got = d.lines[l].pieces[p], &want = first.lines[l].pieces[p];
+                    QCOMPARE(got.size(), want.size());
+                    for (std::size_t i = 0; i < got.size(); ++i) {
+                        QCOMPARE(got[i].xMm, want[i].xMm);
+                        QCOMPARE(got[i].yMm, want[i].yMm);
+                        QCOMPARE(got[i].parameter, want[i].parameter);
+                    }
+                }
+            }
+        }
     }
 
     void dateLines()
