@@ -126,8 +126,9 @@ std::optional<DialPoint> skyPoint(const Context &c, double azimuthDeg, double se
 }
 
 // A clock-time line: straight when the equation of time is left out, else the analemma, traced
-// day by day at the clock reading of the line.
-LinePointFunction clockLineFunction(const Context &c, const DialLine &line, bool anywhere)
+// day by day at the clock reading of the line. Hands the line's point function to `use`.
+template <typename Use>
+auto withClockLineFunction(const Context &c, const DialLine &line, bool anywhere, Use &&use)
 {
     const DialPlane &plane = *c.plane;
     const AngleTrig lat(plane.input.latitudeDeg);
@@ -137,19 +138,19 @@ LinePointFunction clockLineFunction(const Context &c, const DialLine &line, bool
     const ClockKind kind = line.clockKind;
     if (line.analemma == AnalemmaHalf::None) {
         const AngleTrig h(ClockHourAngleDeg(place, kind, hour, 0.0));
-        return [&plane, lat, refr, h, hour, anywhere](double d) {
+        return use([&plane, lat, refr, h, hour, anywhere](double d) {
             auto p = shadowPoint(plane, lat, refr, h, AngleTrig(d), d, anywhere);
             if (p) {
                 p->hasClock = true;
                 p->clockHours = hour;
             }
             return p;
-        };
+        });
     }
     const double jd0 = JulianDay(line.analemmaFirstDay, ClockToUtHours(place, kind, hour));
     const double firstNoon = JulianDay(line.analemmaFirstDay, 12.0);
     const SolarTable *solar = c.solar;
-    return [&plane, lat, refr, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
+    return use([&plane, lat, refr, solar, place, kind, hour, jd0, firstNoon, anywhere](double t) {
         double d = 0;
         double eot = 0;
         solar->at(jd0 + t, &d, &eot);
@@ -165,10 +166,13 @@ LinePointFunction clockLineFunction(const Context &c, const DialLine &line, bool
             }
         }
         return p;
-    };
+    });
 }
 
-LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
+// The point function of a line (its point at a parameter value), handed to `use` as the lambda
+// it is, so that tracing calls it directly; use's result is returned.
+template <typename Use>
+auto withLineFunction(const Context &c, const DialLine &line, bool anywhere, Use &&use)
 {
     const DialPlane &plane = *c.plane;
     const AngleTrig lat(plane.input.latitudeDeg);
@@ -178,49 +182,55 @@ LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anyw
     switch (line.family) {
     case LineFamily::ApparentTime: {
         const AngleTrig h(ApparentTimeHourAngleDeg(hour));
-        return [&plane, lat, refr, h, anywhere](double d) {
+        return use([&plane, lat, refr, h, anywhere](double d) {
             return shadowPoint(plane, lat, refr, h, AngleTrig(d), d, anywhere);
-        };
+        });
     }
     case LineFamily::ClockTime:
-        return clockLineFunction(c, line, anywhere);
+        return withClockLineFunction(c, line, anywhere, use);
     case LineFamily::Italic:
         if (liesOnHorizon(line, refr))
-            return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            return use([&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
                 const auto h = ItalicHourAngleDeg(lat.deg, d, hour);
                 return h ? horizonPoint(plane, lat, *h, d, anywhere) : std::nullopt;
-            };
-        return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            });
+        return use([&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = ItalicHourAngleDeg(lat.deg, d, hour, rise);
             return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
-        };
+        });
     case LineFamily::Babylonian:
         if (liesOnHorizon(line, refr))
-            return [&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            return use([&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
                 const auto h = BabylonianHourAngleDeg(lat.deg, d, hour);
                 return h ? horizonPoint(plane, lat, *h, d, anywhere) : std::nullopt;
-            };
-        return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+            });
+        return use([&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = BabylonianHourAngleDeg(lat.deg, d, hour, rise);
             return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
-        };
+        });
     case LineFamily::Temporary:
-        return [&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
+        return use([&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = TemporaryHourAngleDeg(lat.deg, d, hour, rise);
             return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
-        };
+        });
     case LineFamily::Azimuth:
-        return [c, hour, anywhere](double altitude) { return skyPoint(c, hour, altitude, altitude, anywhere); };
+        return use([c, hour, anywhere](double altitude) { return skyPoint(c, hour, altitude, altitude, anywhere); });
     case LineFamily::Altitude:
-        return [c, hour, anywhere](double azimuth) { return skyPoint(c, azimuth, hour, azimuth, anywhere); };
+        return use([c, hour, anywhere](double azimuth) { return skyPoint(c, azimuth, hour, azimuth, anywhere); });
     case LineFamily::DateLine: {
         const AngleTrig d(line.dateLine.declinationDeg);
-        return [&plane, lat, refr, d, anywhere](double h) {
+        return use([&plane, lat, refr, d, anywhere](double h) {
             return shadowPoint(plane, lat, refr, AngleTrig(h), d, h, anywhere);
-        };
+        });
     }
     }
-    return [](double) { return std::optional<DialPoint>{}; };
+    return use([](double) { return std::optional<DialPoint>{}; });
+}
+
+// The point function of a line as a function object, for the search of crossings.
+LinePointFunction lineFunction(const Context &c, const DialLine &line, bool anywhere = false)
+{
+    return withLineFunction(c, line, anywhere, [](const auto &pointAt) { return LinePointFunction(pointAt); });
 }
 
 EngineStatus checkSpec(const DialSpec &design)
@@ -357,7 +367,9 @@ void traceLines(DialLines &out, const Context &context, LinePlan plan)
     for (const Samples &at : plan.samples)
         points += at->size();
     RunJobs(plan.lines.size(), points >= kPointsWorthSplitting, [&](std::size_t i) {
-        plan.lines[i].pieces = TraceLine(lineFunction(context, plan.lines[i]), *plan.samples[i], out.design.plate);
+        plan.lines[i].pieces = withLineFunction(context, plan.lines[i], false, [&](const auto &pointAt) {
+            return TraceLine(pointAt, *plan.samples[i], out.design.plate);
+        });
     });
     for (DialLine &line : plan.lines)
         out.lines.push_back(std::move(line));

@@ -6,36 +6,6 @@
 
 namespace gnomonics {
 
-namespace {
-
-std::optional<DialPoint> onPlate(const LinePointFunction &pointAt, double t, const ClipRect &clip)
-{
-    std::optional<DialPoint> p = pointAt(t);
-    if (p && !(std::isfinite(p->xMm) && std::isfinite(p->yMm) && clip.contains({p->xMm, p->yMm})))
-        p.reset();
-    return p;
-}
-
-// The last point on the plate between a parameter whose point is on it and one whose is not.
-DialPoint boundary(const LinePointFunction &pointAt, double inside, DialPoint insidePoint,
-                   double outside, const ClipRect &clip)
-{
-    for (int i = 0; i < 80; ++i) {
-        const double mid = 0.5 * (inside + outside);
-        if (mid == inside || mid == outside)
-            break;
-        if (auto p = onPlate(pointAt, mid, clip)) {
-            inside = mid;
-            insidePoint = *p;
-        } else {
-            outside = mid;
-        }
-    }
-    return insidePoint;
-}
-
-} // namespace
-
 EngineStatus CheckClip(const ClipRect &clip)
 {
     for (double v : {clip.leftMm, clip.rightMm, clip.bottomMm, clip.topMm, clip.reachMm, clip.reachCentre.xMm,
@@ -48,44 +18,14 @@ EngineStatus CheckClip(const ClipRect &clip)
     return {};
 }
 
-std::vector<std::vector<DialPoint>> TraceLine(const LinePointFunction &pointAt,
-                                              const std::vector<double> &samples,
-                                              const ClipRect &clip)
+void tracing::tidyPieces(std::vector<std::vector<DialPoint>> &pieces)
 {
-    std::vector<std::vector<DialPoint>> pieces;
-    std::vector<DialPoint> current; // while the samples are on the plate, its last is the sample before
-    current.reserve(samples.size() + 2);
-    bool previousIn = false;
-    double previousT = 0;
-    auto close = [&] {
-        if (current.size() >= 2)
-            pieces.emplace_back(current.begin(), current.end()); // no more room than its points
-        current.clear();
-    };
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const double t = samples[i];
-        if (i > 0 && !(t > previousT))
-            continue; // a repeated parameter adds nothing
-        const auto p = onPlate(pointAt, t, clip);
-        if (p) {
-            if (i > 0 && !previousIn)
-                current.push_back(boundary(pointAt, t, *p, previousT, clip));
-            current.push_back(*p);
-        } else if (previousIn) {
-            current.push_back(boundary(pointAt, previousT, current.back(), t, clip));
-            close();
-        }
-        previousIn = p.has_value();
-        previousT = t;
-    }
-    close();
     // Bisection may land on a sample itself: drop repeated points.
     for (auto &piece : pieces)
         piece.erase(std::unique(piece.begin(), piece.end(),
                                 [](const DialPoint &a, const DialPoint &b) { return a.parameter == b.parameter; }),
                     piece.end());
     std::erase_if(pieces, [](const auto &piece) { return piece.size() < 2; });
-    return pieces;
 }
 
 std::optional<Segment> ClipStraightLine(const FrameLine &line, const ClipRect &clip)

@@ -58,13 +58,80 @@ struct DialPoint {
 // only finite coordinates.
 using LinePointFunction = std::function<std::optional<DialPoint>(double parameter)>;
 
-// Pieces of a line: the function is sampled at the given parameters (increasing); each run of
-// samples that exist and lie on the plate becomes one piece, extended at each end to the
-// boundary found by bisection between the last sample in and the first out. Pieces of fewer
-// than two points are dropped.
-std::vector<std::vector<DialPoint>> TraceLine(const LinePointFunction &pointAt,
-                                              const std::vector<double> &samples,
-                                              const ClipRect &clip);
+namespace tracing {
+
+// The point at t when it exists and lies on the plate.
+template <typename PointAt>
+std::optional<DialPoint> onPlate(const PointAt &pointAt, double t, const ClipRect &clip)
+{
+    std::optional<DialPoint> p = pointAt(t);
+    if (p && !(std::isfinite(p->xMm) && std::isfinite(p->yMm) && clip.contains({p->xMm, p->yMm})))
+        p.reset();
+    return p;
+}
+
+// The last point on the plate between a parameter whose point is on it and one whose is not.
+template <typename PointAt>
+DialPoint boundary(const PointAt &pointAt, double inside, DialPoint insidePoint, double outside, const ClipRect &clip)
+{
+    for (int i = 0; i < 80; ++i) {
+        const double mid = 0.5 * (inside + outside);
+        if (mid == inside || mid == outside)
+            break;
+        if (auto p = onPlate(pointAt, mid, clip)) {
+            inside = mid;
+            insidePoint = *p;
+        } else {
+            outside = mid;
+        }
+    }
+    return insidePoint;
+}
+
+// Drops the points bisection put on a sample itself, then the pieces left with one point.
+void tidyPieces(std::vector<std::vector<DialPoint>> &pieces);
+
+} // namespace tracing
+
+// Pieces of a line: the function (a LinePointFunction or any callable of the same form; a
+// lambda is called directly, point by point, with no function object between) is sampled at
+// the given parameters (increasing); each run of samples that exist and lie on the plate
+// becomes one piece, extended at each end to the boundary found by bisection between the last
+// sample in and the first out. Pieces of fewer than two points are dropped.
+template <typename PointAt>
+std::vector<std::vector<DialPoint>> TraceLine(const PointAt &pointAt, const std::vector<double> &samples,
+                                              const ClipRect &clip)
+{
+    std::vector<std::vector<DialPoint>> pieces;
+    std::vector<DialPoint> current; // while the samples are on the plate, its last is the sample before
+    current.reserve(samples.size() + 2);
+    bool previousIn = false;
+    double previousT = 0;
+    auto close = [&] {
+        if (current.size() >= 2)
+            pieces.emplace_back(current.begin(), current.end()); // no more room than its points
+        current.clear();
+    };
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double t = samples[i];
+        if (i > 0 && !(t > previousT))
+            continue; // a repeated parameter adds nothing
+        const auto p = tracing::onPlate(pointAt, t, clip);
+        if (p) {
+            if (i > 0 && !previousIn)
+                current.push_back(tracing::boundary(pointAt, t, *p, previousT, clip));
+            current.push_back(*p);
+        } else if (previousIn) {
+            current.push_back(tracing::boundary(pointAt, previousT, current.back(), t, clip));
+            close();
+        }
+        previousIn = p.has_value();
+        previousT = t;
+    }
+    close();
+    tracing::tidyPieces(pieces);
+    return pieces;
+}
 
 // The part of a straight line inside the rectangle (the reach left aside), or nothing when it
 // misses it.
