@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <future>
+#include <iterator>
 #include <utility>
 
 namespace drawing {
@@ -20,6 +22,9 @@ namespace {
 
 std::string say(const char *italian) { return sheet::translated(italian); }
 
+// Below about this many points of lines, the plate's free space is mapped on the caller's
+// thread: a thread costs more to start than a small dial takes to map.
+constexpr std::size_t kPointsWorthSplitting = 4000;
 
 void addPlateOutline(DialSketch &sketch, const gnomonics::ClipRect &clip)
 {
@@ -296,12 +301,24 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
     const std::vector<PendingLabel> lineNames = addHourAndDateLines(sketch, dial);
     const std::vector<PendingLabel> marks = kind == gnomonics::DialKind::Analemmatic
         ? std::vector<PendingLabel>{} : addCentreAndFoot(sketch, dial, labelMm);
-    PlaceLabels(sketch, marks, lineNames, labelMm);
-
     // The title block, the style template, the 100 mm bar and the arrows: each a piece built
     // in its own frame (top-left corner at the origin), then set on the plate where it covers
-    // nothing, or beside the plate when no such place is left.
+    // nothing, or beside the plate when no such place is left. The map of the plate's free
+    // space begins with the lines drawn so far; on a dial with many lines it is made on a
+    // second core while the names are placed (the placing only reads the lines, and hands
+    // back the leaders to be added once the map is made).
     const double th = std::clamp(labelMm, 4.0, 8.0);
+    const std::size_t drawn = sketch.lines.size();
+    std::size_t points = 0;
+    for (const Polyline &l : sketch.lines)
+        points += l.points.size();
+    std::future<FreeSpace> mapped = std::async(
+        points >= kPointsWorthSplitting ? std::launch::async | std::launch::deferred : std::launch::deferred,
+        [&sketch, drawn, th] { return PiecesFreeSpace(sketch.plate, sketch.lines, drawn, th); });
+    std::vector<Polyline> leaders = PlaceLabels(sketch, marks, lineNames, labelMm);
+    FreeSpace space = mapped.get();
+    sketch.lines.insert(sketch.lines.end(), std::make_move_iterator(leaders.begin()),
+                        std::make_move_iterator(leaders.end()));
     std::vector<Piece> pieces;
     if (!title.motto.empty())
         pieces.push_back(MottoPiece(title.motto, sketch.plate, th));
@@ -313,7 +330,8 @@ DialSketch BuildDialSketch(const gnomonics::DialLines &dial, const SketchTitle &
         pieces.push_back(std::move(table));
     pieces.push_back(ScaleBarPiece(th));
     pieces.push_back(ArrowsPiece(dial.design, dial.plane, plateSide, th));
-    SetPiecesOnPlate(sketch, std::move(pieces), clip, th);
+    space.complete(sketch, drawn);
+    SetPiecesOnPlate(sketch, std::move(pieces), clip, th, space);
 
     measureExtent(sketch);
     return sketch;

@@ -6,8 +6,14 @@
 namespace drawing {
 
 FreeSpace::FreeSpace(const DialSketch &sketch, double insetMm)
+    : FreeSpace(sketch.plate, sketch.lines, sketch.lines.size(), insetMm)
 {
-    const Box &p = sketch.plate;
+    complete(sketch, sketch.lines.size());
+}
+
+FreeSpace::FreeSpace(const Box &plate, const std::vector<Polyline> &lines, std::size_t count, double insetMm)
+{
+    const Box &p = plate;
     area_ = {p.left + insetMm, p.bottom + insetMm, p.right - insetMm, p.top - insetMm};
     const double w = area_.right - area_.left, h = area_.top - area_.bottom;
     if (!(w > 0 && h > 0))
@@ -17,24 +23,37 @@ FreeSpace::FreeSpace(const DialSketch &sketch, double insetMm)
     cols_ = static_cast<long>(std::ceil(w / cell_));
     rows_ = static_cast<long>(std::ceil(h / cell_));
     taken_.assign(static_cast<std::size_t>(cols_ * rows_), 0);
-    for (const Polyline &l : sketch.lines) {
-        // The grid is a guide drawn under everything: it takes no room.
-        if (l.layer == Layer::Plate || l.layer == Layer::Grid || l.points.empty())
-            continue;
-        const std::size_t n = l.points.size();
-        const std::size_t segments = l.closed ? n : n - 1;
-        for (std::size_t i = 0; i < segments || n == 1; ++i) {
-            markSegment(l.points[i], l.points[(i + 1) % n]);
-            if (n == 1)
-                break;
-        }
-    }
+    for (std::size_t k = 0; k < count && k < lines.size(); ++k)
+        markLine(lines[k]);
+}
+
+void FreeSpace::complete(const DialSketch &sketch, std::size_t marked)
+{
+    if (taken_.empty())
+        return;
+    // A cell is taken or not whatever marked it first: the map is the same as if made at once.
+    for (std::size_t k = marked; k < sketch.lines.size(); ++k)
+        markLine(sketch.lines[k]);
     for (const Label &l : sketch.labels)
         markBox(l.box());
     for (const Dot &d : sketch.dots)
         markBox({d.at.x - d.radiusMm, d.at.y - d.radiusMm, d.at.x + d.radiusMm, d.at.y + d.radiusMm});
     sum_.assign(static_cast<std::size_t>((cols_ + 1) * (rows_ + 1)), 0);
     sumFrom(0, 0);
+}
+
+void FreeSpace::markLine(const Polyline &l)
+{
+    // The grid is a guide drawn under everything: it takes no room.
+    if (l.layer == Layer::Plate || l.layer == Layer::Grid || l.points.empty())
+        return;
+    const std::size_t n = l.points.size();
+    const std::size_t segments = l.closed ? n : n - 1;
+    for (std::size_t i = 0; i < segments || n == 1; ++i) {
+        markSegment(l.points[i], l.points[(i + 1) % n]);
+        if (n == 1)
+            break;
+    }
 }
 
 void FreeSpace::sumFrom(long c0, long r0)

@@ -17,6 +17,12 @@ class FreeSpace {
 public:
     // Everything the sketch holds already, on the plate less an inset all round.
     FreeSpace(const DialSketch &sketch, double insetMm);
+    // The plate less an inset with its first lines only (lines[0 .. count)), to be completed
+    // once the rest is drawn: the map of a dial's lines is made while their names are placed.
+    FreeSpace(const Box &plate, const std::vector<Polyline> &lines, std::size_t count, double insetMm);
+    // Completes a map begun on the sketch's first `marked` lines with its other lines, its
+    // labels and its dots.
+    void complete(const DialSketch &sketch, std::size_t marked);
 
     void occupy(const Box &box);
 
@@ -26,6 +32,7 @@ public:
     std::optional<Pt> find(double w, double h, bool nearTop = false) const;
 
 private:
+    void markLine(const Polyline &l);
     void mark(double x, double y);
     void markBox(const Box &b);
     // Samples the part of the segment over the plate every half cell.

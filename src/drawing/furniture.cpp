@@ -34,11 +34,11 @@ void addArrow(Piece &arrows, Pt from, Pt dir, double len, const std::string &tex
 
 // Where each piece, taken in the given order, finds a free place on the plate: the lower-left
 // corner of its box grown by gap all round, or nothing.
-std::vector<std::optional<Pt>> arrange(const DialSketch &sketch, const std::vector<Piece> &pieces,
+std::vector<std::optional<Pt>> arrange(const FreeSpace &space, const std::vector<Piece> &pieces,
                                        const std::vector<std::size_t> &order, double th)
 {
     const double gap = th;
-    FreeSpace free(sketch, th * 1.5);
+    FreeSpace free = space;
     std::vector<std::optional<Pt>> spots(pieces.size());
     for (std::size_t i : order) {
         const Piece &piece = pieces[i];
@@ -174,7 +174,13 @@ std::vector<Polyline> GridLines(const Box &plate, double sideMm)
     return grid;
 }
 
-void SetPiecesOnPlate(DialSketch &sketch, std::vector<Piece> pieces, const gnomonics::ClipRect &clip, double th)
+FreeSpace PiecesFreeSpace(const Box &plate, const std::vector<Polyline> &lines, std::size_t count, double th)
+{
+    return FreeSpace(plate, lines, count, th * 1.5);
+}
+
+void SetPiecesOnPlate(DialSketch &sketch, std::vector<Piece> pieces, const gnomonics::ClipRect &clip, double th,
+                      const FreeSpace &space)
 {
     const double gap = th;
     // The pieces take the free corners in turn, the arrows last. Should that leave the arrows
@@ -183,10 +189,10 @@ void SetPiecesOnPlate(DialSketch &sketch, std::vector<Piece> pieces, const gnomo
     std::vector<std::size_t> order(pieces.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::vector<std::optional<Pt>> spots = arrange(sketch, pieces, order, th);
+    std::vector<std::optional<Pt>> spots = arrange(space, pieces, order, th);
     if (!spots.empty() && !spots.back()) {
         std::rotate(order.rbegin(), order.rbegin() + 1, order.rend());
-        auto arrowsFirst = arrange(sketch, pieces, order, th);
+        auto arrowsFirst = arrange(space, pieces, order, th);
         if (arrowsFirst.back())
             spots = std::move(arrowsFirst);
     }

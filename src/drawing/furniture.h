@@ -5,6 +5,7 @@
 // set on the plate where it covers nothing, nearest a corner, or else beside the plate.
 
 #include "drawing/dialsketch.h"
+#include "drawing/freespace.h"
 
 #include <vector>
 
@@ -46,6 +47,12 @@ std::vector<Polyline> GridLines(const Box &plate, double sideMm);
 // Sets the pieces on the sketch's plate, each where it covers nothing, nearest a corner, in
 // turn (the arrows, the last piece, first when they would otherwise find no room); a piece left
 // without room stands beside the plate, to its right, one under the other, marked aside.
-void SetPiecesOnPlate(DialSketch &sketch, std::vector<Piece> pieces, const gnomonics::ClipRect &clip, double th);
+// `space` is the sketch's free space as PiecesFreeSpace begins it, completed on the sketch.
+void SetPiecesOnPlate(DialSketch &sketch, std::vector<Piece> pieces, const gnomonics::ClipRect &clip, double th,
+                      const FreeSpace &space);
+
+// The free space the pieces are set in, for pieces of text height th, begun on the first
+// `count` of the lines (see FreeSpace).
+FreeSpace PiecesFreeSpace(const Box &plate, const std::vector<Polyline> &lines, std::size_t count, double th);
 
 } // namespace drawing

@@ -728,8 +728,8 @@ private:
 
 } // namespace
 
-void PlaceLabels(DialSketch &sketch, const std::vector<PendingLabel> &marks, const std::vector<PendingLabel> &lineNames,
-                 double labelMm)
+std::vector<Polyline> PlaceLabels(DialSketch &sketch, const std::vector<PendingLabel> &marks,
+                                  const std::vector<PendingLabel> &lineNames, double labelMm)
 {
     LabelPlacer placer(sketch, sketch.plate, labelMm);
     for (const Dot &d : sketch.dots)
@@ -738,7 +738,7 @@ void PlaceLabels(DialSketch &sketch, const std::vector<PendingLabel> &marks, con
         placer.place(m, labelMm);
     for (const auto &l : lineNames)
         placer.place(l, labelMm);
-    sketch.lines.insert(sketch.lines.end(), placer.leaders.begin(), placer.leaders.end());
+    return std::move(placer.leaders);
 }
 
 } // namespace drawing

@@ -29,9 +29,10 @@ struct PendingLabel {
 };
 
 // Sets the names of the marks (O, F: ownLine -1) and then of the lines on the sketch, inside
-// its plate, at labelMm where they fit. The sketch's dots are kept clear; the leaders are added
-// to its lines once every name stands.
-void PlaceLabels(DialSketch &sketch, const std::vector<PendingLabel> &marks, const std::vector<PendingLabel> &lineNames,
-                 double labelMm);
+// its plate, at labelMm where they fit. The sketch's dots are kept clear. Returns the leaders,
+// for the caller to add to the sketch's lines: until then the lines are only read, so that
+// another thread may read them too.
+[[nodiscard]] std::vector<Polyline> PlaceLabels(DialSketch &sketch, const std::vector<PendingLabel> &marks,
+                                                const std::vector<PendingLabel> &lineNames, double labelMm);
 
 } // namespace drawing
