@@ -149,7 +149,39 @@ void DrawingRender::paint(QPainter &painter, const Drawing &drawing) const
     painter.restore();
 }
 
-void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, const QRectF &visible) const
+struct DrawingRender::Pieces {
+    std::vector<QPointF> drawn;
+    std::vector<std::size_t> starts; // each piece starts at an index of drawn; the last is drawn's size
+
+    void moveTo(QPointF p)
+    {
+        starts.push_back(drawn.size());
+        drawn.push_back(p);
+    }
+    void lineTo(QPointF p) { drawn.push_back(p); }
+    // The dashes of the segment from a along d (its length given) between t0 and t1 of it, the
+    // pattern's phase running on from `along`, the distance from the line's start. The dashes
+    // are cut here, in millimetres, rather than left to each device's dash pattern: an SVG
+    // reader and a printer driver do not agree on what a dash unit is.
+    void addDashes(QPointF a, QPointF d, double length, double t0, double t1, double along, double dash, double period)
+    {
+        double t = t0 * length;
+        const double end = t1 * length;
+        while (t < end) {
+            const double phase = std::fmod(along + t, period);
+            const double step = phase < dash ? std::min(dash - phase, end - t) : std::min(period - phase, end - t);
+            if (phase < dash) {
+                moveTo(a + d * (t / length));
+                lineTo(a + d * ((t + step) / length));
+            }
+            t += std::max(step, 1e-9 * length);
+        }
+    }
+};
+
+// The line's finite runs in device units, clipped to the view and, when dashed, cut into its
+// dashes.
+DrawingRender::Pieces DrawingRender::piecesInView(const DrawingPolyline &line, const QRectF &visible) const
 {
     // Dashes finer than a couple of device units cannot be told from a thin solid line.
     const double dash = kDashMm * dotsPerMm_;
@@ -158,15 +190,8 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
 
     // The visible rectangle as the sketch's box, the page's y running downwards.
     const Box view{visible.left(), visible.top(), visible.right(), visible.bottom()};
-    // The pieces of the line as drawn: each starts at an index of `drawn`.
-    std::vector<QPointF> drawn;
-    drawn.reserve(line.points.size() + 1);
-    std::vector<std::size_t> starts;
-    auto moveTo = [&](QPointF p) {
-        starts.push_back(drawn.size());
-        drawn.push_back(p);
-    };
-    auto lineTo = [&](QPointF p) { drawn.push_back(p); };
+    Pieces pieces;
+    pieces.drawn.reserve(line.points.size() + 1);
     // One run of finite points, in device units, cut into the pieces drawn.
     auto addRun = [&](const std::vector<QPointF> &run) {
         double along = 0; // distance from the start of the run, in device units
@@ -191,26 +216,13 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
             if (!dashed) {
                 // Keep a line joined where it stays in view, so its corners are drawn as joins.
                 if (!penDown || from != pen)
-                    moveTo(from);
-                lineTo(to);
+                    pieces.moveTo(from);
+                pieces.lineTo(to);
                 pen = to;
                 penDown = t1 >= 1.0;
             } else {
-                // The dashes are cut here, in millimetres, rather than left to each device's
-                // dash pattern: an SVG reader and a printer driver do not agree on what a dash
-                // unit is. Only the part in view is cut; the phase runs on from the line's start.
-                double t = t0 * length;
-                const double end = t1 * length;
-                while (t < end) {
-                    const double phase = std::fmod(along + t, period);
-                    const double step = phase < dash ? std::min(dash - phase, end - t)
-                                                     : std::min(period - phase, end - t);
-                    if (phase < dash) {
-                        moveTo(a + d * (t / length));
-                        lineTo(a + d * ((t + step) / length));
-                    }
-                    t += std::max(step, 1e-9 * length);
-                }
+                // Only the part in view is cut; the phase runs on from the line's start.
+                pieces.addDashes(a, d, length, t0, t1, along, dash, period);
             }
             along += length;
         }
@@ -231,14 +243,22 @@ void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, co
     if (line.closed && !broken && run.size() > 2)
         run.push_back(run.front());
     addRun(run);
-    if (starts.empty())
-        return;
+    if (!pieces.starts.empty())
+        pieces.starts.push_back(pieces.drawn.size());
+    return pieces;
+}
 
+void DrawingRender::paintLine(QPainter &painter, const DrawingPolyline &line, const QRectF &visible) const
+{
+    const Pieces pieces = piecesInView(line, visible);
+    if (pieces.starts.empty())
+        return;
+    const std::vector<QPointF> &drawn = pieces.drawn;
+    const std::vector<std::size_t> &starts = pieces.starts;
     const double widthDots = std::max(penWidthMm(line.pen) * dotsPerMm_, minimumPenDots_);
     painter.setPen(QPen(colourOf(line.rgb), widthDots, Qt::SolidLine, line.dashed ? Qt::FlatCap : Qt::RoundCap,
                         Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
-    starts.push_back(drawn.size());
     // On the screen an open solid line in one piece goes to the rasteriser as it is, without a
     // path to hold it: the same pixels, sooner. The rasteriser does not draw the rest the same
     // way without the path (pieces that touch are filled as one, a dash may take its way for

@@ -37,6 +37,8 @@ public:
 
 private:
     struct TextFace; // the one font every text is set in, and its measures
+    struct Pieces; // a line as drawn: its points in device units and where each piece starts
+    Pieces piecesInView(const DrawingPolyline &line, const QRectF &visible) const;
     void paintLine(QPainter &painter, const DrawingPolyline &line, const QRectF &visible) const;
     void paintText(QPainter &painter, const DrawingText &text, const QRectF &visible, const TextFace &face) const;
 
