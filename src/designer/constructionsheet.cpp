@@ -224,12 +224,9 @@ namespace {
 
 // The sheet's table as the "Coordinate" tab shows it (a dark room's with each point's distance
 // from F), and its columns on the page.
-std::span<const Column> fillTable(CoordinateModel &table, const project::Project &project, const DesignedDial &dial)
+std::span<const Column> fillTable(CoordinateModel &table, const DesignedDial &dial)
 {
-    std::vector<double> fromFoot;
-    const bool darkRoom = project.kind == gnomonics::DialKind::DarkRoom;
-    std::vector<drawing::CsvRow> rows = drawing::DialCsvRowsShown(dial.lines, darkRoom ? &fromFoot : nullptr);
-    table.setRows(std::move(rows), std::move(fromFoot));
+    table.showDial(dial.lines);
     return table.hasDistanceColumn() ? std::span<const Column>(kColumnsWithDistance) : std::span<const Column>(kColumns);
 }
 
@@ -252,7 +249,7 @@ bool PaintConstructionSheet(QPainter &painter, const std::function<bool()> &newP
 {
     const std::vector<SheetFact> facts = ConstructionFacts(project, dial);
     CoordinateModel table;
-    const std::span<const Column> columns = fillTable(table, project, dial);
+    const std::span<const Column> columns = fillTable(table, dial);
     const int rows = table.rowCount();
     const double usable = heightMm - kTitleMm - kFooterMm;
     const int perPage = std::max(1, static_cast<int>(usable / kRowMm) - 1); // a header row on each page

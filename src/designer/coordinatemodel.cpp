@@ -49,11 +49,12 @@ QString shownCell(const std::string &text, int column)
 
 } // namespace
 
-void CoordinateModel::setRows(std::vector<drawing::CsvRow> rows, std::vector<double> distanceFromFootMm)
+void CoordinateModel::showDial(const gnomonics::DialLines &dial)
 {
     beginResetModel();
-    rows_ = std::move(rows);
-    fromFoot_ = distanceFromFootMm.size() == rows_.size() ? std::move(distanceFromFootMm) : std::vector<double>{};
+    const bool darkRoom = dial.design.kind == gnomonics::DialKind::DarkRoom;
+    fromFoot_.clear();
+    rows_ = drawing::DialCsvRowsShown(dial, darkRoom ? &fromFoot_ : nullptr);
     endResetModel();
 }
 

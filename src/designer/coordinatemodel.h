@@ -16,9 +16,9 @@ class CoordinateModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // With distances (one a row), a last column gives each point's distance from F: the
-    // meridian line of a dark room is laid out with a tape from the foot.
-    void setRows(std::vector<drawing::CsvRow> rows, std::vector<double> distanceFromFootMm = {});
+    // The dial's points as the CSV lists them; a dark room's with a last column giving each
+    // point's distance from F, since its meridian line is laid out with a tape from the foot.
+    void showDial(const gnomonics::DialLines &dial);
     bool hasDistanceColumn() const { return !fromFoot_.empty(); }
 
     int rowCount(const QModelIndex &parent = {}) const override;

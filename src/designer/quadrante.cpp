@@ -894,10 +894,7 @@ void Quadrante::fillTable()
             status_->setText(kReadyLines.text().arg(dial_.lines.lines.size()) + footNote());
         return;
     }
-    std::vector<double> fromFoot;
-    const bool darkRoom = dial_.lines.design.kind == gnomonics::DialKind::DarkRoom;
-    std::vector<drawing::CsvRow> rows = drawing::DialCsvRowsShown(dial_.lines, darkRoom ? &fromFoot : nullptr);
-    coordinates_->setRows(std::move(rows), std::move(fromFoot));
+    coordinates_->showDial(dial_.lines);
     // x and y, what a maker measures with the tape, shown next to the label (and a dark room's
     // distance from F after them); the columns keep the file's order underneath.
     QHeaderView *header = table_->horizontalHeader();

@@ -1,4 +1,5 @@
 #include "designer/constructionsheet.h"
+#include "designer/coordinatemodel.h"
 #include "designer/designerexport.h"
 #include "drawing/csvwriter.h"
 #include "sheet/numbers.h"
@@ -195,6 +196,15 @@ private Q_SLOTS:
             ++days;
         }
         QVERIFY(days >= 12);
+        // The window's table shows the same distances after x and y's columns.
+        designer::CoordinateModel table;
+        table.showDial(dial.lines);
+        QCOMPARE(table.rowCount(), static_cast<int>(rows.size()));
+        QCOMPARE(table.columnCount(), 8);
+        QCOMPARE(table.headerData(7, Qt::Horizontal).toString(), QStringLiteral("distanza da F (mm)"));
+        for (int r : {0, table.rowCount() / 2, table.rowCount() - 1})
+            QCOMPARE(table.data(table.index(r, 7)).toString(),
+                     QString::fromStdString(sheet::FormatFixed(fromFoot[static_cast<std::size_t>(r)], sheet::Mask::TwoDecimals)));
         // Each figure eight says its clock.
         QSet<QString> eights;
         for (const drawing::CsvRow &row : rows)
