@@ -212,8 +212,8 @@ def horizon_altitude(pr):
 def sunset_hour_angle(lat, dec, h0=0.0):
     if h0 != 0.0:
         c = (math.sin(h0 * RAD) - math.sin(lat * RAD) * math.sin(dec * RAD)) / (math.cos(lat * RAD) * math.cos(dec * RAD))
-        return None if abs(c) > 1 else math.degrees(math.acos(c))
-    c = -math.tan(lat * RAD) * math.tan(dec * RAD)
+    else:
+        c = -math.tan(lat * RAD) * math.tan(dec * RAD)
     if abs(c) > 1 + 1e-5:
         return None
     c = max(-1.0, min(1.0, c))  # at the edge of the polar day, within the rounding of dec
@@ -360,6 +360,20 @@ def real_dials():
         ("sydney-medie-locali", project("Sydney", -33.87, 151.21, 10, False, 180, 0, nodus=100,
                                         clock=True, local_mean=True, analemma="meta", temporary=True,
                                         altitude_step=20, refraction=True)),
+        # Plates smaller than the lines: analemmas, Italic and Babylonian lines cut by the edges
+        # into several pieces, each with its two ends.
+        ("milano-23-ovest-lastra-piccola", project("Milano", summer=False, dec=23, inc=0, nodus=150,
+                                                   clock=True, italic=True, babylonian=True, months=True,
+                                                   plate=(400, 300, 180, 60), **milano)),
+        ("milano-23-ovest-meta-lastra-piccola", project("Milano", summer=True, dec=23, inc=0, nodus=150,
+                                                        clock=True, analemma="meta", italic=True,
+                                                        babylonian=True, plate=(520, 260, 300, 120), **milano)),
+        ("milano-23-ovest-mezzogiorno", project("Milano", summer=False, dec=23, inc=0, nodus=150,
+                                                clock=True, analemma="mezzogiorno", apparent=True,
+                                                plate=(200, 500, 100, 40), **milano)),
+        ("oslo-nord-lastra-stretta", project("Oslo", 59.91, 10.75, 1, False, 180, 0, nodus=120,
+                                             apparent=True, italic=True, babylonian=True, months=True,
+                                             plate=(260, 400, 130, 60))),
         ("milano-1700", project("Milano", summer=False, dec=0, inc=0, style=200, clock=True,
                                 year=1700, days=["01/06/1700"], **milano)),
     ]

@@ -26,6 +26,9 @@ std::string say(const char *italian) { return sheet::translated(italian); }
 // thread: a thread costs more to start than a small dial takes to map.
 constexpr std::size_t kPointsWorthSplitting = 4000;
 
+// The largest radius of the dots that mark O and F, mm.
+constexpr double kLargestMarkRadiusMm = 1.5;
+
 void addPlateOutline(DialSketch &sketch, const gnomonics::ClipRect &clip)
 {
     Polyline outline;
@@ -137,12 +140,15 @@ std::vector<PendingLabel> addCentreAndFoot(DialSketch &sketch, const gnomonics::
 {
     std::vector<PendingLabel> marks;
     const Pt centre{dial.plane.centre.xMm, dial.plane.centre.yMm};
+    // A point to drill or to set the style in, no wider than 3 mm across: on a large sheet a
+    // dot the size of the names would hide the short hour lines that crowd near F.
+    const double radius = std::min(labelMm * 0.25, kLargestMarkRadiusMm);
     if (dial.centreOnPlate) {
-        sketch.dots.push_back({centre, labelMm * 0.25, Layer::Construction});
+        sketch.dots.push_back({centre, radius, Layer::Construction});
         marks.push_back({"O", Layer::Texts, -1, {centre}, {{1, 1}}, -1, {}, -1, {}});
     }
     if (dial.footOnPlate) {
-        sketch.dots.push_back({{0, 0}, labelMm * 0.25, Layer::Style});
+        sketch.dots.push_back({{0, 0}, radius, Layer::Style});
         marks.push_back({"F", Layer::Texts, -1, {{0, 0}}, {{1, -1}}, -1, {}, -1, {}});
     }
     return marks;

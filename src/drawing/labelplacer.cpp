@@ -264,14 +264,21 @@ public:
         for (double scale : kLabelScales)
             if (scale == 1.0 || heightMm * scale >= kSmallestLabelMm)
                 sizes.push_back(heightMm * scale);
+        // A piece shorter than the drawing's label (the hour lines crowding near F on a
+        // sheet's drawing) takes the smallest number first: a large one finds room only far
+        // off, at the end of a leader as long as an hour line, and its leader keeps the
+        // numbers of the next lines away.
+        if (pieceLength(l) < heightMm)
+            std::reverse(sizes.begin(), sizes.end());
         if (std::any_of(sizes.begin(), sizes.end(), [&](double h) { return placeBeside(l, h); }) ||
             std::any_of(sizes.begin(), sizes.end(), [&](double h) { return placeOnProlongation(l, h); }))
             return true;
-        // Set apart, the label keeps the drawing's size, or else takes the smallest.
+        // Set apart, the label keeps the drawing's size, or else takes the smallest (a short
+        // piece the other way round).
         const std::array<double, 2> apart{sizes.front(), sizes.back()};
         for (const auto &way : std::array<std::function<bool(double)>, 4>{
                  [&](double h) { return placeWithLeader(l, h, kClearlyNearer, 12); },
-                 [&](double h) { return placeWithLeader(l, h, 1.0, 40); },
+                 [&](double h) { return placeWithLeader(l, h, 1.0, 12); },
                  [&](double h) { return placeWithLeader(l, h, 0.0, 40); },
                  [&](double h) { return placeWithLeader(l, h, 0.0, 40, true); }})
             if (std::any_of(apart.begin(), apart.end(), way))
@@ -286,6 +293,20 @@ public:
         // the drawing: anywhere on the plate free of other names, however far, and at worst
         // beside the plate, tied to its piece by its leader. A piece left bare would be worse.
         return placeFarOff(alone, apart.back());
+    }
+
+    // The length of the piece a label names (of its line's first piece when it names no
+    // piece in particular).
+    double pieceLength(const PendingLabel &l) const
+    {
+        const long k = l.piece >= 0 ? l.piece : l.ownLine;
+        if (k < 0 || k >= static_cast<long>(lines_.size()))
+            return 0.0;
+        const auto &pts = lines_[static_cast<std::size_t>(k)].points;
+        double length = 0.0;
+        for (std::size_t i = 0; i + 1 < pts.size(); ++i)
+            length += dist(pts[i], pts[i + 1]);
+        return length;
     }
 
     // The thin lines that tie a label set apart to its own line; drawn once every label stands.
@@ -467,8 +488,16 @@ private:
         if (overLine)
             return false;
         auto covers = [&](const Box &t) { return t.overlaps(padded); };
-        return std::none_of(taken_.begin(), taken_.end(), covers) && std::none_of(dots_.begin(), dots_.end(), covers) &&
-               !leaderMeets(padded);
+        return std::none_of(taken_.begin(), taken_.end(), [&](const Box &t) { return t.overlaps(spaced(box)); }) &&
+               std::none_of(dots_.begin(), dots_.end(), covers) && !leaderMeets(padded);
+    }
+
+    // A name's box with a space's width on either side: two numbers side by side on one
+    // baseline ("15" "16") must not read as one ("1516").
+    static Box spaced(const Box &box)
+    {
+        const double space = std::max(0.3, 0.3 * (box.top - box.bottom));
+        return {box.left - space, box.bottom - 0.3, box.right + space, box.top + 0.3};
     }
 
     void add(const PendingLabel &l, const Box &box, double heightMm)
@@ -531,10 +560,12 @@ private:
         // Label heights from the anchor: close steps first, then wider ones.
         constexpr std::array<int, 10> kSteps{2, 4, 6, 8, 10, 12, 16, 22, 30, 40};
         const std::vector<std::size_t> anchors = distinctAnchors(l, heightMm * 0.5);
-        for (int strict = 1; strict >= 0; --strict)
-            for (int step : kSteps) {
-                if (step > farthestHeights)
-                    break;
+        // Nearest first: at each distance a place clear of every line is tried before one over
+        // a line of another family, so that a name is not sent far off only to stand clear.
+        for (int step : kSteps) {
+            if (step > farthestHeights)
+                break;
+            for (int strict = 1; strict >= 0; --strict)
                 for (std::size_t a : anchors) {
                     const Pt p = l.anchors[a];
                     const Pt o = unit(l.outward, a);

@@ -367,8 +367,16 @@ void traceLines(DialLines &out, const Context &context, LinePlan plan)
     for (const Samples &at : plan.samples)
         points += at->size();
     RunJobs(plan.lines.size(), points >= kPointsWorthSplitting, [&](std::size_t i) {
+        const LineFamily family = plan.lines[i].family;
+        // The hour lines counted from sunrise or sunset bend sharply where the day shrinks to
+        // nothing: their chords are halved there until they lie on the curve.
+        const bool bends = family == LineFamily::Italic || family == LineFamily::Babylonian ||
+                           family == LineFamily::Temporary;
         plan.lines[i].pieces = withLineFunction(context, plan.lines[i], false, [&](const auto &pointAt) {
-            return TraceLine(pointAt, *plan.samples[i], out.design.plate);
+            auto pieces = TraceLine(pointAt, *plan.samples[i], out.design.plate);
+            if (bends)
+                RefineChords(pointAt, pieces, out.design.plate);
+            return pieces;
         });
     });
     for (DialLine &line : plan.lines)

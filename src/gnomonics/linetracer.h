@@ -9,6 +9,7 @@
 #include "gnomonics/plane.h"
 #include "gnomonics/calendar.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -131,6 +132,63 @@ std::vector<std::vector<DialPoint>> TraceLine(const PointAt &pointAt, const std:
     close();
     tracing::tidyPieces(pieces);
     return pieces;
+}
+
+// How far a chord of a traced line may stray from the curve it stands for, mm, after
+// RefineChords; and how many times a chord is halved at most.
+inline constexpr double kChordToleranceMm = 0.002;
+inline constexpr int kMostChordHalvings = 14;
+
+namespace tracing {
+
+// The distance from p to the chord ab.
+inline double offChord(const DialPoint &p, const DialPoint &a, const DialPoint &b)
+{
+    const double dx = b.xMm - a.xMm, dy = b.yMm - a.yMm, len2 = dx * dx + dy * dy;
+    double t = len2 > 0 ? ((p.xMm - a.xMm) * dx + (p.yMm - a.yMm) * dy) / len2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.xMm - a.xMm - t * dx, p.yMm - a.yMm - t * dy);
+}
+
+// The points between a and b (not a, not b) that keep every chord within kChordToleranceMm of
+// the curve, appended to out in order.
+template <typename PointAt>
+void refineChord(const PointAt &pointAt, const DialPoint &a, const DialPoint &b, const ClipRect &clip, int depth,
+                 std::vector<DialPoint> &out)
+{
+    if (depth >= kMostChordHalvings)
+        return;
+    const double mid = 0.5 * (a.parameter + b.parameter);
+    if (!(mid > a.parameter && mid < b.parameter))
+        return;
+    const std::optional<DialPoint> m = onPlate(pointAt, mid, clip);
+    if (!m || offChord(*m, a, b) <= kChordToleranceMm)
+        return;
+    refineChord(pointAt, a, *m, clip, depth + 1, out);
+    out.push_back(*m);
+    refineChord(pointAt, *m, b, clip, depth + 1, out);
+}
+
+} // namespace tracing
+
+// Adds points to the pieces wherever a chord between two traced points strays more than
+// kChordToleranceMm from the curve: the middle of each chord's parameters is tried, and the
+// chord halved again where it bends. A line whose point moves ever faster near an end (an
+// Italic, Babylonian or temporary hour line where the day shrinks to nothing at the polar
+// circle) is followed there to a few thousandths of a millimetre, like the rest of the line.
+template <typename PointAt>
+void RefineChords(const PointAt &pointAt, std::vector<std::vector<DialPoint>> &pieces, const ClipRect &clip)
+{
+    for (auto &piece : pieces) {
+        std::vector<DialPoint> refined;
+        refined.reserve(piece.size());
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            if (i > 0)
+                tracing::refineChord(pointAt, piece[i - 1], piece[i], clip, 0, refined);
+            refined.push_back(piece[i]);
+        }
+        piece = std::move(refined);
+    }
 }
 
 // The part of a straight line inside the rectangle (the reach left aside), or nothing when it

@@ -27,6 +27,11 @@ namespace {
 
 const char *sideName(WallSide side) { return side == WallSide::East ? "East" : "West"; }
 
+// How far from its line an hour number may stand on a sheet's drawing, mm, and the rounding
+// allowed when two boxes are compared.
+constexpr double kNearItsLineMm = 30.0;
+constexpr double kRoundingMm = 1e-9;
+
 // The drawing of one of the three sheets: 0 horizontal, 1 vertical curves, 2 zodiac (second
 // sign 11.48).
 SheetSketch sheetOf(int kind, double lat, double dcl, double style, WallSide side, double sign1,
@@ -44,6 +49,15 @@ const DialLine *curveAt(const SheetSketch &s, double declinationDeg)
 {
     for (const DialLine &l : s.dial.lines)
         if (l.family == LineFamily::DateLine && std::abs(l.dateLine.declinationDeg - declinationDeg) < 1e-12)
+            return &l;
+    return nullptr;
+}
+
+// The hour line a number on the drawing names, or nothing.
+const DialLine *hourOf(const SheetSketch &s, const std::string &text)
+{
+    for (const DialLine &l : s.dial.lines)
+        if (l.family == LineFamily::ApparentTime && !l.pieces.empty() && drawing::ShownLineLabel(l, false) == text)
             return &l;
     return nullptr;
 }
@@ -455,6 +469,41 @@ private Q_SLOTS:
             if (l.family == LineFamily::ApparentTime)
                 ++hours;
         QVERIFY(hours > 0);
+
+        // Each number stands near its line: a number sent a hand's breadth off, at the end of
+        // a leader as long as an hour line, is read against the wrong line (the numbers of the
+        // short lines near F stood 50 to 260 mm away). Near means within 30 mm of it, or four
+        // of the drawing's largest numbers on a drawing whose numbers are larger than 7,5 mm.
+        std::vector<const drawing::Label *> numbers;
+        double largest = 0;
+        for (const drawing::Label &label : s.sketch.labels)
+            if (label.layer == drawing::Layer::Hours && hourOf(s, label.text)) {
+                numbers.push_back(&label);
+                largest = std::max(largest, label.heightMm);
+            }
+        const double nearMm = std::max(kNearItsLineMm, 4 * largest);
+        for (const drawing::Label *label : numbers) {
+            const drawing::Box b = label->box();
+            const drawing::Pt c{(b.left + b.right) / 2, (b.bottom + b.top) / 2};
+            const double d = labelcheck::toLine(c, *hourOf(s, label->text));
+            QVERIFY2(d <= nearMm, qPrintable(QStringLiteral("'%1' stands %2 mm from its line")
+                                                 .arg(qs(label->text)).arg(d, 0, 'f', 1)));
+        }
+        // Two numbers on one baseline stand a space apart: "15" beside "16" must not read
+        // as 1516.
+        for (const drawing::Label *a : numbers)
+            for (const drawing::Label *b : numbers) {
+                if (a == b)
+                    continue;
+                const drawing::Box p = a->box(), q = b->box();
+                const double shared = std::min(p.top, q.top) - std::max(p.bottom, q.bottom);
+                if (shared < 0.5 * std::min(a->heightMm, b->heightMm) || q.left < p.left)
+                    continue;
+                const double space = 0.3 * std::min(a->heightMm, b->heightMm);
+                QVERIFY2(q.left - p.right >= space - kRoundingMm,
+                         qPrintable(QStringLiteral("'%1' and '%2' stand %3 mm apart on one baseline")
+                                        .arg(qs(a->text), qs(b->text)).arg(q.left - p.right, 0, 'f', 2)));
+            }
     }
 
     // On the wall 45,1819 / 80,2569 West the 18 line runs from the horizon to the winter curve:
