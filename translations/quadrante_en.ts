@@ -2032,6 +2032,14 @@
         <translation>Cannot replace “%1”: %2.</translation>
     </message>
     <message>
+        <source>«%1» è una cartella: scegliere un nome di file.</source>
+        <translation>“%1” is a folder: choose a file name.</translation>
+    </message>
+    <message>
+        <source>«%1» non è un file ordinario (è un dispositivo, una coda o un socket): scegliere un nome di file.</source>
+        <translation>“%1” is not an ordinary file (it is a device, a FIFO or a socket): choose a file name.</translation>
+    </message>
+    <message>
         <source>il disco è pieno</source>
         <translation>the disk is full</translation>
     </message>

@@ -105,6 +105,26 @@ std::string TemporaryPathBeside(const std::string &path)
     }
 }
 
+namespace {
+
+// Why the file a write would replace cannot be replaced by a new file: a folder, a device such
+// as /dev/full or /dev/null, a FIFO or a socket is never swapped for a regular file (a program
+// run by the system's administrator could otherwise put a file in a device's place). Empty when
+// it is a regular file or not there yet.
+std::string notReplaceable(const std::string &path)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(FinalTarget(path), ec);
+    if (ec || status.type() == std::filesystem::file_type::not_found || status.type() == std::filesystem::file_type::regular)
+        return {};
+    return sheet::translatedWith(status.type() == std::filesystem::file_type::directory
+                                     ? QT_TRANSLATE_NOOP("horalo", "«%1» è una cartella: scegliere un nome di file.")
+                                     : QT_TRANSLATE_NOOP("horalo", "«%1» non è un file ordinario (è un dispositivo, una coda o un socket): scegliere un nome di file."),
+                                 {path});
+}
+
+} // namespace
+
 bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string *error)
 {
     auto fail = [&](const std::string &why) {
@@ -114,6 +134,8 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
     };
     if (path.empty())
         return fail(say(QT_TRANSLATE_NOOP("horalo", "Nessun nome di file.")));
+    if (const std::string why = notReplaceable(path); !why.empty())
+        return fail(why);
     const std::string temp = TemporaryPathBeside(path);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -144,6 +166,12 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
 
 bool MoveIntoPlace(const std::string &temp, const std::string &path, std::string *error)
 {
+    if (const std::string why = notReplaceable(path); !why.empty()) {
+        std::remove(temp.c_str());
+        if (error)
+            *error = why;
+        return false;
+    }
     std::error_code ec;
     std::filesystem::rename(temp, FinalTarget(path), ec);
     if (!ec)
