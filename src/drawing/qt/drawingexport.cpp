@@ -152,7 +152,9 @@ QByteArray renderPagesPdf(const std::vector<Drawing> &pages, double marginMm)
             const QSizeF page = pdfPageSizeMm(drawing, marginMm);
             return writer.setPageSize(QPageSize(page, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         };
-        setPage(pages.front());
+        // A page Qt does not take would otherwise be written on its default paper, cut short.
+        if (!setPage(pages.front()))
+            return false;
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         QPainter painter;
         if (!painter.begin(&writer))
