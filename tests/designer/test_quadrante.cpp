@@ -213,6 +213,38 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(w.project().placeName), QStringLiteral("B&B <La> Meridiana"));
     }
 
+    // The motto is written on the plate and into every file as the name is: what no file can
+    // hold is refused under its field, in the words the project file uses, and never taken.
+    void unwritableMottoRefused_data()
+    {
+        QTest::addColumn<QString>("motto");
+        QTest::addColumn<QString>("said");
+        const QString badCharacter = QString::fromStdString(project::MottoProblem("a\nb"));
+        QTest::newRow("line break inside") << QStringLiteral("Sine\nsole") << badCharacter;
+        QTest::newRow("tab inside") << QStringLiteral("Sine\tsole") << badCharacter;
+        QTest::newRow("NUL") << (QStringLiteral("Sine") + QChar(0) + QStringLiteral("sole")) << badCharacter;
+        QTest::newRow("U+FFFF") << (QStringLiteral("Sine sole") + QChar(0xFFFF)) << badCharacter;
+        QTest::newRow("end of XML data") << QStringLiteral("a]]>b") << QString::fromStdString(project::MottoProblem("]]>"));
+        QTest::newRow("201 characters") << QString(201, QLatin1Char('m')) << QString::fromStdString(project::MottoProblem(std::string(201, 'm')));
+    }
+    void unwritableMottoRefused()
+    {
+        QFETCH(QString, motto);
+        QFETCH(QString, said);
+        QVERIFY(!said.isEmpty());
+        designer::Quadrante w;
+        auto *f = field<QLineEdit>(w, "motto");
+        QVERIFY(f);
+        f->setText(motto);
+        w.redrawNow();
+        QCOMPARE(field<QLabel>(w, "motto_errore")->text(), said);
+        QVERIFY(w.project().motto.empty());
+        f->setText(QStringLiteral("Sine sole & <sileo>"));
+        w.redrawNow();
+        QVERIFY(field<QLabel>(w, "motto_errore")->text().isEmpty());
+        QCOMPARE(QString::fromStdString(w.project().motto), QStringLiteral("Sine sole & <sileo>"));
+    }
+
     // Whatever the window draws, its saved file opens again: the largest plate and gnomon it
     // takes are the file's limits.
     void largestAcceptedProjectReopens()
