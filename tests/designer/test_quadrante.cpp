@@ -404,7 +404,13 @@ private Q_SLOTS:
     // blocks the redraw, the save or the export.
     void disabledYearDoesNotBlock()
     {
+        QTemporaryDir saved;
+        const QString path = saved.filePath(QStringLiteral("anno.horalo"));
+        std::string why;
+        QVERIFY(project::SaveProject(path.toStdString(), project::Project{}, &why));
         designer::Quadrante w;
+        QString opened;
+        QVERIFY2(w.openFile(path, &opened), qPrintable(opened));
         auto *clock = w.findChild<QCheckBox *>(QStringLiteral("civili"));
         QVERIFY(clock);
         clock->setChecked(true);
@@ -421,6 +427,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QString error;
         QVERIFY2(designer::ExportDial(dir.filePath(QStringLiteral("q.csv")), w.dial(), &error), qPrintable(error));
+        // Saved, the project holds the last good year, and opens again as it was drawn.
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Salva")), Qt::LeftButton);
+        QVERIFY(!w.isModified());
+        const project::ProjectRead back = project::LoadProject(path.toStdString());
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(back.project.year, project::Project{}.year);
+        QCOMPARE(back.project.latitudeDeg, 41.9);
+        QVERIFY(!back.project.clock);
     }
 
     // A number typed for one kind of dial and left wrong when the kind changes takes no part in
