@@ -13,6 +13,8 @@
 #include <memory>
 #include <sstream>
 
+#include <sys/resource.h>
+
 namespace drawing {
 
 namespace {
@@ -100,11 +102,16 @@ bool endsWithEof(const std::string &path)
     return t.size() > 4 && t.find("EOF", t.size() - 8) != std::string::npos;
 }
 
-// dxflib writes through a stream that keeps no error number: a file cut short on a disk with
-// next to no room left was cut short by the full disk, anything else by the disk itself.
+// dxflib writes through a stream that keeps no error number: a file cut short at the size the
+// program may write (ulimit -f) was cut short by that limit, one on a disk with next to no room
+// left by the full disk, anything else by the disk itself.
 int whyCutShort(const std::string &temp)
 {
+    rlimit limit{};
     std::error_code ec;
+    const auto written = std::filesystem::file_size(temp, ec);
+    if (!ec && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && written >= limit.rlim_cur)
+        return EFBIG;
     const std::filesystem::path folder = std::filesystem::path(temp).parent_path();
     const auto room = std::filesystem::space(folder.empty() ? std::filesystem::path(".") : folder, ec);
     return !ec && room.available < 1024 * 1024 ? ENOSPC : EIO;
