@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -206,6 +207,11 @@ void quitWhenShown(QWidget *window)
 
 int main(int argc, char *argv[])
 {
+    // Under a limit on the size of the files it may write (ulimit -f), a write past it would
+    // kill the program with SIGXFSZ, open windows and all; ignored, the write fails instead and
+    // the file is refused in words, the old one kept.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // A language the program does not speak is refused before anything opens (in its own
     // Italian, as no other language was chosen).
     const QString asked = askedLanguage(argc, argv);

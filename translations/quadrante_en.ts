@@ -2020,16 +2020,76 @@
         <translation>Hours: %1; without refraction</translation>
     </message>
     <message>
-        <source>Impossibile scrivere nella cartella di «%1».</source>
-        <translation>Cannot write in the folder of “%1”.</translation>
+        <source>Impossibile scrivere nella cartella di «%1»: %2.</source>
+        <translation>Cannot write in the folder of “%1”: %2.</translation>
     </message>
     <message>
-        <source>Scrittura di «%1» non riuscita (disco pieno?).</source>
-        <translation>Writing “%1” failed (disk full?).</translation>
+        <source>«%1» non è stato scritto: %2 (nessun file è stato cambiato).</source>
+        <translation>“%1” was not written: %2 (no file was changed).</translation>
     </message>
     <message>
-        <source>Impossibile sostituire «%1».</source>
-        <translation>Cannot replace “%1”.</translation>
+        <source>Impossibile sostituire «%1»: %2.</source>
+        <translation>Cannot replace “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>«%1» è una cartella: scegliere un nome di file.</source>
+        <translation>“%1” is a folder: choose a file name.</translation>
+    </message>
+    <message>
+        <source>«%1» non è un file ordinario (è un dispositivo, una coda o un socket): scegliere un nome di file.</source>
+        <translation>“%1” is not an ordinary file (it is a device, a FIFO or a socket): choose a file name.</translation>
+    </message>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>lo spazio concesso su questo disco è esaurito</source>
+        <translation>the space allowed on this disk is used up</translation>
+    </message>
+    <message>
+        <source>il file supera la dimensione più grande che si può scrivere qui</source>
+        <translation>the file is larger than the largest that may be written here</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>the disk reported an error</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>il disco è in sola lettura</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>a folder stands in its place</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici uno dopo l&apos;altro</source>
+        <translation>too many symbolic links one after another</translation>
+    </message>
+    <message>
+        <source>troppi file aperti</source>
+        <translation>too many files open</translation>
+    </message>
+    <message>
+        <source>errore del sistema %1 (%2)</source>
+        <translation>system error %1 (%2)</translation>
     </message>
     <message>
         <source>scartata: dista %1° dalla mediana</source>

@@ -17,10 +17,6 @@ namespace designer {
 namespace {
 
 const sheet::UiText kUnknownFormat{QT_TRANSLATE_NOOP("horalo", "Formato di uscita sconosciuto: il nome deve finire in .pdf, .svg, .dxf o .csv.")};
-const sheet::UiText kPdfRefused{
-    QT_TRANSLATE_NOOP("horalo", "Il generatore di PDF di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.")};
-const sheet::UiText kSvgRefused{
-    QT_TRANSLATE_NOOP("horalo", "Il generatore di SVG di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.")};
 const sheet::UiText kRefused{QT_TRANSLATE_NOOP("horalo", "Il quadrante non può essere calcolato: %1")};
 
 } // namespace
@@ -94,10 +90,8 @@ bool ExportDialToNativePath(const std::string &target, const DesignedDial &dial,
         document = drawing::renderDrawingSvg(plate, 0.0);
     }
     if (document.isEmpty())
-        return fail((suffix == QLatin1String("pdf") ? kPdfRefused : kSvgRefused)
-                        .text()
-                        .arg(QString::fromStdString(sheet::FormatGeneral(plate.widthMm)),
-                             QString::fromStdString(sheet::FormatGeneral(plate.heightMm))));
+        return fail(suffix == QLatin1String("pdf") ? drawing::pdfRefusedText(plate.widthMm, plate.heightMm)
+                                                   : drawing::svgRefusedText(plate.widthMm, plate.heightMm));
     if (!files::WriteFileAtomically(target, std::string_view(document.constData(), static_cast<std::size_t>(document.size())), &why))
         return fail(QString::fromStdString(why));
     return true;

@@ -187,6 +187,34 @@ QString askSavePath(QWidget *parent, const QString &caption, const QString &filt
     return path;
 }
 
+// Whether a number takes part in a kind of dial: the others are greyed or hidden, and whatever
+// they hold cannot block the dial (the project keeps their last good value).
+bool takesPart(project::Limited field, gnomonics::DialKind kind)
+{
+    using project::Limited;
+    using gnomonics::DialKind;
+    switch (field) {
+    case Limited::SemiAxis:
+    case Limited::AnalemmaticGnomon:
+        return kind == DialKind::Analemmatic;
+    case Limited::WireEastWest:
+    case Limited::WireNorthSouth:
+        return kind == DialKind::Bifilar;
+    case Limited::Hole:
+        return kind == DialKind::DarkRoom;
+    case Limited::Declination:
+    case Limited::Inclination:
+    case Limited::NodusHeight:
+    case Limited::StyleLength:
+        return kind == DialKind::Plane || kind == DialKind::DarkRoom;
+    case Limited::AzimuthStep:
+    case Limited::AltitudeStep:
+        return kind != DialKind::Analemmatic && kind != DialKind::DarkRoom;
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 Quadrante::Quadrante(QWidget *parent) : QWidget(parent)
@@ -620,13 +648,14 @@ project::Project Quadrante::readFields(QHash<QString, QString> *errors) const
     p.kind = static_cast<gnomonics::DialKind>(kind_->currentIndex());
     p.analemma = static_cast<gnomonics::AnalemmaMode>(analemma_->currentIndex());
     readNumbers(p, errors);
-    // The year draws only the analemmas: with "Ore civili" off its field is disabled and
-    // whatever it holds cannot block the dial (the project keeps its last good year).
+    // The year draws only the analemmas (a dark room's whatever the clock): when the dial has
+    // none its field is disabled and whatever it holds cannot block the dial (the project
+    // keeps its last good year, which the file then opens again).
     bool yearOk = false;
     const int year = line(project::kYearKey)->text().trimmed().toInt(&yearOk);
     if (yearOk && year >= gnomonics::kFirstYear && year <= gnomonics::kLastYear)
         p.year = year;
-    else if (p.clock)
+    else if (p.clock || p.kind == gnomonics::DialKind::DarkRoom)
         errors->insert(QString::fromLatin1(project::kYearKey), kNotAYear);
     readDays(p, errors);
     return p;
@@ -641,19 +670,26 @@ void Quadrante::readNumbers(project::Project &p, QHash<QString, QString> *errors
             continue;
         const QString key = QString::fromLatin1(f.formKey);
         const auto v = sheet::ReadNumber(lines_[key]->text().trimmed().toStdString());
+        // A field the dial does not use says nothing and changes nothing unless it holds a
+        // good value.
+        const bool inUse = takesPart(f.id, p.kind);
+        QHash<QString, QString> unused;
+        QHash<QString, QString> *said = inUse ? errors : &unused;
         if (f.id == project::Limited::Declination) {
             // The form gives the declination from 0 to 180 and its side in a list of its own; a
             // refused one still tells whether the wall turns to a side at all.
             const double d = v.value_or(0.0);
+            const bool good = v && d >= 0 && d <= 180;
             if (!v)
-                errors->insert(key, kNotANumber);
-            else if (d < 0 || d > 180)
-                errors->insert(key, QString::fromStdString(project::LimitSentence(f.id)));
-            p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
+                said->insert(key, kNotANumber);
+            else if (!good)
+                said->insert(key, QString::fromStdString(project::LimitSentence(f.id)));
+            if (good || inUse)
+                p.declinationDeg = side_->currentIndex() == 0 ? -d : d;
         } else if (!v) {
-            errors->insert(key, kNotANumber);
+            said->insert(key, kNotANumber);
         } else if (!project::IsWithin(f, *v, p.kind)) {
-            errors->insert(key, QString::fromStdString(project::LimitSentence(f.id, p.kind)));
+            said->insert(key, QString::fromStdString(project::LimitSentence(f.id, p.kind)));
         } else {
             p.*f.value = *v;
         }

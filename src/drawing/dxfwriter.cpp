@@ -6,11 +6,14 @@
 
 #include <dl_dxf.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+
+#include <sys/resource.h>
 
 namespace drawing {
 
@@ -97,6 +100,21 @@ bool endsWithEof(const std::string &path)
     s << in.rdbuf();
     const std::string t = s.str();
     return t.size() > 4 && t.find("EOF", t.size() - 8) != std::string::npos;
+}
+
+// dxflib writes through a stream that keeps no error number: a file cut short at the size the
+// program may write (ulimit -f) was cut short by that limit, one on a disk with next to no room
+// left by the full disk, anything else by the disk itself.
+int whyCutShort(const std::string &temp)
+{
+    rlimit limit{};
+    std::error_code ec;
+    const auto written = std::filesystem::file_size(temp, ec);
+    if (!ec && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && written >= limit.rlim_cur)
+        return EFBIG;
+    const std::filesystem::path folder = std::filesystem::path(temp).parent_path();
+    const auto room = std::filesystem::space(folder.empty() ? std::filesystem::path(".") : folder, ec);
+    return !ec && room.available < 1024 * 1024 ? ENOSPC : EIO;
 }
 
 // The header: the code page of the texts, millimetres, and the drawing's extent.
@@ -213,10 +231,12 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
     const std::string temp = files::TemporaryPathBeside(path);
     {
         DL_Dxf dxf;
+        errno = 0;
         std::unique_ptr<DL_WriterA> dw(dxf.out(temp.c_str(), DL_Codes::AC1009));
         if (!dw || dw->openFailed()) {
+            const int why = errno != 0 ? errno : EACCES;
             std::remove(temp.c_str());
-            return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «%1»."), {path}));
+            return fail(files::FolderRefusal(path, why));
         }
         writeHeader(dxf, *dw, sketch);
         writeTables(dxf, *dw);
@@ -227,8 +247,9 @@ bool WriteDialDxf(const std::string &path, const DialSketch &sketch, std::string
         dw->close();
     }
     if (!endsWithEof(temp)) {
+        const int why = whyCutShort(temp);
         std::remove(temp.c_str());
-        return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita (disco pieno?)."), {path}));
+        return fail(files::WriteRefusal(path, why));
     }
     std::string why;
     if (!files::MoveIntoPlace(temp, path, &why))

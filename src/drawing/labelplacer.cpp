@@ -86,6 +86,7 @@ public:
             if (found || !holds(cell.x, cell.y))
                 return;
             const std::size_t k = index(cell.x, cell.y);
+            work_ += start_[k + 1] - start_[k];
             for (std::size_t s = start_[k]; s < start_[k + 1]; ++s) {
                 if (wanted(segments_[s].line) && segmentsMeet(a, b, segments_[s].a, segments_[s].b)) {
                     found = true;
@@ -106,6 +107,9 @@ public:
         return forEachNear(Box{c.x - radius, c.y - radius, c.x + radius, c.y + radius}, wanted,
                            [&](Pt a, Pt b) { return distanceToSegment(c, a, b) < radius; });
     }
+
+    // The segments looked at so far, each counted once per look, the measure of the work done.
+    std::size_t work() const { return work_; }
 
 private:
     struct Cell {
@@ -137,6 +141,7 @@ private:
         for (long y = y0; y <= y1; ++y)
             for (long x = x0; x <= x1; ++x) {
                 const std::size_t k = index(x, y);
+                work_ += start_[k + 1] - start_[k];
                 for (std::size_t s = start_[k]; s < start_[k + 1]; ++s) {
                     const Segment &segment = segments_[s];
                     if (wanted(segment.line) && visit(segment.a, segment.b))
@@ -206,7 +211,18 @@ private:
     bool oneCell_ = false;
     std::vector<std::uint32_t> start_; // cell k's segments: segments_[start_[k]] up to start_[k + 1]
     std::vector<Segment> segments_;
+    mutable std::size_t work_ = 0;
 };
+
+// The work the names of one drawing may take, counted in segments looked at, a place tried
+// counting as kPlaceWork of them: some two thousand million, about a second. A dial within the
+// designer's limits stays far below it, but where lines crowd beyond reading (lines of azimuth
+// and altitude every degree round a nodus small beside its plate) the search for free places
+// grows without bound; past the limit every name left goes straight to its last resort, so that
+// every drawing, and every file of it, is done within a couple of seconds. Counted, not timed:
+// the same dial always gets the same names in the same places.
+constexpr std::size_t kMostWork = 1'500'000'000;
+constexpr std::size_t kPlaceWork = 400;
 
 // How much farther than its own line the nearest other line of its family must be from a label.
 constexpr double kClearlyNearer = 1.5;
@@ -259,11 +275,13 @@ public:
     bool place(const PendingLabel &l, double heightMm)
     {
         if (l.ownLine < 0)
-            return placeBeside(l, heightMm) || placeWithLeader(l, heightMm, 0.0, 12);
+            return placeBeside(l, heightMm) || placeWithLeader(l, heightMm, 0.0, 12) || (spent() && placeAtAnchor(l, heightMm));
         std::vector<double> sizes;
         for (double scale : kLabelScales)
             if (scale == 1.0 || heightMm * scale >= kSmallestLabelMm)
                 sizes.push_back(heightMm * scale);
+        if (spent())
+            return placeAtAnchor(l, sizes.back());
         // A piece shorter than the drawing's label (the hour lines crowding near F on a
         // sheet's drawing) takes the smallest number first: a large one finds room only far
         // off, at the end of a leader as long as an hour line, and its leader keeps the
@@ -275,6 +293,8 @@ public:
             return true;
         // Set apart, the label keeps the drawing's size, or else takes the smallest (a short
         // piece the other way round).
+        if (spent())
+            return placeAtAnchor(l, *std::min_element(sizes.begin(), sizes.end()));
         const std::array<double, 2> apart{sizes.front(), sizes.back()};
         for (const auto &way : std::array<std::function<bool(double)>, 4>{
                  [&](double h) { return placeWithLeader(l, h, kClearlyNearer, 12); },
@@ -289,6 +309,8 @@ public:
         alone.namesakes.clear();
         if (placeWithLeader(alone, apart.back(), 0.0, 40, true))
             return true;
+        if (spent())
+            return placeAtAnchor(l, apart.back());
         // Where names crowd so that no place near the piece is left, the name still goes on
         // the drawing: anywhere on the plate free of other names, however far, and at worst
         // beside the plate, tied to its piece by its leader. A piece left bare would be worse.
@@ -479,6 +501,9 @@ private:
     // and then off every line (strict) or, where lines crowd, off the lines of its own family.
     bool isFree(const Box &box, const PendingLabel &l, bool strict) const
     {
+        ++tried_;
+        if (spent())
+            return false;
         if (box.left < area_.left || box.right > area_.right || box.bottom < area_.bottom || box.top > area_.top)
             return false;
         const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
@@ -590,6 +615,25 @@ private:
         return false;
     }
 
+    // Past the work a drawing may take: the name by its first anchor, outwards, kept on the
+    // plate, over whatever stands there. Only where lines crowd beyond reading, and in no time.
+    bool placeAtAnchor(const PendingLabel &l, double heightMm)
+    {
+        if (l.anchors.empty())
+            return false;
+        const double w = TextWidthMm(l.text, heightMm);
+        const Pt p = l.anchors.front();
+        const Pt o = unit(l.outward, 0);
+        const double reach = std::abs(o.x) * w / 2 + std::abs(o.y) * heightMm / 2 + heightMm * 0.4;
+        Pt c{p.x + o.x * reach, p.y + o.y * reach};
+        if (area_.right - area_.left >= w && area_.top - area_.bottom >= heightMm) {
+            c.x = std::clamp(c.x, area_.left + w / 2, area_.right - w / 2);
+            c.y = std::clamp(c.y, area_.bottom + heightMm / 2, area_.top - heightMm / 2);
+        }
+        add(l, Box{c.x - w / 2, c.y - heightMm / 2, c.x + w / 2, c.y + heightMm / 2}, heightMm);
+        return true;
+    }
+
     // The last resort: the name at the given size, in the first place free of every other
     // name, dot and leader, on rings ever wider round the ends and the middle of its piece,
     // tied to it by a leader that crosses no name (nor, where it can, another leader); then
@@ -600,8 +644,8 @@ private:
         const double w = TextWidthMm(l.text, heightMm);
         // Off every line of its family first, then over any line. Where names ring its piece
         // round, the leader may pass over other leaders, never over a name.
-        if (placeOnRings(l, heightMm, true, false) || placeOnRings(l, heightMm, false, false) ||
-            placeOnRings(l, heightMm, false, true))
+        if (!spent() && (placeOnRings(l, heightMm, true, false) || placeOnRings(l, heightMm, false, false) ||
+                         placeOnRings(l, heightMm, false, true)))
             return true;
         // Beside the plate: a column left of it, from the height of the piece downwards.
         const Pt p = l.anchors.front();
@@ -660,6 +704,7 @@ private:
 
     bool isClearOfNames(const Box &box) const
     {
+        ++tried_;
         const Box padded{box.left - 0.3, box.bottom - 0.3, box.right + 0.3, box.top + 0.3};
         auto covers = [&](const Box &t) { return t.overlaps(padded); };
         return std::none_of(taken_.begin(), taken_.end(), covers) && std::none_of(dots_.begin(), dots_.end(), covers) &&
@@ -736,6 +781,9 @@ private:
         return {tip, dx, dy, std::hypot(dx, dy)};
     }
 
+    // Whether the names have taken all the work a drawing may give them.
+    bool spent() const { return grid_.work() + tipGrid_.work() + tried_ * kPlaceWork > kMostWork; }
+
     DialSketch &sketch_;
     const std::vector<Polyline> &lines_;
     Box area_;
@@ -755,6 +803,7 @@ private:
         double scale = 0;
     };
     std::vector<std::vector<Chunk>> chunks_;
+    mutable std::size_t tried_ = 0; // the places tried
 };
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "sheet/translation.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -17,6 +19,45 @@ namespace {
 // A marked text in the program's language.
 std::string say(const char *italian) { return sheet::translated(italian); }
 } // namespace
+
+std::string SystemReason(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return say(QT_TRANSLATE_NOOP("horalo", "il disco è pieno"));
+#ifdef EDQUOT
+    case EDQUOT:
+        return say(QT_TRANSLATE_NOOP("horalo", "lo spazio concesso su questo disco è esaurito"));
+#endif
+    case EFBIG:
+        return say(QT_TRANSLATE_NOOP("horalo", "il file supera la dimensione più grande che si può scrivere qui"));
+    case EIO:
+        return say(QT_TRANSLATE_NOOP("horalo", "errore del disco"));
+    case EACCES:
+    case EPERM:
+        return say(QT_TRANSLATE_NOOP("horalo", "permesso negato"));
+    case EROFS:
+        return say(QT_TRANSLATE_NOOP("horalo", "il disco è in sola lettura"));
+    case ENOENT:
+        return say(QT_TRANSLATE_NOOP("horalo", "la cartella non esiste"));
+    case ENOTDIR:
+        return say(QT_TRANSLATE_NOOP("horalo", "una parte del percorso non è una cartella"));
+    case ENAMETOOLONG:
+        return say(QT_TRANSLATE_NOOP("horalo", "il nome è troppo lungo"));
+    case EISDIR:
+        return say(QT_TRANSLATE_NOOP("horalo", "al suo posto c'è una cartella"));
+    case ELOOP:
+        return say(QT_TRANSLATE_NOOP("horalo", "troppi collegamenti simbolici uno dopo l'altro"));
+    case EMFILE:
+    case ENFILE:
+        return say(QT_TRANSLATE_NOOP("horalo", "troppi file aperti"));
+    default:
+        break;
+    }
+    // Anything rarer in the system's own words, with its number for whoever looks it up.
+    return sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "errore del sistema %1 (%2)"),
+                                 {std::to_string(error), std::strerror(error)});
+}
 
 std::string FinalTarget(const std::string &path)
 {
@@ -36,6 +77,18 @@ std::string FinalTarget(const std::string &path)
     return target.string();
 }
 
+std::string FolderRefusal(const std::string &path, int error)
+{
+    return sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «%1»: %2."),
+                                 {path, SystemReason(error)});
+}
+
+std::string WriteRefusal(const std::string &path, int error)
+{
+    return sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "«%1» non è stato scritto: %2 (nessun file è stato cambiato)."),
+                                 {path, SystemReason(error)});
+}
+
 std::string TemporaryPathBeside(const std::string &path)
 {
     static std::atomic<unsigned> counter{0};
@@ -52,6 +105,26 @@ std::string TemporaryPathBeside(const std::string &path)
     }
 }
 
+namespace {
+
+// Why the file a write would replace cannot be replaced by a new file: a folder, a device such
+// as /dev/full or /dev/null, a FIFO or a socket is never swapped for a regular file (a program
+// run by the system's administrator could otherwise put a file in a device's place). Empty when
+// it is a regular file or not there yet.
+std::string notReplaceable(const std::string &path)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(FinalTarget(path), ec);
+    if (ec || status.type() == std::filesystem::file_type::not_found || status.type() == std::filesystem::file_type::regular)
+        return {};
+    return sheet::translatedWith(status.type() == std::filesystem::file_type::directory
+                                     ? QT_TRANSLATE_NOOP("horalo", "«%1» è una cartella: scegliere un nome di file.")
+                                     : QT_TRANSLATE_NOOP("horalo", "«%1» non è un file ordinario (è un dispositivo, una coda o un socket): scegliere un nome di file."),
+                                 {path});
+}
+
+} // namespace
+
 bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::string *error)
 {
     auto fail = [&](const std::string &why) {
@@ -61,37 +134,52 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
     };
     if (path.empty())
         return fail(say(QT_TRANSLATE_NOOP("horalo", "Nessun nome di file.")));
+    if (const std::string why = notReplaceable(path); !why.empty())
+        return fail(why);
     const std::string temp = TemporaryPathBeside(path);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
-        return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile scrivere nella cartella di «%1»."), {path}));
+        return fail(FolderRefusal(path, errno));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0) {
+            // A write that takes nothing without an error is a disk with no room left.
+            const int why = n < 0 ? errno : ENOSPC;
             ::close(fd);
             std::remove(temp.c_str());
-            return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita (disco pieno?)."), {path}));
+            return fail(WriteRefusal(path, why));
         }
         done += static_cast<std::size_t>(n);
     }
     // The data must be on the disk before the new name points at it.
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    const int synced = ::fsync(fd) == 0 ? 0 : errno;
+    const int closed = ::close(fd) == 0 ? 0 : errno;
+    if (synced != 0 || closed != 0) {
         std::remove(temp.c_str());
-        return fail(sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Scrittura di «%1» non riuscita (disco pieno?)."), {path}));
+        return fail(WriteRefusal(path, synced != 0 ? synced : closed));
     }
     return MoveIntoPlace(temp, path, error);
 }
 
 bool MoveIntoPlace(const std::string &temp, const std::string &path, std::string *error)
 {
+    if (const std::string why = notReplaceable(path); !why.empty()) {
+        std::remove(temp.c_str());
+        if (error)
+            *error = why;
+        return false;
+    }
     std::error_code ec;
     std::filesystem::rename(temp, FinalTarget(path), ec);
     if (!ec)
         return true;
     std::remove(temp.c_str());
     if (error)
-        *error = sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «%1»."), {path});
+        *error = sheet::translatedWith(QT_TRANSLATE_NOOP("horalo", "Impossibile sostituire «%1»: %2."),
+                                       {path, SystemReason(ec.value())});
     return false;
 }
 

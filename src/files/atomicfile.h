@@ -16,6 +16,14 @@ bool WriteFileAtomically(const std::string &path, std::string_view bytes, std::s
 // for writers that fill the temporary file themselves (the DXF library writes to a name).
 bool MoveIntoPlace(const std::string &temp, const std::string &path, std::string *error);
 
+// Why the system refused a file operation (errno), in words of the program's language: "il disco
+// è pieno", "permesso negato", ...
+std::string SystemReason(int error);
+// The sentence for a folder where no file can be made, and for a file whose bytes did not all
+// reach the disk, with the reason in words.
+std::string FolderRefusal(const std::string &path, int error);
+std::string WriteRefusal(const std::string &path, int error);
+
 // A temporary path next to the file path names (same folder, so that a rename is atomic), not
 // yet existing, with a short name of its own.
 std::string TemporaryPathBeside(const std::string &path);

@@ -927,14 +927,18 @@ void forEachCell(const SegmentGrid &grid, const DialPoint &p, const DialPoint &q
 }
 
 // On a plate large beside its nodus the lines crowd into a few cells of a coarse grid and every
-// segment met thousands of others there: the grid is finer the more segments there are.
+// segment met thousands of others there: the grid is finer the more segments there are, four
+// times the square root of their number a side (at most 1600, some 60 MB of empty cells), since
+// the lines crowd round the foot and leave most of a large plate bare. The crossings found are
+// the same at any fineness; only the time to find them changes (a 20 m plate with a 100 mm nodus
+// and lines of azimuth and altitude every degree: 2,3 s for its CSV, now 0,8).
 SegmentGrid fileSegments(const DialLines &dial, LineFamily family)
 {
     const ClipRect &clip = dial.design.plate;
     SegmentGrid grid;
     grid.leftMm = clip.leftMm;
     grid.bottomMm = clip.bottomMm;
-    grid.cells = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(segmentCount(dial, family)))), 48, 400);
+    grid.cells = std::clamp(static_cast<int>(4.0 * std::sqrt(static_cast<double>(segmentCount(dial, family)))), 48, 1600);
     grid.cellW = (clip.rightMm - clip.leftMm) / grid.cells;
     grid.cellH = (clip.topMm - clip.bottomMm) / grid.cells;
     grid.buckets.resize(static_cast<std::size_t>(grid.cells * grid.cells));

@@ -39,10 +39,12 @@ struct Refusal {
     std::string message;
 };
 
+// A number of the file as it was written: a refused 20000.01 must not read "20000" beside a
+// limit of 20000.
 std::string shownNumber(double v)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
+    std::snprintf(buf, sizeof buf, "%.15g", v);
     std::string s(buf);
     for (char &c : s)
         if (c == '.')

@@ -170,7 +170,7 @@ QString DrawingWindow::suggestedPath(const QString &suffix) const
 }
 
 void DrawingWindow::exportTo(const QString &suffix, const QString &filter,
-                             bool (*write)(const drawing::Drawing &, const QString &))
+                             bool (*write)(const drawing::Drawing &, const QString &, QString *))
 {
     if (!drawable(drawing()))
         return;
@@ -179,8 +179,9 @@ void DrawingWindow::exportTo(const QString &suffix, const QString &filter,
         return;
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
         path += QLatin1Char('.') + suffix;
-    if (!write(drawing(), path))
-        drawing::exportDialogs().exportFailed(this, path);
+    QString why;
+    if (!write(drawing(), path, &why))
+        drawing::exportDialogs().exportFailed(this, path, why);
     else
         sheet::rememberFolder(path);
 }

@@ -48,7 +48,7 @@ private:
     void showZoom();
     QString suggestedPath(const QString &suffix) const;
     void exportTo(const QString &suffix, const QString &filter,
-                  bool (*write)(const drawing::Drawing &, const QString &));
+                  bool (*write)(const drawing::Drawing &, const QString &, QString *));
 
     drawing::DrawingCanvas *canvas_ = nullptr;
     QLabel *zoom_ = nullptr;

@@ -3,6 +3,8 @@
 #include <QtTest>
 
 #include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -170,6 +172,82 @@ private Q_SLOTS:
         QVERIFY(written.readAll().startsWith(startOf(format)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 3);
         QCOMPARE(QDir(dir.filePath(QStringLiteral("vero"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+    }
+
+    // Under a limit on the size of the files it may write (ulimit -f 4, 4 KiB) an export larger
+    // than that is refused in words with exit 2, never killed by the system's signal, and the
+    // file that was there keeps every byte.
+    void exportBeyondTheFileSizeLimit_data()
+    {
+        QTest::addColumn<QString>("format");
+        for (const char *format : {"csv", "dxf", "svg", "pdf"})
+            QTest::newRow(format) << QString::fromLatin1(format);
+    }
+    void exportBeyondTheFileSizeLimit()
+    {
+        QFETCH(QString, format);
+        QTemporaryDir dir;
+        const QString project = writeProject(dir);
+        const QString out = dir.filePath(QStringLiteral("uscita.") + format);
+        {
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("vecchio");
+        }
+        QProcess horalo;
+        horalo.setChildProcessModifier([] {
+            rlimit small{};
+            small.rlim_cur = small.rlim_max = 4096;
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        });
+        horalo.start(QStringLiteral(HORALO_BINARY), {QStringLiteral("--export"), out, project});
+        QVERIFY(horalo.waitForFinished(60000));
+        const QString err = QString::fromUtf8(horalo.readAllStandardError());
+        QCOMPARE(horalo.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(horalo.exitCode(), 2);
+        QVERIFY2(err.contains(QStringLiteral("non è stato scritto: il file supera la dimensione più grande che si può scrivere qui")),
+                 qPrintable(err));
+        QFile kept(out);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("vecchio"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+    }
+
+    // An output that is not a file (a folder, a FIFO) is never replaced by one: the export says
+    // what stands there, exits 2 and leaves it as it was, with nothing beside it. Run by the
+    // system's administrator, an export onto /dev/full once put a file in the device's place.
+    void exportOntoWhatIsNotAFile_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("said");
+        for (const char *format : {"csv", "dxf", "svg", "pdf"}) {
+            QTest::addRow("%s onto a folder", format) << QString::fromLatin1(format) << false << QStringLiteral("è una cartella");
+            QTest::addRow("%s onto a FIFO", format) << QString::fromLatin1(format) << true
+                                                    << QStringLiteral("non è un file ordinario");
+        }
+    }
+    void exportOntoWhatIsNotAFile()
+    {
+        QFETCH(QString, format);
+        QFETCH(bool, fifo);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString project = writeProject(dir);
+        const QString out = dir.filePath(QStringLiteral("uscita.") + format);
+        if (fifo)
+            QVERIFY(::mkfifo(QFile::encodeName(out).constData(), 0644) == 0);
+        else
+            QVERIFY(QDir(dir.path()).mkdir(QFileInfo(out).fileName()));
+        QProcess horalo;
+        horalo.start(QStringLiteral(HORALO_BINARY), {QStringLiteral("--export"), out, project});
+        QVERIFY(horalo.waitForFinished(60000));
+        const QString err = QString::fromUtf8(horalo.readAllStandardError());
+        QCOMPARE(horalo.exitCode(), 2);
+        QVERIFY2(err.contains(said), qPrintable(err));
+        const QFileInfo left(out);
+        QVERIFY(fifo ? !left.isFile() && !left.isDir() && left.exists() : left.isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 2);
     }
 
     // An output name as long as a name can be (255 bytes, the extension included) is written

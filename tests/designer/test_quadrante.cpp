@@ -1,6 +1,7 @@
 #include "designer/quadrante.h"
 #include "project/fieldlimits.h"
 #include "project/projectfile.h"
+#include "sheet/numbers.h"
 #include "drawing/qt/drawingcanvas.h"
 #include "drawing/csvwriter.h"
 
@@ -212,6 +213,38 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(w.project().placeName), QStringLiteral("B&B <La> Meridiana"));
     }
 
+    // The motto is written on the plate and into every file as the name is: what no file can
+    // hold is refused under its field, in the words the project file uses, and never taken.
+    void unwritableMottoRefused_data()
+    {
+        QTest::addColumn<QString>("motto");
+        QTest::addColumn<QString>("said");
+        const QString badCharacter = QString::fromStdString(project::MottoProblem("a\nb"));
+        QTest::newRow("line break inside") << QStringLiteral("Sine\nsole") << badCharacter;
+        QTest::newRow("tab inside") << QStringLiteral("Sine\tsole") << badCharacter;
+        QTest::newRow("NUL") << (QStringLiteral("Sine") + QChar(0) + QStringLiteral("sole")) << badCharacter;
+        QTest::newRow("U+FFFF") << (QStringLiteral("Sine sole") + QChar(0xFFFF)) << badCharacter;
+        QTest::newRow("end of XML data") << QStringLiteral("a]]>b") << QString::fromStdString(project::MottoProblem("]]>"));
+        QTest::newRow("201 characters") << QString(201, QLatin1Char('m')) << QString::fromStdString(project::MottoProblem(std::string(201, 'm')));
+    }
+    void unwritableMottoRefused()
+    {
+        QFETCH(QString, motto);
+        QFETCH(QString, said);
+        QVERIFY(!said.isEmpty());
+        designer::Quadrante w;
+        auto *f = field<QLineEdit>(w, "motto");
+        QVERIFY(f);
+        f->setText(motto);
+        w.redrawNow();
+        QCOMPARE(field<QLabel>(w, "motto_errore")->text(), said);
+        QVERIFY(w.project().motto.empty());
+        f->setText(QStringLiteral("Sine sole & <sileo>"));
+        w.redrawNow();
+        QVERIFY(field<QLabel>(w, "motto_errore")->text().isEmpty());
+        QCOMPARE(QString::fromStdString(w.project().motto), QStringLiteral("Sine sole & <sileo>"));
+    }
+
     // Whatever the window draws, its saved file opens again: the largest plate and gnomon it
     // takes are the file's limits.
     void largestAcceptedProjectReopens()
@@ -230,6 +263,119 @@ private Q_SLOTS:
         const auto back = project::LoadProject(path);
         QVERIFY2(back.ok, back.message.c_str());
         QCOMPARE(back.project.plateWidthMm, 20000.0);
+    }
+
+    // Every number of the designer at its limits and just beyond them, for a kind of dial that
+    // uses it: the window and the project file take and refuse the same values, a value beyond
+    // is refused under its field in the words of the limit, and whatever the window saves opens
+    // again with the value typed.
+    void everyNumberAtItsLimits_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("limited");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("withinLimits");
+        using gnomonics::DialKind;
+        using project::Limited;
+        auto kindUsing = [](Limited f) {
+            switch (f) {
+            case Limited::SemiAxis:
+            case Limited::AnalemmaticGnomon: return DialKind::Analemmatic;
+            case Limited::WireEastWest:
+            case Limited::WireNorthSouth: return DialKind::Bifilar;
+            case Limited::Hole: return DialKind::DarkRoom;
+            default: return DialKind::Plane;
+            }
+        };
+        constexpr double step = 0.01; // the hundredth the form shows
+        for (const project::FieldLimit &f : project::NumberFields()) {
+            std::vector<DialKind> kinds{kindUsing(f.id)};
+            const bool onThePlate = f.id == Limited::PlateWidth || f.id == Limited::PlateHeight ||
+                                    f.id == Limited::FootFromLeft || f.id == Limited::FootFromTop;
+            if (onThePlate)
+                kinds.push_back(DialKind::DarkRoom);
+            for (const DialKind kind : kinds) {
+                const double hi = project::HighestValue(f, kind), lo = project::LowestValue(f, kind);
+                std::vector<std::pair<double, bool>> values{{hi, true}, {hi + step, false}};
+                // The form gives the declination from 0 to 180, its side apart: only its top.
+                if (f.id != Limited::Declination) {
+                    values.emplace_back(f.openLow ? lo + step : lo, true);
+                    values.emplace_back(f.openLow ? lo : lo - step, false);
+                }
+                for (const auto &[value, within] : values) {
+                    const QByteArray tag = QByteArray(f.formKey) + " " + project::KindName(kind) + " " +
+                                           QByteArray::number(value, 'f', 2);
+                    QTest::newRow(tag.constData()) << static_cast<int>(kind) << static_cast<int>(f.id) << value << within;
+                }
+            }
+        }
+    }
+    void everyNumberAtItsLimits()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, limited);
+        QFETCH(double, value);
+        QFETCH(bool, withinLimits);
+        const auto dialKind = static_cast<gnomonics::DialKind>(kind);
+        const project::FieldLimit &f = project::LimitOf(static_cast<project::Limited>(limited));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("limiti.horalo"));
+        std::string error;
+        project::Project start;
+        start.kind = dialKind;
+        // A dark room's nodus is the hole's height in a church: high enough for its longest floor.
+        if (dialKind == gnomonics::DialKind::DarkRoom)
+            start.gnomonMm = 20000;
+        if (f.id == project::Limited::StyleLength)
+            start.styleLengthGiven = true;
+        QVERIFY(project::SaveProject(path.toStdString(), start, &error));
+        designer::Quadrante w;
+        w.show();
+        QString why;
+        QVERIFY2(w.openFile(path, &why), qPrintable(why));
+        QVERIFY(w.dial().ok);
+
+        const QString typed = QString::number(value, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(sheet::decimalSeparator()));
+        field<QLineEdit>(w, f.formKey)->setText(typed);
+        bool warned = false;
+        QTimer::singleShot(0, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                warned = true;
+                box->accept();
+            }
+        });
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Salva")), Qt::LeftButton);
+        const QString said = field<QLabel>(w, (std::string(f.formKey) + "_errore").c_str())->text();
+
+        // The same value in a project file.
+        project::Project asFile = start;
+        asFile.*f.value = value;
+        const project::ProjectRead read = project::ReadProject(project::WriteProject(asFile));
+        const std::string fileKey = std::string(f.section) + "." + f.key;
+        const project::ProjectRead reopened = project::LoadProject(path.toStdString());
+        QVERIFY2(reopened.ok, reopened.message.c_str());
+        if (!withinLimits) {
+            QCOMPARE(said, QString::fromStdString(project::LimitSentence(f.id, dialKind)));
+            QVERIFY(warned);
+            QVERIFY(!read.ok);
+            QVERIFY2(read.message.find(fileKey) != std::string::npos, read.message.c_str());
+            // The refused value as written, never rounded onto the limit it passes.
+            const QString written = QString::number(value, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(sheet::decimalSeparator()));
+            QVERIFY2(read.message.find("(" + written.toStdString() + ")") != std::string::npos, read.message.c_str());
+            QCOMPARE(reopened.project.*f.value, start.*f.value); // the file as it was
+            return;
+        }
+        QVERIFY2(said.isEmpty() || said != QString::fromStdString(project::LimitSentence(f.id, dialKind)), qPrintable(said));
+        // Within its own limits a value may still make a dial the reader refuses as a whole
+        // (a plate over 200 times its gnomon): the window refuses it then too.
+        QCOMPARE(!warned, read.ok);
+        if (warned) {
+            QCOMPARE(reopened.project.*f.value, start.*f.value);
+            return;
+        }
+        QVERIFY(w.dial().ok);
+        const double typedTol = 1e-9; // the value typed to the hundredth is the value itself
+        QCOMPARE_LE(std::abs(reopened.project.*f.value - value), typedTol);
     }
 
     // "Altre date": a date pasted a thousand times is one line; more distinct dates than the
@@ -258,7 +404,13 @@ private Q_SLOTS:
     // blocks the redraw, the save or the export.
     void disabledYearDoesNotBlock()
     {
+        QTemporaryDir saved;
+        const QString path = saved.filePath(QStringLiteral("anno.horalo"));
+        std::string why;
+        QVERIFY(project::SaveProject(path.toStdString(), project::Project{}, &why));
         designer::Quadrante w;
+        QString opened;
+        QVERIFY2(w.openFile(path, &opened), qPrintable(opened));
         auto *clock = w.findChild<QCheckBox *>(QStringLiteral("civili"));
         QVERIFY(clock);
         clock->setChecked(true);
@@ -275,6 +427,94 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QString error;
         QVERIFY2(designer::ExportDial(dir.filePath(QStringLiteral("q.csv")), w.dial(), &error), qPrintable(error));
+        // Saved, the project holds the last good year, and opens again as it was drawn.
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Salva")), Qt::LeftButton);
+        QVERIFY(!w.isModified());
+        const project::ProjectRead back = project::LoadProject(path.toStdString());
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(back.project.year, project::Project{}.year);
+        QCOMPARE(back.project.latitudeDeg, 41.9);
+        QVERIFY(!back.project.clock);
+    }
+
+    // A number typed for one kind of dial and left wrong when the kind changes takes no part in
+    // the new dial: it cannot block its redraw or its save, and the file keeps the field's last
+    // good value, which opens again. Back on its kind the refusal is there again.
+    void fieldOfAnotherKindDoesNotBlock_data()
+    {
+        QTest::addColumn<int>("typedOn");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("drawnAs");
+        using K = gnomonics::DialKind;
+        QTest::newRow("bifilar wire, then a plane dial") << int(K::Bifilar) << "filo_est_ovest_mm" << "abc" << int(K::Plane);
+        QTest::newRow("ellipse 200 km, then a dark room") << int(K::Analemmatic) << "semiasse_mm" << "200000" << int(K::DarkRoom);
+        QTest::newRow("hole 0, then a bifilar dial") << int(K::DarkRoom) << "diametro_foro_mm" << "0" << int(K::Bifilar);
+        QTest::newRow("nodus 0, then an analemmatic dial") << int(K::Plane) << "altezza_mm" << "0" << int(K::Analemmatic);
+        QTest::newRow("declination 200, then a bifilar dial") << int(K::Plane) << "declinazione" << "200" << int(K::Bifilar);
+        QTest::newRow("azimuth step 100, then a dark room") << int(K::Plane) << "azimut_passo" << "100" << int(K::DarkRoom);
+    }
+    void fieldOfAnotherKindDoesNotBlock()
+    {
+        QFETCH(int, typedOn);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(int, drawnAs);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tipo.horalo"));
+        project::Project start;
+        start.gnomonMm = 500; // every kind draws its plate
+        std::string error;
+        QVERIFY(project::SaveProject(path.toStdString(), start, &error));
+        designer::Quadrante w;
+        w.show();
+        QString why;
+        QVERIFY2(w.openFile(path, &why), qPrintable(why));
+        auto *kind = field<QComboBox>(w, "tipo");
+        kind->setCurrentIndex(typedOn);
+        auto *f = field<QLineEdit>(w, qPrintable(name));
+        f->setText(text);
+        w.redrawNow();
+        auto *said = w.findChild<QLabel *>(name + QStringLiteral("_errore"));
+        QVERIFY(!said->text().isEmpty());
+        kind->setCurrentIndex(drawnAs);
+        w.redrawNow();
+        QVERIFY2(said->text().isEmpty(), qPrintable(said->text()));
+        QVERIFY(w.dial().ok);
+        QCOMPARE(int(w.project().kind), drawnAs);
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Salva")), Qt::LeftButton);
+        QVERIFY(!w.isModified());
+        const project::ProjectRead back = project::LoadProject(path.toStdString());
+        QVERIFY2(back.ok, back.message.c_str());
+        QCOMPARE(int(back.project.kind), drawnAs);
+        project::Project expected = start;
+        expected.kind = static_cast<gnomonics::DialKind>(drawnAs);
+        expected.keptJson = back.project.keptJson;
+        QCOMPARE(back.project, expected);
+        kind->setCurrentIndex(typedOn);
+        w.redrawNow();
+        QVERIFY(!said->text().isEmpty());
+    }
+
+    // A dark room draws its figure eights for the year whatever the clock: its year field
+    // stays open and a year beyond the range is refused there, as the file refuses it.
+    void darkRoomYearIsChecked()
+    {
+        designer::Quadrante w;
+        field<QComboBox>(w, "tipo")->setCurrentIndex(int(gnomonics::DialKind::DarkRoom));
+        field<QLineEdit>(w, "altezza_mm")->setText(QStringLiteral("500"));
+        w.redrawNow();
+        QVERIFY(w.dial().ok);
+        QVERIFY(!field<QCheckBox>(w, "civili")->isChecked());
+        auto *year = field<QLineEdit>(w, "anno");
+        QVERIFY(year->isEnabled());
+        year->setText(QStringLiteral("20266"));
+        w.redrawNow();
+        QCOMPARE(field<QLabel>(w, "anno_errore")->text(), QStringLiteral("Scrivere un anno tra 1600 e 2400."));
+        year->setText(QStringLiteral("2030"));
+        w.redrawNow();
+        QVERIFY(field<QLabel>(w, "anno_errore")->text().isEmpty());
+        QCOMPARE(w.project().year, 2030);
     }
 
     // The analemmas' year and the other dates take every year from 1600 to 2400 (the span the

@@ -47,6 +47,7 @@ public:
     QString answer;
     QStringList asked;
     QStringList failures;
+    QStringList reasons;
     DialogRecorder() { previous_ = drawing::setExportDialogs(this); }
     ~DialogRecorder() override { drawing::setExportDialogs(previous_); }
     QString chooseSavePath(QWidget *, const QString &suggestedPath, const QString &) override
@@ -54,7 +55,11 @@ public:
         asked << suggestedPath;
         return answer;
     }
-    void exportFailed(QWidget *, const QString &path) override { failures << path; }
+    void exportFailed(QWidget *, const QString &path, const QString &reason) override
+    {
+        failures << path;
+        reasons << reason;
+    }
 
 private:
     drawing::ExportDialogs *previous_ = nullptr;
@@ -571,6 +576,8 @@ private Q_SLOTS:
         QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
         QCOMPARE(dialogs.failures.size(), 1);
         QVERIFY(!QFileInfo::exists(dialogs.failures[0]));
+        // The message says why, not only that the file was not written.
+        QVERIFY2(dialogs.reasons[0].endsWith(QStringLiteral(": la cartella non esiste.")), qPrintable(dialogs.reasons[0]));
         QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 
@@ -610,6 +617,8 @@ private Q_SLOTS:
         setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(dialogs.failures, QStringList{path});
+        QVERIFY2(dialogs.reasons[0].contains(QStringLiteral("il file supera la dimensione più grande che si può scrivere qui")),
+                 qPrintable(dialogs.reasons[0]));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), old);

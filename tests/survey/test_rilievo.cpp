@@ -301,6 +301,32 @@ private Q_SLOTS:
         QVERIFY(!everyText(w).contains(QStringLiteral("nan"), Qt::CaseInsensitive));
     }
 
+    // A date pasted with a blank or a tab before or after it is the date itself, as in the
+    // designer and the sheets: the same Sun, the same declination.
+    void blanksAroundADate_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::newRow("leading space") << " 21/06/2024";
+        QTest::newRow("leading tab") << "\t21/06/2024";
+        QTest::newRow("trailing tab and space") << "21/06/2024\t ";
+    }
+    void blanksAroundADate()
+    {
+        QFETCH(QString, date);
+        QWidget *w = shell::showWindow(QStringLiteral("Rilievo"));
+        auto read = [w](const QString &typed) {
+            fieldOf(w, QStringLiteral("data1"))->setText(typed); // pasted: a tab stays in the field
+            typeInto(w, "ora1", QStringLiteral("12:00:00"));
+            typeInto(w, "alfa1", QStringLiteral("5"));
+            press(w, "Calcola");
+            return std::pair{labelText(w, "nota1"), textOf(w, "decl1")};
+        };
+        const auto plain = read(QStringLiteral("21/06/2024"));
+        QCOMPARE(plain.first, QString());
+        QVERIFY(!plain.second.isEmpty());
+        QCOMPARE(read(date), plain);
+    }
+
     // A wall leaning back sets its top back: the line stands further off at the top.
     // atan(20 / 1000) = 1,1458 degrees.
     void plumbLine_data()

@@ -59,6 +59,14 @@ int main(int argc, char **argv)
     p.footFromTopMm = 5000;
     // A nodus of 1,5 m spreads the lines over the whole plate: some twenty thousand points.
     p.gnomonMm = argc > 1 ? std::atof(argv[1]) : 1500;
+    // bench_coordinates NODUS STEP INCLINATION: the largest project the designer takes, with
+    // the temporary hours, the quarters and lines of azimuth and altitude every STEP degrees
+    // besides (a 100 mm nodus, step 1 and a horizontal plate: some sixty thousand rows).
+    if (argc > 2) {
+        p.temporary = p.quarterHours = true;
+        p.azimuthStepDeg = p.altitudeStepDeg = std::atof(argv[2]);
+        p.inclinationDeg = argc > 3 ? std::atof(argv[3]) : 0.0;
+    }
 
     designer::Quadrante window;
     window.resize(1400, 900);

@@ -3,6 +3,8 @@
 #include "drawing/qt/drawingrender.h"
 
 #include "files/atomicfile.h"
+#include "sheet/numbers.h"
+#include "sheet/qt/uitext.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -19,6 +21,10 @@ namespace drawing {
 namespace {
 
 const QString kCreator = QStringLiteral("Horalo 2002");
+const sheet::UiText kPdfRefused{
+    QT_TRANSLATE_NOOP("horalo", "Il generatore di PDF di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.")};
+const sheet::UiText kSvgRefused{
+    QT_TRANSLATE_NOOP("horalo", "Il generatore di SVG di Qt non ha accettato la pagina di %1 × %2 mm: nessun file è stato scritto.")};
 
 constexpr double kMmPerInch = 25.4;
 constexpr double kPointsPerInch = 72.0;
@@ -56,12 +62,21 @@ QByteArray paintDocument(const QByteArray &ending, Paint paint)
 
 // Writes a painted document through a temporary file in the same folder, renamed over the old
 // file only when every byte is on the disk (onto the file a symbolic link leads to).
-bool writeDocument(const QString &path, const QByteArray &document)
+bool writeDocument(const QString &path, const QByteArray &document, QString *error)
 {
-    if (path.isEmpty() || document.isEmpty())
-        return false;
-    return files::WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                        std::string_view(document.constData(), static_cast<std::size_t>(document.size())), nullptr);
+    std::string why;
+    if (files::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                   std::string_view(document.constData(), static_cast<std::size_t>(document.size())), &why))
+        return true;
+    if (error)
+        *error = QString::fromStdString(why);
+    return false;
+}
+
+QString pageText(const sheet::UiText &words, double widthMm, double heightMm)
+{
+    return words.text().arg(QString::fromStdString(sheet::FormatGeneral(widthMm)),
+                            QString::fromStdString(sheet::FormatGeneral(heightMm)));
 }
 
 // Qt states a PDF page's size in whole points, and a plate is seldom a whole number of them:
@@ -137,7 +152,9 @@ QByteArray renderPagesPdf(const std::vector<Drawing> &pages, double marginMm)
             const QSizeF page = pdfPageSizeMm(drawing, marginMm);
             return writer.setPageSize(QPageSize(page, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         };
-        setPage(pages.front());
+        // A page Qt does not take would otherwise be written on its default paper, cut short.
+        if (!setPage(pages.front()))
+            return false;
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         QPainter painter;
         if (!painter.begin(&writer))
@@ -158,14 +175,19 @@ QByteArray renderPagesPdf(const std::vector<Drawing> &pages, double marginMm)
     });
 }
 
-bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, double marginMm)
-{
-    return writeDocument(path, renderPagesPdf(pages, marginMm));
-}
+QString pdfRefusedText(double widthMm, double heightMm) { return pageText(kPdfRefused, widthMm, heightMm); }
+QString svgRefusedText(double widthMm, double heightMm) { return pageText(kSvgRefused, widthMm, heightMm); }
 
-bool exportDrawingPdf(const Drawing &drawing, const QString &path)
+bool exportDrawingPdf(const Drawing &drawing, const QString &path, QString *error)
 {
-    return exportPagesPdf({drawing}, path, kExportMarginMm);
+    const QByteArray document = renderPagesPdf({drawing}, kExportMarginMm);
+    if (document.isEmpty()) {
+        const QSizeF page = pdfPageSizeMm(drawing);
+        if (error)
+            *error = pdfRefusedText(page.width(), page.height());
+        return false;
+    }
+    return writeDocument(path, document, error);
 }
 
 QByteArray renderDrawingSvg(const Drawing &drawing, double marginMm)
@@ -194,14 +216,16 @@ QByteArray renderDrawingSvg(const Drawing &drawing, double marginMm)
     });
 }
 
-bool exportDrawingSvg(const Drawing &drawing, const QString &path, double marginMm)
+bool exportDrawingSvg(const Drawing &drawing, const QString &path, QString *error)
 {
-    return writeDocument(path, renderDrawingSvg(drawing, marginMm));
-}
-
-bool exportDrawingSvg(const Drawing &drawing, const QString &path)
-{
-    return exportDrawingSvg(drawing, path, kExportMarginMm);
+    const QByteArray document = renderDrawingSvg(drawing, kExportMarginMm);
+    if (document.isEmpty()) {
+        const QSizeF page = svgPageSizeMm(drawing);
+        if (error)
+            *error = svgRefusedText(page.width(), page.height());
+        return false;
+    }
+    return writeDocument(path, document, error);
 }
 
 } // namespace drawing

@@ -24,19 +24,20 @@ QSizeF svgPageSizeMm(const Drawing &drawing, double marginMm = kExportMarginMm);
 // height and viewBox are in millimetres (QSvgGenerator), the drawing's top-left corner at the
 // border. Lines are paths, texts stay text. The file is written beside its place under a
 // temporary name and renamed into place only once it is complete (onto the file a symbolic
-// link leads to), so a failure (a full disk,
-// a folder that may not be written) returns false and leaves whatever file was there before
-// untouched and no half file behind.
-bool exportDrawingPdf(const Drawing &drawing, const QString &path);
-bool exportDrawingSvg(const Drawing &drawing, const QString &path);
+// link leads to), so a failure (a full disk, a folder that may not be written, a page the
+// writer does not take) returns false with the reason in words in *error and leaves whatever
+// file was there before untouched and no half file behind.
+bool exportDrawingPdf(const Drawing &drawing, const QString &path, QString *error);
+bool exportDrawingSvg(const Drawing &drawing, const QString &path, QString *error);
 
 // The documents themselves, painted in memory: empty when the writer refused to paint them.
+// marginMm is the border round each drawing (0: the page is the drawing, its top-left corner at
+// the page's); the PDF has one page per drawing, each page of its drawing's size.
 QByteArray renderPagesPdf(const std::vector<Drawing> &pages, double marginMm);
 QByteArray renderDrawingSvg(const Drawing &drawing, double marginMm);
 
-// The same with a border of marginMm (0: the page is the drawing, its top-left corner at the
-// page's), the PDF with one page per drawing, each page of its drawing's size.
-bool exportPagesPdf(const std::vector<Drawing> &pages, const QString &path, double marginMm);
-bool exportDrawingSvg(const Drawing &drawing, const QString &path, double marginMm);
+// Why no PDF or SVG was written for a drawing: Qt's writer did not take its page.
+QString pdfRefusedText(double widthMm, double heightMm);
+QString svgRefusedText(double widthMm, double heightMm);
 
 } // namespace drawing

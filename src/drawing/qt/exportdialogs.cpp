@@ -30,9 +30,10 @@ public:
             return {};
         return dialog.selectedFiles().constFirst();
     }
-    void exportFailed(QWidget *parent, const QString &path) override
+    void exportFailed(QWidget *parent, const QString &path, const QString &reason) override
     {
-        QMessageBox::critical(parent, kTitle, kExportFailed + QStringLiteral("\n") + QDir::toNativeSeparators(path));
+        QMessageBox::critical(parent, kTitle,
+                              kExportFailed + QStringLiteral("\n") + QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + reason);
     }
 };
 

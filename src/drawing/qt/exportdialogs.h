@@ -14,7 +14,8 @@ public:
     virtual ~ExportDialogs() = default;
     // The chosen path, or an empty text when the user cancelled.
     virtual QString chooseSavePath(QWidget *parent, const QString &suggestedPath, const QString &filter) = 0;
-    virtual void exportFailed(QWidget *parent, const QString &path) = 0;
+    // Writing path failed for the reason given in words.
+    virtual void exportFailed(QWidget *parent, const QString &path, const QString &reason) = 0;
 };
 
 // Replaces the dialogs (nullptr restores the standard ones). Returns the previous ones.
