@@ -144,8 +144,8 @@
         <translation>Evenly spaced hours: b = a / sin(latitude)</translation>
     </message>
     <message>
-        <source>Lungo la linea meridiana, dal piede F (mm)</source>
-        <translation>Along the meridian line, from the foot F (mm)</translation>
+        <source>Lungo la linea meridiana, dal piede dello gnomone F (mm)</source>
+        <translation>Along the meridian line, from the foot of the gnomon F (mm)</translation>
     </message>
     <message>
         <source>Tipo di quadrante</source>

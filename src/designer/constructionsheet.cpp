@@ -72,7 +72,7 @@ const sheet::UiText kApparentHours{QT_TRANSLATE_NOOP("horalo", "vere locali")};
 const sheet::UiText kVerticalGnomon{QT_TRANSLATE_NOOP("horalo", "Altezza dello gnomone verticale (mm)")};
 const sheet::UiText kPerson{QT_TRANSLATE_NOOP("horalo", "una persona")};
 const sheet::UiText kEllipseCentre{QT_TRANSLATE_NOOP("horalo", "Centro dell'ellisse: da sinistra; dall'alto (mm)")};
-const sheet::UiText kAlongTheLine{QT_TRANSLATE_NOOP("horalo", "Lungo la linea meridiana, dal piede F (mm)")};
+const sheet::UiText kAlongTheLine{QT_TRANSLATE_NOOP("horalo", "Lungo la linea meridiana, dal piede dello gnomone F (mm)")};
 const sheet::UiText kPage{QT_TRANSLATE_NOOP("horalo", "Pagina %1 di %2")};
 const sheet::UiText kPdfRefused{
     QT_TRANSLATE_NOOP("horalo", "Il generatore di PDF di Qt non ha accettato la scheda: nessun file è stato scritto.")};
@@ -143,8 +143,10 @@ void addPlaneFacts(std::vector<SheetFact> &facts, const project::Project &p, con
         {kNodusHeight, fixed(h)},
         {kStyleLength, centre ? fixed(plane.styleLengthMm) : kNone},
         {kStyleElevation, fixed(e)},
+        // A wall facing exactly East or West has no O, but its substyle still has a direction:
+        // its angle from the vertical, as the title block prints it.
         {plane.substyleFromVertical ? kSubstyleVertical.text() : kSubstyle.text(),
-         centre ? fixed(plane.substyleAngleDeg) : kNone},
+         centre || plane.substyleFromVertical ? fixed(plane.substyleAngleDeg) : kNone},
         {kLongitudeDifference, fixed(plane.longitudeDifferenceDeg)},
         {{}, kTemplate},
         {kSideOF, centre ? fixed(std::sqrt(std::max(0.0, plane.styleLengthMm * plane.styleLengthMm - h * h))) : kNone},

@@ -85,12 +85,28 @@ private Q_SLOTS:
         QCOMPARE_LE(std::abs(number(value(facts, "Differenza di longitudine (°, + Ovest)")) - lambda), kShownTol);
     }
 
-    // A wall facing due West holds the Earth's axis: no O, no style length, no template sides
-    // through O; the sheet says "—" rather than a number.
+    // A wall facing due East or West holds the Earth's axis: no O, no style length, no template
+    // sides through O; the sheet says "—" rather than a number. The substyle is the style
+    // itself, lying in the wall at 90 - latitude from the vertical (past 90 south of the
+    // equator), and the sheet gives that angle as the drawing's title block does, signed as on
+    // a wall declining a hair less (towards the morning on an East wall).
+    void polarDialHasNoCentre_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("substyle");
+        QTest::newRow("West wall at Milan") << 45.46 << 90.0 << 44.54;
+        QTest::newRow("East wall at Milan") << 45.46 << -90.0 << -44.54;
+        QTest::newRow("East wall at Sydney") << -33.87 << -90.0 << -123.87;
+    }
     void polarDialHasNoCentre()
     {
+        QFETCH(double, latitude);
+        QFETCH(double, declination);
+        QFETCH(double, substyle);
         project::Project p;
-        p.declinationDeg = 90;
+        p.latitudeDeg = latitude;
+        p.declinationDeg = declination;
         const designer::DesignedDial dial = designer::DesignDial(p);
         QVERIFY(dial.ok);
         const auto facts = designer::ConstructionFacts(p, dial);
@@ -98,6 +114,11 @@ private Q_SLOTS:
                                   "Centro del quadrante O: da sinistra; dall'alto (mm)"})
             QCOMPARE(value(facts, QString::fromUtf8(label)), QStringLiteral("—"));
         QCOMPARE_LE(std::abs(number(value(facts, "Elevazione dello stilo (°)"))), kShownTol);
+        QCOMPARE_LE(std::abs(number(value(facts, "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")) - substyle),
+                    kShownTol);
+        // The longitude difference of a wall facing East or West is the hour angle of the Sun
+        // due East or West on the equator: six hours before or after noon.
+        QCOMPARE_LE(std::abs(number(value(facts, "Differenza di longitudine (°, + Ovest)")) - (declination > 0 ? 90 : -90)), kShownTol);
     }
 
     // A bifilar dial's hour lines meet at a cot(latitude) South of F (y = -a cot φ), and its hours
