@@ -127,7 +127,7 @@ std::vector<SheetFact> placeFacts(const project::Project &p)
 void addPlaneFacts(std::vector<SheetFact> &facts, const project::Project &p, const gnomonics::DialPlane &plane)
 {
     const double h = plane.nodusHeightMm;
-    const double e = plane.styleHeightDeg;
+    const double e = plane.styleElevationDeg;
     const bool centre = plane.hasCentre;
     const double declination = std::abs(p.declinationDeg);
     QString side;

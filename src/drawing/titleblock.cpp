@@ -139,10 +139,10 @@ void writeConstruction(BlockWriter &block, const gnomonics::DialPlane &plane)
 {
     // The signs of the two angles are this program's conventions; the block says them.
     block.line(plane.hasCentre ? say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo %1  altezza del nodo %2 mm  stilo O-nodo %3 mm"),
-                                     {DegreesText(plane.styleHeightDeg, 2), DecimalShown(plane.nodusHeightMm, 1),
+                                     {DegreesText(plane.styleElevationDeg, 2), DecimalShown(plane.nodusHeightMm, 1),
                                       DecimalShown(plane.styleLengthMm, 1)})
                                : say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo %1  altezza del nodo %2 mm"),
-                                     {DegreesText(plane.styleHeightDeg, 2), DecimalShown(plane.nodusHeightMm, 1)}));
+                                     {DegreesText(plane.styleElevationDeg, 2), DecimalShown(plane.nodusHeightMm, 1)}));
     block.line(say(plane.substyleFromVertical ? QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare %1 dalla verticale (+ verso il pomeriggio)")
                                               : QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare %1 dalla meridiana (+ verso il pomeriggio)"),
                    {DegreesText(plane.substyleAngleDeg, 2)}));

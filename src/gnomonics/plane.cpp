@@ -92,7 +92,7 @@ DialPlane BuildDialPlane(const PlaneInput &input, double polarStyleAngleDeg)
     d.nodusHeightMm = input.gnomon == GnomonSize::StyleLength ? input.sizeMm * std::abs(pn)
                                                               : input.sizeMm;
     d.nodus = d.nodusHeightMm * d.normal;
-    d.styleHeightDeg = std::asin(std::min(1.0, std::abs(pn))) * kDeg;
+    d.styleElevationDeg = std::asin(std::min(1.0, std::abs(pn))) * kDeg;
 
     // The substyle's meridian holds the normal: its hour angle from the normal's components
     // along the West and along the equator's point on the meridian.
