@@ -2000,6 +2000,14 @@
         <translation>Substyle angle %1 from the noon line (+ towards the afternoon)</translation>
     </message>
     <message>
+        <source>La sustilare sale verso destra, a %1 dalla verticale</source>
+        <translation>The substyle rises to the right, %1 from the vertical</translation>
+    </message>
+    <message>
+        <source>La sustilare sale verso sinistra, a %1 dalla verticale</source>
+        <translation>The substyle rises to the left, %1 from the vertical</translation>
+    </message>
+    <message>
         <source>Differenza di longitudine %1 (+ a Ovest)</source>
         <translation>Longitude difference %1 (+ to the West)</translation>
     </message>
