@@ -1173,7 +1173,7 @@
     </message>
     <message>
         <source>Stilo </source>
-        <translation>Style </translation>
+        <translation>Style length </translation>
     </message>
     <message>
         <source>Scala 1:1</source>
