@@ -144,6 +144,18 @@
         <translation>Evenly spaced hours: b = a / sin(latitude)</translation>
     </message>
     <message>
+        <source>La sustilare sale dalla verticale per F (°)</source>
+        <translation>The substyle rises from the vertical through F (°)</translation>
+    </message>
+    <message>
+        <source>verso destra</source>
+        <translation>to the right</translation>
+    </message>
+    <message>
+        <source>verso sinistra</source>
+        <translation>to the left</translation>
+    </message>
+    <message>
         <source>Lungo la linea meridiana, dal piede dello gnomone F (mm)</source>
         <translation>Along the meridian line, from the foot of the gnomon F (mm)</translation>
     </message>

@@ -55,6 +55,9 @@ const sheet::UiText kCentre{QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O:
 const sheet::UiText kSubstyle{QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare (°, + verso il pomeriggio)")};
 const sheet::UiText kSubstyleVertical{
     QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")};
+const sheet::UiText kSubstyleRises{QT_TRANSLATE_NOOP("horalo", "La sustilare sale dalla verticale per F (°)")};
+const sheet::UiText kToTheRight{QT_TRANSLATE_NOOP("horalo", "verso destra")};
+const sheet::UiText kToTheLeft{QT_TRANSLATE_NOOP("horalo", "verso sinistra")};
 const sheet::UiText kLongitudeDifference{QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine (°, + Ovest)")};
 const sheet::UiText kHole{QT_TRANSLATE_NOOP("horalo", "Diametro del foro, il cui centro è il nodo (mm)")};
 const sheet::UiText kWires{QT_TRANSLATE_NOOP("horalo", "Fili")};
@@ -160,6 +163,13 @@ void addPlaneFacts(std::vector<SheetFact> &facts, const project::Project &p, con
         // The plane's frame has y upwards; the plate is measured downwards from its top.
         {kCentre, centre ? pair(p.footFromLeftMm + plane.centre.xMm, p.footFromTopMm - plane.centre.yMm) : kNone},
     });
+    // Where the wall has no O nor noon line, the substyle is laid out from the vertical through F.
+    if (plane.substyleFromVertical) {
+        const gnomonics::SubstyleRise rise = gnomonics::SubstyleRiseOf(plane);
+        const auto after = std::find_if(facts.begin(), facts.end(), [](const SheetFact &f) { return f.label == kLongitudeDifference.text(); });
+        facts.insert(after == facts.end() ? after : after + 1,
+                     {kSubstyleRises, fixed(rise.fromVerticalDeg) + QLatin1Char(' ') + (rise.toTheRight ? kToTheRight.text() : kToTheLeft.text())});
+    }
 }
 
 // A meridian line is laid out with a tape from the foot: the hole, then each day's distance.

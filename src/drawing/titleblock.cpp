@@ -150,13 +150,10 @@ void writeConstruction(BlockWriter &block, const gnomonics::DialPlane &plane)
     // afternoon: the block also says, in words, which way the substyle (the style's own line)
     // rises from the vertical through F.
     if (plane.substyleFromVertical) {
-        gnomonics::Point2 style = gnomonics::ToFrame(plane, plane.pole);
-        if (style.yMm < 0)
-            style = {-style.xMm, -style.yMm};
-        const double fromVerticalDeg = std::atan2(std::abs(style.xMm), style.yMm) * 180.0 / std::numbers::pi;
-        block.line(say(style.xMm >= 0 ? QT_TRANSLATE_NOOP("horalo", "La sustilare sale verso destra, a %1 dalla verticale")
-                                      : QT_TRANSLATE_NOOP("horalo", "La sustilare sale verso sinistra, a %1 dalla verticale"),
-                       {DegreesText(fromVerticalDeg, 2)}));
+        const gnomonics::SubstyleRise rise = gnomonics::SubstyleRiseOf(plane);
+        block.line(say(rise.toTheRight ? QT_TRANSLATE_NOOP("horalo", "La sustilare sale verso destra, a %1 dalla verticale")
+                                       : QT_TRANSLATE_NOOP("horalo", "La sustilare sale verso sinistra, a %1 dalla verticale"),
+                       {DegreesText(rise.fromVerticalDeg, 2)}));
     }
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine %1 (+ a Ovest)"), {DegreesText(plane.longitudeDifferenceDeg, 2)}));
     if (plane.hasCentre)

@@ -195,6 +195,14 @@ double HourLineDirectionDeg(const DialPlane &plane, double hourAngleDeg)
     return wrap180(turn * fromNoonDeg);
 }
 
+SubstyleRise SubstyleRiseOf(const DialPlane &plane)
+{
+    Point2 style = ToFrame(plane, plane.pole);
+    if (style.yMm < 0) // the end that rises: south of the equator the pole is below the horizon
+        style = {-style.xMm, -style.yMm};
+    return {style.xMm >= 0, std::atan2(std::abs(style.xMm), style.yMm) * kDeg};
+}
+
 std::optional<FrameLine> GreatCircleLine(const DialPlane &plane, Vec3 circleNormal)
 {
     const Vec3 g = (1.0 / length(circleNormal)) * circleNormal;

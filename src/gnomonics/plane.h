@@ -129,6 +129,16 @@ double HourLineAngleDeg(const DialPlane &plane, double hourAngleDeg);
 // line's own direction, 0, and the lines before 6 and after 18 run the other way, 180).
 double HourLineDirectionDeg(const DialPlane &plane, double hourAngleDeg);
 
+// How the substyle of a plane whose style lies in it (a wall facing exactly East or West) is
+// laid out from the vertical through F: the acute angle, degrees 0..90, between the style's own
+// line and the plane's up axis, and the side its upper end leans to as seen by someone facing
+// the plane. Meaningful when substyleFromVertical.
+struct SubstyleRise {
+    bool toTheRight = false;
+    double fromVerticalDeg = 0;
+};
+SubstyleRise SubstyleRiseOf(const DialPlane &plane);
+
 // A straight line of the plane given as a point and a unit direction (frame coordinates).
 struct FrameLine {
     Point2 point;

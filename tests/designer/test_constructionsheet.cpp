@@ -81,6 +81,8 @@ private Q_SLOTS:
         QCOMPARE_LE(std::abs(std::abs(substyle) - std::abs(std::atan2(dx, -dy) / deg)), 0.01);
         // The longitude difference: the hour angle whose meridian plane holds the normal,
         // tan λ = sin D / (sin φ cos D) on a vertical wall.
+        for (const designer::SheetFact &f : facts)
+            QVERIFY(f.label != QString::fromUtf8("La sustilare sale dalla verticale per F (°)"));
         const double lambda = std::atan2(std::sin(d), std::sin(phi) * std::cos(d)) / deg;
         QCOMPARE_LE(std::abs(number(value(facts, "Differenza di longitudine (°, + Ovest)")) - lambda), kShownTol);
     }
@@ -95,15 +97,20 @@ private Q_SLOTS:
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("declination");
         QTest::addColumn<double>("substyle");
-        QTest::newRow("West wall at Milan") << 45.46 << 90.0 << 44.54;
-        QTest::newRow("East wall at Milan") << 45.46 << -90.0 << -44.54;
-        QTest::newRow("East wall at Sydney") << -33.87 << -90.0 << -123.87;
+        QTest::addColumn<QString>("rises");
+        // Facing the wall, North is on the left of a West wall and on the right of an East one;
+        // the style rises towards the celestial pole above the horizon: the North one at Milan,
+        // the South one (90 - 33,87 from the vertical) at Sydney.
+        QTest::newRow("West wall at Milan") << 45.46 << 90.0 << 44.54 << "44,54 verso sinistra";
+        QTest::newRow("East wall at Milan") << 45.46 << -90.0 << -44.54 << "44,54 verso destra";
+        QTest::newRow("East wall at Sydney") << -33.87 << -90.0 << -123.87 << "56,13 verso sinistra";
     }
     void polarDialHasNoCentre()
     {
         QFETCH(double, latitude);
         QFETCH(double, declination);
         QFETCH(double, substyle);
+        QFETCH(QString, rises);
         project::Project p;
         p.latitudeDeg = latitude;
         p.declinationDeg = declination;
@@ -116,6 +123,7 @@ private Q_SLOTS:
         QCOMPARE_LE(std::abs(number(value(facts, "Elevazione dello stilo (°)"))), kShownTol);
         QCOMPARE_LE(std::abs(number(value(facts, "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")) - substyle),
                     kShownTol);
+        QCOMPARE(value(facts, QString::fromUtf8("La sustilare sale dalla verticale per F (°)")), rises);
         // The longitude difference of a wall facing East or West is the hour angle of the Sun
         // due East or West on the equator: six hours before or after noon.
         QCOMPARE_LE(std::abs(number(value(facts, "Differenza di longitudine (°, + Ovest)")) - (declination > 0 ? 90 : -90)), kShownTol);
