@@ -144,8 +144,20 @@
         <translation>Evenly spaced hours: b = a / sin(latitude)</translation>
     </message>
     <message>
-        <source>Lungo la linea meridiana, dal piede F (mm)</source>
-        <translation>Along the meridian line, from the foot F (mm)</translation>
+        <source>La sustilare sale dalla verticale per F (°)</source>
+        <translation>The substyle rises from the vertical through F (°)</translation>
+    </message>
+    <message>
+        <source>verso destra</source>
+        <translation>to the right</translation>
+    </message>
+    <message>
+        <source>verso sinistra</source>
+        <translation>to the left</translation>
+    </message>
+    <message>
+        <source>Lungo la linea meridiana, dal piede dello gnomone F (mm)</source>
+        <translation>Along the meridian line, from the foot of the gnomon F (mm)</translation>
     </message>
     <message>
         <source>Tipo di quadrante</source>
@@ -1173,7 +1185,7 @@
     </message>
     <message>
         <source>Stilo </source>
-        <translation>Style </translation>
+        <translation>Style length </translation>
     </message>
     <message>
         <source>Scala 1:1</source>
@@ -1998,6 +2010,14 @@
     <message>
         <source>Angolo della sustilare %1 dalla meridiana (+ verso il pomeriggio)</source>
         <translation>Substyle angle %1 from the noon line (+ towards the afternoon)</translation>
+    </message>
+    <message>
+        <source>La sustilare sale verso destra, a %1 dalla verticale</source>
+        <translation>The substyle rises to the right, %1 from the vertical</translation>
+    </message>
+    <message>
+        <source>La sustilare sale verso sinistra, a %1 dalla verticale</source>
+        <translation>The substyle rises to the left, %1 from the vertical</translation>
     </message>
     <message>
         <source>Differenza di longitudine %1 (+ a Ovest)</source>

@@ -55,6 +55,9 @@ const sheet::UiText kCentre{QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O:
 const sheet::UiText kSubstyle{QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare (°, + verso il pomeriggio)")};
 const sheet::UiText kSubstyleVertical{
     QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")};
+const sheet::UiText kSubstyleRises{QT_TRANSLATE_NOOP("horalo", "La sustilare sale dalla verticale per F (°)")};
+const sheet::UiText kToTheRight{QT_TRANSLATE_NOOP("horalo", "verso destra")};
+const sheet::UiText kToTheLeft{QT_TRANSLATE_NOOP("horalo", "verso sinistra")};
 const sheet::UiText kLongitudeDifference{QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine (°, + Ovest)")};
 const sheet::UiText kHole{QT_TRANSLATE_NOOP("horalo", "Diametro del foro, il cui centro è il nodo (mm)")};
 const sheet::UiText kWires{QT_TRANSLATE_NOOP("horalo", "Fili")};
@@ -72,7 +75,7 @@ const sheet::UiText kApparentHours{QT_TRANSLATE_NOOP("horalo", "vere locali")};
 const sheet::UiText kVerticalGnomon{QT_TRANSLATE_NOOP("horalo", "Altezza dello gnomone verticale (mm)")};
 const sheet::UiText kPerson{QT_TRANSLATE_NOOP("horalo", "una persona")};
 const sheet::UiText kEllipseCentre{QT_TRANSLATE_NOOP("horalo", "Centro dell'ellisse: da sinistra; dall'alto (mm)")};
-const sheet::UiText kAlongTheLine{QT_TRANSLATE_NOOP("horalo", "Lungo la linea meridiana, dal piede F (mm)")};
+const sheet::UiText kAlongTheLine{QT_TRANSLATE_NOOP("horalo", "Lungo la linea meridiana, dal piede dello gnomone F (mm)")};
 const sheet::UiText kPage{QT_TRANSLATE_NOOP("horalo", "Pagina %1 di %2")};
 const sheet::UiText kPdfRefused{
     QT_TRANSLATE_NOOP("horalo", "Il generatore di PDF di Qt non ha accettato la scheda: nessun file è stato scritto.")};
@@ -127,7 +130,7 @@ std::vector<SheetFact> placeFacts(const project::Project &p)
 void addPlaneFacts(std::vector<SheetFact> &facts, const project::Project &p, const gnomonics::DialPlane &plane)
 {
     const double h = plane.nodusHeightMm;
-    const double e = plane.styleHeightDeg;
+    const double e = plane.styleElevationDeg;
     const bool centre = plane.hasCentre;
     const double declination = std::abs(p.declinationDeg);
     QString side;
@@ -143,8 +146,10 @@ void addPlaneFacts(std::vector<SheetFact> &facts, const project::Project &p, con
         {kNodusHeight, fixed(h)},
         {kStyleLength, centre ? fixed(plane.styleLengthMm) : kNone},
         {kStyleElevation, fixed(e)},
+        // A wall facing exactly East or West has no O, but its substyle still has a direction:
+        // its angle from the vertical, as the title block prints it.
         {plane.substyleFromVertical ? kSubstyleVertical.text() : kSubstyle.text(),
-         centre ? fixed(plane.substyleAngleDeg) : kNone},
+         centre || plane.substyleFromVertical ? fixed(plane.substyleAngleDeg) : kNone},
         {kLongitudeDifference, fixed(plane.longitudeDifferenceDeg)},
         {{}, kTemplate},
         {kSideOF, centre ? fixed(std::sqrt(std::max(0.0, plane.styleLengthMm * plane.styleLengthMm - h * h))) : kNone},
@@ -158,6 +163,13 @@ void addPlaneFacts(std::vector<SheetFact> &facts, const project::Project &p, con
         // The plane's frame has y upwards; the plate is measured downwards from its top.
         {kCentre, centre ? pair(p.footFromLeftMm + plane.centre.xMm, p.footFromTopMm - plane.centre.yMm) : kNone},
     });
+    // Where the wall has no O nor noon line, the substyle is laid out from the vertical through F.
+    if (plane.substyleFromVertical) {
+        const gnomonics::SubstyleRise rise = gnomonics::SubstyleRiseOf(plane);
+        const auto after = std::find_if(facts.begin(), facts.end(), [](const SheetFact &f) { return f.label == kLongitudeDifference.text(); });
+        facts.insert(after == facts.end() ? after : after + 1,
+                     {kSubstyleRises, fixed(rise.fromVerticalDeg) + QLatin1Char(' ') + (rise.toTheRight ? kToTheRight.text() : kToTheLeft.text())});
+    }
 }
 
 // A meridian line is laid out with a tape from the foot: the hole, then each day's distance.

@@ -1012,7 +1012,7 @@ void Quadrante::onGnomonKindChanged(int index)
         if (made.status.ok()) {
             // To the hundredth of a millimetre, as finely as a maker measures.
             const double mm = toStyle ? made.plane.styleLengthMm : made.plane.nodusHeightMm;
-            lines_.value(toStyle ? styleKey : nodusKey)->setText(number(std::round(mm * 100.0) / 100.0));
+            lines_.value(toStyle ? styleKey : nodusKey)->setText(number(sheet::shownValue(mm, sheet::Mask::TwoDecimals)));
         }
     }
     onFieldEdited();

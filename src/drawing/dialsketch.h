@@ -105,7 +105,7 @@ double TextWidthMm(const std::string &utf8, double heightMm);
 // date line, labelled (clock numbers, with the summer-time number beside an apparent hour when
 // summer time is chosen; Italic and Babylonian numbers in their own colours; date lines by
 // date or sign; analemmas by clock hour); the title block with every input and the derived
-// style height, substyle angle and longitude difference, the style template at 1:1, a 100 mm
+// style elevation, substyle angle and longitude difference, the style template at 1:1, a 100 mm
 // bar and an arrow pointing up (North too on a horizontal dial), each set on the plate where it
 // covers nothing (nearest a corner), or else beside the plate, to its right, and marked aside.
 // Every piece of every hour and date line carries its label (a line the plate or the horizon

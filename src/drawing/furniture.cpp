@@ -91,7 +91,7 @@ Piece StyleTemplatePiece(const gnomonics::DialPlane &plane, double th)
         templ.labels.push_back({{std::max(f.x + base - th * 0.3, f.x + th * 0.7), f.y - th * 1.4}, "O", th, Layer::Style});
         templ.labels.push_back({{f.x + base * 0.5 + th * 0.4, f.y + std::max(h * 0.5 + th * 0.7, th * 1.6)}, styleText, th,
                                 Layer::Style});
-        templ.labels.push_back({{f.x + base + th * 0.8, f.y + th * 0.2}, DegreesText(plane.styleHeightDeg, 2), th,
+        templ.labels.push_back({{f.x + base + th * 0.8, f.y + th * 0.2}, DegreesText(plane.styleElevationDeg, 2), th,
                                 Layer::Style});
         right = std::max({right, f.x + base + th, f.x + base * 0.45 + TextWidthMm(styleText, th)});
     }

@@ -139,13 +139,22 @@ void writeConstruction(BlockWriter &block, const gnomonics::DialPlane &plane)
 {
     // The signs of the two angles are this program's conventions; the block says them.
     block.line(plane.hasCentre ? say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo %1  altezza del nodo %2 mm  stilo O-nodo %3 mm"),
-                                     {DegreesText(plane.styleHeightDeg, 2), DecimalShown(plane.nodusHeightMm, 1),
+                                     {DegreesText(plane.styleElevationDeg, 2), DecimalShown(plane.nodusHeightMm, 1),
                                       DecimalShown(plane.styleLengthMm, 1)})
                                : say(QT_TRANSLATE_NOOP("horalo", "Elevazione dello stilo %1  altezza del nodo %2 mm"),
-                                     {DegreesText(plane.styleHeightDeg, 2), DecimalShown(plane.nodusHeightMm, 1)}));
+                                     {DegreesText(plane.styleElevationDeg, 2), DecimalShown(plane.nodusHeightMm, 1)}));
     block.line(say(plane.substyleFromVertical ? QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare %1 dalla verticale (+ verso il pomeriggio)")
                                               : QT_TRANSLATE_NOOP("horalo", "Angolo della sustilare %1 dalla meridiana (+ verso il pomeriggio)"),
                    {DegreesText(plane.substyleAngleDeg, 2)}));
+    // A wall facing exactly East or West has no noon line to lay a protractor on, nor an
+    // afternoon: the block also says, in words, which way the substyle (the style's own line)
+    // rises from the vertical through F.
+    if (plane.substyleFromVertical) {
+        const gnomonics::SubstyleRise rise = gnomonics::SubstyleRiseOf(plane);
+        block.line(say(rise.toTheRight ? QT_TRANSLATE_NOOP("horalo", "La sustilare sale verso destra, a %1 dalla verticale")
+                                       : QT_TRANSLATE_NOOP("horalo", "La sustilare sale verso sinistra, a %1 dalla verticale"),
+                       {DegreesText(rise.fromVerticalDeg, 2)}));
+    }
     block.line(say(QT_TRANSLATE_NOOP("horalo", "Differenza di longitudine %1 (+ a Ovest)"), {DegreesText(plane.longitudeDifferenceDeg, 2)}));
     if (plane.hasCentre)
         block.line(say(QT_TRANSLATE_NOOP("horalo", "Centro del quadrante O (radice dello stilo) a x %1, y %2 mm da F"),

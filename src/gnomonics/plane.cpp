@@ -92,7 +92,7 @@ DialPlane BuildDialPlane(const PlaneInput &input, double polarStyleAngleDeg)
     d.nodusHeightMm = input.gnomon == GnomonSize::StyleLength ? input.sizeMm * std::abs(pn)
                                                               : input.sizeMm;
     d.nodus = d.nodusHeightMm * d.normal;
-    d.styleHeightDeg = std::asin(std::min(1.0, std::abs(pn))) * kDeg;
+    d.styleElevationDeg = std::asin(std::min(1.0, std::abs(pn))) * kDeg;
 
     // The substyle's meridian holds the normal: its hour angle from the normal's components
     // along the West and along the equator's point on the meridian.
@@ -193,6 +193,14 @@ double HourLineDirectionDeg(const DialPlane &plane, double hourAngleDeg)
     // facing South), clockwise otherwise.
     const double turn = dot(plane.pole, plane.normal) < 0 ? 1.0 : -1.0;
     return wrap180(turn * fromNoonDeg);
+}
+
+SubstyleRise SubstyleRiseOf(const DialPlane &plane)
+{
+    Point2 style = ToFrame(plane, plane.pole);
+    if (style.yMm < 0) // the end that rises: south of the equator the pole is below the horizon
+        style = {-style.xMm, -style.yMm};
+    return {style.xMm >= 0, std::atan2(std::abs(style.xMm), style.yMm) * kDeg};
 }
 
 std::optional<FrameLine> GreatCircleLine(const DialPlane &plane, Vec3 circleNormal)

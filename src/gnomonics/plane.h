@@ -53,7 +53,7 @@ struct DialPlane {
     Vec3 nodus;  // mm from F
     double nodusHeightMm = 0;
     // Angle between the style and the plane, 0..90 degrees (0 for a polar dial).
-    double styleHeightDeg = 0;
+    double styleElevationDeg = 0;
     // Hour angle (degrees, West positive, (-180, 180]) of the meridian that holds the substyle: the
     // longitude difference between the place and the place where this plane would be horizontal.
     double longitudeDifferenceDeg = 0;
@@ -79,7 +79,7 @@ struct DialPlaneResult {
 // Builds the plane after checking every input: latitude within +-89.99, declination within
 // +-180, inclination -80..90, size above 0, all finite; a style length is refused for a polar
 // dial (NoCentre). From the normal n, the pole p and the nodus N = h n:
-// style height asin |p.n|, O = N - (h / p.n) p, style length h / |p.n|.
+// style elevation asin |p.n|, O = N - (h / p.n) p, style length h / |p.n|.
 DialPlaneResult MakeDialPlane(const PlaneInput &input);
 
 // The same plane without the checks, for a caller that has already checked its inputs by its
@@ -128,6 +128,16 @@ double HourLineAngleDeg(const DialPlane &plane, double hourAngleDeg);
 // towards the plane (on the equator's horizontal dial every line from 6 to 18 is the noon
 // line's own direction, 0, and the lines before 6 and after 18 run the other way, 180).
 double HourLineDirectionDeg(const DialPlane &plane, double hourAngleDeg);
+
+// How the substyle of a plane whose style lies in it (a wall facing exactly East or West) is
+// laid out from the vertical through F: the acute angle, degrees 0..90, between the style's own
+// line and the plane's up axis, and the side its upper end leans to as seen by someone facing
+// the plane. Meaningful when substyleFromVertical.
+struct SubstyleRise {
+    bool toTheRight = false;
+    double fromVerticalDeg = 0;
+};
+SubstyleRise SubstyleRiseOf(const DialPlane &plane);
 
 // A straight line of the plane given as a point and a unit direction (frame coordinates).
 struct FrameLine {

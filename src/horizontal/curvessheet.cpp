@@ -95,7 +95,7 @@ CurvesSheet::CurvesSheet(QWidget *parent) : SheetWindow(kTitle, parent)
     int row = 1;
     for (const auto &m : measures) {
         inputs->addWidget(addLabel(m.caption), row, 0);
-        // The style's height and base are results: a number typed there would be taken to the
+        // The nodus height and the style base are results: a number typed there would be taken to the
         // dial as if the sheet had computed it.
         QLineEdit *edit = addField(m.field, m.defaultText, m.kind);
         edit->setFixedWidth(kFieldWidth);

@@ -9,7 +9,7 @@ class QHBoxLayout;
 
 namespace horizontal {
 
-// CurveOrizz: the style's height and base of a horizontal dial and, hour by hour, how far
+// CurveOrizz: the nodus height and style base of a horizontal dial and, hour by hour, how far
 // from the dial centre the shadow of the style's tip falls on the solstice and equinox days.
 class CurvesSheet final : public shell::SheetWindow {
 public:

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <set>
 #include <tuple>
 #include <cmath>
@@ -39,17 +40,22 @@ struct Refusal {
     std::string message;
 };
 
-// A number of the file as it was written: a refused 20000.01 must not read "20000" beside a
-// limit of 20000.
+// A value from the file as a refusal names it: every digit it has (up to fifteen), so that a
+// value just past a limit never reads as the limit itself (89,9900001, not 89,99). One far out
+// of every range, or so small that its digits would trail a row of zeros, says its power of ten.
 std::string shownNumber(double v)
 {
+    const double size = std::abs(v);
+    if (v == 0.0 || (size >= 1e-6 && size < 1e15))
+        return sheet::FormatGeneral(v);
+    // The decimal digits and their power of ten, split exactly (and whatever the C locale).
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    std::string s(buf);
-    for (char &c : s)
-        if (c == '.')
-            c = sheet::decimalSeparator();
-    return s;
+    const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    const std::string text(buf, written.ptr);
+    const std::size_t e = text.find('e');
+    double mantissa = 0;
+    std::from_chars(text.data(), text.data() + e, mantissa);
+    return sheet::FormatGeneral(mantissa) + " × 10^" + std::to_string(std::stoi(text.substr(e + 1)));
 }
 
 // A key or a value named in a sentence, between the quotation marks of the program's language

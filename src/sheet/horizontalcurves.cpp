@@ -70,7 +70,7 @@ HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleM
         return out;
     }
 
-    // The style's height is the nodus's above the dial, its base the distance from O to the
+    // The nodus height is the tip's above the dial, the style base the distance from O to the
     // foot of the gnomon F: lengths, as high for a southern dial as for a northern one.
     const DialPlane dial =
         BuildDialPlane({latitudeDeg, 0.0, 90.0, GnomonSize::StyleLength, styleMm});
@@ -86,7 +86,7 @@ HorizontalCurvesResult ComputeHorizontalCurves(double latitudeDeg, double styleM
     for (std::size_t row = 0; row <= kHorizontalCurveNoonRow; ++row) {
         const double hourAngleDeg = 15.0 * static_cast<double>(kHorizontalCurveNoonRow - row);
         // The 6 o'clock summer point lies far out on the East-West line: one decimal is enough
-        // for the maker, as for the style's height and base.
+        // for the maker, as for the nodus height and the style base.
         const Mask summerMask = row == 0 ? Mask::OneDecimal : Mask::TwoDecimals;
         out.summer[row] = distanceText(
             HorizontalCurveDistanceMm(latitudeDeg, styleMm, hourAngleDeg, summerDeclinationDeg),

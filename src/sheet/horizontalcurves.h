@@ -51,8 +51,8 @@ struct HorizontalCurvesResult {
 // Refused, in this order: a latitude or a style of exactly 0 (Missing), a style below 0
 // (Negative), a latitude beyond 90 in magnitude or a value that is not finite (LatitudeRange).
 // Negative latitudes (southern dials) are computed: "summer" and "winter" are then the
-// December and June solstices, the seasons of the dial's own hemisphere. The style's height
-// and base are the lengths |styleMm sin(latitude)| and styleMm cos(latitude). The morning rows
+// December and June solstices, the seasons of the dial's own hemisphere. The nodus height
+// and the style base are the lengths |styleMm sin(latitude)| and styleMm cos(latitude). The morning rows
 // 6 to 12 are computed with HorizontalCurveDistanceMm; a distance whose shown text reads below
 // zero (the Sun is down at that hour), that is not finite or that lies beyond
 // kFarthestHorizontalCellMm (the equinox noon at a pole) shows the dash text instead. The afternoon rows 13 to 18

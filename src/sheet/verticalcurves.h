@@ -23,7 +23,7 @@ struct VerticalCurvesResult {
     sheet::Refusal refusal = sheet::Refusal::None;
     std::string e3;  // style elevation, degrees, "#0.00"
     std::string b;   // style base, mm, "#0.00"
-    std::string h;   // style height, mm, "#0.00"
+    std::string h;   // nodus height, mm, "#0.00"
     std::string f;   // substyle angle, degrees, "#0.00"
     std::string ts5; // substyle hour, decimal hours, "#0.000"
     // cells[row][column]: row 0 is clock hour 5 ... row 14 is 19; columns are the curves of

@@ -69,7 +69,7 @@ double StyleHeightMm(const VerticalStyle &style)
 
 double StyleElevationDeg(const VerticalStyle &style)
 {
-    return style.plane.hasCentre ? style.plane.styleHeightDeg : std::nan("");
+    return style.plane.hasCentre ? style.plane.styleElevationDeg : std::nan("");
 }
 
 double SubstyleAngleDeg(const VerticalStyle &style)

@@ -51,7 +51,7 @@ sheet::Refusal CheckVerticalWallInputs(double latitudeDeg, double declinationDeg
 // Style base: the distance on the wall from O to the foot of the tip's perpendicular, in mm.
 double StyleBaseMm(const VerticalStyle &style);
 
-// Style height: the distance of the tip from the wall, in mm.
+// Nodus height: the distance of the tip from the wall, in mm.
 double StyleHeightMm(const VerticalStyle &style);
 
 // Style elevation: the angle between the style and the wall, degrees.

@@ -1,5 +1,6 @@
 #include "shell/drawingwindow.h"
 
+#include "sheet/numbers.h"
 #include "sheet/qt/printjob.h"
 #include "sheet/qt/settings.h"
 
@@ -121,8 +122,11 @@ void DrawingWindow::onOpenInDesigner()
 void DrawingWindow::showZoom()
 {
     // The scale a maker checks at a glance: 100 % is the dial as large as it will be.
+    // Two digits at least, so that a plate of many metres fitted to the window never reads 0 %;
+    // written as every other number of the program, with its decimal separator.
     const double percent = canvas_->zoom() * 100;
-    zoom_->setText(kZoomFormat.arg(percent >= 10 ? std::round(percent) : std::round(percent * 10) / 10));
+    const int decimals = percent >= 9.95 ? 0 : percent >= 0.995 ? 1 : 2;
+    zoom_->setText(kZoomFormat.arg(QString::fromStdString(sheet::FormatDecimals(percent, decimals, sheet::decimalSeparator()))));
 }
 
 void DrawingWindow::onFit()

@@ -249,7 +249,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("horizontal") << 0 << QStringList{"June 21", "December 21", "Equinoxes", "Latitude 38.5°"};
         QTest::newRow("vertical") << 1 << QStringList{"Vertical curves drawing West", "Declination 38° West",
-                                                      "Style 40.32 mm", "June 21", "Equinoxes"};
+                                                      "Style length 40.32 mm", "June 21", "Equinoxes"};
         QTest::newRow("zodiac") << 2 << QStringList{"Gemini and Leo", "Taurus and Virgo", "Anniversary 15"};
     }
     void sheetDrawingsInEnglish()

@@ -81,16 +81,39 @@ private Q_SLOTS:
         QCOMPARE_LE(std::abs(std::abs(substyle) - std::abs(std::atan2(dx, -dy) / deg)), 0.01);
         // The longitude difference: the hour angle whose meridian plane holds the normal,
         // tan λ = sin D / (sin φ cos D) on a vertical wall.
+        for (const designer::SheetFact &f : facts)
+            QVERIFY(f.label != QString::fromUtf8("La sustilare sale dalla verticale per F (°)"));
         const double lambda = std::atan2(std::sin(d), std::sin(phi) * std::cos(d)) / deg;
         QCOMPARE_LE(std::abs(number(value(facts, "Differenza di longitudine (°, + Ovest)")) - lambda), kShownTol);
     }
 
-    // A wall facing due West holds the Earth's axis: no O, no style length, no template sides
-    // through O; the sheet says "—" rather than a number.
+    // A wall facing due East or West holds the Earth's axis: no O, no style length, no template
+    // sides through O; the sheet says "—" rather than a number. The substyle is the style
+    // itself, lying in the wall at 90 - latitude from the vertical (past 90 south of the
+    // equator), and the sheet gives that angle as the drawing's title block does, signed as on
+    // a wall declining a hair less (towards the morning on an East wall).
+    void polarDialHasNoCentre_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("substyle");
+        QTest::addColumn<QString>("rises");
+        // Facing the wall, North is on the left of a West wall and on the right of an East one;
+        // the style rises towards the celestial pole above the horizon: the North one at Milan,
+        // the South one (90 - 33,87 from the vertical) at Sydney.
+        QTest::newRow("West wall at Milan") << 45.46 << 90.0 << 44.54 << "44,54 verso sinistra";
+        QTest::newRow("East wall at Milan") << 45.46 << -90.0 << -44.54 << "44,54 verso destra";
+        QTest::newRow("East wall at Sydney") << -33.87 << -90.0 << -123.87 << "56,13 verso sinistra";
+    }
     void polarDialHasNoCentre()
     {
+        QFETCH(double, latitude);
+        QFETCH(double, declination);
+        QFETCH(double, substyle);
+        QFETCH(QString, rises);
         project::Project p;
-        p.declinationDeg = 90;
+        p.latitudeDeg = latitude;
+        p.declinationDeg = declination;
         const designer::DesignedDial dial = designer::DesignDial(p);
         QVERIFY(dial.ok);
         const auto facts = designer::ConstructionFacts(p, dial);
@@ -98,6 +121,12 @@ private Q_SLOTS:
                                   "Centro del quadrante O: da sinistra; dall'alto (mm)"})
             QCOMPARE(value(facts, QString::fromUtf8(label)), QStringLiteral("—"));
         QCOMPARE_LE(std::abs(number(value(facts, "Elevazione dello stilo (°)"))), kShownTol);
+        QCOMPARE_LE(std::abs(number(value(facts, "Angolo della sustilare dalla verticale (°, + verso il pomeriggio)")) - substyle),
+                    kShownTol);
+        QCOMPARE(value(facts, QString::fromUtf8("La sustilare sale dalla verticale per F (°)")), rises);
+        // The longitude difference of a wall facing East or West is the hour angle of the Sun
+        // due East or West on the equator: six hours before or after noon.
+        QCOMPARE_LE(std::abs(number(value(facts, "Differenza di longitudine (°, + Ovest)")) - (declination > 0 ? 90 : -90)), kShownTol);
     }
 
     // A bifilar dial's hour lines meet at a cot(latitude) South of F (y = -a cot φ), and its hours

@@ -283,6 +283,30 @@ private Q_SLOTS:
         QCOMPARE_LE(std::abs(w.dial().lines.plane.nodusHeightMm - h), kHundredth);
     }
 
+    // The converted measure is rounded as every number the program writes, half away from zero
+    // on the value's own digits: a style of 0,29 mm on a horizontal dial at latitude 30 has a
+    // nodus 0,29 sin 30° = 0,145 mm high, which shows as 0,15 (its binary neighbour just under
+    // 0,145 must not make it 0,14).
+    void convertedMeasureRoundsHalfAwayFromZero()
+    {
+        designer::Quadrante w;
+        project::Project p;
+        p.latitudeDeg = 30;
+        p.declinationDeg = 0;
+        p.inclinationDeg = 90;
+        p.styleLengthGiven = true;
+        p.gnomonMm = 0.29;
+        p.plateWidthMm = 50;
+        p.plateHeightMm = 50;
+        p.footFromLeftMm = 25;
+        p.footFromTopMm = 25;
+        w.setProject(p, QString());
+        w.redrawNow();
+        QVERIFY2(w.dial().ok, qPrintable(w.dial().message));
+        w.findChild<QComboBox *>(QStringLiteral("gnomone"))->setCurrentIndex(0);
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("altezza_mm"))->text(), QStringLiteral("0,15"));
+    }
+
     // A wall facing due West holds the Earth's axis: its style never meets it, so there is no
     // style length to give. The choice goes back and says why; the dial stays as it was.
     void polarDialHasNoStyleLength()

@@ -594,6 +594,22 @@ private Q_SLOTS:
         const bool fromVertical = std::abs(std::abs(decl) - 90) < 1e-12;
         QVERIFY(block.contains(QStringLiteral("dalla verticale")) == fromVertical);
         QVERIFY(block.contains(QStringLiteral("dalla meridiana")) == !fromVertical);
+        // There the block also says which way the style's own line rises from the vertical, as
+        // a maker lays it out with a protractor: the Earth's axis seen by someone facing the
+        // wall (right hand = up × outward normal), turned upwards.
+        if (fromVertical) {
+            const double d = toRad(decl), phi = toRad(lat);
+            const sunframe::Vec3 normal{-std::sin(d), -std::cos(d), 0.0};
+            const sunframe::Vec3 right = sunframe::cross(sunframe::kUp, normal);
+            const sunframe::Vec3 axis{0.0, std::cos(phi), std::sin(phi)};
+            const double sideways = sunframe::dot(axis, right) * (axis.z < 0 ? -1 : 1);
+            const QString want = QStringLiteral("La sustilare sale verso %1, a %2° dalla verticale")
+                                     .arg(sideways > 0 ? QStringLiteral("destra") : QStringLiteral("sinistra"),
+                                          QString::fromStdString(drawing::Decimal(sunframe::degrees(std::atan2(std::abs(sideways), std::abs(axis.z))), 2)));
+            QVERIFY2(block.contains(want), qPrintable(want + QStringLiteral(" not in:\n") + block));
+        } else {
+            QVERIFY(!block.contains(QStringLiteral("sale verso")));
+        }
         // One rounding rule: the nodus is written half away from zero (142,25 gives 142,3).
         const QString nodus = QString::fromStdString(drawing::Decimal(nodusMm, 1)) + QStringLiteral(" mm");
         QVERIFY2(block.contains(nodus), qPrintable(nodus + QStringLiteral(" not in:\n") + block));

@@ -91,7 +91,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("lat");
         QTest::addColumn<double>("decl");
-        QTest::addColumn<double>("styleHeightDeg");
+        QTest::addColumn<double>("styleElevationDeg");
         QTest::addColumn<double>("substyleDeg");
         QTest::addColumn<double>("tolDeg");
         // The same worked examples: style height 32.06 and substyle 34.61 from the noon line;
@@ -108,15 +108,15 @@ private Q_SLOTS:
     {
         QFETCH(double, lat);
         QFETCH(double, decl);
-        QFETCH(double, styleHeightDeg);
+        QFETCH(double, styleElevationDeg);
         QFETCH(double, substyleDeg);
         QFETCH(double, tolDeg);
         const DialPlane p = plane(lat, decl, 0);
-        QCOMPARE_LE(std::abs(p.styleHeightDeg - styleHeightDeg), 0.005 + 1e-9);
+        QCOMPARE_LE(std::abs(p.styleElevationDeg - styleElevationDeg), 0.005 + 1e-9);
         QCOMPARE_LE(std::abs(p.substyleAngleDeg - substyleDeg), tolDeg + 1e-9);
         // The substyle runs from O through F: its direction is the angle at O towards F.
         QVERIFY(p.hasCentre);
-        QCOMPARE_LE(std::abs(p.styleLengthMm * std::sin(p.styleHeightDeg * M_PI / 180) - 100.0), 1e-9);
+        QCOMPARE_LE(std::abs(p.styleLengthMm * std::sin(p.styleElevationDeg * M_PI / 180) - 100.0), 1e-9);
     }
 
     void horizontalMeanTimeExample_data()
@@ -260,7 +260,7 @@ private Q_SLOTS:
         const DialPlaneResult r = MakeDialPlane({lat, decl, incl, GnomonSize(gnomon), size});
         QCOMPARE(int(r.status.field), field);
         QCOMPARE(int(r.status.reason), reason);
-        for (double v : {r.plane.styleHeightDeg, r.plane.centre.xMm, r.plane.centre.yMm,
+        for (double v : {r.plane.styleElevationDeg, r.plane.centre.xMm, r.plane.centre.yMm,
                          r.plane.styleLengthMm, r.plane.substyleAngleDeg, r.plane.longitudeDifferenceDeg})
             QVERIFY(std::isfinite(v));
     }
@@ -370,7 +370,7 @@ private Q_SLOTS:
             const double incl = k % 2 ? 90.0 : 0.0, style = rnd.in(1.0, 300.0);
             const double h = rnd.in(-179.0, 179.0), sunDecl = rnd.in(-23.45, 23.45);
             const DialPlane dial = BuildDialPlane({lat, decl, incl, GnomonSize::StyleLength, style});
-            if (!dial.hasCentre || dial.styleHeightDeg < 1.0)
+            if (!dial.hasCentre || dial.styleElevationDeg < 1.0)
                 continue;
             const auto d = CentreToProjectionMm(dial, h, sunDecl);
             const shadowframe::Shadow s = shadowframe::tipShadow(lat, -decl, incl, style, h, sunDecl);
@@ -439,7 +439,7 @@ private Q_SLOTS:
                     const DialPlaneResult made = MakeDialPlane({lat, -decl, incl, GnomonSize::StyleLength, style});
                     QVERIFY(made.status.ok());
                     const DialPlane &p = made.plane;
-                    QCOMPARE_LE(std::abs(p.styleHeightDeg - shownNumber(r.e3)), 0.005 + 1e-9);
+                    QCOMPARE_LE(std::abs(p.styleElevationDeg - shownNumber(r.e3)), 0.005 + 1e-9);
                     QCOMPARE_LE(std::abs(p.nodusHeightMm - shownNumber(r.h)), 0.005 + 1e-9);
                     QCOMPARE_LE(std::abs(std::hypot(p.centre.xMm, p.centre.yMm) - shownNumber(r.b)), 0.005 + 1e-9);
                     if (incl == 0)

@@ -393,6 +393,18 @@ private Q_SLOTS:
                                      << QStringLiteral("Il valore di «luogo.latitudine» (95) è fuori dall'intervallo da -89,99 a 89,99.");
         QTest::newRow("nodus height 0") << withValue("gnomone", "altezza_mm", "0")
                                         << QStringLiteral("Il valore di «gnomone.altezza_mm» (0) deve essere maggiore di 0 e al massimo 20000.");
+        // A value just past a limit keeps the digits that put it there, and one far out reads
+        // as its power of ten rather than as an exponent in C's notation.
+        QTest::newRow("latitude a hair past 89,99") << withValue("luogo", "latitudine", "89.9900001")
+                                                    << QStringLiteral("Il valore di «luogo.latitudine» (89,9900001) è fuori dall'intervallo da -89,99 a 89,99.");
+        QTest::newRow("nodus height a hair past 20000") << withValue("gnomone", "altezza_mm", "20000.0004")
+                                                        << QStringLiteral("Il valore di «gnomone.altezza_mm» (20000,0004) deve essere maggiore di 0 e al massimo 20000.");
+        QTest::newRow("latitude of seven digits") << withValue("luogo", "latitudine", "1234567.25")
+                                                  << QStringLiteral("Il valore di «luogo.latitudine» (1234567,25) è fuori dall'intervallo da -89,99 a 89,99.");
+        QTest::newRow("latitude 1e300") << withValue("luogo", "latitudine", "-2.5e300")
+                                        << QStringLiteral("Il valore di «luogo.latitudine» (-2,5 × 10^300) è fuori dall'intervallo da -89,99 a 89,99.");
+        QTest::newRow("nodus height -1e-300") << withValue("gnomone", "altezza_mm", "-1e-300")
+                                              << QStringLiteral("Il valore di «gnomone.altezza_mm» (-1 × 10^-300) deve essere maggiore di 0 e al massimo 20000.");
         QTest::newRow("year 1500") << withValue("ore", "anno", "1500")
                                    << QStringLiteral("Il valore di «ore.anno» (1500) è fuori dall'intervallo da 1600 a 2400.");
         QTest::newRow("latitude as text") << withValue("luogo", "latitudine", R"("45")")

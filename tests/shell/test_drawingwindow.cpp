@@ -863,6 +863,31 @@ private Q_SLOTS:
         QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Zoom"))->text(), QStringLiteral("100 %"));
     }
 
+    // The zoom reads as every number of the program does, with the decimal comma, and keeps two
+    // digits however far out a large plate is fitted (the farthest zoom is 0,02 %).
+    void zoomReadsWithTwoDigitsAtLeast_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("true size") << 1.0 << "100 %";
+        QTest::newRow("a tenth, rounded half away") << 0.09949 << "9,9 %";
+        QTest::newRow("just under ten") << 0.0996 << "10 %";
+        QTest::newRow("two and a half per cent") << 0.025 << "2,5 %";
+        QTest::newRow("under one per cent") << 0.0042 << "0,42 %";
+        QTest::newRow("the farthest zoom") << 1e-6 << "0,02 %";
+    }
+    void zoomReadsWithTwoDigitsAtLeast()
+    {
+        QFETCH(double, factor);
+        QFETCH(QString, shown);
+        shell::DrawingWindow *window = openWith(testDrawing());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::keyClick(window, Qt::Key_1);
+        drawing::DrawingCanvas *canvas = window->canvas();
+        canvas->zoomBy(factor, QPointF(canvas->width() / 2.0, canvas->height() / 2.0));
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Zoom"))->text(), shown);
+    }
+
     void wheelZoomsAboutTheCursor_data()
     {
         QTest::addColumn<int>("notches");
