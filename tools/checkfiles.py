@@ -682,8 +682,12 @@ def check_rows_physics(rep, dial, pr, plane, rows, label_hint):
                        else math.degrees(math.asin(max(-1.0, min(1.0, s[2])))))
                 off = abs((got - want + 180.0) % 360.0 - 180.0)
                 rep.measure("%s rows - named angle of their Sun, deg" % tipo, off, "%s %s" % (dial, row["etichetta"]))
-                # near the zenith the azimuth turns fast with the rounding of the row's digits
-                if off > (0.001 if s[2] < math.sin(80 * RAD) else 0.02):
+                # near the zenith the azimuth turns fast with the rounding of the row's digits:
+                # the row's declination (4 decimals) and hour (6) place its Sun within about
+                # 1e-4 degree, which turns the azimuth by that much over the Sun's distance
+                # from the zenith
+                from_zenith = math.sqrt(max(0.0, 1.0 - s[2] * s[2]))
+                if off > 0.001 + 1.5e-4 / max(from_zenith, 1e-9):
                     rep.fault(dial, "row", "%s row whose Sun stands at %.4f: %s" % (tipo, got, ";".join(row.values())))
             if not (year_declinations(year)[0] - 1e-3 <= dec <= year_declinations(year)[1] + 1e-3):
                 rep.fault(dial, "row", "a sky line's row beyond the solstices: " + ";".join(row.values()))
@@ -797,13 +801,18 @@ def check_lines(rep, dial, pr, rows, pieces, texts=()):
                           % (layer, pts[0][0], pts[0][1], pts[-1][0], pts[-1][1]))
                 continue
             # two lines may run a hundredth of a mm apart (a date line the day before a
-            # solstice): a piece is the line whose own rows hold its two ends, else the one
-            # with the most rows on it
+            # solstice): a piece is the line whose own rows hold its two ends (the nearer when
+            # both do), else the one with the most rows on it
             def ends_listed(k):
                 return sum(1 for end in (pts[0], pts[-1])
                            if any(math.hypot(end[0] - parse_number(r["x_mm"]), end[1] - parse_number(r["y_mm"])) <= TOL_MM
                                   for r in own[k]))
-            key = max(sorted(v), key=lambda k: (ends_listed(k), v[k], k in own))
+            # lines so close that both hold the ends within the tolerance: the nearer one
+            def ends_off(k):
+                return sum(min((math.hypot(end[0] - parse_number(r["x_mm"]), end[1] - parse_number(r["y_mm"]))
+                                for r in own[k]), default=1e300) for end in (pts[0], pts[-1]))
+            key = max(sorted(v), key=lambda k: (ends_listed(k), -ends_off(k) if ends_listed(k) == 2 else 0.0,
+                                                v[k], k in own))
             pieces_of[key].append(pts)
     for key in keys:
         layer = layer_of(*key)
