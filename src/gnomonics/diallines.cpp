@@ -189,25 +189,19 @@ auto withLineFunction(const Context &c, const DialLine &line, bool anywhere, Use
     case LineFamily::ClockTime:
         return withClockLineFunction(c, line, anywhere, use);
     case LineFamily::Italic:
+    case LineFamily::Babylonian: {
+        // Hours counted from sunset or from sunrise: the same line but for its hour angle.
+        const auto hourAngleOf = line.family == LineFamily::Italic ? &ItalicHourAngleDeg : &BabylonianHourAngleDeg;
         if (liesOnHorizon(line, refr))
-            return use([&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-                const auto h = ItalicHourAngleDeg(lat.deg, d, hour);
+            return use([&plane, lat, hour, anywhere, hourAngleOf](double d) -> std::optional<DialPoint> {
+                const auto h = hourAngleOf(lat.deg, d, hour, 0.0);
                 return h ? horizonPoint(plane, lat, *h, d, anywhere) : std::nullopt;
             });
-        return use([&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-            const auto h = ItalicHourAngleDeg(lat.deg, d, hour, rise);
+        return use([&plane, refr, rise, lat, hour, anywhere, hourAngleOf](double d) -> std::optional<DialPoint> {
+            const auto h = hourAngleOf(lat.deg, d, hour, rise);
             return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
         });
-    case LineFamily::Babylonian:
-        if (liesOnHorizon(line, refr))
-            return use([&plane, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-                const auto h = BabylonianHourAngleDeg(lat.deg, d, hour);
-                return h ? horizonPoint(plane, lat, *h, d, anywhere) : std::nullopt;
-            });
-        return use([&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
-            const auto h = BabylonianHourAngleDeg(lat.deg, d, hour, rise);
-            return h ? shadowPoint(plane, lat, refr, AngleTrig(*h), AngleTrig(d), d, anywhere) : std::nullopt;
-        });
+    }
     case LineFamily::Temporary:
         return use([&plane, refr, rise, lat, hour, anywhere](double d) -> std::optional<DialPoint> {
             const auto h = TemporaryHourAngleDeg(lat.deg, d, hour, rise);
