@@ -810,16 +810,14 @@ void Quadrante::showKindFields()
         if (auto *form = qobject_cast<QFormLayout *>(edit->parentWidget()->layout()))
             form->setRowVisible(edit, on);
     };
-    show(Limited::SemiAxis, kind == gnomonics::DialKind::Analemmatic);
-    show(Limited::AnalemmaticGnomon, kind == gnomonics::DialKind::Analemmatic);
-    show(Limited::WireEastWest, kind == gnomonics::DialKind::Bifilar);
-    show(Limited::WireNorthSouth, kind == gnomonics::DialKind::Bifilar);
-    show(Limited::Hole, kind == gnomonics::DialKind::DarkRoom);
+    for (Limited f : {Limited::SemiAxis, Limited::AnalemmaticGnomon, Limited::WireEastWest, Limited::WireNorthSouth,
+                      Limited::Hole})
+        show(f, takesPart(f, kind));
     if (auto *form = qobject_cast<QFormLayout *>(evenHours_->parentWidget()->layout()))
         form->setRowVisible(evenHours_, kind == gnomonics::DialKind::Bifilar);
-    const bool withPlane = kind == gnomonics::DialKind::Plane || kind == gnomonics::DialKind::DarkRoom;
+    const bool withPlane = takesPart(Limited::Declination, kind);
     for (Limited f : {Limited::Declination, Limited::Inclination, Limited::NodusHeight, Limited::StyleLength})
-        if (!withPlane)
+        if (!takesPart(f, kind))
             line(project::LimitOf(f).formKey)->setEnabled(false);
     gnomonKind_->setEnabled(withPlane);
     // An analemmatic dial marks only its hours and dates, a dark room only noon: what the
@@ -833,7 +831,7 @@ void Quadrante::showKindFields()
     for (const char *key : {"vere", "mezze", "quarti"})
         checks_[QLatin1String(key)]->setEnabled(!darkRoom);
     for (Limited f : {Limited::AzimuthStep, Limited::AltitudeStep})
-        line(project::LimitOf(f).formKey)->setEnabled(!marksOnly);
+        line(project::LimitOf(f).formKey)->setEnabled(takesPart(f, kind));
     // A dark room draws its figure eights for the year, whatever the clock; in a whole year.
     line(project::kYearKey)->setEnabled(darkRoom || clock);
     analemma_->setEnabled(!marksOnly && clock);
